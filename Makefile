@@ -1,0 +1,32 @@
+# Quick start: `make run` or `make test`. Both install what is missing first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@./tools/install-deps.sh
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ] && [ -z "$${QT_QPA_PLATFORM:-}" ]; then \
+	  echo "No display found: start it under a virtual one with: xvfb-run -a $(BUILD)/bin/quillon"; \
+	else \
+	  $(BUILD)/bin/quillon; \
+	fi
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,32 @@
+#include "app/mainwindow.h"
+#include "app/util.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFont>
+#include <QLocale>
+#include <QTextCodec>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    qDebug() << "data path" << Util::GetDataPath();
+
+    QFont font;
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    QApplication::setFont(font);
+
+    QTextCodec* codec = QTextCodec::codecForLocale();
+    qDebug() << codec->name() << codec->aliases() << Util::GetDataPath();
+
+    // A missing translation file leaves the English source texts.
+    QTranslator translator;
+    const QLocale locale;
+    translator.load(AppDir() + Util::TranslationFileFor(locale));
+    QCoreApplication::installTranslator(&translator);
+
+    MainWindow window(nullptr);
+    window.show();
+    return app.exec();
+}

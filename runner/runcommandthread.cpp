@@ -1,0 +1,277 @@
+#include "runner/runcommandthread.h"
+
+#include "app/util.h"
+#include "platform/process.h"
+#include "runner/outputsplitter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QSet>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcRunner, "quillon.runner", QtInfoMsg)
+
+namespace {
+
+// Children alive in this process, so closing the program can end them.
+QMutex g_childrenMutex;
+QSet<qint64> g_children;
+
+void registerChild(qint64 pid)
+{
+    QMutexLocker lock(&g_childrenMutex);
+    g_children.insert(pid);
+}
+
+void unregisterChild(qint64 pid)
+{
+    QMutexLocker lock(&g_childrenMutex);
+    g_children.remove(pid);
+}
+
+constexpr int IdleFlushMs = 100;
+
+} // namespace
+
+CProcess::CProcess(QObject* parent)
+    : QProcess(parent)
+{
+}
+
+void CProcess::OnTerminate()
+{
+    qCDebug(lcRunner) << "CProcess::OnTerminate()";
+    if (state() == QProcess::NotRunning)
+        return;
+    QProcess::terminate();
+    QTimer::singleShot(KillGraceMs, this, [this] {
+        if (state() != QProcess::NotRunning)
+            kill();
+    });
+}
+
+CRunCommandThread::CRunCommandThread(QObject* parent)
+    : QThread(parent)
+{
+}
+
+CRunCommandThread::~CRunCommandThread()
+{
+    if (QThread::isRunning()) {
+        terminate();
+        wait();
+    }
+}
+
+void CRunCommandThread::setCommand(QString program, QStringList arguments)
+{
+    m_program = std::move(program);
+    m_arguments = std::move(arguments);
+}
+
+QString CRunCommandThread::commandText(const QString& program, const QStringList& arguments)
+{
+    QString text = program + QLatin1Char(' ');
+    for (const QString& argument : arguments)
+        text += argument + QLatin1Char(' ');
+    return text;
+}
+
+void CRunCommandThread::start(QThread::Priority priority)
+{
+    m_cancelled.storeRelease(0);
+    m_running.storeRelease(1);
+    m_exitCode = -1;
+    m_exitStatus = QProcess::NormalExit;
+    m_failedToStart = false;
+    m_errorString.clear();
+    QThread::start(priority);
+}
+
+void CRunCommandThread::terminate()
+{
+    qCDebug(lcRunner) << "CRunCommandThread::terminate";
+    if (!QThread::isRunning())
+        return;
+    m_cancelled.storeRelease(1);
+    emit terminateprocess();
+}
+
+void CRunCommandThread::waitUntilFinished()
+{
+    while (isRunning()) {
+        QCoreApplication::processEvents();
+        if (QThread::currentThread() != this)
+            wait(10);
+    }
+    QCoreApplication::processEvents();
+}
+
+bool CRunCommandThread::succeeded() const
+{
+    return !m_failedToStart && m_exitStatus == QProcess::NormalExit && m_exitCode == 0;
+}
+
+void CRunCommandThread::run()
+{
+    OnTerminateProcess();
+
+    CProcess process;
+    OutputSplitter splitter;
+    m_process = &process;
+    m_splitter = &splitter;
+    m_sawOutput = false;
+
+    QEventLoop loop;
+    connect(this, &CRunCommandThread::terminateprocess, &process, &CProcess::OnTerminate);
+    process.setReadChannel(QProcess::StandardOutput);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(Platform::toolEnvironment());
+    connect(&process, &QProcess::readyReadStandardOutput, &process, [this] { onReadOutput(); });
+    connect(&process, &QProcess::errorOccurred, &process,
+            [this](QProcess::ProcessError e) { sloterrorstart(e); });
+    connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
+            [this, &loop](int code) { onFinished(code); loop.quit(); });
+
+    // Progress written without a line end still reaches the page when the tool pauses.
+    QTimer idle;
+    idle.setInterval(IdleFlushMs);
+    connect(&idle, &QTimer::timeout, &process, [this, &splitter] {
+        if (!m_sawOutput && splitter.hasPending()) {
+            QStringList pieces;
+            splitter.flush(pieces);
+            deliver(pieces);
+        }
+        m_sawOutput = false;
+    });
+
+    if (m_cancelled.loadAcquire() == 0) {
+        process.start(m_program, m_arguments, QIODevice::ReadWrite);
+        qCDebug(lcRunner) << "CRunCommandThread run " << m_program << m_arguments;
+        Util::WriteLog(commandText(m_program, m_arguments));
+        if (process.waitForStarted(-1)) {
+            registerChild(process.processId());
+            const qint64 pid = process.processId();
+            if (m_cancelled.loadAcquire() != 0)
+                process.OnTerminate();
+            idle.start();
+            loop.exec();
+            unregisterChild(pid);
+        }
+    }
+    idle.stop();
+
+    readFrom(&process);
+    QStringList rest;
+    splitter.flush(rest);
+    deliver(rest);
+
+    m_process = nullptr;
+    m_splitter = nullptr;
+    const bool cancelled = m_cancelled.loadAcquire() != 0;
+    if (!m_failedToStart) {
+        m_exitCode = process.exitCode();
+        m_exitStatus = process.exitStatus();
+    }
+    // Break the connections before the process object goes, so a late
+    // terminate cannot reach it.
+    disconnect(this, &CRunCommandThread::terminateprocess, &process, &CProcess::OnTerminate);
+    m_running.storeRelease(0);
+    if (cancelled)
+        return;
+    if (m_failedToStart)
+        emit sigstartfailed(m_errorString);
+    else
+        emit sigfinished();
+}
+
+void CRunCommandThread::readFrom(QIODevice* device)
+{
+    if (!device || !m_splitter)
+        return;
+    QStringList pieces;
+    char buffer[16384];
+    for (;;) {
+        const qint64 n = device->read(buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        m_sawOutput = true;
+        m_splitter->feed(buffer, n, pieces);
+    }
+    deliver(pieces);
+}
+
+void CRunCommandThread::deliver(const QStringList& pieces)
+{
+    for (const QString& piece : pieces) {
+        if (m_cancelled.loadRelaxed() != 0)
+            return;
+        qCDebug(lcRunner) << piece;
+        Util::WriteLog(piece);
+        emit standoutputline(piece);
+    }
+}
+
+void CRunCommandThread::onReadOutput()
+{
+    readFrom(m_process);
+}
+
+void CRunCommandThread::onReadErrorOutput()
+{
+    readFrom(m_process);
+}
+
+void CRunCommandThread::onFinished(int exitCode)
+{
+    Q_UNUSED(exitCode);
+    readFrom(m_process);
+}
+
+void CRunCommandThread::sloterrorstart(QProcess::ProcessError error)
+{
+    qCDebug(lcRunner) << "CRunCommandThread::sloterrorstart" << error << m_program;
+    Util::WriteLog(QStringLiteral("CRunCommandThread::sloterrorstart"));
+    if (error == QProcess::FailedToStart) {
+        m_failedToStart = true;
+        m_errorString = m_process ? m_process->errorString() : QString();
+    }
+}
+
+void CRunCommandThread::OnTerminateProcess()
+{
+    qCDebug(lcRunner) << "CRunCommandThread::OnTerminateProcess is called";
+    if (m_process) {
+        m_process->kill();
+        m_process = nullptr;
+    }
+}
+
+void CRunCommandThread::terminateAll(int graceMs)
+{
+    QList<qint64> pids;
+    {
+        QMutexLocker lock(&g_childrenMutex);
+        pids = g_children.values();
+    }
+    if (pids.isEmpty())
+        return;
+    for (qint64 pid : pids)
+        Platform::signalProcess(pid, false);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < graceMs) {
+        {
+            QMutexLocker lock(&g_childrenMutex);
+            if (g_children.isEmpty())
+                return;
+        }
+        QThread::msleep(10);
+    }
+    QMutexLocker lock(&g_childrenMutex);
+    for (qint64 pid : qAsConst(g_children))
+        Platform::signalProcess(pid, true);
+}

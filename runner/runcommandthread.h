@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QAtomicInt>
+#include <QProcess>
+#include <QStringList>
+#include <QThread>
+
+// The child process of one run; OnTerminate asks it to end.
+class CProcess : public QProcess
+{
+    Q_OBJECT
+public:
+    explicit CProcess(QObject* parent = nullptr);
+
+    static constexpr int KillGraceMs = 2000;
+
+public slots:
+    // Asks the child to end, and kills it if it is still there after a grace period.
+    void OnTerminate();
+};
+
+// Runs one tool on a worker thread and reports its merged output piece by
+// piece (see OutputSplitter), then its end. Signals reach receivers on other
+// threads as queued calls, in emission order.
+class CRunCommandThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit CRunCommandThread(QObject* parent = nullptr);
+    ~CRunCommandThread() override;
+
+    void setCommand(QString program, QStringList arguments);
+
+    // Asks the child to end (killed after a grace period) and returns at once;
+    // no signal of this run is emitted afterwards.
+    virtual void terminate();
+    // Keeps the caller's events flowing until the run ends or fails to start.
+    virtual void waitUntilFinished();
+    virtual void start(QThread::Priority priority = QThread::InheritPriority);
+
+    bool isRunning() const { return m_running.loadAcquire() != 0; }
+    // Valid once sigfinished or sigstartfailed has been emitted.
+    int exitCode() const { return m_exitCode; }
+    QProcess::ExitStatus exitStatus() const { return m_exitStatus; }
+    bool failedToStart() const { return m_failedToStart; }
+    QString errorString() const { return m_errorString; }
+    // True when the run ended by itself with exit status 0.
+    bool succeeded() const;
+
+    QString program() const { return m_program; }
+    QStringList arguments() const { return m_arguments; }
+
+    // "program arg1 arg2 " as logged: every argument followed by one blank.
+    static QString commandText(const QString& program, const QStringList& arguments);
+
+    // Ends every tool child still running in this process (closing the program).
+    static void terminateAll(int graceMs = 1000);
+
+signals:
+    void standoutputline(QString line);
+    void sigfinished();
+    void terminateprocess();
+    // The child could not be started; no piece and no sigfinished follow.
+    void sigstartfailed(QString error);
+
+protected:
+    void run() override;
+
+private slots:
+    void onReadOutput();
+    void onReadErrorOutput();
+    void onFinished(int exitCode);
+    void sloterrorstart(QProcess::ProcessError error);
+    void OnTerminateProcess();
+
+private:
+    void readFrom(QIODevice* device);
+    void deliver(const QStringList& pieces);
+
+    QString m_program;
+    QStringList m_arguments;
+    QAtomicInt m_running{0};
+    QAtomicInt m_cancelled{0};
+    CProcess* m_process = nullptr; // worker thread only
+    class OutputSplitter* m_splitter = nullptr; // worker thread only
+    bool m_sawOutput = false;
+
+    int m_exitCode = -1;
+    QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;
+    bool m_failedToStart = false;
+    QString m_errorString;
+};

@@ -1,0 +1,122 @@
+#include "runner/tools.h"
+
+#include "app/util.h"
+#include "platform/process.h"
+
+#include <QDir>
+
+namespace Tools {
+
+static QString tool(const char* relative)
+{
+    return AppDir() + QLatin1String(relative) + Platform::exeSuffix();
+}
+
+QString archiveTool() { return tool("/7z/7z"); }
+QString recorderTool() { return tool("/cdrtools/cdrecord"); }
+QString readerTool() { return tool("/cdrtools/readcd"); }
+QString builderTool() { return tool("/cdrtools/mkisofs"); }
+QString splitterTool() { return tool("/wimlib/wimlib-imagex"); }
+
+QString imagePathForTool(const QString& pathInImage)
+{
+#ifdef Q_OS_WIN
+    QString path = pathInImage;
+    return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+#else
+    // 7-Zip on Linux matches nothing for "boot\bcd" and still exits 0.
+    QString path = pathInImage;
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+#endif
+}
+
+QStringList listArgs(const QString& image)
+{
+    return {QStringLiteral("l"), image};
+}
+
+QStringList installProbeArgs(const QString& image)
+{
+    return {QStringLiteral("l"), image, QStringLiteral("sources/install.wim")};
+}
+
+QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)
+{
+    QStringList args{QStringLiteral("x"), image, QStringLiteral("-y"), QStringLiteral("-bb3"),
+                     QStringLiteral("-bsp2"), QStringLiteral("-o") + folder};
+    for (const QString& entry : entries)
+        args << imagePathForTool(entry);
+    args << QStringLiteral("-r");
+    return args;
+}
+
+QStringList extractAllArgs(const QString& folder, const QString& image)
+{
+    return {QStringLiteral("x"), QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
+            QStringLiteral("-o") + folder, image};
+}
+
+QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim)
+{
+    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2")};
+    if (excludeInstallWim)
+        args << QStringLiteral("-xr!install.wim");
+    args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
+    return args;
+}
+
+QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage)
+{
+    return {QStringLiteral("e"), QStringLiteral("-y"), image, QStringLiteral("-o") + folder,
+            imagePathForTool(pathInImage)};
+}
+
+QStringList scanBusArgs()
+{
+    return {QStringLiteral("-scanbus")};
+}
+
+QStringList writeImageArgs(const QString& recorderAddress, const QString& image)
+{
+#ifdef Q_OS_WIN
+    const QString imageArg = QLatin1Char('"') + image + QLatin1Char('"');
+#else
+    // No shell strips quotes here: they would become part of the file name.
+    const QString imageArg = image;
+#endif
+    return {QStringLiteral("-v"), QStringLiteral("-eject"), QStringLiteral("dev=") + recorderAddress,
+            QStringLiteral("-sao"), QStringLiteral("driveropts=burnfree"), imageArg};
+}
+
+QStringList ejectArgs(const QString& recorderAddress)
+{
+    return {QStringLiteral("-dev=") + recorderAddress, QStringLiteral("-eject")};
+}
+
+QStringList readDiscArgs(const QString& recorderAddress, const QString& output)
+{
+    return {QStringLiteral("-dev=") + recorderAddress, QStringLiteral("-f=") + output};
+}
+
+QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder)
+{
+    static const char* const typeArgs[] = {"-joliet", "-l", "-udf"};
+    return {QLatin1String(typeArgs[int(type)]), QStringLiteral("-R"), QStringLiteral("-joliet-long"),
+            QStringLiteral("-o"), output, QDir::toNativeSeparators(sourceFolder)};
+}
+
+QStringList saveEditedArgs(const QString& bootImage, const QString& output, const QString& sourceFolder)
+{
+    QStringList args{QStringLiteral("-udf"), QStringLiteral("-J")};
+    if (!bootImage.isEmpty())
+        args << QStringLiteral("-b") << bootImage;
+    args << QStringLiteral("-o") << output << QDir::toNativeSeparators(sourceFolder);
+    return args;
+}
+
+QStringList splitArgs(const QString& source, const QString& target, int partMiB)
+{
+    return {QStringLiteral("split"), source, target, QString::number(partMiB)};
+}
+
+} // namespace Tools

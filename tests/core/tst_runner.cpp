@@ -1,0 +1,239 @@
+#include "app/util.h"
+#include "runner/outputsplitter.h"
+#include "runner/runcommandthread.h"
+#include "runner/tools.h"
+#include "testutil.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestRunner : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs a shell snippet through the runner and returns its pieces.
+    static QStringList piecesOf(const QString& script, CRunCommandThread* runner = nullptr)
+    {
+        CRunCommandThread local;
+        CRunCommandThread& r = runner ? *runner : local;
+        QStringList pieces;
+        QObject::connect(&r, &CRunCommandThread::standoutputline, [&](const QString& p) { pieces << p; });
+        QSignalSpy finished(&r, &CRunCommandThread::sigfinished);
+        r.setCommand(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
+        r.start();
+        r.waitUntilFinished();
+        if (finished.isEmpty())
+            finished.wait(5000);
+        [&] { QCOMPARE(finished.count(), 1); }();
+        return pieces;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void pieceBoundaries_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList{"abc"};
+        QTest::newRow("lone LF keeps it") << "printf 'abc\\n'" << QStringList{"abc\n"};
+        QTest::newRow("CR rewritten progress")
+            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList{"10%", "20%", "30%"};
+        QTest::newRow("blank only") << "printf '\\n  \\n\\r\\n\\t\\n'" << QStringList{};
+        QTest::newRow("stderr only") << "printf 'oops\\n' >&2" << QStringList{"oops\n"};
+        QTest::newRow("blanks kept inside a piece") << "printf '  x  \\r'" << QStringList{"  x  "};
+        QTest::newRow("backspace runs")
+            << "printf ' 16%% 1 - a\\b\\b\\b\\b\\b\\b\\b\\b\\b         \\b\\b\\b\\b\\b\\b\\b\\b\\b 40%% 2 - b\\b\\b\\b'"
+            << QStringList{" 16% 1 - a", " 40% 2 - b"};
+        QTest::newRow("no final line end") << "printf 'tail'" << QStringList{"tail"};
+    }
+
+    void pieceBoundaries()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, expected);
+        QCOMPARE(piecesOf(script), expected);
+    }
+
+    void splitterKeepsCharactersSplitAcrossReads()
+    {
+        // "é" is two bytes in UTF-8: feed them in separate reads, and also
+        // force an early flush between them.
+        const QByteArray text = QStringLiteral("caf\u00e9\n").toUtf8();
+        OutputSplitter splitter;
+        QStringList out;
+        splitter.feed(text.left(4), out);
+        QVERIFY(out.isEmpty());
+        splitter.feed(text.mid(4), out);
+        QCOMPARE(out, QStringList{QStringLiteral("caf\u00e9\n")});
+
+        OutputSplitter early;
+        out.clear();
+        early.feed(text.left(4), out);
+        early.flush(out);
+        early.feed(text.mid(4), out);
+        QCOMPARE(out.join(QString()), QStringLiteral("caf\u00e9\n"));
+    }
+
+    void longLineComesInBoundedPieces()
+    {
+        OutputSplitter splitter;
+        QStringList out;
+        splitter.feed(QByteArray(5000, 'x') + '\n', out);
+        QCOMPARE(out.size(), 3);
+        QCOMPARE(out[0].size(), OutputSplitter::MaxPiece);
+        QCOMPARE(out.join(QString()).size(), 5001);
+    }
+
+    void childSeesDecimalPoint()
+    {
+        const QStringList pieces = piecesOf(QStringLiteral("echo $LC_NUMERIC; locale charmap"));
+        QCOMPARE(pieces.value(0), QStringLiteral("C\n"));
+        QCOMPARE(pieces.value(1), QStringLiteral("UTF-8\n"));
+    }
+
+    void exitStatusReachesCaller()
+    {
+        CRunCommandThread ok;
+        piecesOf(QStringLiteral("exit 0"), &ok);
+        QVERIFY(ok.succeeded());
+
+        CRunCommandThread failing;
+        piecesOf(QStringLiteral("echo no; exit 3"), &failing);
+        QCOMPARE(failing.exitCode(), 3);
+        QVERIFY(!failing.succeeded());
+
+        CRunCommandThread crashing;
+        piecesOf(QStringLiteral("kill -SEGV $$"), &crashing);
+        QCOMPARE(crashing.exitStatus(), QProcess::CrashExit);
+        QVERIFY(!crashing.succeeded());
+    }
+
+    void startFailureEndsTheWait()
+    {
+        QTemporaryDir dir;
+        const QString notExecutable = dir.filePath(QStringLiteral("tool"));
+        QVERIFY(TestUtil::writeFile(notExecutable, "#!/bin/sh\necho hi\n"));
+        for (const QString& program : {dir.filePath(QStringLiteral("missing/7z")), notExecutable}) {
+            CRunCommandThread runner;
+            QSignalSpy failed(&runner, &CRunCommandThread::sigstartfailed);
+            QSignalSpy finished(&runner, &CRunCommandThread::sigfinished);
+            QSignalSpy lines(&runner, &CRunCommandThread::standoutputline);
+            runner.setCommand(program, {});
+            runner.start();
+            QElapsedTimer timer;
+            timer.start();
+            runner.waitUntilFinished();
+            QVERIFY(timer.elapsed() < 5000);
+            QVERIFY(runner.failedToStart());
+            QTRY_COMPARE(failed.count(), 1);
+            QCOMPARE(finished.count(), 0);
+            QCOMPARE(lines.count(), 0);
+        }
+    }
+
+    void terminateEndsChildAndSilencesRunner()
+    {
+        QTemporaryDir dir;
+        const QString pidFile = dir.filePath(QStringLiteral("pid"));
+        CRunCommandThread runner;
+        QSignalSpy finished(&runner, &CRunCommandThread::sigfinished);
+        QSignalSpy lines(&runner, &CRunCommandThread::standoutputline);
+        // Ignores SIGTERM, so only the kill after the grace period ends it.
+        runner.setCommand(QStringLiteral("/bin/sh"),
+                          {QStringLiteral("-c"),
+                           QStringLiteral("trap '' TERM; echo $$ > %1; while :; do echo tick; sleep 0.05; done")
+                               .arg(pidFile)});
+        runner.start();
+        QTRY_VERIFY(lines.count() > 2);
+        QElapsedTimer timer;
+        timer.start();
+        runner.terminate();
+        QVERIFY(timer.elapsed() < 100);
+        const int seen = lines.count();
+        QVERIFY(runner.wait(CProcess::KillGraceMs + 3000));
+        QTest::qWait(100);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(lines.count() <= seen + 2); // only what was queued before terminate
+        QFile f(pidFile);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const qint64 pid = f.readAll().trimmed().toLongLong();
+        QVERIFY(pid > 0);
+        QVERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
+    }
+
+    void terminateAllEndsEveryChild()
+    {
+        CRunCommandThread a, b;
+        for (CRunCommandThread* r : {&a, &b}) {
+            r->setCommand(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+            r->start();
+        }
+        QTest::qWait(200);
+        QElapsedTimer timer;
+        timer.start();
+        CRunCommandThread::terminateAll(1000);
+        QVERIFY(a.wait(3000) && b.wait(3000));
+        QVERIFY(timer.elapsed() < 3000);
+        QVERIFY(!a.succeeded());
+    }
+
+    void sevenZipProgressArrivesPieceByPiece()
+    {
+        QTemporaryDir dir;
+        // Big enough for several progress updates (7-Zip prints about five a second).
+        for (int i = 0; i < 4; ++i) {
+            const QString path = dir.filePath(QStringLiteral("src/sources/f%1.bin").arg(i));
+            QVERIFY(TestUtil::writeFile(path, "x"));
+            QVERIFY(QFile::resize(path, 150 * 1024 * 1024));
+        }
+        const QString image = dir.filePath(QStringLiteral("big.iso"));
+        QVERIFY(TestUtil::makeIso(dir.filePath(QStringLiteral("src")), image));
+
+        CRunCommandThread runner;
+        QStringList pieces;
+        connect(&runner, &CRunCommandThread::standoutputline, [&](const QString& p) { pieces << p; });
+        runner.setCommand(Tools::archiveTool(),
+                          Tools::extractAllArgs(dir.filePath(QStringLiteral("out")), image));
+        runner.start();
+        runner.waitUntilFinished();
+        QTRY_VERIFY(runner.isFinished());
+        QVERIFY2(runner.succeeded(), qPrintable(pieces.join(QString())));
+        // Every progress update is a clean piece of its own.
+        const QRegularExpression progress(QStringLiteral("^ *\\d+%( \\d+ - \\S.*)?$"));
+        int progressPieces = 0;
+        for (const QString& piece : pieces) {
+            QVERIFY2(!piece.contains(QLatin1Char('\b')), qPrintable(piece));
+            if (piece.contains(QLatin1Char('%'))) {
+                QVERIFY2(progress.match(piece).hasMatch(), qPrintable(piece));
+                if (piece.contains(QLatin1String(" - ")))
+                    ++progressPieces;
+            }
+        }
+        QVERIFY(progressPieces >= 1);
+        QVERIFY(pieces.join(QString()).contains(QLatin1String("Everything is Ok")));
+    }
+
+    void logRecordsCommandThenPieces()
+    {
+        const QString configDat = AppDir() + QStringLiteral("/config.dat");
+        const QString log = Util::GetDataPath() + QStringLiteral("/log.txt");
+        QFile::remove(log);
+        QVERIFY(TestUtil::writeFile(configDat, QByteArray()));
+        piecesOf(QStringLiteral("echo first; echo second"));
+        QFile::remove(configDat);
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 3);
+        QVERIFY2(lines[0].endsWith(QLatin1String("/bin/sh -c echo first; echo second ")), qPrintable(lines[0]));
+        QVERIFY(lines[1].endsWith(QLatin1String(" first")));
+        QVERIFY(lines.join(QLatin1Char('\n')).contains(QLatin1String(" second")));
+    }
+};
+
+QTEST_MAIN(TestRunner)
+#include "tst_runner.moc"

@@ -1,0 +1,71 @@
+#include "testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace TestUtil {
+
+Result run(const QString& program, const QStringList& arguments, int timeoutMs)
+{
+    Result result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForStarted(timeoutMs))
+        return result;
+    process.waitForFinished(timeoutMs);
+    result.output = process.readAll();
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    return result;
+}
+
+bool haveProgram(const QString& program)
+{
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)
+{
+    QStringList args{QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"),
+                     QStringLiteral("-J"), QStringLiteral("-R"), QStringLiteral("-joliet-long")};
+    args << extra << QStringLiteral("-o") << image << sourceFolder;
+    return run(QStringLiteral("genisoimage"), args).exitCode == 0;
+}
+
+QStringList xorrisoFind(const QString& image)
+{
+    const Result r = run(QStringLiteral("xorriso"),
+                         {QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"),
+                          QStringLiteral("-exec"), QStringLiteral("lsdl")});
+    QStringList paths;
+    for (const QByteArray& line : r.output.split('\n')) {
+        // lsdl lines: permissions, links, owner, group, size, date..., 'path'
+        const int quote = line.indexOf('\'');
+        if (!line.startsWith('d') && !line.startsWith('-'))
+            continue;
+        if (quote < 0)
+            continue;
+        QString path = QString::fromUtf8(line.mid(quote + 1, line.lastIndexOf('\'') - quote - 1));
+        path.replace(QLatin1String("'\"'\"'"), QLatin1String("'"));
+        if (path.startsWith(QLatin1Char('/')))
+            path.remove(0, 1);
+        if (!path.isEmpty())
+            paths << path;
+    }
+    return paths;
+}
+
+} // namespace TestUtil

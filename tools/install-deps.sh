@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian packages the build, the tests and the program need,
+# only those that are missing.
+set -eu
+PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+libudev-dev libbenchmark-dev p7zip-full genisoimage wodim wimtools xorriso xvfb xauth"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+  SUDO="sudo"
+else
+  echo "Missing packages. Run as root: apt-get install -y$missing" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get install -y -q $missing || { $SUDO apt-get update -q && $SUDO apt-get install -y -q $missing; }
