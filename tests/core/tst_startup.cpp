@@ -1,0 +1,112 @@
+#include "app/util.h"
+#include "testutil.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QString m_configDat;
+    QString m_log;
+
+    QStringList logLines()
+    {
+        QFile f(m_log);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_configDat = AppDir() + QStringLiteral("/config.dat");
+        m_log = Util::GetDataPath() + QStringLiteral("/log.txt");
+        QVERIFY(!Util::GetDataPath().isEmpty());
+        QVERIFY(Util::GetDataPath() == Util::GetDataPath()); // second call with the folder present
+    }
+
+    void init()
+    {
+        QFile::remove(m_configDat);
+        QFile::remove(m_log);
+    }
+
+    void cleanup() { QFile::remove(m_configDat); }
+
+    void localeTable_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Dutch in Belgium") << QLocale(QLocale::Dutch, QLocale::Belgium) << "qt_en";
+        QTest::newRow("Dutch in the Netherlands") << QLocale(QLocale::Dutch, QLocale::Netherlands) << "qt_nl";
+        QTest::newRow("English in the Netherlands") << QLocale(QLocale::English, QLocale::Netherlands) << "qt_en";
+        QTest::newRow("German in the Netherlands") << QLocale(QLocale::German, QLocale::Netherlands) << "qt_de";
+        QTest::newRow("Swedish") << QLocale(QLocale::Swedish, QLocale::Sweden) << "qt_sv";
+        QTest::newRow("Swedish in Finland") << QLocale(QLocale::Swedish, QLocale::Finland) << "qt_sv";
+        QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "qt_zh";
+        QTest::newRow("Portuguese in Brazil") << QLocale(QLocale::Portuguese, QLocale::Brazil) << "qt_pt";
+        QTest::newRow("Greek") << QLocale(QLocale::Greek, QLocale::Greece) << "qt_en";
+        QTest::newRow("C") << QLocale::c() << "qt_en";
+    }
+
+    void localeTable()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, file);
+        QCOMPARE(Util::TranslationFileFor(locale), QStringLiteral("/translations/%1.qm").arg(file));
+    }
+
+    void logSwitchFollowsConfigFile()
+    {
+        Util::WriteLog(QStringLiteral("off"));
+        QVERIFY(!QFile::exists(m_log));
+
+        QVERIFY(TestUtil::writeFile(m_configDat, QByteArray()));
+        Util::WriteLog(QStringLiteral("abc"));
+        Util::WriteLog(QStringLiteral("ends in a line feed\n"));
+        QFile::remove(m_configDat);
+        Util::WriteLog(QStringLiteral("off again"));
+
+        QFile f(m_log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(!bytes.contains('\r'));
+        const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 4); // abc, the message, its empty line, and the final split
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d abc$"))
+                     .match(lines[0]).hasMatch(), qPrintable(lines[0]));
+        QVERIFY(lines[1].endsWith(QLatin1String(" ends in a line feed")));
+        QCOMPARE(lines[2], QString());
+    }
+
+    void concurrentWritersKeepLinesWhole()
+    {
+        QVERIFY(TestUtil::writeFile(m_configDat, QByteArray()));
+        const int perThread = 300;
+        const QString a(200, QLatin1Char('a'));
+        const QString b(200, QLatin1Char('b'));
+        QThread* t1 = QThread::create([&] { for (int i = 0; i < perThread; ++i) Util::WriteLog(a); });
+        QThread* t2 = QThread::create([&] { for (int i = 0; i < perThread; ++i) Util::WriteLog(b); });
+        t1->start();
+        t2->start();
+        QVERIFY(t1->wait(60000) && t2->wait(60000));
+        delete t1;
+        delete t2;
+        const QStringList lines = logLines();
+        QCOMPARE(lines.size(), 2 * perThread);
+        for (const QString& line : lines)
+            QVERIFY2(line.endsWith(QLatin1Char(' ') + a) || line.endsWith(QLatin1Char(' ') + b), qPrintable(line));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
