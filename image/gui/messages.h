@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Shortcuts for the program's own message dialogs. All are modal.
+
+// Question on the common dialog with `picture` as background; 1 when confirmed.
+int AskQuestion(const QString& picture, const QString& text, QWidget* parent = nullptr);
+// Plain message with one OK button.
+void ShowMessage(const QString& text, QWidget* parent = nullptr);
+// Message whose second button opens `folder` in the file browser.
+void ShowOpenFolderMessage(const QString& text, const QString& folder, QWidget* parent = nullptr);
+// Illustrated one-button information dialog (GerneralDialog): `picture` as
+// background, OK button at okY, centred.
+void ShowPictureMessage(const QString& picture, const QString& text, int okY = 120,
+                        QWidget* parent = nullptr);
+
+// Application-wide wait cursor; undone by QApplication::restoreOverrideCursor().
+void SetBusyCursor();
+// Opens an address with the default handler of the desktop.
+void OpenUrl(const QString& url);
+
+// --- Test seam -------------------------------------------------------------
+// In test mode none of the shortcuts above shows a dialog: each records what it
+// would have shown and returns at once. AskQuestion returns the next queued
+// answer (0, "not confirmed", when the queue is empty).
+struct ShownMessage
+{
+    enum Kind { Question, Message, OpenFolder, Picture };
+    Kind kind = Message;
+    QString text;
+    QString picture; // background picture, empty for plain messages
+    QString folder;  // ShowOpenFolderMessage only
+};
+
+namespace MessageTest {
+void setEnabled(bool on);           // turning it off also forgets everything
+bool enabled();
+void queueAnswers(const QList<int>& answers); // for AskQuestion, first in first out
+QList<ShownMessage> shown();        // every message since enabling, in order
+ShownMessage last();                // the latest one (default-constructed if none)
+void clear();                       // forget shown messages and queued answers
+} // namespace MessageTest
