@@ -50,6 +50,16 @@ QStringList extractArgs(const QString& image, const QString& folder, const QStri
     return args;
 }
 
+QStringList extractExactArgs(const QString& image, const QString& folder, const QStringList& entries)
+{
+    QStringList args{QStringLiteral("x"),    image,                             QStringLiteral("-y"),
+                     QStringLiteral("-bb3"), QStringLiteral("-bsp2"),           QStringLiteral("-o") + folder,
+                     QStringLiteral("-spd"), QStringLiteral("--")};
+    for (const QString& entry : entries)
+        args << imagePathForTool(entry);
+    return args;
+}
+
 QStringList extractAllArgs(const QString& folder, const QString& image)
 {
     return {QStringLiteral("x"), QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
