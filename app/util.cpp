@@ -24,9 +24,15 @@ QString Util::GetDataPath()
     return path;
 }
 
+bool Util::LogEnabled()
+{
+    static const QString switchFile = AppDir() + QStringLiteral("/config.dat");
+    return QFile::exists(switchFile);
+}
+
 void Util::WriteLog(const QString& message)
 {
-    if (!QFile::exists(AppDir() + QStringLiteral("/config.dat")))
+    if (!LogEnabled())
         return;
     // Runner threads log every output piece: one writer at a time keeps lines whole.
     static QMutex mutex;

@@ -24,6 +24,8 @@ class Util
 public:
     static QString GetDataPath();
     static void WriteLog(const QString& message);
+    // Whether the log switch file is present right now.
+    static bool LogEnabled();
 
     // Translation file (relative to the application directory) for a locale.
     static QString TranslationFileFor(const QLocale& locale);

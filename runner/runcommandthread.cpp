@@ -107,6 +107,9 @@ void CRunCommandThread::waitUntilFinished()
         if (QThread::currentThread() != this)
             wait(10);
     }
+    // The worker queues its last pieces and the end before it returns.
+    if (QThread::currentThread() != this)
+        wait();
     QCoreApplication::processEvents();
 }
 
@@ -180,7 +183,25 @@ void CRunCommandThread::run()
     // terminate cannot reach it.
     disconnect(this, &CRunCommandThread::terminateprocess, &process, &CProcess::OnTerminate);
     m_running.storeRelease(0);
-    if (cancelled)
+    if (!cancelled)
+        post({}, true);
+}
+
+void CRunCommandThread::post(QStringList pieces, bool finished)
+{
+    QMetaObject::invokeMethod(
+        &m_relay, [this, pieces = std::move(pieces), finished] { relay(pieces, finished); },
+        Qt::QueuedConnection);
+}
+
+void CRunCommandThread::relay(const QStringList& pieces, bool finished)
+{
+    for (const QString& piece : pieces) {
+        if (m_cancelled.loadAcquire() != 0)
+            return;
+        emit standoutputline(piece);
+    }
+    if (!finished || m_cancelled.loadAcquire() != 0)
         return;
     if (m_failedToStart)
         emit sigstartfailed(m_errorString);
@@ -206,13 +227,15 @@ void CRunCommandThread::readFrom(QIODevice* device)
 
 void CRunCommandThread::deliver(const QStringList& pieces)
 {
+    if (pieces.isEmpty() || m_cancelled.loadRelaxed() != 0)
+        return;
+    const bool logging = Util::LogEnabled();
     for (const QString& piece : pieces) {
-        if (m_cancelled.loadRelaxed() != 0)
-            return;
         qCDebug(lcRunner) << piece;
-        Util::WriteLog(piece);
-        emit standoutputline(piece);
+        if (logging)
+            Util::WriteLog(piece);
     }
+    post(pieces, false);
 }
 
 void CRunCommandThread::onReadOutput()

@@ -20,8 +20,9 @@ public slots:
 };
 
 // Runs one tool on a worker thread and reports its merged output piece by
-// piece (see OutputSplitter), then its end. Signals reach receivers on other
-// threads as queued calls, in emission order.
+// piece (see OutputSplitter), then its end. The signals are emitted in the
+// thread that owns the runner (the one that created it), from its event
+// loop, in order: every piece before the end.
 class CRunCommandThread : public QThread
 {
     Q_OBJECT
@@ -76,6 +77,13 @@ private slots:
 private:
     void readFrom(QIODevice* device);
     void deliver(const QStringList& pieces);
+    void post(QStringList pieces, bool finished);
+    void relay(const QStringList& pieces, bool finished);
+
+    // Lives in the starting thread: the worker hands it whole batches of
+    // pieces, and it emits them one by one there. One cross-thread wake-up
+    // per read instead of one per piece.
+    QObject m_relay;
 
     QString m_program;
     QStringList m_arguments;
