@@ -1,9 +1,339 @@
 #include "app/mainwindow.h"
 
+#include "app/util.h"
+#include "pages/burndialog.h"
+#include "pages/page2.h"
+#include "pages/page3.h"
+#include "pages/page4.h"
+#include "pages/page5.h"
+#include "platform/drivechange.h"
+#include "runner/runcommandthread.h"
+#include "ui/aboutusdialog.h"
+#include "ui/imagebutton.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QTranslator>
+#include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <dbt.h>
+#endif
+
+namespace {
+// One popup menu at a time for the whole program.
+QPointer<QMenu> g_popupMenu;
+bool g_menuExec = true;
+
+MainWindow::ExitFunction& exitFunction()
+{
+    static MainWindow::ExitFunction exit = [](int code) {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(code);
+    };
+    return exit;
+}
+
+CImageButton* makeButton(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* button = new CImageButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent)
+    : ImageDialog(parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QStringLiteral("Quillon"));
     resize(860, 580);
+    m_menu = makeButton(this, "menu", QRect(775, 1, 28, 28));
+    m_min = makeButton(this, "min", QRect(803, 1, 28, 28));
+    m_close = makeButton(this, "close", QRect(831, 1, 28, 28));
+    m_burn = makeButton(this, "burn", QRect(40, 120, 120, 80));
+    m_extract = makeButton(this, "extract", QRect(570, 120, 120, 80));
+    m_create = makeButton(this, "create", QRect(40, 350, 120, 80));
+    m_edit = makeButton(this, "edit", QRect(305, 350, 120, 80));
+    m_copy = makeButton(this, "copy", QRect(570, 350, 120, 80));
+    m_help = makeButton(this, "help", QRect(699, 48, 51, 41));
+
+    setWindowTitle(QStringLiteral("Quillon"));
+    SetBackgroundImage(QStringLiteral(":/vud/main"));
+    SetDragEnabled(true);
+
+    m_close->SetImageStrip(QStringLiteral(":/vud/close"), 3, QString(), 0);
+    m_min->SetImageStrip(QStringLiteral(":/vud/minimize"), 3, QString(), 0);
+    m_menu->SetImageStrip(QStringLiteral(":/vud/menu"), 3, QString(), 0);
+    connect(m_close, qOverload<>(&CImageButton::clicked), this, &MainWindow::onClose);
+    connect(m_min, qOverload<>(&CImageButton::clicked), this, &MainWindow::onMin);
+    connect(m_menu, qOverload<>(&CImageButton::clicked), this, &MainWindow::onMenu);
+
+    setupHomePage();
+
+    connect(m_burn, qOverload<>(&CImageButton::clicked), this, &MainWindow::onBurn);
+    connect(m_extract, qOverload<>(&CImageButton::clicked), this, &MainWindow::onExtract);
+    connect(m_create, qOverload<>(&CImageButton::clicked), this, &MainWindow::onCreate);
+    connect(m_edit, qOverload<>(&CImageButton::clicked), this, &MainWindow::onEdit);
+    connect(m_copy, qOverload<>(&CImageButton::clicked), this, &MainWindow::onCopy);
+    connect(m_help, qOverload<>(&CImageButton::clicked), this, &MainWindow::onHelp);
+
+    m_translator = new QTranslator;
+
+#ifndef Q_OS_WIN
+    m_driveMonitor = new CDriveMonitor(this);
+    if (m_driveMonitor->start())
+        connect(m_driveMonitor, &CDriveMonitor::sigdrivechange, this, &MainWindow::sigdrivechange);
+    else
+        qDebug() << "MainWindow: drive-change notification is off";
+#endif
 }
+
+MainWindow::~MainWindow()
+{
+    QCoreApplication::removeTranslator(m_translator);
+    delete m_translator;
+    delete g_popupMenu.data();
+}
+
+void MainWindow::setupHomePage()
+{
+    m_burn->SetImages(QStringLiteral(":/vud/mburn1"), QStringLiteral(":/vud/mburn2"),
+                      QStringLiteral(":/vud/mburn3"), QString(), tr("Burn"),
+                      tr("Make bootable USB or DVD/CD from ISO"), 1);
+    m_extract->SetImages(QStringLiteral(":/vud/Extract1"), QStringLiteral(":/vud/Extract2"),
+                         QStringLiteral(":/vud/Extract3"), QString(), tr("Extract"),
+                         tr("Extract content from ISO"), 1);
+    m_create->SetImages(QStringLiteral(":/vud/Create1"), QStringLiteral(":/vud/Create2"),
+                        QStringLiteral(":/vud/Create3"), QString(), tr("Create"),
+                        tr("Create ISO from files or folders"), 1);
+    m_edit->SetImages(QStringLiteral(":/vud/Edit1"), QStringLiteral(":/vud/Edit2"),
+                      QStringLiteral(":/vud/Edit3"), QString(), tr("Edit"),
+                      tr("\n Add, delete, rename \n content in ISO file"), 1);
+    m_copy->SetImages(QStringLiteral(":/vud/Copy-Disc1"), QStringLiteral(":/vud/Copy-Disc2"),
+                      QStringLiteral(":/vud/Copy-Disc3"), QString(), tr("Copy Disk"),
+                      tr("\n Make ISO file from \n CD/DVD disc"), 1);
+    m_help->SetImages(QStringLiteral(":/vud/help_1"), QStringLiteral(":/vud/help_2"),
+                      QStringLiteral(":/vud/help_3"), QString(), QString(), QString(), 2);
+}
+
+QMenu* MainWindow::PopupMenu()
+{
+    return g_popupMenu.data();
+}
+
+void MainWindow::SetExitFunction(ExitFunction exit)
+{
+    exitFunction() = std::move(exit);
+}
+
+void MainWindow::SetMenuExecEnabled(bool enabled)
+{
+    g_menuExec = enabled;
+}
+
+void MainWindow::onClose()
+{
+    // The window goes at once, but no tool may keep writing to a disk or an
+    // image after it: end every child first.
+    CRunCommandThread::terminateAll();
+    exitFunction()(0);
+}
+
+void MainWindow::onMin()
+{
+    showMinimized();
+}
+
+void MainWindow::onMenu()
+{
+    delete g_popupMenu.data();
+    auto* menu = new QMenu(tr("Help"));
+    g_popupMenu = menu;
+
+    auto* languages = new QMenu(tr("Language(&L)"), this);
+    // The submenu belongs to the window but must go with the popup menu.
+    connect(menu, &QObject::destroyed, languages, &QObject::deleteLater);
+    struct Language
+    {
+        const char* text;
+        void (MainWindow::*slot)();
+    };
+    static const Language table[] = {
+        {QT_TR_NOOP("English"), &MainWindow::onEnglish},
+        {QT_TR_NOOP("Chinese"), &MainWindow::onChinese},
+        {QT_TR_NOOP("Japanese"), &MainWindow::onJapanese},
+        {QT_TR_NOOP("French"), &MainWindow::onFrench},
+        {QT_TR_NOOP("German"), &MainWindow::onGerman},
+        {QT_TR_NOOP("Spanish"), &MainWindow::onSpanish},
+        {QT_TR_NOOP("Portugues"), &MainWindow::onPortuguese},
+        {QT_TR_NOOP("Polish"), &MainWindow::onPolish},
+        {QT_TR_NOOP("Italian"), &MainWindow::onItalian},
+        {QT_TR_NOOP("Russian"), &MainWindow::onRussian},
+        {QT_TR_NOOP("Netherlands"), &MainWindow::onNetherlands},
+        {QT_TR_NOOP("Swedish"), &MainWindow::onSwitzerland},
+    };
+    for (const Language& language : table) {
+        auto* action = new QAction(tr(language.text), languages);
+        connect(action, &QAction::triggered, this, language.slot);
+        languages->addAction(action);
+    }
+    menu->addMenu(languages);
+
+    // The actions belong to the menu so they go with it; their shortcuts act
+    // while the menu is open.
+    auto* help = new QAction(tr("Help(&H)"), menu);
+    help->setShortcut(QKeySequence(tr("CTRL+H")));
+    connect(help, &QAction::triggered, this, &MainWindow::onHelp);
+    menu->addAction(help);
+    auto* about = new QAction(tr("About Us(&U)"), menu);
+    about->setShortcut(QKeySequence(tr("CTRL+U")));
+    connect(about, &QAction::triggered, this, &MainWindow::aboutus);
+    menu->addAction(about);
+    menu->addSeparator();
+    auto* exit = new QAction(tr("Exit(&E)"), menu);
+    exit->setShortcut(QKeySequence(tr("CTRL+E")));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    menu->addAction(exit);
+
+    if (g_menuExec)
+        menu->exec(QCursor::pos());
+}
+
+void MainWindow::openPage(ImageDialog* page, bool initialize, int x)
+{
+    page->setParent(this);
+    if (initialize) {
+        if (auto* extract = qobject_cast<CPage2*>(page))
+            extract->InitializeUI();
+        else if (auto* edit = qobject_cast<CPage4*>(page))
+            edit->InitializeUI();
+    }
+    page->move(x, 107);
+    page->SetDragEnabled(false);
+    page->show();
+    m_currentPage = page;
+}
+
+void MainWindow::onBurn()
+{
+    openPage(new CBurnDialog(this), false, 1);
+}
+
+void MainWindow::onExtract()
+{
+    openPage(new CPage2(this), true, 1);
+}
+
+void MainWindow::onCreate()
+{
+    openPage(new CPage3(this), false, 1);
+}
+
+void MainWindow::onEdit()
+{
+    openPage(new CPage4(this), true, 3);
+}
+
+void MainWindow::onCopy()
+{
+    openPage(new CPage5(this), false, 1);
+}
+
+void MainWindow::onHelp()
+{
+    QDesktopServices::openUrl(QUrl(tr("https://github.com/quillon-iso/quillon#readme")));
+}
+
+void MainWindow::aboutus()
+{
+    auto* about = new CAboutusDialog(this);
+    about->exec();
+    delete about;
+}
+
+void MainWindow::loadLanguage(const QString& file)
+{
+    const QString path = AppDir() + file;
+    m_translator->load(path);
+    qDebug() << path;
+    QCoreApplication::installTranslator(m_translator);
+    setupHomePage();
+}
+
+void MainWindow::onEnglish() { loadLanguage(QStringLiteral("/translations/qt_en.qm")); }
+void MainWindow::onChinese() { loadLanguage(QStringLiteral("/translations/qt_zh.qm")); }
+void MainWindow::onJapanese() { loadLanguage(QStringLiteral("/translations/qt_ja.qm")); }
+void MainWindow::onFrench() { loadLanguage(QStringLiteral("/translations/qt_fr.qm")); }
+void MainWindow::onGerman() { loadLanguage(QStringLiteral("/translations/qt_de.qm")); }
+void MainWindow::onSpanish() { loadLanguage(QStringLiteral("/translations/qt_es.qm")); }
+void MainWindow::onPortuguese() { loadLanguage(QStringLiteral("/translations/qt_pt.qm")); }
+void MainWindow::onPolish() { loadLanguage(QStringLiteral("/translations/qt_pl.qm")); }
+void MainWindow::onItalian() { loadLanguage(QStringLiteral("/translations/qt_it.qm")); }
+void MainWindow::onRussian() { loadLanguage(QStringLiteral("/translations/qt_ru.qm")); }
+void MainWindow::onNetherlands() { loadLanguage(QStringLiteral("/translations/qt_nl.qm")); }
+void MainWindow::onSwitzerland() { loadLanguage(QStringLiteral("/translations/qt_sv.qm")); }
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setupHomePage();
+    ImageDialog::changeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would reject the dialog and hide the only window, leaving an
+    // invisible program behind.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    ImageDialog::keyPressEvent(event);
+}
+
+#ifdef Q_OS_WIN
+bool MainWindow::nativeEvent(const QByteArray& /*eventType*/, void* message, long* /*result*/)
+{
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message != WM_DEVICECHANGE)
+        return false;
+    qDebug() << "MainWindow: device change event";
+    switch (msg->wParam) {
+    case DBT_DEVICEARRIVAL: {
+        auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
+        if (header && header->dbch_devicetype == DBT_DEVTYP_VOLUME
+            && reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags == 0)
+            emit sigdrivechange();
+        qDebug() << "DBT_DEVICEARRIVAL";
+        break;
+    }
+    case DBT_DEVICEREMOVECOMPLETE: {
+        auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
+        if (header && header->dbch_devicetype == DBT_DEVTYP_VOLUME
+            && reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags == 0) {
+            qDebug() << "MainWindow: USB device removed";
+            emit sigdrivechange();
+        }
+        qDebug() << "DBT_DEVICEREMOVECOMPLETE";
+        break;
+    }
+    case DBT_DEVICETYPESPECIFIC:
+        qDebug() << "DBT_DEVICETYPESPECIFIC ";
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+#endif

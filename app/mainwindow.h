@@ -1,14 +1,88 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/imagedialog.h"
 
-// Placeholder until the picture-skinned main window lands.
-class MainWindow : public QWidget
+#include <functional>
+
+class CDriveMonitor;
+class CImageButton;
+class ImageDialog;
+class QMenu;
+class QTranslator;
+
+// The program's only top-level window: home page with the five jobs, the
+// title-bar buttons and the popup menu. Each job button opens a fresh page
+// laid over the home area; the page's Back button uncovers the home page.
+class MainWindow : public ImageDialog
 {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The page most recently opened (for tests and the drive listeners).
+    ImageDialog* CurrentPage() const { return m_currentPage; }
+    // The popup menu of the last onMenu(), or null.
+    static QMenu* PopupMenu();
+    // The language translator of the menu.
+    QTranslator* LanguageTranslator() const { return m_translator; }
+
+    // What onClose() calls after ending the tool children; a plain process
+    // exit by default. Tests replace it.
+    using ExitFunction = std::function<void(int)>;
+    static void SetExitFunction(ExitFunction exit);
+    // Whether the menu's exec() runs; tests turn it off to inspect the menu.
+    static void SetMenuExecEnabled(bool enabled);
 
 signals:
     void sigdrivechange();
+
+public slots:
+    void onClose();
+    void onMin();
+    void onMenu();
+    void onBurn();
+    void onExtract();
+    void onCreate();
+    void onEdit();
+    void onCopy();
+    void onHelp();
+    void aboutus();
+    void onEnglish();
+    void onChinese();
+    void onJapanese();
+    void onFrench();
+    void onGerman();
+    void onSpanish();
+    void onPortuguese();
+    void onPolish();
+    void onItalian();
+    void onRussian();
+    void onNetherlands();
+    void onSwitzerland();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
+#endif
+
+private:
+    void setupHomePage();
+    void openPage(ImageDialog* page, bool initialize, int x);
+    void loadLanguage(const QString& file);
+
+    CImageButton* m_menu = nullptr;
+    CImageButton* m_min = nullptr;
+    CImageButton* m_close = nullptr;
+    CImageButton* m_burn = nullptr;
+    CImageButton* m_extract = nullptr;
+    CImageButton* m_create = nullptr;
+    CImageButton* m_edit = nullptr;
+    CImageButton* m_copy = nullptr;
+    CImageButton* m_help = nullptr;
+    QTranslator* m_translator = nullptr;
+    ImageDialog* m_currentPage = nullptr;
+    CDriveMonitor* m_driveMonitor = nullptr;
 };

@@ -1,0 +1,90 @@
+#include "ui/aboutusdialog.h"
+
+#include "ui/imagebutton.h"
+#include "ui/modalhook.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QUrl>
+
+CAboutusDialog::CAboutusDialog(QWidget* parent)
+    : ImageDialog(parent)
+{
+    setObjectName(QStringLiteral("CAboutusDialog"));
+    resize(595, 356);
+    m_close = new CImageButton(this);
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setGeometry(360, 10, 21, 21);
+
+    QFont noticeFont(QStringLiteral("Microsoft YaHei"));
+    noticeFont.setPointSize(10);
+    m_first = new QLabel(this);
+    m_first->setObjectName(QStringLiteral("label_first"));
+    m_first->setGeometry(50, 50, 351, 61);
+    m_first->setFont(noticeFont);
+    m_first->setTextFormat(Qt::RichText);
+    m_first->setScaledContents(false);
+    m_first->setWordWrap(true);
+
+    QFont rightsFont(QStringLiteral("Microsoft YaHei"));
+    rightsFont.setWeight(QFont::Normal);
+    rightsFont.setStrikeOut(false);
+    m_copyright = new QLabel(this);
+    m_copyright->setObjectName(QStringLiteral("label_copyright"));
+    m_copyright->setGeometry(50, 140, 381, 21);
+    m_copyright->setFont(rightsFont);
+    m_copyright->setIndent(-10);
+
+    m_url = new QLabel(this);
+    m_url->setObjectName(QStringLiteral("label_url"));
+    m_url->setGeometry(50, 110, 361, 21);
+    m_url->setTextFormat(Qt::RichText);
+    m_url->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(m_url, &QLabel::linkActivated, this, &CAboutusDialog::openUrl);
+
+    retranslate();
+
+    SetBackgroundImage(QStringLiteral(":/vud/about_us"));
+    SetDragEnabled(true);
+    setWindowTitle(tr("About Quillon"));
+
+    m_close->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
+                       QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 0);
+    m_close->move(width() - m_close->width() - 1, 1);
+    connect(m_close, qOverload<>(&CImageButton::clicked), this, &QWidget::close);
+}
+
+QString CAboutusDialog::ProjectUrl()
+{
+    return QStringLiteral("https://github.com/quillon-iso/quillon#readme");
+}
+
+void CAboutusDialog::retranslate()
+{
+    const QString doc = QStringLiteral(
+        "<html><head/><body><p><span style=\" font-size:10pt;\">%1</span></p></body></html>");
+    m_first->setText(doc.arg(
+        tr("Quillon is free software: you may copy, change and pass it on under the terms of its "
+           "licence. It comes with no warranty; check every disk you write before you rely on it.")));
+    m_copyright->setText(doc.arg(tr("Copyright (C) the Quillon developers.")));
+    const QString url = ProjectUrl();
+    m_url->setText(doc.arg(tr("Please visit offical site: ") +
+                           QStringLiteral("<a href=\"%1\"><span style=\" text-decoration: underline; "
+                                          "color:#0000ff;\">%1</span></a>")
+                               .arg(url)));
+}
+
+void CAboutusDialog::openUrl(QString url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+int CAboutusDialog::exec()
+{
+    if (ModalHook::Active()) {
+        const int result = ModalHook::Respond(this);
+        setResult(result);
+        return result;
+    }
+    return ImageDialog::exec();
+}

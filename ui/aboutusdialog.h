@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/imagedialog.h"
+
+class CImageButton;
+class QLabel;
+
+// The about box: the project's notice and its web address. Shown modally by
+// the main window. Tests: see ModalHook (ui/modalhook.h).
+class CAboutusDialog : public ImageDialog
+{
+    Q_OBJECT
+public:
+    explicit CAboutusDialog(QWidget* parent = nullptr);
+
+    static QString ProjectUrl();
+
+    int exec() override;
+
+public slots:
+    void openUrl(QString url);
+
+private:
+    void retranslate();
+
+    CImageButton* m_close = nullptr;
+    QLabel* m_first = nullptr;
+    QLabel* m_copyright = nullptr;
+    QLabel* m_url = nullptr;
+};

@@ -1,0 +1,126 @@
+#include "ui/commdialog.h"
+
+#include "ui/imagebutton.h"
+#include "ui/modalhook.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
+void OpenFolderInFileManager(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    const QByteArray path = QDir::toNativeSeparators(folder).toLocal8Bit();
+    ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL);
+#else
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        qDebug() << "OpenFolderInFileManager: could not open" << folder;
+#endif
+}
+
+CommDialog::CommDialog(QWidget* parent)
+    : ImageDialog(parent)
+{
+    setObjectName(QStringLiteral("CommDialog"));
+    resize(420, 188);
+
+    m_btnClose = new CImageButton(this);
+    m_btnClose->setObjectName(QStringLiteral("btnclose"));
+    m_btnClose->setGeometry(382, 10, 28, 25);
+    m_btnOk = new CImageButton(this);
+    m_btnOk->setObjectName(QStringLiteral("btnok"));
+    m_btnOk->setGeometry(80, 140, 91, 21);
+    m_btnCancel = new CImageButton(this);
+    m_btnCancel->setObjectName(QStringLiteral("btncancel"));
+    m_btnCancel->setGeometry(260, 140, 91, 21);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("label"));
+    m_label->setGeometry(40, 70, 351, 61);
+    m_label->setStyleSheet(QStringLiteral("font:13px;\ncolor:#606060;"));
+    m_label->setWordWrap(false);
+    m_label->setText(QStringLiteral("TextLabel"));
+
+    m_folder.clear();
+    setWindowTitle(QStringLiteral("Quillon"));
+    SetDragEnabled(true);
+    setModal(true);
+    SetBackgroundImage(QStringLiteral(":/vud/commdialogbg"));
+
+    m_btnClose->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
+                          QStringLiteral(":/vud/close_small_3"), QStringLiteral(":/vud/close_small_3"),
+                          QString(), QString(), 0);
+    m_btnOk->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"),
+                       QStringLiteral(":/vud/OK3"), QStringLiteral(":/vud/OK3"), tr("OK"), QString(), 5);
+    m_btnCancel->SetImages(QStringLiteral(":/vud/NO_1"), QStringLiteral(":/vud/NO_2"),
+                           QStringLiteral(":/vud/NO_3"), QStringLiteral(":/vud/NO_3"), tr("NO"),
+                           QString(), 4);
+
+    connect(m_btnCancel, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnCancel);
+    connect(m_btnClose, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnClose);
+    connect(m_btnOk, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnOK);
+}
+
+void CommDialog::SetText(const QString& text)
+{
+    m_label->setText(text);
+}
+
+QString CommDialog::Text() const
+{
+    return m_label->text();
+}
+
+void CommDialog::SetWordWrap()
+{
+    m_label->setWordWrap(true);
+}
+
+void CommDialog::SetSingleButton()
+{
+    m_btnCancel->hide();
+    m_btnOk->move((width() - m_btnOk->width()) / 2, m_btnOk->y());
+}
+
+void CommDialog::SetOpenFolder(const QString& folder)
+{
+    m_folder = folder;
+    m_btnCancel->SetImages(QStringLiteral(":/vud/Open-Folder1"), QStringLiteral(":/vud/Open-Folder2"),
+                           QStringLiteral(":/vud/Open-Folder2"), QStringLiteral(":/vud/Open-Folder3"),
+                           tr("Open Folder"), QString(), 14);
+}
+
+int CommDialog::exec()
+{
+    if (ModalHook::Active()) {
+        const int result = ModalHook::Respond(this);
+        setResult(result);
+        return result;
+    }
+    return ImageDialog::exec();
+}
+
+void CommDialog::OnBtnCancel()
+{
+    if (m_folder.isEmpty()) {
+        done(QDialog::Rejected);
+        return;
+    }
+    OpenFolderInFileManager(m_folder);
+}
+
+void CommDialog::OnBtnOK()
+{
+    done(QDialog::Accepted);
+}
+
+void CommDialog::OnBtnClose()
+{
+    done(QDialog::Rejected);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/imagedialog.h"
+
+class CImageButton;
+class QLabel;
+
+// The program's message dialog: a text, OK, NO and a small close button, on
+// the ":/vud/commdialogbg" background (replaceable by an illustrated one).
+// Modal; run it with exec(): OK gives 1, NO and close give 0.
+//
+// Tests answer it without an event loop through ModalHook (ui/modalhook.h),
+// or find the running dialog with QTimer::singleShot(0, ...) and
+// QApplication::activeModalWidget() and click "btnok" / "btncancel" /
+// "btnclose".
+class CommDialog : public ImageDialog
+{
+    Q_OBJECT
+public:
+    explicit CommDialog(QWidget* parent = nullptr);
+
+    void SetText(const QString& text);
+    QString Text() const;
+    void SetWordWrap();
+    // Hides NO and centres OK.
+    void SetSingleButton();
+    // Turns NO into "Open Folder", which opens the folder and keeps the dialog open.
+    void SetOpenFolder(const QString& folder);
+    QString OpenFolderPath() const { return m_folder; }
+
+    int exec() override;
+
+    CImageButton* OkButton() const { return m_btnOk; }
+    CImageButton* CancelButton() const { return m_btnCancel; }
+    CImageButton* CloseButton() const { return m_btnClose; }
+    QLabel* Label() const { return m_label; }
+
+public slots:
+    virtual void OnBtnCancel();
+    virtual void OnBtnOK();
+    virtual void OnBtnClose();
+
+protected:
+    CImageButton* m_btnClose = nullptr;
+    CImageButton* m_btnOk = nullptr;
+    CImageButton* m_btnCancel = nullptr;
+    QLabel* m_label = nullptr;
+    QString m_folder;
+};
+
+// Opens a folder in the desktop's file manager (explorer.exe on Windows).
+void OpenFolderInFileManager(const QString& folder);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/imagedialog.h"
+
+class CImageButton;
+class QLabel;
+
+// A one-button notice with an illustration as background. Modal; run it with
+// exec(). Tests: see ModalHook (ui/modalhook.h); the OK button is named
+// "btnok", the close button "btnclose".
+class GerneralDialog : public ImageDialog
+{
+    Q_OBJECT
+public:
+    explicit GerneralDialog(QWidget* parent = nullptr);
+
+    // Background picture (fixes the size), close button at the top right, text.
+    void SetContent(const QString& picture, const QString& text);
+    // OK at (x, y + 10); x 0 centres it. OK accepts.
+    void AddOkButton(int y, int x = 0);
+
+    QString Text() const;
+    QLabel* Label() const { return m_label; }
+    CImageButton* OkButton() const { return m_btnOk; }
+    CImageButton* CloseButton() const { return m_btnClose; }
+
+    int exec() override;
+
+private:
+    QLabel* m_label = nullptr;
+    CImageButton* m_btnClose = nullptr;
+    CImageButton* m_btnOk = nullptr;
+};

@@ -1,0 +1,6 @@
+#include "ui/imagebutton.h"
+
+CImageButton::CImageButton(QWidget* parent)
+    : CBaseImageCtrl(parent)
+{
+}

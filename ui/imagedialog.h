@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+
+// A frameless, translucent dialog painted with one background picture. Every
+// window and page of the program derives from it. Pages become embedded child
+// widgets when re-parented into the main window.
+class ImageDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // The parent is not used: an ImageDialog starts as a top-level window.
+    explicit ImageDialog(QWidget* parent = nullptr);
+
+    // Loads the picture and fixes the dialog's size to it. An empty name is
+    // ignored; a picture that fails to load leaves everything as it was.
+    // Returns whether the picture was taken.
+    bool SetBackgroundImage(const QString& name);
+    void SetBackgroundColor(const QColor& color);
+    void SetDragEnabled(bool enabled);
+
+    QString BackgroundImage() const { return m_imageName; }
+    bool DragEnabled() const { return m_dragEnabled; }
+
+signals:
+    void sigvisable(bool visible);
+    void sigmove();
+
+public slots:
+    void slot_minWindow();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QColor m_backgroundColor;
+    QString m_imageName;
+    bool m_dragEnabled = false;
+    bool m_mousePressed = false;
+    int m_dragX = 0;
+    int m_dragY = 0;
+};

@@ -1,0 +1,65 @@
+#include "ui/progressdialog.h"
+
+#include "ui/imagebutton.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+CProgressDialog::CProgressDialog(QWidget* parent)
+    : CommDialog(parent)
+{
+    setModal(false);
+    setWindowModality(Qt::ApplicationModal);
+    m_btnClose->hide();
+    m_btnOk->hide();
+    m_progress = new QProgressBar(this);
+    m_progress->setGeometry(40, 100, 360, 20);
+    m_progress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_label->setGeometry(40, 60, 340, 25);
+    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
+                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), tr("Stop"),
+                           QString(), 12);
+    m_btnCancel->move(325, 140);
+}
+
+void CProgressDialog::SetRange(int minimum, int maximum)
+{
+    m_progress->setRange(minimum, maximum);
+}
+
+QString CProgressDialog::PercentText(int value, int minimum, int maximum)
+{
+    const qint64 span = qint64(maximum) - minimum;
+    const double percent = span < 1 ? 0.0 : (qint64(value) - minimum) * 100.0 / double(span);
+    QString text = QStringLiteral("%1%").arg(percent, 0, 'f', 2);
+    if (text.endsWith(QLatin1String(".00%"))) {
+        text.chop(4);
+        text.append(QLatin1Char('%'));
+    }
+    return text;
+}
+
+void CProgressDialog::SetValue(int value)
+{
+    m_progress->setValue(value);
+    m_progress->setFormat(PercentText(value, m_progress->minimum(), m_progress->maximum()));
+}
+
+bool CProgressDialog::IsFinished() const
+{
+    return m_progress->value() == m_progress->maximum();
+}
+
+void CProgressDialog::DisableStop()
+{
+    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
+                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), tr("Stop"),
+                           QString(), 13);
+    m_btnCancel->setEnabled(false);
+}
+
+void CProgressDialog::OnBtnCancel()
+{
+    hide();
+    emit SigCancel();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/commdialog.h"
+
+class QProgressBar;
+
+// A page's progress display while a tool runs: message, bar with a percentage
+// text and a Stop button. Shown with show() and hidden with hide(), never
+// exec()'d; while visible the rest of the program takes no input.
+class CProgressDialog : public CommDialog
+{
+    Q_OBJECT
+public:
+    explicit CProgressDialog(QWidget* parent = nullptr);
+
+    void SetRange(int minimum, int maximum);
+    void SetValue(int value);
+    bool IsFinished() const;
+    // For runs that cannot be stopped: Stop shows disabled for good.
+    void DisableStop();
+
+    QProgressBar* ProgressBar() const { return m_progress; }
+    CImageButton* StopButton() const { return m_btnCancel; }
+
+    // "25%", "33.33%", "0%" for an empty range.
+    static QString PercentText(int value, int minimum, int maximum);
+
+signals:
+    void SigCancel();
+
+public slots:
+    void OnBtnCancel() override;
+
+private:
+    QProgressBar* m_progress = nullptr;
+};
