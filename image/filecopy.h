@@ -73,7 +73,8 @@ private:
     std::deque<Task> m_queue;    // pending tasks, in order
     bool m_stop = false;
     bool m_running = false;      // a task is being executed
-    qint64 m_runningSize = 0;    // its measured size
+    qint64 m_runningSize = 0;    // its measured size, -1 until measured
+    QString m_runningSource;
     quint64 m_runningId = 0;
     quint64 m_nextId = 1;
     QStringList m_failures;

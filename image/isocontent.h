@@ -16,8 +16,8 @@ struct IsoEntry
     IsoEntry() = default;
     IsoEntry(const IsoEntry& other);            // copies the whole subtree
     IsoEntry& operator=(const IsoEntry& other);
-    IsoEntry(IsoEntry&&) noexcept = default;
-    IsoEntry& operator=(IsoEntry&&) noexcept = default;
+    IsoEntry(IsoEntry&& other) noexcept;
+    IsoEntry& operator=(IsoEntry&& other) noexcept;
     ~IsoEntry();
 
     QString name;       // full path inside the image, backslash-separated

@@ -1,0 +1,359 @@
+#include "image/extractjob.h"
+
+#include "image/fileutils.h"
+#include "runner/runcommandthread.h"
+#include "runner/tools.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+// --- Progress ----------------------------------------------------------------
+
+std::optional<ExtractProgress> ParseExtractProgress(const QString& piece)
+{
+    const int percentAt = piece.indexOf(QLatin1String("% "));
+    const int dashAt = piece.indexOf(QLatin1String(" - "));
+    if (percentAt < 1 || dashAt < 1)
+        return std::nullopt;
+    QString number = piece.left(percentAt).trimmed();
+    const int blank = number.lastIndexOf(QLatin1Char(' '));
+    if (blank > 0)
+        number = number.mid(blank + 1);
+    ExtractProgress progress;
+    progress.percent = qBound(0, number.toInt(), 100); // not a number: 0
+    progress.item = piece.mid(dashAt + 3).trimmed();
+    return progress;
+}
+
+// --- What the tool said ----------------------------------------------------------
+
+namespace {
+
+// Count lines of 7-Zip's closing summary; they say how many, not why.
+bool isSummaryLine(const QString& line)
+{
+    static const QRegularExpression summary(QStringLiteral(
+        "^(Sub items Errors|Archives with Errors|Open Errors|Can't open as archive|Errors|Warnings|"
+        "Files|Folders|Size|Compressed)\\s*:"));
+    return summary.match(line).hasMatch();
+}
+
+} // namespace
+
+void ArchiveToolLog::addError(const QString& text)
+{
+    const QString reason = text.trimmed();
+    if (!reason.isEmpty() && !m_errors.contains(reason))
+        m_errors.append(reason);
+}
+
+void ArchiveToolLog::Feed(const QString& piece)
+{
+    const QStringList lines = piece.split(QLatin1Char('\n'));
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (ParseExtractProgress(line))
+            continue; // progress between a reason header and its reason
+        if (line.contains(QLatin1String("Everything is Ok"))) {
+            m_everythingOk = true;
+            m_detailExpected = m_detailOptional = false;
+            continue;
+        }
+        if (isSummaryLine(line)) {
+            m_detailExpected = m_detailOptional = false;
+            continue;
+        }
+        const int errorAt = line.indexOf(QRegularExpression(QStringLiteral("\\b(ERRORS?|WARNINGS?)\\b")));
+        if (errorAt >= 0) {
+            const int colon = line.indexOf(QLatin1Char(':'), errorAt);
+            const QString rest = colon < 0 ? QString() : line.mid(colon + 1).trimmed();
+            if (rest.isEmpty()) {
+                // "System ERROR:", "ERRORS:": the reason is on the next line.
+                m_detailExpected = true;
+                m_detailOptional = false;
+            } else {
+                addError(rest);
+                // "ERROR: image.iso" is followed by "Cannot open the file as archive".
+                m_detailExpected = false;
+                m_detailOptional = true;
+            }
+            continue;
+        }
+        if (m_detailExpected) {
+            addError(line);
+        } else if (m_detailOptional && !line.startsWith(QLatin1String("- ")) && !m_errors.isEmpty()) {
+            const QString joined = m_errors.takeLast() + QLatin1String(": ") + line;
+            addError(joined);
+        }
+        m_detailExpected = m_detailOptional = false;
+    }
+}
+
+QString ArchiveToolLog::Reason() const
+{
+    constexpr int MaxLines = 4;
+    QStringList shown = m_errors.mid(0, MaxLines);
+    if (m_errors.size() > MaxLines)
+        shown << QStringLiteral("…");
+    return shown.join(QLatin1Char('\n'));
+}
+
+// --- Placing the extracted items ---------------------------------------------------
+
+namespace {
+
+enum class MoveState { Moved, Conflict, Failed };
+
+MoveState combine(MoveState a, MoveState b)
+{
+    return (a == MoveState::Failed || b == MoveState::Failed)
+        ? MoveState::Failed
+        : (a == MoveState::Conflict || b == MoveState::Conflict) ? MoveState::Conflict : MoveState::Moved;
+}
+
+bool isRealDir(const QFileInfo& info)
+{
+    return info.isDir() && !info.isSymLink();
+}
+
+MoveState moveItem(const QString& source, const QString& target, bool replaceExisting)
+{
+    const QFileInfo from(source);
+    const QFileInfo to(target);
+    if (!to.exists() && !to.isSymLink())
+        return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+
+    if (isRealDir(from) && isRealDir(to)) {
+        // Merge: the user's folder stays, with everything else it holds.
+        MoveState state = MoveState::Moved;
+        const QStringList children = QDir(source).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& child : children)
+            state = combine(state, moveItem(source + QLatin1Char('/') + child,
+                                            target + QLatin1Char('/') + child, replaceExisting));
+        return state;
+    }
+    if (isRealDir(from) || isRealDir(to) || !replaceExisting)
+        return MoveState::Conflict; // never a file for a folder or the other way round
+    if (!QFile::remove(target))
+        return MoveState::Failed;
+    return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+}
+
+} // namespace
+
+MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
+                    const QString& outputFolder, bool replaceExisting)
+{
+    QString folder = prefix;
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+
+    MoveUpResult result;
+    for (const QString& name : names) {
+        const QString source = staging + QLatin1Char('/') + folder + name;
+        const QFileInfo info(source);
+        if (!info.exists() && !info.isSymLink()) {
+            result.missing << name;
+            continue;
+        }
+        switch (moveItem(source, outputFolder + QLatin1Char('/') + name, replaceExisting)) {
+        case MoveState::Moved:
+            result.delivered << name;
+            break;
+        case MoveState::Conflict:
+            result.conflicts << name;
+            break;
+        case MoveState::Failed:
+            result.failures << name;
+            break;
+        }
+    }
+    return result;
+}
+
+// --- Verdict ----------------------------------------------------------------------
+
+ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log,
+                               const MoveUpResult& placed)
+{
+    QStringList reasons;
+    const QString toolReason = log.Reason();
+    if (!toolReason.isEmpty())
+        reasons << toolReason;
+    else if (!exitedNormally)
+        reasons << ExtractJob::tr("7-Zip stopped unexpectedly.");
+    else if (exitCode != 0)
+        reasons << ExtractJob::tr("7-Zip ended with exit code %1.").arg(exitCode);
+    else if (!log.SawEverythingOk())
+        reasons << ExtractJob::tr("7-Zip did not confirm the extraction.");
+
+    if (!placed.missing.isEmpty())
+        reasons << ExtractJob::tr("Not extracted: %1").arg(placed.missing.join(QLatin1String(", ")));
+    if (!placed.failures.isEmpty())
+        reasons << ExtractJob::tr("Could not be moved into the output folder: %1")
+                       .arg(placed.failures.join(QLatin1String(", ")));
+    if (!placed.conflicts.isEmpty())
+        reasons << ExtractJob::tr("Left as they were in the output folder: %1")
+                       .arg(placed.conflicts.join(QLatin1String(", ")));
+
+    ExtractVerdict verdict;
+    verdict.ok = reasons.isEmpty();
+    verdict.reason = reasons.join(QLatin1Char('\n'));
+    return verdict;
+}
+
+// --- The job ----------------------------------------------------------------------
+
+namespace {
+QString g_toolForTest;
+}
+
+QString ExtractToolProgram()
+{
+    return g_toolForTest.isEmpty() ? Tools::archiveTool() : g_toolForTest;
+}
+
+void SetExtractToolForTest(const QString& program)
+{
+    g_toolForTest = program;
+}
+
+ExtractJob::ExtractJob(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ExtractJob::~ExtractJob()
+{
+    if (isRunning())
+        Stop();
+}
+
+bool ExtractJob::Start(const Request& request)
+{
+    if (isRunning())
+        return false;
+    m_request = request;
+    m_names.clear();
+    for (const QString& name : request.names) {
+        if (!name.isEmpty() && !m_names.contains(name))
+            m_names << name;
+    }
+    m_log = ArchiveToolLog();
+    m_placed = MoveUpResult();
+    m_reason.clear();
+    m_staging.clear();
+
+    const QString output = QDir::toNativeSeparators(request.outputFolder);
+    if (m_names.isEmpty()) {
+        m_status = Status::Failed;
+        m_reason = tr("Nothing was selected.");
+        return false;
+    }
+    if (!QFileInfo(request.outputFolder).isDir()) {
+        m_status = Status::Failed;
+        m_reason = tr("The folder %1 does not exist.").arg(output);
+        return false;
+    }
+    // Staging inside the output folder: the same file system, so moving the
+    // items up is a rename, and removing it can only touch what we made.
+    QTemporaryDir staging(request.outputFolder + QStringLiteral("/.quillon-extract-XXXXXX"));
+    staging.setAutoRemove(false);
+    if (!staging.isValid()) {
+        m_status = Status::Failed;
+        m_reason = tr("Cannot write to the folder %1: %2").arg(output, staging.errorString());
+        return false;
+    }
+    m_staging = staging.path();
+
+    QStringList entries;
+    for (const QString& name : qAsConst(m_names))
+        entries << request.prefix + name;
+
+    m_runner = new CRunCommandThread(this);
+    connect(m_runner, &CRunCommandThread::standoutputline, this, &ExtractJob::onOutput);
+    connect(m_runner, &CRunCommandThread::sigfinished, this, &ExtractJob::onRunEnded);
+    connect(m_runner, &CRunCommandThread::sigstartfailed, this, &ExtractJob::onStartFailed);
+    m_runner->setCommand(ExtractToolProgram(), Tools::extractExactArgs(request.image, m_staging, entries));
+    m_status = Status::Running;
+    m_runner->start(QThread::InheritPriority);
+    return true;
+}
+
+void ExtractJob::Stop()
+{
+    if (!isRunning())
+        return;
+    m_status = Status::Stopped;
+    if (m_runner) {
+        disconnect(m_runner, nullptr, this, nullptr);
+        m_runner->terminate();
+        // The staging folder may only go once the tool no longer writes into it.
+        m_runner->waitUntilFinished();
+        m_runner->deleteLater();
+        m_runner = nullptr;
+    }
+    // What was extracted so far stays, but never replaces anything of the user's.
+    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, false);
+    removeStaging();
+}
+
+void ExtractJob::onOutput(const QString& piece)
+{
+    if (!isRunning())
+        return;
+    m_log.Feed(piece);
+    if (const auto parsed = ParseExtractProgress(piece))
+        emit progress(parsed->percent, parsed->item);
+}
+
+void ExtractJob::onRunEnded()
+{
+    if (!isRunning() || !m_runner)
+        return;
+    const bool exitedNormally = m_runner->exitStatus() == QProcess::NormalExit;
+    const int exitCode = m_runner->exitCode();
+    const bool complete = m_runner->succeeded() && m_log.Errors().isEmpty();
+    m_runner->deleteLater();
+    m_runner = nullptr;
+
+    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, complete);
+    removeStaging();
+    const ExtractVerdict verdict = JudgeExtraction(exitedNormally, exitCode, m_log, m_placed);
+    m_status = verdict.ok ? Status::Succeeded : Status::Failed;
+    m_reason = verdict.reason;
+    emit finished();
+}
+
+void ExtractJob::onStartFailed(const QString& error)
+{
+    if (!isRunning())
+        return;
+    const QString program = m_runner ? QDir::toNativeSeparators(m_runner->program()) : QString();
+    if (m_runner) {
+        m_runner->deleteLater();
+        m_runner = nullptr;
+    }
+    removeStaging();
+    m_status = Status::Failed;
+    m_reason = tr("7-Zip could not be started (%1): %2").arg(program, error);
+    emit finished();
+}
+
+void ExtractJob::removeStaging()
+{
+    if (m_staging.isEmpty())
+        return;
+    RemoveFolderTree(m_staging);
+    if (QFileInfo::exists(m_staging))
+        qWarning() << "ExtractJob: staging folder left behind:" << m_staging;
+    m_staging.clear();
+}

@@ -1,0 +1,152 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class CRunCommandThread;
+
+// --- Progress ----------------------------------------------------------------
+
+// One progress piece of an extraction, as 7-Zip writes it with -bsp2:
+// " 17% 2 - sources/f1.bin" (percentage, file count, item being extracted).
+struct ExtractProgress
+{
+    int percent = 0;
+    QString item; // text after the first " - ", trimmed
+};
+
+// Nothing for a piece that is not a progress piece (no "% " or no " - ").
+std::optional<ExtractProgress> ParseExtractProgress(const QString& piece);
+
+// --- What the tool said ----------------------------------------------------------
+
+// Collects, from the output pieces of one 7-Zip run, the lines that explain a
+// failure ("ERROR: ...", "System ERROR:" with its "errno=28 : No space left on
+// device", "ERRORS:" with "Unexpected end of archive") and whether the closing
+// "Everything is Ok" was printed.
+class ArchiveToolLog
+{
+public:
+    void Feed(const QString& piece);
+    bool SawEverythingOk() const { return m_everythingOk; }
+    // Distinct reasons in the order they came, each one line.
+    QStringList Errors() const { return m_errors; }
+    // The reasons joined for a message (at most a few lines).
+    QString Reason() const;
+
+private:
+    void addError(const QString& text);
+
+    QStringList m_errors;
+    bool m_everythingOk = false;
+    bool m_detailExpected = false; // the previous line announced a reason
+    bool m_detailOptional = false; // ... that may follow on the next line
+};
+
+// --- Placing the extracted items ---------------------------------------------------
+
+// The tool extracts into a staging folder of our own inside the output folder;
+// afterwards each ticked item is moved from its folder path up into the output
+// folder and the staging folder is removed. Nothing that was in the output
+// folder before is removed.
+struct MoveUpResult
+{
+    QStringList delivered; // names now in the output folder from this run
+    QStringList missing;   // names the tool did not produce
+    QStringList conflicts; // names kept as the user had them (see MoveUp)
+    QStringList failures;  // names that could not be moved
+};
+
+// Moves staging/<prefix>/<name> to output/<name> for every name. A folder that
+// already exists there is merged into; an existing file is replaced only when
+// replaceExisting is set (a complete run), otherwise the user's item stays and
+// the name counts as a conflict. An item of the other kind (file vs. folder)
+// is never replaced. `prefix` is the folder path inside the image with either
+// separator ("boot\fonts\" or empty).
+MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
+                    const QString& outputFolder, bool replaceExisting);
+
+// --- Verdict ----------------------------------------------------------------------
+
+struct ExtractVerdict
+{
+    bool ok = false;
+    QString reason; // the tool's words, or what our check found; empty when ok
+};
+
+// A run succeeded when the tool ended by itself with status 0, said
+// "Everything is Ok", reported no error, and every ticked item arrived.
+ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log,
+                               const MoveUpResult& placed);
+
+// The archive tool the extract page runs (Tools::archiveTool() unless a test
+// put another program in its place, e.g. a missing one).
+QString ExtractToolProgram();
+void SetExtractToolForTest(const QString& program); // empty: back to the real one
+
+// --- The job ----------------------------------------------------------------------
+
+// One extraction of ticked items of one folder of an image: staging folder,
+// 7-Zip run, progress, move-up, cleanup and verdict. GUI-free; the extract page
+// shows what it reports.
+class ExtractJob : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Status { Idle, Running, Succeeded, Failed, Stopped };
+
+    struct Request
+    {
+        QString image;
+        QString outputFolder;
+        QString prefix;    // folder path in the image, "boot\fonts\" form, empty for the root
+        QStringList names; // display names of the ticked rows (duplicates are dropped)
+    };
+
+    explicit ExtractJob(QObject* parent = nullptr);
+    ~ExtractJob() override;
+
+    // Starts the run. False when it could not begin (nothing selected, the
+    // output folder is missing or cannot be written to): status() is Failed,
+    // reason() says why and finished() is not emitted. A tool that fails to
+    // start ends the run with finished() and status() Failed.
+    bool Start(const Request& request);
+    // Ends the tool, waits until it is gone, keeps what was extracted so far and
+    // removes the staging folder. Silent: finished() is not emitted.
+    void Stop();
+
+    Status status() const { return m_status; }
+    bool isRunning() const { return m_status == Status::Running; }
+    QString reason() const { return m_reason; }
+    const MoveUpResult& placed() const { return m_placed; }
+    const Request& request() const { return m_request; }
+    // The names passed to the tool (ticked names without duplicates).
+    QStringList names() const { return m_names; }
+    QString stagingFolder() const { return m_staging; }
+    CRunCommandThread* runner() const { return m_runner; }
+
+signals:
+    // A progress piece: percent 0..100 and the item being extracted.
+    void progress(int percent, QString item);
+    // The run ended by itself (successfully or not); see status() and reason().
+    void finished();
+
+private:
+    void onOutput(const QString& piece);
+    void onRunEnded();
+    void onStartFailed(const QString& error);
+    void removeStaging();
+
+    Request m_request;
+    QStringList m_names;
+    QString m_staging;
+    QPointer<CRunCommandThread> m_runner;
+    ArchiveToolLog m_log;
+    MoveUpResult m_placed;
+    Status m_status = Status::Idle;
+    QString m_reason;
+};

@@ -1,0 +1,25 @@
+#include "platform/shell.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStorageInfo>
+
+namespace Platform {
+
+void openFolder(const QString& path)
+{
+    QProcess::startDetached(QStringLiteral("xdg-open"), {QDir::fromNativeSeparators(path)});
+}
+
+qint64 volumeCapacity(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return 0;
+    QStorageInfo info(path);
+    if (!info.isValid() || !info.isReady())
+        return 0;
+    return qMax<qint64>(0, info.bytesTotal());
+}
+
+} // namespace Platform
