@@ -161,9 +161,9 @@ void MainWindow::onMenu()
     auto* menu = new QMenu(tr("Help"));
     g_popupMenu = menu;
 
-    auto* languages = new QMenu(tr("Language(&L)"), this);
-    // The submenu belongs to the window but must go with the popup menu.
-    connect(menu, &QObject::destroyed, languages, &QObject::deleteLater);
+    // The submenu and every action belong to the popup menu, so deleting
+    // the menu at the next opening takes all of them along.
+    auto* languages = new QMenu(tr("Language(&L)"), menu);
     struct Language
     {
         const char* text;
@@ -190,8 +190,7 @@ void MainWindow::onMenu()
     }
     menu->addMenu(languages);
 
-    // The actions belong to the menu so they go with it; their shortcuts act
-    // while the menu is open.
+    // Shortcuts act while the menu is open.
     auto* help = new QAction(tr("Help(&H)"), menu);
     help->setShortcut(QKeySequence(tr("CTRL+H")));
     connect(help, &QAction::triggered, this, &MainWindow::onHelp);
