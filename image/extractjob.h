@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class CRunCommandThread;
+#include "runner/runcommandthread.h"
 
 // --- Progress ----------------------------------------------------------------
 
