@@ -1,0 +1,9 @@
+#pragma once
+
+class QElapsedTimer;
+class QWidget;
+
+// With QUILLON_EXIT_AFTER_SHOWN set in the environment, prints how long the
+// start took until the window was shown and first painted, then quits.
+// Used to measure start-up time; does nothing otherwise.
+void QuitAfterFirstShowIfAsked(QWidget* window, const QElapsedTimer& sinceStart);
