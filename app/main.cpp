@@ -1,8 +1,10 @@
 #include "app/mainwindow.h"
+#include "app/startupprobe.h"
 #include "app/util.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QLocale>
 #include <QTextCodec>
@@ -10,6 +12,8 @@
 
 int main(int argc, char* argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     qDebug() << "data path" << Util::GetDataPath();
 
@@ -27,6 +31,7 @@ int main(int argc, char* argv[])
     QCoreApplication::installTranslator(&translator);
 
     MainWindow window(nullptr);
+    QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
     return app.exec();
 }
