@@ -56,7 +56,7 @@ bool readCatalog(QDataStream& stream, char* catalog)
         return false;
     }
     const quint32 sector = le32(b + 0x47);
-    qDebug() << "\nReading boot-catalog from sector " << sector;
+    qDebug().nospace() << "\nReading boot-catalog from sector " << sector;
     if (Util::Read(stream, qint64(sector) * SectorSize, SectorSize, buffer) != 0) {
         qDebug() << "Could not read the file/drive ";
         return false;
