@@ -1,27 +1,122 @@
 #pragma once
 
+#include "image/extractjob.h"
+#include "image/isocontent.h"
 #include "ui/imagedialog.h"
 
-class CImageButton;
+#include <QList>
+#include <QPointer>
+#include <QStringList>
 
-// The extract page: browse an ISO image and extract chosen items.
+class CImageButton;
+class CProgressDialog;
+class CRunCommandThread;
+class QAction;
+class QLabel;
+class QMenu;
+class QTableWidget;
+class QTableWidgetItem;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SCheckBoxHeaderView;
+
+// The extract page: load an ISO image through 7-Zip's listing, browse its
+// folders, tick items of one folder and extract them into a folder of the
+// user's choice, with progress, Stop and an open-folder result.
 class CPage2 : public ImageDialog
 {
     Q_OBJECT
 public:
     explicit CPage2(QWidget* parent = nullptr);
+    ~CPage2() override;
 
     // Called by the main window once the page is embedded in it.
     virtual void InitializeUI();
+    // Rebuilds the table from the current folder.
+    virtual void FillFileTable();
+    virtual void BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem);
+
+    // Starts the listing of an image (what OnLoadISO does after its dialog).
+    void LoadImage(const QString& image);
+
+    // For tests and the main window.
+    QTreeWidget* Tree() const { return m_tree; }
+    QTableWidget* Table() const { return m_list; }
+    QMenu* ContextMenu() const { return m_menu; }
+    CProgressDialog* Progress() const { return m_progress; }
+    IsoEntry* CurrentFolder() const { return m_currentFolder; }
+    const IsoContentTree& Content() const { return m_content; }
+    bool IsListing() const { return m_listRunner != nullptr; }
+    ExtractJob* Job() const { return m_job; }
+    QString ImagePath() const { return m_imagePath; }
+    QString OutputFolder() const { return m_outputFolder; }
+    QString FolderPrefix() const { return m_prefix; }
+    QStringList SelectedNames() const { return m_selectedNames; }
+
+signals:
+    // The listing run has ended, complete or not (after any message).
+    void sigListingEnded(bool complete);
+    // An extraction has ended by itself (after its message); not after Stop.
+    void sigExtractionEnded(bool succeeded);
 
 public slots:
+    void OnLoadISO();
     void OnBack();
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
+    void OnExtract();
+    void OnStopExtract();
+    void OnUnzipFinished();
+    void OnLineOutput(QString line);
+    void OnTreeCurrentChanged();
+    void OnListViewDoubleClicked();
+    void OnListContextMenuRequest(QPoint pos);
+    // One output piece of the extraction run (the job parses the live run).
+    void OnExtractOutput(QString line);
+    void OnExtractFinished();
+    void RefreshTreeWidget();
+    void OnListViewClicked(QTableWidgetItem* pItem);
+    void slotSelectAll(bool bChecked);
     void updateUI();
 
+protected:
+    void changeEvent(QEvent* qe) override;
+
+private:
+    void createWidgets();
+    void applyLook();
+    void setButtonsEnabled(bool enabled);
+    void restoreCursor();
+    void onListingRunEnded();
+    void onListingStartFailed(const QString& error);
+    void endListingRun();
+    void showExtractProgress(int percent, const QString& item);
+
+    // Widgets
+    CImageButton* m_loadIso = nullptr;
     CImageButton* m_back = nullptr;
+    CImageButton* m_extract = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QTableWidget* m_list = nullptr;
+    SCheckBoxHeaderView* m_header = nullptr;
+    QLabel* m_title = nullptr;
+    QLabel* m_descript = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_extractAction = nullptr;
+    CProgressDialog* m_progress = nullptr;
+    bool m_initialized = false;
+
+    // Content
+    IsoContentTree m_content;
+    ListingReader m_reader{m_content};
+    ArchiveToolLog m_listLog;
+    IsoEntry* m_currentFolder = nullptr;
+    QList<IsoEntry*> m_rows; // entry of each table row
+    QPointer<CRunCommandThread> m_listRunner;
+    bool m_busyCursor = false;
+
+    // Extraction
+    QString m_imagePath;
+    QString m_outputFolder;
+    QString m_prefix;
+    QStringList m_selectedNames;
+    QPointer<ExtractJob> m_job;
 };
