@@ -108,11 +108,15 @@ QStringList readDiscArgs(const QString& recorderAddress, const QString& output)
     return {QStringLiteral("-dev=") + recorderAddress, QStringLiteral("-f=") + output};
 }
 
-QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder)
+QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder,
+                            bool allowLargeFiles)
 {
     static const char* const typeArgs[] = {"-joliet", "-l", "-udf"};
-    return {QLatin1String(typeArgs[int(type)]), QStringLiteral("-R"), QStringLiteral("-joliet-long"),
-            QStringLiteral("-o"), output, QDir::toNativeSeparators(sourceFolder)};
+    QStringList args{QLatin1String(typeArgs[int(type)]), QStringLiteral("-R"), QStringLiteral("-joliet-long")};
+    if (allowLargeFiles)
+        args << QStringLiteral("-allow-limited-size");
+    args << QStringLiteral("-o") << output << QDir::toNativeSeparators(sourceFolder);
+    return args;
 }
 
 QStringList saveEditedArgs(const QString& bootImage, const QString& output, const QString& sourceFolder)

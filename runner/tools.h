@@ -36,7 +36,10 @@ QStringList ejectArgs(const QString& recorderAddress);
 QStringList readDiscArgs(const QString& recorderAddress, const QString& output);
 
 enum class ImageType { Joliet = 0, Iso9660 = 1, Udf = 2 };
-QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder);
+// allowLargeFiles: files of 4 GiB or more are accepted; only the image's UDF
+// tree then holds their true size.
+QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder,
+                            bool allowLargeFiles = false);
 // Boot image given by its path inside the new image; empty for none.
 QStringList saveEditedArgs(const QString& bootImage, const QString& output, const QString& sourceFolder);
 
