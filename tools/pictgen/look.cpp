@@ -82,23 +82,25 @@ struct Fill {
     QColor top, bottom, rim;
 };
 
+// Fills under white captions are a shade darker than the brand green, so
+// 12 px white text stays readable on them.
 Fill greenFill(State s)
 {
     switch (s) {
-    case Hover: return {QColor(124, 207, 174), QColor(102, 192, 156), kGreenDark};
-    case Pressed: return {QColor(66, 146, 115), QColor(80, 164, 131), kGreenDeep};
+    case Hover: return {QColor(98, 186, 151), QColor(80, 167, 132), QColor(58, 138, 107)};
+    case Pressed: return {QColor(54, 130, 101), QColor(62, 142, 111), QColor(44, 112, 86)};
     case Disabled: return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
-    default: return {QColor(112, 198, 163), kGreen, kGreenDark};
+    default: return {QColor(88, 176, 141), QColor(68, 154, 120), QColor(52, 128, 99)};
     }
 }
 
 Fill slateFill(State s)
 {
     switch (s) {
-    case Hover: return {QColor(0x9A, 0xAB, 0xB5), QColor(0x88, 0x99, 0xA4), QColor(0x6E, 0x80, 0x8B)};
+    case Hover: return {QColor(0x96, 0xA7, 0xB1), QColor(0x84, 0x96, 0xA1), QColor(0x6A, 0x7C, 0x87)};
     case Pressed: return {QColor(0x68, 0x7A, 0x85), QColor(0x74, 0x86, 0x91), QColor(0x59, 0x6A, 0x74)};
     case Disabled: return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
-    default: return {QColor(0x94, 0xA4, 0xAE), kSlate, QColor(0x72, 0x83, 0x8E)};
+    default: return {QColor(0x8A, 0x9B, 0xA6), QColor(0x78, 0x8A, 0x96), QColor(0x66, 0x77, 0x82)};
     }
 }
 
@@ -518,8 +520,8 @@ void iconRefresh(QPainter& p, QPointF c, qreal r, const QColor& col)
     p.setPen(QPen(col, 1.8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     const QRectF arc(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    p.drawArc(arc, 40 * 16, 140 * 16);
-    p.drawArc(arc, 220 * 16, 140 * 16);
+    p.drawArc(arc, 60 * 16, 105 * 16);
+    p.drawArc(arc, 240 * 16, 105 * 16);
     p.setPen(Qt::NoPen);
     p.setBrush(col);
     auto head = [&](qreal deg, qreal dir) {
@@ -528,9 +530,9 @@ void iconRefresh(QPainter& p, QPointF c, qreal r, const QColor& col)
         // Tangent pointing along the arc's direction (counter-clockwise = dir 1).
         const QPointF t(-qSin(a) * dir, -qCos(a) * dir);
         const QPointF n(qCos(a), -qSin(a));
-        const qreal s = r * 0.55;
+        const qreal s = r * 0.62;
         QPolygonF tri;
-        tri << at + t * s << at - n * s * 0.75 << at + n * s * 0.75;
+        tri << at + t * s * 1.1 << at - t * s * 0.2 - n * s * 0.8 << at - t * s * 0.2 + n * s * 0.8;
         p.drawPolygon(tri);
     };
     head(180, 1);

@@ -84,8 +84,8 @@ void jobCard(QPainter& p, const QSize& s, State st, const std::vector<std::funct
     QLinearGradient g(card.topLeft(), card.bottomLeft());
     QColor rim;
     if (st == Pressed) {
-        g.setColorAt(0, QColor(104, 192, 157));
-        g.setColorAt(1, kGreenDark);
+        g.setColorAt(0, QColor(88, 176, 141));
+        g.setColorAt(1, QColor(64, 148, 115));
         rim = kGreenDeep;
     } else if (st == Hover) {
         g.setColorAt(0, kWhite);
@@ -113,7 +113,7 @@ void jobCard(QPainter& p, const QSize& s, State st, const std::vector<std::funct
     const qreal gap = 34;
     const qreal total = n * kArtSize + (n - 1) * gap;
     // Backdrop behind the drawing(s).
-    const QColor backdrop = st == Pressed ? QColor(255, 255, 255, 60) : st == Hover ? QColor(0xD4, 0xF4, 0xFD) : kBlueTint;
+    const QColor backdrop = st == Pressed ? QColor(255, 255, 255, 175) : st == Hover ? QColor(0xD4, 0xF4, 0xFD) : kBlueTint;
     p.setPen(Qt::NoPen);
     p.setBrush(backdrop);
     const qreal bh = kArtSize + 6;
@@ -472,7 +472,7 @@ QVector<Picture> paintAll()
         });
         add(QStringLiteral("refresh") + kStateSuffix[i], 88, 28, [=](QPainter& p, const QSize& s) {
             drawButtonBody(p, s, Body::Outline, st);
-            iconRefresh(p, QPointF(44, 13.5 + (st == Pressed ? 1 : 0)), 6, glyphColor(Body::Outline, st));
+            iconRefresh(p, QPointF(44, 13.5 + (st == Pressed ? 1 : 0)), 6.5, glyphColor(Body::Outline, st));
         });
     }
 
