@@ -224,7 +224,7 @@ void dialogBackground(QPainter& p, const QSize& s, const std::function<void(QPai
         p.fillRect(QRectF(0, 36, 124, s.height() - 36), QColor(0xF5, 0xFC, 0xFE));
         p.fillRect(QRectF(124, 36, 1, s.height() - 36), QColor(0xDD, 0xF5, 0xFD));
         p.save();
-        inBox(p, QRectF(18, 64, 88, 88));
+        inBox(p, QRectF(14, 64, 96, 96));
         art(p);
         p.restore();
     }
