@@ -24,7 +24,6 @@ inline const QColor kWhite(255, 255, 255);
 inline const QColor kText(0x3C, 0x4A, 0x50);
 inline const QColor kTextMuted(0x7C, 0x8C, 0x93);
 inline const QColor kLine(0x9C, 0xC5, 0xD3);    // drawing outlines
-inline const QColor kSlate(0x86, 0x97, 0xA2);   // neutral buttons
 inline const QColor kDisabled(0xB9, 0xC4, 0xC9);
 inline const QColor kAccent(0x3A, 0xA3, 0xD4);  // arrows in illustrations
 inline const QColor kAmber(0xF5, 0xA6, 0x23);

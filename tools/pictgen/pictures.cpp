@@ -425,17 +425,21 @@ QVector<Picture> paintAll()
         p.drawPath(arrow);
     });
 
-    // Action buttons. The program draws their captions over these bodies.
+    // Action buttons. The program draws their captions over these bodies, so
+    // each body suits the caption colour of the text style its page uses:
+    // Primary and Neutral take white captions (styles 3, 4, 10, 11, 13-15),
+    // Outline takes green captions that turn white under the mouse
+    // (styles 5-8, 12, 16).
     button(QStringLiteral("Back"), 108, 30, Body::Neutral, 3);
     button(QStringLiteral("backwhite"), 108, 30, Body::Outline, 3);
     button(QStringLiteral("burn"), 108, 30, Body::Primary, 3);
-    button(QStringLiteral("btnextract"), 108, 30, Body::Primary, 3);
+    button(QStringLiteral("btnextract"), 108, 30, Body::Outline, 3);
     button(QStringLiteral("Create-IOS"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("save"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("start"), 108, 30, Body::Primary, 3);
-    button(QStringLiteral("addfile"), 91, 24, Body::Outline, 3);
-    button(QStringLiteral("adddir"), 91, 24, Body::Outline, 3);
-    button(QStringLiteral("Remove"), 91, 24, Body::Outline, 3);
+    button(QStringLiteral("addfile"), 91, 24, Body::Primary, 3);
+    button(QStringLiteral("adddir"), 91, 24, Body::Primary, 3);
+    button(QStringLiteral("Remove"), 91, 24, Body::Primary, 3);
     button(QStringLiteral("loadiso"), 88, 26, Body::Outline, 3);
     button(QStringLiteral("Broswe"), 64, 24, Body::Primary, 3);
     button(QStringLiteral("OK"), 90, 21, Body::Outline, 3);
