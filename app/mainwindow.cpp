@@ -34,13 +34,16 @@ namespace {
 QPointer<QMenu> g_popupMenu;
 bool g_menuExec = true;
 
+void plainExit(int code)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(code);
+}
+
 MainWindow::ExitFunction& exitFunction()
 {
-    static MainWindow::ExitFunction exit = [](int code) {
-        std::fflush(stdout);
-        std::fflush(stderr);
-        std::_Exit(code);
-    };
+    static MainWindow::ExitFunction exit = plainExit;
     return exit;
 }
 
@@ -134,7 +137,7 @@ QMenu* MainWindow::PopupMenu()
 
 void MainWindow::SetExitFunction(ExitFunction exit)
 {
-    exitFunction() = std::move(exit);
+    exitFunction() = exit ? std::move(exit) : ExitFunction(plainExit);
 }
 
 void MainWindow::SetMenuExecEnabled(bool enabled)

@@ -28,7 +28,7 @@ public:
     QTranslator* LanguageTranslator() const { return m_translator; }
 
     // What onClose() calls after ending the tool children; a plain process
-    // exit by default. Tests replace it.
+    // exit by default. Tests replace it; null restores the default.
     using ExitFunction = std::function<void(int)>;
     static void SetExitFunction(ExitFunction exit);
     // Whether the menu's exec() runs; tests turn it off to inspect the menu.
