@@ -51,6 +51,21 @@ void ArchiveToolLog::addError(const QString& text)
         m_errors.append(reason);
 }
 
+QString ArchiveToolLog::withoutSubject(QString text) const
+{
+    if (m_subject.isEmpty())
+        return text;
+    for (;;) {
+        text = text.trimmed();
+        if (!text.startsWith(m_subject))
+            return text;
+        const QString rest = text.mid(m_subject.size()).trimmed();
+        if (!rest.isEmpty() && !rest.startsWith(QLatin1Char(':')))
+            return text; // a longer name that merely starts like the subject
+        text = rest.mid(1);
+    }
+}
+
 void ArchiveToolLog::Feed(const QString& piece)
 {
     const QStringList lines = piece.split(QLatin1Char('\n'));
@@ -72,7 +87,7 @@ void ArchiveToolLog::Feed(const QString& piece)
         const int errorAt = line.indexOf(QRegularExpression(QStringLiteral("\\b(ERRORS?|WARNINGS?)\\b")));
         if (errorAt >= 0) {
             const int colon = line.indexOf(QLatin1Char(':'), errorAt);
-            const QString rest = colon < 0 ? QString() : line.mid(colon + 1).trimmed();
+            const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
             if (rest.isEmpty()) {
                 // "System ERROR:", "ERRORS:": the reason is on the next line.
                 m_detailExpected = true;
@@ -248,6 +263,7 @@ bool ExtractJob::Start(const Request& request)
             m_names << name;
     }
     m_log = ArchiveToolLog();
+    m_log.SetSubject(request.image);
     m_placed = MoveUpResult();
     m_reason.clear();
     m_staging.clear();

@@ -31,6 +31,9 @@ std::optional<ExtractProgress> ParseExtractProgress(const QString& piece);
 class ArchiveToolLog
 {
 public:
+    // The archive the run works on: 7-Zip names it in front of its reasons
+    // ("ERROR: /a/b.iso : /a/b.iso"), which says nothing the user does not know.
+    void SetSubject(const QString& archivePath) { m_subject = archivePath; }
     void Feed(const QString& piece);
     bool SawEverythingOk() const { return m_everythingOk; }
     // Distinct reasons in the order they came, each one line.
@@ -40,7 +43,9 @@ public:
 
 private:
     void addError(const QString& text);
+    QString withoutSubject(QString text) const;
 
+    QString m_subject;
     QStringList m_errors;
     bool m_everythingOk = false;
     bool m_detailExpected = false; // the previous line announced a reason

@@ -250,6 +250,7 @@ void CPage2::LoadImage(const QString& image)
     m_tree->clear();
     m_reader.Begin(QFileInfo(image).fileName());
     m_listLog = ArchiveToolLog();
+    m_listLog.SetSubject(image);
 
     m_listRunner = new CRunCommandThread(this);
     connect(m_listRunner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);

@@ -137,6 +137,25 @@ private slots:
         QCOMPARE(log.Errors(), errors);
     }
 
+    // 7-Zip names the archive in front of its reasons; that part goes.
+    void toolLogWithoutArchiveName()
+    {
+        ArchiveToolLog log;
+        log.SetSubject("notiso.iso");
+        for (const QString& piece : piecesOf("not-an-archive.raw"))
+            log.Feed(piece);
+        QCOMPARE(log.Errors(), QStringList{"Cannot open the file as archive"});
+
+        ArchiveToolLog listing;
+        listing.SetSubject("/a/t40k.iso");
+        for (const char* line : {"ERROR: /a/t40k.iso : /a/t40k.iso\n",
+                                 "Open ERROR: Cannot open the file as [Iso] archive\n", "ERRORS:\n",
+                                 "Unexpected end of archive\n", "ERROR: /a/t40k.iso.bak : x\n"})
+            listing.Feed(QString::fromLatin1(line));
+        QCOMPARE(listing.Errors(), (QStringList{"Cannot open the file as [Iso] archive", "Unexpected end of archive",
+                                               "/a/t40k.iso.bak : x"}));
+    }
+
     void verdict_data()
     {
         QTest::addColumn<QString>("fixture");
