@@ -1,5 +1,7 @@
 #include "ui/baseimagectrl.h"
 
+#include "ui/imagedialog.h"
+
 #include <QDebug>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +23,7 @@ QFont sizedFont(const QFont& base, int pixelSize, int weight = -1)
 CBaseImageCtrl::CBaseImageCtrl(QWidget* parent)
     : QWidget(parent)
 {
+    InitPictureResources();
     setEnabled(true);
 }
 

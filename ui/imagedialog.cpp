@@ -5,9 +5,19 @@
 #include <QPainter>
 #include <QPixmap>
 
+void InitPictureResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 ImageDialog::ImageDialog(QWidget* /*parent*/)
     : QDialog(nullptr, Qt::FramelessWindowHint)
 {
+    InitPictureResources();
     setWindowTitle(QStringLiteral("Quillon"));
     setModal(true);
     setWindowFlags(Qt::FramelessWindowHint);

@@ -4,6 +4,11 @@
 #include <QDialog>
 #include <QString>
 
+// Registers the picture set (":/vud/...") once. The resources live in a
+// static library, so something must reference them for the linker to keep
+// them; every window and picture control calls this.
+void InitPictureResources();
+
 // A frameless, translucent dialog painted with one background picture. Every
 // window and page of the program derives from it. Pages become embedded child
 // widgets when re-parented into the main window.
