@@ -44,7 +44,15 @@ CAboutusDialog::CAboutusDialog(QWidget* parent)
 
     retranslate();
 
-    SetBackgroundImage(QStringLiteral(":/vud/about_us"));
+    // The labels go right of the picture's illustration.
+    if (SetBackgroundImage(QStringLiteral(":/vud/about_us"))) {
+        const int left = IllustrationWidth;
+        const int textWidth = width() - left - 15;
+        m_first->setGeometry(left, 42, textWidth, 62);
+        m_url->setGeometry(left, 106, textWidth, 36);
+        m_url->setWordWrap(true);
+        m_copyright->setGeometry(left, 148, textWidth, 21);
+    }
     SetDragEnabled(true);
     setWindowTitle(tr("About Quillon"));
 
@@ -64,14 +72,14 @@ void CAboutusDialog::retranslate()
     const QString doc = QStringLiteral(
         "<html><head/><body><p><span style=\" font-size:10pt;\">%1</span></p></body></html>");
     m_first->setText(doc.arg(
-        tr("Quillon is free software: you may copy, change and pass it on under the terms of its "
-           "licence. It comes with no warranty; check every disk you write before you rely on it.")));
+        tr("Quillon is free software: you may copy and share it under its licence. "
+           "It comes with no warranty, so check every disk you write.")));
     m_copyright->setText(doc.arg(tr("Copyright (C) the Quillon developers.")));
     const QString url = ProjectUrl();
     m_url->setText(doc.arg(tr("Please visit offical site: ") +
-                           QStringLiteral("<a href=\"%1\"><span style=\" text-decoration: underline; "
-                                          "color:#0000ff;\">%1</span></a>")
-                               .arg(url)));
+                           QStringLiteral("<br/><a href=\"%1\"><span style=\" text-decoration: underline; "
+                                          "color:#0000ff;\">%2</span></a>")
+                               .arg(url, QStringLiteral("github.com/quillon-iso/quillon"))));
 }
 
 void CAboutusDialog::openUrl(QString url)

@@ -67,6 +67,18 @@ CommDialog::CommDialog(QWidget* parent)
     connect(m_btnOk, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnOK);
 }
 
+bool CommDialog::SetBackgroundImage(const QString& name)
+{
+    if (!ImageDialog::SetBackgroundImage(name))
+        return false;
+    if (name != QLatin1String(":/vud/commdialogbg")) {
+        m_label->setGeometry(IllustrationWidth, 50, width() - IllustrationWidth - 20, 80);
+        m_btnOk->move(IllustrationWidth + 10, 140);
+        m_btnCancel->move(IllustrationWidth + 150, 140);
+    }
+    return true;
+}
+
 void CommDialog::SetText(const QString& text)
 {
     m_label->setText(text);

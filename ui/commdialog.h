@@ -28,6 +28,10 @@ public:
     void SetOpenFolder(const QString& folder);
     QString OpenFolderPath() const { return m_folder; }
 
+    // An illustrated background moves the text and the buttons right of the
+    // illustration.
+    bool SetBackgroundImage(const QString& name) override;
+
     int exec() override;
 
     CImageButton* OkButton() const { return m_btnOk; }

@@ -21,7 +21,10 @@ GerneralDialog::GerneralDialog(QWidget* parent)
 
 void GerneralDialog::SetContent(const QString& picture, const QString& text)
 {
-    SetBackgroundImage(picture);
+    // The illustration fills the left panel of the picture; the text goes
+    // right of it.
+    if (SetBackgroundImage(picture))
+        m_label->setGeometry(IllustrationWidth, 40, width() - IllustrationWidth - 20, 85);
     if (!m_btnClose) {
         m_btnClose = new CImageButton(this);
         m_btnClose->setObjectName(QStringLiteral("btnclose"));

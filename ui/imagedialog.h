@@ -22,11 +22,15 @@ public:
     // Loads the picture and fixes the dialog's size to it. An empty name is
     // ignored; a picture that fails to load leaves everything as it was.
     // Returns whether the picture was taken.
-    bool SetBackgroundImage(const QString& name);
+    virtual bool SetBackgroundImage(const QString& name);
     void SetBackgroundColor(const QColor& color);
     void SetDragEnabled(bool enabled);
 
     QString BackgroundImage() const { return m_imageName; }
+
+    // Illustrated dialog backgrounds carry their picture in a panel this wide
+    // at their left edge; texts start right of it.
+    static constexpr int IllustrationWidth = 140;
     bool DragEnabled() const { return m_dragEnabled; }
 
 signals:

@@ -204,6 +204,27 @@ private slots:
         QCOMPARE(dialog.OkButton()->y(), 140);
     }
 
+    void illustratedBackgroundMovesTextRightOfThePicture()
+    {
+        QTemporaryDir dir;
+        QImage picture(420, 188, QImage::Format_ARGB32);
+        picture.fill(Qt::white);
+        const QString path = dir.filePath(QStringLiteral("warning.png"));
+        QVERIFY(picture.save(path));
+        CommDialog dialog;
+        const QRect plain = dialog.Label()->geometry();
+        QCOMPARE(plain.topLeft(), QPoint(40, 70));
+        QVERIFY(dialog.SetBackgroundImage(path));
+        QCOMPARE(dialog.Label()->x(), int(ImageDialog::IllustrationWidth));
+        QVERIFY(dialog.Label()->geometry().right() < 420);
+        QVERIFY(dialog.OkButton()->x() >= ImageDialog::IllustrationWidth);
+        QVERIFY(dialog.CancelButton()->geometry().right() < 420);
+        // A picture that fails to load changes nothing.
+        CommDialog other;
+        other.SetBackgroundImage(dir.filePath(QStringLiteral("missing.png")));
+        QCOMPARE(other.Label()->geometry(), plain);
+    }
+
     void inputTrims()
     {
         CInputDialog dialog;
