@@ -58,6 +58,10 @@ void CProgressDialog::DisableStop()
     m_btnCancel->setEnabled(false);
 }
 
+void CProgressDialog::reject()
+{
+}
+
 void CProgressDialog::OnBtnCancel()
 {
     hide();

@@ -30,6 +30,9 @@ signals:
 
 public slots:
     void OnBtnCancel() override;
+    // Escape or a close request would hide the dialog while the tool keeps
+    // running, with no Stop left to press: ignored. Stop is the way out.
+    void reject() override;
 
 private:
     QProgressBar* m_progress = nullptr;

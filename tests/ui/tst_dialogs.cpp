@@ -136,6 +136,19 @@ private slots:
         QVERIFY(!visibleWhenCancelled);
     }
 
+    void escapeDoesNotHideARun()
+    {
+        CProgressDialog dialog;
+        dialog.show();
+        QSignalSpy cancel(&dialog, &CProgressDialog::SigCancel);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        dialog.close();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(cancel.count(), 0);
+        dialog.hide();
+        QVERIFY(!dialog.isVisible());
+    }
+
     void disabledStopCannotBePressed()
     {
         CProgressDialog dialog;

@@ -153,6 +153,28 @@ private slots:
         QCOMPARE(first->parentWidget(), &window);
     }
 
+    void draggingAPageMovesNothing()
+    {
+        MainWindow window;
+        window.move(50, 60);
+        window.show();
+        clickButton(&window, "copy");
+        ImageDialog* page = window.CurrentPage();
+        const QPoint windowAt = window.pos();
+        const QPoint from(300, 200);
+        const QPoint global = page->mapToGlobal(from);
+        QMouseEvent press(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(page, &press);
+        QMouseEvent move(QEvent::MouseMove, from + QPoint(40, 30), global + QPoint(40, 30), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(page, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, from + QPoint(40, 30), global + QPoint(40, 30),
+                            Qt::LeftButton, Qt::NoButton, {});
+        QApplication::sendEvent(page, &release);
+        QCOMPARE(page->pos(), QPoint(1, 107));
+        QCOMPARE(window.pos(), windowAt);
+    }
+
     void menuIsRebuiltNotDuplicated()
     {
         MainWindow::SetMenuExecEnabled(false);
