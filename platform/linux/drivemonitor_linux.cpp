@@ -1,6 +1,7 @@
 #include "platform/drivechange.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -37,6 +38,12 @@ bool CDriveMonitor::start()
 {
     if (d->notifier)
         return true;
+    // Without the udev daemon (a container, a minimal system) a monitor can be
+    // created but never hears anything.
+    if (!QFileInfo::exists(QStringLiteral("/run/udev/control"))) {
+        qDebug() << "CDriveMonitor: the udev daemon is not running, drive changes are not watched";
+        return false;
+    }
     d->context = udev_new();
     if (!d->context) {
         qDebug() << "CDriveMonitor: no udev context, drive changes are not watched";
