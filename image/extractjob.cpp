@@ -73,6 +73,13 @@ void ArchiveToolLog::Feed(const QString& piece)
         const QString line = raw.trimmed();
         if (line.isEmpty())
             continue;
+        // Most lines of a long run are listing or item lines: settle them cheaply.
+        const bool mentionsError = line.contains(QLatin1String("ERROR")) || line.contains(QLatin1String("WARNING"));
+        if (!mentionsError && !m_detailExpected && !m_detailOptional) {
+            if (!m_everythingOk && line.startsWith(QLatin1String("Everything is Ok")))
+                m_everythingOk = true;
+            continue;
+        }
         if (ParseExtractProgress(line))
             continue; // progress between a reason header and its reason
         if (line.contains(QLatin1String("Everything is Ok"))) {
@@ -84,7 +91,8 @@ void ArchiveToolLog::Feed(const QString& piece)
             m_detailExpected = m_detailOptional = false;
             continue;
         }
-        const int errorAt = line.indexOf(QRegularExpression(QStringLiteral("\\b(ERRORS?|WARNINGS?)\\b")));
+        static const QRegularExpression errorWord(QStringLiteral("\\b(ERRORS?|WARNINGS?)\\b"));
+        const int errorAt = mentionsError ? line.indexOf(errorWord) : -1;
         if (errorAt >= 0) {
             const int colon = line.indexOf(QLatin1Char(':'), errorAt);
             const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
