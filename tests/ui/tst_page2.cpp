@@ -1,6 +1,7 @@
 // The extract page end to end, headless: images made by genisoimage, listed
 // and extracted by the real 7-Zip; dialogs answered through the seams.
 #include "image/extractjob.h"
+#include "image/gui/contentviews.h"
 #include "image/gui/filedialogs.h"
 #include "image/gui/messages.h"
 #include "pages/page2.h"
@@ -212,6 +213,29 @@ private slots:
             rows << page.Table()->item(r, 0)->text();
         rows.sort();
         QCOMPARE(rows, (QStringList{"Program Files", "boot", "setup.exe", "sources"}));
+    }
+
+    // Check marks belong to one table fill; the tree follows the table.
+    void browsing()
+    {
+        CPage2 page;
+        page.InitializeUI();
+        QVERIFY(load(page, m_image));
+        page.slotSelectAll(true);
+        QCOMPARE(ContentView::CheckedRows(page.Table()).size(), page.Table()->rowCount());
+        openFolder(page, "boot");
+        QVERIFY(ContentView::CheckedRows(page.Table()).isEmpty());
+        QCOMPARE(page.Tree()->selectedItems().size(), 1);
+        QCOMPARE(page.Tree()->selectedItems().first()->text(0), QString("boot"));
+
+        page.Table()->setCurrentCell(rowOf(page.Table(), "bcd"), 0);
+        page.OnListViewDoubleClicked(); // a file: nothing happens
+        QCOMPARE(page.CurrentFolder()->name, QString("boot"));
+
+        page.Tree()->setCurrentItem(page.Tree()->topLevelItem(0));
+        page.OnTreeCurrentChanged();
+        QCOMPARE(page.CurrentFolder(), &page.Content().root);
+        QCOMPARE(page.Table()->rowCount(), 4);
     }
 
     // Each case: folder path opened by double-clicks, ticked names, what the
