@@ -616,7 +616,7 @@ void CPage3::OnCreate()
 
     m_stop = false;
     m_progress->SetText(tr("Copy files and folders..."));
-    m_progress->SetRange(0, 0);
+    m_progress->SetRange(0, 1);
     m_progress->SetValue(0);
     m_progress->show();
 
@@ -654,7 +654,7 @@ bool CPage3::waitForStaging()
     qDebug() << "CPage3::OnCreate" << initial;
     if (initial <= 0)
         return true;
-    m_progress->SetRange(0, int(qMin<qint64>(initial / 1024, INT_MAX)));
+    m_progress->SetRange(0, int(qBound<qint64>(1, initial / 1024, INT_MAX)));
     qint64 pending = initial;
     while (pending > 0 && !m_stop) {
         m_progress->SetValue(int(qBound<qint64>(0, (initial - pending) / 1024, INT_MAX)));

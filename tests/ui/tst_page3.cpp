@@ -488,6 +488,33 @@ private slots:
         QVERIFY(create(page, m_dir.filePath(QStringLiteral("after-failure.iso"))));
     }
 
+    void stagingFailureStopsTheBuild()
+    {
+        CPage3 page;
+        QVERIFY(waitStaged(page));
+        // A file where the staged folder should go: its copies cannot be made,
+        // as with a full disk.
+        QVERIFY(TestUtil::writeFile(page.StagedPath(QStringLiteral("Music")), "in the way"));
+        addFolders(page, {src("Music")});
+        addFiles(page, {src("a.txt")});
+        QVERIFY(waitStaged(page));
+        const QString image = m_dir.filePath(QStringLiteral("not-staged.iso"));
+        QVERIFY(!create(page, image));
+        QCOMPARE(page.BuildsStarted(), 0);
+        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
+        QVERIFY(MessageTest::last().text.contains(src("Music/song.ogg")));
+        QVERIFY(!MessageTest::last().text.contains(src("a.txt")));
+        QVERIFY(!QFileInfo::exists(image));
+        QVERIFY(!page.Progress()->isVisible());
+
+        // Once the item is removed, the rest builds.
+        select(page, QStringLiteral("Music"));
+        page.OnRemove();
+        QVERIFY(waitStaged(page));
+        QVERIFY(create(page, image));
+        QCOMPARE(listImage(image).keys(), QStringList{QStringLiteral("a.txt")});
+    }
+
     void refusedRequests()
     {
         CPage3 page;
