@@ -516,32 +516,6 @@ private slots:
         verifyUsable(page);
     }
 
-    void progressFromPieces_data()
-    {
-        QTest::addColumn<QStringList>("pieces");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("one piece") << QStringList{" 16% 1 - sources/f1.bin"} << 16
-                                   << "Extracting files: sources/f1.bin";
-        QTest::newRow("hundred") << QStringList{" 50% 1 - a", "100% 2 - sources/f4.bin"} << 100
-                                 << "Copying files! Please wait a few seconds..";
-        QTest::newRow("percent without item is ignored") << QStringList{" 30% 1 - a", " 45%"} << 30
-                                                         << "Extracting files: a";
-    }
-
-    void progressFromPieces()
-    {
-        QFETCH(QStringList, pieces);
-        QFETCH(int, value);
-        QFETCH(QString, text);
-        CPage2 page;
-        page.InitializeUI();
-        for (const QString& piece : pieces)
-            page.OnExtractOutput(piece);
-        QCOMPARE(page.Progress()->ProgressBar()->value(), value);
-        QCOMPARE(page.Progress()->Text(), text);
-    }
-
     // The recorded 400 MB run, cut by the real splitter, drives the dialog.
     void progressFromRecordedRun()
     {
@@ -564,6 +538,9 @@ private slots:
         QCOMPARE(values, (QList<int>{0, 17, 32, 48, 72, 89, 92, 95}));
         QCOMPARE(page.Progress()->Text(), QString("Extracting files: sources/f4.bin"));
         QCOMPARE(page.Progress()->ProgressBar()->format(), QString("95%"));
+        page.OnExtractOutput("100% 6 - sources/f4.bin");
+        QCOMPARE(page.Progress()->ProgressBar()->value(), 100);
+        QCOMPARE(page.Progress()->Text(), QString("Copying files! Please wait a few seconds.."));
     }
 
     void languageChangeKeepsOneMenuEntry()
