@@ -53,9 +53,6 @@ public:
     QStringList TakeFailures();
 
 protected:
-    void run() override;
-
-private:
     struct Task
     {
         quint64 id = 0;
@@ -65,7 +62,13 @@ private:
         qint64 size = -1; // measured source size, -1 until measured
     };
 
-    bool execute(const Task& task);
+    void run() override;
+    // Carries out one task on the worker thread; true on success. Tests
+    // override it to hold a task in flight.
+    virtual bool execute(const Task& task);
+    CopyProgress& progressCounter() { return m_progress; }
+
+private:
 
     QMutex m_mutex;
     QWaitCondition m_wake;

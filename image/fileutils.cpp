@@ -1,6 +1,7 @@
 #include "image/fileutils.h"
 
 #include "app/util.h"
+#include "platform/fastcopy.h"
 #include "platform/shell.h"
 
 #include <QDebug>
@@ -99,13 +100,43 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         Util::WriteLog(QStringLiteral("Can not open file for write") + target);
         return false;
     }
-    std::unique_ptr<char[]> buffer(new char[CopyBlock]);
+    // In-kernel copy where the system offers it (as cp does); a buffer
+    // otherwise. Both count progress per block.
+    bool failed = false;
+    bool buffered = false;
+    const qint64 expected = in.size();
+    qint64 copied = 0;
     for (;;) {
+        const qint64 got = Platform::copyRange(in.handle(), out.handle(), CopyBlock * 16);
+        if (got == Platform::CopyUnsupported) {
+            buffered = true;
+            break;
+        }
+        if (got < 0) {
+            Util::WriteLog(QStringLiteral("Can not copy ") + source + QStringLiteral(" to ") + target
+                           + QStringLiteral(": ") + qt_error_string(errno));
+            failed = true;
+            break;
+        }
+        if (got == 0) {
+            // Some files (under /proc, for one) report nothing to the kernel
+            // copy; reading them tells the truth.
+            buffered = copied < expected || expected == 0;
+            break;
+        }
+        copied += got;
+        if (progress)
+            progress->fetch_add(quint64(got));
+    }
+    if (buffered && !failed && (!in.seek(copied) || !out.seek(copied)))
+        failed = true;
+    std::unique_ptr<char[]> buffer(buffered && !failed ? new char[CopyBlock] : nullptr);
+    while (buffer) {
         const qint64 got = in.read(buffer.get(), CopyBlock);
         if (got < 0) {
             Util::WriteLog(QStringLiteral("Can not read ") + source + QStringLiteral(": ")
                            + in.errorString());
-            out.cancelWriting();
+            failed = true;
             break;
         }
         if (got == 0)
@@ -113,12 +144,14 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         if (out.write(buffer.get(), got) != got) {
             Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ")
                            + out.errorString());
-            out.cancelWriting();
+            failed = true;
             break;
         }
         if (progress)
             progress->fetch_add(quint64(got));
     }
+    if (failed)
+        out.cancelWriting();
     if (!out.commit()) {
         Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ")
                        + out.errorString());

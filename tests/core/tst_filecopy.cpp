@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,17 +21,30 @@ QByteArray contents(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-bool makeBigFile(const QString& path, qint64 size)
+// A worker whose tasks wait for the test's go-ahead, so a test can look at
+// the queue while a task is in flight.
+class HeldWorker : public CFileCopy
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray block(1 << 20, 'z');
-    for (qint64 done = 0; done < size; done += block.size())
-        if (f.write(block.constData(), qMin<qint64>(block.size(), size - done)) < 0)
-            return false;
-    return true;
-}
+public:
+    QSemaphore started;
+    QSemaphore release;
+
+    ~HeldWorker() override
+    {
+        release.release(1000);
+        Stop();
+        wait();
+    }
+
+protected:
+    bool execute(const Task& task) override
+    {
+        progressCounter().fetch_add(1); // as if a block had been copied
+        started.release();
+        release.acquire();
+        return CFileCopy::execute(task);
+    }
+};
 
 } // namespace
 
@@ -80,69 +94,85 @@ private slots:
         QVERIFY(worker.TakeFailures().isEmpty());
     }
 
-    // Clear during a long copy: the copy finishes, queued tasks are dropped,
-    // a task added afterwards runs, and the remaining bytes never claim
-    // "done" while the running copy goes on.
-    void clearDuringLongCopy()
+    // Clear while a copy is under way: that copy finishes, queued tasks are
+    // dropped, a task added afterwards runs, and the remaining bytes never
+    // claim "done" while work is left.
+    void clearDuringCopy()
     {
         QTemporaryDir dir;
-        const qint64 size = 384LL << 20;
-        QVERIFY(makeBigFile(dir.filePath("big"), size));
+        QVERIFY(TestUtil::writeFile(dir.filePath("big"), QByteArray(100000, 'b')));
         QVERIFY(TestUtil::writeFile(dir.filePath("small"), "s"));
-        CFileCopy worker;
+        HeldWorker worker;
         worker.AddTask(dir.filePath("big"), dir.filePath("big.copy"), CFileCopy::Copy);
         worker.AddTask(dir.filePath("small"), dir.filePath("dropped"), CFileCopy::Copy);
-        const qint64 total = worker.RemainingBytes();
-        QCOMPARE(total, size + 1);
-        QTRY_VERIFY_WITH_TIMEOUT(worker.Progress() > 0, 10000);
+        QCOMPARE(worker.RemainingBytes(), qint64(100001));
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        QCOMPARE(worker.RemainingBytes(), qint64(100000)); // one byte "copied"
         worker.Clear();
+        QCOMPARE(worker.RemainingBytes(), qint64(99999)); // the running copy still counts
         worker.AddTask(dir.filePath("small"), dir.filePath("after"), CFileCopy::Copy);
-        qint64 last = total;
-        while (!worker.IsIdle()) {
-            const qint64 remaining = worker.RemainingBytes();
-            QVERIFY(remaining > 0 || worker.IsIdle());
-            QVERIFY(remaining <= last);
-            last = remaining;
-            QTest::qWait(5);
-        }
-        QCOMPARE(QFileInfo(dir.filePath("big.copy")).size(), size);
+        QCOMPARE(worker.RemainingBytes(), qint64(100000));
+        QVERIFY(!worker.WaitForIdle(50));
+        worker.release.release();
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        QVERIFY(worker.RemainingBytes() > 0); // the last task is in flight
+        worker.release.release();
+        QVERIFY(worker.WaitForIdle(5000));
+        QCOMPARE(QFileInfo(dir.filePath("big.copy")).size(), qint64(100000));
         QVERIFY(!QFileInfo::exists(dir.filePath("dropped")));
         QCOMPARE(contents(dir.filePath("after")), QByteArray("s"));
         QVERIFY(worker.RemainingBytes() <= 0);
+    }
+
+    // A zero-byte copy in flight still counts as work left.
+    void emptyFileInFlight()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("empty"), QByteArray()));
+        HeldWorker worker;
+        worker.AddTask(dir.filePath("empty"), dir.filePath("e2"), CFileCopy::Copy);
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        QCOMPARE(worker.RemainingBytes(), qint64(1));
+        worker.release.release();
+        QVERIFY(worker.WaitForIdle(5000));
+        QCOMPARE(worker.RemainingBytes(), qint64(0));
     }
 
     // Each worker counts its own bytes.
     void twoWorkers()
     {
         QTemporaryDir dir;
-        QVERIFY(makeBigFile(dir.filePath("one"), 64LL << 20));
-        CFileCopy a, b;
-        b.AddTask(dir.filePath("one"), dir.filePath("two"), CFileCopy::Copy);
-        const qint64 bTotal = b.RemainingBytes();
-        a.AddTask(dir.filePath("one"), dir.filePath("three"), CFileCopy::Copy);
-        QVERIFY(b.RemainingBytes() <= bTotal);
-        QVERIFY(a.WaitForIdle(20000) && b.WaitForIdle(20000));
-        QCOMPARE(a.Progress(), quint64(0));
-        QCOMPARE(QFileInfo(dir.filePath("three")).size(), 64LL << 20);
+        QVERIFY(TestUtil::writeFile(dir.filePath("one"), QByteArray(5000, 'o')));
+        HeldWorker a;
+        CFileCopy b;
+        a.AddTask(dir.filePath("one"), dir.filePath("two"), CFileCopy::Copy);
+        QVERIFY(a.started.tryAcquire(1, 5000));
+        b.AddTask(dir.filePath("one"), dir.filePath("three"), CFileCopy::Copy);
+        QVERIFY(b.WaitForIdle(5000));
+        QCOMPARE(a.Progress(), quint64(1)); // b's copy did not touch a's figure
+        QCOMPARE(a.RemainingBytes(), qint64(4999));
+        a.release.release();
+        QVERIFY(a.WaitForIdle(5000));
+        QCOMPARE(QFileInfo(dir.filePath("three")).size(), qint64(5000));
     }
 
     // A queued folder is measured once: growing it afterwards does not move
-    // the total (remaining + copied stays put, up to one copy block).
+    // the figure.
     void measuredOnce()
     {
         QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("first"), QByteArray(10, 'f')));
         QVERIFY(TestUtil::writeFile(dir.filePath("src/a"), QByteArray(1000, 'a')));
-        QVERIFY(makeBigFile(dir.filePath("first"), 256LL << 20));
-        CFileCopy worker;
+        HeldWorker worker;
         worker.AddTask(dir.filePath("first"), dir.filePath("first.copy"), CFileCopy::Copy);
         worker.AddTask(dir.filePath("src"), dir.filePath("dst"), CFileCopy::Copy);
-        const qint64 before = worker.RemainingBytes() + qint64(worker.Progress());
-        QVERIFY(makeBigFile(dir.filePath("src/b"), 48LL << 20));
-        QVERIFY(!worker.IsIdle());
-        const qint64 after = worker.RemainingBytes() + qint64(worker.Progress());
-        QVERIFY2(qAbs(after - before) < (8LL << 20), qPrintable(QString::number(after - before)));
-        QVERIFY(worker.WaitForIdle(30000));
-        QCOMPARE(QFileInfo(dir.filePath("dst/src/b")).size(), 48LL << 20);
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        QCOMPARE(worker.RemainingBytes(), qint64(10 + 1000 - 1));
+        QVERIFY(TestUtil::writeFile(dir.filePath("src/b"), QByteArray(5000, 'b')));
+        QCOMPARE(worker.RemainingBytes(), qint64(10 + 1000 - 1));
+        worker.release.release(2);
+        QVERIFY(worker.WaitForIdle(5000));
+        QCOMPARE(QFileInfo(dir.filePath("dst/src/b")).size(), qint64(5000));
     }
 
     void stopIdleWorker()
@@ -161,14 +191,17 @@ private slots:
     void removeTask()
     {
         QTemporaryDir dir;
-        QVERIFY(makeBigFile(dir.filePath("first"), 64LL << 20));
         QVERIFY(TestUtil::writeFile(dir.filePath("x"), "x"));
-        CFileCopy worker;
-        worker.AddTask(dir.filePath("first"), dir.filePath("first.copy"), CFileCopy::Copy);
+        HeldWorker worker;
+        worker.AddTask(dir.filePath("x"), dir.filePath("x0"), CFileCopy::Copy);
+        QVERIFY(worker.started.tryAcquire(1, 5000));
         worker.AddTask(dir.filePath("x"), dir.filePath("x1"), CFileCopy::Copy);
         worker.AddTask(dir.filePath("x"), dir.filePath("x2"), CFileCopy::Copy);
+        // The running task is not "queued": the first waiting one goes.
         worker.RemoveTask(dir.filePath("x"));
-        QVERIFY(worker.WaitForIdle(20000));
+        worker.release.release(10);
+        QVERIFY(worker.WaitForIdle(5000));
+        QVERIFY(QFileInfo::exists(dir.filePath("x0")));
         QVERIFY(!QFileInfo::exists(dir.filePath("x1")));
         QVERIFY(QFileInfo::exists(dir.filePath("x2")));
     }
