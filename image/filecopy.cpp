@@ -74,8 +74,14 @@ qint64 CFileCopy::RemainingBytes()
     const qint64 runningMeasured = runningId ? PathSize(runningSource) : -1;
 
     QMutexLocker lock(&m_mutex);
-    if (m_running && m_runningSize < 0 && m_runningId == runningId)
-        m_runningSize = runningMeasured;
+    if (m_running && m_runningSize < 0) {
+        // The worker may have taken up a task while it was being measured.
+        if (m_runningId == runningId)
+            m_runningSize = runningMeasured;
+        for (size_t i = 0; i < unmeasured.size(); ++i)
+            if (unmeasured[i].first == m_runningId)
+                m_runningSize = sizes[i];
+    }
     size_t next = 0;
     qint64 pending = 0;
     for (Task& t : m_queue) {

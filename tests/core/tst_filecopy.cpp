@@ -105,7 +105,6 @@ private slots:
         HeldWorker worker;
         worker.AddTask(dir.filePath("big"), dir.filePath("big.copy"), CFileCopy::Copy);
         worker.AddTask(dir.filePath("small"), dir.filePath("dropped"), CFileCopy::Copy);
-        QCOMPARE(worker.RemainingBytes(), qint64(100001));
         QVERIFY(worker.started.tryAcquire(1, 5000));
         QCOMPARE(worker.RemainingBytes(), qint64(100000)); // one byte "copied"
         worker.Clear();
