@@ -263,6 +263,41 @@ private slots:
         QCOMPARE(QFileInfo::exists(out) ? QFileInfo(out).size() : qint64(-1), fileSize);
     }
 
+    // Random catalogs behind a valid validation entry: never a crash, never
+    // more entries than one sector holds, never a boot image past the file.
+    void randomCatalogs()
+    {
+        const QString bootable = makeImage(QStringLiteral("no_emulation_4_sectors.iso"),
+                                           {"-b", "boot/boot.bin", "-no-emul-boot", "-boot-load-size", "4"});
+        QVERIFY(!bootable.isEmpty());
+        const qint64 catalog = qint64(catalogSector(bootable)) * 2048;
+        const qint64 imageSize = QFileInfo(bootable).size();
+        const QString image = path(QStringLiteral("random.iso"));
+        const QString out = path(QStringLiteral("random.bin"));
+        QVERIFY(patch(bootable, image, 0, QByteArray()));
+        QFile f(image);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        for (int round = 0; round < 200; ++round) {
+            QByteArray sector = randomBytes(2048);
+            sector[0] = 1;
+            sector[30] = char(0x55);
+            sector[31] = char(0xAA);
+            if (round % 2)
+                sector[64] = char(0x90 + round % 4 / 2); // section headers now and then
+            QVERIFY(f.seek(catalog) && f.write(sector) == 2048 && f.flush());
+            QList<BootEntry> entries;
+            QVERIFY(ReadBootCatalog(image, entries));
+            QVERIFY(entries.size() >= 1 && entries.size() <= 63);
+            QFile::remove(out);
+            QVERIFY(Util::BootExtract(image, out));
+            if (QFileInfo::exists(out)) {
+                const BootEntry& e = entries[0];
+                QVERIFY(e.bootable);
+                QVERIFY(qint64(e.loadRba) * 2048 + QFileInfo(out).size() <= imageSize);
+            }
+        }
+    }
+
     void readStatus()
     {
         QFile file(path(QStringLiteral("ten.bin")));

@@ -297,6 +297,38 @@ private slots:
         QCOMPARE(tree.FindEntry("d")->child(0)->name.size(), 3002);
     }
 
+    // Garbage inside the table: no crash, and every stored name is clean.
+    void garbageLines()
+    {
+        IsoContentTree tree;
+        ListingReader reader(tree);
+        reader.Begin(QStringLiteral("g.iso"));
+        reader.Feed(QStringLiteral("------------------- ----- ------------ ------------  ----\n"));
+        const QString alphabet = QStringLiteral("ab./\\ D.\r\n-0");
+        quint32 seed = 12345;
+        for (int i = 0; i < 5000; ++i) {
+            QString line;
+            const int length = int(seed % 90);
+            for (int k = 0; k < length; ++k) {
+                seed = seed * 1103515245u + 12345u;
+                line += alphabet.at(int((seed >> 16) % uint(alphabet.size())));
+            }
+            seed = seed * 1103515245u + 12345u;
+            reader.Feed(line);
+        }
+        QVERIFY(!reader.EndOfRun());
+        QStringList names;
+        collect(&tree.root, names);
+        QVERIFY(tree.EntryCount() > 100);
+        QCOMPARE(names.size(), tree.EntryCount());
+        for (const QString& n : names) {
+            const QStringList parts = n.split(QLatin1Char('/'));
+            QVERIFY2(!parts.contains(QString()) && !parts.contains(QStringLiteral(".."))
+                         && !parts.contains(QStringLiteral(".")),
+                     qPrintable(n));
+        }
+    }
+
     // A live image: the model built from the real tool's listing holds
     // exactly the paths xorriso finds in the image.
     void liveImageMatchesXorriso()
