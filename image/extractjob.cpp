@@ -306,7 +306,7 @@ bool ExtractJob::Start(const Request& request)
     connect(m_runner, &CRunCommandThread::standoutputline, this, &ExtractJob::onOutput);
     connect(m_runner, &CRunCommandThread::sigfinished, this, &ExtractJob::onRunEnded);
     connect(m_runner, &CRunCommandThread::sigstartfailed, this, &ExtractJob::onStartFailed);
-    m_runner->setCommand(ExtractToolProgram(), Tools::extractExactArgs(request.image, m_staging, entries));
+    m_runner->setCommand(ExtractToolProgram(), Tools::extractArgs(request.image, m_staging, entries));
     m_status = Status::Running;
     m_runner->start(QThread::InheritPriority);
     return true;

@@ -281,8 +281,3 @@ void RemoveFolderTree(const QString& folder)
         return;
     QDir(folder).removeRecursively();
 }
-
-void OpenInExplorer(const QString& path)
-{
-    Platform::openFolder(path);
-}

@@ -39,6 +39,3 @@ qint64 DiskCapacity(const QString& path);
 void DeleteFileOrFolder(const QString& path);
 // Deletes a folder with all its content, if it exists.
 void RemoveFolderTree(const QString& folder);
-
-// Shows a folder in the system file browser.
-void OpenInExplorer(const QString& path);

@@ -184,7 +184,7 @@ void CPage2::updateUI()
     m_loadIso->SetImages(QStringLiteral(":/vud/loadiso1"), QStringLiteral(":/vud/loadiso2"),
                          QStringLiteral(":/vud/loadiso3"), QString(), tr("Load ISO"), QString(), 16);
     m_back->SetImages(QStringLiteral(":/vud/Back1"), QStringLiteral(":/vud/Back2"), QStringLiteral(":/vud/Back3"),
-                      QString(), tr("Back"), QString(), 16);
+                      QString(), tr("Back"), QString(), 3);
     m_extract->SetImages(QStringLiteral(":/vud/btnextract1"), QStringLiteral(":/vud/btnextract2"),
                          QStringLiteral(":/vud/btnextract3"), QString(), tr("Extract"), QString(), 16);
     m_list->setHorizontalHeaderLabels({tr("File Name"), tr(" Size"), tr("Type"), tr("Time")});

@@ -42,16 +42,6 @@ QStringList installProbeArgs(const QString& image)
 
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)
 {
-    QStringList args{QStringLiteral("x"), image, QStringLiteral("-y"), QStringLiteral("-bb3"),
-                     QStringLiteral("-bsp2"), QStringLiteral("-o") + folder};
-    for (const QString& entry : entries)
-        args << imagePathForTool(entry);
-    args << QStringLiteral("-r");
-    return args;
-}
-
-QStringList extractExactArgs(const QString& image, const QString& folder, const QStringList& entries)
-{
     QStringList args{QStringLiteral("x"),    image,                             QStringLiteral("-y"),
                      QStringLiteral("-bb3"), QStringLiteral("-bsp2"),           QStringLiteral("-o") + folder,
                      QStringLiteral("-spd"), QStringLiteral("--")};

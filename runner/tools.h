@@ -20,11 +20,10 @@ QString imagePathForTool(const QString& pathInImage);
 // --- archive tool
 QStringList listArgs(const QString& image);
 QStringList installProbeArgs(const QString& image);
-QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries);
 // Extracts exactly the named entries: no recursive name matching (with "-r" a
 // root name such as "setup.exe" also pulls in sources/setup.exe), no wildcard
 // matching, and names after "--" so an entry called "-y" or "@list" stays a name.
-QStringList extractExactArgs(const QString& image, const QString& folder, const QStringList& entries);
+QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries);
 QStringList extractAllArgs(const QString& folder, const QString& image);
 QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim);
 QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage);

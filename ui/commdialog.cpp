@@ -14,14 +14,14 @@
 #include <shellapi.h>
 #endif
 
-void OpenFolderInFileManager(const QString& folder)
+void OpenInExplorer(const QString& folder)
 {
 #ifdef Q_OS_WIN
     const QByteArray path = QDir::toNativeSeparators(folder).toLocal8Bit();
     ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL);
 #else
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qDebug() << "OpenFolderInFileManager: could not open" << folder;
+        qDebug() << "OpenInExplorer: could not open" << folder;
 #endif
 }
 
@@ -124,7 +124,7 @@ void CommDialog::OnBtnCancel()
         done(QDialog::Rejected);
         return;
     }
-    OpenFolderInFileManager(m_folder);
+    OpenInExplorer(m_folder);
 }
 
 void CommDialog::OnBtnOK()

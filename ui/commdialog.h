@@ -52,5 +52,6 @@ protected:
     QString m_folder;
 };
 
-// Opens a folder in the desktop's file manager (explorer.exe on Windows).
-void OpenFolderInFileManager(const QString& folder);
+// Opens a folder in the desktop's file manager (through the desktop
+// services, that is xdg-open, on Linux; explorer.exe on Windows).
+void OpenInExplorer(const QString& folder);

@@ -1,16 +1,9 @@
 #include "platform/shell.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStorageInfo>
 
 namespace Platform {
-
-void openFolder(const QString& path)
-{
-    QProcess::startDetached(QStringLiteral("xdg-open"), {QDir::fromNativeSeparators(path)});
-}
 
 qint64 volumeCapacity(const QString& path)
 {

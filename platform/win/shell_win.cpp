@@ -7,12 +7,6 @@
 
 namespace Platform {
 
-void openFolder(const QString& path)
-{
-    const QByteArray folder = QDir::toNativeSeparators(path).toLocal8Bit();
-    ShellExecuteA(nullptr, "open", "explorer.exe", folder.constData(), nullptr, SW_SHOWNORMAL);
-}
-
 qint64 volumeCapacity(const QString& path)
 {
     const QByteArray local = QDir::toNativeSeparators(path).toLocal8Bit();

@@ -60,14 +60,6 @@ class TestExtractJob : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // Names go after "--", with "/" on this platform, and nothing recursive.
-    void exactArguments()
-    {
-        QCOMPARE(Tools::extractExactArgs("/i/a b.iso", "/o/.stage", {"boot\\bcd", "-y", "[BOOT]"}),
-                 (QStringList{"x", "/i/a b.iso", "-y", "-bb3", "-bsp2", "-o/o/.stage", "-spd", "--", "boot/bcd", "-y",
-                              "[BOOT]"}));
-    }
-
     void progressPiece_data()
     {
         QTest::addColumn<QString>("piece");

@@ -28,8 +28,8 @@ private slots:
                                        << QStringList{"l", iso, "sources/install.wim"};
         QTest::newRow("extract chosen, separators for this platform")
             << Tools::extractArgs(iso, "/tmp/out dir", {"boot\\bcd", "boot\\fonts", "setup.exe"})
-            << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/tmp/out dir", "boot/bcd", "boot/fonts",
-                           "setup.exe", "-r"};
+            << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/tmp/out dir", "-spd", "--", "boot/bcd",
+                           "boot/fonts", "setup.exe"};
         QTest::newRow("extract all") << Tools::extractAllArgs("/w/tmp", iso)
                                      << QStringList{"x", "-y", "-bb3", "-bsp2", "-o/w/tmp", iso};
         QTest::newRow("copy to drive") << Tools::copyToDriveArgs("/media/usb", iso, false)
