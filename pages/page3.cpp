@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -29,6 +30,10 @@
 #include <climits>
 #include <functional>
 #include <memory>
+
+// Traces of the page; off unless QT_LOGGING_RULES="quillon.create.debug=true"
+// (one per builder line would slow a build down).
+Q_LOGGING_CATEGORY(lcCreate, "quillon.create", QtInfoMsg)
 
 namespace {
 
@@ -171,6 +176,15 @@ void CPage3::createWidgets()
     m_create = new CImageButton(this);
     m_create->setObjectName(QStringLiteral("create"));
     m_create->move(720, 417);
+
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setSingleShot(true);
+    connect(m_progressTimer, &QTimer::timeout, this, [this] {
+        if (m_state != State::Building)
+            return;
+        m_progressClock.start();
+        m_progress->SetValue(m_pendingProgress);
+    });
 
     m_menu = new QMenu(this);
     m_menu->setFont(pixelFont(13));
@@ -348,6 +362,12 @@ bool CPage3::ensureStagingFolder()
     return false;
 }
 
+bool CPage3::insideStaging(const QString& canonicalPath) const
+{
+    const QString root = QFileInfo(m_staging.root()).canonicalFilePath();
+    return !root.isEmpty() && IsoBuild::IsInside(canonicalPath, root);
+}
+
 void CPage3::stageFile(const IsoEntry& entry)
 {
     ++m_sourceRefs[entry.localPath];
@@ -437,7 +457,7 @@ void CPage3::OnAddDir()
         const QString folderName = QDir(info.absoluteFilePath()).dirName();
         if (!info.isDir() || folderName.isEmpty() || QDir(info.absoluteFilePath()).isRoot())
             continue;
-        if (folderName.contains(QLatin1Char('\\')) || IsoBuild::IsInside(folder, m_staging.root())) {
+        if (folderName.contains(QLatin1Char('\\')) || insideStaging(info.canonicalFilePath())) {
             skipped << folderName;
             continue;
         }
@@ -460,8 +480,8 @@ void CPage3::OnAddDir()
     UpdateTotalSize();
     QApplication::restoreOverrideCursor();
     if (!skipped.isEmpty())
-        ShowMessage(tr("These items were not added, because their names contain a backslash or "
-                       "they hold the program's working folder:\n%1")
+        ShowMessage(tr("These items were not added: a backslash in the name, a link back to a folder "
+                       "that holds it, or the program's own working folder:\n%1")
                         .arg(nameList(skipped)),
                     this);
 }
@@ -485,7 +505,7 @@ void CPage3::fillFolder(IsoEntry* folder, QTreeWidgetItem* row, QStringList& anc
             canonical = info.canonicalFilePath();
             // A linked folder that leads back up would never end; the
             // program's own working folder would copy into itself.
-            if (ancestors.contains(canonical) || IsoBuild::IsInside(canonical, m_staging.root())) {
+            if (ancestors.contains(canonical) || insideStaging(canonical)) {
                 skipped << info.filePath();
                 continue;
             }
@@ -651,7 +671,7 @@ void CPage3::OnCreate()
 bool CPage3::waitForStaging()
 {
     const qint64 initial = m_copy->RemainingBytes();
-    qDebug() << "CPage3::OnCreate" << initial;
+    qCDebug(lcCreate) << "CPage3::OnCreate" << initial;
     if (initial <= 0)
         return true;
     m_progress->SetRange(0, int(qBound<qint64>(1, initial / 1024, INT_MAX)));
@@ -664,7 +684,7 @@ bool CPage3::waitForStaging()
         QTimer::singleShot(PollMs, &loop, &QEventLoop::quit);
         loop.exec();
         m_waitLoop = nullptr;
-        qDebug() << "CPage3::OnCreate" << initial << pending;
+        qCDebug(lcCreate) << "CPage3::OnCreate" << initial << pending;
         pending = m_copy->RemainingBytes();
     }
     return !m_stop;
@@ -710,6 +730,7 @@ void CPage3::startBuild(bool allowLargeFiles)
         m_runner = nullptr;
     }
     m_lastArgs = args;
+    m_progressClock.invalidate();
     m_buildLog.Clear();
     m_outputGuard = IsoBuild::OutputGuard(m_outputPath);
 
@@ -728,9 +749,18 @@ void CPage3::OnCreateOutput(QString line)
 {
     m_buildLog.Feed(line);
     const int progress = IsoBuild::ProgressHundredths(line);
-    if (progress >= 0 && m_state == State::Building)
-        m_progress->SetValue(progress);
-    qDebug() << "CPage3::OnCreateOutput" << line;
+    if (progress >= 0 && m_state == State::Building) {
+        // At most one repaint per poll interval: the builder may print a line
+        // for every tenth of a percent, and the GUI thread shares the CPU with it.
+        m_pendingProgress = progress;
+        if (!m_progressClock.isValid() || m_progressClock.elapsed() >= PollMs) {
+            m_progressClock.start();
+            m_progress->SetValue(progress);
+        } else if (!m_progressTimer->isActive()) {
+            m_progressTimer->start(int(PollMs - m_progressClock.elapsed()));
+        }
+    }
+    qCDebug(lcCreate) << "CPage3::OnCreateOutput" << line;
 }
 
 void CPage3::OnCreateFinished()

@@ -6,6 +6,7 @@
 #include "runner/tools.h"
 #include "ui/imagedialog.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QModelIndex>
 #include <QPoint>
@@ -22,6 +23,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QRadioButton;
+class QTimer;
 class QTreeWidgetItem;
 class QWidget;
 
@@ -101,6 +103,8 @@ private:
     void stageFile(const IsoEntry& entry);
     void forgetSources(const IsoEntry& entry, bool cancelQueued);
     bool ensureStagingFolder();
+    // True for the staging root and anything below it.
+    bool insideStaging(const QString& canonicalPath) const;
 
     bool waitForStaging();
     QStringList prepareStagedTree() const;
@@ -143,6 +147,9 @@ private:
     QPointer<CRunCommandThread> m_runner;
     QString m_outputPath;
     IsoBuild::OutputLog m_buildLog;
+    QTimer* m_progressTimer = nullptr;
+    QElapsedTimer m_progressClock;
+    int m_pendingProgress = 0;
     IsoBuild::OutputGuard m_outputGuard;
     int m_buildsStarted = 0;
     QStringList m_lastArgs;
