@@ -4,6 +4,7 @@
 #include "image/isobuild.h"
 #include "image/isocontent.h"
 #include "image/staging.h"
+#include "runner/tools.h"
 
 #include "testutil.h"
 
@@ -247,6 +248,13 @@ private slots:
         e.localPath = dir.filePath(QStringLiteral("missing"));
         QVERIFY(tree.AddEntry(e));
         QCOMPARE(LargeFiles(tree.root), QStringList{QStringLiteral("a\\exact.bin")});
+    }
+
+    void largeFileSwitch()
+    {
+        QCOMPARE(Tools::createImageArgs(Tools::ImageType::Udf, "/o.iso", "/d/create-1-1", true),
+                 (QStringList{"-udf", "-R", "-joliet-long", "-allow-limited-size", "-o", "/o.iso", "/d/create-1-1"}));
+        QVERIFY(!Tools::createImageArgs(Tools::ImageType::Joliet, "/o.iso", "/d").contains("-allow-limited-size"));
     }
 
     void isInside()
