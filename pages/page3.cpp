@@ -12,6 +12,7 @@
 #include "ui/progressdialog.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDebug>
 #include <QLoggingCategory>
@@ -263,6 +264,17 @@ void CPage3::buildMenu()
     connect(addFiles, &QAction::triggered, this, &CPage3::OnAddFile);
     connect(addDirs, &QAction::triggered, this, &CPage3::OnAddDir);
     connect(remove, &QAction::triggered, this, &CPage3::OnRemove);
+}
+
+void CPage3::closeEvent(QCloseEvent* event)
+{
+    ImageDialog::closeEvent(event);
+    if (!event->isAccepted() || m_state != State::Idle || !m_staging.isValid())
+        return;
+    // A page that was left is never shown again: free its staged copies now
+    // rather than at the next start.
+    m_copy->Clear();
+    m_copy->AddTask(m_staging.path(), QString(), CFileCopy::Delete);
 }
 
 void CPage3::changeEvent(QEvent* event)

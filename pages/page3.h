@@ -81,6 +81,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Target

@@ -552,6 +552,15 @@ private slots:
         QVERIFY(first.StagingFolder() != second.StagingFolder());
         QVERIFY(QFileInfo::exists(first.StagedPath(QStringLiteral("a.txt"))));
         QVERIFY(!QFileInfo::exists(stale));
+
+        // Back leaves a page for good: its staged copies go, the other page's stay.
+        addFiles(second, {src("Music/song.ogg")});
+        first.show();
+        first.close();
+        QVERIFY(waitStaged(first));
+        QVERIFY(!QFileInfo::exists(first.StagingFolder()));
+        QVERIFY(waitStaged(second));
+        QVERIFY(QFileInfo::exists(second.StagedPath(QStringLiteral("song.ogg"))));
     }
 
     void languageChangeKeepsMenuWorking()
