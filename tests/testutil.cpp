@@ -1,6 +1,9 @@
 #include "testutil.h"
 
+#include "runner/outputsplitter.h"
+
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -35,6 +38,42 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool makeSparseFile(const QString& path, qint64 size)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(size);
+}
+
+QStringList listTree(const QString& folder)
+{
+    QStringList paths;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << QDir(folder).relativeFilePath(it.next());
+    paths.sort();
+    return paths;
+}
+
+QStringList fixturePieces(const QString& relativePath)
+{
+    QFile file(QStringLiteral(QUILLON_TEST_DATA "/") + relativePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    OutputSplitter splitter;
+    QStringList pieces;
+    splitter.feed(file.readAll(), pieces);
+    splitter.flush(pieces);
+    return pieces;
 }
 
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)

@@ -22,6 +22,18 @@ bool haveProgram(const QString& program);
 // Writes a file with the given bytes, creating parent folders.
 bool writeFile(const QString& path, const QByteArray& bytes);
 
+// The whole content of a file, or "<missing>" when it cannot be read.
+QByteArray readFile(const QString& path);
+
+// A file of `size` zero bytes that takes no disk space (sparse), parents created.
+bool makeSparseFile(const QString& path, qint64 size);
+
+// Sorted relative paths of everything below a folder, hidden items included.
+QStringList listTree(const QString& folder);
+
+// Recorded tool output from tests/data, cut into pieces as the runner cuts it.
+QStringList fixturePieces(const QString& relativePath);
+
 // Builds an ISO image from a folder with genisoimage (Joliet + Rock Ridge)
 // plus any extra arguments; returns true on success.
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra = {});
