@@ -184,7 +184,7 @@ private slots:
         QTest::addColumn<QStringList>("ticked");
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        // sources/setup.exe must not come along: names are not matched in sub-folders.
+        // sources/setup.exe shares a ticked name but stays behind.
         QTest::newRow("root: bare names, nothing moved or removed")
             << QStringList{} << QStringList{"setup.exe", "-y", "Program Files"} << QStringList{}
             << QStringList{"-y", "Program Files", "Program Files/My App", "Program Files/My App/read me.txt",
