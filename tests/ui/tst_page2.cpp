@@ -21,7 +21,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <unistd.h>
 
 using TestUtil::listTree;
 using TestUtil::readFile;
@@ -301,7 +300,6 @@ private slots:
     void damagedImage()
     {
         const QString image = m_dir.path() + "/damaged.iso";
-        QFile::remove(image);
         QVERIFY(QFile::copy(m_largeImage, image));
         QVERIFY(QFile::resize(image, QFileInfo(m_largeImage).size() / 2));
         QVERIFY(load(image, {"big"}, {"two.bin"}));
@@ -345,7 +343,7 @@ private slots:
         QFETCH(QString, says);
         const QString folder = m_dir.path() + "/" + QTest::currentDataTag();
         QVERIFY(QDir().mkpath(folder));
-        if (geteuid() != 0 || TestUtil::run("mount", {"-t", "tmpfs", "-o", "size=40m", "tmpfs", folder}).exitCode)
+        if (TestUtil::run("mount", {"-t", "tmpfs", "-o", "size=40m", "tmpfs", folder}).exitCode != 0)
             QSKIP("Needs root to mount a small tmpfs");
         const auto unmount = qScopeGuard([&] { TestUtil::run("umount", {folder}); });
         QVERIFY(TestUtil::writeFile(folder + "/big/mine.txt", "mine"));
