@@ -1,24 +1,14 @@
 #pragma once
 
-#include "ui/imagedialog.h"
-
-class CImageButton;
+#include "pages/pendingpage.h"
 
 // The burn page: ISO image to a USB stick or a CD/DVD.
-class CBurnDialog : public ImageDialog
+class CBurnDialog : public CPendingPage
 {
     Q_OBJECT
 public:
-    explicit CBurnDialog(QWidget* parent = nullptr);
-
-public slots:
-    void OnBack();
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
-    void updateUI();
-
-    CImageButton* m_back = nullptr;
+    explicit CBurnDialog(QWidget* parent = nullptr)
+        : CPendingPage(parent, QStringLiteral("CBurnDialog"), QStringLiteral(":/vud/page1"))
+    {
+    }
 };

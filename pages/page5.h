@@ -1,24 +1,14 @@
 #pragma once
 
-#include "ui/imagedialog.h"
-
-class CImageButton;
+#include "pages/pendingpage.h"
 
 // The copy-disc page: read a CD/DVD into an ISO image.
-class CPage5 : public ImageDialog
+class CPage5 : public CPendingPage
 {
     Q_OBJECT
 public:
-    explicit CPage5(QWidget* parent = nullptr);
-
-public slots:
-    void OnBack();
-
-protected:
-    void changeEvent(QEvent* event) override;
-
-private:
-    void updateUI();
-
-    CImageButton* m_back = nullptr;
+    explicit CPage5(QWidget* parent = nullptr)
+        : CPendingPage(parent, QStringLiteral("CPage5"), QStringLiteral(":/vud/page5"))
+    {
+    }
 };

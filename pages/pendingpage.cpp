@@ -1,34 +1,34 @@
-#include "pages/burndialog.h"
+#include "pages/pendingpage.h"
 
 #include "ui/imagebutton.h"
 
 #include <QEvent>
 
-CBurnDialog::CBurnDialog(QWidget* parent)
+CPendingPage::CPendingPage(QWidget* parent, const QString& objectName, const QString& background)
     : ImageDialog(parent)
 {
-    setObjectName(QStringLiteral("CBurnDialog"));
+    setObjectName(objectName);
     resize(858, 472); // until the background picture fixes the size
-    SetBackgroundImage(QStringLiteral(":/vud/page1"));
+    SetBackgroundImage(background);
     m_back = new CImageButton(this);
     m_back->setObjectName(QStringLiteral("back"));
     m_back->setGeometry(39, 417, 108, 30);
-    connect(m_back, qOverload<>(&CImageButton::clicked), this, &CBurnDialog::OnBack);
+    connect(m_back, qOverload<>(&CImageButton::clicked), this, &CPendingPage::OnBack);
     updateUI();
 }
 
-void CBurnDialog::OnBack()
+void CPendingPage::OnBack()
 {
     close();
 }
 
-void CBurnDialog::updateUI()
+void CPendingPage::updateUI()
 {
     m_back->SetImages(QStringLiteral(":/vud/Back1"), QStringLiteral(":/vud/Back2"),
                       QStringLiteral(":/vud/Back3"), QString(), tr("Back"), QString(), 3);
 }
 
-void CBurnDialog::changeEvent(QEvent* event)
+void CPendingPage::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         updateUI();
