@@ -17,13 +17,31 @@ Q_LOGGING_CATEGORY(lcRunner, "quillon.runner", QtInfoMsg)
 namespace {
 
 // Children alive in this process, so closing the program can end them.
+// A child being started is counted too: between fork and registration it has
+// no entry yet, and closing must not miss it.
 QMutex g_childrenMutex;
 QSet<qint64> g_children;
+int g_starting = 0;
+bool g_closing = false;
 
-void registerChild(qint64 pid)
+// False once the program is closing: no new child then.
+bool beginStart()
 {
     QMutexLocker lock(&g_childrenMutex);
-    g_children.insert(pid);
+    if (g_closing)
+        return false;
+    ++g_starting;
+    return true;
+}
+
+// Returns false when the program started closing meanwhile.
+bool endStart(qint64 pid)
+{
+    QMutexLocker lock(&g_childrenMutex);
+    --g_starting;
+    if (pid > 0)
+        g_children.insert(pid);
+    return !g_closing;
 }
 
 void unregisterChild(qint64 pid)
@@ -151,14 +169,22 @@ void CRunCommandThread::run()
         m_sawOutput = false;
     });
 
-    if (m_cancelled.loadAcquire() == 0) {
+    const bool allowed = m_cancelled.loadAcquire() == 0 && beginStart();
+    if (!allowed && m_cancelled.loadAcquire() == 0) {
+        m_failedToStart = true;
+        m_errorString = QStringLiteral("The program is closing");
+    }
+    if (allowed) {
         process.start(m_program, m_arguments, QIODevice::ReadWrite);
         qCDebug(lcRunner) << "CRunCommandThread run " << m_program << m_arguments;
         Util::WriteLog(commandText(m_program, m_arguments));
-        if (process.waitForStarted(-1)) {
-            registerChild(process.processId());
-            const qint64 pid = process.processId();
-            if (m_cancelled.loadAcquire() != 0)
+        const bool started = process.waitForStarted(-1);
+        const qint64 pid = started ? process.processId() : 0;
+        const bool closing = !endStart(pid);
+        if (started) {
+            if (closing)
+                process.kill();
+            else if (m_cancelled.loadAcquire() != 0)
                 process.OnTerminate();
             idle.start();
             loop.exec();
@@ -278,10 +304,9 @@ void CRunCommandThread::terminateAll(int graceMs)
     QList<qint64> pids;
     {
         QMutexLocker lock(&g_childrenMutex);
+        g_closing = true;
         pids = g_children.values();
     }
-    if (pids.isEmpty())
-        return;
     for (qint64 pid : pids)
         Platform::signalProcess(pid, false);
     QElapsedTimer timer;
@@ -289,7 +314,7 @@ void CRunCommandThread::terminateAll(int graceMs)
     while (timer.elapsed() < graceMs) {
         {
             QMutexLocker lock(&g_childrenMutex);
-            if (g_children.isEmpty())
+            if (g_children.isEmpty() && g_starting == 0)
                 return;
         }
         QThread::msleep(10);

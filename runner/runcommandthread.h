@@ -54,7 +54,8 @@ public:
     // "program arg1 arg2 " as logged: every argument followed by one blank.
     static QString commandText(const QString& program, const QStringList& arguments);
 
-    // Ends every tool child still running in this process (closing the program).
+    // Ends every tool child of this process, including ones being started
+    // right now, for closing the program: no runner starts a child afterwards.
     static void terminateAll(int graceMs = 1000);
 
 signals:

@@ -165,22 +165,6 @@ private slots:
         QVERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
 
-    void terminateAllEndsEveryChild()
-    {
-        CRunCommandThread a, b;
-        for (CRunCommandThread* r : {&a, &b}) {
-            r->setCommand(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
-            r->start();
-        }
-        QTest::qWait(200);
-        QElapsedTimer timer;
-        timer.start();
-        CRunCommandThread::terminateAll(1000);
-        QVERIFY(a.wait(3000) && b.wait(3000));
-        QVERIFY(timer.elapsed() < 3000);
-        QVERIFY(!a.succeeded());
-    }
-
     void sevenZipProgressArrivesPieceByPiece()
     {
         QTemporaryDir dir;
@@ -232,6 +216,33 @@ private slots:
         QVERIFY2(lines[0].endsWith(QLatin1String("/bin/sh -c echo first; echo second ")), qPrintable(lines[0]));
         QVERIFY(lines[1].endsWith(QLatin1String(" first")));
         QVERIFY(lines.join(QLatin1Char('\n')).contains(QLatin1String(" second")));
+    }
+
+    // Last: after closing, no runner may start a child.
+    void terminateAllEndsEveryChildEvenWhileStarting()
+    {
+        CRunCommandThread running, starting;
+        running.setCommand(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+        running.start();
+        QTest::qWait(200);
+        // No wait: this child may be between fork and registration.
+        starting.setCommand(QStringLiteral("/bin/sleep"), {QStringLiteral("31")});
+        starting.start();
+        QElapsedTimer timer;
+        timer.start();
+        CRunCommandThread::terminateAll(1000);
+        QVERIFY(timer.elapsed() < 3000);
+        QVERIFY(running.wait(3000) && starting.wait(3000));
+        QVERIFY(!running.succeeded() && !starting.succeeded());
+        QVERIFY(TestUtil::run(QStringLiteral("pgrep"), {QStringLiteral("-f"), QStringLiteral("^/bin/sleep 3[01]$")})
+                    .output.isEmpty());
+
+        CRunCommandThread late;
+        QSignalSpy failed(&late, &CRunCommandThread::sigstartfailed);
+        late.setCommand(QStringLiteral("/bin/sleep"), {QStringLiteral("1")});
+        late.start();
+        late.waitUntilFinished();
+        QCOMPARE(failed.count(), 1);
     }
 };
 
