@@ -103,6 +103,15 @@ CPage3::~CPage3()
     delete m_progress; // a top-level window, not a child of the page
 }
 
+template <class Widget>
+Widget* CPage3::placed(const char* objectName, int x, int y)
+{
+    auto* widget = new Widget(this);
+    widget->setObjectName(QLatin1String(objectName));
+    widget->move(x, y);
+    return widget;
+}
+
 void CPage3::createWidgets()
 {
     m_title = new QLabel(this);
@@ -125,15 +134,9 @@ void CPage3::createWidgets()
     m_backType->setFont(pixelFont(12));
     m_backType->setStyleSheet(QStringLiteral("color:#404040;"));
 
-    m_joliet = new QRadioButton(this);
-    m_joliet->setObjectName(QStringLiteral("jolet"));
-    m_joliet->move(184, 298);
-    m_iso9660 = new QRadioButton(this);
-    m_iso9660->setObjectName(QStringLiteral("iso9600"));
-    m_iso9660->move(349, 298);
-    m_udf = new QRadioButton(this);
-    m_udf->setObjectName(QStringLiteral("udf"));
-    m_udf->move(499, 298);
+    m_joliet = placed<QRadioButton>("jolet", 184, 298);
+    m_iso9660 = placed<QRadioButton>("iso9600", 349, 298);
+    m_udf = placed<QRadioButton>("udf", 499, 298);
     for (QRadioButton* radio : {m_joliet, m_iso9660, m_udf})
         radio->setStyleSheet(QLatin1String(RadioStyle));
     m_joliet->setChecked(true); // one parent: the three are exclusive
@@ -162,21 +165,11 @@ void CPage3::createWidgets()
     m_usage->setValue(0);
     m_usage->setTextVisible(false);
 
-    m_addFile = new CImageButton(this);
-    m_addFile->setObjectName(QStringLiteral("addfile"));
-    m_addFile->move(209, 419);
-    m_addDir = new CImageButton(this);
-    m_addDir->setObjectName(QStringLiteral("adddir"));
-    m_addDir->move(314, 419);
-    m_remove = new CImageButton(this);
-    m_remove->setObjectName(QStringLiteral("remove"));
-    m_remove->move(414, 419);
-    m_back = new CImageButton(this);
-    m_back->setObjectName(QStringLiteral("back"));
-    m_back->move(599, 417);
-    m_create = new CImageButton(this);
-    m_create->setObjectName(QStringLiteral("create"));
-    m_create->move(720, 417);
+    m_addFile = placed<CImageButton>("addfile", 209, 419);
+    m_addDir = placed<CImageButton>("adddir", 314, 419);
+    m_remove = placed<CImageButton>("remove", 414, 419);
+    m_back = placed<CImageButton>("back", 599, 417);
+    m_create = placed<CImageButton>("create", 720, 417);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setSingleShot(true);

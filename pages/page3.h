@@ -92,6 +92,9 @@ private:
     };
 
     void createWidgets();
+    // A child widget with its object name at its place.
+    template <class Widget>
+    Widget* placed(const char* objectName, int x, int y);
     void retranslate();
     void buildMenu();
     void setupList();
