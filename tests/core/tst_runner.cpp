@@ -187,7 +187,7 @@ private slots:
         QTRY_VERIFY(runner.isFinished());
         QVERIFY2(runner.succeeded(), qPrintable(pieces.join(QString())));
         // Every progress update is a clean piece of its own.
-        const QRegularExpression progress(QStringLiteral("^ *\\d+%( \\d+ - \\S.*)?$"));
+        const QRegularExpression progress(QStringLiteral("^ *\\d+%( \\d+( - \\S.*)?)?$"));
         int progressPieces = 0;
         for (const QString& piece : pieces) {
             QVERIFY2(!piece.contains(QLatin1Char('\b')), qPrintable(piece));

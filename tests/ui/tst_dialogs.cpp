@@ -1,6 +1,7 @@
 // The program's own dialogs, answered through the ModalHook seam or from
 // inside their real modal loop.
 #include "testutil.h"
+#include "uitestutil.h"
 #include "ui/aboutusdialog.h"
 #include "ui/commdialog.h"
 #include "ui/filedialog.h"
@@ -23,24 +24,7 @@
 #include <QTest>
 #include <QTimer>
 
-// Receives the addresses the dialogs open, instead of a browser or file manager.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 namespace {
-void click(QWidget* dialog, const char* name)
-{
-    auto* button = dialog->findChild<CImageButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() / 2));
-}
-
 QString whitePicture(const QTemporaryDir& dir, int width, int height)
 {
     QImage picture(width, height, QImage::Format_ARGB32);
@@ -116,7 +100,7 @@ private slots:
         dialog.close();
         QVERIFY(dialog.isVisible());
         QCOMPARE(cancel.count(), 0);
-        click(&dialog, "btncancel");
+        clickButton(&dialog, "btncancel");
         QCOMPARE(cancel.count(), stopDisabled ? 0 : 1);
         QCOMPARE(dialog.isVisible(), stopDisabled);
         QVERIFY(!visibleWhenCancelled);
@@ -154,7 +138,7 @@ private slots:
         }
         // The real modal loop; a dialog the button left open ends with -1.
         QTimer::singleShot(0, dialog, [&] {
-            click(dialog, button.constData());
+            clickButton(dialog, button.constData());
             if (dialog->isVisible())
                 dialog->done(-1);
         });
@@ -187,7 +171,7 @@ private slots:
         QCOMPARE(dialog.LineEdit()->text(), QStringLiteral("boot.img"));
         ModalHook::Scope answer([](QDialog* d) {
             qobject_cast<CInputDialog*>(d)->LineEdit()->setText(QStringLiteral("  New Folder  "));
-            click(d, "btnok");
+            clickButton(d, "btnok");
             return d->result();
         });
         QCOMPARE(dialog.exec(), 1);

@@ -12,27 +12,13 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include "uitestutil.h"
+
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 namespace {
-void clickButton(QWidget* parent, const char* name)
-{
-    auto* button = parent->findChild<CImageButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() / 2));
-}
-
 // True while some process of ours runs with exactly this command line.
 bool processRunning(const QByteArray& cmdline)
 {

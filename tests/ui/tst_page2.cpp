@@ -5,6 +5,7 @@
 #include "image/gui/filedialogs.h"
 #include "image/gui/messages.h"
 #include "pages/page2.h"
+#include "runner/tools.h"
 #include "testutil.h"
 #include "ui/progressdialog.h"
 
@@ -247,6 +248,14 @@ private slots:
     {
         CPage2& page = *m_page;
         QVERIFY(load(m_largeImage, {}, {"big"}));
+        // The real 7-Zip after a pause: the whole run is over in a few hundred
+        // ms, too short a window to press Stop in reliably.
+        const QString slowTool = m_dir.path() + "/slow-7z";
+        QVERIFY(TestUtil::writeFile(slowTool, "#!/bin/sh\nsleep 2\nexec '" + Tools::archiveTool().toUtf8()
+                                                  + "' \"$@\"\n"));
+        QVERIFY(QFile::setPermissions(slowTool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        SetExtractToolForTest(slowTool);
+        const auto restore = qScopeGuard([] { SetExtractToolForTest(QString()); });
         AddDialogAnswerForTest(out());
         QSignalSpy ended(&page, &CPage2::sigExtractionEnded);
         page.OnExtract();
