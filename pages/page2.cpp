@@ -80,7 +80,7 @@ void CPage2::createWidgets()
     m_title->setGeometry(39, 8, 271, 21);
     m_descript = new QLabel(this);
     m_descript->setObjectName(QStringLiteral("descript"));
-    m_descript->setGeometry(39, 23, 521, 31);
+    m_descript->setGeometry(39, 23, 670, 31); // up to the Load ISO button: the sentence fits
 
     m_loadIso = new CImageButton(this);
     m_loadIso->setObjectName(QStringLiteral("loadiso"));
@@ -152,7 +152,8 @@ void CPage2::applyLook()
     m_header->setFont(headerFont);
     m_list->horizontalHeader()->setVisible(true);
     m_list->verticalHeader()->setVisible(false);
-    const int w = (m_list->width() - 2) / 4;
+    // The four columns fit the table's inside, so no scroll bar shows on an empty table.
+    const int w = (m_list->width() - 2 - 10) / 4;
     m_list->setColumnWidth(0, w + 10);
     for (int c = 1; c < ContentView::ColumnCount; ++c)
         m_list->setColumnWidth(c, w);
