@@ -102,7 +102,10 @@ QStringList createImageArgs(ImageType type, const QString& output, const QString
                             bool allowLargeFiles)
 {
     static const char* const typeArgs[] = {"-joliet", "-l", "-udf"};
-    QStringList args{QLatin1String(typeArgs[int(type)]), QStringLiteral("-R"), QStringLiteral("-joliet-long")};
+    QStringList args{QLatin1String(typeArgs[int(type)]), QStringLiteral("-R")};
+    // "-joliet-long" switches Joliet on by itself: a plain ISO 9660 image goes without.
+    if (type != ImageType::Iso9660)
+        args << QStringLiteral("-joliet-long");
     if (allowLargeFiles)
         args << QStringLiteral("-allow-limited-size");
     args << QStringLiteral("-o") << output << QDir::toNativeSeparators(sourceFolder);

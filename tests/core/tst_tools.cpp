@@ -51,7 +51,7 @@ private slots:
             << QStringList{"-joliet", "-R", "-joliet-long", "-o", "/o.iso", "/d/tmp"};
         QTest::newRow("create iso9660")
             << Tools::createImageArgs(Tools::ImageType::Iso9660, "/o.iso", "/d/tmp")
-            << QStringList{"-l", "-R", "-joliet-long", "-o", "/o.iso", "/d/tmp"};
+            << QStringList{"-l", "-R", "-o", "/o.iso", "/d/tmp"};
         QTest::newRow("create udf") << Tools::createImageArgs(Tools::ImageType::Udf, "/o.iso", "/d/tmp")
                                     << QStringList{"-udf", "-R", "-joliet-long", "-o", "/o.iso", "/d/tmp"};
         QTest::newRow("save edited, bootable")

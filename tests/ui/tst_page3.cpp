@@ -135,15 +135,17 @@ private slots:
         QTest::addColumn<QString>("radio");
         QTest::addColumn<QString>("typeArg");
         QTest::addColumn<QByteArray>("readAs");
-        QTest::newRow("joliet") << "jolet" << "-joliet" << QByteArray("Type = Iso");
-        QTest::newRow("iso9660") << "iso9600" << "-l" << QByteArray("Type = Iso");
-        QTest::newRow("udf") << "udf" << "-udf" << QByteArray("Type = Udf");
+        QTest::addColumn<bool>("joliet");
+        QTest::newRow("joliet") << "jolet" << "-joliet" << QByteArray("Type = Iso") << true;
+        QTest::newRow("iso9660") << "iso9600" << "-l" << QByteArray("Type = Iso") << false;
+        QTest::newRow("udf") << "udf" << "-udf" << QByteArray("Type = Udf") << true;
     }
     void buildTypes()
     {
         QFETCH(QString, radio);
         QFETCH(QString, typeArg);
         QFETCH(QByteArray, readAs);
+        QFETCH(bool, joliet);
         CPage3 page;
         page.findChild<QRadioButton*>(radio)->setChecked(true);
         add(page, {src("a.txt"), src("b.bin")});
@@ -163,6 +165,8 @@ private slots:
         const QStringList args = page.LastBuildArguments();
         QCOMPARE(args.first(), typeArg);
         QCOMPARE(args.last(), page.StagingFolder()); // the platform's own form, no backslash here
+        const TestUtil::Result info = TestUtil::run("isoinfo", {"-d", "-i", image});
+        QCOMPARE(info.output.contains("Joliet with UCS level"), joliet);
 
         const QMap<QString, QString> files{{"a.txt", src("a.txt")}, {"b.bin", src("b.bin")},
                                            {"Docs/readme.md", src("Docs/readme.md")},
