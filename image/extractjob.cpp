@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -46,9 +47,11 @@ bool isSummaryLine(const QString& line)
 
 void ArchiveToolLog::addError(const QString& text)
 {
+    // Warnings ("There are data after the end of archive") do not fail a run.
+    QStringList& list = m_inWarning ? m_warnings : m_errors;
     const QString reason = text.trimmed();
-    if (!reason.isEmpty() && !m_errors.contains(reason))
-        m_errors.append(reason);
+    if (!reason.isEmpty() && !list.contains(reason))
+        list.append(reason);
 }
 
 QString ArchiveToolLog::withoutSubject(QString text) const
@@ -91,10 +94,13 @@ void ArchiveToolLog::Feed(const QString& piece)
             m_detailExpected = m_detailOptional = false;
             continue;
         }
-        static const QRegularExpression errorWord(QStringLiteral("\\b(ERRORS?|WARNINGS?)\\b"));
-        const int errorAt = mentionsError ? line.indexOf(errorWord) : -1;
-        if (errorAt >= 0) {
-            const int colon = line.indexOf(QLatin1Char(':'), errorAt);
+        // A heading starts the line ("ERROR:", "System ERROR:", "WARNINGS:"); an
+        // item or listing line that merely holds the word (ERRORS.TXT) is none.
+        static const QRegularExpression heading(QStringLiteral("^(?:[A-Za-z]+ )?(ERRORS?|WARNINGS?)\\s*:"));
+        const QRegularExpressionMatch match = mentionsError ? heading.match(line) : QRegularExpressionMatch();
+        if (match.hasMatch()) {
+            m_inWarning = match.captured(1).startsWith(QLatin1String("WARNING"));
+            const int colon = match.capturedEnd() - 1;
             const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
             if (rest.isEmpty()) {
                 // "System ERROR:", "ERRORS:": the reason is on the next line.
@@ -110,9 +116,10 @@ void ArchiveToolLog::Feed(const QString& piece)
         }
         if (m_detailExpected) {
             addError(line);
-        } else if (m_detailOptional && !line.startsWith(QLatin1String("- ")) && !m_errors.isEmpty()) {
-            const QString joined = m_errors.takeLast() + QLatin1String(": ") + line;
-            addError(joined);
+        } else if (m_detailOptional && !line.startsWith(QLatin1String("- "))) {
+            QStringList& list = m_inWarning ? m_warnings : m_errors;
+            if (!list.isEmpty())
+                addError(list.takeLast() + QLatin1String(": ") + line);
         }
         m_detailExpected = m_detailOptional = false;
     }
@@ -145,7 +152,7 @@ bool isRealDir(const QFileInfo& info)
     return info.isDir() && !info.isSymLink();
 }
 
-MoveState moveItem(const QString& source, const QString& target, bool replaceExisting)
+MoveState moveItem(const QString& source, const QString& target, bool replaceExisting, const QString& keep)
 {
     const QFileInfo from(source);
     const QFileInfo to(target);
@@ -159,11 +166,13 @@ MoveState moveItem(const QString& source, const QString& target, bool replaceExi
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& child : children)
             state = combine(state, moveItem(source + QLatin1Char('/') + child,
-                                            target + QLatin1Char('/') + child, replaceExisting));
+                                            target + QLatin1Char('/') + child, replaceExisting, keep));
         return state;
     }
     if (isRealDir(from) || isRealDir(to) || !replaceExisting)
         return MoveState::Conflict; // never a file for a folder or the other way round
+    if (!keep.isEmpty() && to.canonicalFilePath() == keep)
+        return MoveState::Conflict; // the image being read
     if (!QFile::remove(target))
         return MoveState::Failed;
     return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
@@ -172,8 +181,9 @@ MoveState moveItem(const QString& source, const QString& target, bool replaceExi
 } // namespace
 
 MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
-                    const QString& outputFolder, bool replaceExisting)
+                    const QString& outputFolder, bool replaceExisting, const QString& keep)
 {
+    const QString keepCanonical = keep.isEmpty() ? QString() : QFileInfo(keep).canonicalFilePath();
     QString folder = prefix;
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
@@ -187,7 +197,7 @@ MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QString
             result.missing << name;
             continue;
         }
-        switch (moveItem(source, outputFolder + QLatin1Char('/') + name, replaceExisting)) {
+        switch (moveItem(source, outputFolder + QLatin1Char('/') + name, replaceExisting, keepCanonical)) {
         case MoveState::Moved:
             result.delivered << name;
             break;
@@ -326,7 +336,8 @@ void ExtractJob::Stop()
         m_runner = nullptr;
     }
     // What was extracted so far stays, but never replaces anything of the user's.
-    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, false);
+    dropCutOffFiles();
+    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, false, m_request.image);
     removeStaging();
 }
 
@@ -349,7 +360,9 @@ void ExtractJob::onRunEnded()
     m_runner->deleteLater();
     m_runner = nullptr;
 
-    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, complete);
+    if (!complete)
+        dropCutOffFiles();
+    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, complete, m_request.image);
     removeStaging();
     const ExtractVerdict verdict = JudgeExtraction(exitedNormally, exitCode, m_log, m_placed);
     m_status = verdict.ok ? Status::Succeeded : Status::Failed;
@@ -370,6 +383,21 @@ void ExtractJob::onStartFailed(const QString& error)
     m_status = Status::Failed;
     m_reason = tr("7-Zip could not be started (%1): %2").arg(program, error);
     emit finished();
+}
+
+void ExtractJob::dropCutOffFiles()
+{
+    if (!m_request.expectedSize || m_staging.isEmpty())
+        return;
+    QDirIterator it(m_staging, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    const QDir staging(m_staging);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const qint64 expected = m_request.expectedSize(staging.relativeFilePath(path));
+        if (expected >= 0 && it.fileInfo().size() != expected)
+            QFile::remove(path);
+    }
 }
 
 void ExtractJob::removeStaging()

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "runner/runcommandthread.h"
@@ -38,6 +39,8 @@ public:
     bool SawEverythingOk() const { return m_everythingOk; }
     // Distinct reasons in the order they came, each one line.
     QStringList Errors() const { return m_errors; }
+    // What 7-Zip only warned about; such a run can still be complete.
+    QStringList Warnings() const { return m_warnings; }
     // The reasons joined for a message (at most a few lines).
     QString Reason() const;
 
@@ -47,6 +50,8 @@ private:
 
     QString m_subject;
     QStringList m_errors;
+    QStringList m_warnings;
+    bool m_inWarning = false;      // the last heading was a warning
     bool m_everythingOk = false;
     bool m_detailExpected = false; // the previous line announced a reason
     bool m_detailOptional = false; // ... that may follow on the next line
@@ -71,9 +76,10 @@ struct MoveUpResult
 // replaceExisting is set (a complete run), otherwise the user's item stays and
 // the name counts as a conflict. An item of the other kind (file vs. folder)
 // is never replaced. `prefix` is the folder path inside the image with either
-// separator ("boot\fonts\" or empty).
+// separator ("boot\fonts\" or empty). The file `keep` (the image being
+// read) is never replaced.
 MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
-                    const QString& outputFolder, bool replaceExisting);
+                    const QString& outputFolder, bool replaceExisting, const QString& keep = QString());
 
 // --- Verdict ----------------------------------------------------------------------
 
@@ -110,6 +116,10 @@ public:
         QString outputFolder;
         QString prefix;    // folder path in the image, "boot\fonts\" form, empty for the root
         QStringList names; // display names of the ticked rows (duplicates are dropped)
+        // Size of a file by its path in the image ("boot/bcd"), -1 when unknown.
+        // After a stopped or failed run, files of another size are cut off and
+        // are not placed in the output folder.
+        std::function<qint64(const QString&)> expectedSize;
     };
 
     explicit ExtractJob(QObject* parent = nullptr);
@@ -145,6 +155,8 @@ private:
     void onRunEnded();
     void onStartFailed(const QString& error);
     void removeStaging();
+    // Removes, from the staging folder, files whose size is not the size in the image.
+    void dropCutOffFiles();
 
     Request m_request;
     QStringList m_names;

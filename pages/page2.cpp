@@ -414,7 +414,12 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(this);
     connect(m_job, &ExtractJob::progress, this, &CPage2::showExtractProgress);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
-    if (!m_job->Start({m_imagePath, m_outputFolder, m_prefix, m_selectedNames})) {
+    ExtractJob::Request request{m_imagePath, m_outputFolder, m_prefix, m_selectedNames, {}};
+    request.expectedSize = [this](const QString& pathInImage) -> qint64 {
+        const IsoEntry* entry = m_content.FindEntry(QString(pathInImage).replace(QLatin1Char('/'), QLatin1Char('\\')));
+        return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
+    };
+    if (!m_job->Start(request)) {
         Util::WriteLog(QStringLiteral("Extract files failed : ") + m_outputFolder + QLatin1Char(' ') + m_job->reason());
         ShowMessage(tr("The files could not be extracted.") + QLatin1Char('\n') + m_job->reason(), this);
         return;

@@ -73,26 +73,36 @@ private slots:
         QTest::addColumn<QString>("subject");
         QTest::addColumn<bool>("everythingOk");
         QTest::addColumn<QStringList>("errors");
-        QTest::newRow("success") << recorded("ok-small.raw") << "" << true << QStringList{};
-        QTest::newRow("progress run") << recorded("progress-400mb.raw") << "" << true << QStringList{};
-        QTest::newRow("nothing matched") << recorded("no-files.raw") << "" << true << QStringList{};
+        QTest::addColumn<QStringList>("warnings");
+        QTest::newRow("success") << recorded("ok-small.raw") << "" << true << QStringList{} << QStringList{};
+        QTest::newRow("progress run") << recorded("progress-400mb.raw") << "" << true << QStringList{} << QStringList{};
+        QTest::newRow("nothing matched") << recorded("no-files.raw") << "" << true << QStringList{} << QStringList{};
         QTest::newRow("truncated image")
             << recorded("truncated-data-error.raw") << "" << false
             << QStringList{"Unexpected end of archive", "Data Error : sources/f2.bin", "Data Error : sources/f3.bin",
-                           "Data Error : sources/f4.bin"};
+                           "Data Error : sources/f4.bin"} << QStringList{};
         QTest::newRow("not an archive") << recorded("not-an-archive.raw") << "notiso.iso" << false
-                                        << QStringList{"Cannot open the file as archive"};
+                                        << QStringList{"Cannot open the file as archive"} << QStringList{};
         QTest::newRow("disk full") << recorded("disk-full.raw") << "" << false
-                                   << QStringList{"errno=28 : No space left on device"};
+                                   << QStringList{"errno=28 : No space left on device"} << QStringList{};
         QTest::newRow("read-only folder")
             << recorded("read-only-folder.raw") << "" << false
             << QStringList{"Cannot create output directory : errno=17 : File exists : /tmp/ext/small/o/",
-                           "errno=17 : File exists"};
+                           "errno=17 : File exists"} << QStringList{};
         QTest::newRow("listing that cannot open")
             << QStringList{"ERROR: /a/t40k.iso : /a/t40k.iso\n", "Open ERROR: Cannot open the file as [Iso] archive\n",
                            "ERRORS:\n", "Unexpected end of archive\n", "ERROR: /a/t40k.iso.bak : x\n"}
             << "/a/t40k.iso" << false
-            << QStringList{"Cannot open the file as [Iso] archive", "Unexpected end of archive", "/a/t40k.iso.bak : x"};
+            << QStringList{"Cannot open the file as [Iso] archive", "Unexpected end of archive", "/a/t40k.iso.bak : x"}
+            << QStringList{};
+        // Upper-case names are names, not headings; data after the image only warns.
+        QTest::newRow("names holding ERRORS")
+            << QStringList{"- ERRORS.TXT\n", "2026-12-06 20:02:13 ....A            6            6  WARNING.LOG\n",
+                           "Everything is Ok\n"}
+            << "" << true << QStringList{} << QStringList{};
+        QTest::newRow("data after the end")
+            << QStringList{"WARNINGS:\n", "There are data after the end of archive\n", "Everything is Ok\n"} << ""
+            << true << QStringList{} << QStringList{"There are data after the end of archive"};
     }
 
     void toolLog()
@@ -101,9 +111,11 @@ private slots:
         QFETCH(QString, subject);
         QFETCH(bool, everythingOk);
         QFETCH(QStringList, errors);
+        QFETCH(QStringList, warnings);
         const ArchiveToolLog log = logOf(pieces, subject);
         QCOMPARE(log.SawEverythingOk(), everythingOk);
         QCOMPARE(log.Errors(), errors);
+        QCOMPARE(log.Warnings(), warnings);
     }
 
     void verdict_data()
@@ -171,6 +183,13 @@ private slots:
         QCOMPARE(again.delivered, QStringList{"efi"});
         QCOMPARE(again.conflicts, QStringList{"memtest"});
         QCOMPARE(readFile(out + "/efi/x.efi"), QByteArray("efi"));
+
+        // Never the image being read, even by a complete run.
+        QVERIFY(TestUtil::writeFile(staging + "/x.iso", "inner file"));
+        QVERIFY(TestUtil::writeFile(out + "/x.iso", "the image"));
+        const MoveUpResult image = MoveUp(staging, "", {"x.iso"}, out, true, out + "/x.iso");
+        QCOMPARE(image.conflicts, QStringList{"x.iso"});
+        QCOMPARE(readFile(out + "/x.iso"), QByteArray("the image"));
     }
 
     // Refused before any tool runs: nothing ticked, no output folder.
@@ -178,10 +197,10 @@ private slots:
     {
         QTemporaryDir dir;
         ExtractJob job;
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", "", {"a"}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", "", {"a"}, {}}));
         QCOMPARE(job.status(), ExtractJob::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), "", {}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), "", {}, {}}));
     }
 };
 

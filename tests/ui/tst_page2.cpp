@@ -318,6 +318,8 @@ private slots:
         QCOMPARE(m_page->Job()->status(), ExtractJob::Status::Failed);
         verifyMessage("Data Error");
         QVERIFY(MessageTest::last().text.startsWith("The files could not be extracted."));
+        // A cut-off file is not left under its real name, where it would look whole.
+        QCOMPARE(listTree(out()), QStringList{"keep.txt"});
         verifyUsable();
     }
 
