@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cstdio>
 #include <memory>
 
 QString FormatSize(qint64 bytes)
@@ -280,4 +281,17 @@ void RemoveFolderTree(const QString& folder)
     if (!info.isDir() || info.isSymLink())
         return;
     QDir(folder).removeRecursively();
+}
+
+bool ReplaceFile(const QString& from, const QString& to)
+{
+#ifdef Q_OS_WIN
+    if (QFileInfo(to).isFile() && !QFile::remove(to))
+        return false;
+    return QFile::rename(from, to);
+#else
+    if (QFileInfo(to).isDir())
+        return false;
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
 }

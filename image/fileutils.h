@@ -39,3 +39,7 @@ qint64 DiskCapacity(const QString& path);
 void DeleteFileOrFolder(const QString& path);
 // Deletes a folder with all its content, if it exists.
 void RemoveFolderTree(const QString& folder);
+
+// Puts `from` in place of `to` (replacing a file there) in one step where the
+// platform allows it. False when it could not; `from` then stays.
+bool ReplaceFile(const QString& from, const QString& to);

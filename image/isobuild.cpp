@@ -136,38 +136,6 @@ Verdict Judge(const RunFacts& facts)
     return verdict;
 }
 
-OutputGuard::OutputGuard(const QString& path) : m_path(path)
-{
-    const QFileInfo info(path);
-    m_existed = info.exists();
-    if (m_existed) {
-        m_size = info.size();
-        m_modified = info.lastModified();
-    }
-}
-
-bool OutputGuard::WrittenSince() const
-{
-    if (m_path.isEmpty())
-        return false;
-    QFileInfo info(m_path);
-    info.setCaching(false);
-    // Only a regular file can be a partial image; a device or a folder at the
-    // path is the user's and stays.
-    if (!info.exists() || !info.isFile() || info.isSymLink())
-        return false;
-    if (!m_existed)
-        return true;
-    return info.size() != m_size || info.lastModified() != m_modified;
-}
-
-bool OutputGuard::RemovePartial() const
-{
-    if (!WrittenSince())
-        return false;
-    return QFile::remove(m_path);
-}
-
 static void collectLargeFiles(const IsoEntry& folder, QStringList& out)
 {
     for (int i = 0; i < folder.childCount(); ++i) {

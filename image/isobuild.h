@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -83,29 +82,6 @@ struct Verdict
 // A run succeeds only when the builder ended by itself with status 0 and the
 // output file holds exactly the extents it reported.
 Verdict Judge(const RunFacts& facts);
-
-// State of the output path before a run, so that a failed or stopped run
-// removes only a file that it wrote itself (never a device, never a file the
-// builder did not get to open).
-class OutputGuard
-{
-public:
-    OutputGuard() = default;
-    explicit OutputGuard(const QString& path);
-
-    QString path() const { return m_path; }
-    // True when a regular file is at the path that was not there, or has
-    // changed, since the guard was made.
-    bool WrittenSince() const;
-    // Removes such a file; true when something was removed.
-    bool RemovePartial() const;
-
-private:
-    QString m_path;
-    bool m_existed = false;
-    qint64 m_size = -1;
-    QDateTime m_modified;
-};
 
 // Image paths (backslash names) of the files below `folder` whose local file
 // is LargeFileBytes or larger, in tree order.

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <climits>
@@ -726,7 +727,26 @@ void CPage3::startBuild(bool allowLargeFiles)
     m_progress->SetRange(0, 10000);
     m_progress->SetValue(0);
 
-    const QStringList args = Tools::createImageArgs(SelectedType(), m_outputPath, m_staging.path(),
+    // The builder writes a file of its own beside the target, which replaces
+    // the target only once it is complete: a failed or stopped build never
+    // costs the user an older image of the same name.
+    const QFileInfo target(m_outputPath);
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                        + QStringLiteral(".XXXXXX.part"));
+    part.setAutoRemove(false);
+    if (!part.open()) {
+        m_state = State::Idle;
+        m_progress->hide();
+        ShowMessage(tr("The ISO file could not be created.") + QLatin1Char('\n')
+                        + tr("Cannot write to the folder %1: %2")
+                              .arg(QDir::toNativeSeparators(target.absolutePath()), part.errorString()),
+                    this);
+        emit sigCreateEnded(false);
+        return;
+    }
+    m_buildPath = part.fileName();
+    part.close();
+    const QStringList args = Tools::createImageArgs(SelectedType(), m_buildPath, m_staging.path(),
                                                     allowLargeFiles);
     if (m_runner) {
         disconnect(m_runner, nullptr, this, nullptr);
@@ -737,7 +757,6 @@ void CPage3::startBuild(bool allowLargeFiles)
     m_lastArgs = args;
     m_progressClock.invalidate();
     m_buildLog.Clear();
-    m_outputGuard = IsoBuild::OutputGuard(m_outputPath);
 
     auto* runner = new CRunCommandThread(this);
     runner->setCommand(Tools::builderTool(), args);
@@ -780,21 +799,24 @@ void CPage3::OnCreateFinished()
     facts.exitStatus = runner->exitStatus();
     facts.failedToStart = runner->failedToStart();
     facts.extents = m_buildLog.Extents();
-    facts.outputPath = m_outputPath;
+    facts.outputPath = m_buildPath;
     runner->deleteLater();
     m_runner = nullptr;
     m_state = State::Idle;
     m_progress->hide();
 
     const IsoBuild::Verdict verdict = IsoBuild::Judge(facts);
-    if (verdict.succeeded()) {
+    if (verdict.succeeded() && ReplaceFile(m_buildPath, m_outputPath)) {
         ShowOpenFolderMessage(tr("Create ISO successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
         emit sigCreateEnded(true);
         return;
     }
     // A broken image left behind would look like a good one.
-    m_outputGuard.RemovePartial();
-    ShowMessage(failureText(verdict), this);
+    QFile::remove(m_buildPath);
+    if (verdict.succeeded())
+        ShowMessage(tr("The ISO file could not be saved as %1.").arg(QDir::toNativeSeparators(m_outputPath)), this);
+    else
+        ShowMessage(failureText(verdict), this);
     emit sigCreateEnded(false);
 }
 
@@ -849,13 +871,13 @@ void CPage3::StopCreate()
     disconnect(runner, nullptr, this, nullptr);
     runner->terminate();
     // The partial image goes once the builder has let go of it.
-    const IsoBuild::OutputGuard guard = m_outputGuard;
+    const QString partial = m_buildPath;
     auto done = std::make_shared<bool>(false);
-    auto cleanUp = [this, guard, runner, done] {
+    auto cleanUp = [this, partial, runner, done] {
         if (*done)
             return;
         *done = true;
-        guard.RemovePartial();
+        QFile::remove(partial);
         runner->deleteLater();
         m_state = State::Idle;
         emit sigCreateEnded(false);

@@ -154,7 +154,7 @@ private:
     QTimer* m_progressTimer = nullptr;
     QElapsedTimer m_progressClock;
     int m_pendingProgress = 0;
-    IsoBuild::OutputGuard m_outputGuard;
+    QString m_buildPath; // what the builder writes; becomes m_outputPath when complete
     int m_buildsStarted = 0;
     QStringList m_lastArgs;
 };

@@ -125,31 +125,6 @@ private slots:
         QCOMPARE(v.actualBytes, fileSize);
     }
 
-    void outputGuard()
-    {
-        QTemporaryDir dir;
-        // A file the run created goes.
-        const QString fresh = dir.filePath(QStringLiteral("fresh.iso"));
-        OutputGuard freshGuard(fresh);
-        QVERIFY(TestUtil::writeFile(fresh, "partial"));
-        QVERIFY(freshGuard.RemovePartial());
-        QVERIFY(!QFile::exists(fresh));
-
-        // An older image the run never opened stays; once the run has truncated it, it goes.
-        const QString older = dir.filePath(QStringLiteral("older.iso"));
-        QVERIFY(TestUtil::writeFile(older, "good old image"));
-        OutputGuard olderGuard(older);
-        QVERIFY(!olderGuard.RemovePartial());
-        QVERIFY(QFile::exists(older));
-        QVERIFY(TestUtil::writeFile(older, "half"));
-        QVERIFY(olderGuard.RemovePartial());
-
-        // Devices and folders are never removed.
-        QVERIFY(!OutputGuard(QStringLiteral("/dev/null")).RemovePartial());
-        QVERIFY(QFile::exists(QStringLiteral("/dev/null")));
-        QVERIFY(!OutputGuard(dir.path()).RemovePartial());
-    }
-
     void largeFiles()
     {
         QTemporaryDir dir;

@@ -304,17 +304,22 @@ private slots:
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("slow/big.bin"), 256 << 20));
         add(page, {m_dir.filePath("slow/big.bin"), src("a.txt")});
         const QString image = m_dir.filePath(QStringLiteral("stopped.iso"));
+        // Idle, silent, and no partial image anywhere in the folder.
         const auto stoppedQuietly = [&] {
             return page.CurrentState() == CPage3::State::Idle && !page.Progress()->isVisible()
-                && MessageTest::shown().isEmpty() && !QFileInfo::exists(image);
+                && MessageTest::shown().isEmpty()
+                && QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden).isEmpty();
         };
         // Stop while the page waits for the copies: no builder run.
         QTimer::singleShot(0, page.Progress(), &CProgressDialog::OnBtnCancel);
         QVERIFY(!create(page, image));
         QCOMPARE(page.BuildsStarted(), 0);
         QVERIFY(stoppedQuietly());
+        QVERIFY(!QFileInfo::exists(image));
 
-        // Stop at the builder's first progress line: the partial image goes.
+        // Stop at the builder's first progress line: the partial image goes,
+        // and an older image of that name is left as it was.
+        QVERIFY(TestUtil::writeFile(image, "an older image"));
         QVERIFY(waitStaged(page));
         const auto stopper = connect(page.Progress()->ProgressBar(), &QProgressBar::valueChanged, &page,
                                      [&page](int value) {
@@ -324,6 +329,7 @@ private slots:
         QVERIFY(!create(page, image));
         QCOMPARE(page.BuildsStarted(), 1);
         QVERIFY(stoppedQuietly());
+        QCOMPARE(TestUtil::readFile(image), QByteArray("an older image"));
 
         disconnect(stopper);
         QVERIFY(create(page, image));
