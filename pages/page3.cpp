@@ -444,6 +444,12 @@ void CPage3::OnAddFile()
                     this);
 }
 
+// A folder we cannot list would go into the image empty, looking complete.
+static bool readableFolder(const QFileInfo& folder)
+{
+    return folder.isReadable() && folder.isExecutable();
+}
+
 void CPage3::OnAddDir()
 {
     if (m_state != State::Idle || !ensureStagingFolder())
@@ -463,7 +469,8 @@ void CPage3::OnAddDir()
         const QString folderName = QDir(info.absoluteFilePath()).dirName();
         if (!info.isDir() || folderName.isEmpty() || QDir(info.absoluteFilePath()).isRoot())
             continue;
-        if (folderName.contains(QLatin1Char('\\')) || insideStaging(info.canonicalFilePath())) {
+        if (folderName.contains(QLatin1Char('\\')) || insideStaging(info.canonicalFilePath())
+            || !readableFolder(info)) {
             skipped << folderName;
             continue;
         }
@@ -486,8 +493,9 @@ void CPage3::OnAddDir()
     UpdateTotalSize();
     QApplication::restoreOverrideCursor();
     if (!skipped.isEmpty())
-        ShowMessage(tr("These items were not added: a backslash in the name, a link back to a folder "
-                       "that holds it, or the program's own working folder:\n%1")
+        ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the "
+                       "name, a link back to a folder that holds it, or the program's own working "
+                       "folder:\n%1")
                         .arg(nameList(skipped)),
                     this);
 }
@@ -511,7 +519,7 @@ void CPage3::fillFolder(IsoEntry* folder, QTreeWidgetItem* row, QStringList& anc
             canonical = info.canonicalFilePath();
             // A linked folder that leads back up would never end; the
             // program's own working folder would copy into itself.
-            if (ancestors.contains(canonical) || insideStaging(canonical)) {
+            if (ancestors.contains(canonical) || insideStaging(canonical) || !readableFolder(info)) {
                 skipped << info.filePath();
                 continue;
             }
