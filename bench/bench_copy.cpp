@@ -3,6 +3,7 @@
 //   - CFileCopy::RemainingBytes with a queued folder of 100,000 files, per
 //     call after the first (the worker is busy with a long copy meanwhile).
 // Run: build-*/bin/bench_copy
+#include "benchmain.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
 
@@ -138,11 +139,4 @@ BENCHMARK(BM_RemainingBytes100kFolder)->Unit(benchmark::kMicrosecond)->Iteration
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUILLON_BENCHMARK_MAIN()

@@ -6,6 +6,7 @@
 //     model takes per entry;
 //   - the same for one folder of 100,000 files.
 // Run: build-*/bin/bench_model
+#include "benchmain.h"
 #include "image/isocontent.h"
 #include "runner/tools.h"
 
@@ -153,11 +154,4 @@ BENCHMARK(BM_Model100kFilesOneFolder)->UseManualTime()->Unit(benchmark::kMillise
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUILLON_BENCHMARK_MAIN()

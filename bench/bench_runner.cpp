@@ -1,5 +1,6 @@
 // Runner throughput: a child printing 500,000 short lines, every piece
 // delivered to a receiver on the main (GUI) thread, against the child alone.
+#include "benchmain.h"
 #include "runner/runcommandthread.h"
 
 #include <benchmark/benchmark.h>
@@ -63,11 +64,4 @@ BENCHMARK(BM_RunnerToGuiThread)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUILLON_BENCHMARK_MAIN()
