@@ -399,6 +399,15 @@ void CPage3::forgetSources(const IsoEntry& entry, bool cancelQueued)
         m_sourceRefs.erase(it);
 }
 
+void CPage3::finishAdd(const Target& target, const QList<QTreeWidgetItem*>& rows)
+{
+    appendRows(target.row, rows);
+    if (target.row)
+        target.row->setExpanded(true);
+    UpdateTotalSize();
+    QApplication::restoreOverrideCursor();
+}
+
 void CPage3::OnAddFile()
 {
     if (m_state != State::Idle || !ensureStagingFolder())
@@ -433,11 +442,7 @@ void CPage3::OnAddFile()
         rows << makeRow(*added);
         stageFile(*added);
     }
-    appendRows(target.row, rows);
-    if (target.row)
-        target.row->setExpanded(true);
-    UpdateTotalSize();
-    QApplication::restoreOverrideCursor();
+    finishAdd(target, rows);
     if (!skipped.isEmpty())
         ShowMessage(tr("These items were not added, because their names contain a backslash:\n%1")
                         .arg(nameList(skipped)),
@@ -487,11 +492,7 @@ void CPage3::OnAddDir()
         fillFolder(added, row, ancestors, skipped);
         rows << row;
     }
-    appendRows(target.row, rows);
-    if (target.row)
-        target.row->setExpanded(true);
-    UpdateTotalSize();
-    QApplication::restoreOverrideCursor();
+    finishAdd(target, rows);
     if (!skipped.isEmpty())
         ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the "
                        "name, a link back to a folder that holds it, or the program's own working "

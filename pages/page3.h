@@ -92,6 +92,8 @@ private:
     };
 
     void createWidgets();
+    // Shows the rows added below the target and the new total; restores the cursor.
+    void finishAdd(const Target& target, const QList<QTreeWidgetItem*>& rows);
     // A child widget with its object name at its place.
     template <class Widget>
     Widget* placed(const char* objectName, int x, int y);
