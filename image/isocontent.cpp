@@ -381,6 +381,7 @@ void ListingReader::Begin(const QString& label)
     m_complete = false;
     m_added = 0;
     m_skipped = 0;
+    m_bootImages.clear();
 }
 
 ListingReader::Event ListingReader::Feed(const QString& piece)
@@ -408,6 +409,12 @@ ListingReader::Event ListingReader::Feed(const QString& piece)
     if (!m_inListing)
         return Ignored;
     std::optional<IsoEntry> entry = ParseListingLine(line);
+    if (entry && m_skipBootImages && entry->dateText.trimmed().isEmpty()
+        && IsoContentTree::NormalizeName(entry->name).startsWith(QLatin1String("[BOOT]\\"))) {
+        m_bootImages << IsoContentTree::NormalizeName(entry->name);
+        ++m_skipped;
+        return EntrySkipped;
+    }
     if (entry && m_tree.AddEntry(std::move(*entry))) {
         ++m_added;
         return EntryAdded;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
@@ -123,6 +124,12 @@ public:
     // listing state; returns true only when the closing separator was seen.
     bool EndOfRun();
 
+    // 7-Zip lists El Torito boot images as "[BOOT]/..." files without a date;
+    // they are no content of the image's tree. When set, such lines are
+    // counted as skipped and their names kept.
+    void SetSkipBootImages(bool skip) { m_skipBootImages = skip; }
+    QStringList BootImageNames() const { return m_bootImages; }
+
     bool InListing() const { return m_inListing; }
     bool Complete() const { return m_complete; }
     int AddedCount() const { return m_added; }
@@ -135,4 +142,6 @@ private:
     bool m_complete = false;
     int m_added = 0;
     int m_skipped = 0;
+    bool m_skipBootImages = false;
+    QStringList m_bootImages;
 };

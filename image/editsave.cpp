@@ -1,0 +1,115 @@
+#include "image/editsave.h"
+
+#include "image/fileutils.h"
+#include "image/isocontent.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <functional>
+
+QStringList MissingFromWorkingFolder(const IsoEntry& root, const QString& workingFolder)
+{
+    QStringList missing;
+    std::function<void(const IsoEntry&)> visit = [&](const IsoEntry& folder) {
+        for (int i = 0; i < folder.childCount(); ++i) {
+            const IsoEntry& entry = *folder.child(i);
+            QString relative = entry.name;
+            relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+            const QFileInfo copy(workingFolder + QLatin1Char('/') + relative);
+            if (entry.isDir) {
+                if (!copy.isDir())
+                    missing << entry.name;
+                visit(entry);
+                continue;
+            }
+            const qint64 expected = entry.localPath.isEmpty() ? qint64(entry.size())
+                                                              : QFileInfo(entry.localPath).size();
+            if (!copy.isFile() || copy.size() != expected)
+                missing << entry.name;
+        }
+    };
+    visit(root);
+    return missing;
+}
+
+QStringList PseudoEntriesToRemove(const IsoContentTree& model, const QStringList& bootImageNames)
+{
+    if (bootImageNames.isEmpty())
+        return {};
+    if (!model.FindEntry(QStringLiteral("[BOOT]")))
+        return {QStringLiteral("[BOOT]")};
+    return bootImageNames;
+}
+
+SaveEditedJob::SaveEditedJob(const Request& request, QObject* parent)
+    : ToolJob(parent), m_request(request)
+{
+    setName(tr("Saving ISO file..."));
+}
+
+void SaveEditedJob::doStart()
+{
+    // A name of our own that does not exist yet: the builder creates the
+    // file itself (writing over an empty one is slower on ext4).
+    const QFileInfo target(m_request.output);
+    m_buildPath = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.')
+                  + QUuid::createUuid().toString(QUuid::Id128).left(12) + QStringLiteral(".part");
+    m_log.Clear();
+    setCommand(m_request.program.isEmpty() ? Tools::builderTool() : m_request.program,
+               Tools::saveEditedArgs(m_request.options, m_buildPath, m_request.sourceFolder));
+    setProgress(name(), 0, 10000);
+    ToolJob::doStart();
+}
+
+void SaveEditedJob::handlePiece(const QString& piece)
+{
+    m_log.Feed(piece);
+    const int hundredths = IsoBuild::ProgressHundredths(piece);
+    if (hundredths >= 0)
+        setProgress(name(), hundredths, 10000);
+}
+
+QString SaveEditedJob::judge(int exitCode, QProcess::ExitStatus status)
+{
+    IsoBuild::RunFacts facts;
+    facts.exitCode = exitCode;
+    facts.exitStatus = status;
+    facts.extents = m_log.Extents();
+    facts.outputPath = m_buildPath;
+    const IsoBuild::Verdict verdict = IsoBuild::Judge(facts);
+    QString reason;
+    switch (verdict.outcome) {
+    case IsoBuild::Outcome::Succeeded:
+        reason = CompareSavedBoot(m_request.original, m_buildPath);
+        if (reason.isEmpty() && !ReplaceFile(m_buildPath, m_request.output))
+            reason = tr("The new image could not be put in place of %1.")
+                         .arg(QDir::toNativeSeparators(m_request.output));
+        break;
+    case IsoBuild::Outcome::Crashed:
+        reason = m_log.ErrorLine().isEmpty() ? tr("The image builder stopped unexpectedly.") : m_log.ErrorLine();
+        break;
+    case IsoBuild::Outcome::NoReport:
+    case IsoBuild::Outcome::OutputMissing:
+    case IsoBuild::Outcome::OutputSizeWrong:
+        reason = tr("The image file is incomplete: %1 bytes written, %2 bytes expected.")
+                     .arg(qMax<qint64>(verdict.actualBytes, 0))
+                     .arg(qMax<qint64>(verdict.expectedBytes, 0));
+        break;
+    default:
+        reason = m_log.ErrorLine().isEmpty()
+                     ? tr("The image builder ended with exit status %1.").arg(exitCode)
+                     : m_log.ErrorLine();
+        break;
+    }
+    return reason;
+}
+
+void SaveEditedJob::cleanUp()
+{
+    if (!m_buildPath.isEmpty())
+        QFile::remove(m_buildPath);
+}
