@@ -36,6 +36,70 @@ QStringList MissingFromWorkingFolder(const IsoEntry& root, const QString& workin
     return missing;
 }
 
+namespace {
+
+IsoEntry localEntry(const QString& name, const QFileInfo& info)
+{
+    IsoEntry entry;
+    entry.name = name;
+    entry.localPath = info.absoluteFilePath();
+    entry.isDir = info.isDir();
+    if (!entry.isDir)
+        entry.sizeText = QString::number(info.size());
+    entry.dateText = FormatDateTime(info.lastModified());
+    return entry;
+}
+
+bool insideFolder(const QString& canonical, const QString& folder)
+{
+    return !folder.isEmpty() && IsoBuild::IsInside(canonical, folder);
+}
+
+void addFolderContent(IsoContentTree& tree, IsoEntry* folder, QStringList& ancestors, const QString& excluded,
+                      QStringList& skipped)
+{
+    const QFileInfoList items = QDir(folder->localPath)
+                                    .entryInfoList(QDir::Dirs | QDir::Files | QDir::Drives | QDir::NoDotAndDotDot,
+                                                   QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : items) {
+        QString canonical;
+        if (info.isDir()) {
+            canonical = info.canonicalFilePath();
+            if (ancestors.contains(canonical) || insideFolder(canonical, excluded) || !info.isReadable()) {
+                skipped << QDir::toNativeSeparators(info.filePath());
+                continue;
+            }
+        }
+        IsoEntry* added = tree.Insert(localEntry(folder->name + QLatin1Char('\\') + info.fileName(), info));
+        if (!added || !added->isDir)
+            continue;
+        ancestors << canonical;
+        addFolderContent(tree, added, ancestors, excluded, skipped);
+        ancestors.removeLast();
+    }
+}
+
+} // namespace
+
+IsoEntry* AddLocalItem(IsoContentTree& tree, const QString& prefix, const QString& path,
+                       const QString& excluded, QStringList& skipped)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    const QString excludedCanonical = QFileInfo(excluded).canonicalFilePath();
+    if (!info.exists() || info.fileName().contains(QLatin1Char('\\'))
+        || (info.isDir() && (!info.isReadable() || insideFolder(canonical, excludedCanonical)))) {
+        skipped << QDir::toNativeSeparators(path);
+        return nullptr;
+    }
+    IsoEntry* added = tree.Insert(localEntry(prefix + info.fileName(), info));
+    if (added && added->isDir) {
+        QStringList ancestors{canonical};
+        addFolderContent(tree, added, ancestors, excludedCanonical, skipped);
+    }
+    return added;
+}
+
 QStringList PseudoEntriesToRemove(const IsoContentTree& model, const QStringList& bootImageNames)
 {
     if (bootImageNames.isEmpty())

@@ -16,6 +16,15 @@ struct IsoEntry;
 // from it would silently miss them.
 QStringList MissingFromWorkingFolder(const IsoEntry& root, const QString& workingFolder);
 
+// Adds a local file or folder to `tree` as `prefix` (a folder path with a
+// trailing backslash, or empty) followed by its name; a folder brings
+// everything below it. Hidden and system items stay out; folders that cannot
+// be read, that lead back to a folder above, or that lie inside `excluded`
+// (the program's own working folders) are named in `skipped` and left out.
+// Null when the name is taken (the existing entry stays).
+IsoEntry* AddLocalItem(IsoContentTree& tree, const QString& prefix, const QString& path,
+                       const QString& excluded, QStringList& skipped);
+
 // What an extraction of the whole image wrote that is no content (see
 // ListingReader::SetSkipBootImages): the "[BOOT]" folder, or only its boot
 // image files when the image really has a folder of that name. Backslash
@@ -40,7 +49,9 @@ public:
         QString program; // the image builder; empty for Tools::builderTool()
     };
 
-    explicit SaveEditedJob(const Request& request, QObject* parent = nullptr);
+    explicit SaveEditedJob(const Request& request = Request(), QObject* parent = nullptr);
+    // For a job whose request is known only once earlier steps have run.
+    void setRequest(const Request& request) { m_request = request; }
 
     // The file the builder writes while it runs.
     QString buildPath() const { return m_buildPath; }

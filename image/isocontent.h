@@ -75,6 +75,11 @@ public:
     IsoEntry* FindEntry(const QString& path) const;
     // Removes the entry with that path and its subtree; false if none.
     bool RemoveEntry(const QString& path);
+    // Gives the entry a new last name component; everything below follows.
+    // The entry keeps its place and address. False when there is no such
+    // entry, the name is empty, ".", "..", holds a separator, or a sibling
+    // already has it.
+    bool RenameEntry(const QString& path, const QString& newName);
     // Sum of the on-disk sizes of every file's localPath below `folder`
     // (the root by default); entries without a localPath count 0.
     qint64 LocalFilesSize(const IsoEntry* folder = nullptr) const;
