@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util.h"
+#include "image/eltorito.h"
 #include "runner/tools.h"
 
 #include <QByteArray>

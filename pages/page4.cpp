@@ -1,15 +1,16 @@
 #include "pages/page4.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "core/job.h"
 #include "image/editsave.h"
 #include "image/filecopy.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "runner/tools.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/lineedit.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
@@ -103,6 +104,7 @@ void CPage4::createWidgets()
     m_list->setColumnCount(ContentView::ColumnCount);
     m_menu = new QMenu(m_list);
     m_progress = new CProgressDialog(this);
+    m_binding = new JobProgress(m_progress, this);
 
     connect(m_tree, &QTreeWidget::itemClicked, this, &CPage4::OnTreeCurrentChanged);
     connect(m_header, &SCheckBoxHeaderView::checkStausChange, this, &CPage4::slotSelectAll);

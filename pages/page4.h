@@ -15,6 +15,7 @@ class CImageButton;
 class CLineEdit;
 class CProgressDialog;
 class Job;
+class JobProgress;
 class JobSequence;
 class QMenu;
 class QTableWidget;
@@ -139,6 +140,7 @@ private:
     SCheckBoxHeaderView* m_header = nullptr;
     QMenu* m_menu = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_binding = nullptr;
     bool m_initialized = false;
     bool m_busyCursor = false;
 

@@ -2,16 +2,17 @@
 
 #include "pages/page4.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "core/job.h"
 #include "core/waitjob.h"
 #include "image/editsave.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "ui/inputdialog.h"
+#include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
 
 #include <QApplication>
@@ -293,18 +294,11 @@ void CPage4::startRun(JobSequence* run, bool save)
 {
     m_run = run;
     m_runIsSave = save;
-    connect(run, &Job::progress, this, [this](const QString& stage, qint64 value, qint64 maximum) {
-        m_progress->SetText(stage);
-        m_progress->SetRange(0, int(maximum));
-        m_progress->SetValue(int(value));
-    });
     connect(run, &Job::finished, this, [this](Job::Status status, const QString& reason) {
         onRunFinished(int(status), reason);
     });
     m_progress->SetText(tr("Extracting iso..."));
-    m_progress->SetRange(0, int(JobSequence::Scale));
-    m_progress->SetValue(0);
-    m_progress->show();
+    m_binding->attach(run);
     run->start();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util.h"
+#include "image/eltorito.h"
 
 #include <QList>
 #include <QPair>

@@ -3,9 +3,9 @@
 // running extraction), saved by genisoimage and read back with xorriso.
 #include "image/extractjob.h"
 #include "image/filecopy.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "pages/page4.h"
 #include "testutil.h"
 #include "ui/inputdialog.h"
