@@ -55,7 +55,8 @@ void ReaderLog::Feed(const QString& piece)
 QString DiscImagePath(const QString& typed)
 {
     const QString path = typed.trimmed();
-    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.isDir() || !info.suffix().isEmpty())
         return path;
     return path + QStringLiteral(".iso");
 }

@@ -26,7 +26,8 @@ private:
     QString m_lastError;
 };
 
-// The image file a copy writes: ".iso" added when the name has no extension.
+// The image file a copy writes: ".iso" added when the name has no extension
+// (a folder stays as it is, to be refused).
 QString DiscImagePath(const QString& typed);
 // Why the image cannot be written there (a folder, a missing or read-only
 // folder), or an empty text.

@@ -153,6 +153,7 @@ private slots:
         QCOMPARE(DiscImagePath(" /a/disc "), QStringLiteral("/a/disc.iso"));
         QCOMPARE(DiscImagePath("/a/disc.ISO"), QStringLiteral("/a/disc.ISO"));
         QCOMPARE(DiscImagePath("/a.b/disc"), QStringLiteral("/a.b/disc.iso"));
+        QCOMPARE(DiscImagePath(m_dir.path()), m_dir.path());
         QVERIFY(CheckDiscImageTarget(m_dir.path() + "/new.iso").isEmpty());
         QVERIFY(!CheckDiscImageTarget(m_dir.path()).isEmpty());
         QVERIFY(!CheckDiscImageTarget(m_dir.path() + "/missing/new.iso").isEmpty());
