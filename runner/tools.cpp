@@ -1,16 +1,34 @@
 #include "runner/tools.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "image/isocontent.h"
 #include "platform/process.h"
 
 #include <QDir>
+#include <QHash>
 
 namespace Tools {
 
+static QHash<QString, QString>& testTools()
+{
+    static QHash<QString, QString> tools;
+    return tools;
+}
+
 static QString tool(const char* relative)
 {
+    const QString replaced = testTools().value(QLatin1String(relative));
+    if (!replaced.isEmpty())
+        return replaced;
     return AppDir() + QLatin1String(relative) + Platform::exeSuffix();
+}
+
+void SetToolForTest(const QString& relative, const QString& program)
+{
+    if (program.isEmpty())
+        testTools().remove(relative);
+    else
+        testTools().insert(relative, program);
 }
 
 QString archiveTool() { return tool("/7z/7z"); }
