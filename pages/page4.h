@@ -4,6 +4,7 @@
 #include "image/extractjob.h"
 #include "image/isocontent.h"
 #include "image/staging.h"
+#include "runner/tools.h"
 #include "ui/imagedialog.h"
 
 #include <QList>
@@ -171,5 +172,5 @@ private:
     bool m_runIsSave = false;
     QString m_outputPath;
     QString m_exportFolder;
-    class SaveEditedJob* m_saveJob = nullptr;
+    Tools::SaveEditedOptions m_saveOptions; // what the save step found for the builder
 };
