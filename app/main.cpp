@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
+#include "core/trace.h"
 #include "core/util.h"
 #include "image/stagedcontent.h"
 
@@ -16,14 +17,14 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    qDebug() << "data path" << Util::GetDataPath();
+    qCDebug(lcTrace) << "data path" << Util::GetDataPath();
 
     QFont font;
     font.setFamily(QStringLiteral("Microsoft YaHei"));
     QApplication::setFont(font);
 
     QTextCodec* codec = QTextCodec::codecForLocale();
-    qDebug() << codec->name() << codec->aliases() << Util::GetDataPath();
+    qCDebug(lcTrace) << codec->name() << codec->aliases() << Util::GetDataPath();
 
     // A missing translation file leaves the English source texts.
     QTranslator translator;

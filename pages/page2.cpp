@@ -1,4 +1,5 @@
 #include "pages/page2.h"
+#include "core/trace.h"
 
 #include "core/util.h"
 #include "ui/contentviews.h"
@@ -123,7 +124,7 @@ void CPage2::createWidgets()
 
 void CPage2::InitializeUI()
 {
-    qDebug() << "CPage2::InitializeUI() is called!!";
+    qCDebug(lcTrace) << "CPage2::InitializeUI() is called!!";
     if (m_initialized)
         return;
     m_initialized = true;
@@ -278,7 +279,7 @@ void CPage2::OnUnzipFinished()
 {
     restoreCursor();
     setButtonsEnabled(true);
-    qDebug() << "finished unzip";
+    qCDebug(lcTrace) << "finished unzip";
     QTreeWidgetItem* top = ContentView::ShowContent(m_tree, m_content);
     m_tree->setCurrentItem(top);
     m_currentFolder = &m_content.root;
@@ -412,7 +413,7 @@ void CPage2::OnListViewClicked(QTableWidgetItem* pItem)
 {
     const QPoint at = m_list->mapFromGlobal(QCursor::pos());
     if (ContentView::ToggleRowCheck(m_list, pItem, at.x()))
-        qDebug() << "CPage2::OnListViewClicked";
+        qCDebug(lcTrace) << "CPage2::OnListViewClicked";
 }
 
 void CPage2::slotSelectAll(bool bChecked)
@@ -558,7 +559,7 @@ void CPage2::OnExtract()
 
 void CPage2::OnExtractOutput(QString line)
 {
-    qDebug() << "CPage2::OnExtractOutput" << line;
+    qCDebug(lcTrace) << "CPage2::OnExtractOutput" << line;
     if (const auto progress = ParseExtractProgress(line))
         showExtractProgress(progress->percent, progress->item);
 }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need,
 # only those that are missing.
 set -eu
-PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5x11extras5-dev
 libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth"
 missing=""
 for p in $PACKAGES; do
