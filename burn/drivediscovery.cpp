@@ -1,6 +1,6 @@
 #include "burn/drivediscovery.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "image/fileutils.h"
 #include "runner/tools.h"
 

@@ -1,10 +1,11 @@
 #include "pages/page5.h"
 
 #include "app/mainwindow.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "runner/tools.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
 
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <climits>
 
 namespace {
 
@@ -51,7 +51,6 @@ CPage5::CPage5(QWidget* parent)
     connect(m_back, qOverload<>(&CImageButton::clicked), this, &CPage5::close);
     connect(m_start, qOverload<>(&CImageButton::clicked), this, &CPage5::OnStart);
     connect(m_eject, qOverload<>(&CImageButton::clicked), this, &CPage5::OnEject);
-    connect(m_progress, &CProgressDialog::SigCancel, this, &CPage5::StopCreate);
     if (auto* window = qobject_cast<MainWindow*>(parent))
         connect(window, &MainWindow::sigdrivechange, this, &CPage5::InitializeDVDComboBox);
     InitializeDVDComboBox();
@@ -121,6 +120,7 @@ void CPage5::createWidgets()
     m_back = button("back", 44, 417);
     m_start = button("start", 709, 417);
     m_progress = new CProgressDialog(this);
+    m_readProgress = new JobProgress(m_progress, this);
 }
 
 void CPage5::updateUI()
@@ -226,29 +226,24 @@ void CPage5::OnStart()
     m_rangeSet = false;
 
     // Stop stays enabled: it ends the reading and removes the partial image.
+    m_readProgress->attach(m_readJob);
     m_progress->SetText(tr("Start reading..."));
-    m_progress->SetRange(0, 0);
-    m_progress->SetValue(0);
-    m_progress->show();
     m_readJob->start();
 }
 
 void CPage5::OnReadProgress(qint64 sector, qint64 sectors)
 {
+    // The bar follows the job; the texts say where the reading is.
     if (!m_rangeSet) {
         m_rangeSet = true;
-        m_progress->SetRange(0, int(qMin<qint64>(sectors, INT_MAX)));
         m_progress->SetText(tr("Reading Disc..."));
-        m_progress->SetValue(0);
     }
-    m_progress->SetValue(int(qMin<qint64>(sector, INT_MAX)));
-    if (sector > 0 && m_progress->IsFinished())
+    if (sector > 0 && sector >= sectors)
         m_progress->SetText(QStringLiteral("Reading is completed,please wait a few seconds..."));
 }
 
 void CPage5::OnReadFinished()
 {
-    m_progress->hide();
     ReadDiscJob* job = m_readJob;
     m_readJob = nullptr;
     if (!job)
@@ -267,10 +262,4 @@ void CPage5::OnReadFinished()
     default:
         break; // stopped by the user, who knows
     }
-}
-
-void CPage5::StopCreate()
-{
-    if (m_readJob)
-        m_readJob->stop();
 }

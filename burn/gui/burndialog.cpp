@@ -3,9 +3,10 @@
 #include "app/mainwindow.h"
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/mycombobox.h"
 #include "ui/progressdialog.h"
 
@@ -149,6 +150,7 @@ void CBurnDialog::createWidgets()
     m_back = placed<CImageButton>(this, "back", QRect(339, 405, 108, 30));
     m_burn = placed<CImageButton>(this, "burn", QRect(473, 405, 108, 30));
     m_progress = new CProgressDialog(this);
+    m_burnProgress = new JobProgress(m_progress, this);
 }
 
 void CBurnDialog::updateUI()
@@ -338,29 +340,21 @@ void CBurnDialog::burnToUsb(const QString& image)
 
 void CBurnDialog::startDiscBurn(const QString& image)
 {
-    m_progress->show();
-    m_progress->DisableStop();
-    m_progress->SetRange(0, 100);
-    m_progress->SetValue(0);
-    m_progress->SetText(tr("Burning the disc..."));
-
     if (m_burnJob)
         m_burnJob->deleteLater();
     m_burnJob = new DiscBurnJob(m_dvdList->currentData().toString(), image, this);
-    connect(m_burnJob, &Job::progress, this,
-            [this](const QString&, qint64 value, qint64) { onDVDBurnOutput(int(value)); });
     connect(m_burnJob, &Job::finished, this, &CBurnDialog::onDVDBurnFinished);
+    // A burn stopped halfway spoils the disc: no Stop. A recorder that cannot
+    // start ends the job all the same, so the dialog never stays for good.
+    m_burnProgress->attach(m_burnJob);
+    m_progress->DisableStop();
+    m_progress->SetRange(0, 100);
+    m_progress->SetText(tr("Burning the disc..."));
     m_burnJob->start();
-}
-
-void CBurnDialog::onDVDBurnOutput(int percent)
-{
-    m_progress->SetValue(percent);
 }
 
 void CBurnDialog::onDVDBurnFinished()
 {
-    m_progress->hide();
     const bool succeeded = m_burnJob && m_burnJob->status() == Job::Status::Succeeded;
     if (succeeded)
         ShowMessage(tr("Burning disc successfully."), this);

@@ -1,6 +1,6 @@
 #include "burn/gui/burndialog.h"
 
-#include "image/gui/messages.h"
+#include "ui/messages.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 // The burn page headless: drive lists over a fake system, every check before
 // a burn, and the disc burn with the stand-in recorder.
 #include "burn/gui/burndialog.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "runner/tools.h"
 #include "testutil.h"
 #include "ui/imagebutton.h"
@@ -232,7 +232,6 @@ private slots:
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), true);
         QCOMPARE(MessageTest::last().text, QStringLiteral("Burning disc successfully."));
-        QCOMPARE(page.Progress()->ProgressBar()->value(), 100);
         QVERIFY(!page.Progress()->isVisible());
 
         recorders("wodim/burn-write-error.raw");
