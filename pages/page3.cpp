@@ -6,6 +6,7 @@
 #include "ui/fileicons.h"
 #include "ui/messages.h"
 #include "runner/runcommandthread.h"
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/mytreewidget.h"
 #include "ui/nofocusdelegate.h"
@@ -52,15 +53,6 @@ constexpr int ListHeight = 226;
 constexpr int PollMs = 100;
 // Names shown in one message before "...".
 constexpr int MaxNamesShown = 8;
-
-QFont pixelFont(int pixelSize, int weight = -1)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    if (weight >= 0)
-        font.setWeight(weight);
-    return font;
-}
 
 QString nameList(const QStringList& names)
 {
@@ -118,7 +110,7 @@ void CPage3::createWidgets()
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("filebackup"));
     m_title->move(41, 15);
-    QFont titleFont = pixelFont(16, 75);
+    QFont titleFont = PixelFont(16, 75);
     titleFont.setLetterSpacing(QFont::PercentageSpacing, 111);
     m_title->setFont(titleFont);
     m_title->setStyleSheet(QStringLiteral("color:rgb(98, 187, 151);"));
@@ -132,7 +124,7 @@ void CPage3::createWidgets()
     m_backType = new QLabel(this);
     m_backType->setObjectName(QStringLiteral("backtype"));
     m_backType->move(39, 295);
-    m_backType->setFont(pixelFont(12));
+    m_backType->setFont(PixelFont(12));
     m_backType->setStyleSheet(QStringLiteral("color:#404040;"));
 
     m_joliet = placed<QRadioButton>("jolet", 184, 298);
@@ -150,14 +142,14 @@ void CPage3::createWidgets()
     m_total = new QLabel(m_sizeBox);
     m_total->setObjectName(QStringLiteral("totalsize"));
     m_total->move(10, 5);
-    m_total->setFont(pixelFont(13));
+    m_total->setFont(PixelFont(13));
     m_total->setStyleSheet(QStringLiteral("border:none;"));
     m_maxSize = new QLabel(m_sizeBox);
     m_maxSize->setObjectName(QStringLiteral("label_2"));
     m_maxSize->setFixedWidth(201);
     m_maxSize->move(m_sizeBox->width() - m_maxSize->width() - 90, 5);
     m_maxSize->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_maxSize->setFont(pixelFont(13));
+    m_maxSize->setFont(PixelFont(13));
     m_maxSize->setStyleSheet(QStringLiteral("border:none;"));
     m_usage = new QProgressBar(m_sizeBox);
     m_usage->setObjectName(QStringLiteral("progressBar"));
@@ -182,7 +174,7 @@ void CPage3::createWidgets()
     });
 
     m_menu = new QMenu(this);
-    m_menu->setFont(pixelFont(13));
+    m_menu->setFont(PixelFont(13));
     m_progress = new CProgressDialog(this);
 
     connect(m_addFile, qOverload<>(&CImageButton::clicked), this, &CPage3::OnAddFile);
@@ -198,7 +190,7 @@ void CPage3::createWidgets()
 void CPage3::setupList()
 {
     m_list->setStyleSheet(QLatin1String(ListStyle));
-    m_list->setFont(pixelFont(13));
+    m_list->setFont(PixelFont(13));
     m_list->setColumnCount(5);
     const int width = (ListWidth - 2) / 5;
     for (int column = 0; column < 5; ++column)
@@ -243,7 +235,7 @@ void CPage3::retranslate()
     const QString headers[] = {tr("File Name"), tr("File Path"), tr(" Size"), tr("Type"), tr("Time")};
     for (int column = 0; column < 5; ++column) {
         header->setText(column, headers[column]);
-        header->setFont(column, pixelFont(13));
+        header->setFont(column, PixelFont(13));
     }
     buildMenu();
 }

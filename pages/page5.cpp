@@ -4,6 +4,7 @@
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "runner/tools.h"
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
@@ -16,26 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-
-namespace {
-
-QFont pixelFont(int pixelSize, int weight = -1)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    if (weight >= 0)
-        font.setWeight(weight);
-    return font;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour); // all colour groups
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 CPage5::CPage5(QWidget* parent)
     : ImageDialog(parent)
@@ -76,18 +57,18 @@ void CPage5::createWidgets()
         return text;
     };
     m_makeImage = label("makeimage", 32, 25, 361, 21);
-    QFont title = pixelFont(16, 75);
+    QFont title = PixelFont(16, 75);
     title.setLetterSpacing(QFont::PercentageSpacing, 100);
     m_makeImage->setFont(title);
-    setTextColour(m_makeImage, QColor(98, 187, 151));
+    SetTextColour(m_makeImage, QColor(98, 187, 151));
     m_source = label("source", 44, 85, 71, 16);
     m_select = label("select", 44, 108, 261, 31);
     m_destination = label("destination", 43, 238, 111, 16);
     m_output = label("output", 43, 273, 131, 21);
     m_location = label("location", 44, 311, 91, 16);
     for (QLabel* caption : {m_source, m_select, m_destination, m_output, m_location}) {
-        caption->setFont(pixelFont(14));
-        setTextColour(caption, Qt::darkGray);
+        caption->setFont(PixelFont(14));
+        SetTextColour(caption, Qt::darkGray);
     }
 
     m_dvdList = new QComboBox(this);
@@ -97,14 +78,14 @@ void CPage5::createWidgets()
 
     m_formatList = new QComboBox(this);
     m_formatList->setObjectName(QStringLiteral("formatlist"));
-    m_formatList->setFont(pixelFont(14));
+    m_formatList->setFont(PixelFont(14));
     m_formatList->move(183, 270);
     m_formatList->setFixedSize(191, 27);
     m_formatList->addItem(QStringLiteral("ISO Format"));
 
     m_lineEdit = new QLineEdit(this);
     m_lineEdit->setObjectName(QStringLiteral("lineEdit"));
-    m_lineEdit->setFont(pixelFont(14));
+    m_lineEdit->setFont(PixelFont(14));
     m_lineEdit->setReadOnly(true);
     m_lineEdit->move(44, 334);
     m_lineEdit->setFixedSize(476, 28);

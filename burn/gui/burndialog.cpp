@@ -5,6 +5,7 @@
 #include "burn/drivediscovery.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/mycombobox.h"
@@ -25,13 +26,6 @@ const char* const GptText = "GPT(required for UEFI boot)";
 const QColor Grey(83, 81, 81);
 const QColor Green(98, 187, 151);
 
-QFont pixelFont(int pixelSize)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 template <class Widget>
 Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fontPx = 0)
 {
@@ -39,16 +33,14 @@ Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fon
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
     if (fontPx > 0)
-        widget->setFont(pixelFont(fontPx));
+        widget->setFont(PixelFont(fontPx));
     return widget;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QRect& geometry, int fontPx, const QColor& colour)
 {
     auto* text = placed<QLabel>(parent, name, geometry, fontPx);
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::WindowText, colour); // all colour groups
-    text->setPalette(palette);
+    SetTextColour(text, colour);
     return text;
 }
 
