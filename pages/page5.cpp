@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-
 CPage5::CPage5(QWidget* parent)
     : ImageDialog(parent)
 {

@@ -178,6 +178,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p->Progress()->ProgressBar()->value() > 0, 10000);
         const QString part = p->ReadJob()->partPath();
         QVERIFY(QFile::exists(part));
+        // A drive change meanwhile rescans the list and leaves the reading be.
+        QSignalSpy scanned(p.get(), &CPage5::sigScanEnded);
+        play("cdrskin/scanbus-two.txt");
+        p->InitializeDVDComboBox();
+        QVERIFY(scanned.wait(10000));
+        QVERIFY(p->ReadJob() && p->ReadJob()->isRunning());
+        QCOMPARE(p->DriveList()->count(), 2);
         MessageTest::clear();
         p->Progress()->OnBtnCancel(); // Stop
         QVERIFY(!p->ReadJob());
@@ -185,6 +192,16 @@ private slots:
         QVERIFY(!QFile::exists(target));
         QVERIFY(!p->Progress()->isVisible());
         QVERIFY(MessageTest::shown().isEmpty());
+
+        // The next reading works.
+        qunsetenv("QUILLON_STANDIN_DELAY_MS");
+        play("readom/read-ok.txt");
+        qputenv("QUILLON_STANDIN_SECTORS", "128");
+        QSignalSpy ended(p.get(), &CPage5::sigReadEnded);
+        p->OnStart();
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.last().first().toBool(), true);
+        QCOMPARE(QFileInfo(target).size(), 128 * 2048);
         ResetDialogsForTest();
     }
 };
