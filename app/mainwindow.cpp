@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
 
+#include "burn/gui/burndialog.h"
 #include "core/trace.h"
 #include "core/util.h"
-#include "burn/gui/burndialog.h"
 #include "image/stagedcontent.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
