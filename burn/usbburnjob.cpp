@@ -73,7 +73,6 @@ QString UsbToolStep::lastLines(const QString& output, int count)
 
 void UsbToolStep::doStart()
 {
-    setProgress(m_stageText, 0, 0);
     m_output.clear();
     const Plan plan = m_prepare();
     if (!plan.failure.isEmpty()) {
@@ -84,6 +83,7 @@ void UsbToolStep::doStart()
         succeed();
         return;
     }
+    setProgress(m_stageText, 0, 0);
     QStringList command = plan.privileged ? Platform::privilegedCommand(plan.program, plan.arguments)
                                           : QStringList{plan.program} + plan.arguments;
     m_elevated = command.first() == QLatin1String("pkexec");
@@ -219,6 +219,11 @@ QString UsbBurnJob::takeListing(const QString& output)
     if (!entries)
         return tr("The image could not be read. %1").arg(archiveToolReason(output, m_request.image));
     m_entries = *entries;
+    return QString();
+}
+
+QString UsbBurnJob::plan()
+{
     m_installImage = UsbPlan::InstallImage(m_entries);
     if (m_installImage && !UsbPlan::IsLargeInstallImage(m_installImage->size))
         m_installImage.reset();
@@ -229,6 +234,9 @@ QString UsbBurnJob::takeListing(const QString& output)
     else if (!m_fileSystem.startsWith(QLatin1String("FAT")))
         m_noUefiReason = tr("UEFI firmware reads FAT file systems only");
     m_uefi = m_noUefiReason.isEmpty();
+    const QString platform = checkPlatform();
+    if (!platform.isEmpty())
+        return platform;
     // Large clusters as the formatters pick them for sticks; slack for the file system itself.
     const qint64 needed = UsbPlan::SpaceNeeded(m_entries, 32 * 1024) + m_volume.bytes / 50;
     if (needed > m_volume.bytes)
@@ -249,14 +257,12 @@ void UsbBurnJob::build()
             return tr("The image could not be read. %1").arg(archiveToolReason(listing->output(), m_request.image));
         return takeListing(listing->output());
     };
+    step(tr("Preparing the burn"), [this] { return plan(); }, 1);
     addDeviceStages();
 
     UsbToolStep* copy = tool(tr("Copying the files"), pageText("Burning the USB disk..."), [this] {
-        QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"),
-                         QStringLiteral("-x![BOOT]")};
-        if (m_installImage)
-            args << QStringLiteral("-x!") + Tools::imagePathForTool(m_installImage->path);
-        args << QStringLiteral("-o") + m_mountPoint + QLatin1Char('/') << m_request.image;
+        const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
+                                                        m_installImage ? m_installImage->path : QString());
         return Plan{Tools::archiveTool(), args, false, false, QString()};
     }, 60);
     copy->percent = [](const QString& piece) -> std::optional<int> {

@@ -101,9 +101,17 @@ private:
 
     QString checkRequest();
     QString takeListing(const QString& output);
+    // Decides from the listing what the stick gets; fails before anything is
+    // written when it cannot work (no room, a tool missing).
+    QString plan();
+    // What the platform's stages need beyond room on the stick: their tools,
+    // names their file system drivers can write.
+    QString checkPlatform() const;
 #ifndef Q_OS_WIN
     void decideBiosBoot();
     QString prepareGrub();
+    UsbPlan::Command mountCommand() const;
+    UsbToolStep::Plan touching(const UsbToolStep::Plan& plan);
 #endif
 
     UsbBurnRequest m_request;

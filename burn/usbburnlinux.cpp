@@ -38,6 +38,42 @@ constexpr qint64 GrubGapSectors = 1024;
 
 } // namespace
 
+UsbPlan::Command UsbBurnJob::mountCommand() const
+{
+    return UsbPlan::MountCommand(m_fileSystem, m_volume.device, m_mountPoint,
+                                 readText(QStringLiteral("/proc/filesystems")));
+}
+
+QString UsbBurnJob::checkPlatform() const
+{
+    // Every tool is there before anything is written.
+    QStringList tools{QStringLiteral("umount"), mountCommand().program,
+                      UsbPlan::FormatCommand(m_fileSystem, QString(), m_volume.device, m_volume.start).program,
+                      UsbPlan::CheckCommand(m_fileSystem, m_volume.device).program};
+    if (m_volume.partition > 0)
+        tools << QStringLiteral("sfdisk");
+    if (!m_request.gpt && m_loader.kind != BiosLoader::None)
+        tools << QStringLiteral("grub-mkimage") << QStringLiteral("grub-bios-setup");
+    for (const QString& tool : tools) {
+        const QString missing = systemTool(tool, {}, false).failure;
+        if (!missing.isEmpty())
+            return missing + QLatin1Char(' ') + tr("Nothing was written.");
+    }
+    if (mountCommand().program != QLatin1String("fusefat"))
+        return QString();
+    const QString name = UsbPlan::NameFuseFatRefuses(m_entries);
+    if (name.isEmpty())
+        return QString();
+    return tr("FAT on this system goes through fusefat, which cannot write the name \"%1\"; "
+              "choose NTFS or exFAT. Nothing was written.").arg(name);
+}
+
+Plan UsbBurnJob::touching(const Plan& plan)
+{
+    m_touched = m_touched || plan.failure.isEmpty();
+    return plan;
+}
+
 void UsbBurnJob::decideBiosBoot()
 {
     m_noBiosReason.clear();
@@ -87,28 +123,26 @@ void UsbBurnJob::addDeviceStages()
         const QString type = UsbPlan::PartitionType(m_fileSystem, m_partition->table == QLatin1String("gpt"));
         if (m_partition->type.compare(type, Qt::CaseInsensitive) == 0)
             return skipped();
-        m_touched = true;
-        return systemTool(QStringLiteral("sfdisk"),
-                          {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
-                           QStringLiteral("--part-type"), m_volume.disk, QString::number(m_volume.partition), type},
-                          true);
+        return touching(systemTool(QStringLiteral("sfdisk"),
+                                   {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
+                                    QStringLiteral("--part-type"), m_volume.disk,
+                                    QString::number(m_volume.partition), type},
+                                   true));
     }, 1);
     tool(tr("Marking the partition active"), tr("Setting the partition type..."), [this] {
         if (!m_partition || m_partition->table != QLatin1String("dos") || m_request.gpt
             || (m_partition->bootable && !m_partition->othersBootable))
             return skipped();
-        m_touched = true;
-        return systemTool(QStringLiteral("sfdisk"),
-                          {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
-                           QStringLiteral("--activate"), m_volume.disk, QString::number(m_volume.partition)},
-                          true);
+        return touching(systemTool(QStringLiteral("sfdisk"),
+                                   {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
+                                    QStringLiteral("--activate"), m_volume.disk, QString::number(m_volume.partition)},
+                                   true));
     }, 1);
 
     tool(tr("Formatting the USB disk"), pageText("The USB disk is under formating..."), [this] {
         const UsbPlan::Command format =
             UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
-        m_touched = true;
-        return systemTool(format.program, format.arguments, true);
+        return touching(systemTool(format.program, format.arguments, true));
     }, 4);
 
     UsbToolStep* mount = tool(tr("Mounting the USB disk"), tr("Mounting the USB disk..."), [this] {
@@ -119,8 +153,7 @@ void UsbBurnJob::addDeviceStages()
             return plan;
         }
         m_mountPoint = QFileInfo(m_mountPoint).canonicalFilePath(); // as the mount table writes it
-        UsbPlan::Command mount = UsbPlan::MountCommand(m_fileSystem, m_volume.device, m_mountPoint,
-                                                       readText(QStringLiteral("/proc/filesystems")));
+        UsbPlan::Command mount = mountCommand();
         const QString owner = Platform::ownerMountOptions();
         if (!owner.isEmpty()) { // a mount made through pkexec, written to by us
             const int at = mount.arguments.indexOf(QStringLiteral("-o"));

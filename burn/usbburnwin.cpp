@@ -19,6 +19,11 @@ QString commandInterpreter()
 
 } // namespace
 
+QString UsbBurnJob::checkPlatform() const
+{
+    return QString(); // format.com's file systems take every name an image holds
+}
+
 void UsbBurnJob::addDeviceStages()
 {
     // cmd.exe reads these as syntax, whatever quoting is tried.

@@ -31,23 +31,25 @@ std::optional<QList<ImageEntry>> ParseTechnicalListing(const QString& text)
     if (at < 0)
         return std::nullopt;
     QList<ImageEntry> entries;
-    std::optional<ImageEntry> entry;
+    ImageEntry entry;
+    bool inEntry = false;
     auto close = [&] {
-        if (entry && !entry->path.isEmpty() && !isBootCatalogEntry(entry->path))
-            entries << *entry;
-        entry.reset();
+        if (inEntry && !entry.path.isEmpty() && !isBootCatalogEntry(entry.path))
+            entries << entry;
+        inEntry = false;
     };
     for (++at; at < lines.size(); ++at) {
         const QString& line = lines.at(at);
         if (line.startsWith(QLatin1String("Path = "))) {
             close();
             entry = ImageEntry{field(line, "Path"), 0, false};
-        } else if (!entry) {
+            inEntry = true;
+        } else if (!inEntry) {
             continue;
         } else if (line.startsWith(QLatin1String("Folder = "))) {
-            entry->folder = field(line, "Folder") == QLatin1String("+");
+            entry.folder = field(line, "Folder") == QLatin1String("+");
         } else if (line.startsWith(QLatin1String("Size = "))) {
-            entry->size = field(line, "Size").toLongLong(); // folders: empty, 0
+            entry.size = field(line, "Size").toLongLong(); // folders: empty, 0
         }
     }
     close();
@@ -253,6 +255,17 @@ Command MountCommand(const QString& fileSystem, const QString& device, const QSt
         return {QStringLiteral("mount.exfat-fuse"), {device, mountPoint}};
     }
     return {};
+}
+
+QString NameFuseFatRefuses(const QList<ImageEntry>& entries)
+{
+    for (const ImageEntry& e : entries) {
+        for (const QChar c : e.path) {
+            if (c.unicode() > 0x7e)
+                return e.path;
+        }
+    }
+    return QString();
 }
 
 Command CheckCommand(const QString& fileSystem, const QString& device)

@@ -88,6 +88,10 @@ bool IsMountedFrom(const QString& mountinfo, const QString& mountPoint, const QS
 Command MountCommand(const QString& fileSystem, const QString& device, const QString& mountPoint,
                      const QString& kernelFileSystems);
 
+// The first name the FUSE FAT driver (fusefat) would refuse: it writes ASCII
+// names only. Empty when every name is fine.
+QString NameFuseFatRefuses(const QList<ImageEntry>& entries);
+
 // Read-only check of a filesystem that is not mounted.
 Command CheckCommand(const QString& fileSystem, const QString& device);
 
