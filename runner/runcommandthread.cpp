@@ -1,6 +1,6 @@
 #include "runner/runcommandthread.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "platform/process.h"
 #include "runner/outputsplitter.h"
 
@@ -163,7 +163,7 @@ void CRunCommandThread::run()
     connect(&idle, &QTimer::timeout, &process, [this, &splitter] {
         if (!m_sawOutput && splitter.hasPending()) {
             QStringList pieces;
-            splitter.flush(pieces);
+            splitter.flush(pieces, false);
             deliver(pieces);
         }
         m_sawOutput = false;

@@ -3,7 +3,7 @@
 # only those that are missing.
 set -eu
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-libudev-dev libbenchmark-dev p7zip-full genisoimage wodim wimtools xorriso xvfb xauth
+libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 fdisk dosfstools ntfs-3g exfatprogs exfat-fuse fusefat mtools grub-common grub-pc-bin grub-efi-amd64-bin
 isolinux syslinux-common pkexec qemu-system-x86 ovmf"
 missing=""
