@@ -1,5 +1,6 @@
 #include "burn/usbburnjob.h"
 
+#include "burn/drivediscovery.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
 #include "runner/tools.h"
@@ -144,7 +145,7 @@ UsbBurnJob::~UsbBurnJob()
 UsbBurnJob::Options UsbBurnJob::defaultOptions()
 {
     Options options;
-    options.listed = &UsbBurnJob::removableDevice;
+    options.listed = [](const QString& device) { return FindRemovableVolume(device).has_value(); };
     options.toolPath = [](const QString& tool) {
         return QStandardPaths::findExecutable(
             tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
@@ -152,13 +153,6 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     };
     options.tempFolder = QDir::tempPath();
     return options;
-}
-
-bool UsbBurnJob::removableDevice(const QString& device)
-{
-    QString why;
-    const std::optional<Platform::BlockVolume> volume = Platform::describeBlockVolume(device, &why);
-    return volume && Platform::isRemovableDisk(*volume);
 }
 
 UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std::function<Plan()> prepare,

@@ -72,10 +72,8 @@ public:
     UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent = nullptr);
     ~UsbBurnJob() override;
 
+    // Discovery's list, the system's tools, the system's temporary folder.
     static Options defaultOptions();
-    // Discovery's verdict until the burn page's own is at hand: a removable
-    // or USB-attached disk, or a partition of one.
-    static bool removableDevice(const QString& device);
 
     const UsbBurnRequest& request() const { return m_request; }
     // The message the user sees once the job has ended.

@@ -21,9 +21,6 @@ struct BlockVolume
 // Nothing when the path is not a block device the system knows; `why` says so.
 std::optional<BlockVolume> describeBlockVolume(const QString& device, QString* why);
 
-// Whether the volume's disk says it is removable or hangs on a USB bus.
-bool isRemovableDisk(const BlockVolume& volume);
-
 // The system's table of mounted filesystems (Linux: /proc/self/mountinfo).
 QString mountTable();
 

@@ -53,14 +53,6 @@ std::optional<BlockVolume> describeBlockVolume(const QString& device, QString* w
     return volume;
 }
 
-bool isRemovableDisk(const BlockVolume& volume)
-{
-    const QString sys = QFileInfo(QStringLiteral("/sys/class/block/") + QFileInfo(volume.disk).fileName())
-                            .canonicalFilePath();
-    return !sys.isEmpty()
-        && (readLine(sys + QStringLiteral("/removable")) == QLatin1String("1") || sys.contains(QLatin1String("/usb")));
-}
-
 QString mountTable()
 {
     QFile file(QStringLiteral("/proc/self/mountinfo"));

@@ -18,11 +18,6 @@ std::optional<BlockVolume> describeBlockVolume(const QString& device, QString* w
     return volume;
 }
 
-bool isRemovableDisk(const BlockVolume&)
-{
-    return true; // drive letters come from the removable-drive list
-}
-
 QString mountTable()
 {
     return QString(); // drive letters are mounted by Windows itself

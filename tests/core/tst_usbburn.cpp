@@ -33,6 +33,15 @@ class TestUsbBurn : public QObject
         return !ended.isEmpty() || ended.wait(timeoutMs);
     }
 
+    // QUILLON_KEEP_STICKS=folder keeps the sticks and images for boot checks
+    // in a virtual machine (tools/usb-boot-check.sh).
+    static void keep(const QString& file, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("QUILLON_KEEP_STICKS");
+        if (!folder.isEmpty())
+            TestUtil::run("cp", {"--sparse=always", file, folder + "/" + name});
+    }
+
     static QString partitionType(const UsbTest::LoopStick& stick)
     {
         const TestUtil::Result r = TestUtil::run("sfdisk", {"--part-type", stick.disk(), "1"});
@@ -70,6 +79,8 @@ private slots:
         QVERIFY(TestUtil::writeFile(m_unicodeTree + QString::fromUtf8("/Überblick.txt"), "names\n"));
         QVERIFY(TestUtil::writeFile(m_unicodeTree + QString::fromUtf8("/Ordner ä/Datei ö.txt"), "more\n"));
         QVERIFY(TestUtil::makeIso(m_unicodeTree, m_unicodeIso));
+        keep(m_linuxIso, "linux.iso");
+        keep(m_windowsIso, "windows.iso");
     }
 
     void burnsAndChecks_data()
@@ -161,6 +172,7 @@ private slots:
         QVERIFY2(different.isEmpty(), qPrintable(different.join(", ")));
         QVERIFY(!bootFolderLeft);
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
+        keep(stick.file(), QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-") + ".img");
     }
 
     void refusesWhatDiscoveryWouldNotList()
