@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/util.h"
+#include "image/gui/messages.h"
 #include "pages/burndialog.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
@@ -16,6 +17,8 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -235,6 +238,20 @@ void MainWindow::onBurn()
 void MainWindow::onExtract()
 {
     openPage(new CPage2(this), true, 1);
+}
+
+void MainWindow::OpenImage(const QString& image)
+{
+    auto* page = new CPage2(this);
+    openPage(page, true, 1);
+    const QFileInfo info(image);
+    const QString name = QDir::toNativeSeparators(image);
+    if (!info.exists())
+        ShowMessage(tr("The image %1 does not exist.").arg(name), page);
+    else if (!info.isFile())
+        ShowMessage(tr("%1 is not an image file.").arg(name), page);
+    else
+        page->LoadImage(image);
 }
 
 void MainWindow::onCreate()
