@@ -34,5 +34,6 @@ endforeach()
 add_custom_target(packaging_docs ALL DEPENDS ${QUILLON_GZ_DIR}/quillon.1.gz ${QUILLON_GZ_DIR}/changelog.Debian.gz)
 install(FILES ${QUILLON_GZ_DIR}/quillon.1.gz DESTINATION share/man/man1)
 install(FILES ${QUILLON_GZ_DIR}/changelog.Debian.gz ${PACKAGING_DIR}/copyright DESTINATION share/doc/quillon)
+install(FILES ${PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian/overrides RENAME quillon)
 
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

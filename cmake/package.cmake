@@ -16,11 +16,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Quillon developers <maintainers@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop toolkit for ISO disc images")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Quillon makes a bootable USB stick from an ISO image or writes it to a CD/DVD,
-extracts chosen files and folders from an ISO image, creates an ISO image
-from files and folders, edits an image's content while keeping it bootable,
-and reads a CD/DVD into an ISO image. It runs 7-Zip, the cdrecord/readcd/mkisofs
-family, wimlib and the file system tools for this work.")
+  "Quillon makes a bootable USB stick from an ISO image or writes it to a
+CD/DVD, extracts chosen files and folders from an ISO image, creates an ISO
+image from files and folders, edits an image's content while keeping it
+bootable, and reads a CD/DVD into an ISO image. It runs 7-Zip, the
+cdrecord/readcd/mkisofs family, wimlib and the file system tools for this work.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
