@@ -1,5 +1,6 @@
 # The external tools, one row each: the fixed path below the application
-# directory where the program looks for it, Debian's program, and the Debian
+# directory where the program looks for it, Debian's program (a name searched
+# in the system's program folders, or an absolute path), and the Debian
 # package that ships it. The build tree and the installed program get the same
 # links, and the package depends on the packages named here.
 set(QUILLON_TOOLS
@@ -12,7 +13,8 @@ set(QUILLON_TOOLS
   "format/mkntfs         mkntfs           ntfs-3g"
   "format/mkfs.exfat     mkfs.exfat       exfatprogs"
   "grub/grub-mkimage     grub-mkimage     grub-common"
-  "grub/grub-bios-setup  grub-bios-setup  grub-pc-bin")
+  # BIOS boot code: grub-bios-setup with the modules grub-mkimage reads (-d).
+  "grub/i386-pc          /usr/lib/grub/i386-pc  grub-pc-bin")
 # Run-time needs that are not linked: privileged steps go through pkexec.
 set(QUILLON_RUNTIME_PACKAGES "pkexec | policykit-1")
 

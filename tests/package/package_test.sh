@@ -60,7 +60,7 @@ contents)
     case $target in
       /usr/*) fail "$rel links to $target: within /usr a link must be relative" ;;
     esac
-    [ "$(basename "$target")" = "$program" ] || fail "$rel links to $target, not to $program"
+    [ "$(basename "$target")" = "$(basename "$program")" ] || fail "$rel links to $target, not to $program"
   done <"$rows"
   ! grep -Eq "^\./(usr/local|home|tmp|root|work)" <<<"$listing" || fail "files outside the system folders"
 
