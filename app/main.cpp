@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
-#include "app/util.h"
+#include "core/util.h"
 
 #include <QApplication>
 #include <QDebug>

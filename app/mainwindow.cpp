@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 
-#include "app/util.h"
-#include "image/gui/messages.h"
+#include "core/util.h"
 #include "pages/burndialog.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
@@ -11,6 +10,7 @@
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "app/startupprobe.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "runner/tools.h"
 
 #include <QCoreApplication>

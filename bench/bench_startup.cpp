@@ -2,7 +2,7 @@
 // against the installed one (/usr/lib/quillon/quillon, when the package is
 // installed). Wall time covers the process from exec to exit; "shown_ms" is
 // what the program itself measured until its window was painted.
-#include "app/util.h"
+#include "core/util.h"
 #include "benchmain.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "app/commandline.h"
-#include "app/util.h"
+#include "core/util.h"
 #include "testutil.h"
 
 #include <QDir>

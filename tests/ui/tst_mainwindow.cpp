@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "pages/page2.h"
 #include "testutil.h"
-#include "image/gui/messages.h"
+#include "ui/messages.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
