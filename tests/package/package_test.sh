@@ -63,6 +63,7 @@ contents)
     [ "$(basename "$target")" = "$(basename "$program")" ] || fail "$rel links to $target, not to $program"
   done <"$rows"
   ! grep -Eq "^\./(usr/local|home|tmp|root|work)" <<<"$listing" || fail "files outside the system folders"
+  [ "$(grep -c "^\./usr/bin/." <<<"$listing")" -eq 1 ] || fail "more than the quillon command in /usr/bin"
 
   command -v lintian >/dev/null || skip "lintian is not installed (make deps installs it)"
   lintian --fail-on error --tag-display-limit 0 "$f" || fail "lintian reports errors"
