@@ -5,7 +5,7 @@
 # links, and the package depends on the packages named here.
 set(QUILLON_TOOLS
   "7z/7z                 7z               p7zip-full"
-  "cdrtools/cdrecord     wodim            wodim"
+  "cdrtools/cdrecord     cdrskin          cdrskin"
   "cdrtools/readcd       readom           wodim"
   "cdrtools/mkisofs      genisoimage      genisoimage"
   "wimlib/wimlib-imagex  wimlib-imagex    wimtools"

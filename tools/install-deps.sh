@@ -3,7 +3,7 @@
 # only those that are missing.
 set -eu
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-libudev-dev libbenchmark-dev p7zip-full genisoimage wodim wimtools xorriso xvfb xauth
+libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 dosfstools ntfs-3g exfatprogs grub-common grub-pc-bin pkexec desktop-file-utils appstream lintian"
 missing=""
 for p in $PACKAGES; do
