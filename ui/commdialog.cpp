@@ -100,6 +100,29 @@ void CommDialog::SetSingleButton()
     m_btnOk->move((width() - m_btnOk->width()) / 2, m_btnOk->y());
 }
 
+void CommDialog::SetChoices(const QStringList& texts)
+{
+    m_btnOk->hide();
+    m_btnCancel->hide();
+    constexpr int Gap = 16;
+    QList<CImageButton*> buttons;
+    int total = -Gap;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* button = new CImageButton(this);
+        button->setObjectName(QStringLiteral("btnchoice%1").arg(i));
+        button->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
+                          QStringLiteral(":/vud/OK3"), texts.at(i), QString(), 5);
+        connect(button, qOverload<>(&CImageButton::clicked), this, [this, i] { done(i + 1); });
+        total += button->width() + Gap;
+        buttons << button;
+    }
+    int x = m_label->x() + (m_label->width() - total) / 2;
+    for (CImageButton* button : qAsConst(buttons)) {
+        button->move(x, m_btnOk->y());
+        x += button->width() + Gap;
+    }
+}
+
 void CommDialog::SetOpenFolder(const QString& folder)
 {
     m_folder = folder;
@@ -110,6 +133,7 @@ void CommDialog::SetOpenFolder(const QString& folder)
 
 int CommDialog::exec()
 {
+    GrowToText(m_label);
     if (ModalHook::Active()) {
         const int result = ModalHook::Respond(this);
         setResult(result);
