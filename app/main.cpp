@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 #include "core/trace.h"
@@ -38,5 +39,8 @@ int main(int argc, char* argv[])
     MainWindow window(nullptr);
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
+    const QString image = ImageArgument(QCoreApplication::arguments());
+    if (!image.isEmpty())
+        window.OpenImage(image);
     return app.exec();
 }

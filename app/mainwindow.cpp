@@ -18,6 +18,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -238,6 +241,20 @@ void MainWindow::onBurn()
 void MainWindow::onExtract()
 {
     openPage(new CPage2(this), true, 1);
+}
+
+void MainWindow::OpenImage(const QString& image)
+{
+    auto* page = new CPage2(this);
+    openPage(page, true, 1);
+    const QFileInfo info(image);
+    const QString name = QDir::toNativeSeparators(image);
+    if (!info.exists())
+        ShowMessage(tr("The image %1 does not exist.").arg(name), page);
+    else if (!info.isFile())
+        ShowMessage(tr("%1 is not an image file.").arg(name), page);
+    else
+        page->LoadImage(image);
 }
 
 void MainWindow::onCreate()
