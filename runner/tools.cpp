@@ -76,11 +76,11 @@ QStringList extractAllArgs(const QString& folder, const QString& image)
             QStringLiteral("-o") + folder, image};
 }
 
-QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim)
+QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut)
 {
-    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2")};
-    if (excludeInstallWim)
-        args << QStringLiteral("-xr!install.wim");
+    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
+    if (!leaveOut.isEmpty())
+        args << QStringLiteral("-x!") + imagePathForTool(leaveOut);
     args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
     return args;
 }

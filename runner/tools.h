@@ -34,7 +34,10 @@ QStringList installProbeArgs(const QString& image);
 // matching, and names after "--" so an entry called "-y" or "@list" stays a name.
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries);
 QStringList extractAllArgs(const QString& folder, const QString& image);
-QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim);
+// Every file of the image onto a stick: no question can stop the run, El
+// Torito's "[BOOT]" entries stay behind, and so does `leaveOut` (a path in
+// the image, the install image that is split instead; empty for none).
+QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut);
 QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage);
 
 // --- disc tools

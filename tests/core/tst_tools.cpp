@@ -32,11 +32,11 @@ private slots:
                            "boot/fonts", "setup.exe"};
         QTest::newRow("extract all") << Tools::extractAllArgs("/w/tmp", iso)
                                      << QStringList{"x", "-y", "-bb3", "-bsp2", "-o/w/tmp", iso};
-        QTest::newRow("copy to drive") << Tools::copyToDriveArgs("/media/usb", iso, false)
-                                       << QStringList{"x", "-bsp2", "-o/media/usb/", iso};
-        QTest::newRow("copy to drive without install.wim")
-            << Tools::copyToDriveArgs("/media/usb", iso, true)
-            << QStringList{"x", "-bsp2", "-xr!install.wim", "-o/media/usb/", iso};
+        QTest::newRow("copy to drive") << Tools::copyToDriveArgs("/media/usb", iso, QString())
+                                       << QStringList{"x", "-bsp2", "-y", "-x![BOOT]", "-o/media/usb/", iso};
+        QTest::newRow("copy to drive, only the split install image left out")
+            << Tools::copyToDriveArgs("/media/usb", iso, "sources\\install.wim")
+            << QStringList{"x", "-bsp2", "-y", "-x![BOOT]", "-x!sources/install.wim", "-o/media/usb/", iso};
         QTest::newRow("extract flat") << Tools::extractFlatArgs(iso, "/w", "sources\\install.wim")
                                       << QStringList{"e", "-y", iso, "-o/w", "sources/install.wim"};
         QTest::newRow("scan bus") << Tools::scanBusArgs() << QStringList{"-scanbus"};
