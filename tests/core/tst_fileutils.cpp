@@ -5,6 +5,7 @@
 
 #include "testutil.h"
 
+#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,11 @@ class TestFileUtils : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
+    }
 
     void formatSize_data()
     {
