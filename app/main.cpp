@@ -1,7 +1,9 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 #include "core/trace.h"
 #include "core/util.h"
+#include "image/stagedcontent.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -31,8 +33,14 @@ int main(int argc, char* argv[])
     translator.load(AppDir() + Util::TranslationFileFor(locale));
     QCoreApplication::installTranslator(&translator);
 
+    // Staged copies of runs that ended without cleaning up (a crash, a power cut).
+    StagedContent::RemoveStaleFolders();
+
     MainWindow window(nullptr);
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
+    const QString image = ImageArgument(QCoreApplication::arguments());
+    if (!image.isEmpty())
+        window.OpenImage(image);
     return app.exec();
 }

@@ -1,8 +1,9 @@
 #include "app/mainwindow.h"
 
+#include "burn/gui/burndialog.h"
 #include "core/trace.h"
 #include "core/util.h"
-#include "burn/gui/burndialog.h"
+#include "image/stagedcontent.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
 #include "pages/page4.h"
@@ -17,6 +18,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -150,6 +154,8 @@ void MainWindow::onClose()
     // The window goes at once, but no tool may keep writing to a disk or an
     // image after it: end every child first.
     CRunCommandThread::terminateAll();
+    // The pages are not destroyed on this way out: their staged copies go here.
+    StagedContent::RemoveOwnFolders();
     exitFunction()(0);
 }
 
@@ -235,6 +241,20 @@ void MainWindow::onBurn()
 void MainWindow::onExtract()
 {
     openPage(new CPage2(this), true, 1);
+}
+
+void MainWindow::OpenImage(const QString& image)
+{
+    auto* page = new CPage2(this);
+    openPage(page, true, 1);
+    const QFileInfo info(image);
+    const QString name = QDir::toNativeSeparators(image);
+    if (!info.exists())
+        ShowMessage(tr("The image %1 does not exist.").arg(name), page);
+    else if (!info.isFile())
+        ShowMessage(tr("%1 is not an image file.").arg(name), page);
+    else
+        page->LoadImage(image);
 }
 
 void MainWindow::onCreate()

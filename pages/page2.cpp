@@ -264,7 +264,7 @@ void CPage2::LoadImage(const QString& image)
     connect(m_listRunner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);
     connect(m_listRunner, &CRunCommandThread::sigfinished, this, &CPage2::onListingRunEnded);
     connect(m_listRunner, &CRunCommandThread::sigstartfailed, this, &CPage2::onListingStartFailed);
-    m_listRunner->setCommand(ExtractToolProgram(), Tools::listArgs(image));
+    m_listRunner->setCommand(m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool, Tools::listArgs(image));
     m_listRunner->start(QThread::InheritPriority);
 }
 
@@ -536,7 +536,7 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(this);
     connect(m_job, &ExtractJob::progress, this, &CPage2::showExtractProgress);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
-    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}};
+    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}, m_archiveTool};
     request.expectedSize = [this](const QString& pathInImage) -> qint64 {
         QString path = pathInImage;
 #ifndef Q_OS_WIN
