@@ -2,6 +2,8 @@
 
 #include "pages/page4.h"
 
+#include "core/trace.h"
+
 #include "core/util.h"
 #include "core/job.h"
 #include "core/waitjob.h"
@@ -272,7 +274,7 @@ void CPage4::OnSave()
 
 QString CPage4::prepareSave()
 {
-    qDebug() << "file copy finished!!!";
+    qCDebug(lcTrace) << "file copy finished!!!";
     const QStringList failed = m_copy->TakeFailures();
     QStringList missing = MissingFromWorkingFolder(m_content.root, m_workingFolder);
     if (!failed.isEmpty() || !missing.isEmpty()) {
@@ -326,7 +328,7 @@ void CPage4::onRunFinished(int status, const QString& reason)
         Util::WriteLog(QStringLiteral("Save ISO file successfully: ") + m_outputPath);
         ShowOpenFolderMessage(tr("Save ISO file successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
     } else if (succeeded) {
-        qDebug() << "file copy finished!!!";
+        qCDebug(lcTrace) << "file copy finished!!!";
         ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
     } else if (Job::Status(status) == Job::Status::Failed) {
         QString text = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
