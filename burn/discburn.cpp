@@ -1,4 +1,5 @@
 #include "burn/discburn.h"
+#include "core/trace.h"
 
 #include "runner/tools.h"
 
@@ -58,7 +59,7 @@ DiscBurnJob::DiscBurnJob(const QString& address, const QString& image, QObject* 
 
 void DiscBurnJob::handlePiece(const QString& piece)
 {
-    qDebug() << "CBurnDialog::onDVDBurnOutput" << piece;
+    qCDebug(lcTrace) << "CBurnDialog::onDVDBurnOutput" << piece;
     const int percent = BurnProgressPercent(piece);
     if (percent >= 0)
         setProgress(stage(), percent, 100);

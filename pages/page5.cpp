@@ -1,4 +1,5 @@
 #include "pages/page5.h"
+#include "core/trace.h"
 
 #include "app/mainwindow.h"
 #include "ui/filedialogs.h"
@@ -229,7 +230,7 @@ void CPage5::OnReadFinished()
     if (!job)
         return;
     job->deleteLater();
-    qDebug() << "CPage5::OnReadFinished" << job->status() << job->reason();
+    qCDebug(lcTrace) << "CPage5::OnReadFinished" << job->status() << job->reason();
     switch (job->status()) {
     case Job::Status::Succeeded:
         ShowOpenFolderMessage(tr("Copy CD/DVD successfully!"), QFileInfo(job->target()).absolutePath(), this);

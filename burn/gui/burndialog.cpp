@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
+#include "burn/usbburnjob.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "ui/fonts.h"
@@ -99,6 +100,9 @@ CBurnDialog::~CBurnDialog()
         m_scan->stop();
     if (m_burnJob)
         disconnect(m_burnJob, nullptr, this, nullptr);
+    if (m_usbJob) // a page closed mid-burn still unmounts the stick, silently
+        disconnect(m_usbJob, nullptr, this, nullptr);
+    delete m_usbJob;
     delete m_progress; // a top-level window, not a child of the page
 }
 

@@ -2,13 +2,14 @@
 
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
-#include "burn/usbburnrequest.h"
+#include "burn/usbburnjob.h"
 #include "ui/imagedialog.h"
 
 #include <QPointer>
 #include <QString>
 
 class CImageButton;
+class JobProgress;
 class CMyComboBox;
 class CProgressDialog;
 class JobProgress;
@@ -45,6 +46,7 @@ public:
     QRadioButton* UsbRadio() const { return m_rusb; }
     CProgressDialog* Progress() const { return m_progress; }
     DiscBurnJob* BurnJob() const { return m_burnJob; }
+    UsbBurnJob* UsbJob() const { return m_usbJob; }
     int ScansRun() const { return m_scansRun; }
 
 signals:
@@ -75,6 +77,7 @@ private:
     void burnToUsb(const QString& image);
     // The USB pipeline; its body lives in burndialog_usb.cpp.
     void StartUsbBurn(const UsbBurnRequest& request);
+    void onUsbBurnFinished();
     void showBurnFailed(const QString& picture, const QString& text);
 
     QLabel* m_isoPath = nullptr;
@@ -107,4 +110,6 @@ private:
     int m_scansRun = 0;
 
     QPointer<DiscBurnJob> m_burnJob;
+    QPointer<UsbBurnJob> m_usbJob;
+    JobProgress* m_usbProgress = nullptr;
 };
