@@ -7,6 +7,7 @@
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "pages/page4.h"
+#include "runner/tools.h"
 #include "testutil.h"
 #include "ui/inputdialog.h"
 #include "ui/lineedit.h"
@@ -161,7 +162,7 @@ private slots:
         const QString slow = path("slow7z");
         QVERIFY(TestUtil::writeFile(slow, "#!/bin/sh\n[ \"$1\" = x ] && sleep 2\nexec 7z \"$@\"\n"));
         QFile::setPermissions(slow, QFile::permissions(slow) | QFile::ExeOwner);
-        SetExtractToolForTest(slow);
+        Tools::SetToolForTest("/7z/7z", slow);
         QVERIFY(TestUtil::writeFile(path("added/file.txt"), "added file"));
         QVERIFY(TestUtil::writeFile(path("added/folder/inner/deep.txt"), "deep"));
     }
@@ -351,12 +352,12 @@ private slots:
                  qPrintable(MessageTest::last().text));
         QVERIFY(!page.Progress()->isVisible());
 
-        SetExtractToolForTest(path("no-such-7z"));
+        Tools::SetToolForTest("/7z/7z", path("no-such-7z"));
         QSignalSpy ended(&page, &CPage4::sigListingEnded);
         AddDialogAnswerForTest(m_images["plain"]);
         page.OnLoadISO();
         QVERIFY(ended.wait(10000));
-        SetExtractToolForTest(path("slow7z"));
+        Tools::SetToolForTest("/7z/7z", path("slow7z"));
         QVERIFY(MessageTest::last().text.contains("no-such-7z"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
