@@ -246,6 +246,9 @@ void UsbBurnJob::addFinalStages()
 
 void UsbBurnJob::cleanUpStick()
 {
+    // A stop while the mount tool ran may have left it mounted all the same.
+    if (!m_mountPoint.isEmpty())
+        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
     if (m_mounted) {
         if (!m_grubFolder.isEmpty())
             QDir(m_grubFolder).removeRecursively();
