@@ -1,4 +1,5 @@
 #include "image/filecopy.h"
+#include "core/trace.h"
 
 #include <QDebug>
 #include <QDeadlineTimer>
@@ -95,8 +96,9 @@ qint64 CFileCopy::RemainingBytes()
         }
         pending += t.size;
     }
+    // Empty files and folders weigh nothing, but still have to be done.
     if (!m_running)
-        return pending;
+        return m_queue.empty() ? pending : qMax<qint64>(pending, 1);
     // The running task counts until it has ended, even after Clear, and the
     // total stays above 0 until then so the owner never mistakes it for done.
     const qint64 running = qMax<qint64>(m_runningSize - qint64(m_progress.load()), 0);
@@ -154,6 +156,7 @@ void CFileCopy::run()
             m_progress.store(0);
         }
         const bool ok = execute(task);
+        bool idle = false;
         {
             QMutexLocker lock(&m_mutex);
             m_running = false;
@@ -161,8 +164,12 @@ void CFileCopy::run()
             m_progress.store(0);
             if (!ok)
                 m_failures << task.source;
+            idle = m_queue.empty();
             m_idle.wakeAll();
         }
+        emit sigTaskDone();
+        if (idle)
+            emit sigIdle();
     }
     QMutexLocker lock(&m_mutex);
     m_idle.wakeAll();
@@ -194,7 +201,7 @@ bool CFileCopy::execute(const Task& task)
             return QFile::rename(task.source, task.target);
         return QDir().rename(task.source, task.target);
     default:
-        qDebug() << "CFileCopy: unknown operation" << task.operation;
+        qCDebug(lcTrace) << "CFileCopy: unknown operation" << task.operation;
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "image/fileutils.h"
+#include "core/trace.h"
 
 #include "core/util.h"
 #include "platform/fastcopy.h"
@@ -159,6 +160,8 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         return false;
     }
     out.close();
+    // The copy keeps its source's date (the image shows the dates the list shows).
+    Platform::setModificationTime(out.fileName(), sourceInfo.lastModified());
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         makeWritable(target);
         QFile::remove(target);
@@ -212,6 +215,7 @@ bool CopyFolderContents(const QString& source, const QString& target, CopyProgre
                 return false;
         }
     }
+    Platform::setModificationTime(target, QFileInfo(source).lastModified());
     return true;
 }
 
@@ -257,12 +261,12 @@ void DeleteFileOrFolder(const QString& path)
     if (info.isDir() && !info.isSymLink()) {
         QDir dir(path);
         if (!dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            qDebug() << "DeleteFileOrFolder: folder not empty:" << path;
+            qCDebug(lcTrace) << "DeleteFileOrFolder: folder not empty:" << path;
             return;
         }
         makeWritable(path);
         if (!QDir().rmdir(path))
-            qDebug() << "DeleteFileOrFolder: cannot remove folder" << path << errno
+            qCDebug(lcTrace) << "DeleteFileOrFolder: cannot remove folder" << path << errno
                      << qt_error_string(errno);
         return;
     }
@@ -270,7 +274,7 @@ void DeleteFileOrFolder(const QString& path)
         makeWritable(path);
     QFile file(path);
     if (!file.remove())
-        qDebug() << "DeleteFileOrFolder:" << file.errorString();
+        qCDebug(lcTrace) << "DeleteFileOrFolder:" << file.errorString();
 }
 
 void RemoveFolderTree(const QString& folder)
@@ -281,6 +285,13 @@ void RemoveFolderTree(const QString& folder)
     if (!info.isDir() || info.isSymLink())
         return;
     QDir(folder).removeRecursively();
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& suffix)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 bool ReplaceFile(const QString& from, const QString& to)

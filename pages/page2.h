@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 class CImageButton;
@@ -21,8 +22,9 @@ class QTreeWidgetItem;
 class SCheckBoxHeaderView;
 
 // The extract page: load an ISO image through 7-Zip's listing, browse its
-// folders, tick items of one folder and extract them into a folder of the
-// user's choice, with progress, Stop and an open-folder result.
+// folders, tick items in any of them and extract them into a folder of the
+// user's choice, with progress, Stop and an open-folder result. Ticks stay
+// with their items while the image stays loaded.
 class CPage2 : public ImageDialog
 {
     Q_OBJECT
@@ -46,12 +48,15 @@ public:
     CProgressDialog* Progress() const { return m_progress; }
     IsoEntry* CurrentFolder() const { return m_currentFolder; }
     const IsoContentTree& Content() const { return m_content; }
+    // The 7-Zip program for listing and extraction (empty: the application's own).
+    void SetArchiveTool(const QString& program) { m_archiveTool = program; }
     bool IsListing() const { return m_listRunner != nullptr; }
     ExtractJob* Job() const { return m_job; }
     QString ImagePath() const { return m_imagePath; }
     QString OutputFolder() const { return m_outputFolder; }
-    QString FolderPrefix() const { return m_prefix; }
-    QStringList SelectedNames() const { return m_selectedNames; }
+    // What Extract would take now: the ticked items wherever they are (an item
+    // inside a ticked folder comes with it), or else the selected rows.
+    QList<const IsoEntry*> ChosenItems() const;
 
 signals:
     // The listing run has ended, complete or not (after any message).
@@ -89,6 +94,10 @@ private:
     void onListingStartFailed(const QString& error);
     void endListingRun();
     void showExtractProgress(int percent, const QString& item);
+    void onItemChanged(QTableWidgetItem* item);
+    void updateHeaderState();
+    // Asks about files the extraction would replace; false when cancelled.
+    bool askAboutExisting(const QList<const IsoEntry*>& items, const QString& folder, Existing& existing);
 
     // Widgets
     CImageButton* m_loadIso = nullptr;
@@ -110,13 +119,14 @@ private:
     ArchiveToolLog m_listLog;
     IsoEntry* m_currentFolder = nullptr;
     QList<IsoEntry*> m_rows; // entry of each table row
+    QSet<const IsoEntry*> m_ticked;
+    bool m_filling = false; // check boxes set by the page, not the user
     QPointer<CRunCommandThread> m_listRunner;
+    QString m_archiveTool; // empty: the application's own 7-Zip
     bool m_busyCursor = false;
 
     // Extraction
     QString m_imagePath;
     QString m_outputFolder;
-    QString m_prefix;
-    QStringList m_selectedNames;
     QPointer<ExtractJob> m_job;
 };

@@ -1,4 +1,5 @@
 #include "ui/aboutusdialog.h"
+#include "ui/messages.h"
 
 #include "ui/imagebutton.h"
 #include "ui/modalhook.h"
@@ -84,7 +85,7 @@ void CAboutusDialog::retranslate()
 
 void CAboutusDialog::openUrl(QString url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    OpenUrl(url, this);
 }
 
 int CAboutusDialog::exec()

@@ -1,6 +1,8 @@
 #include "ui/commdialog.h"
+#include "core/trace.h"
 
 #include "ui/imagebutton.h"
+#include "ui/messages.h"
 #include "ui/modalhook.h"
 
 #include <QDebug>
@@ -14,14 +16,16 @@
 #include <shellapi.h>
 #endif
 
-void OpenInExplorer(const QString& folder)
+bool OpenInExplorer(const QString& folder)
 {
 #ifdef Q_OS_WIN
     const QByteArray path = QDir::toNativeSeparators(folder).toLocal8Bit();
-    ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean success.
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL))
+        > 32;
 #else
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qDebug() << "OpenInExplorer: could not open" << folder;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 #endif
 }
 
@@ -100,6 +104,29 @@ void CommDialog::SetSingleButton()
     m_btnOk->move((width() - m_btnOk->width()) / 2, m_btnOk->y());
 }
 
+void CommDialog::SetChoices(const QStringList& texts)
+{
+    m_btnOk->hide();
+    m_btnCancel->hide();
+    constexpr int Gap = 16;
+    QList<CImageButton*> buttons;
+    int total = -Gap;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* button = new CImageButton(this);
+        button->setObjectName(QStringLiteral("btnchoice%1").arg(i));
+        button->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
+                          QStringLiteral(":/vud/OK3"), texts.at(i), QString(), 5);
+        connect(button, qOverload<>(&CImageButton::clicked), this, [this, i] { done(i + 1); });
+        total += button->width() + Gap;
+        buttons << button;
+    }
+    int x = m_label->x() + (m_label->width() - total) / 2;
+    for (CImageButton* button : qAsConst(buttons)) {
+        button->move(x, m_btnOk->y());
+        x += button->width() + Gap;
+    }
+}
+
 void CommDialog::SetOpenFolder(const QString& folder)
 {
     m_folder = folder;
@@ -110,6 +137,7 @@ void CommDialog::SetOpenFolder(const QString& folder)
 
 int CommDialog::exec()
 {
+    GrowToText(m_label);
     if (ModalHook::Active()) {
         const int result = ModalHook::Respond(this);
         setResult(result);
@@ -124,7 +152,9 @@ void CommDialog::OnBtnCancel()
         done(QDialog::Rejected);
         return;
     }
-    OpenInExplorer(m_folder);
+    if (!OpenInExplorer(m_folder))
+        ShowMessage(tr("No file manager could be opened. The folder is:\n%1").arg(QDir::toNativeSeparators(m_folder)),
+                    this);
 }
 
 void CommDialog::OnBtnOK()

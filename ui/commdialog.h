@@ -24,6 +24,9 @@ public:
     void SetWordWrap();
     // Hides NO and centres OK.
     void SetSingleButton();
+    // Replaces OK and NO by one button per text; exec() returns 1 for the
+    // first, 2 for the second and so on (0 still for the close button).
+    void SetChoices(const QStringList& texts);
     // Turns NO into "Open Folder", which opens the folder and keeps the dialog open.
     void SetOpenFolder(const QString& folder);
     QString OpenFolderPath() const { return m_folder; }
@@ -32,6 +35,7 @@ public:
     // illustration.
     bool SetBackgroundImage(const QString& name) override;
 
+    // Grows to the text first (GrowToText).
     int exec() override;
 
     CImageButton* OkButton() const { return m_btnOk; }
@@ -53,5 +57,6 @@ protected:
 };
 
 // Opens a folder in the desktop's file manager (through the desktop
-// services, that is xdg-open, on Linux; explorer.exe on Windows).
-void OpenInExplorer(const QString& folder);
+// services, that is xdg-open, on Linux; explorer.exe on Windows). False when
+// none could be started.
+bool OpenInExplorer(const QString& folder);

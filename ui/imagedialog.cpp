@@ -1,9 +1,18 @@
 #include "ui/imagedialog.h"
 
+#include "core/trace.h"
+#include "platform/gui/compositor.h"
+
+#include <QApplication>
 #include <QDebug>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <qdrawutil.h>
 
 void InitPictureResources()
 {
@@ -22,7 +31,24 @@ ImageDialog::ImageDialog(QWidget* /*parent*/)
     setModal(true);
     setWindowFlags(Qt::FramelessWindowHint);
     setAutoFillBackground(false);
-    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_TranslucentBackground, Translucent());
+}
+
+namespace {
+int g_translucentForTest = -1;
+}
+
+bool ImageDialog::Translucent()
+{
+    if (g_translucentForTest != -1)
+        return g_translucentForTest != 0;
+    static const bool composites = Platform::desktopComposites();
+    return composites;
+}
+
+void ImageDialog::SetTranslucentForTest(int translucent)
+{
+    g_translucentForTest = translucent;
 }
 
 bool ImageDialog::SetBackgroundImage(const QString& name)
@@ -31,13 +57,73 @@ bool ImageDialog::SetBackgroundImage(const QString& name)
         return false;
     QPixmap pixmap;
     if (!pixmap.load(name)) {
-        qDebug() << "Can not load the image file " << name;
+        qCDebug(lcTrace) << "Can not load the image file " << name;
         return false;
     }
     setFixedSize(pixmap.size());
     m_imageName = name;
+    // The body's colour where its top edge turns opaque, below any shadow.
+    const QImage image = pixmap.toImage();
+    m_cornerColor = QColor();
+    for (int y = 0; y < image.height() && !m_cornerColor.isValid(); ++y)
+        if (qAlpha(image.pixel(image.width() / 2, y)) == 255)
+            m_cornerColor = image.pixelColor(image.width() / 2, y);
     update();
     return true;
+}
+
+void ImageDialog::GrowToText(QLabel* label)
+{
+    if (!label || label->parentWidget() != this)
+        return; // not a label of ours, or already made to scroll
+    label->ensurePolished();
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active && active->screen() ? active->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(40, 40) : size();
+    const QRect before = label->geometry();
+
+    int extraWidth = 0;
+    if (!label->wordWrap()) {
+        const int natural = label->sizeHint().width();
+        extraWidth = qBound(0, natural - before.width(), qMax(0, room.width() - width()));
+        if (natural > before.width() + extraWidth)
+            label->setWordWrap(true);
+    }
+    const int labelWidth = before.width() + extraWidth;
+    const int needed = label->wordWrap() ? label->heightForWidth(labelWidth) : label->sizeHint().height();
+    const int extraHeight = qBound(0, needed - before.height(), qMax(0, room.height() - height()));
+    if (extraWidth == 0 && extraHeight == 0 && needed <= before.height())
+        return;
+
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child == label)
+            continue;
+        if (child->y() >= before.bottom())
+            child->move(child->x() + extraWidth / 2, child->y() + extraHeight); // keeps centred buttons centred
+        else if (child->geometry().right() >= width() - 60)
+            child->move(child->x() + extraWidth, child->y()); // the close button
+    }
+    setFixedSize(width() + extraWidth, height() + extraHeight);
+    const QRect grown(before.topLeft(), QSize(labelWidth, before.height() + extraHeight));
+    if (needed <= grown.height()) {
+        label->setGeometry(grown);
+        return;
+    }
+    // Longer than the screen: the text scrolls, the buttons stay in view.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("textscroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setGeometry(grown);
+    area->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
+    label->setWordWrap(true);
+    const int inner = grown.width() - area->verticalScrollBar()->sizeHint().width();
+    area->setWidget(label);
+    label->setAutoFillBackground(false);
+    label->resize(inner, label->heightForWidth(inner));
+    area->show();
 }
 
 void ImageDialog::SetBackgroundColor(const QColor& color)
@@ -65,7 +151,15 @@ void ImageDialog::paintEvent(QPaintEvent* event)
         QPixmap pixmap;
         if (pixmap.load(m_imageName)) {
             QPainter painter(this);
-            painter.drawPixmap(QRect(0, 0, width(), height()), pixmap);
+            if (!testAttribute(Qt::WA_TranslucentBackground) && m_cornerColor.isValid())
+                painter.fillRect(rect(), m_cornerColor);
+            if (pixmap.size() == size()) {
+                painter.drawPixmap(0, 0, pixmap);
+            } else {
+                // Grown to its text: corners and shadow edges keep their size.
+                const int m = qMin(48, qMin(pixmap.width(), pixmap.height()) / 3);
+                qDrawBorderPixmap(&painter, rect(), QMargins(m, m, m, m), pixmap);
+            }
         }
     }
     QDialog::paintEvent(event);

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
+
 // Registers the picture set (":/vud/...") once. The resources live in a
 // static library, so something must reference them for the linker to keep
 // them; every window and picture control calls this.
@@ -31,7 +33,20 @@ public:
     // Illustrated dialog backgrounds carry their picture in a panel this wide
     // at their left edge; texts start right of it.
     static constexpr int IllustrationWidth = 140;
+
+    // Whether new dialogs are translucent: only where the desktop composites,
+    // otherwise their transparent corners would show black and they are drawn
+    // square instead. Tests may decide it (any value but -1 overrides).
+    static bool Translucent();
+    static void SetTranslucentForTest(int translucent);
     bool DragEnabled() const { return m_dragEnabled; }
+
+protected:
+    // Grows the dialog (within the screen) until `label` shows all its text;
+    // widgets below the label move down, widgets at the top right move right.
+    // Text that still does not fit scrolls. Pictures are stretched between
+    // their corners, which keep their size.
+    void GrowToText(QLabel* label);
 
 signals:
     void sigvisable(bool visible);
@@ -53,6 +68,7 @@ protected:
 
 private:
     QColor m_backgroundColor;
+    QColor m_cornerColor; // fills the square corners of an opaque dialog
     QString m_imageName;
     bool m_dragEnabled = false;
     bool m_mousePressed = false;

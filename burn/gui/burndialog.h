@@ -12,6 +12,7 @@ class CImageButton;
 class JobProgress;
 class CMyComboBox;
 class CProgressDialog;
+class JobProgress;
 class QComboBox;
 class QEventLoop;
 class QLabel;
@@ -61,7 +62,6 @@ public slots:
     void OnVolumeLabTextChange(QString text);
     void OnMBRSelect();
     void onLineOutput(QString text, QString address);
-    void onDVDBurnOutput(int percent);
     void onDVDBurnFinished();
     void updateUI();
 
@@ -100,6 +100,7 @@ private:
     CImageButton* m_back = nullptr;
     CImageButton* m_burn = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_burnProgress = nullptr;
 
     // The optical scan under way, and the text to select again when its
     // recorder shows up.

@@ -4,14 +4,16 @@
 #include "pages/page3.h"
 
 #include "image/filecopy.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "image/staging.h"
 #include "ui/mytreewidget.h"
 #include "ui/progressdialog.h"
 
+#include "platform/fastcopy.h"
+
+#include "scripteddialogs.h"
 #include "testutil.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QMap>
 #include <QMenu>
@@ -24,6 +26,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -64,9 +68,11 @@ private:
 
     QString src(const QString& relative) const { return m_dir.filePath(QStringLiteral("src/") + relative); }
 
-    static void add(CPage3& page, const QStringList& items, bool folders = false)
+    ScriptedDialogs m_dialogs;
+
+    void add(CPage3& page, const QStringList& items, bool folders = false)
     {
-        AddDialogAnswerForTest(items.join(QLatin1Char('\n')));
+        m_dialogs.answers << items.join(QLatin1Char('\n'));
         folders ? page.OnAddDir() : page.OnAddFile();
     }
     static void select(CPage3& page, const QString& name)
@@ -89,10 +95,10 @@ private:
     }
 
     // Runs Create with the answer for the save dialog and waits for its end.
-    static bool create(CPage3& page, const QString& output)
+    bool create(CPage3& page, const QString& output)
     {
         QSignalSpy ended(&page, &CPage3::sigCreateEnded);
-        AddDialogAnswerForTest(output);
+        m_dialogs.answers << output;
         page.OnCreate();
         if (ended.isEmpty() && !ended.wait(120000))
             return false;
@@ -112,23 +118,13 @@ private slots:
         QVERIFY(TestUtil::writeFile(src("Docs/readme.md"), "# docs\n"));
         QVERIFY(TestUtil::writeFile(src("Docs/Photos/p1.jpg"), bytes(123457, 'p')));
         QVERIFY(TestUtil::writeFile(src("Docs/Photos/Old/p0.jpg"), bytes(4096, 'o')));
-        QVERIFY(TestUtil::writeFile(src("Docs/.hidden"), "not for the image"));
+        QVERIFY(TestUtil::writeFile(src("Docs/.hidden"), "part of the image too"));
         QVERIFY(QDir().mkpath(src("Docs/Empty")));
         QVERIFY(TestUtil::writeFile(src("Music/song.ogg"), bytes(50000, 's')));
         QVERIFY(TestUtil::writeFile(src("Music/drop.me"), "removed before the build"));
     }
 
-    void init()
-    {
-        ResetDialogsForTest();
-        SetDialogAnswersForTest({});
-        MessageTest::setEnabled(true);
-    }
-    void cleanup()
-    {
-        ResetDialogsForTest();
-        MessageTest::setEnabled(false);
-    }
+    void init() { m_dialogs = ScriptedDialogs(); }
 
     void buildTypes_data()
     {
@@ -147,6 +143,7 @@ private slots:
         QFETCH(QByteArray, readAs);
         QFETCH(bool, joliet);
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         page.findChild<QRadioButton*>(radio)->setChecked(true);
         add(page, {src("a.txt"), src("b.bin")});
         add(page, {src("Docs"), src("Music")}, true);
@@ -159,8 +156,8 @@ private slots:
 
         const QString image = m_dir.filePath(radio + QStringLiteral(".iso"));
         QVERIFY(create(page, image));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
-        QCOMPARE(MessageTest::last().folder, m_dir.path());
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::OpenFolder);
+        QCOMPARE(m_dialogs.last().folder, m_dir.path());
         QVERIFY(!page.Progress()->isVisible());
         const QStringList args = page.LastBuildArguments();
         QCOMPARE(args.first(), typeArg);
@@ -170,10 +167,11 @@ private slots:
 
         const QMap<QString, QString> files{{"a.txt", src("a.txt")}, {"b.bin", src("b.bin")},
                                            {"Docs/readme.md", src("Docs/readme.md")},
+                                           {"Docs/.hidden", src("Docs/.hidden")},
                                            {"Docs/Photos/p1.jpg", src("Docs/Photos/p1.jpg")},
                                            {"Docs/Photos/a.txt", src("other/a.txt")},
                                            {"Music/song.ogg", src("Music/song.ogg")}};
-        // Removed items and hidden ones are absent, the empty folder is there.
+        // Removed items are absent; hidden ones and the empty folder are there.
         QCOMPARE(sorted(TestUtil::xorrisoFind(image)),
                  sorted(files.keys() + QStringList{"Docs", "Docs/Photos", "Docs/Empty", "Music"}));
         const QString out = m_dir.filePath(radio + QStringLiteral("-out"));
@@ -190,25 +188,27 @@ private slots:
     void addAndRemoveRules()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         add(page, {src("a.txt"), src("a.txt")});
         add(page, {src("a.txt")});
-        // The same name from another folder is a different file: the first one wins.
+        QVERIFY(m_dialogs.said.isEmpty());
+        // The same name from another folder is a different file: the first one
+        // stays, and the user learns that the second was not added.
         add(page, {src("other/a.txt")});
         QCOMPARE(page.List()->topLevelItemCount(), 1);
         QCOMPARE(page.Content().root.childCount(), 1);
         QCOMPARE(page.Content().FindEntry(QStringLiteral("a.txt"))->localPath, src("a.txt"));
-
-        // A selected file row takes nothing, and no dialog is opened for it.
-        select(page, QStringLiteral("a.txt"));
-        const int asked = DialogRequestsForTest().size();
-        page.OnAddFile();
-        page.OnAddDir();
-        QCOMPARE(DialogRequestsForTest().size(), asked);
+        QVERIFY(m_dialogs.last().text.contains(src("other/a.txt")));
 
         page.List()->clearSelection();
         add(page, {src("Docs")}, true);
         QVERIFY(page.RowOf(QStringLiteral("Docs\\Photos\\p1.jpg")));
-        QVERIFY(!page.RowOf(QStringLiteral("Docs\\.hidden")));
+        QVERIFY(page.RowOf(QStringLiteral("Docs\\.hidden")));
+        // With a file row selected, additions go into that file's folder.
+        select(page, QStringLiteral("Docs\\readme.md"));
+        add(page, {src("b.bin")});
+        QVERIFY(page.RowOf(QStringLiteral("Docs\\b.bin")));
+        remove(page, QStringLiteral("Docs\\b.bin"));
         QVERIFY(waitStaged(page));
         const QString stagedDocs = page.StagedPath(QStringLiteral("Docs"));
         QVERIFY(QFileInfo::exists(stagedDocs + QStringLiteral("/Photos/p1.jpg")));
@@ -239,13 +239,14 @@ private slots:
         QCoreApplication::sendEvent(&page, &change);
         page.ContextMenu()->actions().at(0)->trigger();
         page.ContextMenu()->actions().at(1)->trigger();
-        QCOMPARE(DialogRequestsForTest().mid(DialogRequestsForTest().size() - 2),
+        QCOMPARE(m_dialogs.requests.mid(m_dialogs.requests.size() - 2),
                  (QStringList{"ChooseOpenFiles", "ChooseItems:folders"}));
     }
 
     void removingQueuedCopyCancelsIt()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         QVERIFY(waitStaged(page));
         // A big copy keeps the worker busy while the second one waits in the queue.
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("busy/big.bin"), 256 << 20));
@@ -273,6 +274,7 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(int, bar);
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         stopCopies(page);
         const QString file = m_dir.filePath(QStringLiteral("sparse/%1.bin").arg(size));
         QVERIFY(TestUtil::makeSparseFile(file, size));
@@ -285,21 +287,23 @@ private slots:
     void largeFilesAskFirst()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         stopCopies(page);
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath(QStringLiteral("sparse/four.bin")), qint64(4) << 30));
         add(page, {m_dir.filePath(QStringLiteral("sparse/four.bin"))});
         // Joliet cannot hold it: the user is told before anything runs, and may decline.
-        MessageTest::queueAnswers({0});
-        AddDialogAnswerForTest(m_dir.filePath("never.iso"));
+        m_dialogs.confirmations << 0;
+        m_dialogs.answers << m_dir.filePath("never.iso");
         page.OnCreate();
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Question);
-        QVERIFY(MessageTest::last().text.contains(QLatin1String("four.bin")));
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+        QVERIFY(m_dialogs.last().text.contains(QLatin1String("four.bin")));
         QCOMPARE(page.BuildsStarted(), 0);
     }
 
     void stopThenCreateAgain()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         QVERIFY(waitStaged(page));
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("slow/big.bin"), 256 << 20));
         add(page, {m_dir.filePath("slow/big.bin"), src("a.txt")});
@@ -307,8 +311,8 @@ private slots:
         // Idle, silent, and no partial image anywhere in the folder.
         const auto stoppedQuietly = [&] {
             return page.CurrentState() == CPage3::State::Idle && !page.Progress()->isVisible()
-                && MessageTest::shown().isEmpty()
-                && QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden).isEmpty();
+                && m_dialogs.said.isEmpty()
+                && QDir(m_dir.path()).entryList({QStringLiteral(".stopped.iso.*")}, QDir::AllEntries | QDir::Hidden).isEmpty();
         };
         // Stop while the page waits for the copies: no builder run.
         QTimer::singleShot(0, page.Progress(), &CProgressDialog::OnBtnCancel);
@@ -340,9 +344,10 @@ private slots:
     void failuresTellTheUserAndLoseNothing()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         page.OnCreate();
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Please add files or folders first!"));
-        QVERIFY(DialogRequestsForTest().isEmpty());
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please add files or folders first!"));
+        QVERIFY(m_dialogs.requests.isEmpty());
 
         // A file where the staged folder should go: its copies fail, as on a full disk.
         QVERIFY(waitStaged(page));
@@ -352,57 +357,90 @@ private slots:
         QVERIFY(waitStaged(page));
         const QString image = m_dir.filePath(QStringLiteral("after-failures.iso"));
         QVERIFY(!create(page, image));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
-        QVERIFY(MessageTest::last().text.contains(src("Music/song.ogg")));
-        QVERIFY(!MessageTest::last().text.contains(src("a.txt")));
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
+        QVERIFY(m_dialogs.last().text.contains(src("Music/song.ogg")));
+        QVERIFY(!m_dialogs.last().text.contains(src("a.txt")));
         QVERIFY(!page.Progress()->isVisible());
         QCOMPARE(page.BuildsStarted(), 0);
         remove(page, QStringLiteral("Music"));
 
         // An image inside the working folders would take itself in.
-        AddDialogAnswerForTest(page.StagingFolder() + QStringLiteral("/x.iso"));
+        m_dialogs.answers << page.StagingFolder() + QStringLiteral("/x.iso");
         page.OnCreate();
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
         QCOMPARE(page.BuildsStarted(), 0);
 
-        // The builder fails: not writable, not even for root.
+        // A folder nobody may write to, not even root: named in the message.
         QVERIFY(!create(page, QStringLiteral("/sys/quillon-test.iso")));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
-        const QString text = MessageTest::last().text;
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
+        const QString text = m_dialogs.last().text;
         QVERIFY2(text.startsWith(QLatin1String("The ISO file could not be created.")), qPrintable(text));
-        QVERIFY2(text.contains(QLatin1String("Permission denied")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("/sys")), qPrintable(text));
 
         QVERIFY(waitStaged(page));
         QVERIFY(create(page, image));
         QCOMPARE(TestUtil::xorrisoFind(image), QStringList{QStringLiteral("a.txt")});
     }
 
-    void stagingFoldersPerPage()
+    // Back asks before it discards a list; once left, the page's staged
+    // copies go, another page's stay. A destroyed page leaves no folder.
+    void leavingThePage()
     {
-        // A folder left by an ended run goes; a live page's folder stays.
-        QProcess ended;
-        ended.start(QStringLiteral("true"), QStringList());
-        QVERIFY(ended.waitForStarted());
-        const QString stale = StagingArea::DefaultRoot() + QStringLiteral("/create-%1-1").arg(ended.processId());
-        QVERIFY(ended.waitForFinished());
-        QVERIFY(TestUtil::writeFile(stale + QStringLiteral("/old.txt"), "old"));
-
         CPage3 first;
-        add(first, {src("a.txt")});
-        QVERIFY(waitStaged(first));
+        first.SetDialogs(&m_dialogs);
         CPage3 second;
-        QVERIFY(waitStaged(second));
+        second.SetDialogs(&m_dialogs);
         QVERIFY(first.StagingFolder() != second.StagingFolder());
-        QVERIFY(!QFileInfo::exists(stale));
-
-        // Back leaves a page for good: its staged copies go, the other page's stay.
+        add(first, {src("a.txt")});
         add(second, {src("Music/song.ogg")});
+        QVERIFY(waitStaged(first));
         first.show();
+        m_dialogs.confirmations << 0;
         first.close();
+        QVERIFY(first.isVisible());
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+        m_dialogs.confirmations << 1;
+        first.close();
+        QVERIFY(!first.isVisible());
         QVERIFY(waitStaged(first));
         QVERIFY(!QFileInfo::exists(first.StagingFolder()));
         QVERIFY(waitStaged(second));
         QVERIFY(QFileInfo::exists(second.StagedPath(QStringLiteral("song.ogg"))));
+
+        QString folder;
+        {
+            CPage3 page;
+            page.SetDialogs(&m_dialogs);
+            add(page, {src("a.txt")});
+            folder = page.StagingFolder();
+        }
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // The image shows the files' own dates; a new image gets the umask's mode,
+    // a replaced one keeps its mode; a name without extension gets ".iso".
+    void datesModesAndNames()
+    {
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(TestUtil::writeFile(m_dir.filePath("dated/old.txt"), "old"));
+        QVERIFY(Platform::setModificationTime(m_dir.filePath("dated/old.txt"), old));
+        CPage3 page;
+        page.SetDialogs(&m_dialogs);
+        add(page, {m_dir.filePath("dated")}, true);
+        QVERIFY(page.RowOf(QStringLiteral("dated\\old.txt"))->text(4).startsWith(QLatin1String("2001-02-03")));
+        const mode_t before = ::umask(022);
+        const QString image = m_dir.filePath(QStringLiteral("named"));
+        QVERIFY(create(page, image));
+        QVERIFY(QFileInfo::exists(image + QStringLiteral(".iso")));
+        QCOMPARE(QFileInfo(image + QStringLiteral(".iso")).permissions() & 0x0777, QFileDevice::Permissions(0x0644));
+        const QByteArray listing = TestUtil::run(QStringLiteral("7z"), {QStringLiteral("l"), image + ".iso"}).output;
+        QVERIFY2(listing.contains("2001-02-03 04:05:06"), listing.constData());
+
+        QVERIFY(QFile::setPermissions(image + ".iso", QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                          | QFileDevice::ReadOther));
+        QVERIFY(create(page, image + ".iso"));
+        ::umask(before);
+        QCOMPARE(QFileInfo(image + QStringLiteral(".iso")).permissions() & 0x0777, QFileDevice::Permissions(0x0604));
     }
 };
 
