@@ -333,10 +333,13 @@ private slots:
         QVERIFY(page.Content().FindEntry("made") && page.Content().FindEntry("made")->isDir);
         QVERIFY(save(path("new-folder.iso")));
         QVERIFY(TestUtil::xorrisoFind(path("new-folder.iso")).contains("made"));
-        AddDialogAnswerForTest(path("added/file.txt") + "\n" + path("added/file.txt"));
+        // A local item whose name the folder already holds is named, not added.
+        QVERIFY(TestUtil::writeFile(path("other/beta.txt"), "another beta"));
+        AddDialogAnswerForTest(path("other/beta.txt"));
         MessageTest::clear();
         page.OnAdd();
-        QVERIFY(MessageTest::last().text.contains("file.txt"));
+        QVERIFY(MessageTest::last().text.contains("beta.txt"));
+        QVERIFY(page.Content().FindEntry("beta.txt")->localPath.isEmpty());
     }
 
     // Failures end with a message and leave the page usable.
