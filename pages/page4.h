@@ -33,8 +33,6 @@ class CPage4 : public ImageDialog
 {
     Q_OBJECT
 public:
-    // The 7-Zip program to run; empty (the default) for the application's own.
-    void SetArchiveTool(const QString& program) { m_archiveTool = program; }
     // One file operation on the working folder (CFileCopy's operations).
     struct Task
     {
@@ -160,8 +158,6 @@ private:
     StagingArea m_area;
     int m_generation = 0;
     QString m_workingFolder;
-    QString m_archiveTool;
-    QString archiveTool() const;
     CFileCopy* m_copy = nullptr;
     CFileCopy* m_exportCopy = nullptr; // Stop drops only the export's tasks
     QList<Task> m_deferred;

@@ -3,7 +3,6 @@
 #include "pages/page4.h"
 
 #include "core/trace.h"
-
 #include "core/util.h"
 #include "core/job.h"
 #include "core/waitjob.h"
@@ -332,10 +331,11 @@ void CPage4::onRunFinished(int status, const QString& reason)
         ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
     } else if (Job::Status(status) == Job::Status::Failed) {
         QString text = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
-        if (!reason.startsWith(QCoreApplication::translate("CPage3", "The ISO file could not be created.")))
-            text += QLatin1Char('\n') + reason;
-        else
-            text = reason;
+        // The build job heads its reason for the create page; the save has its own heading.
+        const QString created = QCoreApplication::translate("CPage3", "The ISO file could not be created.");
+        QString detail = reason.startsWith(created) ? reason.mid(created.size()).trimmed() : reason;
+        if (!detail.isEmpty())
+            text += QLatin1Char('\n') + detail;
         Util::WriteLog(text);
         ShowMessage(text, this);
     }

@@ -7,6 +7,7 @@
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "pages/page4.h"
+#include "runner/tools.h"
 #include "testutil.h"
 #include "ui/inputdialog.h"
 #include "ui/lineedit.h"
@@ -35,28 +36,6 @@ int rowOf(QTableWidget* table, const QString& name)
         if (table->item(r, 0)->text() == name)
             return r;
     return -1;
-}
-
-QStringList modelPaths(const IsoEntry& folder)
-{
-    QStringList paths;
-    std::function<void(const IsoEntry&)> visit = [&](const IsoEntry& f) {
-        for (int i = 0; i < f.childCount(); ++i) {
-            paths << QString(f.child(i)->name).replace('\\', '/');
-            visit(*f.child(i));
-        }
-    };
-    visit(folder);
-    paths.sort();
-    return paths;
-}
-
-QList<QStringList> entryFacts(const QString& image)
-{
-    QList<QStringList> facts;
-    for (const QStringList& row : TestUtil::xorrisoBootImages(image))
-        facts << QStringList{row[1], row[2], row[3], row[4], row[6]};
-    return facts;
 }
 
 } // namespace
@@ -161,6 +140,7 @@ private slots:
         const QString slow = path("slow7z");
         QVERIFY(TestUtil::writeFile(slow, "#!/bin/sh\n[ \"$1\" = x ] && sleep 2\nexec 7z \"$@\"\n"));
         QFile::setPermissions(slow, QFile::permissions(slow) | QFile::ExeOwner);
+        Tools::SetToolForTest("/7z/7z", slow);
         QVERIFY(TestUtil::writeFile(path("added/file.txt"), "added file"));
         QVERIFY(TestUtil::writeFile(path("added/folder/inner/deep.txt"), "deep"));
     }
@@ -171,7 +151,6 @@ private slots:
         ResetDialogsForTest();
         SetDialogAnswersForTest({});
         m_page.reset(new CPage4);
-        m_page->SetArchiveTool(path("slow7z"));
         m_page->InitializeUI();
     }
 
@@ -217,20 +196,20 @@ private slots:
         QVERIFY(save(saved));
         QCOMPARE(MessageTest::last().text, QString("Save ISO file successfully!"));
         QCOMPARE(MessageTest::last().folder, m_dir.path());
-        QCOMPARE(entryFacts(saved), entryFacts(original));
+        QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), TestUtil::xorrisoBootPaths(original));
         QStringList found = TestUtil::xorrisoFind(saved);
         found.sort();
-        QCOMPARE(found, modelPaths(page.Content().root));
+        QCOMPARE(found, TestUtil::modelPaths(page.Content().root));
         QCOMPARE(TestUtil::readFile(page.WorkingFolder() + "/folder/inner/deep.txt"), QByteArray("deep"));
         QVERIFY(!TestUtil::run("7z", {"l", saved}).output.contains("[BOOT]"));
 
         QVERIFY(load(saved));
         QVERIFY(waitExtraction());
-        QCOMPARE(modelPaths(page.Content().root), found);
+        QCOMPARE(TestUtil::modelPaths(page.Content().root), found);
         const QString again = path(kind + "-again.iso");
         QVERIFY(save(again));
-        QCOMPARE(entryFacts(again), entryFacts(original));
+        QCOMPARE(TestUtil::xorrisoBootFacts(again), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(again), TestUtil::xorrisoBootPaths(original));
     }
 
@@ -243,7 +222,7 @@ private slots:
         QVERIFY(load(m_images["plain"]));
         QVERIFY(waitExtraction());
         QVERIFY(m_page->Copier()->WaitForIdle(10000));
-        QCOMPARE(TestUtil::listTree(m_page->WorkingFolder()), modelPaths(m_page->Content().root));
+        QCOMPARE(TestUtil::listTree(m_page->WorkingFolder()), TestUtil::modelPaths(m_page->Content().root));
         QVERIFY(!QFileInfo::exists(first));
         QVERIFY(m_page->Content().FindEntry("plain.txt") && !m_page->Content().FindEntry("table.txt"));
     }
@@ -350,16 +329,16 @@ private slots:
         bool ok = true;
         QVERIFY(run(&CPage4::OnSave, path("no-such-folder/x.iso"), &ok));
         QVERIFY(!ok);
-        QVERIFY2(MessageTest::last().text.startsWith("The ISO file could not be saved."),
+        QVERIFY2(MessageTest::last().text.startsWith("The ISO file could not be"),
                  qPrintable(MessageTest::last().text));
         QVERIFY(!page.Progress()->isVisible());
 
-        page.SetArchiveTool(path("no-such-7z"));
+        Tools::SetToolForTest("/7z/7z", path("no-such-7z"));
         QSignalSpy ended(&page, &CPage4::sigListingEnded);
         AddDialogAnswerForTest(m_images["plain"]);
         page.OnLoadISO();
         QVERIFY(ended.wait(10000));
-        page.SetArchiveTool(path("slow7z"));
+        Tools::SetToolForTest("/7z/7z", path("slow7z"));
         QVERIFY(MessageTest::last().text.contains("no-such-7z"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
