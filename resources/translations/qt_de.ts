@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Über Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon ist freie Software: Sie dürfen es gemäß seiner Lizenz kopieren und weitergeben. Es wird ohne jede Gewährleistung geliefert – prüfen Sie daher jeden beschriebenen Datenträger.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) die Quillon-Entwickler.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Besuchen Sie die offizielle Website: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO extrahieren</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Den gesamten Inhalt einer ISO-Abbilddatei direkt extrahieren und auf Ihrem Computer speichern.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahieren</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrahieren</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Das Abbild %1 konnte nicht gelesen werden. Möglicherweise ist es kein ISO-Abbild oder es ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Das Abbild %1 scheint beschädigt oder unvollständig zu sein; einige Elemente lassen sich eventuell nicht extrahieren.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Das Abbild %1 konnte nicht gelesen werden: 7-Zip konnte nicht gestartet werden (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Bitte wählen Sie die Dateien oder Ordner aus, die Sie extrahieren möchten</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Die Dateien konnten nicht extrahiert werden.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Dateien werden extrahiert...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Dateien werden kopiert. Bitte warten Sie einen Moment...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Dateien werden extrahiert: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Dateien erfolgreich extrahiert.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Datei- &amp; Ordnersicherung</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Sicherungstyp:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. Größe: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO erstellen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>&amp;Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>&amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Der Arbeitsordner für das Abbild konnte unter %1 nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt, weil ihre Namen einen umgekehrten Schrägstrich enthalten:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Gesamtgröße: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Bitte fügen Sie zuerst Dateien oder Ordner hinzu!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Bitte wählen Sie einen Typ aus</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Diese Dateien sind 4 GB groß oder größer:
+%1
+ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält deshalb zusätzlich ein UDF-Dateisystem, das sie aufnimmt; Programme, die nur ISO 9660 oder Joliet lesen, sehen falsche Größen. Wählen Sie „UDF ISO“, um diese Frage zu vermeiden. Das Abbild trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Bitte speichern Sie das Abbild außerhalb des Arbeitsordners des Programms.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 ist ein Ordner. Bitte wählen Sie einen Dateinamen für das Abbild.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Dateien und Ordner werden kopiert...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Diese Dateien konnten nicht in den Arbeitsordner kopiert werden, daher wurde kein Abbild erstellt (nicht lesbare Dateien oder ein voller Datenträger?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO-Datei wird erstellt...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Die ISO-Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO erfolgreich erstellt!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Die ISO-Datei konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Das Abbildprogramm %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Das Abbildprogramm wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Die Abbilddatei ist unvollständig: %1 Byte geschrieben, %2 Byte erwartet.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip wurde mit dem Exitcode %1 beendet.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip hat die Extraktion nicht bestätigt.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Nicht extrahiert: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Konnten nicht in den Zielordner verschoben werden: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Im Zielordner unverändert belassen: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Es wurde nichts ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip konnte nicht gestartet werden (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Brennen</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Bootfähigen USB-Stick oder DVD/CD aus ISO erstellen</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahieren</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Inhalt aus ISO extrahieren</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>ISO aus Dateien oder Ordnern erstellen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Inhalt der ISO-Datei 
+ hinzufügen, löschen, umbenennen</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Disc kopieren</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ ISO-Datei aus 
+ CD/DVD erstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Über uns</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 wurde mit dem Status %2 beendet.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>About Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) the Quillon developers.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Please visit official site: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO Extract</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Directly extract everything from ISO image file and export to your computer.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Load ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>Extract(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>The image %1 seems to be damaged or incomplete; some items may not extract.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>The image %1 could not be read: 7-Zip could not be started (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Please select the files or folders you want to extract</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>The files could not be extracted.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extracting files...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copying files! Please wait a few seconds..</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extracting files: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Extract files successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>File &amp; Folder Backup</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Backup Type:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max Size : 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Add Files...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Add Folder...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Create ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>File Path</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Add Files(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Add Dirs(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>Remove(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>The working folder for the image could not be created below %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>These items were not added, because their names contain a backslash:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Total Size: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Please add files or folders first!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Please select one type</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Please save the image outside the program&apos;s working folder.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is a folder. Please choose a file name for the image.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copy files and folders...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Creating ISO file...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>The ISO file could not be created.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Cannot write to the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Create ISO successfully!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>The ISO file could not be saved as %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>The image builder %1 could not be started: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>The image builder stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip ended with exit code %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip did not confirm the extraction.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Not extracted: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Could not be moved into the output folder: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Left as they were in the output folder: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Nothing was selected.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Cannot write to the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip could not be started (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Open Files</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Burn</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Make bootable USB or DVD/CD from ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extract</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extract content from ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Create ISO from files or folders</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Add, delete, rename 
+ content in ISO file</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Copy Disk</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Make ISO file from 
+ CD/DVD disc</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>Language(&amp;L)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polish</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Dutch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Swedish</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>About Us(&amp;U)</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>Exit(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 ended abnormally.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 ended with exit status %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Could not start %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>À propos de Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon est un logiciel libre : vous pouvez le copier et le partager selon sa licence. Il est fourni sans aucune garantie ; vérifiez donc chaque disque que vous gravez.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) les développeurs de Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visitez le site officiel : </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extraction ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrayez directement tout le contenu d’un fichier image ISO et enregistrez-le sur votre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Charger ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraire</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extraire</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Impossible de lire l’image %1. Ce n’est peut-être pas une image ISO, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>L’image %1 semble endommagée ou incomplète ; certains éléments risquent de ne pas être extraits.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Impossible de lire l’image %1 : 7-Zip n’a pas pu être lancé (%2) : %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Veuillez sélectionner les fichiers ou dossiers à extraire</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Les fichiers n’ont pas pu être extraits.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraction des fichiers...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copie des fichiers en cours. Veuillez patienter quelques secondes...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraction des fichiers : </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Fichiers extraits avec succès.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Sauvegarde de fichiers &amp; dossiers</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Type de sauvegarde :</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Taille max. : 5 Go</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Ajouter des fichiers...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Créer l’ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Chemin du fichier</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Ajouter des &amp;fichiers</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Ajouter des &amp;dossiers</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Impossible de créer le dossier de travail de l’image dans %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés, car leur nom contient une barre oblique inverse :
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Taille totale : </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Veuillez d’abord ajouter des fichiers ou des dossiers !</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Veuillez choisir un type</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Ces fichiers font 4 Go ou plus :
+%1
+ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recevra donc aussi un système de fichiers UDF qui les contient ; les programmes qui ne lisent qu’ISO 9660 ou Joliet verront des tailles erronées. Choisissez « UDF ISO » pour éviter cette question. Créer l’image quand même ?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Veuillez enregistrer l’image en dehors du dossier de travail du programme.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 est un dossier. Veuillez choisir un nom de fichier pour l’image.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copie des fichiers et dossiers...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Ces fichiers n’ont pas pu être copiés dans le dossier de travail, aucune image n’a donc été créée (fichiers illisibles ou disque plein ?) :
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Création du fichier ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Le fichier ISO n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossible d’écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO créée avec succès !</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Le fichier ISO n’a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Le générateur d’image %1 n’a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Le générateur d’image s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip s’est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip n’a pas confirmé l’extraction.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Non extraits : %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Impossible de déplacer dans le dossier de destination : %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Laissés tels quels dans le dossier de destination : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Aucune sélection.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossible d’écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip n’a pas pu être lancé (%1) : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Créer une clé USB ou un DVD/CD amorçable depuis une ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraire</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extraire le contenu d’une ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Créer une ISO à partir de fichiers ou dossiers</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Ajouter, supprimer, renommer 
+ le contenu d’un fichier ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Copier un disque</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Créer un fichier ISO 
+ depuis un CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Suédois</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 s’est terminé anormalement.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 s’est terminé avec le code %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Impossible de lancer %1.</translation>
+    </message>
+</context>
+</TS>

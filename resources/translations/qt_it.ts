@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Informazioni su Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon è software libero: puoi copiarlo e condividerlo secondo la sua licenza. Non è coperto da alcuna garanzia, quindi verifica ogni disco che scrivi.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) gli sviluppatori di Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visita il sito ufficiale: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Estrai ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Estrai direttamente tutto il contenuto di un file immagine ISO e salvalo sul computer.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carica ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Estrai</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Impossibile leggere l’immagine %1. Potrebbe non essere un’immagine ISO oppure essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>L’immagine %1 sembra danneggiata o incompleta; alcuni elementi potrebbero non essere estratti.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Impossibile leggere l’immagine %1: non è stato possibile avviare 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Seleziona i file o le cartelle da estrarre</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Impossibile estrarre i file.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Estrazione dei file...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copia dei file in corso. Attendi qualche secondo...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Estrazione dei file: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>File estratti correttamente.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Backup di file &amp; cartelle</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo di backup:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Dimensione max: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Aggiungi file...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Crea ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Aggiungi &amp;file</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Aggiungi &amp;cartelle</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Impossibile creare la cartella di lavoro dell’immagine in %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti perché il loro nome contiene una barra rovesciata:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Dimensione totale: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Aggiungi prima dei file o delle cartelle!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Seleziona un tipo</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Questi file sono di 4 GB o più:
+%1
+ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà quindi anche un file system UDF che li contiene; i programmi che leggono solo ISO 9660 o Joliet vedranno dimensioni errate. Scegli «UDF ISO» per evitare questa domanda. Creare comunque l’immagine?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Salva l’immagine fuori dalla cartella di lavoro del programma.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copia di file e cartelle...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Impossibile copiare questi file nella cartella di lavoro, quindi non è stata creata alcuna immagine (file illeggibili o disco pieno?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Creazione del file ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Impossibile creare il file ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO creata correttamente!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Impossibile salvare il file ISO come %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Impossibile avviare il generatore di immagini %1: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Il generatore di immagini si è interrotto inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip si è interrotto inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip è terminato con il codice di uscita %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip non ha confermato l’estrazione.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Non estratti: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Impossibile spostare nella cartella di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Lasciati invariati nella cartella di destinazione: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Nessun elemento selezionato.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>Impossibile avviare 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Seleziona cartella</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salva file</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Masterizza</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Crea USB o DVD/CD avviabile da ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Estrai</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Estrai il contenuto da ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crea</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Crea ISO da file o cartelle</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Aggiungi, elimina, rinomina 
+ il contenuto del file ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Copia disco</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Crea un file ISO 
+ da un disco CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglese</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Cinese</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polacco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Olandese</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svedese</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Chi siamo</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 è terminato in modo anomalo.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 è terminato con lo stato di uscita %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Impossibile avviare %1.</translation>
+    </message>
+</context>
+</TS>

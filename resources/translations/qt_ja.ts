@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Quillon について</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon はフリーソフトウェアです。ライセンスに従ってコピーや共有ができます。保証は一切ありませんので、書き込んだディスクは必ず確認してください。</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) Quillon 開発者</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>公式サイトはこちら: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO の抽出</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>ISO イメージファイルの内容をすべて直接抽出し、コンピューターに保存します。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>抽出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>イメージ %1 を読み取れませんでした。ISO イメージではないか、破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>イメージ %1 は破損しているか不完全なようです。一部の項目は抽出できない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>イメージ %1 を読み取れませんでした: 7-Zip を起動できませんでした (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>抽出するファイルまたはフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>ファイルを抽出できませんでした。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>ファイルを抽出しています...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>ファイルをコピーしています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>ファイルを抽出中: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>ファイルを抽出しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>ファイル &amp; フォルダーのバックアップ</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>バックアップの種類:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大サイズ: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO を作成</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>ファイルのパス</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>ファイルを追加(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>フォルダーを追加(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>イメージ用の作業フォルダーを %1 に作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>次の項目は名前にバックスラッシュが含まれているため、追加されませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>合計サイズ: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダーを追加してください。</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>種類を 1 つ選択してください</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>次のファイルは 4 GB 以上です:
+%1
+ISO 9660 と Joliet ではこのサイズを記録できません。そのため、イメージにはこれらを格納する UDF ファイルシステムも追加されます。ISO 9660 または Joliet しか読めないプログラムでは、サイズが正しく表示されません。この確認を避けるには「UDF ISO」を選んでください。このままイメージを作成しますか?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>イメージはプログラムの作業フォルダー以外の場所に保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 はフォルダーです。イメージのファイル名を指定してください。</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>ファイルとフォルダーをコピーしています...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>次のファイルを作業フォルダーにコピーできなかったため、イメージは作成されませんでした (読み取れないファイルか、ディスクの空き容量不足の可能性があります):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO ファイルを作成しています...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO ファイルを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO を作成しました。</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>ISO ファイルを %1 として保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>イメージ作成ツール %1 を起動できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>イメージ作成ツールが予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>イメージファイルが不完全です: %1 バイト書き込み済み、%2 バイト必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip が予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip が終了コード %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip から抽出完了の確認がありませんでした。</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>抽出されなかった項目: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>出力フォルダーに移動できなかった項目: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>出力フォルダー内でそのままにした項目: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>何も選択されていません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip を起動できませんでした (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>ファイルの保存</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>ISO から起動可能な USB や DVD/CD を作成</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>ISO から内容を抽出</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>ファイルやフォルダーから ISO を作成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ ISO ファイルの内容を 
+ 追加・削除・名前変更</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>ディスクのコピー</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ CD/DVD ディスクから 
+ ISO ファイルを作成</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>ポーランド語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>オランダ語</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>スウェーデン語</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>このソフトについて(&amp;U)</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 が異常終了しました。</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 が終了ステータス %2 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>%1 を起動できませんでした。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Over Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon is vrije software: u mag het volgens de licentie kopiëren en delen. Er wordt geen enkele garantie gegeven, dus controleer elke schijf die u schrijft.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) de ontwikkelaars van Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Bezoek de officiële website: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO uitpakken</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Pak de volledige inhoud van een ISO-imagebestand direct uit en sla die op uw computer op.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Uitpakken</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>De image %1 kon niet worden gelezen. Het is misschien geen ISO-image, of het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>De image %1 lijkt beschadigd of onvolledig; sommige items worden mogelijk niet uitgepakt.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>De image %1 kon niet worden gelezen: 7-Zip kon niet worden gestart (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Selecteer de bestanden of mappen die u wilt uitpakken</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>De bestanden konden niet worden uitgepakt.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Bestanden uitpakken...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Bestanden kopiëren. Een ogenblik geduld...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Bestanden uitpakken: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Bestanden zijn uitgepakt.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Back-up van bestanden &amp; mappen</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Back-uptype:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. grootte: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Bestanden toevoegen...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Map toevoegen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO maken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Bestandspad</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>&amp;Bestanden toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>&amp;Mappen toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>De werkmap voor de image kon niet worden aangemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd, omdat hun naam een backslash bevat:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Totale grootte: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Kies een type</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Deze bestanden zijn 4 GB of groter:
+%1
+ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom ook een UDF-bestandssysteem dat ze bevat; programma’s die alleen ISO 9660 of Joliet lezen, zien verkeerde groottes. Kies &quot;UDF ISO&quot; om deze vraag te vermijden. De image toch maken?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Sla de image op buiten de werkmap van het programma.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is een map. Kies een bestandsnaam voor de image.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Bestanden en mappen kopiëren...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Deze bestanden konden niet naar de werkmap worden gekopieerd, dus er is geen image gemaakt (onleesbare bestanden of een volle schijf?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>ISO-bestand maken...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Het ISO-bestand kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO is gemaakt!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Het ISO-bestand kon niet worden opgeslagen als %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Het imageprogramma %1 kon niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Het imageprogramma is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Het imagebestand is onvolledig: %1 bytes geschreven, %2 bytes verwacht.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip is beëindigd met afsluitcode %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip heeft het uitpakken niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Niet uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Kon niet naar de doelmap worden verplaatst: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Ongewijzigd gelaten in de doelmap: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Er is niets geselecteerd.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip kon niet worden gestart (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map kiezen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Bestanden openen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Branden</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Opstartbare USB of dvd/cd maken van ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Inhoud uit ISO uitpakken</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>ISO maken van bestanden of mappen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Inhoud van ISO-bestand 
+ toevoegen, wissen, hernoemen</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Schijf kopiëren</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ ISO-bestand maken 
+ van cd/dvd</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinees</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japans</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Over ons</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 is beëindigd met afsluitstatus %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Kan %1 niet starten.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>O programie Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon jest wolnym oprogramowaniem: możesz je kopiować i udostępniać zgodnie z jego licencją. Nie jest objęty żadną gwarancją, dlatego sprawdzaj każdy nagrany dysk.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) twórcy programu Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Odwiedź oficjalną stronę: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Wypakowywanie ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Wypakuj bezpośrednio całą zawartość pliku obrazu ISO i zapisz ją na komputerze.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Wypakuj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Wypakuj</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Nie można odczytać obrazu %1. Być może nie jest to obraz ISO albo jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Obraz %1 wydaje się uszkodzony lub niekompletny; niektórych elementów może nie udać się wypakować.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Nie można odczytać obrazu %1: nie udało się uruchomić programu 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Wybierz pliki lub foldery do wypakowania</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Nie udało się wypakować plików.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Wypakowywanie plików...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopiowanie plików. Proszę czekać kilka sekund...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Wypakowywanie plików: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Pliki zostały wypakowane.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Kopia plików &amp; folderów</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ kopii:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Maks. rozmiar: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dodaj pliki...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Dodaj folder...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Utwórz ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ścieżka pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Dodaj &amp;pliki</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Dodaj &amp;foldery</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Nie udało się utworzyć folderu roboczego obrazu w %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Te elementy nie zostały dodane, ponieważ ich nazwy zawierają ukośnik wsteczny:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Rozmiar całkowity: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Wybierz typ</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Te pliki mają 4 GB lub więcej:
+%1
+ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc także system plików UDF, który je pomieści; programy odczytujące tylko ISO 9660 lub Joliet zobaczą błędne rozmiary. Wybierz „UDF ISO”, aby uniknąć tego pytania. Czy mimo to utworzyć obraz?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Zapisz obraz poza folderem roboczym programu.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 jest folderem. Wybierz nazwę pliku dla obrazu.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Kopiowanie plików i folderów...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Nie udało się skopiować tych plików do folderu roboczego, więc obraz nie został utworzony (pliki nieczytelne lub pełny dysk?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Tworzenie pliku ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Nie udało się utworzyć pliku ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Plik ISO został utworzony!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Nie udało się zapisać pliku ISO jako %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Nie udało się uruchomić programu tworzącego obraz %1: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Program tworzący obraz nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Plik obrazu jest niekompletny: zapisano %1 bajtów, oczekiwano %2 bajtów.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip zakończył działanie z kodem wyjścia %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip nie potwierdził wypakowania.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Nie wypakowano: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Nie udało się przenieść do folderu docelowego: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Pozostawiono bez zmian w folderze docelowym: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Nic nie zaznaczono.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>Nie udało się uruchomić programu 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Utwórz rozruchowy pendrive lub DVD/CD z ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Wypakuj</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Wypakuj zawartość z ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Utwórz ISO z plików lub folderów</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Dodawaj, usuwaj, zmieniaj nazwy 
+ w pliku ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Kopiuj dysk</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Utwórz plik ISO 
+ z płyty CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japoński</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francuski</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Niemiecki</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Hiszpański</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugalski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Włoski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rosyjski</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niderlandzki</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Szwedzki</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;O nas</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Wyjdź</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 zakończył działanie ze statusem %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Nie można uruchomić %1.</translation>
+    </message>
+</context>
+</TS>

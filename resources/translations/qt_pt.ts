@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Sobre o Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>O Quillon é software livre: você pode copiá-lo e compartilhá-lo de acordo com sua licença. Ele não tem nenhuma garantia, por isso verifique cada disco que gravar.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) os desenvolvedores do Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visite o site oficial: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extrair ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extraia diretamente todo o conteúdo de um arquivo de imagem ISO e salve-o no seu computador.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carregar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrair</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrair</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Não foi possível ler a imagem %1. Talvez não seja uma imagem ISO ou esteja danificada.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>A imagem %1 parece estar danificada ou incompleta; alguns itens podem não ser extraídos.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Não foi possível ler a imagem %1: o 7-Zip não pôde ser iniciado (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Selecione os arquivos ou pastas que deseja extrair</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Não foi possível extrair os arquivos.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraindo arquivos...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copiando arquivos. Aguarde alguns segundos...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraindo arquivos: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Arquivos extraídos com sucesso.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Backup de arquivos &amp; pastas</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo de backup:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Tamanho máx.: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Adicionar arquivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Adicionar pasta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Criar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Caminho</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Adicionar &amp;arquivos</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Adicionar &amp;pastas</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Não foi possível criar a pasta de trabalho da imagem em %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Estes itens não foram adicionados porque seus nomes contêm uma barra invertida:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Tamanho total: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Adicione arquivos ou pastas primeiro!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Selecione um tipo</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Estes arquivos têm 4 GB ou mais:
+%1
+ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem terá também um sistema de arquivos UDF que os contém; programas que leem apenas ISO 9660 ou Joliet verão tamanhos errados. Escolha &quot;UDF ISO&quot; para evitar esta pergunta. Criar a imagem mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Salve a imagem fora da pasta de trabalho do programa.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 é uma pasta. Escolha um nome de arquivo para a imagem.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Copiando arquivos e pastas...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Estes arquivos não puderam ser copiados para a pasta de trabalho, então nenhuma imagem foi criada (arquivos ilegíveis ou disco cheio?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Criando arquivo ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Não foi possível criar o arquivo ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Não é possível gravar na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO criada com sucesso!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Não foi possível salvar o arquivo ISO como %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>O gerador de imagens %1 não pôde ser iniciado: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>O gerador de imagens parou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>O arquivo de imagem está incompleto: %1 bytes gravados, %2 bytes esperados.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>O 7-Zip parou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>O 7-Zip terminou com o código de saída %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>O 7-Zip não confirmou a extração.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Não extraídos: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Não puderam ser movidos para a pasta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Deixados como estavam na pasta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Nada foi selecionado.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>A pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Não é possível gravar na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>O 7-Zip não pôde ser iniciado (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Selecionar pasta</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir arquivos</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Salvar arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Criar USB ou DVD/CD inicializável a partir de ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrair</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extrair conteúdo de uma ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Criar ISO a partir de arquivos ou pastas</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Adicionar, excluir, renomear 
+ conteúdo do arquivo ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Copiar disco</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Criar arquivo ISO 
+ a partir de CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglês</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinês</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francês</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemão</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espanhol</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Português</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonês</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russo</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Holandês</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Sueco</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>S&amp;obre</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 terminou de forma anormal.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 terminou com o status de saída %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Não foi possível iniciar %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>О программе Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon — свободная программа: вы можете копировать и распространять её в соответствии с её лицензией. Она предоставляется без каких-либо гарантий, поэтому проверяйте каждый записанный диск.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) разработчики Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Посетите официальный сайт: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Извлечение из ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Извлеките всё содержимое файла образа ISO напрямую и сохраните его на компьютере.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Извлечь</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Образ %1, по-видимому, повреждён или неполон; некоторые элементы могут не извлечься.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Не удалось прочитать образ %1: не удалось запустить 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Выберите файлы или папки, которые нужно извлечь</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Не удалось извлечь файлы.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Извлечение файлов...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Копирование файлов. Подождите несколько секунд...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Извлечение файлов: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Файлы успешно извлечены.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Копия файлов &amp; папок</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Тип копии:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Макс. размер: 5 ГБ</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Добавить файлы...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Добавить папку...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Создать ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Путь к файлу</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Добавить &amp;файлы</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Добавить &amp;папки</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Не удалось создать рабочую папку для образа в %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Эти элементы не добавлены, так как их имена содержат обратную косую черту:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Общий размер: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Выберите тип</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Размер этих файлов 4 ГБ или больше:
+%1
+ISO 9660 и Joliet не могут хранить такие размеры. Поэтому образ получит также файловую систему UDF, в которой они поместятся; программы, читающие только ISO 9660 или Joliet, увидят неверные размеры. Выберите «UDF ISO», чтобы этот вопрос не возникал. Всё равно создать образ?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Сохраните образ вне рабочей папки программы.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Не удалось скопировать эти файлы в рабочую папку, поэтому образ не создан (файлы не читаются или диск заполнен?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Создание файла ISO...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Не удалось создать файл ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Образ ISO успешно создан!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>Не удалось сохранить файл ISO как %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Не удалось запустить программу создания образа %1: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Программа создания образа неожиданно остановилась.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Файл образа неполон: записано %1 байт из %2 ожидаемых.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip неожиданно остановился.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip не подтвердил извлечение.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Не извлечено: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Не удалось переместить в папку назначения: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Оставлены без изменений в папке назначения: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Ничего не выбрано.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>Не удалось запустить 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Открыть файлы</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Создать загрузочную флешку или DVD/CD из ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Извлечь содержимое из ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Создать ISO из файлов или папок</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Добавление, удаление, 
+ переименование в ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Копировать диск</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Создать файл ISO 
+ с диска CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Нидерландский</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Шведский</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;О нас</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 завершился аварийно.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 завершился с кодом выхода %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Не удалось запустить %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Om Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon är fri programvara: du får kopiera och dela den enligt dess licens. Den levereras utan någon garanti, så kontrollera varje skiva du skriver.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) Quillons utvecklare.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Besök den officiella webbplatsen: </translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extrahera ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrahera hela innehållet i en ISO-avbildsfil direkt och spara det på datorn.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahera</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrahera</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Avbildningen %1 kunde inte läsas. Den är kanske ingen ISO-avbildning, eller så är den skadad.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Avbildningen %1 verkar vara skadad eller ofullständig; vissa objekt kanske inte kan extraheras.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Avbildningen %1 kunde inte läsas: 7-Zip kunde inte startas (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Välj de filer eller mappar som du vill extrahera</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Filerna kunde inte extraheras.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraherar filer...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopierar filer. Vänta några sekunder...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraherar filer: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Filerna har extraherats.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Säkerhetskopia av filer &amp; mappar</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ av kopia:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. storlek: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Lägg till filer...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Lägg till mapp...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Skapa ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Sökväg</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Lägg till &amp;filer</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Lägg till &amp;mappar</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Arbetsmappen för avbildningen kunde inte skapas under %1.</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>Dessa objekt lades inte till eftersom deras namn innehåller ett omvänt snedstreck:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Total storlek: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg till filer eller mappar först!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Välj en typ</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Dessa filer är 4 GB eller större:
+%1
+ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför också ett UDF-filsystem som rymmer dem; program som bara läser ISO 9660 eller Joliet ser felaktiga storlekar. Välj ”UDF ISO” för att slippa den här frågan. Vill du skapa avbildningen ändå?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Spara avbildningen utanför programmets arbetsmapp.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 är en mapp. Välj ett filnamn för avbildningen.</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>Kopierar filer och mappar...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>Dessa filer kunde inte kopieras till arbetsmappen, så ingen avbildning skapades (oläsbara filer eller full disk?):
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>Skapar ISO-fil...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO-filen kunde inte skapas.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Det går inte att skriva till mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO-filen har skapats!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>ISO-filen kunde inte sparas som %1.</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>Avbildningsprogrammet %1 kunde inte startas: %2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Avbildningsprogrammet stoppades oväntat.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Avbildningsfilen är ofullständig: %1 byte skrivna, %2 byte förväntade.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppa</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Öppna mapp</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip stoppades oväntat.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip avslutades med slutkod %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip bekräftade inte extraheringen.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Inte extraherade: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Kunde inte flyttas till målmappen: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Lämnades orörda i målmappen: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Inget har markerats.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Mappen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Det går inte att skriva till mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip kunde inte startas (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Välj mapp</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Öppna filer</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Spara fil</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Bränn</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Gör startbar USB eller dvd/cd av ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahera</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extrahera innehåll ur ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Skapa</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Skapa ISO av filer eller mappar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Redigera</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Lägg till, ta bort, byt namn 
+ på innehåll i ISO-fil</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Kopiera skiva</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Gör ISO-fil av 
+ cd/dvd-skiva</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engelska</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Kinesiska</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanska</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Franska</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tyska</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanska</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugisiska</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polska</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienska</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ryska</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederländska</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Om oss</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 avslutades med slutstatus %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Det gick inte att starta %1.</translation>
+    </message>
+</context>
+</TS>

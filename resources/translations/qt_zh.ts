@@ -1,0 +1,530 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>关于 Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon 是自由软件：您可以按照其许可证复制和分享它。本软件不提供任何担保，因此请检查您写入的每一张光盘或磁盘。</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>版权所有 (C) Quillon 开发者。</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>请访问官方网站：</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO 提取</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>直接从 ISO 镜像文件中提取全部内容并导出到您的电脑。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>提取(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>镜像 %1 似乎已损坏或不完整；部分项目可能无法提取。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>无法读取镜像 %1：无法启动 7-Zip (%2)：%3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>请选择要提取的文件或文件夹</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>无法提取文件。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>正在提取文件...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>正在复制文件，请稍候...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>正在提取文件：</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>文件提取成功。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>文件 &amp; 文件夹备份</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>备份类型：</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大容量：5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>创建 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>添加文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>添加文件夹(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
+    </message>
+    <message>
+        <source>These items were not added, because their names contain a backslash:
+%1</source>
+        <translation>以下项目未添加，因为其名称包含反斜杠：
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>总大小：</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>请选择一种类型</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>以下文件大小为 4 GB 或以上：
+%1
+ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个容纳这些文件的 UDF 文件系统；只读取 ISO 9660 或 Joliet 的程序将看到错误的大小。选择“UDF ISO”可避免此提示。仍要创建镜像吗？</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>请将镜像保存在程序的工作文件夹之外。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation>以下文件无法复制到工作文件夹，因此未创建镜像（文件无法读取，或磁盘已满？）：
+%1</translation>
+    </message>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation>正在创建 ISO 文件...</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>无法创建 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO 创建成功！</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation>无法将 ISO 文件保存为 %1。</translation>
+    </message>
+    <message>
+        <source>The image builder %1 could not be started: %2</source>
+        <translation>无法启动镜像生成程序 %1：%2</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>镜像生成程序意外停止。</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>镜像文件不完整：已写入 %1 字节，应为 %2 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip 意外停止。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip 已结束，退出代码为 %1。</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip 未确认提取完成。</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>未提取：%1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>无法移动到输出文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>在输出文件夹中保持原样：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>未选择任何内容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>无法启动 7-Zip (%1)：%2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>刻录</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>用 ISO 制作可启动 U 盘或 DVD/CD</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>从 ISO 中提取内容</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>用文件或文件夹创建 ISO</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ 添加、删除、重命名 
+ ISO 文件中的内容</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>复制光盘</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ 从 CD/DVD 光盘 
+ 制作 ISO 文件</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>葡萄牙语</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>波兰语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>荷兰语</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>瑞典语</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>关于我们(&amp;U)</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 异常结束。</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 已结束，退出状态为 %2。</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>无法启动 %1。</translation>
+    </message>
+</context>
+</TS>
