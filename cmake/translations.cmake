@@ -30,7 +30,8 @@ add_custom_target(lupdate
 
 # Qt's own texts (standard dialogs, shortcut names) go into the same file,
 # where the Qt installation has them.
-execute_process(COMMAND ${Qt5_QMAKE_EXECUTABLE} -query QT_INSTALL_TRANSLATIONS
+get_target_property(_qmake Qt5::qmake IMPORTED_LOCATION)
+execute_process(COMMAND ${_qmake} -query QT_INSTALL_TRANSLATIONS
   OUTPUT_VARIABLE QT_TRANSLATIONS_DIR OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 get_target_property(_lrelease Qt5::lrelease IMPORTED_LOCATION)
 get_filename_component(_qtbin ${_lrelease} DIRECTORY)

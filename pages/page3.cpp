@@ -166,9 +166,11 @@ void CPage3::createWidgets()
     m_usage->setValue(0);
     m_usage->setTextVisible(false);
 
-    m_addFile = placed<CImageButton>("addfile", 209, 419);
-    m_addDir = placed<CImageButton>("adddir", 314, 419);
-    m_remove = placed<CImageButton>("remove", 414, 419);
+    // Wider than the first design for the longer translations, so the row
+    // starts further left and still ends before Back.
+    m_addFile = placed<CImageButton>("addfile", 115, 419);
+    m_addDir = placed<CImageButton>("adddir", 277, 419);
+    m_remove = placed<CImageButton>("remove", 439, 419);
     m_back = placed<CImageButton>("back", 599, 417);
     m_create = placed<CImageButton>("create", 720, 417);
 

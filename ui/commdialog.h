@@ -32,6 +32,10 @@ public:
     // illustration.
     bool SetBackgroundImage(const QString& name) override;
 
+    // Grows the window downwards until the whole text shows; a text too long
+    // for one line is wrapped. exec() does it before showing.
+    void FitText();
+
     int exec() override;
 
     CImageButton* OkButton() const { return m_btnOk; }
@@ -45,6 +49,10 @@ public slots:
     virtual void OnBtnClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
+    // Puts the buttons' captions in the current language.
+    virtual void retranslate();
+
     CImageButton* m_btnClose = nullptr;
     CImageButton* m_btnOk = nullptr;
     CImageButton* m_btnCancel = nullptr;

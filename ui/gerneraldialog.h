@@ -26,7 +26,12 @@ public:
 
     int exec() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* m_label = nullptr;
     CImageButton* m_btnClose = nullptr;
     CImageButton* m_btnOk = nullptr;

@@ -65,7 +65,18 @@ void ImageDialog::paintEvent(QPaintEvent* event)
         QPixmap pixmap;
         if (pixmap.load(m_imageName)) {
             QPainter painter(this);
-            painter.drawPixmap(QRect(0, 0, width(), height()), pixmap);
+            if (pixmap.width() == width() && pixmap.height() < height()) {
+                // A window grown for its text: the picture keeps its look,
+                // a plain row above the bottom edge fills the extra height.
+                const int bottom = qMin(12, pixmap.height() - 1);
+                const int top = pixmap.height() - bottom;
+                painter.drawPixmap(0, 0, pixmap, 0, 0, width(), top);
+                painter.drawPixmap(QRect(0, top, width(), height() - pixmap.height()), pixmap,
+                                   QRect(0, top - 1, width(), 1));
+                painter.drawPixmap(0, height() - bottom, pixmap, 0, top, width(), bottom);
+            } else {
+                painter.drawPixmap(QRect(0, 0, width(), height()), pixmap);
+            }
         }
     }
     QDialog::paintEvent(event);

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
-        <translation>Den gesamten Inhalt einer ISO-Abbilddatei direkt extrahieren und auf Ihrem Computer speichern.</translation>
+        <translation>Gesamten Inhalt einer ISO-Abbilddatei direkt auf Ihren Computer extrahieren.</translation>
     </message>
     <message>
         <source>Load ISO</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Extract(&amp;E)</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Copying files! Please wait a few seconds..</source>
-        <translation>Dateien werden kopiert. Bitte warten Sie einen Moment...</translation>
+        <translation>Dateien werden kopiert, bitte warten...</translation>
     </message>
     <message>
         <source>Extracting files: </source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Time</source>
-        <translation>Zeit</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Add Files(&amp;F)</source>
@@ -401,7 +401,9 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>ISO aus Dateien oder Ordnern erstellen</translation>
+        <translation>
+ ISO aus Dateien 
+ oder Ordnern erstellen</translation>
     </message>
     <message>
         <source>Edit</source>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
-        <translation>Extraiga directamente todo el contenido de un archivo de imagen ISO y guárdelo en su equipo.</translation>
+        <translation>Extraiga directamente todo el contenido de una imagen ISO a su equipo.</translation>
     </message>
     <message>
         <source>Load ISO</source>
@@ -401,7 +401,9 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Crear una ISO a partir de archivos o carpetas</translation>
+        <translation>
+ Crear una ISO a partir 
+ de archivos o carpetas</translation>
     </message>
     <message>
         <source>Edit</source>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
-        <translation>Extrayez directement tout le contenu d’un fichier image ISO et enregistrez-le sur votre ordinateur.</translation>
+        <translation>Extrayez directement tout le contenu d’une image ISO vers votre ordinateur.</translation>
     </message>
     <message>
         <source>Load ISO</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Copying files! Please wait a few seconds..</source>
-        <translation>Copie des fichiers en cours. Veuillez patienter quelques secondes...</translation>
+        <translation>Copie des fichiers, veuillez patienter...</translation>
     </message>
     <message>
         <source>Extracting files: </source>
@@ -401,7 +401,9 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Créer une ISO à partir de fichiers ou dossiers</translation>
+        <translation>
+ Créer une ISO à partir 
+ de fichiers ou dossiers</translation>
     </message>
     <message>
         <source>Edit</source>

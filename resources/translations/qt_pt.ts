@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
-        <translation>Extraia diretamente todo o conteúdo de um arquivo de imagem ISO e salve-o no seu computador.</translation>
+        <translation>Extraia diretamente todo o conteúdo de uma imagem ISO para o seu computador.</translation>
     </message>
     <message>
         <source>Load ISO</source>
-        <translation>Carregar ISO</translation>
+        <translation>Abrir ISO</translation>
     </message>
     <message>
         <source>Back</source>
@@ -401,7 +401,9 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     </message>
     <message>
         <source>Create ISO from files or folders</source>
-        <translation>Criar ISO a partir de arquivos ou pastas</translation>
+        <translation>
+ Criar ISO a partir 
+ de arquivos ou pastas</translation>
     </message>
     <message>
         <source>Edit</source>

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Directly extract everything from ISO image file and export to your computer.</source>
-        <translation>Извлеките всё содержимое файла образа ISO напрямую и сохраните его на компьютере.</translation>
+        <translation>Извлеките всё содержимое образа ISO прямо на компьютер.</translation>
     </message>
     <message>
         <source>Load ISO</source>
@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Copying files! Please wait a few seconds..</source>
-        <translation>Копирование файлов. Подождите несколько секунд...</translation>
+        <translation>Копирование файлов, подождите...</translation>
     </message>
     <message>
         <source>Extracting files: </source>

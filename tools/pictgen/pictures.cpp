@@ -437,10 +437,11 @@ QVector<Picture> paintAll()
     button(QStringLiteral("Create-IOS"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("save"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("start"), 108, 30, Body::Primary, 3);
-    button(QStringLiteral("addfile"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("adddir"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("Remove"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("loadiso"), 88, 26, Body::Outline, 3);
+    // Wide enough for the longest translation of "Add Files..." and its neighbours.
+    button(QStringLiteral("addfile"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("adddir"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("Remove"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("loadiso"), 100, 26, Body::Outline, 3);
     button(QStringLiteral("Broswe"), 64, 24, Body::Primary, 3);
     button(QStringLiteral("OK"), 90, 21, Body::Outline, 3);
     for (int i = 0; i < 3; ++i) {
