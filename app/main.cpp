@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
-#include "app/util.h"
+#include "core/util.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "pages/burndialog.h"
 #include "pages/page2.h"
 #include "pages/page3.h"

@@ -5,8 +5,8 @@
 //   staging time against `cp -r` of the same folder.
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "pages/page3.h"
 #include "runner/tools.h"
 #include "ui/mytreewidget.h"

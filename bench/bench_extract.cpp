@@ -3,9 +3,9 @@
 //   table are shown, filling the table with that folder, and extracting a
 //   450 MB image. Run: build-*/bin/bench_extract
 #include "image/extractjob.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "pages/page2.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"

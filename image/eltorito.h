@@ -1,12 +1,23 @@
 #pragma once
 
-#include "app/util.h"
+#include "core/util.h"
 
 #include <QList>
 #include <QString>
 
+// One El Torito boot catalog entry (default or section entry).
+struct BootEntry
+{
+    bool bootable = false;
+    quint8 platform = 0;     // 0 x86, 0xEF UEFI (section header's platform)
+    quint8 mediaType = 0;    // low 4 bits of the media byte
+    quint16 loadSegment = 0;
+    quint16 sectorCount = 0; // 512-byte units, as stored
+    quint32 loadRba = 0;     // 2048-byte sectors
+};
+
 // El Torito boot catalog reading, beside Util::BootExtract (declared in
-// app/util.h, implemented in eltorito.cpp).
+// core/util.h, implemented in eltorito.cpp).
 
 // Reads the boot record and the boot catalog of an image. On success
 // `entries` holds the default entry first, then every section entry in

@@ -1,6 +1,6 @@
 #include "image/fileutils.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "platform/fastcopy.h"
 #include "platform/shell.h"
 

@@ -1,6 +1,6 @@
 #include "image/staging.h"
 
-#include "app/util.h"
+#include "core/util.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

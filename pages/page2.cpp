@@ -1,9 +1,9 @@
 #include "pages/page2.h"
 
-#include "app/util.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "core/util.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
 #include "ui/checkboxheaderview.h"

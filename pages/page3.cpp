@@ -2,9 +2,9 @@
 
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/fileicons.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/fileicons.h"
+#include "ui/messages.h"
 #include "runner/runcommandthread.h"
 #include "ui/imagebutton.h"
 #include "ui/mytreewidget.h"

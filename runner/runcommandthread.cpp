@@ -1,6 +1,6 @@
 #include "runner/runcommandthread.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "platform/process.h"
 #include "runner/outputsplitter.h"
 

@@ -1,6 +1,6 @@
 #include "runner/tools.h"
 
-#include "app/util.h"
+#include "core/util.h"
 #include "platform/process.h"
 
 #include <QDir>

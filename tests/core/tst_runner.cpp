@@ -1,4 +1,4 @@
-#include "app/util.h"
+#include "core/util.h"
 #include "runner/outputsplitter.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"

@@ -1,4 +1,4 @@
-#include "app/util.h"
+#include "core/util.h"
 #include "testutil.h"
 
 #include <QFile>

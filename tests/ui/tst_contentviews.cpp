@@ -1,10 +1,10 @@
 // Folder tree and file table over the content model, file icons and types,
 // and the test seams of the file choosers and message shortcuts.
 
-#include "image/gui/contentviews.h"
-#include "image/gui/fileicons.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/fileicons.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "image/isocontent.h"
 #include "ui/commdialog.h"
 #include "ui/gerneraldialog.h"

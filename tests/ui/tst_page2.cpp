@@ -1,9 +1,9 @@
 // The extract page end to end, headless: images made by genisoimage, listed
 // and extracted by the real 7-Zip; dialogs answered through the seams.
 #include "image/extractjob.h"
-#include "image/gui/contentviews.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/contentviews.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "pages/page2.h"
 #include "runner/tools.h"
 #include "testutil.h"

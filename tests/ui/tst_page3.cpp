@@ -4,8 +4,8 @@
 #include "pages/page3.h"
 
 #include "image/filecopy.h"
-#include "image/gui/filedialogs.h"
-#include "image/gui/messages.h"
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
 #include "image/staging.h"
 #include "ui/mytreewidget.h"
 #include "ui/progressdialog.h"

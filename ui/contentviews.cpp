@@ -1,7 +1,7 @@
-#include "image/gui/contentviews.h"
+#include "ui/contentviews.h"
 
 #include "image/fileutils.h"
-#include "image/gui/fileicons.h"
+#include "ui/fileicons.h"
 #include "image/isocontent.h"
 
 #include <QDebug>

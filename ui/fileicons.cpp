@@ -1,4 +1,4 @@
-#include "image/gui/fileicons.h"
+#include "ui/fileicons.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "image/gui/messages.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "image/gui/filedialogs.h"
+#include "ui/filedialogs.h"
 
 #include <QCoreApplication>
 #include <QDebug>
