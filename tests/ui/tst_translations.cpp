@@ -2,8 +2,8 @@
 // the source texts' placeholders and shortcuts, switched live from the menu,
 // and fitting the widgets they are shown in.
 #include "app/mainwindow.h"
-#include "app/util.h"
-#include "image/gui/messages.h"
+#include "core/util.h"
+#include "ui/messages.h"
 #include "ui/baseimagectrl.h"
 #include "ui/commdialog.h"
 #include "ui/modalhook.h"
