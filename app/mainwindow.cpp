@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "core/util.h"
-#include "pages/burndialog.h"
+#include "burn/gui/burndialog.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
 #include "pages/page4.h"

@@ -2,7 +2,7 @@
 # relative paths the program uses: symlinks to Debian's packaged programs.
 set(QUILLON_TOOL_LINKS
   "7z/7z=7z"
-  "cdrtools/cdrecord=wodim"
+  "cdrtools/cdrecord=cdrskin"
   "cdrtools/readcd=readom"
   "cdrtools/mkisofs=genisoimage"
   "wimlib/wimlib-imagex=wimlib-imagex")

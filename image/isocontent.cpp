@@ -352,6 +352,13 @@ QString ReplaceLastComponent(const QString& path, const QString& newName)
 
 // --- listing parser -----------------------------------------------------------
 
+QString DisplayName(const QString& name)
+{
+    if (!name.contains(NameBackslash))
+        return name;
+    return QString(name).replace(NameBackslash, QLatin1Char('\\'));
+}
+
 std::optional<IsoEntry> ParseListingLine(const QString& input)
 {
     QString line = input;
@@ -364,6 +371,9 @@ std::optional<IsoEntry> ParseListingLine(const QString& input)
     entry.isDir = QStringView(line).mid(20, 5).contains(QLatin1Char('D'));
     entry.sizeText = QStringView(line).mid(26, 12).trimmed().toString();
     entry.name = line.mid(53);
+#ifndef Q_OS_WIN
+    entry.name.replace(QLatin1Char('\\'), NameBackslash);
+#endif
     return entry;
 }
 
@@ -377,27 +387,51 @@ void ListingReader::Begin(const QString& label)
     m_tree.Reset();
     m_tree.label = label;
     m_pending.clear();
+    m_type.clear();
+    m_overlong = false;
     m_inListing = false;
     m_complete = false;
+    m_refused = false;
     m_added = 0;
     m_skipped = 0;
 }
 
 ListingReader::Event ListingReader::Feed(const QString& piece)
 {
-    if (m_complete)
+    if (m_complete || m_refused)
         return Ignored;
-    // The runner cuts very long lines; such a piece has no line feed and is
-    // exactly as long as the cut allows. Join it with what follows.
-    constexpr int MaxPiece = 2047;
-    if (!piece.endsWith(QLatin1Char('\n')) && piece.size() >= MaxPiece) {
-        m_pending += piece;
+    // The runner cuts a line into pieces at a length limit and when the tool
+    // pauses; only the line feed ends it.
+    if (!piece.endsWith(QLatin1Char('\n'))) {
+        if (!m_overlong)
+            m_pending += piece;
+        if (m_pending.size() > MaxLine) {
+            m_pending.clear();
+            m_overlong = true;
+        }
         return Ignored;
     }
-    const QString line = m_pending.isEmpty() ? piece : m_pending + piece;
+    if (m_overlong) {
+        m_overlong = false;
+        ++m_skipped;
+        return EntrySkipped;
+    }
+    if (m_pending.isEmpty())
+        return readLine(piece);
+    const QString line = m_pending + piece;
     m_pending.clear();
+    return readLine(line);
+}
+
+ListingReader::Event ListingReader::readLine(const QString& line)
+{
     if (IsListingSeparator(line)) {
         if (!m_inListing) {
+            const QString type = m_type.toLower();
+            if (type != QLatin1String("iso") && type != QLatin1String("udf")) {
+                m_refused = true;
+                return Refused;
+            }
             m_inListing = true;
             return TableStarted;
         }
@@ -405,8 +439,14 @@ ListingReader::Event ListingReader::Feed(const QString& piece)
         m_complete = true;
         return TableFinished;
     }
-    if (!m_inListing)
+    if (!m_inListing) {
+        // "Type = Iso" in the archive's properties, before the table; the
+        // first one is the file itself, not something nested in it.
+        const QString trimmed = line.trimmed();
+        if (m_type.isEmpty() && trimmed.startsWith(QLatin1String("Type = ")))
+            m_type = trimmed.mid(7).trimmed();
         return Ignored;
+    }
     std::optional<IsoEntry> entry = ParseListingLine(line);
     if (entry && m_tree.AddEntry(std::move(*entry))) {
         ++m_added;
@@ -418,7 +458,11 @@ ListingReader::Event ListingReader::Feed(const QString& piece)
 
 bool ListingReader::EndOfRun()
 {
+    // The last line may have come without a line end.
+    if (!m_pending.isEmpty() && !m_complete && !m_refused)
+        readLine(m_pending);
     m_inListing = false;
     m_pending.clear();
+    m_overlong = false;
     return m_complete;
 }

@@ -93,6 +93,14 @@ private:
     QHash<QString, QString> m_texts;
 };
 
+// The tool on Linux separates listed paths with "/", so a backslash it lists
+// is part of a name (Rock Ridge allows it). The model, which separates with
+// backslashes, holds such a character as this private-use one, the same
+// stand-in Windows uses for a backslash in a foreign name.
+constexpr QChar NameBackslash{0xF05C};
+// A path or name of the model as the user and the file system see it.
+QString DisplayName(const QString& name);
+
 // Path functions on backslash paths.
 QString LastPathComponent(const QString& path);
 QString ParentPath(const QString& path);
@@ -107,12 +115,14 @@ std::optional<IsoEntry> ParseListingLine(const QString& line);
 bool IsListingSeparator(const QString& line);
 
 // Drives the parser with the output pieces of one listing run: the table
-// between the two separator lines goes into the tree. The owner tells it when
-// the run has ended, so a listing that never closes is noticed.
+// between the two separator lines goes into the tree. Pieces are joined until
+// the line feed, however they were cut. Only an archive the tool names an ISO or UDF image ("Type = Iso")
+// is read; any other is refused at the start of its table. The owner tells it
+// when the run has ended, so a listing that never closes is noticed.
 class ListingReader
 {
 public:
-    enum Event { Ignored, TableStarted, EntryAdded, EntrySkipped, TableFinished };
+    enum Event { Ignored, TableStarted, EntryAdded, EntrySkipped, TableFinished, Refused };
 
     explicit ListingReader(IsoContentTree& tree) : m_tree(tree) {}
 
@@ -125,14 +135,26 @@ public:
 
     bool InListing() const { return m_inListing; }
     bool Complete() const { return m_complete; }
+    // The table belonged to an archive of another kind (see ArchiveType).
+    bool WasRefused() const { return m_refused; }
+    // What the tool called the archive ("Iso", "Udf", "zip"); empty if it did not say.
+    QString ArchiveType() const { return m_type; }
     int AddedCount() const { return m_added; }
     int SkippedCount() const { return m_skipped; }
 
+    // A line longer than this is dropped (counted as skipped), not kept growing.
+    static constexpr int MaxLine = 1 << 20;
+
 private:
+    Event readLine(const QString& line);
+
     IsoContentTree& m_tree;
     QString m_pending;  // a line cut into several pieces
+    QString m_type;
+    bool m_overlong = false; // the pending line passed MaxLine: dropped up to its end
     bool m_inListing = false;
     bool m_complete = false;
+    bool m_refused = false;
     int m_added = 0;
     int m_skipped = 0;
 };

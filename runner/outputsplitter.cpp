@@ -18,13 +18,27 @@ static bool isBlank(const QString& text)
     return true;
 }
 
-void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& out)
+void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& out, Cut cut)
 {
-    if (size <= 0)
-        return;
-    QString piece = m_decoder->toUnicode(data, int(size));
-    if (!isBlank(piece))
-        out.append(piece);
+    QString piece = size > 0 ? m_decoder->toUnicode(data, int(size)) : QString();
+    if (!m_held.isEmpty()) {
+        piece.prepend(m_held);
+        m_held.clear();
+    }
+    if (cut == Cut::CrLf)
+        piece += QLatin1Char('\n');
+    const bool endsLine = piece.endsWith(QLatin1Char('\n'));
+    if (isBlank(piece)) {
+        if (cut == Cut::InsideLine) {
+            m_held = piece; // blanks inside a line (columns) must not be lost
+            return;
+        }
+        // A line feed alone still ends a line whose start went out already.
+        if (!(m_lineOpen && endsLine))
+            return;
+    }
+    out.append(piece);
+    m_lineOpen = !endsLine;
 }
 
 void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out)
@@ -43,17 +57,21 @@ void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out)
     while (i < size) {
         const char c = data[i];
         if (c == '\n') {
-            emitPiece(data + start, i + 1 - start, out);
+            emitPiece(data + start, i + 1 - start, out, Cut::LineEnd);
             start = ++i;
         } else if (c == '\r' || c == '\b') {
-            emitPiece(data + start, i - start, out);
-            while (i < size && data[i] == c)
-                ++i;
-            start = i;
+            qsizetype end = i;
+            while (end < size && data[end] == c)
+                ++end;
+            if (c == '\r' && end == size)
+                break; // a line feed may follow in the next read
+            const bool crlf = c == '\r' && data[end] == '\n';
+            emitPiece(data + start, i - start, out, crlf ? Cut::CrLf : Cut::LineEnd);
+            start = i = crlf ? end + 1 : end;
         } else {
             ++i;
             if (i - start >= MaxPiece) {
-                emitPiece(data + start, i - start, out);
+                emitPiece(data + start, i - start, out, Cut::InsideLine);
                 start = i;
             }
         }
@@ -62,11 +80,17 @@ void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out)
         m_pending = QByteArray(data + start, int(size - start));
 }
 
-void OutputSplitter::flush(QStringList& out)
+void OutputSplitter::flush(QStringList& out, bool endOfRun)
 {
-    if (m_pending.isEmpty())
+    if (m_pending.isEmpty() && !endOfRun)
         return;
-    const QByteArray rest = m_pending;
+    QByteArray rest = m_pending;
     m_pending.clear();
-    emitPiece(rest.constData(), rest.size(), out);
+    // Carriage returns held back for a line feed that did not come: at a
+    // pause they end the line as CRLF would; at the end they are dropped.
+    qsizetype size = rest.size();
+    while (size > 0 && rest.at(size - 1) == '\r')
+        --size;
+    const Cut cut = endOfRun ? Cut::LineEnd : size < rest.size() ? Cut::CrLf : Cut::InsideLine;
+    emitPiece(rest.constData(), size, out, cut);
 }

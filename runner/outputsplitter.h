@@ -7,11 +7,15 @@
 
 #include <memory>
 
-// Cuts a tool's merged output into pieces. A piece ends at a line feed (kept),
-// a carriage return (dropped) or a run of backspaces (dropped): tools that
-// rewrite a progress line in place use one or the other. Blank pieces are
-// dropped. Bytes are split before decoding, and one decoder lives for the
-// whole run, so a multi-byte character split across reads stays whole.
+// Cuts a tool's merged output into pieces. A piece ends at a line feed (kept;
+// a CRLF becomes a line feed), a lone carriage return (dropped) or a run of
+// backspaces (dropped): tools that rewrite a progress line in place use one or
+// the other. So a piece ending in a line feed is the end of a line, and any
+// other piece may be the start of a longer one. Blank pieces are dropped, but
+// blanks cut from the inside of a line are joined to its next piece, and a
+// line feed that ends a line already partly out comes as a piece of its own. Bytes are
+// split before decoding, and one decoder lives for the whole run, so a
+// multi-byte character split across reads stays whole.
 class OutputSplitter
 {
 public:
@@ -23,13 +27,17 @@ public:
     // Feeds bytes and appends the complete pieces to `out`.
     void feed(const char* data, qsizetype size, QStringList& out);
     void feed(const QByteArray& data, QStringList& out) { feed(data.constData(), data.size(), out); }
-    // Emits what is pending even without a separator (idle output, end of run).
-    void flush(QStringList& out);
+    // Emits what is pending even without a separator: at the end of the run,
+    // or when the tool pauses (endOfRun false: blanks wait for the rest of their line).
+    void flush(QStringList& out, bool endOfRun = true);
     bool hasPending() const { return !m_pending.isEmpty(); }
 
 private:
-    void emitPiece(const char* data, qsizetype size, QStringList& out);
+    enum class Cut { LineEnd, CrLf, InsideLine };
+    void emitPiece(const char* data, qsizetype size, QStringList& out, Cut cut);
 
     QByteArray m_pending;
+    QString m_held; // blank text cut from a line, joined to its next piece
+    bool m_lineOpen = false; // the last piece out did not end its line
     std::unique_ptr<QTextDecoder> m_decoder;
 };

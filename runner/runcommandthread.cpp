@@ -163,7 +163,7 @@ void CRunCommandThread::run()
     connect(&idle, &QTimer::timeout, &process, [this, &splitter] {
         if (!m_sawOutput && splitter.hasPending()) {
             QStringList pieces;
-            splitter.flush(pieces);
+            splitter.flush(pieces, false);
             deliver(pieces);
         }
         m_sawOutput = false;

@@ -1,15 +1,34 @@
 #include "runner/tools.h"
 
 #include "core/util.h"
+#include "image/isocontent.h"
 #include "platform/process.h"
 
 #include <QDir>
+#include <QHash>
 
 namespace Tools {
 
+static QHash<QString, QString>& testTools()
+{
+    static QHash<QString, QString> tools;
+    return tools;
+}
+
 static QString tool(const char* relative)
 {
+    const QString replaced = testTools().value(QLatin1String(relative));
+    if (!replaced.isEmpty())
+        return replaced;
     return AppDir() + QLatin1String(relative) + Platform::exeSuffix();
+}
+
+void SetToolForTest(const QString& relative, const QString& program)
+{
+    if (program.isEmpty())
+        testTools().remove(relative);
+    else
+        testTools().insert(relative, program);
 }
 
 QString archiveTool() { return tool("/7z/7z"); }
@@ -26,18 +45,19 @@ QString imagePathForTool(const QString& pathInImage)
 #else
     // 7-Zip on Linux matches nothing for "boot\bcd" and still exits 0.
     QString path = pathInImage;
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/')).replace(NameBackslash, QLatin1Char('\\'));
 #endif
 }
 
+// "-spd": the image path is a name, not a pattern ("a?b.iso" would list axb.iso too).
 QStringList listArgs(const QString& image)
 {
-    return {QStringLiteral("l"), image};
+    return {QStringLiteral("l"), QStringLiteral("-spd"), image};
 }
 
 QStringList installProbeArgs(const QString& image)
 {
-    return {QStringLiteral("l"), image, QStringLiteral("sources/install.wim")};
+    return {QStringLiteral("l"), QStringLiteral("-spd"), image, QStringLiteral("sources/install.wim")};
 }
 
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)

@@ -13,6 +13,11 @@ QString readerTool();    // readcd (readom)
 QString builderTool();   // mkisofs (genisoimage)
 QString splitterTool();  // wimlib-imagex
 
+// Test seam: `program` runs wherever the tool at `relative` below the
+// application directory ("/cdrtools/cdrecord") is asked for. An empty
+// program puts the real tool back.
+void SetToolForTest(const QString& relative, const QString& program);
+
 // A path inside an image ("boot\\bcd" or "boot/bcd") in the form the tools
 // expect on this platform.
 QString imagePathForTool(const QString& pathInImage);

@@ -3,7 +3,7 @@
 # only those that are missing.
 set -eu
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-libudev-dev libbenchmark-dev p7zip-full genisoimage wodim wimtools xorriso xvfb xauth
+libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 qttranslations5-l10n fonts-droid-fallback"
 missing=""
 for p in $PACKAGES; do

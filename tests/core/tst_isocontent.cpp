@@ -1,6 +1,7 @@
 // Listing parser, listing reader and content model, against recorded and live
 // `7z l` output and against xorriso's view of the same images.
 
+#include "fuzz/listingcuts.h"
 #include "image/isocontent.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
@@ -52,6 +53,22 @@ int feedAll(ListingReader& reader, const QStringList& pieces)
     return finishedAt;
 }
 
+// Lists an image with the real tool into a fresh reader; returns the pieces.
+QStringList listLive(ListingReader& reader, const QString& image)
+{
+    QStringList pieces;
+    reader.Begin(QStringLiteral("live.iso"));
+    CRunCommandThread runner;
+    QObject::connect(&runner, &CRunCommandThread::standoutputline, [&](const QString& p) {
+        pieces << p;
+        reader.Feed(p);
+    });
+    runner.setCommand(Tools::archiveTool(), Tools::listArgs(image));
+    runner.start();
+    runner.waitUntilFinished();
+    return pieces;
+}
+
 } // namespace
 
 class TestIsoContent : public QObject
@@ -71,8 +88,8 @@ private slots:
         QTest::newRow("file") << tableLine(".....", "8192", "boot/bcd") << "boot/bcd" << false << "8192";
         QTest::newRow("folder") << tableLine("D....", "", "boot") << "boot" << true << "";
         QTest::newRow("lower-case d is a file") << tableLine("d....", "", "x") << "x" << false << "";
-        QTest::newRow("spaces kept") << tableLine(".....", "1", "Program Files\\My App\\read me.txt ")
-                                     << "Program Files\\My App\\read me.txt " << false << "1";
+        QTest::newRow("spaces kept") << tableLine(".....", "1", "Program Files/My App/read me.txt ")
+                                     << "Program Files/My App/read me.txt " << false << "1";
         QTest::newRow("CRLF") << tableLine(".....", "5", "a.txt").replace("\n", "\r\n") << "a.txt" << false << "5";
         QTest::newRow("53 characters") << line53 << "" << false << "";
         QTest::newRow("54 characters") << line53 + "y" << "y" << false << "5";
@@ -206,22 +223,63 @@ private slots:
         IsoContentTree tree;
         ListingReader reader(tree);
         const QString sep = QStringLiteral("------------------- ----- ------------ ------------  ---\n");
-        const QString line = tableLine(".....", "1", QStringLiteral("d\\") + QString(3000, 'n'));
-        QCOMPARE(feedAll(reader, {sep, line.left(2047), line.mid(2047), sep}), 3);
+        const QString line = tableLine(".....", "1", QStringLiteral("d/") + QString(3000, 'n'));
+        QCOMPARE(feedAll(reader, {"Type = Iso\n", sep, line.left(2047), line.mid(2047), sep}), 4);
         QCOMPARE(tree.FindEntry("d")->child(0)->name.size(), 3002);
+    }
+
+    // Recorded listings, and lines that sit right at the runner's cut length,
+    // read the same however reads and pauses cut them.
+    void cutAnywhere_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QFile sample(QStringLiteral(QUILLON_TEST_DATA "/7z/list-sample.txt"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        const QByteArray recorded = sample.readAll();
+        QTest::newRow("recorded") << recorded;
+        QTest::newRow("recorded, CRLF") << QByteArray(recorded).replace("\n", "\r\n");
+        const int table = recorded.indexOf("\n-------------------") + 1;
+        const int afterSeparator = recorded.indexOf('\n', table) + 1;
+        const QByteArray head = recorded.left(afterSeparator);
+        const QByteArray separator = recorded.mid(table, afterSeparator - table);
+        const QByteArray prefix = "2019-03-19 11:22:04 .....            1            1  ";
+        QByteArray exact = prefix + "exact/" + QByteArray(2047 - prefix.size() - 7, 'n') + '\n';
+        QCOMPARE(exact.size(), 2047);
+        QTest::newRow("2047 bytes, then the closing separator") << head + exact + separator + "totals\n";
+        QTest::newRow("long non-ASCII path")
+            << head + prefix + QString(1500, QChar(0x00FC)).toUtf8() + "/\xe2\x80\x93.txt\n" + separator;
+        QTest::newRow("blank columns across a pause")
+            << head + "2019-03-19 11:22:04 D...." + QByteArray(28, ' ') + "  Program Files\n" + separator;
+    }
+
+    void cutAnywhere()
+    {
+        QFETCH(QByteArray, output);
+        const ListingCuts::Outcome whole = ListingCuts::Uncut(output);
+        QVERIFY(whole.complete);
+        QVERIFY(whole.model.count(QLatin1Char('\n')) >= 1);
+        QRandomGenerator random(2047);
+        for (int round = 0; round < 300; ++round) {
+            std::vector<ListingCuts::Cut> cuts(1 + random.bounded(8));
+            for (ListingCuts::Cut& cut : cuts)
+                cut = {1 + random.bounded(round % 2 ? 3000 : 60), random.bounded(3) == 0};
+            const ListingCuts::Outcome cut = ListingCuts::Delivered(output, cuts);
+            QVERIFY2(cut == whole, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(cut.model.left(300))));
+        }
     }
 
     // Garbage inside the table: no crash, and every stored name is clean.
     void garbageLines()
     {
-        QStringList pieces{QStringLiteral("------------------- ----- ------------ ------------  ----\n")};
+        QStringList pieces{QStringLiteral("Type = Iso\n"),
+                           QStringLiteral("------------------- ----- ------------ ------------  ----\n")};
         const QString alphabet = QStringLiteral("ab./\\ D.\r\n-0");
         QRandomGenerator random(12345);
         for (int i = 0; i < 5000; ++i) {
             QString line;
             for (int k = random.bounded(90); k > 0; --k)
                 line += alphabet.at(random.bounded(alphabet.size()));
-            pieces << line;
+            pieces << line + QLatin1Char('\n');
         }
         IsoContentTree tree;
         ListingReader reader(tree);
@@ -234,6 +292,77 @@ private slots:
             const QStringList parts = n.split(QLatin1Char('/'));
             QVERIFY2(!parts.contains("") && !parts.contains("..") && !parts.contains("."), qPrintable(n));
         }
+    }
+
+    // Only a disc image is read: an archive of another kind is refused at its
+    // table, whatever its file is called.
+    void onlyDiscImages_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("ISO 9660") << "iso" << "Iso";
+        QTest::newRow("UDF") << "udf" << "Udf";
+        QTest::newRow("ZIP named .iso") << "zip" << "zip";
+    }
+
+    void onlyDiscImages()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, type);
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("tree/a.txt"), "a"));
+        const QString image = dir.filePath("image.iso");
+        if (kind == QLatin1String("zip")) {
+            QCOMPARE(TestUtil::run(Tools::archiveTool(), {"a", "-tzip", image, dir.filePath("tree/a.txt")}).exitCode, 0);
+        } else {
+            QVERIFY(TestUtil::makeIso(dir.filePath("tree"), image, kind == QLatin1String("udf") ? QStringList{"-udf"}
+                                                                                               : QStringList{}));
+        }
+        IsoContentTree tree;
+        ListingReader reader(tree);
+        listLive(reader, image);
+        QCOMPARE(reader.ArchiveType(), type);
+        const bool disc = kind != QLatin1String("zip");
+        QCOMPARE(reader.EndOfRun(), disc);
+        QCOMPARE(reader.WasRefused(), !disc);
+        QCOMPARE(tree.EntryCount(), disc ? 1 : 0);
+    }
+
+    // The image path is a name: "a?.iso" does not also list a0.iso.
+    void imageNameIsNoPattern()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("one/right.txt"), "r"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("two/wrong.txt"), "w"));
+        QVERIFY(TestUtil::makeIso(dir.filePath("one"), dir.filePath("a?.iso")));
+        QVERIFY(TestUtil::makeIso(dir.filePath("two"), dir.filePath("a0.iso")));
+        IsoContentTree tree;
+        ListingReader reader(tree);
+        const QStringList pieces = listLive(reader, dir.filePath("a?.iso"));
+        QVERIFY(reader.EndOfRun());
+        QCOMPARE(pieces.filter(QStringLiteral("Listing archive:")).size(), 1);
+        QVERIFY(tree.FindEntry("right.txt"));
+    }
+
+    // A Rock Ridge name may hold a backslash; it is one name, shown as it is,
+    // and the tool gets it back as it listed it.
+    void backslashInName()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("tree/dir/a\\b.txt"), "ab"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("tree/c\\d"), "cd"));
+        const QString image = dir.filePath("rr.iso");
+        QCOMPARE(TestUtil::run("genisoimage", {"-quiet", "-R", "-o", image, dir.filePath("tree")}).exitCode, 0);
+        IsoContentTree tree;
+        ListingReader reader(tree);
+        listLive(reader, image);
+        QVERIFY(reader.EndOfRun());
+        QCOMPARE(tree.EntryCount(), 3);
+        const IsoEntry* file = tree.FindEntry(QStringLiteral("dir\\a") + NameBackslash + QStringLiteral("b.txt"));
+        QVERIFY(file && !file->isDir);
+        QCOMPARE(DisplayName(LastPathComponent(file->name)), QStringLiteral("a\\b.txt"));
+        QCOMPARE(Tools::imagePathForTool(file->name), QStringLiteral("dir/a\\b.txt"));
+        QVERIFY(!tree.FindEntry(QStringLiteral("c"))); // no folder made of the name's first part
     }
 
     // The model built from the real tool's listing holds exactly the paths
@@ -256,12 +385,7 @@ private slots:
 
         IsoContentTree tree;
         ListingReader reader(tree);
-        reader.Begin(QStringLiteral("live.iso"));
-        CRunCommandThread runner;
-        connect(&runner, &CRunCommandThread::standoutputline, this, [&](const QString& p) { reader.Feed(p); });
-        runner.setCommand(Tools::archiveTool(), Tools::listArgs(image));
-        runner.start();
-        runner.waitUntilFinished();
+        listLive(reader, image);
         QVERIFY(reader.EndOfRun());
 
         QStringList ours, theirs = TestUtil::xorrisoFind(image);

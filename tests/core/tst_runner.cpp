@@ -38,10 +38,10 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList{"abc"};
+        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList{"abc\n"};
         QTest::newRow("lone LF keeps it") << "printf 'abc\\n'" << QStringList{"abc\n"};
         QTest::newRow("CR rewritten progress")
-            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList{"10%", "20%", "30%"};
+            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList{"10%", "20%", "30%\n"};
         QTest::newRow("blank only") << "printf '\\n  \\n\\r\\n\\t\\n'" << QStringList{};
         QTest::newRow("stderr only") << "printf 'oops\\n' >&2" << QStringList{"oops\n"};
         QTest::newRow("blanks kept inside a piece") << "printf '  x  \\r'" << QStringList{"  x  "};

@@ -23,9 +23,9 @@ private slots:
         QTest::addColumn<QStringList>("actual");
         QTest::addColumn<QStringList>("expected");
         const QString iso = "/home/u/My Images/a.iso";
-        QTest::newRow("list") << Tools::listArgs(iso) << QStringList{"l", iso};
+        QTest::newRow("list") << Tools::listArgs(iso) << QStringList{"l", "-spd", iso};
         QTest::newRow("install probe") << Tools::installProbeArgs(iso)
-                                       << QStringList{"l", iso, "sources/install.wim"};
+                                       << QStringList{"l", "-spd", iso, "sources/install.wim"};
         QTest::newRow("extract chosen, separators for this platform")
             << Tools::extractArgs(iso, "/tmp/out dir", {"boot\\bcd", "boot\\fonts", "setup.exe"})
             << QStringList{"x", iso, "-y", "-bb3", "-bsp2", "-o/tmp/out dir", "-spd", "--", "boot/bcd",

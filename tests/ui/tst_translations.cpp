@@ -37,8 +37,8 @@ struct TsMessage
 {
     QString context;
     QString source;
-    QString translation;
-    QString type; // unfinished, vanished, obsolete or empty when finished
+    QStringList forms; // one, or one per plural form
+    QString type;      // unfinished, vanished, obsolete or empty when finished
 };
 
 QList<TsMessage> readTs(const QString& path)
@@ -62,7 +62,16 @@ QList<TsMessage> readTs(const QString& path)
             message.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText();
+            QString text;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement
+                                     && xml.name() == QLatin1String("translation"))) {
+                if (xml.isStartElement())
+                    message.forms << xml.readElementText();
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (message.forms.isEmpty())
+                message.forms << text;
             out.append(message);
         }
     }
@@ -119,9 +128,9 @@ QSet<QString> textsOnlyIn(const QString& lang, const QString& other)
     QSet<QString> mine;
     QSet<QString> theirs;
     for (const TsMessage& m : readTs(tsPath(lang)))
-        mine << m.translation;
+        mine += QSet<QString>(m.forms.begin(), m.forms.end());
     for (const TsMessage& m : readTs(tsPath(other)))
-        theirs << m.translation;
+        theirs += QSet<QString>(m.forms.begin(), m.forms.end());
     return mine - theirs;
 }
 
@@ -234,7 +243,7 @@ QStringList misfits(QWidget* root)
 // A value for each placeholder, as long as a typical one.
 QString filled(QString text)
 {
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
     return text.replace(placeholder, QStringLiteral("D:\\Images\\disc.iso"));
 }
 
@@ -316,7 +325,7 @@ private slots:
                 texts = messages.size();
             QCOMPARE(messages.size(), texts);
             for (const TsMessage& m : messages) {
-                if (!m.type.isEmpty() || m.translation.isEmpty())
+                if (!m.type.isEmpty() || m.forms.contains(QString()))
                     unfinished << QStringLiteral("%1 %2 %3: %4").arg(lang, m.type, m.context, m.source);
             }
         }
@@ -325,21 +334,24 @@ private slots:
 
     void placeholdersAndShortcutsSurvive()
     {
-        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        // Every plural form keeps them too.
+        static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+        const auto placeholders = [](const QString& text) {
+            QStringList out;
+            for (auto it = placeholder.globalMatch(text); it.hasNext();)
+                out << it.next().captured();
+            out.sort();
+            return out;
+        };
         QStringList broken;
         for (const QString& lang : kLanguages) {
             for (const TsMessage& m : readTs(tsPath(lang))) {
-                QStringList want;
-                QStringList got;
-                for (auto it = placeholder.globalMatch(m.source); it.hasNext();)
-                    want << it.next().captured();
-                for (auto it = placeholder.globalMatch(m.translation); it.hasNext();)
-                    got << it.next().captured();
-                want.sort();
-                got.sort();
-                if (want != got || m.source.count(QLatin1Char('&')) != m.translation.count(QLatin1Char('&'))
-                    || (mnemonic(m.source) != 0) != (mnemonic(m.translation) != 0))
-                    broken << QStringLiteral("%1: %2 -> %3").arg(lang, m.source, m.translation);
+                for (const QString& form : m.forms) {
+                    if (placeholders(form) != placeholders(m.source)
+                        || m.source.count(QLatin1Char('&')) != form.count(QLatin1Char('&'))
+                        || (mnemonic(m.source) != 0) != (mnemonic(form) != 0))
+                        broken << QStringLiteral("%1: %2 -> %3").arg(lang, m.source, form);
+                }
             }
         }
         QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1Char('\n'))));
@@ -543,14 +555,17 @@ private slots:
                 dialog->hide();
                 return 0;
             });
-            for (const TsMessage& m : readTs(tsPath(lang)))
-                ShowMessage(filled(m.translation), &window);
+            for (const TsMessage& m : readTs(tsPath(lang))) {
+                for (const QString& form : m.forms)
+                    ShowMessage(filled(form), &window);
+            }
             window.aboutus();
             CProgressDialog progress(&window);
             progress.show();
             for (const TsMessage& m : readTs(tsPath(lang))) {
-                if (m.translation.endsWith(QLatin1String("...")) || m.translation.endsWith(QLatin1String(": "))) {
-                    progress.SetText(m.translation);
+                const QString& text = m.forms.first();
+                if (text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": "))) {
+                    progress.SetText(text);
                     check(&progress, QStringLiteral("progress"), false);
                 }
             }

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/job.h"
+
+#include <QString>
+
+// Sectors announced by the reader's "end:" piece ("end:   2236032"); -1 when
+// the piece has no "end:", 0 when no number follows it.
+qint64 ReadEndSectors(const QString& piece);
+// Sector of an "addr:" piece ("addr:    76864 cnt: 64"); -1 when there is none.
+qint64 ReadAddress(const QString& piece);
+
+// Why a reader run failed, from the lines it printed.
+class ReaderLog
+{
+public:
+    enum class Cause { None, NoDisc, Unreadable, NoPermission };
+
+    void Feed(const QString& piece);
+    Cause cause() const { return m_cause; }
+    QString detail() const { return m_cause == Cause::None ? m_lastError : m_detail; }
+
+private:
+    Cause m_cause = Cause::None;
+    QString m_detail;
+    QString m_lastError;
+};
+
+// The image file a copy writes: ".iso" added when the name has no extension
+// (a folder stays as it is, to be refused).
+QString DiscImagePath(const QString& typed);
+// Why the image cannot be written there (a folder, a missing or read-only
+// folder), or an empty text.
+QString CheckDiscImageTarget(const QString& path);
+
+// Reads the disc in the recorder at `address` into `target`. The reader
+// writes a file of its own beside the target, which replaces the target only
+// when the reader ended well and the file holds every sector it announced;
+// a stop or a failure removes it and leaves the target as it was. Progress
+// is (sector, sectors).
+class ReadDiscJob : public ToolJob
+{
+    Q_OBJECT
+public:
+    static constexpr qint64 SectorBytes = 2048;
+
+    ReadDiscJob(const QString& address, const QString& target, QObject* parent = nullptr);
+
+    QString target() const { return m_target; }
+    // The file the reader writes; empty before the start.
+    QString partPath() const { return m_part; }
+    qint64 sectors() const { return m_sectors; }
+
+protected:
+    void doStart() override;
+    void handlePiece(const QString& piece) override;
+    QString judge(int exitCode, QProcess::ExitStatus status) override;
+    void cleanUp() override;
+
+private:
+    QString m_address;
+    QString m_target;
+    QString m_part;
+    qint64 m_sectors = -1;
+    ReaderLog m_log;
+};

@@ -1,0 +1,147 @@
+#include "burn/drivediscovery.h"
+
+#include "core/util.h"
+#include "image/fileutils.h"
+#include "runner/tools.h"
+
+#include <QDir>
+#include <QRegExp>
+
+// --- Removable volumes -----------------------------------------------------------
+
+QString VolumeItemText(const Platform::RemovableVolume& volume)
+{
+    QStringList parts{QDir::toNativeSeparators(volume.device)};
+#ifdef Q_OS_WIN
+    parts.first() += QLatin1Char('\\');
+#endif
+    if (!volume.label.trimmed().isEmpty())
+        parts << volume.label.trimmed();
+    parts << FormatSize(volume.size);
+    return parts.join(QStringLiteral("  "));
+}
+
+std::optional<Platform::RemovableVolume> FindRemovableVolume(const QString& device)
+{
+    for (const Platform::RemovableVolume& volume : Platform::removableVolumes()) {
+        if (volume.device == device)
+            return volume;
+    }
+    return std::nullopt;
+}
+
+// --- Optical recorders -------------------------------------------------------------
+
+static OpticalProbe& probeForTest()
+{
+    static OpticalProbe probe;
+    return probe;
+}
+
+QList<Platform::OpticalDrive> ProbeOpticalDrives()
+{
+    if (probeForTest())
+        return probeForTest()();
+    QList<Platform::OpticalDrive> drives;
+    for (const QString& device : Platform::opticalDevices())
+        drives << Platform::queryOpticalDrive(device);
+    return drives;
+}
+
+void SetOpticalProbeForTest(OpticalProbe probe)
+{
+    probeForTest() = std::move(probe);
+}
+
+std::optional<ScanbusFields> ParseScanbusFields(const QString& line)
+{
+    QRegExp recorder(QStringLiteral("(\t.*'.*')"));
+    if (recorder.indexIn(line) < 0) {
+        Util::WriteLog(line + QStringLiteral("Not match the RegExp"));
+        return std::nullopt;
+    }
+    const QString segment = recorder.cap(1);
+    QRegExp address(QStringLiteral("(.*)\\s.*\\)"));
+    if (address.indexIn(segment) < 0) {
+        Util::WriteLog(line + QStringLiteral("Not match the RegExp (.*)\\s.*\\)"));
+        return std::nullopt;
+    }
+    QRegExp quoted(QStringLiteral("('.*')"));
+    if (quoted.indexIn(segment) < 0) {
+        Util::WriteLog(line + QStringLiteral("Not match the RegExp ('.*')"));
+        return std::nullopt;
+    }
+    QString name = quoted.cap(1).trimmed().remove(QLatin1Char('\''));
+    while (name.contains(QLatin1String("  ")))
+        name.replace(QLatin1String("  "), QLatin1String(" "));
+    return ScanbusFields{address.cap(1).trimmed(), name};
+}
+
+// Lower case, each pair of blanks made one (a single pass), trimmed.
+static QString normalizedName(const QString& text)
+{
+    return text.toLower().replace(QLatin1String("  "), QLatin1String(" ")).trimmed();
+}
+
+QString GetCDRNoToDriver(const QString& address, const QString& name, const QList<Platform::OpticalDrive>& drives)
+{
+    Util::WriteLog(QStringLiteral("CBurnDialog::GetCDRNoToDriver for windows entry") + address
+                   + QStringLiteral(",name:") + name);
+    const QStringList parts = address.split(QLatin1Char(','));
+    if (parts.size() != 3) {
+        Util::WriteLog(QStringLiteral("GetCDRNoToDriver not valid") + address);
+        return QString();
+    }
+    const int bus = parts[0].toInt();
+    const int target = parts[1].toInt();
+    const int lun = parts[2].toInt();
+    for (const Platform::OpticalDrive& drive : drives) {
+        if (drive.hasAddress) {
+            Util::WriteLog(QStringLiteral("GetCDRNoToDriver info:%1 %2 %3").arg(drive.bus).arg(drive.target).arg(drive.lun));
+            if (drive.bus == bus && drive.target == target && drive.lun == lun)
+                return drive.device;
+            continue;
+        }
+        if (!drive.hasProduct) {
+            Util::WriteLog(QStringLiteral("carry_cdb carry_cdb returns error:") + drive.device);
+            continue;
+        }
+        const QString product = normalizedName(drive.product);
+        const QString wanted = normalizedName(name);
+        Util::WriteLog(QStringLiteral("carry_cdb DeviceIoControl returns :") + product + QLatin1Char(',') + wanted);
+        if (wanted.contains(product))
+            return drive.device;
+    }
+    return QString();
+}
+
+QStringList ParseScanbusLine(const QString& line, const QList<Platform::OpticalDrive>& drives)
+{
+    const std::optional<ScanbusFields> fields = ParseScanbusFields(line);
+    if (!fields)
+        return {};
+    const QString drive = GetCDRNoToDriver(fields->address, fields->name, drives);
+    if (drive.isEmpty()) {
+        Util::WriteLog(line + QStringLiteral("GetCDRNoToDriver return null"));
+        return {};
+    }
+    return {drive + QStringLiteral(": ") + fields->name, fields->address};
+}
+
+ScanbusJob::ScanbusJob(QObject* parent)
+    : ToolJob(parent)
+{
+    setCommand(Tools::recorderTool(), Tools::scanBusArgs());
+}
+
+void ScanbusJob::handlePiece(const QString& piece)
+{
+    // Only a line that can be a recorder's is worth asking the drives for.
+    if (!m_probed && piece.contains(QLatin1Char('\t')) && piece.contains(QLatin1Char('\''))) {
+        m_probed = true;
+        m_drives = ProbeOpticalDrives();
+    }
+    const QStringList item = ParseScanbusLine(piece, m_drives);
+    if (item.size() == 2)
+        emit recorderFound(item[0], item[1]);
+}

@@ -1,0 +1,244 @@
+// The disc burn and the disc read: their parsers over recorded output, and
+// the jobs end to end with the stand-in recorder and reader.
+#include "burn/discburn.h"
+#include "burn/discread.h"
+#include "runner/tools.h"
+#include "testutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+
+QString fixture(const QString& name)
+{
+    return QStringLiteral(QUILLON_TEST_DATA "/") + name;
+}
+
+// Runs the stand-in with that recorded output and exit status.
+void playBack(const QString& recorded, int status = 0)
+{
+    const QString standIn = QCoreApplication::applicationDirPath() + "/standin_disctool";
+    Tools::SetToolForTest("/cdrtools/cdrecord", standIn);
+    Tools::SetToolForTest("/cdrtools/readcd", standIn);
+    qputenv("QUILLON_STANDIN_OUTPUT", fixture(recorded).toUtf8());
+    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
+}
+
+RecorderLog recorderLog(const QString& recorded)
+{
+    RecorderLog log;
+    for (const QString& piece : TestUtil::fixturePieces(recorded))
+        log.Feed(piece);
+    return log;
+}
+
+struct Run
+{
+    Job::Status status = Job::Status::Idle;
+    QString reason;
+    QList<QPair<qint64, qint64>> progress;
+};
+
+Run runJob(Job& job)
+{
+    Run run;
+    QObject::connect(&job, &Job::progress, [&](const QString&, qint64 value, qint64 maximum) {
+        run.progress.append({value, maximum});
+    });
+    QSignalSpy finished(&job, &Job::finished);
+    job.start();
+    if (finished.isEmpty())
+        finished.wait(20000);
+    run.status = job.status();
+    run.reason = job.reason();
+    return run;
+}
+
+} // namespace
+
+class TestDiscJobs : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void cleanup()
+    {
+        Tools::SetToolForTest("/cdrtools/cdrecord", QString());
+        Tools::SetToolForTest("/cdrtools/readcd", QString());
+        for (const char* name : {"QUILLON_STANDIN_OUTPUT", "QUILLON_STANDIN_STATUS", "QUILLON_STANDIN_ARGS",
+                                 "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ", "QUILLON_STANDIN_DELAY_MS"})
+            qunsetenv(name);
+    }
+
+    void burnProgress()
+    {
+        QCOMPARE(BurnProgressPercent("Track 01:  120 of  650 MB written (fifo 100%) [buf  99%]   4.1x."), 18);
+        QCOMPARE(BurnProgressPercent("Track 01:  650 of  650 MB written (fifo 100%) [buf  98%]  16.2x."), 100);
+        QCOMPARE(BurnProgressPercent("written (fifo 100%) 1 of 2 x"), -1); // marker at position 0
+        QCOMPARE(BurnProgressPercent("Track 01:  120 of    0 MB written (fifo 100%)"), -1);
+        QCOMPARE(BurnProgressPercent("Track 01: Total bytes read/written: 681574400/681574400"), -1);
+    }
+
+    void recorderFailures()
+    {
+        QCOMPARE(recorderLog("cdrskin/burn-ok.raw").cause(), RecorderLog::Cause::None);
+        QCOMPARE(recorderLog("wodim/burn-ok.raw").cause(), RecorderLog::Cause::None);
+        const RecorderLog full = recorderLog("cdrskin/burn-no-space.raw");
+        QCOMPARE(full.cause(), RecorderLog::Cause::WriteError);
+        QVERIFY2(full.detail().contains("No space left on device"), qPrintable(full.detail()));
+        const RecorderLog broken = recorderLog("wodim/burn-write-error.raw");
+        QCOMPARE(broken.cause(), RecorderLog::Cause::WriteError);
+        QCOMPARE(recorderLog("wodim/burn-no-disc.raw").cause(), RecorderLog::Cause::NoDisc);
+    }
+
+    void burnEndToEnd()
+    {
+        const QString image = m_dir.path() + "/my image \"1\".iso";
+        QVERIFY(TestUtil::writeFile(image, "x"));
+        const QString args = m_dir.path() + "/args.txt";
+        qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
+
+        playBack("cdrskin/burn-ok.raw");
+        DiscBurnJob ok("0,1,0", image);
+        Run run = runJob(ok);
+        QCOMPARE(run.status, Job::Status::Succeeded);
+        QVERIFY(!run.progress.isEmpty());
+        QCOMPARE(run.progress.last(), qMakePair(qint64(100), qint64(100)));
+        // The address as "dev=", the image as one argument, quotes and all.
+        const QStringList passed = QString::fromUtf8(TestUtil::readFile(args)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(passed.mid(2, 1), QStringList("dev=0,1,0"));
+        QCOMPARE(passed.last(), image);
+
+        playBack("wodim/burn-write-error.raw", 255);
+        DiscBurnJob broken("1,0,0", image);
+        run = runJob(broken);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("Writing to the disc failed"), qPrintable(run.reason));
+        QVERIFY(run.progress.contains(qMakePair(qint64(10), qint64(100)))); // 71 of 650
+
+        // Status 0 does not hide a failure the recorder reported.
+        playBack("wodim/burn-no-disc.raw", 0);
+        DiscBurnJob empty("1,0,0", image);
+        QCOMPARE(runJob(empty).status, Job::Status::Failed);
+
+        Tools::SetToolForTest("/cdrtools/cdrecord", m_dir.path() + "/no-such-recorder");
+        DiscBurnJob missing("1,0,0", image);
+        run = runJob(missing);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("no-such-recorder"), qPrintable(run.reason));
+    }
+
+    void readerPieces()
+    {
+        QCOMPARE(ReadEndSectors("end:   2236032\n"), qint64(2236032));
+        QCOMPARE(ReadEndSectors("addr:  64 cnt: 64"), qint64(-1));
+        QCOMPARE(ReadEndSectors("end: x"), qint64(0));
+        QCOMPARE(ReadAddress("addr:    76864 cnt: 64"), qint64(76864));
+        QCOMPARE(ReadAddress("addr:  2236032\n"), qint64(2236032));
+        QCOMPARE(ReadAddress("end:  100"), qint64(-1));
+    }
+
+    void imageTargets()
+    {
+        QCOMPARE(DiscImagePath(" /a/disc "), QStringLiteral("/a/disc.iso"));
+        QCOMPARE(DiscImagePath("/a/disc.ISO"), QStringLiteral("/a/disc.ISO"));
+        QCOMPARE(DiscImagePath("/a.b/disc"), QStringLiteral("/a.b/disc.iso"));
+        QCOMPARE(DiscImagePath(m_dir.path()), m_dir.path());
+        QVERIFY(CheckDiscImageTarget(m_dir.path() + "/new.iso").isEmpty());
+        QVERIFY(!CheckDiscImageTarget(m_dir.path()).isEmpty());
+        QVERIFY(!CheckDiscImageTarget(m_dir.path() + "/missing/new.iso").isEmpty());
+        if (geteuid() != 0) { // root writes anywhere
+            const QString locked = m_dir.path() + "/locked";
+            QDir().mkpath(locked);
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+            QVERIFY(!CheckDiscImageTarget(locked + "/new.iso").isEmpty());
+        }
+    }
+
+    void readEndToEnd()
+    {
+        const QString target = m_dir.path() + "/disc.iso";
+        QVERIFY(TestUtil::writeFile(target, "an older image"));
+        const auto leftovers = [&] { return QDir(m_dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files); };
+
+        // A whole disc: progress over its sectors, then the image in place.
+        playBack("readom/read-ok.txt");
+        qputenv("QUILLON_STANDIN_SECTORS", "1000");
+        ReadDiscJob whole("1,0,0", target);
+        Run run = runJob(whole);
+        QCOMPARE(run.status, Job::Status::Succeeded);
+        QCOMPARE(run.progress.first(), qMakePair(qint64(0), qint64(1000)));
+        QCOMPARE(run.progress.last(), qMakePair(qint64(1000), qint64(1000)));
+        QCOMPARE(QFileInfo(target).size(), 1000 * ReadDiscJob::SectorBytes);
+        QVERIFY(leftovers().isEmpty());
+
+        // A second reading of another disc takes its own size.
+        qputenv("QUILLON_STANDIN_SECTORS", "300");
+        ReadDiscJob second("1,0,0", target);
+        run = runJob(second);
+        QCOMPARE(run.status, Job::Status::Succeeded);
+        QCOMPARE(run.progress.last(), qMakePair(qint64(300), qint64(300)));
+        QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
+
+        // A medium error midway: a failure; the earlier image stays.
+        playBack("readom/read-error.txt", 255);
+        qputenv("QUILLON_STANDIN_SECTORS", "1000");
+        qputenv("QUILLON_STANDIN_READ", "400");
+        ReadDiscJob broken("1,0,0", target);
+        run = runJob(broken);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("cannot be read"), qPrintable(run.reason));
+        QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
+        QVERIFY(leftovers().isEmpty());
+
+        // Less than announced, though the reader says nothing and ends well.
+        playBack("readom/read-ok.txt", 0);
+        ReadDiscJob shortRead("1,0,0", target);
+        run = runJob(shortRead);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("incomplete"), qPrintable(run.reason));
+        QVERIFY(leftovers().isEmpty());
+
+        qunsetenv("QUILLON_STANDIN_READ");
+        playBack("readom/read-no-disc.txt", 255);
+        ReadDiscJob empty("1,0,0", target);
+        run = runJob(empty);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("no readable disc"), qPrintable(run.reason));
+
+        Tools::SetToolForTest("/cdrtools/readcd", m_dir.path() + "/no-such-reader");
+        ReadDiscJob missing("1,0,0", target);
+        QCOMPARE(runJob(missing).status, Job::Status::Failed);
+        QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
+    }
+
+    void stopRemovesThePartialImage()
+    {
+        const QString target = m_dir.path() + "/stopped.iso";
+        playBack("readom/read-ok.txt");
+        qputenv("QUILLON_STANDIN_SECTORS", "100000");
+        qputenv("QUILLON_STANDIN_DELAY_MS", "20");
+        ReadDiscJob job("1,0,0", target);
+        QSignalSpy progress(&job, &Job::progress);
+        job.start();
+        QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 2, 10000);
+        QVERIFY(QFile::exists(job.partPath()));
+        job.stop();
+        QCOMPARE(job.status(), Job::Status::Stopped);
+        QVERIFY(!QFile::exists(job.partPath()));
+        QVERIFY(!QFile::exists(target));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDiscJobs)
+#include "tst_discjobs.moc"

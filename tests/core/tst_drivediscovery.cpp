@@ -1,0 +1,251 @@
+// Drive discovery over fake sysfs, mount and udev trees, the bus-scan parser
+// and the recorder match, and the scan run with a stand-in recorder.
+#include "burn/drivediscovery.h"
+#include "runner/tools.h"
+#include "testutil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Platform::OpticalDrive;
+
+namespace {
+
+// A fake system: block devices in sys/block, the mount table, swaps, and
+// (optionally) udev's database.
+class FakeSystem
+{
+public:
+    QTemporaryDir dir;
+
+    QString root() const { return dir.path(); }
+
+    void write(const QString& path, const QByteArray& text) const
+    {
+        QVERIFY(TestUtil::writeFile(root() + path, text));
+    }
+
+    // A disk of `sectors` 512-byte sectors; partitions as name -> sectors.
+    void disk(const QString& name, bool removable, qint64 sectors, int major,
+              const QList<QPair<QString, qint64>>& parts = {}) const
+    {
+        const QString sys = "/sys/block/" + name;
+        write(sys + "/removable", removable ? "1\n" : "0\n");
+        write(sys + "/size", QByteArray::number(sectors) + "\n");
+        write(sys + "/dev", QByteArray::number(major) + ":0\n");
+        int number = 0;
+        for (const auto& part : parts) {
+            ++number;
+            write(sys + "/" + part.first + "/partition", QByteArray::number(number) + "\n");
+            write(sys + "/" + part.first + "/size", QByteArray::number(part.second) + "\n");
+            write(sys + "/" + part.first + "/dev",
+                  QByteArray::number(major) + ":" + QByteArray::number(number) + "\n");
+        }
+    }
+
+    void udev(const QString& majorMinor, const QByteArray& properties) const
+    {
+        write("/run/udev/data/b" + majorMinor, properties);
+    }
+};
+
+constexpr qint64 GiB = 1024 * 1024 * 2; // in sectors
+
+QStringList devices(const QList<Platform::RemovableVolume>& volumes)
+{
+    QStringList names;
+    for (const auto& volume : volumes)
+        names << volume.device;
+    return names;
+}
+
+QString standIn()
+{
+    return QCoreApplication::applicationDirPath() + "/standin_disctool";
+}
+
+OpticalDrive addressed(const QString& device, int bus, int target, int lun)
+{
+    OpticalDrive drive;
+    drive.device = device;
+    drive.hasAddress = true;
+    drive.bus = bus;
+    drive.target = target;
+    drive.lun = lun;
+    return drive;
+}
+
+QString fixture(const QString& name)
+{
+    return QStringLiteral(QUILLON_TEST_DATA "/") + name;
+}
+
+} // namespace
+
+class TestDriveDiscovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        SetOpticalProbeForTest({});
+        Tools::SetToolForTest("/cdrtools/cdrecord", QString());
+        qunsetenv("QUILLON_STANDIN_OUTPUT");
+        qunsetenv("QUILLON_STANDIN_STATUS");
+    }
+
+    void removableVolumesAreSticksOnly()
+    {
+        FakeSystem system;
+        system.disk("sda", false, 500 * GiB, 8, {{"sda1", 500 * GiB}});     // fixed SATA disk
+        system.disk("sdb", true, 15 * GiB, 16, {{"sdb1", 15 * GiB}});       // partitioned stick
+        system.disk("sdc", true, 8 * GiB, 32);                              // stick, whole-disk fs
+        system.disk("sdd", true, 64 * GiB, 48, {{"sdd1", 60 * GiB}, {"sdd2", 4 * GiB}}); // holds "/"
+        system.disk("sde", true, 0, 64);                                    // card reader, no card
+        system.disk("sdf", true, 32 * GiB, 80, {{"sdf1", 32 * GiB}});       // under /home through dm
+        system.disk("sdg", true, 4 * GiB, 96, {{"sdg1", 4 * GiB}});         // swap
+        for (const char* virt : {"loop0", "zram0", "dm-0", "ram0", "sr0"})
+            system.disk(virt, true, 2 * GiB, 7);
+        system.write("/sys/block/dm-0/slaves/sdf1", "");
+        system.write("/dev/dm-0", "");
+        QDir().mkpath(system.root() + "/dev/mapper");
+        QVERIFY(QFile::link(system.root() + "/dev/dm-0", system.root() + "/dev/mapper/home"));
+        system.write("/proc/mounts", "/dev/sdd1 / ext4 rw 0 0\n/dev/mapper/home /home ext4 rw 0 0\n"
+                                     "/dev/sdb1 /media/stick vfat rw 0 0\nproc /proc proc rw 0 0\n");
+        system.write("/proc/swaps", "Filename Type Size Used Priority\n/dev/sdg1 partition 4194300 0 -2\n");
+
+        // Without udev's database: partitions and whole disks with a medium.
+        QCOMPARE(devices(Platform::removableVolumes(system.root())), QStringList({"/dev/sdb1", "/dev/sdc"}));
+
+        // With it: only what carries a file system, with its label.
+        system.udev("16:1", "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=KINGSTON\n"
+                            "E:ID_FS_LABEL_ENC=KINGSTON\\x20X\n");
+        system.udev("32:0", "E:ID_FS_TYPE=\n");
+        const auto volumes = Platform::removableVolumes(system.root());
+        QCOMPARE(devices(volumes), QStringList({"/dev/sdb1"}));
+        QCOMPARE(volumes[0].label, QStringLiteral("KINGSTON X"));
+        QCOMPARE(volumes[0].size, 15 * GiB * 512);
+        QCOMPARE(VolumeItemText(volumes[0]), QStringLiteral("/dev/sdb1  KINGSTON X  15 GB"));
+    }
+
+    void labelsFromLinksWithoutUdev()
+    {
+        FakeSystem system;
+        system.disk("sdb", true, 2 * GiB, 8, {{"sdb1", 2 * GiB}});
+        system.write("/dev/sdb1", "");
+        QDir().mkpath(system.root() + "/dev/disk/by-label");
+        QVERIFY(QFile::link(system.root() + "/dev/sdb1", system.root() + "/dev/disk/by-label/MY\\x20STICK"));
+        const auto volumes = Platform::removableVolumes(system.root());
+        QCOMPARE(volumes.size(), 1);
+        QCOMPARE(volumes[0].label, QStringLiteral("MY STICK"));
+
+        Platform::setDiscoveryRootForTest(system.root());
+        QVERIFY(FindRemovableVolume("/dev/sdb1"));
+        QVERIFY(!FindRemovableVolume("/dev/sdb")); // only what the list shows
+        QVERIFY(!FindRemovableVolume("/dev/sda1"));
+        Platform::setDiscoveryRootForTest(QString());
+    }
+
+    void opticalDevicesInOrder()
+    {
+        FakeSystem system;
+        for (const char* name : {"sr10", "sr1", "sr0", "sda"})
+            system.disk(name, true, 0, 11);
+        QCOMPARE(Platform::opticalDevices(system.root()), QStringList({"/dev/sr0", "/dev/sr1", "/dev/sr10"}));
+        // A node that is no drive answers neither query.
+        const OpticalDrive drive = Platform::queryOpticalDrive("/dev/sr0", system.root());
+        QVERIFY(!drive.hasAddress && !drive.hasProduct);
+    }
+
+    void scanbusLines()
+    {
+        // The recorder lines of both dialects, headers and empty slots.
+        const QString example = "\t1,0,0\t100) 'ACME    ' 'DVD WRITER X1    ' '1.00' Removable CD-ROM";
+        auto fields = ParseScanbusFields(example);
+        QVERIFY(fields);
+        QCOMPARE(fields->address, QStringLiteral("1,0,0"));
+        QCOMPARE(fields->name, QStringLiteral("ACME DVD WRITER X1 1.00"));
+
+        fields = ParseScanbusFields("\t1,0,0\t  0) 'HL-DT-ST' 'DVDRAM GH24NSD1 ' 'LG00' Removable CD-ROM\n");
+        QVERIFY(fields);
+        QCOMPARE(fields->address, QStringLiteral("1,0,0"));
+        QCOMPARE(fields->name, QStringLiteral("HL-DT-ST DVDRAM GH24NSD1 LG00"));
+
+        for (const QString& line : {QString("\t1,1,0\t101) *"), QString("scsibus1:"),
+                                    QString("Using libburn version '1.5.4'."), QString()})
+            QVERIFY2(!ParseScanbusFields(line), qPrintable(line));
+    }
+
+    void recordersMatchDrives()
+    {
+        const QList<OpticalDrive> drives{addressed("/dev/sr0", 2, 0, 0), addressed("/dev/sr1", 1, 0, 0)};
+        QStringList items;
+        for (const QString& piece : TestUtil::fixturePieces("wodim/scanbus-two.txt"))
+            items += ParseScanbusLine(piece, drives);
+        QCOMPARE(items, QStringList({"/dev/sr1: TSSTcorp CDDVDW SH-224DB SB00", "1,0,0",
+                                     "/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00", "2,0,0"}));
+
+        // A drive without an address answers by product name, case and
+        // blank runs aside; a blank identification matches every name.
+        OpticalDrive byName;
+        byName.device = "/dev/sr0";
+        byName.hasProduct = true;
+        byName.product = "dvdram  GH24NSD1";
+        QCOMPARE(GetCDRNoToDriver("2,0,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", {byName}), QStringLiteral("/dev/sr0"));
+        QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {byName}), QString());
+        OpticalDrive blank = byName;
+        blank.product.clear();
+        QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {blank}), QStringLiteral("/dev/sr0"));
+        OpticalDrive silent;
+        silent.device = "/dev/sr2";
+        QCOMPARE(GetCDRNoToDriver("1,0,0", "ANY", {silent}), QString());
+        QCOMPARE(GetCDRNoToDriver("1,0", "ANY", {blank}), QString());
+    }
+
+    void scanRunsTheRecorder()
+    {
+        Tools::SetToolForTest("/cdrtools/cdrecord", standIn());
+        qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-two.txt").toUtf8());
+        int probes = 0;
+        SetOpticalProbeForTest([&] {
+            ++probes;
+            return QList<OpticalDrive>{addressed("/dev/sr0", 1, 0, 0), addressed("/dev/sr1", 2, 0, 0)};
+        });
+        ScanbusJob scan;
+        QSignalSpy found(&scan, &ScanbusJob::recorderFound);
+        QSignalSpy finished(&scan, &Job::finished);
+        scan.start();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[0], QVariantList({"/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00", "1,0,0"}));
+        QCOMPARE(found[1], QVariantList({"/dev/sr1: ASUS BW-16D1HT 3.02", "2,0,0"}));
+        QCOMPARE(probes, 1); // the drives are asked once per scan
+
+        // No recorder: the drives are not asked at all.
+        qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-none.raw").toUtf8());
+        ScanbusJob empty;
+        QSignalSpy emptyFinished(&empty, &Job::finished);
+        empty.start();
+        QVERIFY(emptyFinished.wait(10000));
+        QCOMPARE(probes, 1);
+    }
+
+    void scanEndsWhenTheRecorderCannotStart()
+    {
+        Tools::SetToolForTest("/cdrtools/cdrecord", "/nonexistent/cdrecord");
+        ScanbusJob scan;
+        QSignalSpy finished(&scan, &Job::finished);
+        scan.start();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(scan.status(), Job::Status::Failed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDriveDiscovery)
+#include "tst_drivediscovery.moc"

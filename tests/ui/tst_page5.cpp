@@ -1,0 +1,197 @@
+// The copy-disc page headless, with the stand-in recorder and reader.
+#include "ui/filedialogs.h"
+#include "ui/messages.h"
+#include "pages/page5.h"
+#include "runner/tools.h"
+#include "testutil.h"
+#include "ui/imagebutton.h"
+#include "ui/progressdialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString fixture(const QString& name)
+{
+    return QStringLiteral(QUILLON_TEST_DATA "/") + name;
+}
+
+void play(const QString& recorded, int status = 0)
+{
+    qputenv("QUILLON_STANDIN_OUTPUT", fixture(recorded).toUtf8());
+    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
+}
+
+} // namespace
+
+class TestPage5 : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_standIn;
+
+    // A page whose drive list holds the two recorders of the scan.
+    std::unique_ptr<CPage5> page()
+    {
+        play("cdrskin/scanbus-two.txt");
+        auto page = std::make_unique<CPage5>();
+        QSignalSpy scanned(page.get(), &CPage5::sigScanEnded);
+        if (page->IsScanning())
+            scanned.wait(10000);
+        return page;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_standIn = QCoreApplication::applicationDirPath() + "/standin_disctool";
+        Tools::SetToolForTest("/cdrtools/cdrecord", m_standIn);
+        Tools::SetToolForTest("/cdrtools/readcd", m_standIn);
+        SetOpticalProbeForTest([] {
+            Platform::OpticalDrive first, second;
+            first.device = "/dev/sr0";
+            second.device = "/dev/sr1";
+            first.hasAddress = second.hasAddress = true;
+            first.bus = 1;
+            second.bus = 2;
+            return QList<Platform::OpticalDrive>{first, second};
+        });
+        MessageTest::setEnabled(true);
+    }
+
+    void init()
+    {
+        MessageTest::clear();
+        for (const char* name : {"QUILLON_STANDIN_ARGS", "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ",
+                                 "QUILLON_STANDIN_DELAY_MS"})
+            qunsetenv(name);
+    }
+
+    void emptyListAndEject()
+    {
+        play("cdrskin/scanbus-none.raw");
+        CPage5 empty;
+        QSignalSpy scanned(&empty, &CPage5::sigScanEnded);
+        QVERIFY(scanned.wait(10000));
+        const QString args = m_dir.path() + "/eject-args.txt";
+        qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
+        empty.OnEject();
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(args)); // nothing ran
+        empty.OnStart();
+        QCOMPARE(MessageTest::last().text, QStringLiteral("Please select the iso file to save"));
+
+        qunsetenv("QUILLON_STANDIN_ARGS");
+        auto full = page();
+        QCOMPARE(full->DriveList()->count(), 2);
+        qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
+        full->DriveList()->setCurrentIndex(1);
+        full->OnEject();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && TestUtil::readFile(args).endsWith("\n"), 10000);
+        QCOMPARE(QString::fromUtf8(TestUtil::readFile(args)), QStringLiteral("-dev=2,0,0\n-eject\n"));
+        QCOMPARE(MessageTest::shown().size(), 1); // the eject shows nothing
+
+        full->OnStart();
+        QCOMPARE(MessageTest::last().text, QStringLiteral("Please select the iso file to save."));
+    }
+
+    void rescanKeepsTheSelection()
+    {
+        auto p = page();
+        p->DriveList()->setCurrentIndex(1);
+        QSignalSpy scanned(p.get(), &CPage5::sigScanEnded);
+        p->InitializeDVDComboBox();
+        QVERIFY(scanned.wait(10000));
+        QCOMPARE(p->DriveList()->currentIndex(), 1);
+    }
+
+    void readings()
+    {
+        auto p = page();
+        QSignalSpy ended(p.get(), &CPage5::sigReadEnded);
+        const QString target = m_dir.path() + "/copies/disc";
+        QDir().mkpath(m_dir.path() + "/copies");
+        SetDialogAnswersForTest({target});
+        p->OnBrowser();
+
+        play("readom/read-ok.txt");
+        qputenv("QUILLON_STANDIN_SECTORS", "2000");
+        QList<int> maxima;
+        connect(p->Progress()->ProgressBar(), &QProgressBar::valueChanged, this,
+                [&] { maxima << p->Progress()->ProgressBar()->maximum(); });
+        p->OnStart();
+        QCOMPARE(p->OutputField()->text(), target + ".iso");
+        QVERIFY(p->Progress()->StopButton()->isEnabled());
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.last().first().toBool(), true);
+        QCOMPARE(maxima.last(), 2000);
+        QCOMPARE(p->Progress()->Text(), QStringLiteral("Reading is completed,please wait a few seconds..."));
+        QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
+        QCOMPARE(MessageTest::last().text, QStringLiteral("Copy CD/DVD successfully!"));
+        QCOMPARE(MessageTest::last().folder, m_dir.path() + "/copies");
+        QCOMPARE(QFileInfo(target + ".iso").size(), 2000 * 2048);
+
+        // A second disc of another size, then one that breaks off midway.
+        maxima.clear();
+        qputenv("QUILLON_STANDIN_SECTORS", "640");
+        p->OnStart();
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(maxima.last(), 640);
+        QCOMPARE(QFileInfo(target + ".iso").size(), 640 * 2048);
+
+        play("readom/read-error.txt", 255);
+        qputenv("QUILLON_STANDIN_SECTORS", "2000");
+        qputenv("QUILLON_STANDIN_READ", "700");
+        p->OnStart();
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.last().first().toBool(), false);
+        QVERIFY(MessageTest::last().text.contains("cannot be read"));
+        QCOMPARE(QFileInfo(target + ".iso").size(), 640 * 2048); // the earlier image stays
+
+        Tools::SetToolForTest("/cdrtools/readcd", m_dir.path() + "/no-such-reader");
+        p->OnStart();
+        QVERIFY(ended.wait(10000));
+        QCOMPARE(ended.last().first().toBool(), false);
+        QVERIFY(!p->Progress()->isVisible());
+        Tools::SetToolForTest("/cdrtools/readcd", m_standIn);
+    }
+
+    void refusedTargetsAndStop()
+    {
+        auto p = page();
+        SetDialogAnswersForTest({m_dir.path()});
+        p->OnBrowser();
+        p->OnStart();
+        QVERIFY(MessageTest::last().text.contains("is a folder"));
+        QVERIFY(!p->ReadJob());
+
+        const QString target = m_dir.path() + "/stopped.iso";
+        SetDialogAnswersForTest({target});
+        p->OnBrowser();
+        play("readom/read-ok.txt");
+        qputenv("QUILLON_STANDIN_SECTORS", "100000");
+        qputenv("QUILLON_STANDIN_DELAY_MS", "20");
+        p->OnStart();
+        QTRY_VERIFY_WITH_TIMEOUT(p->Progress()->ProgressBar()->value() > 0, 10000);
+        const QString part = p->ReadJob()->partPath();
+        QVERIFY(QFile::exists(part));
+        MessageTest::clear();
+        p->Progress()->OnBtnCancel(); // Stop
+        QVERIFY(!p->ReadJob());
+        QVERIFY(!QFile::exists(part));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!p->Progress()->isVisible());
+        QVERIFY(MessageTest::shown().isEmpty());
+        ResetDialogsForTest();
+    }
+};
+
+QTEST_MAIN(TestPage5)
+#include "tst_page5.moc"
