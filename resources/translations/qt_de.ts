@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Brennen</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-Abbild:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Bootfähige DVD/CD erstellen</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Wählen Sie eine Ziel-Disc und klicken Sie auf „Brennen“</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Bootfähigen USB-Stick erstellen</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Wählen Sie ein USB-Ziellaufwerk und klicken Sie auf „Brennen“</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitionsstil</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Dateisystem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Brennen fehlgeschlagen! So gehen Sie vor:
+1. Versuchen Sie es erneut.
+2. Verwenden Sie ein anderes USB-Laufwerk oder eine andere DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Bitte schließen Sie Ihr USB-Laufwerk an den Computer an</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Ihr USB-Laufwerk wird formatiert und alle Daten darauf werden gelöscht! Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Nicht genügend Speicherplatz. Bitte verwenden Sie ein größeres USB-Laufwerk oder eine größere CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Disc wird gebrannt...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disc erfolgreich gebrannt.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Die Disc konnte nicht gebrannt werden.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Bootfähige USB-Laufwerke lassen sich in dieser Version noch nicht erstellen. Auf %1 wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Abbild von Disc erstellen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>CD/DVD-Laufwerk wählen:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Ausgabeformat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Bitte wählen Sie, wo die ISO-Datei gespeichert werden soll</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Bitte wählen Sie, wo die ISO-Datei gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Das Abbild kann dort nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Lesen beginnt...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Disc wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD erfolgreich kopiert!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Die Disc konnte nicht kopiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Im Laufwerk liegt keine Disc.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Die Disc im Laufwerk kann nicht beschrieben werden: Sie ist nicht leer oder von einer Art, die dieses Laufwerk nicht beschreiben kann.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Das Schreiben auf die Disc ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Das Brennprogramm wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Das Brennprogramm wurde mit dem Status %1 beendet.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +689,57 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>In %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Im Laufwerk liegt keine lesbare Disc.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Ein Teil der Disc kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Zugriff verweigert: Das Laufwerk oder die Abbilddatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Das Leseprogramm wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Das Leseprogramm wurde mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Das Leseprogramm hat die Größe der Disc nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Das Abbild ist unvollständig: %1 von %2 Byte wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Das Abbild konnte %1 nicht ersetzen.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Burn</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO Image:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Create A Bootable DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Select a target disc then click BURN button</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Create A Bootable USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Select a target USB then click BURN button</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partition Style</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>File System</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volume Label</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Please insert your USB drive to computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Burning the disc...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Burning disc successfully.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>The disc could not be burned.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Make Image From Disc</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Select a CD/DVD drive:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Output Format:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Please select the iso file to save</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Please select the iso file to save.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>The image cannot be saved there.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Start reading...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Reading Disc...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Copy CD/DVD successfully!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>The disc could not be copied.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>Open Folder</source>
         <translation>Open Folder</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>There is no disc in the drive.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Writing to the disc failed.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>The recorder ended abnormally.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>The recorder ended with exit status %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 is a folder.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>%1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Cannot write to the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>There is no readable disc in the drive.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>A part of the disc cannot be read.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Permission denied: the drive or the image file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>The reader ended abnormally.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>The reader ended with exit status %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>The reader did not say how large the disc is.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>The image is incomplete: %1 of %2 bytes were read.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>The image could not be put in place of %1.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Imagen ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Crear un DVD/CD de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Elija un disco de destino y pulse Grabar</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Crear un USB de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Elija un USB de destino y pulse Grabar</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Esquema de partición</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etiqueta de volumen</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>¡Error al grabar! Haga lo siguiente:
+1. Intente grabar de nuevo.
+2. Use otra unidad USB u otro DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Conecte su unidad USB al equipo</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>¡Se formateará la unidad USB y se borrarán todos sus datos! ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espacio insuficiente. Use una unidad USB o un CD/DVD de mayor capacidad.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Grabando el disco...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disco grabado correctamente.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>No se pudo grabar el disco.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Esta versión aún no permite crear unidades USB de arranque. No se escribió nada en %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Crear imagen desde disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Elija una unidad de CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de salida:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Elija dónde guardar el archivo ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Elija dónde guardar el archivo ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>La imagen no se puede guardar ahí.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Iniciando la lectura...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Leyendo el disco...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>¡CD/DVD copiado correctamente!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>No se pudo copiar el disco.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>No hay ningún disco en la unidad.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>No se puede escribir en el disco de la unidad: no está vacío o la unidad no puede grabar ese tipo de disco.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Error al escribir en el disco.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>El programa de grabación terminó de forma anómala.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>El programa de grabación terminó con el estado de salida %1.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +689,57 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>No se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>No hay ningún disco legible en la unidad.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Una parte del disco no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Permiso denegado: no se puede abrir la unidad o el archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>El programa de lectura terminó de forma anómala.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>El programa de lectura terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>El programa de lectura no indicó el tamaño del disco.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>La imagen está incompleta: se leyeron %1 de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>La imagen no pudo reemplazar a %1.</translation>
     </message>
 </context>
 <context>

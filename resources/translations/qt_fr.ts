@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Image ISO :</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Créer un DVD/CD amorçable</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Choisissez un disque cible, puis cliquez sur Graver</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Créer une clé USB amorçable</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Choisissez une clé USB cible, puis cliquez sur Graver</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Schéma de partition</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Système de fichiers</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Nom du volume</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>La gravure a échoué ! Procédez ainsi :
+1. Réessayez la gravure.
+2. Utilisez une autre clé USB ou un autre DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Veuillez brancher votre clé USB sur l’ordinateur</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Votre clé USB va être formatée et toutes ses données seront effacées ! Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espace insuffisant : utilisez une clé USB ou un CD/DVD de plus grande capacité.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Gravure du disque...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disque gravé avec succès.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Le disque n’a pas pu être gravé.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>La création de clés USB amorçables n’est pas encore disponible dans cette version. Rien n’a été écrit sur %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Créer une image d’un disque</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Choisissez un lecteur CD/DVD :</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format de sortie :</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Veuillez choisir où enregistrer le fichier ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Veuillez choisir où enregistrer le fichier ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>L’image ne peut pas être enregistrée à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Début de la lecture...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Lecture du disque...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD copié avec succès !</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Le disque n’a pas pu être copié.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Il n’y a aucun disque dans le lecteur.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Impossible d’écrire sur le disque du lecteur : il n’est pas vierge, ou ce lecteur ne peut pas graver ce type de disque.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>L’écriture sur le disque a échoué.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Le programme de gravure s’est terminé anormalement.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Le programme de gravure s’est terminé avec le code %1.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +689,57 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 est un dossier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Impossible d’écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossible d’écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Il n’y a aucun disque lisible dans le lecteur.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Une partie du disque est illisible.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Accès refusé : impossible d’ouvrir le lecteur ou le fichier image.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Le programme de lecture s’est terminé anormalement.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Le programme de lecture s’est terminé avec le code %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Le programme de lecture n’a pas indiqué la taille du disque.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>L’image est incomplète : %1 octets lus sur %2.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>L’image n’a pas pu remplacer %1.</translation>
     </message>
 </context>
 <context>

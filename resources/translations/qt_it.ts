@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Masterizza</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Immagine ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Crea un DVD/CD avviabile</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Scegli un disco di destinazione, poi fai clic su Masterizza</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Crea una chiavetta USB avviabile</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Scegli una chiavetta USB di destinazione, poi fai clic su Masterizza</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Schema di partizione</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>File system</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etichetta volume</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Masterizzazione non riuscita! Procedi così:
+1. Riprova a masterizzare.
+2. Usa un’altra chiavetta USB o un altro DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Collega la chiavetta USB al computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>La chiavetta USB verrà formattata e tutti i dati verranno eliminati! Vuoi continuare?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Spazio insufficiente. Usa una chiavetta USB o un CD/DVD di capacità maggiore.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Masterizzazione del disco...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disco masterizzato correttamente.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Impossibile masterizzare il disco.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Questa versione non crea ancora chiavette USB avviabili. Non è stato scritto nulla su %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Crea immagine da disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Scegli un’unità CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato di uscita:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Scegli dove salvare il file ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Scegli dove salvare il file ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Impossibile salvare l’immagine in quella posizione.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Avvio della lettura...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Lettura del disco...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD copiato correttamente!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Impossibile copiare il disco.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Nessun disco nell’unità.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Impossibile scrivere sul disco nell’unità: non è vuoto oppure l’unità non può scrivere questo tipo di disco.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Scrittura sul disco non riuscita.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Il programma di masterizzazione è terminato in modo anomalo.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Il programma di masterizzazione è terminato con lo stato di uscita %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 è una cartella.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Impossibile scrivere in %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Nessun disco leggibile nell’unità.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Una parte del disco non è leggibile.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Permesso negato: impossibile aprire l’unità o il file immagine.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Il programma di lettura è terminato in modo anomalo.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Il programma di lettura è terminato con lo stato di uscita %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Il programma di lettura non ha indicato la dimensione del disco.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>L’immagine è incompleta: letti %1 byte su %2.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Impossibile sostituire %1 con l’immagine.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO イメージ:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>起動可能な DVD/CD を作成</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>書き込み先のディスクを選んで「書き込み」をクリックしてください</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>起動可能な USB を作成</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>書き込み先の USB を選んで「書き込み」をクリックしてください</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>パーティション形式</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>ファイルシステム</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>ボリュームラベル</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>書き込みに失敗しました。次の手順をお試しください:
+1. もう一度書き込む。
+2. 別の USB ドライブまたは DVD を使う。</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>USB ドライブをコンピューターに接続してください</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB ドライブはフォーマットされ、中のデータはすべて削除されます。続行しますか?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>空き容量が不足しています。より大容量の USB または CD/DVD を使ってください。</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>ディスクへの書き込みが完了しました。</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>ディスクに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>このバージョンでは起動可能な USB ドライブはまだ作成できません。%1 には何も書き込んでいません。</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>ディスクからイメージを作成</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>コピー元</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>CD/DVD ドライブを選択:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>出力形式:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>ISO ファイルの保存先を選んでください</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>ISO ファイルの保存先を選んでください。</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>その場所にはイメージを保存できません。</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>読み取りを開始しています...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>ディスクを読み取っています...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD をコピーしました。</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>ディスクをコピーできませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>ドライブにディスクがありません。</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>ドライブ内のディスクに書き込めません。空のディスクではないか、このドライブで書き込めない種類のディスクです。</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>ディスクへの書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>書き込みツールが異常終了しました。</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>書き込みツールが終了ステータス %1 で終了しました。</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 はフォルダーです。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>ドライブに読み取れるディスクがありません。</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>ディスクの一部を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>アクセスが拒否されました。ドライブまたはイメージファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>読み取りツールが異常終了しました。</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>読み取りツールが終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>読み取りツールからディスクのサイズが返されませんでした。</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>イメージが不完全です: %2 バイト中 %1 バイトを読み取りました。</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>イメージで %1 を置き換えられませんでした。</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Branden</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-image:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Opstartbare dvd/cd maken</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Kies een doelschijf en klik op Branden</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Opstartbare USB maken</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Kies een USB-doelstation en klik op Branden</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitiestijl</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Bestandssysteem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volumenaam</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Branden mislukt! Doe het volgende:
+1. Probeer opnieuw te branden.
+2. Gebruik een ander USB-station of een andere dvd.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Sluit uw USB-station aan op de computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Uw USB-station wordt geformatteerd en alle gegevens erop worden gewist! Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Onvoldoende ruimte. Gebruik een USB-station of cd/dvd met meer capaciteit.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Schijf branden...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Schijf is gebrand.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>De schijf kon niet worden gebrand.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Opstartbare USB-stations maken kan in deze versie nog niet. Er is niets naar %1 geschreven.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Image van schijf maken</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Kies een cd/dvd-station:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Uitvoerformaat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Kies waar het ISO-bestand moet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Kies waar het ISO-bestand moet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>De image kan daar niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Lezen starten...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Schijf lezen...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Cd/dvd is gekopieerd!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>De schijf kon niet worden gekopieerd.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>Open Folder</source>
         <translation>Map openen</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Er zit geen schijf in het station.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Er kan niet naar de schijf in het station worden geschreven: hij is niet leeg, of dit station kan dit soort schijf niet beschrijven.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Schrijven naar de schijf is mislukt.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Het brandprogramma is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Het brandprogramma is beëindigd met afsluitstatus %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 is een map.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Kan niet naar %1 schrijven.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Er zit geen leesbare schijf in het station.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Een deel van de schijf kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Toegang geweigerd: het station of het imagebestand kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Het leesprogramma is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Het leesprogramma is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Het leesprogramma heeft de grootte van de schijf niet gemeld.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>De image is onvolledig: %1 van %2 bytes gelezen.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>De image kon %1 niet vervangen.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Obraz ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Utwórz rozruchową płytę DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Wybierz docelową płytę i kliknij Nagraj</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Utwórz rozruchowy dysk USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Wybierz docelowy dysk USB i kliknij Nagraj</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Schemat partycji</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>System plików</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etykieta woluminu</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Nagrywanie nie powiodło się! Wykonaj następujące kroki:
+1. Spróbuj nagrać ponownie.
+2. Użyj innego dysku USB lub innej płyty DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Podłącz dysk USB do komputera</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Dysk USB zostanie sformatowany, a wszystkie dane na nim zostaną usunięte! Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Za mało miejsca. Użyj dysku USB lub płyty CD/DVD o większej pojemności.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Nagrywanie płyty...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Płyta została nagrana.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Nie udało się nagrać płyty.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Ta wersja nie umożliwia jeszcze tworzenia rozruchowych dysków USB. Na %1 nic nie zapisano.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Utwórz obraz z płyty</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Wybierz napęd CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Miejsce docelowe</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokalizacja</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Wybierz, gdzie zapisać plik ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Wybierz, gdzie zapisać plik ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Nie można zapisać obrazu w tym miejscu.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Rozpoczynanie odczytu...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Odczyt płyty...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Płyta CD/DVD została skopiowana!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Nie udało się skopiować płyty.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>Open Folder</source>
         <translation>Otwórz folder</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>W napędzie nie ma płyty.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Nie można nagrać płyty w napędzie: nie jest pusta albo ten napęd nie nagrywa tego rodzaju płyt.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Zapis na płytę nie powiódł się.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Program nagrywający zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Program nagrywający zakończył działanie ze statusem %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 jest folderem.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Nie można zapisywać w %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>W napędzie nie ma czytelnej płyty.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Części płyty nie można odczytać.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Odmowa dostępu: nie można otworzyć napędu lub pliku obrazu.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Program odczytujący zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Program odczytujący zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Program odczytujący nie podał rozmiaru płyty.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Obraz jest niekompletny: odczytano %1 z %2 bajtów.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Nie udało się zastąpić %1 obrazem.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Imagem ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Criar DVD/CD inicializável</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Escolha um disco de destino e clique em Gravar</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Criar USB inicializável</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Escolha um USB de destino e clique em Gravar</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Esquema de partição</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de arquivos</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Rótulo do volume</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Falha na gravação! Faça o seguinte:
+1. Tente gravar novamente.
+2. Use outra unidade USB ou outro DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Conecte sua unidade USB ao computador</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Sua unidade USB será formatada e todos os dados nela serão apagados! Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espaço insuficiente. Use uma unidade USB ou um CD/DVD de maior capacidade.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Gravando o disco...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disco gravado com sucesso.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Não foi possível gravar o disco.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Esta versão ainda não cria unidades USB inicializáveis. Nada foi gravado em %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Criar imagem do disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origem</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Escolha uma unidade de CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de saída:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Escolha onde salvar o arquivo ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Escolha onde salvar o arquivo ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>A imagem não pode ser salva nesse local.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Iniciando a leitura...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Lendo o disco...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD copiado com sucesso!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Não foi possível copiar o disco.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Não há disco na unidade.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Não é possível gravar no disco da unidade: ele não está vazio ou a unidade não grava esse tipo de disco.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Falha ao gravar no disco.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>O programa de gravação terminou de forma anormal.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>O programa de gravação terminou com o status de saída %1.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +689,57 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 é uma pasta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>A pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Não é possível gravar em %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Não é possível gravar na pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Não há disco legível na unidade.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Uma parte do disco não pode ser lida.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Permissão negada: não é possível abrir a unidade ou o arquivo de imagem.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>O programa de leitura terminou de forma anormal.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>O programa de leitura terminou com o status de saída %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>O programa de leitura não informou o tamanho do disco.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>A imagem está incompleta: %1 de %2 bytes foram lidos.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>A imagem não pôde substituir %1.</translation>
     </message>
 </context>
 <context>

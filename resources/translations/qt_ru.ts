@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Образ ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Создать загрузочный DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Выберите целевой диск и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Создать загрузочную флешку</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Выберите целевую флешку и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Схема разделов</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Файловая система</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Метка тома</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Запись не удалась! Сделайте следующее:
+1. Попробуйте записать ещё раз.
+2. Возьмите другую флешку или другой DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Подключите флешку к компьютеру</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Флешка будет отформатирована, и все данные на ней будут удалены! Продолжить?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Недостаточно места. Возьмите флешку или CD/DVD большей ёмкости.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Запись диска...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Диск успешно записан.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Не удалось записать диск.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>В этой версии создание загрузочных флешек пока недоступно. На %1 ничего не записано.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Создать образ диска</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Выберите привод CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Формат вывода:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Расположение</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Выберите, куда сохранить файл ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Выберите, куда сохранить файл ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Сохранить образ в это место нельзя.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Начало чтения...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Чтение диска...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD успешно скопирован!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Не удалось скопировать диск.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>Open Folder</source>
         <translation>Открыть папку</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>В приводе нет диска.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>На диск в приводе нельзя записать: он не пуст или этот привод не записывает такие диски.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Ошибка записи на диск.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Программа записи завершилась аварийно.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Программа записи завершилась с кодом %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 — это папка.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Запись в %1 невозможна.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>В приводе нет читаемого диска.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Часть диска не читается.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Доступ запрещён: не удаётся открыть привод или файл образа.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Программа чтения завершилась аварийно.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Программа чтения завершилась с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Программа чтения не сообщила размер диска.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Образ неполон: прочитано %1 байт из %2.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Не удалось заменить %1 образом.</translation>
     </message>
 </context>
 <context>

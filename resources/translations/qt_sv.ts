@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bläddra</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Bränn</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-avbildning:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Skapa startbar dvd/cd</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Välj en målskiva och klicka på Bränn</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Skapa startbar USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Välj en USB-enhet och klicka på Bränn</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitionsstil</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Filsystem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volymetikett</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Bränningen misslyckades! Gör så här:
+1. Försök bränna igen.
+2. Använd en annan USB-enhet eller en annan dvd.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Anslut USB-enheten till datorn</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB-enheten formateras och alla data på den raderas! Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Otillräckligt utrymme. Använd en USB-enhet eller cd/dvd med större kapacitet.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Bränner skivan...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Skivan har bränts.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Skivan kunde inte brännas.</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>Den här versionen kan ännu inte skapa startbara USB-enheter. Inget skrevs till %1.</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starta</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Skapa avbildning av skiva</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Källa</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Välj en cd/dvd-enhet:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Mål</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Utdataformat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Välj var ISO-filen ska sparas</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Välj var ISO-filen ska sparas.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Avbildningen kan inte sparas där.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Börjar läsa...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Läser skivan...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Cd/dvd har kopierats!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Skivan kunde inte kopieras.</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>Open Folder</source>
         <translation>Öppna mapp</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Det finns ingen skiva i enheten.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Det går inte att skriva till skivan i enheten: den är inte tom, eller så kan enheten inte skriva den typen av skiva.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Det gick inte att skriva till skivan.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Brännprogrammet avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Brännprogrammet avslutades med slutstatus %1.</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 är en mapp.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Mappen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Det går inte att skriva till %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Det går inte att skriva till mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Det finns ingen läsbar skiva i enheten.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>En del av skivan kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Åtkomst nekad: enheten eller avbildningsfilen kan inte öppnas.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Läsprogrammet avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Läsprogrammet avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Läsprogrammet angav inte hur stor skivan är.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Avbildningen är ofullständig: %1 av %2 byte lästes.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Avbildningen kunde inte ersätta %1.</translation>
     </message>
 </context>
 <context>

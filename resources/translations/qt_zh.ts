@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>刻录</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO 镜像：</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>制作可启动 DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>请选择目标光盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>制作可启动 U 盘</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>请选择目标 U 盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>分区类型</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>文件系统</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>卷标</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>刻录失败！请按以下步骤操作：
+1. 重新刻录。
+2. 更换其他 U 盘或 DVD。</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>请将 U 盘插入电脑</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>U 盘将被格式化，其中的所有数据都将被删除！是否继续？</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>磁盘空间不足，请更换容量更大的 U 盘或 CD/DVD。</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>正在刻录光盘...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>光盘刻录成功。</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>无法刻录光盘。</translation>
+    </message>
+    <message>
+        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
+        <translation>此版本暂不支持制作可启动 U 盘。未向 %1 写入任何内容。</translation>
+    </message>
+</context>
+<context>
     <name>CPage2</name>
     <message>
         <source>Dialog</source>
@@ -273,6 +360,73 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>从光盘制作镜像</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>源</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>选择 CD/DVD 驱动器：</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>请选择 ISO 文件的保存位置</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>请选择 ISO 文件的保存位置。</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>无法将镜像保存到该位置。</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>开始读取...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>正在读取光盘...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD 复制成功！</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>无法复制光盘。</translation>
+    </message>
+</context>
+<context>
     <name>CPendingPage</name>
     <message>
         <source>Back</source>
@@ -299,6 +453,29 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>驱动器中没有光盘。</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>无法写入驱动器中的光盘：光盘不是空白的，或者此驱动器无法刻录这种光盘。</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>写入光盘失败。</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>刻录程序异常结束。</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>刻录程序已结束，退出状态为 %1。</translation>
     </message>
 </context>
 <context>
@@ -510,6 +687,57 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>驱动器中没有可读取的光盘。</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>光盘的部分内容无法读取。</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>权限不足：无法打开驱动器或镜像文件。</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>读取程序异常结束。</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>读取程序已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>读取程序未报告光盘的大小。</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>镜像不完整：已读取 %1 / %2 字节。</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>无法用镜像替换 %1。</translation>
     </message>
 </context>
 <context>
