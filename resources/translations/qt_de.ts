@@ -24,7 +24,7 @@
     <name>CBurnDialog</name>
     <message>
         <source>Browse</source>
-        <translation>Auswählen</translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
         <source>Back</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Select a target disc then click BURN button</source>
-        <translation>Wählen Sie eine Ziel-Disc und klicken Sie auf „Brennen“</translation>
+        <translation>Ziel-Disc wählen, dann auf „Brennen“ klicken</translation>
     </message>
     <message>
         <source>Create A Bootable USB</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Select a target USB then click BURN button</source>
-        <translation>Wählen Sie ein USB-Ziellaufwerk und klicken Sie auf „Brennen“</translation>
+        <translation>USB-Ziellaufwerk wählen, dann auf „Brennen“ klicken</translation>
     </message>
     <message>
         <source>Partition Style</source>

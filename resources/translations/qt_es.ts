@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Partition Style</source>
-        <translation>Esquema de partición</translation>
+        <translation>Tipo de partición</translation>
     </message>
     <message>
         <source>File System</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Partition Style</source>
-        <translation>Schéma de partition</translation>
+        <translation>Partitionnement</translation>
     </message>
     <message>
         <source>File System</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Select a target disc then click BURN button</source>
-        <translation>Scegli un disco di destinazione, poi fai clic su Masterizza</translation>
+        <translation>Scegli il disco di destinazione, poi fai clic su Masterizza</translation>
     </message>
     <message>
         <source>Create A Bootable USB</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Select a target USB then click BURN button</source>
-        <translation>Scegli una chiavetta USB di destinazione, poi fai clic su Masterizza</translation>
+        <translation>Scegli la chiavetta USB, poi fai clic su Masterizza</translation>
     </message>
     <message>
         <source>Partition Style</source>
-        <translation>Schema di partizione</translation>
+        <translation>Tipo di partizione</translation>
     </message>
     <message>
         <source>File System</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Select a target disc then click BURN button</source>
-        <translation>書き込み先のディスクを選んで「書き込み」をクリックしてください</translation>
+        <translation>書き込み先のディスクを選び、「書き込み」をクリック</translation>
     </message>
     <message>
         <source>Create A Bootable USB</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Select a target USB then click BURN button</source>
-        <translation>書き込み先の USB を選んで「書き込み」をクリックしてください</translation>
+        <translation>書き込み先の USB を選び、「書き込み」をクリック</translation>
     </message>
     <message>
         <source>Partition Style</source>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Partition Style</source>
-        <translation>Esquema de partição</translation>
+        <translation>Tipo de partição</translation>
     </message>
     <message>
         <source>File System</source>

@@ -33,7 +33,7 @@ const Group kGroups[] = {
     {92, 22, "OK_* NO_*"},
     {90, 21, "OK* Open-Folder*"},
     {73, 20, "Stop*4"},
-    {64, 24, "Broswe*"},
+    {88, 24, "Broswe*"},
     {46, 46, "help_*"},
     {28, 25, "close_small_*"},
     {15, 14, "zoom"},

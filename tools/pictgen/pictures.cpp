@@ -442,7 +442,7 @@ QVector<Picture> paintAll()
     button(QStringLiteral("adddir"), 148, 24, Body::Primary, 3);
     button(QStringLiteral("Remove"), 148, 24, Body::Primary, 3);
     button(QStringLiteral("loadiso"), 100, 26, Body::Outline, 3);
-    button(QStringLiteral("Broswe"), 64, 24, Body::Primary, 3);
+    button(QStringLiteral("Broswe"), 88, 24, Body::Primary, 3);
     button(QStringLiteral("OK"), 90, 21, Body::Outline, 3);
     for (int i = 0; i < 3; ++i) {
         // Second picture serves hover and press, the third the disabled look.
