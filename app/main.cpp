@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
 #include "core/util.h"
+#include "image/stagedcontent.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     const QLocale locale;
     translator.load(AppDir() + Util::TranslationFileFor(locale));
     QCoreApplication::installTranslator(&translator);
+
+    // Staged copies of runs that ended without cleaning up (a crash, a power cut).
+    StagedContent::RemoveStaleFolders();
 
     MainWindow window(nullptr);
     QuitAfterFirstShowIfAsked(&window, sinceStart);

@@ -2,6 +2,7 @@
 
 #include "core/util.h"
 #include "burn/gui/burndialog.h"
+#include "image/stagedcontent.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
 #include "pages/page4.h"
@@ -150,6 +151,8 @@ void MainWindow::onClose()
     // The window goes at once, but no tool may keep writing to a disk or an
     // image after it: end every child first.
     CRunCommandThread::terminateAll();
+    // The pages are not destroyed on this way out: their staged copies go here.
+    StagedContent::RemoveOwnFolders();
     exitFunction()(0);
 }
 

@@ -4,6 +4,8 @@
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
 
+#include <algorithm>
+
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
@@ -136,23 +138,22 @@ QString ArchiveToolLog::Reason() const
 
 // --- Placing the extracted items ---------------------------------------------------
 
+ExtractItem ExtractItem::Of(const IsoEntry& entry)
+{
+    return {entry.name, DisplayName(LastPathComponent(entry.name))};
+}
+
 namespace {
 
-enum class MoveState { Moved, Conflict, Failed };
-
-MoveState combine(MoveState a, MoveState b)
-{
-    return (a == MoveState::Failed || b == MoveState::Failed)
-        ? MoveState::Failed
-        : (a == MoveState::Conflict || b == MoveState::Conflict) ? MoveState::Conflict : MoveState::Moved;
-}
+// In rising order of badness: a folder's outcome is the worst of its parts.
+enum class MoveState { Moved, Kept, Conflict, Failed };
 
 bool isRealDir(const QFileInfo& info)
 {
     return info.isDir() && !info.isSymLink();
 }
 
-MoveState moveItem(const QString& source, const QString& target, bool replaceExisting, const QString& keep)
+MoveState moveItem(const QString& source, const QString& target, Existing existing, const QString& keep)
 {
     const QFileInfo from(source);
     const QFileInfo to(target);
@@ -165,51 +166,83 @@ MoveState moveItem(const QString& source, const QString& target, bool replaceExi
         const QStringList children = QDir(source).entryList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& child : children)
-            state = combine(state, moveItem(source + QLatin1Char('/') + child,
-                                            target + QLatin1Char('/') + child, replaceExisting, keep));
+            state = std::max(state, moveItem(source + QLatin1Char('/') + child,
+                                             target + QLatin1Char('/') + child, existing, keep));
         return state;
     }
-    if (isRealDir(from) || isRealDir(to) || !replaceExisting)
+    if (isRealDir(from) || isRealDir(to))
         return MoveState::Conflict; // never a file for a folder or the other way round
     if (!keep.isEmpty() && to.canonicalFilePath() == keep)
         return MoveState::Conflict; // the image being read
+    if (existing == Existing::KeepChosen)
+        return MoveState::Kept;
+    if (existing == Existing::KeepUnsure)
+        return MoveState::Conflict;
     if (!QFile::remove(target))
         return MoveState::Failed;
     return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
 }
 
+void filesToReplace(const IsoEntry& entry, const QString& target, const QString& relative, QStringList& out,
+                    int limit)
+{
+    if (limit > 0 && out.size() >= limit)
+        return;
+    const QFileInfo info(target);
+    if (!entry.isDir) {
+        if (info.isFile() && !info.isSymLink())
+            out << relative;
+        return;
+    }
+    if (!isRealDir(info))
+        return; // nothing there, or a file a folder never replaces
+    for (int i = 0; i < entry.childCount(); ++i) {
+        const QString name = DisplayName(LastPathComponent(entry.child(i)->name));
+        filesToReplace(*entry.child(i), target + QLatin1Char('/') + name, relative + QLatin1Char('/') + name,
+                       out, limit);
+    }
+}
+
 } // namespace
 
-MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
-                    const QString& outputFolder, bool replaceExisting, const QString& keep)
+MoveUpResult MoveUp(const QString& staging, const QList<ExtractItem>& items, const QString& outputFolder,
+                    Existing existing, const QString& keep)
 {
     const QString keepCanonical = keep.isEmpty() ? QString() : QFileInfo(keep).canonicalFilePath();
-    QString folder = prefix;
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-
     MoveUpResult result;
-    for (const QString& name : names) {
-        const QString source = staging + QLatin1Char('/') + folder + name;
+    for (const ExtractItem& item : items) {
+        const QString source = staging + QLatin1Char('/') + Tools::imagePathForTool(item.path);
         const QFileInfo info(source);
         if (!info.exists() && !info.isSymLink()) {
-            result.missing << name;
+            result.missing << item.name;
             continue;
         }
-        switch (moveItem(source, outputFolder + QLatin1Char('/') + name, replaceExisting, keepCanonical)) {
+        switch (moveItem(source, outputFolder + QLatin1Char('/') + item.name, existing, keepCanonical)) {
         case MoveState::Moved:
-            result.delivered << name;
+            result.delivered << item.name;
+            break;
+        case MoveState::Kept:
+            result.kept << item.name;
             break;
         case MoveState::Conflict:
-            result.conflicts << name;
+            result.conflicts << item.name;
             break;
         case MoveState::Failed:
-            result.failures << name;
+            result.failures << item.name;
             break;
         }
     }
     return result;
+}
+
+QStringList FilesToReplace(const QList<const IsoEntry*>& items, const QString& outputFolder, int limit)
+{
+    QStringList files;
+    for (const IsoEntry* entry : items) {
+        const QString name = ExtractItem::Of(*entry).name;
+        filesToReplace(*entry, outputFolder + QLatin1Char('/') + name, name, files, limit);
+    }
+    return files;
 }
 
 // --- Verdict ----------------------------------------------------------------------
@@ -275,10 +308,10 @@ bool ExtractJob::Start(const Request& request)
     if (isRunning())
         return false;
     m_request = request;
-    m_names.clear();
-    for (const QString& name : request.names) {
-        if (!name.isEmpty() && !m_names.contains(name))
-            m_names << name;
+    m_items.clear();
+    for (const ExtractItem& item : request.items) {
+        if (!item.path.isEmpty() && !m_items.contains(item))
+            m_items << item;
     }
     m_log = ArchiveToolLog();
     m_log.SetSubject(request.image);
@@ -287,7 +320,7 @@ bool ExtractJob::Start(const Request& request)
     m_staging.clear();
 
     const QString output = QDir::toNativeSeparators(request.outputFolder);
-    if (m_names.isEmpty()) {
+    if (m_items.isEmpty()) {
         m_status = Status::Failed;
         m_reason = tr("Nothing was selected.");
         return false;
@@ -309,8 +342,8 @@ bool ExtractJob::Start(const Request& request)
     m_staging = staging.path();
 
     QStringList entries;
-    for (const QString& name : qAsConst(m_names))
-        entries << request.prefix + name;
+    for (const ExtractItem& item : qAsConst(m_items))
+        entries << item.path;
 
     m_runner = new CRunCommandThread(this);
     connect(m_runner, &CRunCommandThread::standoutputline, this, &ExtractJob::onOutput);
@@ -337,8 +370,15 @@ void ExtractJob::Stop()
     }
     // What was extracted so far stays, but never replaces anything of the user's.
     dropCutOffFiles();
-    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, false, m_request.image);
+    m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(false), m_request.image);
     removeStaging();
+}
+
+Existing ExtractJob::keepingFor(bool complete) const
+{
+    if (m_request.existing == Existing::Replace && !complete)
+        return Existing::KeepUnsure;
+    return m_request.existing;
 }
 
 void ExtractJob::onOutput(const QString& piece)
@@ -362,7 +402,7 @@ void ExtractJob::onRunEnded()
 
     if (!complete)
         dropCutOffFiles();
-    m_placed = MoveUp(m_staging, m_request.prefix, m_names, m_request.outputFolder, complete, m_request.image);
+    m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(complete), m_request.image);
     removeStaging();
     const ExtractVerdict verdict = JudgeExtraction(exitedNormally, exitCode, m_log, m_placed);
     m_status = verdict.ok ? Status::Succeeded : Status::Failed;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "image/isocontent.h"
 #include "runner/runcommandthread.h"
 
 // --- Progress ----------------------------------------------------------------
@@ -59,27 +60,49 @@ private:
 
 // --- Placing the extracted items ---------------------------------------------------
 
+// One ticked file or folder: where it is in the image and the name it gets in
+// the output folder.
+struct ExtractItem
+{
+    QString path; // in the model's form ("boot\bcd")
+    QString name; // as the file system shows it ("bcd")
+
+    static ExtractItem Of(const IsoEntry& entry);
+    bool operator==(const ExtractItem& o) const { return path == o.path && name == o.name; }
+};
+
+// What becomes of a file of the user's where an extracted one goes.
+enum class Existing {
+    Replace,    // the user agreed, and the run is complete
+    KeepChosen, // the user chose to keep theirs: not a failure
+    KeepUnsure, // the run is incomplete: its data may be cut off
+};
+
 // The tool extracts into a staging folder of our own inside the output folder;
-// afterwards each ticked item is moved from its folder path up into the output
-// folder and the staging folder is removed. Nothing that was in the output
-// folder before is removed.
+// afterwards each ticked item is moved up into the output folder and the
+// staging folder is removed. Nothing that was in the output folder before is
+// removed.
 struct MoveUpResult
 {
     QStringList delivered; // names now in the output folder from this run
     QStringList missing;   // names the tool did not produce
-    QStringList conflicts; // names kept as the user had them (see MoveUp)
+    QStringList kept;      // names where the user chose to keep their files
+    QStringList conflicts; // names kept as the user had them without being asked to
     QStringList failures;  // names that could not be moved
 };
 
-// Moves staging/<prefix>/<name> to output/<name> for every name. A folder that
-// already exists there is merged into; an existing file is replaced only when
-// replaceExisting is set (a complete run), otherwise the user's item stays and
-// the name counts as a conflict. An item of the other kind (file vs. folder)
-// is never replaced. `prefix` is the folder path inside the image with either
-// separator ("boot\fonts\" or empty). The file `keep` (the image being
-// read) is never replaced.
-MoveUpResult MoveUp(const QString& staging, const QString& prefix, const QStringList& names,
-                    const QString& outputFolder, bool replaceExisting, const QString& keep = QString());
+// Moves staging/<path> to output/<name> for every item. A folder that already
+// exists there is merged into; an existing file is replaced only with
+// Existing::Replace, otherwise the user's file stays. An item of the other
+// kind (file vs. folder) is never replaced, nor the file `keep` (the image
+// being read).
+MoveUpResult MoveUp(const QString& staging, const QList<ExtractItem>& items, const QString& outputFolder,
+                    Existing existing, const QString& keep = QString());
+
+// The files in the output folder that extracting `items` would replace (paths
+// relative to it, "/"-separated, in listing order); at most `limit` of them
+// when limit is positive.
+QStringList FilesToReplace(const QList<const IsoEntry*>& items, const QString& outputFolder, int limit = 0);
 
 // --- Verdict ----------------------------------------------------------------------
 
@@ -101,7 +124,7 @@ void SetExtractToolForTest(const QString& program); // empty: back to the real o
 
 // --- The job ----------------------------------------------------------------------
 
-// One extraction of ticked items of one folder of an image: staging folder,
+// One extraction of ticked items of an image: staging folder,
 // 7-Zip run, progress, move-up, cleanup and verdict. GUI-free; the extract page
 // shows what it reports.
 class ExtractJob : public QObject
@@ -114,8 +137,8 @@ public:
     {
         QString image;
         QString outputFolder;
-        QString prefix;    // folder path in the image, "boot\fonts\" form, empty for the root
-        QStringList names; // display names of the ticked rows (duplicates are dropped)
+        QList<ExtractItem> items; // duplicates are dropped
+        Existing existing = Existing::Replace; // KeepUnsure is implied for an incomplete run
         // Size of a file by its path in the image ("boot/bcd"), -1 when unknown.
         // After a stopped or failed run, files of another size are cut off and
         // are not placed in the output folder.
@@ -139,8 +162,8 @@ public:
     QString reason() const { return m_reason; }
     const MoveUpResult& placed() const { return m_placed; }
     const Request& request() const { return m_request; }
-    // The names passed to the tool (ticked names without duplicates).
-    QStringList names() const { return m_names; }
+    // The items passed to the tool (without duplicates).
+    QList<ExtractItem> items() const { return m_items; }
     QString stagingFolder() const { return m_staging; }
     CRunCommandThread* runner() const { return m_runner; }
 
@@ -155,11 +178,13 @@ private:
     void onRunEnded();
     void onStartFailed(const QString& error);
     void removeStaging();
+    // How the user's files are treated by a run that is complete or not.
+    Existing keepingFor(bool complete) const;
     // Removes, from the staging folder, files whose size is not the size in the image.
     void dropCutOffFiles();
 
     Request m_request;
-    QStringList m_names;
+    QList<ExtractItem> m_items;
     QString m_staging;
     QPointer<CRunCommandThread> m_runner;
     ArchiveToolLog m_log;

@@ -95,8 +95,9 @@ qint64 CFileCopy::RemainingBytes()
         }
         pending += t.size;
     }
+    // Empty files and folders weigh nothing, but still have to be done.
     if (!m_running)
-        return pending;
+        return m_queue.empty() ? pending : qMax<qint64>(pending, 1);
     // The running task counts until it has ended, even after Clear, and the
     // total stays above 0 until then so the owner never mistakes it for done.
     const qint64 running = qMax<qint64>(m_runningSize - qint64(m_progress.load()), 0);
@@ -154,6 +155,7 @@ void CFileCopy::run()
             m_progress.store(0);
         }
         const bool ok = execute(task);
+        bool idle = false;
         {
             QMutexLocker lock(&m_mutex);
             m_running = false;
@@ -161,8 +163,12 @@ void CFileCopy::run()
             m_progress.store(0);
             if (!ok)
                 m_failures << task.source;
+            idle = m_queue.empty();
             m_idle.wakeAll();
         }
+        emit sigTaskDone();
+        if (idle)
+            emit sigIdle();
     }
     QMutexLocker lock(&m_mutex);
     m_idle.wakeAll();

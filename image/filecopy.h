@@ -11,9 +11,10 @@
 #include <deque>
 
 // A worker thread that executes copy, delete and rename tasks one after the
-// other. The owner queues tasks and polls RemainingBytes; the worker emits no
-// signals. Each worker has its own progress counter, so two workers copying
-// at once do not disturb each other's figures.
+// other. The owner queues tasks and follows them through sigTaskDone and
+// sigIdle (and RemainingBytes for the figures). Each worker has its own
+// progress counter, so two workers copying at once do not disturb each
+// other's figures.
 class CFileCopy : public QThread
 {
     Q_OBJECT
@@ -51,6 +52,12 @@ public:
     bool WaitForIdle(int msecs);
     // Sources of the tasks that failed since the last call.
     QStringList TakeFailures();
+
+signals:
+    // Sent from the worker thread (so queued to the owner) after each task,
+    // and once more when no task is left.
+    void sigTaskDone();
+    void sigIdle();
 
 protected:
     struct Task

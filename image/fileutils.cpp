@@ -159,6 +159,8 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         return false;
     }
     out.close();
+    // The copy keeps its source's date (the image shows the dates the list shows).
+    Platform::setModificationTime(out.fileName(), sourceInfo.lastModified());
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         makeWritable(target);
         QFile::remove(target);
@@ -212,6 +214,7 @@ bool CopyFolderContents(const QString& source, const QString& target, CopyProgre
                 return false;
         }
     }
+    Platform::setModificationTime(target, QFileInfo(source).lastModified());
     return true;
 }
 
@@ -281,6 +284,13 @@ void RemoveFolderTree(const QString& folder)
     if (!info.isDir() || info.isSymLink())
         return;
     QDir(folder).removeRecursively();
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& suffix)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 bool ReplaceFile(const QString& from, const QString& to)

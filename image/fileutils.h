@@ -18,7 +18,7 @@ QString CollapseSpaces(const QString& text);        // runs of blanks -> one bla
 
 bool PathExists(const QString& path);
 
-// Copies one file, adding the bytes copied to `progress` (if given). On any
+// Copies one file with its modification time, adding the bytes copied to `progress` (if given). On any
 // failure the partial target is removed and the result is false; failures
 // that the user should learn about are written to the log.
 bool CopyFile(const QString& source, const QString& target, CopyProgress* progress = nullptr);
@@ -39,6 +39,9 @@ qint64 DiskCapacity(const QString& path);
 void DeleteFileOrFolder(const QString& path);
 // Deletes a folder with all its content, if it exists.
 void RemoveFolderTree(const QString& folder);
+
+// The path with ".suffix" appended when its file name has no extension.
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
 
 // Puts `from` in place of `to` (replacing a file there) in one step where the
 // platform allows it. False when it could not; `from` then stays.

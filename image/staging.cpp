@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <functional>
+
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -96,7 +98,17 @@ bool StagingArea::ProcessAlive(qint64 pid)
 #endif
 }
 
+QStringList StagingArea::OwnFolders(const QString& root)
+{
+    return foldersOf(root, [](qint64 owner) { return owner == QCoreApplication::applicationPid(); });
+}
+
 QStringList StagingArea::StaleFolders(const QString& root)
+{
+    return foldersOf(root, [](qint64 owner) { return !ProcessAlive(owner); });
+}
+
+QStringList StagingArea::foldersOf(const QString& root, const std::function<bool(qint64)>& owned)
 {
     QStringList stale;
     const QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(root));
@@ -109,7 +121,7 @@ QStringList StagingArea::StaleFolders(const QString& root)
         if (entry.isSymLink())
             continue;
         const qint64 owner = OwnerOf(entry.fileName());
-        if (owner > 0 && !ProcessAlive(owner))
+        if (owner > 0 && owned(owner))
             stale << entry.absoluteFilePath();
     }
     return stale;

@@ -12,6 +12,7 @@
 #include "ui/progressdialog.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
@@ -22,6 +23,8 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -113,6 +116,7 @@ void CPage2::createWidgets()
     connect(m_tree, &QTreeWidget::itemClicked, this, &CPage2::OnTreeCurrentChanged);
     connect(m_list, &QTableWidget::itemDoubleClicked, this, &CPage2::OnListViewDoubleClicked);
     connect(m_list, &QTableWidget::itemClicked, this, &CPage2::OnListViewClicked);
+    connect(m_list, &QTableWidget::itemChanged, this, &CPage2::onItemChanged);
     connect(m_header, &SCheckBoxHeaderView::checkStausChange, this, &CPage2::slotSelectAll);
     connect(m_progress, &CProgressDialog::SigCancel, this, &CPage2::OnStopExtract);
 }
@@ -248,7 +252,9 @@ void CPage2::LoadImage(const QString& image)
     // The views point into the content: empty them before it goes.
     m_currentFolder = nullptr;
     m_rows.clear();
+    m_ticked.clear();
     m_list->setRowCount(0);
+    updateHeaderState();
     m_tree->clear();
     m_reader.Begin(QFileInfo(image).fileName());
     m_listLog = ArchiveToolLog();
@@ -297,7 +303,14 @@ void CPage2::onListingRunEnded()
     endListingRun();
     const QString name = QFileInfo(m_imagePath).fileName();
     const QString reason = m_listLog.Reason();
-    if (!complete) {
+    if (m_reader.WasRefused()) {
+        const QString type = m_reader.ArchiveType();
+        Util::WriteLog(QStringLiteral("Listing refused: ") + m_imagePath + QStringLiteral(" is ") + type);
+        ShowMessage(type.isEmpty()
+                        ? tr("The file %1 is not an ISO or UDF image.").arg(name)
+                        : tr("The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.").arg(name, type),
+                    this);
+    } else if (!complete) {
         QString text = tr("The image %1 could not be read. It may not be an ISO image, or it may be damaged.").arg(name);
         if (!reason.isEmpty())
             text += QLatin1Char('\n') + reason;
@@ -329,7 +342,36 @@ void CPage2::onListingStartFailed(const QString& error)
 
 void CPage2::FillFileTable()
 {
+    m_filling = true;
     m_rows = ContentView::FillFileTable(m_list, m_currentFolder);
+    for (int r = 0; r < m_rows.size(); ++r)
+        if (m_ticked.contains(m_rows.at(r)))
+            m_list->item(r, 0)->setCheckState(Qt::Checked);
+    m_filling = false;
+    updateHeaderState();
+}
+
+void CPage2::onItemChanged(QTableWidgetItem* item)
+{
+    if (m_filling || item->column() != 0 || item->row() < 0 || item->row() >= m_rows.size())
+        return;
+    const IsoEntry* entry = m_rows.at(item->row());
+    if (item->checkState() == Qt::Checked)
+        m_ticked.insert(entry);
+    else
+        m_ticked.remove(entry);
+    updateHeaderState();
+}
+
+void CPage2::updateHeaderState()
+{
+    // The header's box says whether every row of this folder is ticked, so
+    // its next click does what it shows.
+    const int rows = m_list->rowCount();
+    bool all = rows > 0;
+    for (int r = 0; all && r < rows; ++r)
+        all = m_list->item(r, 0) && m_list->item(r, 0)->checkState() == Qt::Checked;
+    m_header->SetAllSelected(all);
 }
 
 void CPage2::BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem)
@@ -376,7 +418,16 @@ void CPage2::OnListViewClicked(QTableWidgetItem* pItem)
 
 void CPage2::slotSelectAll(bool bChecked)
 {
+    m_filling = true; // one update for all rows, not one per row
     ContentView::SetAllChecked(m_list, bChecked);
+    m_filling = false;
+    for (const IsoEntry* entry : qAsConst(m_rows)) {
+        if (bChecked)
+            m_ticked.insert(entry);
+        else
+            m_ticked.remove(entry);
+    }
+    updateHeaderState();
 }
 
 void CPage2::OnListContextMenuRequest(QPoint pos)
@@ -387,27 +438,97 @@ void CPage2::OnListContextMenuRequest(QPoint pos)
 
 // --- Extraction ------------------------------------------------------------------
 
+namespace {
+
+void collectTicked(const IsoEntry* folder, const QSet<const IsoEntry*>& ticked, QList<const IsoEntry*>& out)
+{
+    for (int i = 0; i < folder->childCount(); ++i) {
+        const IsoEntry* child = folder->child(i);
+        if (ticked.contains(child))
+            out << child; // what is inside comes with it
+        else
+            collectTicked(child, ticked, out);
+    }
+}
+
+} // namespace
+
+QList<const IsoEntry*> CPage2::ChosenItems() const
+{
+    QList<const IsoEntry*> chosen;
+    if (!m_ticked.isEmpty()) {
+        collectTicked(&m_content.root, m_ticked, chosen);
+        return chosen;
+    }
+    QList<int> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    for (int row : qAsConst(rows))
+        if (row < m_rows.size())
+            chosen << m_rows.at(row);
+    return chosen;
+}
+
+bool CPage2::askAboutExisting(const QList<const IsoEntry*>& items, const QString& folder, Existing& existing)
+{
+    const QStringList files = FilesToReplace(items, folder);
+    existing = Existing::Replace;
+    if (files.isEmpty())
+        return true;
+    constexpr int Named = 3;
+    QStringList named = files.mid(0, Named);
+    if (files.size() > Named)
+        named << QStringLiteral("…");
+    const QString text = tr("%n file(s) in %1 would be replaced by the extracted ones:", nullptr, files.size())
+                             .arg(QDir::toNativeSeparators(folder))
+        + QLatin1Char('\n') + named.join(QLatin1Char('\n'));
+    switch (AskChoice(text, {tr("Replace"), tr("Keep Mine"), tr("Cancel")}, this)) {
+    case 0:
+        return true;
+    case 1:
+        existing = Existing::KeepChosen;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void CPage2::OnExtract()
 {
-    const QList<int> rows = ContentView::CheckedRows(m_list);
-    if (rows.isEmpty()) {
+    if (!m_currentFolder) {
+        ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
+                           tr("Please load an ISO image first, then select the files or folders you want to extract"),
+                           120, this);
+        return;
+    }
+    const QList<const IsoEntry*> chosen = ChosenItems();
+    if (chosen.isEmpty()) {
         ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
                            tr("Please select the files or folders you want to extract"), 120, this);
         return;
     }
+    // Items of different folders all land in the output folder: one name, one item.
+    QList<ExtractItem> items;
+    QStringList names;
+    for (const IsoEntry* entry : chosen) {
+        items << ExtractItem::Of(*entry);
+        if (names.contains(items.last().name)) {
+            ShowMessage(tr("More than one selected item is called %1. Please extract them one at a time.")
+                            .arg(items.last().name),
+                        this);
+            return;
+        }
+        names << items.last().name;
+    }
     const QString folder = ChooseFolder(this);
     if (folder.isEmpty())
         return;
+    Existing existing = Existing::Replace;
+    if (!askAboutExisting(chosen, folder, existing))
+        return;
 
     m_outputFolder = folder;
-    m_prefix = ContentView::FolderPrefix(m_tree, m_currentFolder);
-    m_selectedNames.clear();
-    for (int row : rows) {
-        const QString name = m_list->item(row, 0)->text();
-        if (!m_selectedNames.contains(name))
-            m_selectedNames << name;
-    }
-
     if (m_job) {
         m_job->Stop();
         m_job->deleteLater();
@@ -415,9 +536,13 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(this);
     connect(m_job, &ExtractJob::progress, this, &CPage2::showExtractProgress);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
-    ExtractJob::Request request{m_imagePath, m_outputFolder, m_prefix, m_selectedNames, {}};
+    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}};
     request.expectedSize = [this](const QString& pathInImage) -> qint64 {
-        const IsoEntry* entry = m_content.FindEntry(QString(pathInImage).replace(QLatin1Char('/'), QLatin1Char('\\')));
+        QString path = pathInImage;
+#ifndef Q_OS_WIN
+        path.replace(QLatin1Char('\\'), NameBackslash);
+#endif
+        const IsoEntry* entry = m_content.FindEntry(path.replace(QLatin1Char('/'), QLatin1Char('\\')));
         return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
     };
     if (!m_job->Start(request)) {
@@ -455,12 +580,21 @@ void CPage2::OnExtractFinished()
     setEnabled(true);
     m_progress->hide();
     const bool succeeded = m_job->status() == ExtractJob::Status::Succeeded;
+    const MoveUpResult& placed = m_job->placed();
     if (succeeded) {
         Util::WriteLog(QStringLiteral("Extract files successfully :") + m_outputFolder);
-        ShowOpenFolderMessage(tr("Extract files successfully."), m_outputFolder, this);
+        QString text = tr("Extract files successfully.");
+        if (!placed.kept.isEmpty())
+            text += QLatin1Char('\n') + tr("Your own files were kept in: %1").arg(placed.kept.join(QLatin1String(", ")));
+        ShowOpenFolderMessage(text, m_outputFolder, this);
     } else {
         Util::WriteLog(QStringLiteral("Extract files failed : ") + m_outputFolder + QLatin1Char(' ') + m_job->reason());
-        ShowMessage(tr("The files could not be extracted.") + QLatin1Char('\n') + m_job->reason(), this);
+        // Say what did arrive before what did not: most of a selection may be there.
+        const int arrived = placed.delivered.size() + placed.kept.size();
+        const QString head = arrived == 0
+            ? tr("The files could not be extracted.")
+            : tr("%1 of %2 items were extracted.").arg(arrived).arg(m_job->items().size());
+        ShowMessage(head + QLatin1Char('\n') + m_job->reason(), this);
     }
     emit sigExtractionEnded(succeeded);
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 class CImageButton;
@@ -21,8 +22,9 @@ class QTreeWidgetItem;
 class SCheckBoxHeaderView;
 
 // The extract page: load an ISO image through 7-Zip's listing, browse its
-// folders, tick items of one folder and extract them into a folder of the
-// user's choice, with progress, Stop and an open-folder result.
+// folders, tick items in any of them and extract them into a folder of the
+// user's choice, with progress, Stop and an open-folder result. Ticks stay
+// with their items while the image stays loaded.
 class CPage2 : public ImageDialog
 {
     Q_OBJECT
@@ -50,8 +52,9 @@ public:
     ExtractJob* Job() const { return m_job; }
     QString ImagePath() const { return m_imagePath; }
     QString OutputFolder() const { return m_outputFolder; }
-    QString FolderPrefix() const { return m_prefix; }
-    QStringList SelectedNames() const { return m_selectedNames; }
+    // What Extract would take now: the ticked items wherever they are (an item
+    // inside a ticked folder comes with it), or else the selected rows.
+    QList<const IsoEntry*> ChosenItems() const;
 
 signals:
     // The listing run has ended, complete or not (after any message).
@@ -89,6 +92,10 @@ private:
     void onListingStartFailed(const QString& error);
     void endListingRun();
     void showExtractProgress(int percent, const QString& item);
+    void onItemChanged(QTableWidgetItem* item);
+    void updateHeaderState();
+    // Asks about files the extraction would replace; false when cancelled.
+    bool askAboutExisting(const QList<const IsoEntry*>& items, const QString& folder, Existing& existing);
 
     // Widgets
     CImageButton* m_loadIso = nullptr;
@@ -110,13 +117,13 @@ private:
     ArchiveToolLog m_listLog;
     IsoEntry* m_currentFolder = nullptr;
     QList<IsoEntry*> m_rows; // entry of each table row
+    QSet<const IsoEntry*> m_ticked;
+    bool m_filling = false; // check boxes set by the page, not the user
     QPointer<CRunCommandThread> m_listRunner;
     bool m_busyCursor = false;
 
     // Extraction
     QString m_imagePath;
     QString m_outputFolder;
-    QString m_prefix;
-    QStringList m_selectedNames;
     QPointer<ExtractJob> m_job;
 };

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "image/isobuild.h"
 #include "image/isocontent.h"
-#include "image/staging.h"
 #include "runner/tools.h"
 #include "ui/imagedialog.h"
 
-#include <QElapsedTimer>
-#include <QHash>
 #include <QModelIndex>
 #include <QPoint>
 #include <QPointer>
@@ -17,19 +13,19 @@ class CFileCopy;
 class CImageButton;
 class CMyTreeWidget;
 class CProgressDialog;
-class CRunCommandThread;
-class QEventLoop;
+class CreateImageJob;
+class JobProgress;
 class QLabel;
 class QMenu;
 class QProgressBar;
 class QRadioButton;
-class QTimer;
 class QTreeWidgetItem;
 class QWidget;
+class StagedContent;
 
 // The create page: the user gathers files and folders, which are copied at
-// once into the page's own staging folder, and builds an ISO image of one of
-// three kinds from that folder.
+// once into the page's own staging folder (StagedContent), and builds an ISO
+// image of one of three kinds from that folder (CreateImageJob).
 class CPage3 : public ImageDialog
 {
     Q_OBJECT
@@ -47,14 +43,13 @@ public:
 
     // For tests.
     CMyTreeWidget* List() const { return m_list; }
-    const IsoContentTree& Content() const { return m_content; }
+    const IsoContentTree& Content() const;
     CProgressDialog* Progress() const { return m_progress; }
-    CFileCopy* Copier() const { return m_copy; }
+    CFileCopy* Copier() const;
     QProgressBar* UsageBar() const { return m_usage; }
-    QLabel* TotalLabel() const { return m_total; }
     QMenu* ContextMenu() const { return m_menu; }
-    QString StagingFolder() const { return m_staging.path(); }
-    State CurrentState() const { return m_state; }
+    QString StagingFolder() const;
+    State CurrentState() const;
     int BuildsStarted() const { return m_buildsStarted; }
     QStringList LastBuildArguments() const { return m_lastArgs; }
     // Where an entry's copy lives in the staging folder.
@@ -86,38 +81,22 @@ protected:
 private:
     struct Target
     {
-        bool valid = false;
         QString prefix;                  // "Docs\\Photos\\", or empty for the root
         QTreeWidgetItem* row = nullptr;  // null for the root
     };
 
     void createWidgets();
-    // Shows the rows added below the target and the new total; restores the cursor.
-    void finishAdd(const Target& target, const QList<QTreeWidgetItem*>& rows);
-    // A child widget with its object name at its place.
-    template <class Widget>
-    Widget* placed(const char* objectName, int x, int y);
+    void setupList();
     void retranslate();
     void buildMenu();
-    void setupList();
-
+    // Asks for items and adds them into the selected folder.
+    void addItems(bool folders);
+    bool ready();
     Target SelectedTarget() const;
     void UpdateTotalSize();
     QTreeWidgetItem* makeRow(const IsoEntry& entry) const;
-    void appendRows(QTreeWidgetItem* parentRow, const QList<QTreeWidgetItem*>& rows);
-    void fillFolder(IsoEntry* folder, QTreeWidgetItem* row, QStringList& ancestors, QStringList& skipped);
-    void stageFile(const IsoEntry& entry);
-    void forgetSources(const IsoEntry& entry, bool cancelQueued);
-    bool ensureStagingFolder();
-    // True for the staging root and anything below it.
-    bool insideStaging(const QString& canonicalPath) const;
-
-    bool waitForStaging();
-    QStringList prepareStagedTree() const;
-    void startBuild(bool allowLargeFiles);
-    void onBuildStartFailed(const QString& error);
-    void finishRun(bool succeeded);
-    QString failureText(const IsoBuild::Verdict& verdict) const;
+    bool confirmLargeFiles(bool& allowLargeFiles);
+    QString chooseOutput();
 
     // Widgets
     QLabel* m_title = nullptr;
@@ -137,26 +116,10 @@ private:
     CImageButton* m_create = nullptr;
     QMenu* m_menu = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_binding = nullptr;
 
-    // Content and staging
-    IsoContentTree m_content;
-    StagingArea m_staging;
-    CFileCopy* m_copy = nullptr;
-    // How many entries stand for each local file: a queued copy is only
-    // cancelled when no other entry needs a task with the same source.
-    QHash<QString, int> m_sourceRefs;
-
-    // Build run
-    State m_state = State::Idle;
-    bool m_stop = false;
-    QPointer<QEventLoop> m_waitLoop;
-    QPointer<CRunCommandThread> m_runner;
-    QString m_outputPath;
-    IsoBuild::OutputLog m_buildLog;
-    QTimer* m_progressTimer = nullptr;
-    QElapsedTimer m_progressClock;
-    int m_pendingProgress = 0;
-    QString m_buildPath; // what the builder writes; becomes m_outputPath when complete
+    StagedContent* m_staged = nullptr;
+    QPointer<CreateImageJob> m_job;
     int m_buildsStarted = 0;
     QStringList m_lastArgs;
 };

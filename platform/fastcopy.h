@@ -14,3 +14,14 @@ enum : qint64 { CopyUnsupported = -2, CopyFailed = -1 };
 qint64 copyRange(int fromFd, int toFd, qint64 length);
 
 } // namespace Platform
+
+class QDateTime;
+class QString;
+
+namespace Platform {
+
+// Gives a file or folder the modification time `time` (copies keep their
+// source's date). False when the system refused.
+bool setModificationTime(const QString& path, const QDateTime& time);
+
+} // namespace Platform

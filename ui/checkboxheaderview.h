@@ -2,8 +2,9 @@
 
 #include <QHeaderView>
 
-// A horizontal header whose selection column toggles a select-all state when
-// pressed to the right of its check box area.
+// A horizontal header whose selection column shows a select-all check box and
+// toggles it when pressed right of the rows' check box area. The owner sets
+// the state when its rows change (SetAllSelected emits nothing).
 class SCheckBoxHeaderView : public QHeaderView
 {
     Q_OBJECT
@@ -13,11 +14,14 @@ public:
     bool AllSelected() const { return m_allSelected; }
     void SetAllSelected(bool selected);
     int SelectionColumn() const { return m_column; }
+    // Where the box is drawn inside a section of the selection column.
+    QRect CheckBoxRect(const QRect& section) const;
 
 signals:
     void checkStausChange(bool allSelected);
 
 protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

@@ -102,6 +102,29 @@ void CommDialog::SetSingleButton()
     m_btnOk->move((width() - m_btnOk->width()) / 2, m_btnOk->y());
 }
 
+void CommDialog::SetChoices(const QStringList& texts)
+{
+    m_btnOk->hide();
+    m_btnCancel->hide();
+    constexpr int Gap = 16;
+    QList<CImageButton*> buttons;
+    int total = -Gap;
+    for (int i = 0; i < texts.size(); ++i) {
+        auto* button = new CImageButton(this);
+        button->setObjectName(QStringLiteral("btnchoice%1").arg(i));
+        button->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
+                          QStringLiteral(":/vud/OK3"), texts.at(i), QString(), 5);
+        connect(button, qOverload<>(&CImageButton::clicked), this, [this, i] { done(i + 1); });
+        total += button->width() + Gap;
+        buttons << button;
+    }
+    int x = m_label->x() + (m_label->width() - total) / 2;
+    for (CImageButton* button : qAsConst(buttons)) {
+        button->move(x, m_btnOk->y());
+        x += button->width() + Gap;
+    }
+}
+
 void CommDialog::SetOpenFolder(const QString& folder)
 {
     m_folder = folder;
@@ -124,24 +147,9 @@ void CommDialog::changeEvent(QEvent* event)
     ImageDialog::changeEvent(event);
 }
 
-void CommDialog::FitText()
-{
-    if (!m_label->wordWrap() && m_label->sizeHint().width() > m_label->width())
-        m_label->setWordWrap(true);
-    const int need = m_label->wordWrap() ? m_label->heightForWidth(m_label->width())
-                                         : m_label->sizeHint().height();
-    const int grow = need - m_label->height();
-    if (grow <= 0)
-        return;
-    m_label->resize(m_label->width(), need);
-    for (CImageButton* button : {m_btnOk, m_btnCancel})
-        button->move(button->x(), button->y() + grow);
-    setFixedHeight(height() + grow);
-}
-
 int CommDialog::exec()
 {
-    FitText();
+    GrowToText(m_label);
     if (ModalHook::Active()) {
         const int result = ModalHook::Respond(this);
         setResult(result);

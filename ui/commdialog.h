@@ -24,6 +24,9 @@ public:
     void SetWordWrap();
     // Hides NO and centres OK.
     void SetSingleButton();
+    // Replaces OK and NO by one button per text; exec() returns 1 for the
+    // first, 2 for the second and so on (0 still for the close button).
+    void SetChoices(const QStringList& texts);
     // Turns NO into "Open Folder", which opens the folder and keeps the dialog open.
     void SetOpenFolder(const QString& folder);
     QString OpenFolderPath() const { return m_folder; }
@@ -32,10 +35,7 @@ public:
     // illustration.
     bool SetBackgroundImage(const QString& name) override;
 
-    // Grows the window downwards until the whole text shows; a text too long
-    // for one line is wrapped. exec() does it before showing.
-    void FitText();
-
+    // Grows to the text first (GrowToText).
     int exec() override;
 
     CImageButton* OkButton() const { return m_btnOk; }

@@ -79,6 +79,7 @@ QString GerneralDialog::Text() const
 
 int GerneralDialog::exec()
 {
+    GrowToText(m_label);
     if (ModalHook::Active()) {
         const int result = ModalHook::Respond(this);
         setResult(result);

@@ -24,6 +24,7 @@ public:
     CImageButton* OkButton() const { return m_btnOk; }
     CImageButton* CloseButton() const { return m_btnClose; }
 
+    // Grows to the text first (GrowToText).
     int exec() override;
 
 protected:

@@ -1,9 +1,15 @@
 #include "ui/imagedialog.h"
 
+#include <QApplication>
 #include <QDebug>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <qdrawutil.h>
 
 void InitPictureResources()
 {
@@ -40,6 +46,60 @@ bool ImageDialog::SetBackgroundImage(const QString& name)
     return true;
 }
 
+void ImageDialog::GrowToText(QLabel* label)
+{
+    if (!label || label->parentWidget() != this)
+        return; // not a label of ours, or already made to scroll
+    label->ensurePolished();
+    const QWidget* active = QApplication::activeWindow();
+    const QScreen* screen = active && active->screen() ? active->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(40, 40) : size();
+    const QRect before = label->geometry();
+
+    int extraWidth = 0;
+    if (!label->wordWrap()) {
+        const int natural = label->sizeHint().width();
+        extraWidth = qBound(0, natural - before.width(), qMax(0, room.width() - width()));
+        if (natural > before.width() + extraWidth)
+            label->setWordWrap(true);
+    }
+    const int labelWidth = before.width() + extraWidth;
+    const int needed = label->wordWrap() ? label->heightForWidth(labelWidth) : label->sizeHint().height();
+    const int extraHeight = qBound(0, needed - before.height(), qMax(0, room.height() - height()));
+    if (extraWidth == 0 && extraHeight == 0 && needed <= before.height())
+        return;
+
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child == label)
+            continue;
+        if (child->y() >= before.bottom())
+            child->move(child->x() + extraWidth / 2, child->y() + extraHeight); // keeps centred buttons centred
+        else if (child->geometry().right() >= width() - 60)
+            child->move(child->x() + extraWidth, child->y()); // the close button
+    }
+    setFixedSize(width() + extraWidth, height() + extraHeight);
+    const QRect grown(before.topLeft(), QSize(labelWidth, before.height() + extraHeight));
+    if (needed <= grown.height()) {
+        label->setGeometry(grown);
+        return;
+    }
+    // Longer than the screen: the text scrolls, the buttons stay in view.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("textscroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setGeometry(grown);
+    area->setAutoFillBackground(false);
+    area->viewport()->setAutoFillBackground(false);
+    label->setWordWrap(true);
+    const int inner = grown.width() - area->verticalScrollBar()->sizeHint().width();
+    area->setWidget(label);
+    label->setAutoFillBackground(false);
+    label->resize(inner, label->heightForWidth(inner));
+    area->show();
+}
+
 void ImageDialog::SetBackgroundColor(const QColor& color)
 {
     m_backgroundColor = color;
@@ -65,17 +125,12 @@ void ImageDialog::paintEvent(QPaintEvent* event)
         QPixmap pixmap;
         if (pixmap.load(m_imageName)) {
             QPainter painter(this);
-            if (pixmap.width() == width() && pixmap.height() < height()) {
-                // A window grown for its text: the picture keeps its look,
-                // a plain row above the bottom edge fills the extra height.
-                const int bottom = qMin(12, pixmap.height() - 1);
-                const int top = pixmap.height() - bottom;
-                painter.drawPixmap(0, 0, pixmap, 0, 0, width(), top);
-                painter.drawPixmap(QRect(0, top, width(), height() - pixmap.height()), pixmap,
-                                   QRect(0, top - 1, width(), 1));
-                painter.drawPixmap(0, height() - bottom, pixmap, 0, top, width(), bottom);
+            if (pixmap.size() == size()) {
+                painter.drawPixmap(0, 0, pixmap);
             } else {
-                painter.drawPixmap(QRect(0, 0, width(), height()), pixmap);
+                // Grown to its text: corners and shadow edges keep their size.
+                const int m = qMin(48, qMin(pixmap.width(), pixmap.height()) / 3);
+                qDrawBorderPixmap(&painter, rect(), QMargins(m, m, m, m), pixmap);
             }
         }
     }

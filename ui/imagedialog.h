@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+class QLabel;
+
 // Registers the picture set (":/vud/...") once. The resources live in a
 // static library, so something must reference them for the linker to keep
 // them; every window and picture control calls this.
@@ -32,6 +34,13 @@ public:
     // at their left edge; texts start right of it.
     static constexpr int IllustrationWidth = 140;
     bool DragEnabled() const { return m_dragEnabled; }
+
+protected:
+    // Grows the dialog (within the screen) until `label` shows all its text;
+    // widgets below the label move down, widgets at the top right move right.
+    // Text that still does not fit scrolls. Pictures are stretched between
+    // their corners, which keep their size.
+    void GrowToText(QLabel* label);
 
 signals:
     void sigvisable(bool visible);

@@ -27,7 +27,7 @@ MessageSeam& seam()
 
 // In test mode: records the message instead of showing it.
 bool record(ShownMessage::Kind kind, const QString& text, const QString& picture = QString(),
-            const QString& folder = QString())
+            const QString& folder = QString(), const QStringList& choices = QStringList())
 {
     MessageSeam& s = seam();
     if (!s.enabled)
@@ -37,6 +37,7 @@ bool record(ShownMessage::Kind kind, const QString& text, const QString& picture
     m.text = text;
     m.picture = picture;
     m.folder = folder;
+    m.choices = choices;
     s.shown << m;
     return true;
 }
@@ -52,6 +53,17 @@ int AskQuestion(const QString& picture, const QString& text, QWidget* parent)
     dialog.SetBackgroundImage(picture);
     dialog.SetText(text);
     return dialog.exec();
+}
+
+int AskChoice(const QString& text, const QStringList& choices, QWidget* parent)
+{
+    if (record(ShownMessage::Choice, text, QString(), QString(), choices))
+        return seam().answers.isEmpty() ? -1 : seam().answers.dequeue();
+    CommDialog dialog(parent);
+    dialog.SetWordWrap();
+    dialog.SetText(text);
+    dialog.SetChoices(choices);
+    return dialog.exec() - 1;
 }
 
 void ShowMessage(const QString& text, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,6 +10,9 @@ class QWidget;
 
 // Question on the common dialog with `picture` as background; 1 when confirmed.
 int AskQuestion(const QString& picture, const QString& text, QWidget* parent = nullptr);
+// Question with one button per choice (left to right); the index of the
+// choice, or -1 when the dialog was closed.
+int AskChoice(const QString& text, const QStringList& choices, QWidget* parent = nullptr);
 // Plain message with one OK button.
 void ShowMessage(const QString& text, QWidget* parent = nullptr);
 // Message whose second button opens `folder` in the file browser.
@@ -26,14 +30,16 @@ void OpenUrl(const QString& url);
 // --- Test seam -------------------------------------------------------------
 // In test mode none of the shortcuts above shows a dialog: each records what it
 // would have shown and returns at once. AskQuestion returns the next queued
-// answer (0, "not confirmed", when the queue is empty).
+// answer (0, "not confirmed", when the queue is empty), AskChoice the next
+// queued answer as the choice's index (-1, closed, when the queue is empty).
 struct ShownMessage
 {
-    enum Kind { Question, Message, OpenFolder, Picture };
+    enum Kind { Question, Message, OpenFolder, Picture, Choice };
     Kind kind = Message;
     QString text;
     QString picture; // background picture, empty for plain messages
     QString folder;  // ShowOpenFolderMessage only
+    QStringList choices; // AskChoice only
 };
 
 namespace MessageTest {

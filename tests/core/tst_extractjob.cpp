@@ -28,6 +28,15 @@ ArchiveToolLog logOf(const QStringList& pieces, const QString& subject = QString
     return log;
 }
 
+// Items named `names` in the image folder `prefix` ("boot\\" or empty).
+QList<ExtractItem> items(const QString& prefix, const QStringList& names)
+{
+    QList<ExtractItem> list;
+    for (const QString& name : names)
+        list << ExtractItem{prefix + name, name};
+    return list;
+}
+
 } // namespace
 
 class TestExtractJob : public QObject
@@ -166,7 +175,8 @@ private slots:
         QVERIFY(TestUtil::writeFile(out + "/efi/x.efi", "my efi"));
         QVERIFY(QDir().mkpath(out + "/memtest"));
 
-        const MoveUpResult r = MoveUp(staging, "boot\\", {"bcd", "fonts", "efi", "memtest", "absent"}, out, false);
+        const MoveUpResult r = MoveUp(staging, items("boot\\", {"bcd", "fonts", "efi", "memtest", "absent"}), out,
+                                      Existing::KeepUnsure);
         QCOMPARE(r.delivered, (QStringList{"bcd", "fonts"}));
         QCOMPARE(r.conflicts, (QStringList{"efi", "memtest"}));
         QCOMPARE(r.missing, QStringList{"absent"});
@@ -179,7 +189,7 @@ private slots:
         QVERIFY(QFileInfo(out + "/memtest").isDir());
 
         // A complete run replaces a file of the same name, still not a folder.
-        const MoveUpResult again = MoveUp(staging, "boot\\", {"efi", "memtest"}, out, true);
+        const MoveUpResult again = MoveUp(staging, items("boot\\", {"efi", "memtest"}), out, Existing::Replace);
         QCOMPARE(again.delivered, QStringList{"efi"});
         QCOMPARE(again.conflicts, QStringList{"memtest"});
         QCOMPARE(readFile(out + "/efi/x.efi"), QByteArray("efi"));
@@ -187,9 +197,43 @@ private slots:
         // Never the image being read, even by a complete run.
         QVERIFY(TestUtil::writeFile(staging + "/x.iso", "inner file"));
         QVERIFY(TestUtil::writeFile(out + "/x.iso", "the image"));
-        const MoveUpResult image = MoveUp(staging, "", {"x.iso"}, out, true, out + "/x.iso");
+        const MoveUpResult image = MoveUp(staging, items("", {"x.iso"}), out, Existing::Replace, out + "/x.iso");
         QCOMPARE(image.conflicts, QStringList{"x.iso"});
         QCOMPARE(readFile(out + "/x.iso"), QByteArray("the image"));
+
+        // The user chose to keep theirs: kept, not a conflict, and no failure.
+        QVERIFY(TestUtil::writeFile(staging + "/boot/efi/x.efi", "newer efi"));
+        QVERIFY(TestUtil::writeFile(staging + "/boot/efi/y.efi", "new y"));
+        const MoveUpResult kept = MoveUp(staging, items("boot\\", {"efi"}), out, Existing::KeepChosen);
+        QCOMPARE(kept.kept, QStringList{"efi"});
+        QVERIFY(kept.conflicts.isEmpty() && kept.failures.isEmpty());
+        QCOMPARE(readFile(out + "/efi/x.efi"), QByteArray("efi"));
+        QCOMPARE(readFile(out + "/efi/y.efi"), QByteArray("new y"));
+        QVERIFY(JudgeExtraction(true, 0, logOf(recorded("ok-small.raw")), kept).ok);
+    }
+
+    // What an extraction would replace: files only, folders are merged into,
+    // and an item of the other kind is never replaced.
+    void filesToReplace()
+    {
+        IsoContentTree tree;
+        for (const char* path : {"boot\\bcd", "boot\\fonts\\a.ttf", "boot\\fonts\\b.ttf", "setup.exe", "efi\\x"})
+        {
+            IsoEntry file;
+            file.name = path;
+            file.isDir = false;
+            tree.AddEntry(file);
+        }
+        QTemporaryDir out;
+        QVERIFY(TestUtil::writeFile(out.filePath("fonts/b.ttf"), "mine"));
+        QVERIFY(TestUtil::writeFile(out.filePath("fonts/c.ttf"), "mine"));
+        QVERIFY(TestUtil::writeFile(out.filePath("setup.exe"), "mine"));
+        QVERIFY(TestUtil::writeFile(out.filePath("bcd/inside"), "a folder where a file would go"));
+        QVERIFY(TestUtil::writeFile(out.filePath("efi"), "a file where a folder would go"));
+        const QList<const IsoEntry*> chosen{tree.FindEntry("boot\\bcd"), tree.FindEntry("boot\\fonts"),
+                                            tree.FindEntry("setup.exe"), tree.FindEntry("efi")};
+        QCOMPARE(FilesToReplace(chosen, out.path()), (QStringList{"fonts/b.ttf", "setup.exe"}));
+        QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList{"fonts/b.ttf"});
     }
 
     // Refused before any tool runs: nothing ticked, no output folder.
@@ -197,10 +241,10 @@ private slots:
     {
         QTemporaryDir dir;
         ExtractJob job;
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", "", {"a"}, {}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}}));
         QCOMPARE(job.status(), ExtractJob::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), "", {}, {}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), {}, {}, {}}));
     }
 };
 

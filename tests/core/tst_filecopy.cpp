@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QScopedPointer>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -166,6 +167,28 @@ private slots:
         worker.release.release(10);
         QVERIFY(worker.WaitForIdle(5000));
         QVERIFY(exists("x0") && !exists("x1") && exists("x2"));
+    }
+
+    // Empty files still queued are work not done; the worker says when each
+    // task and when all of them are done.
+    void emptyFilesAndSignals()
+    {
+        QVERIFY(TestUtil::writeFile(p("e1"), QByteArray()) && TestUtil::writeFile(p("e2"), QByteArray()));
+        {
+            CFileCopy between; // no task running, one waiting
+            between.Stop();
+            QVERIFY(between.wait(5000));
+            between.AddTask(p("e1"), p("e1.copy"), CFileCopy::Copy);
+            QCOMPARE(between.RemainingBytes(), qint64(1));
+        }
+        CFileCopy worker;
+        QSignalSpy done(&worker, &CFileCopy::sigTaskDone);
+        QSignalSpy idle(&worker, &CFileCopy::sigIdle);
+        worker.AddTask(p("e1"), p("e1.copy"), CFileCopy::Copy);
+        worker.AddTask(p("e2"), p("e2.copy"), CFileCopy::Copy);
+        QTRY_COMPARE(done.count(), 2);
+        QTRY_VERIFY(!idle.isEmpty());
+        QVERIFY(exists("e1.copy") && exists("e2.copy"));
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "image/fileutils.h"
 
+#include "platform/fastcopy.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -53,10 +54,13 @@ private slots:
         const QString src = dir.filePath("src.bin");
         const QByteArray data = QByteArray(3 * 1024 * 1024 + 17, 'q');
         QVERIFY(TestUtil::writeFile(src, data));
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(Platform::setModificationTime(src, old));
         CopyProgress progress{0};
-        // Missing parent folders are made; the counter grows by the size.
+        // Missing parent folders are made; the counter grows by the size; the date stays.
         QVERIFY(CopyFile(src, dir.filePath("a/b/c.bin"), &progress));
         QCOMPARE(TestUtil::readFile(dir.filePath("a/b/c.bin")), data);
+        QCOMPARE(QFileInfo(dir.filePath("a/b/c.bin")).lastModified(), old);
         QCOMPARE(progress.load(), quint64(data.size()));
         // The same file, spelt the same or differently, is left alone.
         QVERIFY(CopyFile(src, src) && CopyFile(src, dir.filePath("a/../src.bin")));
@@ -112,8 +116,11 @@ private slots:
              {Pair{"a.txt", "new a"}, {"sub/b.txt", "new b"}, {".hidden", "h"}, {"other.txt", "untouched"}})
             QCOMPARE(TestUtil::readFile(target + "/" + f.first), QByteArray(f.second));
         QCOMPARE(progress.load(), quint64(11));
-        // A folder is copied under its own name, trailing separators or not.
+        // A folder is copied under its own name, trailing separators or not, with its date.
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(Platform::setModificationTime(src + "/sub", old));
         QVERIFY(CopyFolder(src + "/", dir.filePath("parent")));
+        QCOMPARE(QFileInfo(dir.filePath("parent/Docs/sub")).lastModified(), old);
         QCOMPARE(TestUtil::readFile(dir.filePath("parent/Docs/sub/b.txt")), QByteArray("new b"));
         // Copying into itself would never end.
         QVERIFY(!CopyFolderContents(src, src + "/sub/inner"));

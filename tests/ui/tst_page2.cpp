@@ -7,6 +7,7 @@
 #include "pages/page2.h"
 #include "runner/tools.h"
 #include "testutil.h"
+#include "ui/checkboxheaderview.h"
 #include "ui/progressdialog.h"
 
 #include <QAction>
@@ -86,6 +87,18 @@ class TestPage2 : public QObject
             table->item(rowOf(table, name), 0)->setCheckState(Qt::Checked);
         }
         return true;
+    }
+
+    // Shows `name` of the current folder by a double-click, or the root for none.
+    void openFolder(const char* name)
+    {
+        if (!name) {
+            m_page->Tree()->setCurrentItem(m_page->Tree()->topLevelItem(0));
+            m_page->OnTreeCurrentChanged();
+            return;
+        }
+        m_page->Table()->setCurrentCell(rowOf(m_page->Table(), name), 0);
+        m_page->OnListViewDoubleClicked();
     }
 
     // Runs OnExtract with `folder` as the chooser's answer; true when the run ended.
@@ -229,19 +242,95 @@ private slots:
         verifyUsable();
     }
 
-    // Two rows showing the same name reach the tool once and arrive once.
-    void sameNameTickedTwice()
+    // Ticks stay with their items while the user looks into other folders,
+    // and the header's box follows the folder shown.
+    void ticksAcrossFolders()
     {
         CPage2& page = *m_page;
-        QVERIFY(load(m_image, {"boot"}));
-        page.Table()->item(rowOf(page.Table(), "fonts"), 0)->setText("bcd");
-        for (int r = 0; r < page.Table()->rowCount(); ++r)
-            page.Table()->item(r, 0)->setCheckState(Qt::Checked);
+        auto* header = static_cast<SCheckBoxHeaderView*>(page.Table()->horizontalHeader());
+        QVERIFY(load(m_image, {}, {"setup.exe"}));
+        QVERIFY(!header->AllSelected());
+        QVERIFY(openAndTick({"boot"}));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, header->CheckBoxRect(QRect(0, 0, 149, 20)).center());
         QCOMPARE(ContentView::CheckedRows(page.Table()).size(), 2);
+        QVERIFY(header->AllSelected());
+        page.Table()->item(rowOf(page.Table(), "fonts"), 0)->setCheckState(Qt::Unchecked);
+        QVERIFY(!header->AllSelected());
+        openFolder(nullptr); // back to the root: setup.exe is still ticked
+        QCOMPARE(ContentView::CheckedRows(page.Table()), QList<int>{rowOf(page.Table(), "setup.exe")});
+        QVERIFY(!header->AllSelected());
+        openFolder("sources"); // a folder never ticked: the first click ticks all
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+        QCOMPARE(ContentView::CheckedRows(page.Table()).size(), page.Table()->rowCount());
+        page.slotSelectAll(false);
+
         QVERIFY(extract());
-        QCOMPARE(page.Job()->names(), QStringList{"bcd"});
         QCOMPARE(page.Job()->status(), ExtractJob::Status::Succeeded);
-        QCOMPARE(listTree(out()), (QStringList{"bcd", "keep.txt"}));
+        QCOMPARE(listTree(out()), (QStringList{"bcd", "keep.txt", "setup.exe"}));
+        QCOMPARE(readFile(out() + "/setup.exe"), QByteArray("root setup"));
+    }
+
+    // Without ticks the highlighted rows are the selection; without an image
+    // the user is told to load one; two items of one name are refused.
+    void whatExtractTakes()
+    {
+        CPage2& page = *m_page;
+        page.OnExtract();
+        verifyMessage("load an ISO image");
+        MessageTest::clear();
+        QVERIFY(load(m_image, {"boot"}));
+        page.Table()->selectRow(rowOf(page.Table(), "fonts"));
+        QVERIFY(extract());
+        QCOMPARE(listTree(out()), (QStringList{"fonts", "fonts/a.ttf", "fonts/b.ttf", "keep.txt"}));
+
+        MessageTest::clear();
+        QVERIFY(openAndTick({}, {}));
+        openFolder(nullptr);
+        page.Table()->item(rowOf(page.Table(), "setup.exe"), 0)->setCheckState(Qt::Checked);
+        openFolder("sources");
+        page.Table()->item(rowOf(page.Table(), "setup.exe"), 0)->setCheckState(Qt::Checked);
+        page.OnExtract();
+        verifyMessage("More than one selected item is called setup.exe");
+        QCOMPARE(DialogRequestsForTest().size(), 2); // the image and the first output folder only
+    }
+
+    // Files of the user's that would be replaced: asked once, with the
+    // count and the first names; each answer does what it says.
+    void askBeforeReplacing_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("setup");  // out/setup.exe afterwards
+        QTest::addColumn<bool>("extracted");
+        QTest::newRow("replace") << 0 << QByteArray("root setup") << true;
+        QTest::newRow("keep mine") << 1 << QByteArray("mine") << true;
+        QTest::newRow("cancel") << 2 << QByteArray("mine") << false;
+        QTest::newRow("closed") << -1 << QByteArray("mine") << false;
+    }
+
+    void askBeforeReplacing()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, setup);
+        QFETCH(bool, extracted);
+        QVERIFY(TestUtil::writeFile(out() + "/setup.exe", "mine"));
+        QVERIFY(TestUtil::writeFile(out() + "/boot/fonts/a.ttf", "mine"));
+        QVERIFY(load(m_image, {}, {"setup.exe", "boot", "-y"}));
+        MessageTest::queueAnswers({answer});
+        QVERIFY(extract());
+        const ShownMessage question = MessageTest::shown().first();
+        QCOMPARE(question.kind, ShownMessage::Choice);
+        QCOMPARE(question.choices, (QStringList{"Replace", "Keep Mine", "Cancel"}));
+        QVERIFY2(question.text.startsWith("2 file(s) in " + out()), qPrintable(question.text));
+        QVERIFY(question.text.contains("\nsetup.exe") && question.text.contains("\nboot/fonts/a.ttf"));
+        QCOMPARE(readFile(out() + "/setup.exe"), setup);
+        QCOMPARE(readFile(out() + "/boot/fonts/a.ttf"), setup == "mine" ? QByteArray("mine") : QByteArray("font a"));
+        QCOMPARE(QFileInfo::exists(out() + "/boot/bcd"), extracted);
+        QCOMPARE(QFileInfo::exists(out() + "/-y"), extracted);
+        QCOMPARE(MessageTest::shown().size(), extracted ? 2 : 1);
+        if (extracted) {
+            QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
+            QCOMPARE(MessageTest::last().text.contains("kept"), answer == 1);
+        }
     }
 
     void stopDuringLargeExtraction()
@@ -304,6 +393,17 @@ private slots:
         QVERIFY(m_page->Table()->rowCount() > 0);
     }
 
+    void archiveOfAnotherKind()
+    {
+        const QString image = m_dir.path() + "/zip.iso";
+        QCOMPARE(TestUtil::run(Tools::archiveTool(), {"a", "-tzip", image, src() + "/setup.exe"}).exitCode, 0);
+        QVERIFY(load(image));
+        verifyMessage("The file zip.iso is not an ISO or UDF image: 7-Zip reads it as a zip archive.");
+        QCOMPARE(m_page->Tree()->topLevelItemCount(), 0);
+        QCOMPARE(m_page->Table()->rowCount(), 0);
+        verifyUsable();
+    }
+
     // Listed in full but its data cut off: a warning, then a failed
     // extraction that says why, never a success.
     void damagedImage()
@@ -311,15 +411,18 @@ private slots:
         const QString image = m_dir.path() + "/damaged.iso";
         QVERIFY(QFile::copy(m_largeImage, image));
         QVERIFY(QFile::resize(image, QFileInfo(m_largeImage).size() / 2));
-        QVERIFY(load(image, {"big"}, {"two.bin"}));
+        QVERIFY(load(image, {"big"}, {"one.bin", "two.bin"}));
         verifyMessage("damaged or incomplete");
         MessageTest::clear();
         QVERIFY(extract());
         QCOMPARE(m_page->Job()->status(), ExtractJob::Status::Failed);
         verifyMessage("Data Error");
-        QVERIFY(MessageTest::last().text.startsWith("The files could not be extracted."));
+        // What arrived is said first, then what did not.
+        QVERIFY2(MessageTest::last().text.startsWith("1 of 2 items were extracted.\n"), qPrintable(MessageTest::last().text));
+        QVERIFY(MessageTest::last().text.contains("Not extracted: two.bin"));
         // A cut-off file is not left under its real name, where it would look whole.
-        QCOMPARE(listTree(out()), QStringList{"keep.txt"});
+        QCOMPARE(listTree(out()), (QStringList{"keep.txt", "one.bin"}));
+        QCOMPARE(QFileInfo(out() + "/one.bin").size(), 150 * 1024 * 1024);
         verifyUsable();
     }
 

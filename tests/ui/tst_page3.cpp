@@ -10,8 +10,11 @@
 #include "ui/mytreewidget.h"
 #include "ui/progressdialog.h"
 
+#include "platform/fastcopy.h"
+
 #include "testutil.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QMap>
 #include <QMenu>
@@ -24,6 +27,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -112,7 +117,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(src("Docs/readme.md"), "# docs\n"));
         QVERIFY(TestUtil::writeFile(src("Docs/Photos/p1.jpg"), bytes(123457, 'p')));
         QVERIFY(TestUtil::writeFile(src("Docs/Photos/Old/p0.jpg"), bytes(4096, 'o')));
-        QVERIFY(TestUtil::writeFile(src("Docs/.hidden"), "not for the image"));
+        QVERIFY(TestUtil::writeFile(src("Docs/.hidden"), "part of the image too"));
         QVERIFY(QDir().mkpath(src("Docs/Empty")));
         QVERIFY(TestUtil::writeFile(src("Music/song.ogg"), bytes(50000, 's')));
         QVERIFY(TestUtil::writeFile(src("Music/drop.me"), "removed before the build"));
@@ -170,10 +175,11 @@ private slots:
 
         const QMap<QString, QString> files{{"a.txt", src("a.txt")}, {"b.bin", src("b.bin")},
                                            {"Docs/readme.md", src("Docs/readme.md")},
+                                           {"Docs/.hidden", src("Docs/.hidden")},
                                            {"Docs/Photos/p1.jpg", src("Docs/Photos/p1.jpg")},
                                            {"Docs/Photos/a.txt", src("other/a.txt")},
                                            {"Music/song.ogg", src("Music/song.ogg")}};
-        // Removed items and hidden ones are absent, the empty folder is there.
+        // Removed items are absent; hidden ones and the empty folder are there.
         QCOMPARE(sorted(TestUtil::xorrisoFind(image)),
                  sorted(files.keys() + QStringList{"Docs", "Docs/Photos", "Docs/Empty", "Music"}));
         const QString out = m_dir.filePath(radio + QStringLiteral("-out"));
@@ -192,23 +198,24 @@ private slots:
         CPage3 page;
         add(page, {src("a.txt"), src("a.txt")});
         add(page, {src("a.txt")});
-        // The same name from another folder is a different file: the first one wins.
+        QVERIFY(MessageTest::shown().isEmpty());
+        // The same name from another folder is a different file: the first one
+        // stays, and the user learns that the second was not added.
         add(page, {src("other/a.txt")});
         QCOMPARE(page.List()->topLevelItemCount(), 1);
         QCOMPARE(page.Content().root.childCount(), 1);
         QCOMPARE(page.Content().FindEntry(QStringLiteral("a.txt"))->localPath, src("a.txt"));
-
-        // A selected file row takes nothing, and no dialog is opened for it.
-        select(page, QStringLiteral("a.txt"));
-        const int asked = DialogRequestsForTest().size();
-        page.OnAddFile();
-        page.OnAddDir();
-        QCOMPARE(DialogRequestsForTest().size(), asked);
+        QVERIFY(MessageTest::last().text.contains(src("other/a.txt")));
 
         page.List()->clearSelection();
         add(page, {src("Docs")}, true);
         QVERIFY(page.RowOf(QStringLiteral("Docs\\Photos\\p1.jpg")));
-        QVERIFY(!page.RowOf(QStringLiteral("Docs\\.hidden")));
+        QVERIFY(page.RowOf(QStringLiteral("Docs\\.hidden")));
+        // With a file row selected, additions go into that file's folder.
+        select(page, QStringLiteral("Docs\\readme.md"));
+        add(page, {src("b.bin")});
+        QVERIFY(page.RowOf(QStringLiteral("Docs\\b.bin")));
+        remove(page, QStringLiteral("Docs\\b.bin"));
         QVERIFY(waitStaged(page));
         const QString stagedDocs = page.StagedPath(QStringLiteral("Docs"));
         QVERIFY(QFileInfo::exists(stagedDocs + QStringLiteral("/Photos/p1.jpg")));
@@ -308,7 +315,7 @@ private slots:
         const auto stoppedQuietly = [&] {
             return page.CurrentState() == CPage3::State::Idle && !page.Progress()->isVisible()
                 && MessageTest::shown().isEmpty()
-                && QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden).isEmpty();
+                && QDir(m_dir.path()).entryList({QStringLiteral(".stopped.iso.*")}, QDir::AllEntries | QDir::Hidden).isEmpty();
         };
         // Stop while the page waits for the copies: no builder run.
         QTimer::singleShot(0, page.Progress(), &CProgressDialog::OnBtnCancel);
@@ -365,44 +372,73 @@ private slots:
         QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
         QCOMPARE(page.BuildsStarted(), 0);
 
-        // The builder fails: not writable, not even for root.
+        // A folder nobody may write to, not even root: named in the message.
         QVERIFY(!create(page, QStringLiteral("/sys/quillon-test.iso")));
         QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
         const QString text = MessageTest::last().text;
         QVERIFY2(text.startsWith(QLatin1String("The ISO file could not be created.")), qPrintable(text));
-        QVERIFY2(text.contains(QLatin1String("Permission denied")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("/sys")), qPrintable(text));
 
         QVERIFY(waitStaged(page));
         QVERIFY(create(page, image));
         QCOMPARE(TestUtil::xorrisoFind(image), QStringList{QStringLiteral("a.txt")});
     }
 
-    void stagingFoldersPerPage()
+    // Back asks before it discards a list; once left, the page's staged
+    // copies go, another page's stay. A destroyed page leaves no folder.
+    void leavingThePage()
     {
-        // A folder left by an ended run goes; a live page's folder stays.
-        QProcess ended;
-        ended.start(QStringLiteral("true"), QStringList());
-        QVERIFY(ended.waitForStarted());
-        const QString stale = StagingArea::DefaultRoot() + QStringLiteral("/create-%1-1").arg(ended.processId());
-        QVERIFY(ended.waitForFinished());
-        QVERIFY(TestUtil::writeFile(stale + QStringLiteral("/old.txt"), "old"));
-
         CPage3 first;
-        add(first, {src("a.txt")});
-        QVERIFY(waitStaged(first));
         CPage3 second;
-        QVERIFY(waitStaged(second));
         QVERIFY(first.StagingFolder() != second.StagingFolder());
-        QVERIFY(!QFileInfo::exists(stale));
-
-        // Back leaves a page for good: its staged copies go, the other page's stay.
+        add(first, {src("a.txt")});
         add(second, {src("Music/song.ogg")});
+        QVERIFY(waitStaged(first));
         first.show();
+        MessageTest::queueAnswers({0});
         first.close();
+        QVERIFY(first.isVisible());
+        QCOMPARE(MessageTest::last().kind, ShownMessage::Question);
+        MessageTest::queueAnswers({1});
+        first.close();
+        QVERIFY(!first.isVisible());
         QVERIFY(waitStaged(first));
         QVERIFY(!QFileInfo::exists(first.StagingFolder()));
         QVERIFY(waitStaged(second));
         QVERIFY(QFileInfo::exists(second.StagedPath(QStringLiteral("song.ogg"))));
+
+        QString folder;
+        {
+            CPage3 page;
+            add(page, {src("a.txt")});
+            folder = page.StagingFolder();
+        }
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // The image shows the files' own dates; a new image gets the umask's mode,
+    // a replaced one keeps its mode; a name without extension gets ".iso".
+    void datesModesAndNames()
+    {
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(TestUtil::writeFile(m_dir.filePath("dated/old.txt"), "old"));
+        QVERIFY(Platform::setModificationTime(m_dir.filePath("dated/old.txt"), old));
+        CPage3 page;
+        add(page, {m_dir.filePath("dated")}, true);
+        QVERIFY(page.RowOf(QStringLiteral("dated\\old.txt"))->text(4).startsWith(QLatin1String("2001-02-03")));
+        const mode_t before = ::umask(022);
+        const QString image = m_dir.filePath(QStringLiteral("named"));
+        QVERIFY(create(page, image));
+        QVERIFY(QFileInfo::exists(image + QStringLiteral(".iso")));
+        QCOMPARE(QFileInfo(image + QStringLiteral(".iso")).permissions() & 0x0777, QFileDevice::Permissions(0x0644));
+        const QByteArray listing = TestUtil::run(QStringLiteral("7z"), {QStringLiteral("l"), image + ".iso"}).output;
+        QVERIFY2(listing.contains("2001-02-03 04:05:06"), listing.constData());
+
+        QVERIFY(QFile::setPermissions(image + ".iso", QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                          | QFileDevice::ReadOther));
+        QVERIFY(create(page, image + ".iso"));
+        ::umask(before);
+        QCOMPARE(QFileInfo(image + QStringLiteral(".iso")).permissions() & 0x0777, QFileDevice::Permissions(0x0604));
     }
 };
 

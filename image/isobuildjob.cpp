@@ -1,0 +1,110 @@
+#include "image/isobuildjob.h"
+
+#include "image/fileutils.h"
+#include "runner/tools.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+// The create page's texts, kept in its translation context.
+QString text(const char* source)
+{
+    return QCoreApplication::translate("CPage3", source);
+}
+
+} // namespace
+
+IsoBuildJob::IsoBuildJob(Request request, QObject* parent)
+    : ToolJob(parent), m_request(std::move(request))
+{
+    if (m_request.program.isEmpty())
+        m_request.program = Tools::builderTool();
+    setName(text("Creating ISO file..."));
+}
+
+void IsoBuildJob::doStart()
+{
+    m_log.Clear();
+    const QFileInfo target(m_request.output);
+    QTemporaryDir folder(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                         + QStringLiteral(".XXXXXX"));
+    if (!folder.isValid()) {
+        fail(text("The ISO file could not be created.") + QLatin1Char('\n')
+             + text("Cannot write to the folder %1: %2")
+                   .arg(QDir::toNativeSeparators(target.absolutePath()), folder.errorString()));
+        return;
+    }
+    folder.setAutoRemove(false);
+    m_privateFolder = folder.path();
+    m_file = m_privateFolder + QLatin1Char('/') + target.fileName();
+    const QStringList args = m_request.arguments(m_file);
+    setCommand(m_request.program, args);
+    setProgress(name(), 0, 10000);
+    emit started(args);
+    ToolJob::doStart();
+}
+
+void IsoBuildJob::handlePiece(const QString& piece)
+{
+    ToolJob::handlePiece(piece);
+    m_log.Feed(piece);
+    const int hundredths = IsoBuild::ProgressHundredths(piece);
+    if (hundredths >= 0)
+        setProgress(name(), hundredths, 10000);
+}
+
+QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
+{
+    IsoBuild::RunFacts facts;
+    facts.exitCode = exitCode;
+    facts.exitStatus = status;
+    facts.extents = m_log.Extents();
+    facts.outputPath = m_file;
+    const IsoBuild::Verdict verdict = IsoBuild::Judge(facts);
+    if (!verdict.succeeded())
+        return failureText(verdict);
+    const QString& output = m_request.output;
+    if (QFileInfo(output).isFile())
+        QFile::setPermissions(m_file, QFile::permissions(output));
+    if (!ReplaceFile(m_file, output))
+        return text("The ISO file could not be saved as %1.").arg(QDir::toNativeSeparators(output));
+    QDir().rmdir(m_privateFolder);
+    m_privateFolder.clear();
+    return QString();
+}
+
+void IsoBuildJob::cleanUp()
+{
+    // A broken image left behind would look like a good one.
+    if (!m_privateFolder.isEmpty())
+        RemoveFolderTree(m_privateFolder);
+    m_privateFolder.clear();
+}
+
+QString IsoBuildJob::failureText(const IsoBuild::Verdict& verdict) const
+{
+    QString result = text("The ISO file could not be created.");
+    QString detail = m_log.ErrorLine();
+    switch (verdict.outcome) {
+    case IsoBuild::Outcome::Crashed:
+        if (detail.isEmpty())
+            detail = text("The image builder stopped unexpectedly.");
+        break;
+    case IsoBuild::Outcome::NoReport:
+    case IsoBuild::Outcome::OutputMissing:
+    case IsoBuild::Outcome::OutputSizeWrong:
+        detail = text("The image file is incomplete: %1 bytes written, %2 bytes expected.")
+                     .arg(qMax<qint64>(verdict.actualBytes, 0))
+                     .arg(qMax<qint64>(verdict.expectedBytes, 0));
+        break;
+    default:
+        break;
+    }
+    if (!detail.isEmpty())
+        result += QLatin1Char('\n') + detail;
+    return result;
+}

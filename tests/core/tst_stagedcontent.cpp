@@ -1,0 +1,138 @@
+// What a page gathers for an image and its staged copy: the folder walk with
+// its refusals, the copies with their dates, removal, the check before a
+// build and the folder's life.
+
+#include "image/stagedcontent.h"
+
+#include "image/filecopy.h"
+#include "platform/fastcopy.h"
+
+#include "testutil.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStagedContent : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString src(const QString& relative) const { return m_dir.filePath(QStringLiteral("src/") + relative); }
+    static bool idle(StagedContent& staged) { return staged.copier()->WaitForIdle(30000); }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(TestUtil::writeFile(src("Docs/readme.md"), "# docs\n"));
+        QVERIFY(TestUtil::writeFile(src("Docs/.disk/info"), "installer tree"));
+        QVERIFY(TestUtil::writeFile(src("Docs/.htaccess"), "deny"));
+        QVERIFY(QDir().mkpath(src("Docs/Empty")));
+        QVERIFY(QFile::link(src("Docs"), src("Docs/Empty/back")));
+        QVERIFY(TestUtil::writeFile(src("a.txt"), "alpha"));
+        QVERIFY(TestUtil::writeFile(src("other/a.txt"), "another alpha"));
+    }
+
+    // Hidden items are content; a link back up is refused and named; the
+    // copies and their folders keep the sources' dates.
+    void walkAndStage()
+    {
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(Platform::setModificationTime(src("Docs/.disk/info"), old));
+        QVERIFY(Platform::setModificationTime(src("Docs/.disk"), old));
+
+        StagedContent staged(QStringLiteral("create"));
+        QVERIFY(staged.isValid());
+        const StagedContent::Added added = staged.addFolders(QString(), {src("Docs")});
+        QCOMPARE(added.entries.size(), 1);
+        const IsoContentTree& content = staged.content();
+        QVERIFY(content.FindEntry(QStringLiteral("Docs\\.disk\\info")));
+        QVERIFY(content.FindEntry(QStringLiteral("Docs\\.htaccess")));
+        QVERIFY(!content.FindEntry(QStringLiteral("Docs\\Empty\\back")));
+        QCOMPARE(added.skipped.size(), 1);
+        QCOMPARE(added.skipped.first().reason, ContentCollector::Reason::Loop);
+        QCOMPARE(content.LocalFilesSize(), qint64(7 + 14 + 4));
+
+        QVERIFY(idle(staged));
+        QVERIFY(staged.verify().isEmpty());
+        const QFileInfo copy(staged.stagedPath(QStringLiteral("Docs\\.disk\\info")));
+        QCOMPARE(copy.lastModified(), old);
+        QCOMPARE(QFileInfo(staged.stagedPath(QStringLiteral("Docs\\.disk"))).lastModified(), old);
+        QVERIFY(QFileInfo(staged.stagedPath(QStringLiteral("Docs\\Empty"))).isDir());
+    }
+
+    // The same file again is no news; a different one of that name is reported.
+    void sameNameRules()
+    {
+        StagedContent staged(QStringLiteral("create"));
+        QCOMPARE(staged.addFiles(QString(), {src("a.txt"), src("a.txt")}).entries.size(), 1);
+        QVERIFY(staged.addFiles(QString(), {src("a.txt")}).skipped.isEmpty());
+        const StagedContent::Added other = staged.addFiles(QString(), {src("other/a.txt")});
+        QVERIFY(other.entries.isEmpty());
+        QCOMPARE(other.skipped.size(), 1);
+        QCOMPARE(other.skipped.first().reason, ContentCollector::Reason::NameTaken);
+        QCOMPARE(other.skipped.first().path, QDir::toNativeSeparators(src("other/a.txt")));
+        // Into a folder of the model.
+        staged.addFolders(QString(), {src("Docs")});
+        QCOMPARE(staged.addFiles(QStringLiteral("Docs\\"), {src("other/a.txt")}).entries.size(), 1);
+        QVERIFY(idle(staged));
+        QCOMPARE(TestUtil::readFile(staged.stagedPath(QStringLiteral("Docs\\a.txt"))), QByteArray("another alpha"));
+    }
+
+    // A copy that failed is named by the check; removal takes the staged copy.
+    void verifyAndRemove()
+    {
+        StagedContent staged(QStringLiteral("create"));
+        QVERIFY(idle(staged));
+        // A file where the staged folder should go: its copies fail, as on a full disk.
+        QVERIFY(TestUtil::writeFile(staged.stagedPath(QStringLiteral("Docs")), "in the way"));
+        staged.addFolders(QString(), {src("Docs")});
+        staged.addFiles(QString(), {src("a.txt")});
+        QVERIFY(idle(staged));
+        const QStringList missing = staged.verify();
+        QVERIFY(missing.contains(QDir::toNativeSeparators(src("Docs/readme.md"))));
+        QVERIFY(!missing.contains(QDir::toNativeSeparators(src("a.txt"))));
+        QVERIFY(staged.remove(QStringLiteral("Docs")));
+        QVERIFY(!staged.remove(QStringLiteral("Docs")));
+        QVERIFY(idle(staged));
+        QVERIFY(staged.verify().isEmpty());
+        QVERIFY(!QFileInfo::exists(staged.stagedPath(QStringLiteral("Docs"))));
+    }
+
+    // A folder goes with its owner; at start-up those of ended runs go too.
+    void folderLife()
+    {
+        QString folder;
+        {
+            StagedContent staged(QStringLiteral("create"));
+            staged.addFiles(QString(), {src("a.txt")});
+            folder = staged.folder();
+            QVERIFY(idle(staged));
+            QVERIFY(QFileInfo::exists(folder + QStringLiteral("/a.txt")));
+        }
+        QVERIFY(!QFileInfo::exists(folder));
+
+        QProcess ended;
+        ended.start(QStringLiteral("true"), QStringList());
+        QVERIFY(ended.waitForStarted());
+        const QString stale = StagingArea::DefaultRoot() + QStringLiteral("/create-%1-1").arg(ended.processId());
+        QVERIFY(ended.waitForFinished());
+        QVERIFY(TestUtil::writeFile(stale + QStringLiteral("/old.txt"), "old"));
+        StagedContent live(QStringLiteral("edit"));
+        QVERIFY(live.isValid());
+        StagedContent::RemoveStaleFolders();
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(QFileInfo::exists(live.folder()));
+        StagedContent::RemoveOwnFolders();
+        QVERIFY(!QFileInfo::exists(live.folder()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStagedContent)
+#include "tst_stagedcontent.moc"
