@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Volume Label</source>
-        <translation>Bezeichnung</translation>
+        <translation>Volumebezeichnung</translation>
     </message>
     <message>
         <source>Burn Failed! Do as following:
@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Dateien erfolgreich extrahiert.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Die Datei %1 ist kein ISO- oder UDF-Abbild.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Die Datei %1 ist kein ISO- oder UDF-Abbild: 7-Zip liest sie als %2-Archiv.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n Datei in %1 würde durch die extrahierte ersetzt:</numerusform>
+            <numerusform>%n Dateien in %1 würden durch die extrahierten ersetzt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Bitte laden Sie zuerst ein ISO-Abbild und wählen Sie dann die Dateien oder Ordner aus, die Sie extrahieren möchten</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Mehrere ausgewählte Elemente heißen %1. Bitte extrahieren Sie sie einzeln.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Ihre eigenen Dateien wurden aufbewahrt in: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 von %2 Elementen wurden extrahiert.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>Der Arbeitsordner für das Abbild konnte unter %1 nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Diese Elemente wurden nicht hinzugefügt, weil ihre Namen einen umgekehrten Schrägstrich enthalten:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Gesamtgröße: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>%1 ist ein Ordner. Bitte wählen Sie einen Dateinamen für das Abbild.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Dateien und Ordner werden kopiert...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Diese Dateien konnten nicht in den Arbeitsordner kopiert werden, daher wurde kein Abbild erstellt (nicht lesbare Dateien oder ein voller Datenträger?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>ISO-Datei wird erstellt...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Die ISO-Datei konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO erfolgreich erstellt!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Die ISO-Datei konnte nicht als %1 gespeichert werden.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Die Dateien und Ordner in der Liste werden verworfen. Trotzdem zurück?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Das Abbildprogramm %1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Das Abbildprogramm wurde unerwartet beendet.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Die Abbilddatei ist unvollständig: %1 Byte geschrieben, %2 Byte erwartet.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt: ein Element gleichen Namens ist schon vorhanden, ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Extract files successfully.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>The file %1 is not an ISO or UDF image.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n file in %1 would be replaced by the extracted one:</numerusform>
+            <numerusform>%n files in %1 would be replaced by the extracted ones:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Keep Mine</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Please load an ISO image first, then select the files or folders you want to extract</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>More than one selected item is called %1. Please extract them one at a time.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Your own files were kept in: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 of %2 items were extracted.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>The working folder for the image could not be created below %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>These items were not added, because their names contain a backslash:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Total Size: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>%1 is a folder. Please choose a file name for the image.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Copy files and folders...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Creating ISO file...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>The ISO file could not be created.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Cannot write to the folder %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>Create ISO successfully!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>The ISO file could not be saved as %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>The files and folders in the list will be discarded. Go back anyway?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>The image builder %1 could not be started: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>The image builder stopped unexpectedly.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</translation>
     </message>
 </context>
 <context>

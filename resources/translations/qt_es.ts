@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Archivos extraídos correctamente.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>El archivo %1 no es una imagen ISO ni UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>El archivo %1 no es una imagen ISO ni UDF: 7-Zip lo lee como un archivo %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n archivo de %1 se sustituiría por el extraído:</numerusform>
+            <numerusform>%n archivos de %1 se sustituirían por los extraídos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Cargue primero una imagen ISO y luego seleccione los archivos o carpetas que desea extraer</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Hay varios elementos seleccionados llamados %1. Extráigalos de uno en uno.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Sus propios archivos se conservaron en: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Se extrajeron %1 de %2 elementos.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>No se pudo crear la carpeta de trabajo de la imagen en %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Estos elementos no se añadieron porque su nombre contiene una barra invertida:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Tamaño total: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>%1 es una carpeta. Elija un nombre de archivo para la imagen.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Copiando archivos y carpetas...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Estos archivos no se pudieron copiar a la carpeta de trabajo, así que no se creó ninguna imagen (¿archivos ilegibles o disco lleno?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Creando archivo ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>No se pudo crear el archivo ISO.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>No se puede escribir en la carpeta %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>¡ISO creada correctamente!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>No se pudo guardar el archivo ISO como %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Se descartarán los archivos y carpetas de la lista. ¿Volver de todos modos?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>No se pudo iniciar el generador de imágenes %1: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>El generador de imágenes se detuvo inesperadamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>El archivo de imagen está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estos elementos no se añadieron: ya existe un elemento con el mismo nombre, una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Fichiers extraits avec succès.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Le fichier %1 n’est pas une image ISO ou UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Le fichier %1 n’est pas une image ISO ou UDF : 7-Zip le lit comme une archive %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n fichier de %1 serait remplacé par le fichier extrait :</numerusform>
+            <numerusform>%n fichiers de %1 seraient remplacés par les fichiers extraits :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder le mien</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Veuillez d’abord charger une image ISO, puis sélectionner les fichiers ou dossiers à extraire</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Plusieurs éléments sélectionnés s’appellent %1. Veuillez les extraire un par un.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Vos propres fichiers ont été conservés dans : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 éléments extraits sur %2.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>Impossible de créer le dossier de travail de l’image dans %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Ces éléments n’ont pas été ajoutés, car leur nom contient une barre oblique inverse :
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Taille totale : </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>%1 est un dossier. Veuillez choisir un nom de fichier pour l’image.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Copie des fichiers et dossiers...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Ces fichiers n’ont pas pu être copiés dans le dossier de travail, aucune image n’a donc été créée (fichiers illisibles ou disque plein ?) :
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Création du fichier ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Le fichier ISO n’a pas pu être créé.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Impossible d’écrire dans le dossier %1 : %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO créée avec succès !</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Le fichier ISO n’a pas pu être enregistré sous %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Les fichiers et dossiers de la liste seront abandonnés. Revenir quand même ?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Le générateur d’image %1 n’a pas pu être lancé : %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Le générateur d’image s’est arrêté de façon inattendue.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés : élément du même nom déjà présent, dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
+%1</translation>
     </message>
 </context>
 <context>

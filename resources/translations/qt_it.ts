@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>File estratti correttamente.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Il file %1 non è un’immagine ISO o UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Il file %1 non è un’immagine ISO o UDF: 7-Zip lo legge come archivio %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n file in %1 verrebbe sostituito da quello estratto:</numerusform>
+            <numerusform>%n file in %1 verrebbero sostituiti da quelli estratti:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Mantieni i miei</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Carica prima un’immagine ISO, poi seleziona i file o le cartelle da estrarre</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Più elementi selezionati si chiamano %1. Estraili uno alla volta.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>I tuoi file sono stati conservati in: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Estratti %1 elementi su %2.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>Impossibile creare la cartella di lavoro dell’immagine in %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Questi elementi non sono stati aggiunti perché il loro nome contiene una barra rovesciata:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Dimensione totale: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Copia di file e cartelle...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Impossibile copiare questi file nella cartella di lavoro, quindi non è stata creata alcuna immagine (file illeggibili o disco pieno?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Creazione del file ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Impossibile creare il file ISO.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Impossibile scrivere nella cartella %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO creata correttamente!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Impossibile salvare il file ISO come %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>I file e le cartelle dell’elenco verranno scartati. Tornare indietro comunque?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Impossibile avviare il generatore di immagini %1: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Il generatore di immagini si è interrotto inaspettatamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti: esiste già un elemento con lo stesso nome, una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,48 @@
         <source>Extract files successfully.</source>
         <translation>ファイルを抽出しました。</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>ファイル %1 は ISO または UDF イメージではありません。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>ファイル %1 は ISO または UDF イメージではありません。7-Zip は %2 アーカイブとして読み取ります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%1 内の %n 個のファイルが抽出したファイルで置き換えられます:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分のを残す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>先に ISO イメージを開いてから、抽出するファイルまたはフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>選択した項目のうち複数が %1 という名前です。1 つずつ抽出してください。</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>元のファイルは次の場所に残してあります: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%2 個中 %1 個の項目を抽出しました。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +319,6 @@
         <translation>イメージ用の作業フォルダーを %1 に作成できませんでした。</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>次の項目は名前にバックスラッシュが含まれているため、追加されませんでした:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>次の項目は追加されませんでした (読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>合計サイズ: </translation>
     </message>
@@ -317,46 +347,18 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>%1 はフォルダーです。イメージのファイル名を指定してください。</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>ファイルとフォルダーをコピーしています...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>次のファイルを作業フォルダーにコピーできなかったため、イメージは作成されませんでした (読み取れないファイルか、ディスクの空き容量不足の可能性があります):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>ISO ファイルを作成しています...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>ISO ファイルを作成できませんでした。</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>フォルダー %1 に書き込めません: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO を作成しました。</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>ISO ファイルを %1 として保存できませんでした。</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>一覧のファイルとフォルダーは破棄されます。それでも戻りますか?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>イメージ作成ツール %1 を起動できませんでした: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>イメージ作成ツールが予期せず停止しました。</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>イメージファイルが不完全です: %1 バイト書き込み済み、%2 バイト必要です。</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (同じ名前の項目が既にある、読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
     </message>
 </context>
 <context>

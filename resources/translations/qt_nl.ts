@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Bestanden zijn uitgepakt.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Het bestand %1 is geen ISO- of UDF-image.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Het bestand %1 is geen ISO- of UDF-image: 7-Zip leest het als een %2-archief.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n bestand in %1 zou worden vervangen door het uitgepakte:</numerusform>
+            <numerusform>%n bestanden in %1 zouden worden vervangen door de uitgepakte:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behouden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Laad eerst een ISO-image en selecteer dan de bestanden of mappen die u wilt uitpakken</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Meer dan één geselecteerd item heet %1. Pak ze één voor één uit.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Uw eigen bestanden zijn bewaard in: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 van %2 items zijn uitgepakt.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>De werkmap voor de image kon niet worden aangemaakt in %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Deze items zijn niet toegevoegd, omdat hun naam een backslash bevat:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Totale grootte: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>%1 is een map. Kies een bestandsnaam voor de image.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Bestanden en mappen kopiëren...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Deze bestanden konden niet naar de werkmap worden gekopieerd, dus er is geen image gemaakt (onleesbare bestanden of een volle schijf?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>ISO-bestand maken...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Het ISO-bestand kon niet worden gemaakt.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Kan niet schrijven naar de map %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO is gemaakt!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Het ISO-bestand kon niet worden opgeslagen als %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>De bestanden en mappen in de lijst worden verwijderd. Toch teruggaan?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Het imageprogramma %1 kon niet worden gestart: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Het imageprogramma is onverwacht gestopt.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Het imagebestand is onvolledig: %1 bytes geschreven, %2 bytes verwacht.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: er is al een item met dezelfde naam, een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
     </message>
 </context>
 <context>

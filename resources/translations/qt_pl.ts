@@ -189,6 +189,50 @@
         <source>Extract files successfully.</source>
         <translation>Pliki zostały wypakowane.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Plik %1 nie jest obrazem ISO ani UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Plik %1 nie jest obrazem ISO ani UDF: 7-Zip odczytuje go jako archiwum %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n plik w %1 zostałby zastąpiony wypakowanym:</numerusform>
+            <numerusform>%n pliki w %1 zostałyby zastąpione wypakowanymi:</numerusform>
+            <numerusform>%n plików w %1 zostałoby zastąpionych wypakowanymi:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Zachowaj moje</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Najpierw wczytaj obraz ISO, a potem zaznacz pliki lub foldery do wypakowania</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Kilka zaznaczonych elementów nazywa się %1. Wypakuj je pojedynczo.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Twoje własne pliki zachowano w: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Wypakowano %1 z %2 elementów.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +321,6 @@
         <translation>Nie udało się utworzyć folderu roboczego obrazu w %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Te elementy nie zostały dodane, ponieważ ich nazwy zawierają ukośnik wsteczny:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Rozmiar całkowity: </translation>
     </message>
@@ -317,46 +349,18 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>%1 jest folderem. Wybierz nazwę pliku dla obrazu.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Kopiowanie plików i folderów...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Nie udało się skopiować tych plików do folderu roboczego, więc obraz nie został utworzony (pliki nieczytelne lub pełny dysk?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Tworzenie pliku ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Nie udało się utworzyć pliku ISO.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Nie można zapisywać w folderze %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>Plik ISO został utworzony!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Nie udało się zapisać pliku ISO jako %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Pliki i foldery z listy zostaną odrzucone. Czy mimo to wrócić?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Nie udało się uruchomić programu tworzącego obraz %1: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Program tworzący obraz nieoczekiwanie zakończył działanie.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Plik obrazu jest niekompletny: zapisano %1 bajtów, oczekiwano %2 bajtów.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: element o tej samej nazwie już istnieje, folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
     </message>
 </context>
 <context>

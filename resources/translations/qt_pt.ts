@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Arquivos extraídos com sucesso.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>O arquivo %1 não é uma imagem ISO nem UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>O arquivo %1 não é uma imagem ISO nem UDF: o 7-Zip o lê como um arquivo %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n arquivo em %1 seria substituído pelo extraído:</numerusform>
+            <numerusform>%n arquivos em %1 seriam substituídos pelos extraídos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Manter o meu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Carregue primeiro uma imagem ISO e depois selecione os arquivos ou pastas que deseja extrair</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Mais de um item selecionado se chama %1. Extraia-os um de cada vez.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Seus próprios arquivos foram mantidos em: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 de %2 itens foram extraídos.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>Não foi possível criar a pasta de trabalho da imagem em %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Estes itens não foram adicionados porque seus nomes contêm uma barra invertida:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Tamanho total: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>%1 é uma pasta. Escolha um nome de arquivo para a imagem.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Copiando arquivos e pastas...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Estes arquivos não puderam ser copiados para a pasta de trabalho, então nenhuma imagem foi criada (arquivos ilegíveis ou disco cheio?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Criando arquivo ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Não foi possível criar o arquivo ISO.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Não é possível gravar na pasta %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO criada com sucesso!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Não foi possível salvar o arquivo ISO como %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Os arquivos e pastas da lista serão descartados. Voltar mesmo assim?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>O gerador de imagens %1 não pôde ser iniciado: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>O gerador de imagens parou inesperadamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>O arquivo de imagem está incompleto: %1 bytes gravados, %2 bytes esperados.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estes itens não foram adicionados: já existe um item com o mesmo nome, uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,50 @@
         <source>Extract files successfully.</source>
         <translation>Файлы успешно извлечены.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Файл %1 не является образом ISO или UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Файл %1 не является образом ISO или UDF: 7-Zip читает его как архив %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n файл в %1 будет заменён извлечённым:</numerusform>
+            <numerusform>%n файла в %1 будут заменены извлечёнными:</numerusform>
+            <numerusform>%n файлов в %1 будут заменены извлечёнными:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Оставить мои</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Сначала откройте образ ISO, затем выберите файлы или папки для извлечения</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Несколько выбранных элементов называются %1. Извлеките их по одному.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Ваши собственные файлы сохранены в: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Извлечено элементов: %1 из %2.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +321,6 @@
         <translation>Не удалось создать рабочую папку для образа в %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Эти элементы не добавлены, так как их имена содержат обратную косую черту:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Общий размер: </translation>
     </message>
@@ -317,46 +349,18 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>%1 — это папка. Укажите имя файла для образа.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Копирование файлов и папок...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Не удалось скопировать эти файлы в рабочую папку, поэтому образ не создан (файлы не читаются или диск заполнен?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Создание файла ISO...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Не удалось создать файл ISO.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Не удаётся записать в папку %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>Образ ISO успешно создан!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>Не удалось сохранить файл ISO как %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Файлы и папки из списка будут отброшены. Всё равно вернуться?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Не удалось запустить программу создания образа %1: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Программа создания образа неожиданно остановилась.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Файл образа неполон: записано %1 байт из %2 ожидаемых.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: элемент с таким именем уже есть, папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,49 @@
         <source>Extract files successfully.</source>
         <translation>Filerna har extraherats.</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Filen %1 är ingen ISO- eller UDF-avbildning.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Filen %1 är ingen ISO- eller UDF-avbildning: 7-Zip läser den som ett %2-arkiv.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n fil i %1 skulle ersättas av den extraherade:</numerusform>
+            <numerusform>%n filer i %1 skulle ersättas av de extraherade:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersätt</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behåll mina</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Läs först in en ISO-avbildning och välj sedan de filer eller mappar som du vill extrahera</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Flera markerade objekt heter %1. Extrahera dem ett i taget.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Dina egna filer sparades i: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 av %2 objekt extraherades.</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +320,6 @@
         <translation>Arbetsmappen för avbildningen kunde inte skapas under %1.</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>Dessa objekt lades inte till eftersom deras namn innehåller ett omvänt snedstreck:
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>Total storlek: </translation>
     </message>
@@ -317,46 +348,18 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>%1 är en mapp. Välj ett filnamn för avbildningen.</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>Kopierar filer och mappar...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>Dessa filer kunde inte kopieras till arbetsmappen, så ingen avbildning skapades (oläsbara filer eller full disk?):
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>Skapar ISO-fil...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>ISO-filen kunde inte skapas.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>Det går inte att skriva till mappen %1: %2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO-filen har skapats!</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>ISO-filen kunde inte sparas som %1.</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Filerna och mapparna i listan kommer att tas bort. Gå tillbaka ändå?</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>Avbildningsprogrammet %1 kunde inte startas: %2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Avbildningsprogrammet stoppades oväntat.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Avbildningsfilen är ofullständig: %1 byte skrivna, %2 byte förväntade.</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: ett objekt med samma namn finns redan, en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,48 @@
         <source>Extract files successfully.</source>
         <translation>文件提取成功。</translation>
     </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像：7-Zip 将其识别为 %2 压缩包。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%1 中的 %n 个文件将被提取的文件替换：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>保留我的</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>请先加载 ISO 镜像，再选择要提取的文件或文件夹</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>有多个选中的项目都名为 %1。请逐个提取。</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>您自己的文件已保留在：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>已提取 %1 / %2 个项目。</translation>
+    </message>
 </context>
 <context>
     <name>CPage3</name>
@@ -277,18 +319,6 @@
         <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
     </message>
     <message>
-        <source>These items were not added, because their names contain a backslash:
-%1</source>
-        <translation>以下项目未添加，因为其名称包含反斜杠：
-%1</translation>
-    </message>
-    <message>
-        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
-%1</translation>
-    </message>
-    <message>
         <source>Total Size: </source>
         <translation>总大小：</translation>
     </message>
@@ -317,46 +347,18 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
     </message>
     <message>
-        <source>Copy files and folders...</source>
-        <translation>正在复制文件和文件夹...</translation>
-    </message>
-    <message>
-        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
-%1</source>
-        <translation>以下文件无法复制到工作文件夹，因此未创建镜像（文件无法读取，或磁盘已满？）：
-%1</translation>
-    </message>
-    <message>
-        <source>Creating ISO file...</source>
-        <translation>正在创建 ISO 文件...</translation>
-    </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>无法创建 ISO 文件。</translation>
-    </message>
-    <message>
-        <source>Cannot write to the folder %1: %2</source>
-        <translation>无法写入文件夹 %1：%2</translation>
-    </message>
-    <message>
         <source>Create ISO successfully!</source>
         <translation>ISO 创建成功！</translation>
     </message>
     <message>
-        <source>The ISO file could not be saved as %1.</source>
-        <translation>无法将 ISO 文件保存为 %1。</translation>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>列表中的文件和文件夹将被丢弃。仍要返回吗？</translation>
     </message>
     <message>
-        <source>The image builder %1 could not be started: %2</source>
-        <translation>无法启动镜像生成程序 %1：%2</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>镜像生成程序意外停止。</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>镜像文件不完整：已写入 %1 字节，应为 %2 字节。</translation>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：已有同名项目、无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
     </message>
 </context>
 <context>
