@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -27,6 +27,9 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 clean:
 	rm -rf $(BUILD)

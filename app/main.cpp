@@ -1,5 +1,7 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
+#include "core/trace.h"
 #include "core/util.h"
 #include "image/stagedcontent.h"
 
@@ -16,14 +18,14 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    qDebug() << "data path" << Util::GetDataPath();
+    qCDebug(lcTrace) << "data path" << Util::GetDataPath();
 
     QFont font;
     font.setFamily(QStringLiteral("Microsoft YaHei"));
     QApplication::setFont(font);
 
     QTextCodec* codec = QTextCodec::codecForLocale();
-    qDebug() << codec->name() << codec->aliases() << Util::GetDataPath();
+    qCDebug(lcTrace) << codec->name() << codec->aliases() << Util::GetDataPath();
 
     // A missing translation file leaves the English source texts.
     QTranslator translator;
@@ -37,5 +39,8 @@ int main(int argc, char* argv[])
     MainWindow window(nullptr);
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
+    const QString image = ImageArgument(QCoreApplication::arguments());
+    if (!image.isEmpty())
+        window.OpenImage(image);
     return app.exec();
 }

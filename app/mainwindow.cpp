@@ -1,7 +1,8 @@
 #include "app/mainwindow.h"
 
-#include "core/util.h"
 #include "burn/gui/burndialog.h"
+#include "core/trace.h"
+#include "core/util.h"
 #include "image/stagedcontent.h"
 #include "pages/page2.h"
 #include "pages/page3.h"
@@ -11,17 +12,19 @@
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
+#include "ui/messages.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QTranslator>
-#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 
@@ -99,7 +102,7 @@ MainWindow::MainWindow(QWidget* parent)
     if (m_driveMonitor->start())
         connect(m_driveMonitor, &CDriveMonitor::sigdrivechange, this, &MainWindow::sigdrivechange);
     else
-        qDebug() << "MainWindow: drive-change notification is off";
+        qCDebug(lcTrace) << "MainWindow: drive-change notification is off";
 #endif
 }
 
@@ -240,6 +243,20 @@ void MainWindow::onExtract()
     openPage(new CPage2(this), true, 1);
 }
 
+void MainWindow::OpenImage(const QString& image)
+{
+    auto* page = new CPage2(this);
+    openPage(page, true, 1);
+    const QFileInfo info(image);
+    const QString name = QDir::toNativeSeparators(image);
+    if (!info.exists())
+        ShowMessage(tr("The image %1 does not exist.").arg(name), page);
+    else if (!info.isFile())
+        ShowMessage(tr("%1 is not an image file.").arg(name), page);
+    else
+        page->LoadImage(image);
+}
+
 void MainWindow::onCreate()
 {
     openPage(new CPage3(this), false, 1);
@@ -257,7 +274,7 @@ void MainWindow::onCopy()
 
 void MainWindow::onHelp()
 {
-    QDesktopServices::openUrl(QUrl(tr("https://github.com/quillon-iso/quillon#readme")));
+    OpenUrl(tr("https://github.com/quillon-iso/quillon#readme"), this);
 }
 
 void MainWindow::aboutus()
@@ -271,7 +288,7 @@ void MainWindow::LoadLanguage(const QString& file)
 {
     const QString path = AppDir() + file;
     m_translator->load(path);
-    qDebug() << path;
+    qCDebug(lcTrace) << path;
     // Once in the list, in front of the start-up translator, however often
     // the user switches. Taking it out also re-translates every window when
     // the new file could not be loaded and the translator stays empty.
@@ -317,28 +334,28 @@ bool MainWindow::nativeEvent(const QByteArray& /*eventType*/, void* message, lon
     const MSG* msg = static_cast<const MSG*>(message);
     if (msg->message != WM_DEVICECHANGE)
         return false;
-    qDebug() << "MainWindow: device change event";
+    qCDebug(lcTrace) << "MainWindow: device change event";
     switch (msg->wParam) {
     case DBT_DEVICEARRIVAL: {
         auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
         if (header && header->dbch_devicetype == DBT_DEVTYP_VOLUME
             && reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags == 0)
             emit sigdrivechange();
-        qDebug() << "DBT_DEVICEARRIVAL";
+        qCDebug(lcTrace) << "DBT_DEVICEARRIVAL";
         break;
     }
     case DBT_DEVICEREMOVECOMPLETE: {
         auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(msg->lParam);
         if (header && header->dbch_devicetype == DBT_DEVTYP_VOLUME
             && reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header)->dbcv_flags == 0) {
-            qDebug() << "MainWindow: USB device removed";
+            qCDebug(lcTrace) << "MainWindow: USB device removed";
             emit sigdrivechange();
         }
-        qDebug() << "DBT_DEVICEREMOVECOMPLETE";
+        qCDebug(lcTrace) << "DBT_DEVICEREMOVECOMPLETE";
         break;
     }
     case DBT_DEVICETYPESPECIFIC:
-        qDebug() << "DBT_DEVICETYPESPECIFIC ";
+        qCDebug(lcTrace) << "DBT_DEVICETYPESPECIFIC ";
         break;
     default:
         break;

@@ -20,6 +20,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Opens the Extract page with that image loaded (the program's argument).
+    void OpenImage(const QString& image);
+
     // The page most recently opened (for tests and the drive listeners).
     ImageDialog* CurrentPage() const { return m_currentPage; }
     // The popup menu of the last onMenu(), or null.

@@ -1,13 +1,32 @@
 #include "app/startupprobe.h"
 
+#include "core/util.h"
+#include "runner/tools.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <cstdio>
 
 namespace {
+void printLayout()
+{
+    std::printf("startup: application directory %s\n", qPrintable(AppDir()));
+    const QString tools[] = {Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(),
+                             Tools::builderTool(), Tools::splitterTool()};
+    for (const QString& tool : tools)
+        std::printf("startup: tool %s %s\n", qPrintable(tool), QFileInfo(tool).isExecutable() ? "found" : "missing");
+    const QString translation = AppDir() + Util::TranslationFileFor(QLocale());
+    QTranslator translator;
+    std::printf("startup: translation %s %s\n", qPrintable(translation),
+                translator.load(translation) ? "loaded" : "missing");
+}
+
 class StartupProbe : public QObject
 {
 public:
@@ -27,6 +46,7 @@ protected:
             const qint64 paintedMs = m_clock.elapsed();
             std::printf("startup: window shown after %lld ms, first painted after %lld ms\n",
                         static_cast<long long>(m_shownMs), static_cast<long long>(paintedMs));
+            printLayout();
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }

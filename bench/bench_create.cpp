@@ -5,11 +5,11 @@
 //   staging time against `cp -r` of the same folder.
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "pages/page3.h"
 #include "runner/tools.h"
 #include "ui/mytreewidget.h"
+
+#include "scripteddialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,6 +35,8 @@ constexpr int SmallFolders = 100;
 constexpr int SmallFilesPerFolder = 200; // 20,000 files
 
 QTemporaryDir* g_work = nullptr;
+// Answers the pages' dialogs; every page of the benchmarks uses it.
+ScriptedDialogs g_dialogs;
 
 QString work(const QString& relative)
 {
@@ -102,7 +104,8 @@ CPage3* stagedPage()
 {
     if (!g_page) {
         g_page = std::make_unique<CPage3>();
-        AddDialogAnswerForTest(bigTree());
+        g_page->SetDialogs(&g_dialogs);
+        g_dialogs.answers << bigTree();
         g_page->OnAddDir();
         g_page->Copier()->WaitForIdle(-1);
     }
@@ -120,7 +123,7 @@ bool createThroughPage(CPage3* page, const QString& image)
         succeeded = ok;
         loop.quit();
     });
-    AddDialogAnswerForTest(image);
+    g_dialogs.answers << image;
     page->OnCreate();
     if (!done)
         loop.exec();
@@ -192,9 +195,10 @@ void BM_AddFolderRows(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto page = std::make_unique<CPage3>();
+        page->SetDialogs(&g_dialogs);
         page->Copier()->Stop(); // rows only: no copying in the background
         page->Copier()->wait();
-        AddDialogAnswerForTest(tree);
+        g_dialogs.answers << tree;
         state.ResumeTiming();
         page->OnAddDir();
         QCoreApplication::processEvents();
@@ -226,8 +230,9 @@ void BM_StagingVsCp(benchmark::State& state)
             ::sync();
             if ((turn == 0) == stagingFirst) {
                 auto page = std::make_unique<CPage3>();
+                page->SetDialogs(&g_dialogs);
                 page->Copier()->WaitForIdle(-1);
-                AddDialogAnswerForTest(tree);
+                g_dialogs.answers << tree;
                 QElapsedTimer timer;
                 timer.start();
                 page->OnAddDir();
@@ -271,8 +276,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // staging below the test data folder
-    SetDialogAnswersForTest({});
-    MessageTest::setEnabled(true);
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/bench_create-XXXXXX"));
     g_work = &work;
     benchmark::Initialize(&argc, argv);

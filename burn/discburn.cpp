@@ -1,4 +1,5 @@
 #include "burn/discburn.h"
+#include "core/trace.h"
 
 #include "runner/tools.h"
 
@@ -26,63 +27,28 @@ int BurnProgressPercent(const QString& piece)
     return int(qBound<qint64>(0, written * 100 / total, 100));
 }
 
-namespace {
-
-struct Marker
+FailureLog<RecorderFailure> RecorderLog()
 {
-    const char* text;
-    RecorderLog::Cause cause;
-};
-
-// cdrskin (libburn) and cdrecord/wodim lines, strongest cause first.
-const Marker Markers[] = {
-    {"BURN_DISC_EMPTY", RecorderLog::Cause::NoDisc},
-    {"No media found in drive", RecorderLog::Cause::NoDisc},
-    {"No disk / Wrong disk", RecorderLog::Cause::NoDisc},
-    {"Cannot load media", RecorderLog::Cause::NoDisc},
-    {"edium not present", RecorderLog::Cause::NoDisc},
-    {"BURN_DISC_UNSUITABLE", RecorderLog::Cause::UnsuitableMedium},
-    {"UNSUITABLE MEDIA", RecorderLog::Cause::UnsuitableMedium},
-    {"burn_disc_full", RecorderLog::Cause::UnsuitableMedium},
-    {"BURN_DISC_APPENDABLE", RecorderLog::Cause::UnsuitableMedium},
-    {"does not fit on media", RecorderLog::Cause::UnsuitableMedium},
-    {"Cannot open new session", RecorderLog::Cause::UnsuitableMedium},
-    {"Cannot get next writable address", RecorderLog::Cause::UnsuitableMedium},
-    {"write error", RecorderLog::Cause::WriteError},
-    {"Write error", RecorderLog::Cause::WriteError},
-    {"error after", RecorderLog::Cause::WriteError},
-    {"Cannot write desired amount", RecorderLog::Cause::WriteError},
-    {"Most recent system error", RecorderLog::Cause::WriteError},
-};
-
-bool isErrorLine(const QString& line)
-{
-    return line.contains(QLatin1String("FATAL")) || line.contains(QLatin1String("SORRY"))
-           || line.contains(QLatin1String("Cannot")) || line.contains(QLatin1String("error"));
-}
-
-} // namespace
-
-void RecorderLog::Feed(const QString& piece)
-{
-    const QString line = piece.trimmed();
-    if (line.isEmpty() || BurnProgressPercent(line) >= 0)
-        return;
-    if (isErrorLine(line))
-        m_lastError = line;
-    for (const Marker& marker : Markers) {
-        if (!line.contains(QLatin1String(marker.text)))
-            continue;
-        // A stronger cause wins; the first line of a cause explains it best,
-        // except that the system's own words beat the generic write failure.
-        if (m_cause == Cause::None || marker.cause < m_cause) {
-            m_cause = marker.cause;
-            m_detail = line;
-        } else if (marker.cause == m_cause && line.contains(QLatin1String("system error"))) {
-            m_detail = line;
-        }
-        break;
-    }
+    using F = RecorderFailure;
+    // cdrskin (libburn) and cdrecord/wodim lines, strongest cause first.
+    return {{"BURN_DISC_EMPTY", F::NoDisc},
+            {"No media found in drive", F::NoDisc},
+            {"No disk / Wrong disk", F::NoDisc},
+            {"Cannot load media", F::NoDisc},
+            {"edium not present", F::NoDisc},
+            {"BURN_DISC_UNSUITABLE", F::UnsuitableMedium},
+            {"UNSUITABLE MEDIA", F::UnsuitableMedium},
+            {"burn_disc_full", F::UnsuitableMedium},
+            {"BURN_DISC_APPENDABLE", F::UnsuitableMedium},
+            {"does not fit on media", F::UnsuitableMedium},
+            {"Cannot open new session", F::UnsuitableMedium},
+            {"Cannot get next writable address", F::UnsuitableMedium},
+            {"Most recent system error", F::WriteError}, // the system's own words first
+            {"A write error occured", F::WriteError},
+            {"(write error)", F::WriteError},
+            {"Write error", F::WriteError},
+            {"error after", F::WriteError},
+            {"Cannot write desired amount", F::WriteError}};
 }
 
 DiscBurnJob::DiscBurnJob(const QString& address, const QString& image, QObject* parent)
@@ -93,28 +59,29 @@ DiscBurnJob::DiscBurnJob(const QString& address, const QString& image, QObject* 
 
 void DiscBurnJob::handlePiece(const QString& piece)
 {
-    qDebug() << "CBurnDialog::onDVDBurnOutput" << piece;
-    m_log.Feed(piece);
+    qCDebug(lcTrace) << "CBurnDialog::onDVDBurnOutput" << piece;
     const int percent = BurnProgressPercent(piece);
     if (percent >= 0)
         setProgress(stage(), percent, 100);
+    else
+        m_log.Feed(piece);
 }
 
 QString DiscBurnJob::judge(int exitCode, QProcess::ExitStatus status)
 {
     QString reason;
     switch (m_log.cause()) {
-    case RecorderLog::Cause::NoDisc:
+    case RecorderFailure::NoDisc:
         reason = tr("There is no disc in the drive.");
         break;
-    case RecorderLog::Cause::UnsuitableMedium:
+    case RecorderFailure::UnsuitableMedium:
         reason = tr("The disc in the drive cannot be written: it is not blank, or not a kind of disc "
                     "this drive can write.");
         break;
-    case RecorderLog::Cause::WriteError:
+    case RecorderFailure::WriteError:
         reason = tr("Writing to the disc failed.");
         break;
-    case RecorderLog::Cause::None:
+    case RecorderFailure::None:
         if (status != QProcess::NormalExit)
             reason = tr("The recorder ended abnormally.");
         else if (exitCode != 0)

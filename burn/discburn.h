@@ -1,5 +1,6 @@
 #pragma once
 
+#include "burn/failurelog.h"
 #include "core/job.h"
 
 #include <QString>
@@ -9,23 +10,11 @@
 // one whose total is 0 or not a number.
 int BurnProgressPercent(const QString& piece);
 
+enum class RecorderFailure { None, NoDisc, UnsuitableMedium, WriteError };
+
 // Why a recorder run failed, from the lines it printed (cdrskin and
 // cdrecord/wodim word them differently).
-class RecorderLog
-{
-public:
-    enum class Cause { None, NoDisc, UnsuitableMedium, WriteError };
-
-    void Feed(const QString& piece);
-    Cause cause() const { return m_cause; }
-    // The recorder's own line behind the cause, or its last error line.
-    QString detail() const { return m_cause == Cause::None ? m_lastError : m_detail; }
-
-private:
-    Cause m_cause = Cause::None;
-    QString m_detail;
-    QString m_lastError;
-};
+FailureLog<RecorderFailure> RecorderLog();
 
 // Writes an image to the disc in the recorder at `address` ("1,0,0").
 // Progress 0..100 from the recorder's "written" pieces. Succeeds only when
@@ -41,5 +30,5 @@ protected:
     QString judge(int exitCode, QProcess::ExitStatus status) override;
 
 private:
-    RecorderLog m_log;
+    FailureLog<RecorderFailure> m_log = RecorderLog();
 };

@@ -30,26 +30,15 @@ qint64 ReadAddress(const QString& piece)
     return numberAfter(piece, QLatin1String("addr:"));
 }
 
-void ReaderLog::Feed(const QString& piece)
+FailureLog<ReaderFailure> ReaderLog()
 {
-    const QString line = piece.trimmed();
-    if (line.isEmpty() || line.startsWith(QLatin1String("addr:")))
-        return;
-    Cause cause = Cause::None;
-    if (line.contains(QLatin1String("Device not ready")) || line.contains(QLatin1String("edium not present")))
-        cause = Cause::NoDisc;
-    else if (line.contains(QLatin1String("Permission denied")))
-        cause = Cause::NoPermission;
-    else if (line.contains(QLatin1String("Cannot read source disk"))
-             || line.contains(QLatin1String("Medium Error")) || line.contains(QLatin1String("hard read error")))
-        cause = Cause::Unreadable;
-    if (line.contains(QLatin1String("Cannot")) || line.contains(QLatin1String("rror")))
-        m_lastError = line;
-    // The first cause is the one; later lines are its consequences.
-    if (cause != Cause::None && m_cause == Cause::None) {
-        m_cause = cause;
-        m_detail = line;
-    }
+    using F = ReaderFailure;
+    return {{"Device not ready", F::NoDisc},
+            {"edium not present", F::NoDisc},
+            {"Permission denied", F::NoPermission},
+            {"Cannot read source disk", F::Unreadable},
+            {"Medium Error", F::Unreadable},
+            {"hard read error", F::Unreadable}};
 }
 
 QString DiscImagePath(const QString& typed)
@@ -104,7 +93,9 @@ void ReadDiscJob::doStart()
 
 void ReadDiscJob::handlePiece(const QString& piece)
 {
-    m_log.Feed(piece);
+    const qint64 address = ReadAddress(piece);
+    if (address < 0)
+        m_log.Feed(piece);
     if (m_sectors < 0) {
         const qint64 end = ReadEndSectors(piece);
         if (end >= 0) {
@@ -112,7 +103,6 @@ void ReadDiscJob::handlePiece(const QString& piece)
             setProgress(stage(), 0, m_sectors);
         }
     }
-    const qint64 address = ReadAddress(piece);
     if (address >= 0 && m_sectors >= 0)
         setProgress(stage(), qMin(address, m_sectors), m_sectors);
 }
@@ -121,16 +111,16 @@ QString ReadDiscJob::judge(int exitCode, QProcess::ExitStatus status)
 {
     QString reason;
     switch (m_log.cause()) {
-    case ReaderLog::Cause::NoDisc:
+    case ReaderFailure::NoDisc:
         reason = tr("There is no readable disc in the drive.");
         break;
-    case ReaderLog::Cause::Unreadable:
+    case ReaderFailure::Unreadable:
         reason = tr("A part of the disc cannot be read.");
         break;
-    case ReaderLog::Cause::NoPermission:
+    case ReaderFailure::NoPermission:
         reason = tr("Permission denied: the drive or the image file cannot be opened.");
         break;
-    case ReaderLog::Cause::None:
+    case ReaderFailure::None:
         if (status != QProcess::NormalExit)
             reason = tr("The reader ended abnormally.");
         else if (exitCode != 0)

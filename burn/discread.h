@@ -1,5 +1,6 @@
 #pragma once
 
+#include "burn/failurelog.h"
 #include "core/job.h"
 
 #include <QString>
@@ -10,21 +11,10 @@ qint64 ReadEndSectors(const QString& piece);
 // Sector of an "addr:" piece ("addr:    76864 cnt: 64"); -1 when there is none.
 qint64 ReadAddress(const QString& piece);
 
+enum class ReaderFailure { None, NoDisc, NoPermission, Unreadable };
+
 // Why a reader run failed, from the lines it printed.
-class ReaderLog
-{
-public:
-    enum class Cause { None, NoDisc, Unreadable, NoPermission };
-
-    void Feed(const QString& piece);
-    Cause cause() const { return m_cause; }
-    QString detail() const { return m_cause == Cause::None ? m_lastError : m_detail; }
-
-private:
-    Cause m_cause = Cause::None;
-    QString m_detail;
-    QString m_lastError;
-};
+FailureLog<ReaderFailure> ReaderLog();
 
 // The image file a copy writes: ".iso" added when the name has no extension
 // (a folder stays as it is, to be refused).
@@ -62,5 +52,5 @@ private:
     QString m_target;
     QString m_part;
     qint64 m_sectors = -1;
-    ReaderLog m_log;
+    FailureLog<ReaderFailure> m_log = ReaderLog();
 };

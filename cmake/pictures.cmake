@@ -1,5 +1,6 @@
-# The picture set is drawn by code (tools/pictgen). Its PNGs and the resource
-# list are committed; `cmake --build <dir> --target pictures` redraws them.
+# The picture set is drawn by code (tools/pictgen). Its PNGs, the resource
+# list and the application icon (packaging/icons) are committed;
+# `cmake --build <dir> --target pictures` redraws them.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Gui)
 file(GLOB PICTGEN_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/tools/pictgen/*.cpp ${CMAKE_SOURCE_DIR}/tools/pictgen/*.h)
@@ -12,6 +13,7 @@ add_custom_target(pictures
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
           $<TARGET_FILE:pictgen> ${CMAKE_SOURCE_DIR}/resources/pictures
           --qrc ${CMAKE_SOURCE_DIR}/resources/pictures.qrc
+          --icons ${CMAKE_SOURCE_DIR}/packaging/icons --icon-name ${QUILLON_APP_ID}
   DEPENDS pictgen
   COMMENT "Redrawing resources/pictures"
   VERBATIM)

@@ -26,8 +26,11 @@ QString Util::GetDataPath()
 
 bool Util::LogEnabled()
 {
-    static const QString switchFile = AppDir() + QStringLiteral("/config.dat");
-    return QFile::exists(switchFile);
+    // The switch lies beside the log, in the user's data folder: an installed
+    // program's directory belongs to the system.
+    static const QString dataPath = GetDataPath();
+    static const QString switchFile = dataPath + QStringLiteral("/config.dat");
+    return !dataPath.isEmpty() && QFile::exists(switchFile);
 }
 
 void Util::WriteLog(const QString& message)

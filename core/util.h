@@ -5,7 +5,7 @@
 
 class QDataStream;
 
-// Where the program finds its tools, translations and the log switch file.
+// Where the program finds its tools and translations.
 QString AppDir();
 
 class Util
@@ -13,7 +13,7 @@ class Util
 public:
     static QString GetDataPath();
     static void WriteLog(const QString& message);
-    // Whether the log switch file is present right now.
+    // Whether the log switch file (config.dat in the data folder) is present right now.
     static bool LogEnabled();
 
     // Translation file (relative to the application directory) for a locale.

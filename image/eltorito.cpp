@@ -1,4 +1,5 @@
 #include "image/eltorito.h"
+#include "core/trace.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -42,27 +43,27 @@ bool readCatalog(QDataStream& stream, char* catalog)
 {
     char* buffer = catalog;
     if (Util::Read(stream, BootRecordPosition, SectorSize, buffer) != 0) {
-        qDebug() << "Could not read the file/drive\n";
+        qCDebug(lcTrace) << "Could not read the file/drive\n";
         return false;
     }
     const auto* b = reinterpret_cast<const unsigned char*>(buffer);
     if (b[0] != 0 || b[6] != 1) {
-        qDebug() << "Invalid boot-record-volume!\n";
+        qCDebug(lcTrace) << "Invalid boot-record-volume!\n";
         return false;
     }
     if (std::memcmp(buffer + 1, "CD001", 5) != 0
         || std::memcmp(buffer + 7, "EL TORITO SPECIFICATION", 23) != 0) {
-        qDebug() << "Invalid signature in boot-record-volume!\n";
+        qCDebug(lcTrace) << "Invalid signature in boot-record-volume!\n";
         return false;
     }
     const quint32 sector = le32(b + 0x47);
-    qDebug().nospace() << "\nReading boot-catalog from sector " << sector;
+    qCDebug(lcTrace).nospace() << "\nReading boot-catalog from sector " << sector;
     if (Util::Read(stream, qint64(sector) * SectorSize, SectorSize, buffer) != 0) {
-        qDebug() << "Could not read the file/drive ";
+        qCDebug(lcTrace) << "Could not read the file/drive ";
         return false;
     }
     if (b[0] != 1 || b[30] != 0x55 || b[31] != 0xAA) {
-        qDebug() << "Invalid validation-entry in boot-catalog!\n";
+        qCDebug(lcTrace) << "Invalid validation-entry in boot-catalog!\n";
         return false;
     }
     return true;
@@ -80,7 +81,7 @@ int Util::Read(QDataStream& stream, qint64 position, qint64 length, char* buffer
     // Never read past the end of the file: a short image is an error, not a
     // reason to hand over whatever the buffer held.
     if (!device->isSequential() && position + length > device->size()) {
-        qDebug() << "Util::Read error";
+        qCDebug(lcTrace) << "Util::Read error";
         return 232;
     }
     qint64 done = 0;
@@ -93,7 +94,7 @@ int Util::Read(QDataStream& stream, qint64 position, qint64 length, char* buffer
     }
     if (done == length)
         return 0;
-    qDebug() << "Util::Read error";
+    qCDebug(lcTrace) << "Util::Read error";
     return 232;
 }
 
@@ -120,7 +121,7 @@ void Util::WriteData(const QString& output, QDataStream& stream, const char* ent
     static const char* const mediaTexts[] = {"No emulation\n", "1.2 meg diskette\n",
                                              "1.44 meg diskette\n", "2.88 meg diskette\n",
                                              "Hard disk (drive 80)\n"};
-    qDebug() << (entry.mediaType < 5 ? mediaTexts[entry.mediaType] : "Unknown\n");
+    qCDebug(lcTrace) << (entry.mediaType < 5 ? mediaTexts[entry.mediaType] : "Unknown\n");
     const quint32 count = BootImageSectors(entry);
     if (count != entry.sectorCount)
         printf("  Sector count to read: %d (%d bytes)\n", int(count), int(count * 512));
@@ -135,23 +136,23 @@ void Util::WriteData(const QString& output, QDataStream& stream, const char* ent
     QSaveFile file(output);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "Util::WriteData can not open file";
+        qCDebug(lcTrace) << "Util::WriteData can not open file";
         return;
     }
     QDataStream out(&file);
     if (out.writeRawData(buffer.get(), int(bytes)) != int(bytes)) {
-        qDebug() << "WriteData error";
+        qCDebug(lcTrace) << "WriteData error";
         file.cancelWriting();
     }
     if (!file.commit())
-        qDebug() << "WriteData error";
+        qCDebug(lcTrace) << "WriteData error";
 }
 
 bool Util::BootExtract(const QString& image, const QString& output)
 {
     QFile file(image);
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "Util::BootExtract open file error!";
+        qCDebug(lcTrace) << "Util::BootExtract open file error!";
         return false;
     }
     QDataStream stream(&file);

@@ -278,20 +278,6 @@ ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveT
 
 // --- The job ----------------------------------------------------------------------
 
-namespace {
-QString g_toolForTest;
-}
-
-QString ExtractToolProgram()
-{
-    return g_toolForTest.isEmpty() ? Tools::archiveTool() : g_toolForTest;
-}
-
-void SetExtractToolForTest(const QString& program)
-{
-    g_toolForTest = program;
-}
-
 ExtractJob::ExtractJob(QObject* parent)
     : QObject(parent)
 {
@@ -349,7 +335,7 @@ bool ExtractJob::Start(const Request& request)
     connect(m_runner, &CRunCommandThread::standoutputline, this, &ExtractJob::onOutput);
     connect(m_runner, &CRunCommandThread::sigfinished, this, &ExtractJob::onRunEnded);
     connect(m_runner, &CRunCommandThread::sigstartfailed, this, &ExtractJob::onStartFailed);
-    m_runner->setCommand(ExtractToolProgram(), Tools::extractArgs(request.image, m_staging, entries));
+    m_runner->setCommand(request.program.isEmpty() ? Tools::archiveTool() : request.program, Tools::extractArgs(request.image, m_staging, entries));
     m_status = Status::Running;
     m_runner->start(QThread::InheritPriority);
     return true;

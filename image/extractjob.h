@@ -117,11 +117,6 @@ struct ExtractVerdict
 ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log,
                                const MoveUpResult& placed);
 
-// The archive tool the extract page runs (Tools::archiveTool() unless a test
-// put another program in its place, e.g. a missing one).
-QString ExtractToolProgram();
-void SetExtractToolForTest(const QString& program); // empty: back to the real one
-
 // --- The job ----------------------------------------------------------------------
 
 // One extraction of ticked items of an image: staging folder,
@@ -143,6 +138,7 @@ public:
         // After a stopped or failed run, files of another size are cut off and
         // are not placed in the output folder.
         std::function<qint64(const QString&)> expectedSize;
+        QString program; // 7-Zip; empty for the one of the application directory
     };
 
     explicit ExtractJob(QObject* parent = nullptr);

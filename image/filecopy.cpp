@@ -1,4 +1,5 @@
 #include "image/filecopy.h"
+#include "core/trace.h"
 
 #include <QDebug>
 #include <QDeadlineTimer>
@@ -200,7 +201,7 @@ bool CFileCopy::execute(const Task& task)
             return QFile::rename(task.source, task.target);
         return QDir().rename(task.source, task.target);
     default:
-        qDebug() << "CFileCopy: unknown operation" << task.operation;
+        qCDebug(lcTrace) << "CFileCopy: unknown operation" << task.operation;
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "image/fileutils.h"
+#include "core/trace.h"
 
 #include "core/util.h"
 #include "platform/fastcopy.h"
@@ -260,12 +261,12 @@ void DeleteFileOrFolder(const QString& path)
     if (info.isDir() && !info.isSymLink()) {
         QDir dir(path);
         if (!dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            qDebug() << "DeleteFileOrFolder: folder not empty:" << path;
+            qCDebug(lcTrace) << "DeleteFileOrFolder: folder not empty:" << path;
             return;
         }
         makeWritable(path);
         if (!QDir().rmdir(path))
-            qDebug() << "DeleteFileOrFolder: cannot remove folder" << path << errno
+            qCDebug(lcTrace) << "DeleteFileOrFolder: cannot remove folder" << path << errno
                      << qt_error_string(errno);
         return;
     }
@@ -273,7 +274,7 @@ void DeleteFileOrFolder(const QString& path)
         makeWritable(path);
     QFile file(path);
     if (!file.remove())
-        qDebug() << "DeleteFileOrFolder:" << file.errorString();
+        qCDebug(lcTrace) << "DeleteFileOrFolder:" << file.errorString();
 }
 
 void RemoveFolderTree(const QString& folder)

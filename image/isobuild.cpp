@@ -142,9 +142,10 @@ static void collectLargeFiles(const IsoEntry& folder, QStringList& out)
         const IsoEntry* entry = folder.child(i);
         if (entry->isDir) {
             collectLargeFiles(*entry, out);
-        } else if (!entry->localPath.isEmpty()) {
-            const QFileInfo info(entry->localPath);
-            if (info.size() >= LargeFileBytes)
+        } else {
+            const qint64 size = entry->localPath.isEmpty() ? qint64(entry->size())
+                                                           : QFileInfo(entry->localPath).size();
+            if (size >= LargeFileBytes)
                 out << entry->name;
         }
     }

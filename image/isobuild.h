@@ -84,7 +84,8 @@ struct Verdict
 Verdict Judge(const RunFacts& facts);
 
 // Image paths (backslash names) of the files below `folder` whose local file
-// is LargeFileBytes or larger, in tree order.
+// (or, for an entry of an opened image, its listed size) is LargeFileBytes or
+// larger, in tree order.
 QStringList LargeFiles(const IsoEntry& folder);
 
 // True when `path` is `folder` or lies inside it (compared as absolute,

@@ -310,6 +310,42 @@ bool IsoContentTree::RemoveEntry(const QString& path)
     return true;
 }
 
+static void renameBelow(IsoEntry* entry, const QString& oldPrefix, const QString& newPrefix)
+{
+    for (int i = 0; i < entry->childCount(); ++i) {
+        IsoEntry* c = entry->child(i);
+        c->name = newPrefix + c->name.mid(oldPrefix.size());
+        renameBelow(c, oldPrefix, newPrefix);
+    }
+}
+
+bool IsoContentTree::RenameEntry(const QString& path, const QString& newName)
+{
+    IsoEntry* entry = FindEntry(path);
+    if (!entry || newName.isEmpty() || newName == QLatin1String(".") || newName == QLatin1String("..")
+        || newName.contains(QLatin1Char('\\')) || newName.contains(QLatin1Char('/')))
+        return false;
+    const QString renamed = ReplaceLastComponent(entry->name, newName);
+    IsoEntry* parent = entry->parent();
+    if (parent->findChild(renamed))
+        return false;
+    const QString oldName = entry->name;
+    entry->name = renamed;
+    renameBelow(entry, oldName + QLatin1Char('\\'), renamed + QLatin1Char('\\'));
+    // Every index below is keyed by full names.
+    QVector<IsoEntry*> folders{parent, entry};
+    while (!folders.isEmpty()) {
+        IsoEntry* folder = folders.takeLast();
+        folder->rebuildIndex();
+        if (folder == parent)
+            continue;
+        for (int i = 0; i < folder->childCount(); ++i)
+            if (folder->child(i)->isDir)
+                folders.append(folder->child(i));
+    }
+    return true;
+}
+
 qint64 IsoContentTree::LocalFilesSize(const IsoEntry* folder) const
 {
     const IsoEntry* start = folder ? folder : &root;
@@ -394,6 +430,7 @@ void ListingReader::Begin(const QString& label)
     m_refused = false;
     m_added = 0;
     m_skipped = 0;
+    m_bootImages.clear();
 }
 
 ListingReader::Event ListingReader::Feed(const QString& piece)
@@ -448,6 +485,12 @@ ListingReader::Event ListingReader::readLine(const QString& line)
         return Ignored;
     }
     std::optional<IsoEntry> entry = ParseListingLine(line);
+    if (entry && m_skipBootImages && entry->dateText.trimmed().isEmpty()
+        && IsoContentTree::NormalizeName(entry->name).startsWith(QLatin1String("[BOOT]\\"))) {
+        m_bootImages << IsoContentTree::NormalizeName(entry->name);
+        ++m_skipped;
+        return EntrySkipped;
+    }
     if (entry && m_tree.AddEntry(std::move(*entry))) {
         ++m_added;
         return EntryAdded;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
@@ -74,6 +75,11 @@ public:
     IsoEntry* FindEntry(const QString& path) const;
     // Removes the entry with that path and its subtree; false if none.
     bool RemoveEntry(const QString& path);
+    // Gives the entry a new last name component; everything below follows.
+    // The entry keeps its place and address. False when there is no such
+    // entry, the name is empty, ".", "..", holds a separator, or a sibling
+    // already has it.
+    bool RenameEntry(const QString& path, const QString& newName);
     // Sum of the on-disk sizes of every file's localPath below `folder`
     // (the root by default); entries without a localPath count 0.
     qint64 LocalFilesSize(const IsoEntry* folder = nullptr) const;
@@ -133,6 +139,12 @@ public:
     // listing state; returns true only when the closing separator was seen.
     bool EndOfRun();
 
+    // 7-Zip lists El Torito boot images as "[BOOT]/..." files without a date;
+    // they are no content of the image's tree. When set, such lines are
+    // counted as skipped and their names kept.
+    void SetSkipBootImages(bool skip) { m_skipBootImages = skip; }
+    QStringList BootImageNames() const { return m_bootImages; }
+
     bool InListing() const { return m_inListing; }
     bool Complete() const { return m_complete; }
     // The table belonged to an archive of another kind (see ArchiveType).
@@ -157,4 +169,6 @@ private:
     bool m_refused = false;
     int m_added = 0;
     int m_skipped = 0;
+    bool m_skipBootImages = false;
+    QStringList m_bootImages;
 };

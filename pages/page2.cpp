@@ -1,4 +1,5 @@
 #include "pages/page2.h"
+#include "core/trace.h"
 
 #include "core/util.h"
 #include "ui/contentviews.h"
@@ -123,7 +124,7 @@ void CPage2::createWidgets()
 
 void CPage2::InitializeUI()
 {
-    qDebug() << "CPage2::InitializeUI() is called!!";
+    qCDebug(lcTrace) << "CPage2::InitializeUI() is called!!";
     if (m_initialized)
         return;
     m_initialized = true;
@@ -264,7 +265,7 @@ void CPage2::LoadImage(const QString& image)
     connect(m_listRunner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);
     connect(m_listRunner, &CRunCommandThread::sigfinished, this, &CPage2::onListingRunEnded);
     connect(m_listRunner, &CRunCommandThread::sigstartfailed, this, &CPage2::onListingStartFailed);
-    m_listRunner->setCommand(ExtractToolProgram(), Tools::listArgs(image));
+    m_listRunner->setCommand(m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool, Tools::listArgs(image));
     m_listRunner->start(QThread::InheritPriority);
 }
 
@@ -279,7 +280,7 @@ void CPage2::OnUnzipFinished()
 {
     restoreCursor();
     setButtonsEnabled(true);
-    qDebug() << "finished unzip";
+    qCDebug(lcTrace) << "finished unzip";
     QTreeWidgetItem* top = ContentView::ShowContent(m_tree, m_content);
     m_tree->setCurrentItem(top);
     m_currentFolder = &m_content.root;
@@ -413,7 +414,7 @@ void CPage2::OnListViewClicked(QTableWidgetItem* pItem)
 {
     const QPoint at = m_list->mapFromGlobal(QCursor::pos());
     if (ContentView::ToggleRowCheck(m_list, pItem, at.x()))
-        qDebug() << "CPage2::OnListViewClicked";
+        qCDebug(lcTrace) << "CPage2::OnListViewClicked";
 }
 
 void CPage2::slotSelectAll(bool bChecked)
@@ -536,7 +537,7 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(this);
     connect(m_job, &ExtractJob::progress, this, &CPage2::showExtractProgress);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
-    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}};
+    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}, m_archiveTool};
     request.expectedSize = [this](const QString& pathInImage) -> qint64 {
         QString path = pathInImage;
 #ifndef Q_OS_WIN
@@ -559,7 +560,7 @@ void CPage2::OnExtract()
 
 void CPage2::OnExtractOutput(QString line)
 {
-    qDebug() << "CPage2::OnExtractOutput" << line;
+    qCDebug(lcTrace) << "CPage2::OnExtractOutput" << line;
     if (const auto progress = ParseExtractProgress(line))
         showExtractProgress(progress->percent, progress->item);
 }

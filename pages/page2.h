@@ -48,6 +48,8 @@ public:
     CProgressDialog* Progress() const { return m_progress; }
     IsoEntry* CurrentFolder() const { return m_currentFolder; }
     const IsoContentTree& Content() const { return m_content; }
+    // The 7-Zip program for listing and extraction (empty: the application's own).
+    void SetArchiveTool(const QString& program) { m_archiveTool = program; }
     bool IsListing() const { return m_listRunner != nullptr; }
     ExtractJob* Job() const { return m_job; }
     QString ImagePath() const { return m_imagePath; }
@@ -120,6 +122,7 @@ private:
     QSet<const IsoEntry*> m_ticked;
     bool m_filling = false; // check boxes set by the page, not the user
     QPointer<CRunCommandThread> m_listRunner;
+    QString m_archiveTool; // empty: the application's own 7-Zip
     bool m_busyCursor = false;
 
     // Extraction

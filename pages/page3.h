@@ -15,6 +15,7 @@ class CMyTreeWidget;
 class CProgressDialog;
 class CreateImageJob;
 class JobProgress;
+class PageDialogs;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -40,6 +41,10 @@ public:
     static constexpr int NameRole = Qt::UserRole + 1;
 
     enum class State { Idle, Staging, Building };
+
+    // What the page asks and tells the user goes through `dialogs` (null:
+    // the real dialogs). The page does not own it.
+    void SetDialogs(PageDialogs* dialogs);
 
     // For tests.
     CMyTreeWidget* List() const { return m_list; }
@@ -118,6 +123,7 @@ private:
     CProgressDialog* m_progress = nullptr;
     JobProgress* m_binding = nullptr;
 
+    PageDialogs* m_dialogs;
     StagedContent* m_staged = nullptr;
     QPointer<CreateImageJob> m_job;
     int m_buildsStarted = 0;

@@ -1,6 +1,7 @@
 // The create page's widgets, their texts and the language change.
 #include "pages/page3.h"
 
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/mytreewidget.h"
@@ -27,15 +28,6 @@ const char* const RadioStyle =
 constexpr int ListWidth = 789;
 constexpr int ListHeight = 226;
 
-QFont pixelFont(int pixelSize, int weight = -1)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    if (weight >= 0)
-        font.setWeight(weight);
-    return font;
-}
-
 template <class Widget>
 Widget* placed(QWidget* parent, const char* objectName, int x, int y)
 {
@@ -52,7 +44,7 @@ void CPage3::createWidgets()
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("filebackup"));
     m_title->move(41, 15);
-    QFont titleFont = pixelFont(16, 75);
+    QFont titleFont = PixelFont(16, 75);
     titleFont.setLetterSpacing(QFont::PercentageSpacing, 111);
     m_title->setFont(titleFont);
     m_title->setStyleSheet(QStringLiteral("color:rgb(98, 187, 151);"));
@@ -66,7 +58,7 @@ void CPage3::createWidgets()
     m_backType = new QLabel(this);
     m_backType->setObjectName(QStringLiteral("backtype"));
     m_backType->move(39, 295);
-    m_backType->setFont(pixelFont(12));
+    m_backType->setFont(PixelFont(12));
     m_backType->setStyleSheet(QStringLiteral("color:#404040;"));
 
     m_joliet = placed<QRadioButton>(this, "jolet", 184, 298);
@@ -84,14 +76,14 @@ void CPage3::createWidgets()
     m_total = new QLabel(m_sizeBox);
     m_total->setObjectName(QStringLiteral("totalsize"));
     m_total->move(10, 5);
-    m_total->setFont(pixelFont(13));
+    m_total->setFont(PixelFont(13));
     m_total->setStyleSheet(QStringLiteral("border:none;"));
     m_maxSize = new QLabel(m_sizeBox);
     m_maxSize->setObjectName(QStringLiteral("label_2"));
     m_maxSize->setFixedWidth(201);
     m_maxSize->move(m_sizeBox->width() - m_maxSize->width() - 90, 5);
     m_maxSize->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_maxSize->setFont(pixelFont(13));
+    m_maxSize->setFont(PixelFont(13));
     m_maxSize->setStyleSheet(QStringLiteral("border:none;"));
     m_usage = new QProgressBar(m_sizeBox);
     m_usage->setObjectName(QStringLiteral("progressBar"));
@@ -109,7 +101,7 @@ void CPage3::createWidgets()
     m_create = placed<CImageButton>(this, "create", 720, 417);
 
     m_menu = new QMenu(this);
-    m_menu->setFont(pixelFont(13));
+    m_menu->setFont(PixelFont(13));
     m_progress = new CProgressDialog(this);
     m_binding = new JobProgress(m_progress, this);
 
@@ -126,7 +118,7 @@ void CPage3::createWidgets()
 void CPage3::setupList()
 {
     m_list->setStyleSheet(QLatin1String(ListStyle));
-    m_list->setFont(pixelFont(13));
+    m_list->setFont(PixelFont(13));
     m_list->setColumnCount(5);
     const int width = (ListWidth - 2) / 5;
     for (int column = 0; column < 5; ++column)
@@ -171,7 +163,7 @@ void CPage3::retranslate()
     const QString headers[] = {tr("File Name"), tr("File Path"), tr(" Size"), tr("Type"), tr("Time")};
     for (int column = 0; column < 5; ++column) {
         header->setText(column, headers[column]);
-        header->setFont(column, pixelFont(13));
+        header->setFont(column, PixelFont(13));
     }
     buildMenu();
 }

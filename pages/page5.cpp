@@ -1,10 +1,13 @@
 #include "pages/page5.h"
+#include "core/trace.h"
 
 #include "app/mainwindow.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "runner/tools.h"
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
 
 #include <QComboBox>
@@ -14,28 +17,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-
-#include <climits>
-
-namespace {
-
-QFont pixelFont(int pixelSize, int weight = -1)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    if (weight >= 0)
-        font.setWeight(weight);
-    return font;
-}
-
-void setTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour); // all colour groups
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 CPage5::CPage5(QWidget* parent)
     : ImageDialog(parent)
@@ -51,7 +32,6 @@ CPage5::CPage5(QWidget* parent)
     connect(m_back, qOverload<>(&CImageButton::clicked), this, &CPage5::close);
     connect(m_start, qOverload<>(&CImageButton::clicked), this, &CPage5::OnStart);
     connect(m_eject, qOverload<>(&CImageButton::clicked), this, &CPage5::OnEject);
-    connect(m_progress, &CProgressDialog::SigCancel, this, &CPage5::StopCreate);
     if (auto* window = qobject_cast<MainWindow*>(parent))
         connect(window, &MainWindow::sigdrivechange, this, &CPage5::InitializeDVDComboBox);
     InitializeDVDComboBox();
@@ -77,10 +57,10 @@ void CPage5::createWidgets()
         return text;
     };
     m_makeImage = label("makeimage", 32, 25, 361, 21);
-    QFont title = pixelFont(16, 75);
+    QFont title = PixelFont(16, 75);
     title.setLetterSpacing(QFont::PercentageSpacing, 100);
     m_makeImage->setFont(title);
-    setTextColour(m_makeImage, QColor(98, 187, 151));
+    SetTextColour(m_makeImage, QColor(98, 187, 151));
     // Captions are taller and wider than first designed: CJK glyphs and
     // longer translations must show whole.
     m_source = label("source", 44, 83, 300, 20);
@@ -89,8 +69,8 @@ void CPage5::createWidgets()
     m_output = label("output", 43, 273, 131, 21);
     m_location = label("location", 44, 309, 300, 20);
     for (QLabel* caption : {m_source, m_select, m_destination, m_output, m_location}) {
-        caption->setFont(pixelFont(14));
-        setTextColour(caption, Qt::darkGray);
+        caption->setFont(PixelFont(14));
+        SetTextColour(caption, Qt::darkGray);
     }
 
     m_dvdList = new QComboBox(this);
@@ -100,14 +80,14 @@ void CPage5::createWidgets()
 
     m_formatList = new QComboBox(this);
     m_formatList->setObjectName(QStringLiteral("formatlist"));
-    m_formatList->setFont(pixelFont(14));
+    m_formatList->setFont(PixelFont(14));
     m_formatList->move(183, 270);
     m_formatList->setFixedSize(191, 27);
     m_formatList->addItem(QStringLiteral("ISO Format"));
 
     m_lineEdit = new QLineEdit(this);
     m_lineEdit->setObjectName(QStringLiteral("lineEdit"));
-    m_lineEdit->setFont(pixelFont(14));
+    m_lineEdit->setFont(PixelFont(14));
     m_lineEdit->setReadOnly(true);
     m_lineEdit->move(44, 334);
     m_lineEdit->setFixedSize(476, 28);
@@ -123,6 +103,7 @@ void CPage5::createWidgets()
     m_back = button("back", 44, 417);
     m_start = button("start", 709, 417);
     m_progress = new CProgressDialog(this);
+    m_readProgress = new JobProgress(m_progress, this);
 }
 
 void CPage5::updateUI()
@@ -228,35 +209,30 @@ void CPage5::OnStart()
     m_rangeSet = false;
 
     // Stop stays enabled: it ends the reading and removes the partial image.
+    m_readProgress->attach(m_readJob);
     m_progress->SetText(tr("Start reading..."));
-    m_progress->SetRange(0, 0);
-    m_progress->SetValue(0);
-    m_progress->show();
     m_readJob->start();
 }
 
 void CPage5::OnReadProgress(qint64 sector, qint64 sectors)
 {
+    // The bar follows the job; the texts say where the reading is.
     if (!m_rangeSet) {
         m_rangeSet = true;
-        m_progress->SetRange(0, int(qMin<qint64>(sectors, INT_MAX)));
         m_progress->SetText(tr("Reading Disc..."));
-        m_progress->SetValue(0);
     }
-    m_progress->SetValue(int(qMin<qint64>(sector, INT_MAX)));
-    if (sector > 0 && m_progress->IsFinished())
+    if (sector > 0 && sector >= sectors)
         m_progress->SetText(QStringLiteral("Reading is completed,please wait a few seconds..."));
 }
 
 void CPage5::OnReadFinished()
 {
-    m_progress->hide();
     ReadDiscJob* job = m_readJob;
     m_readJob = nullptr;
     if (!job)
         return;
     job->deleteLater();
-    qDebug() << "CPage5::OnReadFinished" << job->status() << job->reason();
+    qCDebug(lcTrace) << "CPage5::OnReadFinished" << job->status() << job->reason();
     switch (job->status()) {
     case Job::Status::Succeeded:
         ShowOpenFolderMessage(tr("Copy CD/DVD successfully!"), QFileInfo(job->target()).absolutePath(), this);
@@ -269,10 +245,4 @@ void CPage5::OnReadFinished()
     default:
         break; // stopped by the user, who knows
     }
-}
-
-void CPage5::StopCreate()
-{
-    if (m_readJob)
-        m_readJob->stop();
 }

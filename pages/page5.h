@@ -9,6 +9,7 @@
 
 class CImageButton;
 class CProgressDialog;
+class JobProgress;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -43,7 +44,6 @@ public slots:
     void onLineOutput(QString text, QString address);
     void OnReadProgress(qint64 sector, qint64 sectors);
     void OnReadFinished();
-    void StopCreate();
     void updateUI();
 
 protected:
@@ -67,6 +67,7 @@ private:
     CImageButton* m_back = nullptr;
     CImageButton* m_start = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_readProgress = nullptr;
 
     QPointer<ScanbusJob> m_scan;
     QString m_rememberedDrive;

@@ -76,11 +76,11 @@ QStringList extractAllArgs(const QString& folder, const QString& image)
             QStringLiteral("-o") + folder, image};
 }
 
-QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim)
+QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut)
 {
-    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2")};
-    if (excludeInstallWim)
-        args << QStringLiteral("-xr!install.wim");
+    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
+    if (!leaveOut.isEmpty())
+        args << QStringLiteral("-x!") + imagePathForTool(leaveOut);
     args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
     return args;
 }
@@ -132,12 +132,62 @@ QStringList createImageArgs(ImageType type, const QString& output, const QString
     return args;
 }
 
-QStringList saveEditedArgs(const QString& bootImage, const QString& output, const QString& sourceFolder)
+// With -graft-points the builder splits every path at its first "=";
+// backslash escapes both.
+static QString graftEscaped(const QString& path)
 {
-    QStringList args{QStringLiteral("-udf"), QStringLiteral("-J")};
-    if (!bootImage.isEmpty())
-        args << QStringLiteral("-b") << bootImage;
-    args << QStringLiteral("-o") << output << QDir::toNativeSeparators(sourceFolder);
+    QString escaped;
+    escaped.reserve(path.size());
+    for (const QChar c : path) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('='))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}
+
+QStringList saveEditedArgs(const SaveEditedOptions& options, const QString& output, const QString& sourceFolder)
+{
+    // Rock Ridge keeps long names, case and modes for the systems that read
+    // it; long Joliet names keep two names that share 64 characters apart.
+    QStringList args{QStringLiteral("-udf"), QStringLiteral("-J"), QStringLiteral("-joliet-long"),
+                     QStringLiteral("-R")};
+    if (options.allowLargeFiles)
+        args << QStringLiteral("-allow-limited-size");
+    if (!options.volumeLabel.isEmpty())
+        args << QStringLiteral("-V") << options.volumeLabel;
+    for (const QString& excluded : options.excludedFiles)
+        args << QStringLiteral("-x") << QDir::toNativeSeparators(excluded);
+    if (!options.bootImages.isEmpty())
+        args << QStringLiteral("-c") << options.catalogPath;
+    bool first = true;
+    for (const BootImageArgs& image : options.bootImages) {
+        if (!first)
+            args << QStringLiteral("-eltorito-alt-boot");
+        first = false;
+        args << (image.entry.platform == 0xEF ? QStringLiteral("-e") : QStringLiteral("-b")) << image.path;
+        // Without -no-emul-boot the builder takes any image for a diskette.
+        if (image.entry.mediaType == 0) {
+            args << QStringLiteral("-no-emul-boot");
+            if (image.entry.sectorCount > 0)
+                args << QStringLiteral("-boot-load-size") << QString::number(image.entry.sectorCount);
+        } else if (image.entry.mediaType == 4) {
+            args << QStringLiteral("-hard-disk-boot");
+        }
+        if (!image.entry.bootable)
+            args << QStringLiteral("-no-boot");
+        if (image.entry.loadSegment != 0)
+            args << QStringLiteral("-boot-load-seg") << QString::number(image.entry.loadSegment);
+        if (image.infoTable)
+            args << QStringLiteral("-boot-info-table");
+    }
+    if (!options.graftFiles.isEmpty())
+        args << QStringLiteral("-graft-points");
+    args << QStringLiteral("-o") << output;
+    for (const auto& graft : options.graftFiles)
+        args << graftEscaped(graft.first) + QLatin1Char('=') + graftEscaped(graft.second);
+    const QString source = QDir::toNativeSeparators(sourceFolder);
+    args << (options.graftFiles.isEmpty() ? source : graftEscaped(source));
     return args;
 }
 

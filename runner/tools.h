@@ -1,5 +1,9 @@
 #pragma once
 
+#include "image/eltorito.h"
+
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -30,7 +34,10 @@ QStringList installProbeArgs(const QString& image);
 // matching, and names after "--" so an entry called "-y" or "@list" stays a name.
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries);
 QStringList extractAllArgs(const QString& folder, const QString& image);
-QStringList copyToDriveArgs(const QString& drive, const QString& image, bool excludeInstallWim);
+// Every file of the image onto a stick: no question can stop the run, El
+// Torito's "[BOOT]" entries stay behind, and so does `leaveOut` (a path in
+// the image, the install image that is split instead; empty for none).
+QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut);
 QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage);
 
 // --- disc tools
@@ -44,8 +51,28 @@ enum class ImageType { Joliet = 0, Iso9660 = 1, Udf = 2 };
 // tree then holds their true size.
 QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder,
                             bool allowLargeFiles = false);
-// Boot image given by its path inside the new image; empty for none.
-QStringList saveEditedArgs(const QString& bootImage, const QString& output, const QString& sourceFolder);
+// One El Torito entry of an edited image, made again as the original had it.
+struct BootImageArgs
+{
+    BootEntry entry;
+    bool infoTable = false; // the builder patches the table into the file (give it a copy)
+    QString path;           // the file's path inside the new image, "/" separated
+};
+
+struct SaveEditedOptions
+{
+    QString volumeLabel;        // empty: the builder's default
+    QString catalogPath;        // inside the new image; used with boot images only
+    QList<BootImageArgs> bootImages;
+    // Local files placed into the new image beside the source folder's
+    // content: (path inside the image, local file).
+    QList<QPair<QString, QString>> graftFiles;
+    // Local files of the source folder left out (an old boot catalog, which
+    // the new one replaces).
+    QStringList excludedFiles;
+    bool allowLargeFiles = false;
+};
+QStringList saveEditedArgs(const SaveEditedOptions& options, const QString& output, const QString& sourceFolder);
 
 // --- image splitter (part size in MiB)
 QStringList splitArgs(const QString& source, const QString& target, int partMiB);

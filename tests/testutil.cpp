@@ -93,7 +93,8 @@ QStringList xorrisoFind(const QString& image)
     for (const QByteArray& line : r.output.split('\n')) {
         // lsdl lines: permissions, links, owner, group, size, date..., 'path'
         const int quote = line.indexOf('\'');
-        if (!line.startsWith('d') && !line.startsWith('-'))
+        // 'e' is the El Torito boot catalog, a file of the tree too.
+        if (!line.startsWith('d') && !line.startsWith('-') && !line.startsWith('e'))
             continue;
         if (quote < 0)
             continue;
@@ -103,6 +104,40 @@ QStringList xorrisoFind(const QString& image)
             path.remove(0, 1);
         if (!path.isEmpty())
             paths << path;
+    }
+    return paths;
+}
+
+QList<QStringList> xorrisoBootImages(const QString& image)
+{
+    QList<QStringList> rows;
+    const QByteArray out = run(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image,
+                                                           QStringLiteral("-report_el_torito"), QStringLiteral("plain")})
+                               .output;
+    for (const QByteArray& raw : out.split('\n')) {
+        const QStringList f = QString::fromUtf8(raw.mid(20)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (raw.startsWith("El Torito boot img :") && f.size() >= 8)
+            rows << f;
+    }
+    return rows;
+}
+
+QStringList xorrisoBootPaths(const QString& image)
+{
+    const QByteArray out = run(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image,
+                                                           QStringLiteral("-report_el_torito"), QStringLiteral("plain")})
+                               .output;
+    QStringList paths;
+    for (const QByteArray& raw : out.split('\n')) {
+        if (!raw.startsWith("El Torito img path :"))
+            continue;
+        const QStringList f = QString::fromUtf8(raw.mid(20)).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (f.size() < 2)
+            continue;
+        const int n = f[0].toInt();
+        while (paths.size() < n)
+            paths << QString();
+        paths[n - 1] = f.mid(1).join(QLatin1Char(' '));
     }
     return paths;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -41,5 +42,13 @@ bool makeIso(const QString& sourceFolder, const QString& image, const QStringLis
 // Paths (forward slashes, no leading slash) of every file and folder in an
 // image, as xorriso lists them.
 QStringList xorrisoFind(const QString& image);
+
+// The "El Torito boot img" rows of `xorriso -report_el_torito plain`, split
+// into fields: [1] platform, [2] bootable y/n, [3] emulation, [4] load
+// segment, [6] load size, [7] LBA.
+QList<QStringList> xorrisoBootImages(const QString& image);
+// The path of each boot image in the image's tree ("/isolinux/isolinux.bin"),
+// by entry number; empty for an image that is no file of the tree.
+QStringList xorrisoBootPaths(const QString& image);
 
 } // namespace TestUtil

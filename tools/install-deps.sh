@@ -2,9 +2,11 @@
 # Installs the Debian packages the build, the tests and the program need,
 # only those that are missing.
 set -eu
-PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5x11extras5-dev
 libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
-qttranslations5-l10n fonts-droid-fallback"
+fdisk dosfstools ntfs-3g exfatprogs exfat-fuse fusefat mtools grub-common grub-pc-bin grub-efi-amd64-bin
+isolinux syslinux-common pkexec qemu-system-x86 ovmf netpbm
+desktop-file-utils appstream lintian qttranslations5-l10n fonts-droid-fallback"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,4 +1,5 @@
 #include "ui/aboutusdialog.h"
+#include "ui/messages.h"
 
 #include "ui/imagebutton.h"
 #include "ui/modalhook.h"
@@ -104,7 +105,7 @@ void CAboutusDialog::layoutTexts()
 
 void CAboutusDialog::openUrl(QString url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    OpenUrl(url, this);
 }
 
 int CAboutusDialog::exec()

@@ -1,4 +1,5 @@
 #include "ui/baseimagectrl.h"
+#include "core/trace.h"
 
 #include "ui/imagedialog.h"
 
@@ -33,7 +34,7 @@ bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, cons
 {
     QPixmap base;
     if (!base.load(normal)) {
-        qDebug() << "CBaseImageCtrl: can not load the image file" << normal;
+        qCDebug(lcTrace) << "CBaseImageCtrl: can not load the image file" << normal;
         return false;
     }
     for (const QString& other : {hover, pressed, disabled}) {
@@ -43,7 +44,7 @@ bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, cons
         // A further picture that fails to load is kept all the same: it simply
         // draws nothing in its state.
         if (pixmap.load(other) && pixmap.size() != base.size()) {
-            qDebug() << "CBaseImageCtrl: picture" << other << "differs in size from" << normal;
+            qCDebug(lcTrace) << "CBaseImageCtrl: picture" << other << "differs in size from" << normal;
             return false;
         }
     }
@@ -83,7 +84,7 @@ void CBaseImageCtrl::applyAutoSize()
         return;
     QPixmap pixmap;
     if (!pixmap.load(m_normal)) {
-        qDebug() << "CBaseImageCtrl: can not load the image file" << m_normal;
+        qCDebug(lcTrace) << "CBaseImageCtrl: can not load the image file" << m_normal;
         return;
     }
     QSize size = pixmap.size();

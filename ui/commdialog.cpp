@@ -1,6 +1,8 @@
 #include "ui/commdialog.h"
+#include "core/trace.h"
 
 #include "ui/imagebutton.h"
+#include "ui/messages.h"
 #include "ui/modalhook.h"
 
 #include <QDebug>
@@ -15,14 +17,16 @@
 #include <shellapi.h>
 #endif
 
-void OpenInExplorer(const QString& folder)
+bool OpenInExplorer(const QString& folder)
 {
 #ifdef Q_OS_WIN
     const QByteArray path = QDir::toNativeSeparators(folder).toLocal8Bit();
-    ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean success.
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteA(nullptr, "open", "explorer.exe", path.constData(), nullptr, SW_SHOWNORMAL))
+        > 32;
 #else
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        qDebug() << "OpenInExplorer: could not open" << folder;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 #endif
 }
 
@@ -164,7 +168,9 @@ void CommDialog::OnBtnCancel()
         done(QDialog::Rejected);
         return;
     }
-    OpenInExplorer(m_folder);
+    if (!OpenInExplorer(m_folder))
+        ShowMessage(tr("No file manager could be opened. The folder is:\n%1").arg(QDir::toNativeSeparators(m_folder)),
+                    this);
 }
 
 void CommDialog::OnBtnOK()

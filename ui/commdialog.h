@@ -61,5 +61,6 @@ protected:
 };
 
 // Opens a folder in the desktop's file manager (through the desktop
-// services, that is xdg-open, on Linux; explorer.exe on Windows).
-void OpenInExplorer(const QString& folder);
+// services, that is xdg-open, on Linux; explorer.exe on Windows). False when
+// none could be started.
+bool OpenInExplorer(const QString& folder);

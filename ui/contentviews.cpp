@@ -24,6 +24,15 @@ QTreeWidgetItem* ShowContent(QTreeWidget* tree, IsoContentTree& content)
     return top;
 }
 
+static QTreeWidgetItem* folderItem(IsoEntry* folder, const QIcon& icon)
+{
+    auto* item = new QTreeWidgetItem(QStringList(LastPathComponent(folder->name)));
+    item->setIcon(0, icon);
+    item->setData(0, Qt::UserRole, QVariant::fromValue<IsoEntry*>(folder));
+    BuildFolderTree(folder, item);
+    return item;
+}
+
 void BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem)
 {
     if (!folder || !parentItem)
@@ -32,16 +41,20 @@ void BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem)
     QList<QTreeWidgetItem*> items;
     for (int i = 0; i < folder->childCount(); ++i) {
         IsoEntry* child = folder->child(i);
-        if (!child->isDir)
-            continue;
-        auto* item = new QTreeWidgetItem(QStringList(LastPathComponent(child->name)));
-        item->setIcon(0, icon);
-        item->setData(0, Qt::UserRole, QVariant::fromValue<IsoEntry*>(child));
-        BuildFolderTree(child, item);
-        items << item;
+        if (child->isDir)
+            items << folderItem(child, icon);
     }
     // One insertion for all siblings: much faster than one by one.
     parentItem->addChildren(items);
+}
+
+QTreeWidgetItem* AddFolderItem(QTreeWidgetItem* parentItem, IsoEntry* folder)
+{
+    if (!parentItem || !folder || !folder->isDir)
+        return nullptr;
+    QTreeWidgetItem* item = folderItem(folder, FolderIcon());
+    parentItem->addChild(item);
+    return item;
 }
 
 IsoEntry* EntryOfItem(const QTreeWidgetItem* item)

@@ -21,6 +21,9 @@ namespace ContentView {
 QTreeWidgetItem* ShowContent(QTreeWidget* tree, IsoContentTree& content);
 // One item per sub-folder of `folder`, in listing order, recursively.
 void BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem);
+// Appends the item of a folder added to `parentItem`'s folder, with the
+// items of everything below it. Null for a file.
+QTreeWidgetItem* AddFolderItem(QTreeWidgetItem* parentItem, IsoEntry* folder);
 // Depth-first search from `start` (itself first) for the item of `entry`.
 QTreeWidgetItem* FindTreeItem(QTreeWidgetItem* start, const IsoEntry* entry);
 IsoEntry* EntryOfItem(const QTreeWidgetItem* item);

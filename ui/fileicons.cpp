@@ -1,4 +1,5 @@
 #include "ui/fileicons.h"
+#include "core/trace.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -27,7 +28,7 @@ T askWithTemporaryFile(const QString& extension, F ask)
                         + QStringLiteral("_XXXXXX") + extension);
     file.setAutoRemove(false);
     if (!file.open()) {
-        qDebug() << QStringLiteral("failed to write temporary file %1").arg(file.fileTemplate());
+        qCDebug(lcTrace) << QStringLiteral("failed to write temporary file %1").arg(file.fileTemplate());
         return T();
     }
     const QString path = file.fileName();

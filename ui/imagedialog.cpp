@@ -1,5 +1,8 @@
 #include "ui/imagedialog.h"
 
+#include "core/trace.h"
+#include "platform/gui/compositor.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QLabel>
@@ -28,7 +31,24 @@ ImageDialog::ImageDialog(QWidget* /*parent*/)
     setModal(true);
     setWindowFlags(Qt::FramelessWindowHint);
     setAutoFillBackground(false);
-    setAttribute(Qt::WA_TranslucentBackground, true);
+    setAttribute(Qt::WA_TranslucentBackground, Translucent());
+}
+
+namespace {
+int g_translucentForTest = -1;
+}
+
+bool ImageDialog::Translucent()
+{
+    if (g_translucentForTest != -1)
+        return g_translucentForTest != 0;
+    static const bool composites = Platform::desktopComposites();
+    return composites;
+}
+
+void ImageDialog::SetTranslucentForTest(int translucent)
+{
+    g_translucentForTest = translucent;
 }
 
 bool ImageDialog::SetBackgroundImage(const QString& name)
@@ -37,11 +57,17 @@ bool ImageDialog::SetBackgroundImage(const QString& name)
         return false;
     QPixmap pixmap;
     if (!pixmap.load(name)) {
-        qDebug() << "Can not load the image file " << name;
+        qCDebug(lcTrace) << "Can not load the image file " << name;
         return false;
     }
     setFixedSize(pixmap.size());
     m_imageName = name;
+    // The body's colour where its top edge turns opaque, below any shadow.
+    const QImage image = pixmap.toImage();
+    m_cornerColor = QColor();
+    for (int y = 0; y < image.height() && !m_cornerColor.isValid(); ++y)
+        if (qAlpha(image.pixel(image.width() / 2, y)) == 255)
+            m_cornerColor = image.pixelColor(image.width() / 2, y);
     update();
     return true;
 }
@@ -125,6 +151,8 @@ void ImageDialog::paintEvent(QPaintEvent* event)
         QPixmap pixmap;
         if (pixmap.load(m_imageName)) {
             QPainter painter(this);
+            if (!testAttribute(Qt::WA_TranslucentBackground) && m_cornerColor.isValid())
+                painter.fillRect(rect(), m_cornerColor);
             if (pixmap.size() == size()) {
                 painter.drawPixmap(0, 0, pixmap);
             } else {

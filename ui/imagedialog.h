@@ -33,6 +33,12 @@ public:
     // Illustrated dialog backgrounds carry their picture in a panel this wide
     // at their left edge; texts start right of it.
     static constexpr int IllustrationWidth = 140;
+
+    // Whether new dialogs are translucent: only where the desktop composites,
+    // otherwise their transparent corners would show black and they are drawn
+    // square instead. Tests may decide it (any value but -1 overrides).
+    static bool Translucent();
+    static void SetTranslucentForTest(int translucent);
     bool DragEnabled() const { return m_dragEnabled; }
 
 protected:
@@ -62,6 +68,7 @@ protected:
 
 private:
     QColor m_backgroundColor;
+    QColor m_cornerColor; // fills the square corners of an opaque dialog
     QString m_imageName;
     bool m_dragEnabled = false;
     bool m_mousePressed = false;

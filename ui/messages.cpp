@@ -1,6 +1,7 @@
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QDesktopServices>
@@ -102,9 +103,12 @@ void SetBusyCursor()
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-void OpenUrl(const QString& url)
+void OpenUrl(const QString& url, QWidget* parent)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    if (!QDesktopServices::openUrl(QUrl(url)))
+        ShowMessage(QCoreApplication::translate("Messages", "No web browser could be opened. The address is:\n%1")
+                        .arg(url),
+                    parent);
 }
 
 namespace MessageTest {

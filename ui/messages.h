@@ -24,8 +24,9 @@ void ShowPictureMessage(const QString& picture, const QString& text, int okY = 1
 
 // Application-wide wait cursor; undone by QApplication::restoreOverrideCursor().
 void SetBusyCursor();
-// Opens an address with the default handler of the desktop.
-void OpenUrl(const QString& url);
+// Opens an address with the default handler of the desktop; without one (no
+// browser), shows the address in a message so the user can open it by hand.
+void OpenUrl(const QString& url, QWidget* parent = nullptr);
 
 // --- Test seam -------------------------------------------------------------
 // In test mode none of the shortcuts above shows a dialog: each records what it

@@ -3,9 +3,12 @@
 #include "app/mainwindow.h"
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
+#include "burn/usbburnjob.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
+#include "ui/fonts.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/mycombobox.h"
 #include "ui/progressdialog.h"
 
@@ -24,13 +27,6 @@ const char* const GptText = "GPT(required for UEFI boot)";
 const QColor Grey(83, 81, 81);
 const QColor Green(98, 187, 151);
 
-QFont pixelFont(int pixelSize)
-{
-    QFont font;
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 template <class Widget>
 Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fontPx = 0)
 {
@@ -38,16 +34,14 @@ Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fon
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
     if (fontPx > 0)
-        widget->setFont(pixelFont(fontPx));
+        widget->setFont(PixelFont(fontPx));
     return widget;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QRect& geometry, int fontPx, const QColor& colour)
 {
     auto* text = placed<QLabel>(parent, name, geometry, fontPx);
-    QPalette palette = text->palette();
-    palette.setColor(QPalette::WindowText, colour); // all colour groups
-    text->setPalette(palette);
+    SetTextColour(text, colour);
     return text;
 }
 
@@ -106,6 +100,9 @@ CBurnDialog::~CBurnDialog()
         m_scan->stop();
     if (m_burnJob)
         disconnect(m_burnJob, nullptr, this, nullptr);
+    if (m_usbJob) // a page closed mid-burn still unmounts the stick, silently
+        disconnect(m_usbJob, nullptr, this, nullptr);
+    delete m_usbJob;
     delete m_progress; // a top-level window, not a child of the page
 }
 
@@ -151,6 +148,7 @@ void CBurnDialog::createWidgets()
     m_back = placed<CImageButton>(this, "back", QRect(339, 405, 108, 30));
     m_burn = placed<CImageButton>(this, "burn", QRect(473, 405, 108, 30));
     m_progress = new CProgressDialog(this);
+    m_burnProgress = new JobProgress(m_progress, this);
 }
 
 void CBurnDialog::updateUI()
@@ -340,29 +338,21 @@ void CBurnDialog::burnToUsb(const QString& image)
 
 void CBurnDialog::startDiscBurn(const QString& image)
 {
-    m_progress->show();
-    m_progress->DisableStop();
-    m_progress->SetRange(0, 100);
-    m_progress->SetValue(0);
-    m_progress->SetText(tr("Burning the disc..."));
-
     if (m_burnJob)
         m_burnJob->deleteLater();
     m_burnJob = new DiscBurnJob(m_dvdList->currentData().toString(), image, this);
-    connect(m_burnJob, &Job::progress, this,
-            [this](const QString&, qint64 value, qint64) { onDVDBurnOutput(int(value)); });
     connect(m_burnJob, &Job::finished, this, &CBurnDialog::onDVDBurnFinished);
+    // A burn stopped halfway spoils the disc: no Stop. A recorder that cannot
+    // start ends the job all the same, so the dialog never stays for good.
+    m_burnProgress->attach(m_burnJob);
+    m_progress->DisableStop();
+    m_progress->SetRange(0, 100);
+    m_progress->SetText(tr("Burning the disc..."));
     m_burnJob->start();
-}
-
-void CBurnDialog::onDVDBurnOutput(int percent)
-{
-    m_progress->SetValue(percent);
 }
 
 void CBurnDialog::onDVDBurnFinished()
 {
-    m_progress->hide();
     const bool succeeded = m_burnJob && m_burnJob->status() == Job::Status::Succeeded;
     if (succeeded)
         ShowMessage(tr("Burning disc successfully."), this);

@@ -2,15 +2,17 @@
 
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
-#include "burn/usbburnrequest.h"
+#include "burn/usbburnjob.h"
 #include "ui/imagedialog.h"
 
 #include <QPointer>
 #include <QString>
 
 class CImageButton;
+class JobProgress;
 class CMyComboBox;
 class CProgressDialog;
+class JobProgress;
 class QComboBox;
 class QEventLoop;
 class QLabel;
@@ -44,6 +46,7 @@ public:
     QRadioButton* UsbRadio() const { return m_rusb; }
     CProgressDialog* Progress() const { return m_progress; }
     DiscBurnJob* BurnJob() const { return m_burnJob; }
+    UsbBurnJob* UsbJob() const { return m_usbJob; }
     int ScansRun() const { return m_scansRun; }
 
 signals:
@@ -59,7 +62,6 @@ public slots:
     void OnVolumeLabTextChange(QString text);
     void OnMBRSelect();
     void onLineOutput(QString text, QString address);
-    void onDVDBurnOutput(int percent);
     void onDVDBurnFinished();
     void updateUI();
 
@@ -75,6 +77,7 @@ private:
     void burnToUsb(const QString& image);
     // The USB pipeline; its body lives in burndialog_usb.cpp.
     void StartUsbBurn(const UsbBurnRequest& request);
+    void onUsbBurnFinished();
     void showBurnFailed(const QString& picture, const QString& text);
 
     QLabel* m_isoPath = nullptr;
@@ -97,6 +100,7 @@ private:
     CImageButton* m_back = nullptr;
     CImageButton* m_burn = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_burnProgress = nullptr;
 
     // The optical scan under way, and the text to select again when its
     // recorder shows up.
@@ -106,4 +110,6 @@ private:
     int m_scansRun = 0;
 
     QPointer<DiscBurnJob> m_burnJob;
+    QPointer<UsbBurnJob> m_usbJob;
+    JobProgress* m_usbProgress = nullptr;
 };

@@ -1,13 +1,30 @@
 #include "burn/gui/burndialog.h"
 
+#include "burn/usbburnjob.h"
+#include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/messages.h"
-
-#include <QDir>
+#include "ui/progressdialog.h"
 
 void CBurnDialog::StartUsbBurn(const UsbBurnRequest& request)
 {
-    ShowMessage(tr("Making a bootable USB drive is not available in this version yet. Nothing was written to %1.")
-                    .arg(QDir::toNativeSeparators(request.device)),
-                this);
-    emit sigBurnEnded(false);
+    if (m_usbJob)
+        m_usbJob->deleteLater();
+    m_usbJob = new UsbBurnJob(request, this);
+    if (!m_usbProgress)
+        m_usbProgress = new JobProgress(m_progress, this);
+    // A disc burn before may have disabled it; the USB burn stops during the copy and the split.
+    m_progress->StopButton()->setEnabled(true);
+    m_usbProgress->attach(m_usbJob);
+    // After the binding: the dialog is hidden before the message comes.
+    connect(m_usbJob, &Job::finished, this, &CBurnDialog::onUsbBurnFinished);
+    m_usbJob->start();
+}
+
+void CBurnDialog::onUsbBurnFinished()
+{
+    const bool succeeded = m_usbJob && m_usbJob->status() == Job::Status::Succeeded;
+    if (m_usbJob)
+        ShowMessage(m_usbJob->resultMessage(), this);
+    emit sigBurnEnded(succeeded);
 }

@@ -1,4 +1,5 @@
 #include "platform/drivechange.h"
+#include "core/trace.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -41,19 +42,19 @@ bool CDriveMonitor::start()
     // Without the udev daemon (a container, a minimal system) a monitor can be
     // created but never hears anything.
     if (!QFileInfo::exists(QStringLiteral("/run/udev/control"))) {
-        qDebug() << "CDriveMonitor: the udev daemon is not running, drive changes are not watched";
+        qCDebug(lcTrace) << "CDriveMonitor: the udev daemon is not running, drive changes are not watched";
         return false;
     }
     d->context = udev_new();
     if (!d->context) {
-        qDebug() << "CDriveMonitor: no udev context, drive changes are not watched";
+        qCDebug(lcTrace) << "CDriveMonitor: no udev context, drive changes are not watched";
         return false;
     }
     d->monitor = udev_monitor_new_from_netlink(d->context, "udev");
     if (!d->monitor
         || udev_monitor_filter_add_match_subsystem_devtype(d->monitor, "block", nullptr) < 0
         || udev_monitor_enable_receiving(d->monitor) < 0) {
-        qDebug() << "CDriveMonitor: no udev monitor, drive changes are not watched";
+        qCDebug(lcTrace) << "CDriveMonitor: no udev monitor, drive changes are not watched";
         if (d->monitor)
             udev_monitor_unref(d->monitor);
         d->monitor = nullptr;
@@ -80,7 +81,7 @@ void CDriveMonitor::onReadable()
         event.mediaChange = text(udev_device_get_property_value(device, "DISK_MEDIA_CHANGE")) == "1";
         const QString node = text(udev_device_get_devnode(device));
         udev_device_unref(device);
-        qDebug() << "CDriveMonitor: device event" << event.action << node << event.devType
+        qCDebug(lcTrace) << "CDriveMonitor: device event" << event.action << node << event.devType
                  << event.fsUsage;
         if (IsVolumeArrivalOrRemoval(event))
             emit sigdrivechange();

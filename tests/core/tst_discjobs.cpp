@@ -32,9 +32,9 @@ void playBack(const QString& recorded, int status = 0)
     qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
 }
 
-RecorderLog recorderLog(const QString& recorded)
+FailureLog<RecorderFailure> recorderLog(const QString& recorded)
 {
-    RecorderLog log;
+    FailureLog<RecorderFailure> log = RecorderLog();
     for (const QString& piece : TestUtil::fixturePieces(recorded))
         log.Feed(piece);
     return log;
@@ -91,14 +91,14 @@ private slots:
 
     void recorderFailures()
     {
-        QCOMPARE(recorderLog("cdrskin/burn-ok.raw").cause(), RecorderLog::Cause::None);
-        QCOMPARE(recorderLog("wodim/burn-ok.raw").cause(), RecorderLog::Cause::None);
-        const RecorderLog full = recorderLog("cdrskin/burn-no-space.raw");
-        QCOMPARE(full.cause(), RecorderLog::Cause::WriteError);
+        QCOMPARE(recorderLog("cdrskin/burn-ok.raw").cause(), RecorderFailure::None);
+        QCOMPARE(recorderLog("wodim/burn-ok.raw").cause(), RecorderFailure::None);
+        const auto full = recorderLog("cdrskin/burn-no-space.raw");
+        QCOMPARE(full.cause(), RecorderFailure::WriteError);
         QVERIFY2(full.detail().contains("No space left on device"), qPrintable(full.detail()));
-        const RecorderLog broken = recorderLog("wodim/burn-write-error.raw");
-        QCOMPARE(broken.cause(), RecorderLog::Cause::WriteError);
-        QCOMPARE(recorderLog("wodim/burn-no-disc.raw").cause(), RecorderLog::Cause::NoDisc);
+        const auto broken = recorderLog("wodim/burn-write-error.raw");
+        QCOMPARE(broken.cause(), RecorderFailure::WriteError);
+        QCOMPARE(recorderLog("wodim/burn-no-disc.raw").cause(), RecorderFailure::NoDisc);
     }
 
     void burnEndToEnd()

@@ -16,20 +16,6 @@
 
 namespace {
 
-// Fields of each "El Torito boot img" row of `xorriso -report_el_torito plain`:
-// [1] platform, [2] bootable y/n, [3] emulation, [6] load size, [7] LBA.
-QList<QStringList> xorrisoReport(const QString& image)
-{
-    QList<QStringList> rows;
-    const QByteArray out = TestUtil::run("xorriso", {"-indev", image, "-report_el_torito", "plain"}).output;
-    for (const QByteArray& raw : out.split('\n')) {
-        const QStringList f = QString::fromUtf8(raw.mid(20)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (raw.startsWith("El Torito boot img :") && f.size() >= 8)
-            rows << f;
-    }
-    return rows;
-}
-
 QByteArray readAt(const QString& path, qint64 position, qint64 length)
 {
     QFile f(path);
@@ -121,7 +107,7 @@ private slots:
         QFETCH(qint64, expectedBytes);
         const QString image = makeImage(QString::fromLatin1(QTest::currentDataTag()) + ".iso", args);
         QVERIFY(!image.isEmpty());
-        const QList<QStringList> report = xorrisoReport(image);
+        const QList<QStringList> report = TestUtil::xorrisoBootImages(image);
         QVERIFY(!report.isEmpty());
 
         // A longer file already there is cut to the boot image's size.

@@ -241,10 +241,10 @@ private slots:
     {
         QTemporaryDir dir;
         ExtractJob job;
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}}));
         QCOMPARE(job.status(), ExtractJob::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), {}, {}, {}}));
+        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}}));
     }
 };
 

@@ -157,6 +157,27 @@ private slots:
         QCOMPARE(tree.FindEntry("big")->childCount(), 1);
     }
 
+    // A renamed folder keeps its place and address; names and lookups below follow.
+    void renameEntry()
+    {
+        IsoContentTree tree;
+        for (int i = 0; i < 40; ++i)
+            tree.Insert(entry(QStringLiteral("a\\sub\\f%1").arg(i)));
+        tree.Insert(entry("b"));
+        IsoEntry* a = tree.FindEntry("a");
+        IsoEntry* f7 = tree.FindEntry("a\\sub\\f7");
+        QVERIFY(tree.RenameEntry("a", "z"));
+        QCOMPARE(tree.FindEntry("z"), a);
+        QCOMPARE(tree.root.indexOf(a), 0);
+        QCOMPARE(tree.FindEntry("z\\sub\\f7"), f7);
+        QCOMPARE(f7->name, QStringLiteral("z\\sub\\f7"));
+        QVERIFY(!tree.FindEntry("a\\sub\\f7"));
+        for (const char* bad : {"b", "", "..", "x\\y", "x/y"})
+            QVERIFY(!tree.RenameEntry("z", bad));
+        QVERIFY(!tree.RenameEntry("missing", "c"));
+        QCOMPARE(tree.EntryCount(), 43);
+    }
+
     void copyAndLocalSize()
     {
         QTemporaryDir dir;

@@ -203,7 +203,7 @@ private slots:
 
     void logRecordsCommandThenPieces()
     {
-        const QString configDat = AppDir() + QStringLiteral("/config.dat");
+        const QString configDat = Util::GetDataPath() + QStringLiteral("/config.dat");
         const QString log = Util::GetDataPath() + QStringLiteral("/log.txt");
         QFile::remove(log);
         QVERIFY(TestUtil::writeFile(configDat, QByteArray()));

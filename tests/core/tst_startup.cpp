@@ -1,6 +1,8 @@
+#include "app/commandline.h"
 #include "core/util.h"
 #include "testutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
@@ -28,7 +30,7 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        m_configDat = AppDir() + QStringLiteral("/config.dat");
+        m_configDat = Util::GetDataPath() + QStringLiteral("/config.dat");
         m_log = Util::GetDataPath() + QStringLiteral("/log.txt");
         QVERIFY(!Util::GetDataPath().isEmpty());
         QVERIFY(Util::GetDataPath() == Util::GetDataPath()); // second call with the folder present
@@ -63,6 +65,28 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(QString, file);
         QCOMPARE(Util::TranslationFileFor(locale), QStringLiteral("/translations/%1.qm").arg(file));
+    }
+
+    void imageArgument_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("image");
+        const QString here = QDir::currentPath();
+        QTest::newRow("none") << QStringList{"quillon"} << QString();
+        QTest::newRow("absolute path") << QStringList{"quillon", "/isos/a b.iso"} << "/isos/a b.iso";
+        QTest::newRow("relative path") << QStringList{"quillon", "a.iso"} << here + "/a.iso";
+        QTest::newRow("file address") << QStringList{"quillon", "file:///isos/a%20b.iso"} << "/isos/a b.iso";
+        QTest::newRow("options skipped") << QStringList{"quillon", "--verbose", "/isos/a.iso"} << "/isos/a.iso";
+        QTest::newRow("a name after --") << QStringList{"quillon", "--", "-a.iso"} << here + "/-a.iso";
+        QTest::newRow("the first of two") << QStringList{"quillon", "/isos/a.iso", "/isos/b.iso"} << "/isos/a.iso";
+        QTest::newRow("only options") << QStringList{"quillon", "-x", "--"} << QString();
+    }
+
+    void imageArgument()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, image);
+        QCOMPARE(ImageArgument(arguments), image);
     }
 
     void logSwitchFollowsConfigFile()

@@ -32,11 +32,11 @@ private slots:
                            "boot/fonts", "setup.exe"};
         QTest::newRow("extract all") << Tools::extractAllArgs("/w/tmp", iso)
                                      << QStringList{"x", "-y", "-bb3", "-bsp2", "-o/w/tmp", iso};
-        QTest::newRow("copy to drive") << Tools::copyToDriveArgs("/media/usb", iso, false)
-                                       << QStringList{"x", "-bsp2", "-o/media/usb/", iso};
-        QTest::newRow("copy to drive without install.wim")
-            << Tools::copyToDriveArgs("/media/usb", iso, true)
-            << QStringList{"x", "-bsp2", "-xr!install.wim", "-o/media/usb/", iso};
+        QTest::newRow("copy to drive") << Tools::copyToDriveArgs("/media/usb", iso, QString())
+                                       << QStringList{"x", "-bsp2", "-y", "-x![BOOT]", "-o/media/usb/", iso};
+        QTest::newRow("copy to drive, only the split install image left out")
+            << Tools::copyToDriveArgs("/media/usb", iso, "sources\\install.wim")
+            << QStringList{"x", "-bsp2", "-y", "-x![BOOT]", "-x!sources/install.wim", "-o/media/usb/", iso};
         QTest::newRow("extract flat") << Tools::extractFlatArgs(iso, "/w", "sources\\install.wim")
                                       << QStringList{"e", "-y", iso, "-o/w", "sources/install.wim"};
         QTest::newRow("scan bus") << Tools::scanBusArgs() << QStringList{"-scanbus"};
@@ -54,12 +54,34 @@ private slots:
             << QStringList{"-l", "-R", "-o", "/o.iso", "/d/tmp"};
         QTest::newRow("create udf") << Tools::createImageArgs(Tools::ImageType::Udf, "/o.iso", "/d/tmp")
                                     << QStringList{"-udf", "-R", "-joliet-long", "-o", "/o.iso", "/d/tmp"};
-        QTest::newRow("save edited, bootable")
-            << Tools::saveEditedArgs("boot.bin", "/o.iso", "/d/tmp")
-            << QStringList{"-udf", "-J", "-b", "boot.bin", "-o", "/o.iso", "/d/tmp"};
+        // A no-emulation image named with "-b" alone makes the builder take it
+        // for a diskette and abort; the EFI entry and the table stay per entry.
+        Tools::SaveEditedOptions edited;
+        edited.volumeLabel = "LIVE";
+        edited.catalogPath = "isolinux/boot.cat";
+        edited.excludedFiles << "/d/tmp/isolinux/boot.cat";
+        Tools::BootImageArgs bios;
+        bios.entry.bootable = true;
+        bios.entry.sectorCount = 4;
+        bios.infoTable = true;
+        bios.path = "isolinux/isolinux.bin";
+        Tools::BootImageArgs efi;
+        efi.entry.bootable = true;
+        efi.entry.platform = 0xEF;
+        efi.entry.sectorCount = 140;
+        efi.path = "boot2.img";
+        edited.bootImages << bios << efi;
+        edited.graftFiles << qMakePair(QString("boot2.img"), QString("/d/own/a=b.img"));
+        QTest::newRow("save edited, BIOS and EFI")
+            << Tools::saveEditedArgs(edited, "/o.iso", "/d/tmp")
+            << QStringList{"-udf", "-J", "-joliet-long", "-R", "-V", "LIVE", "-x", "/d/tmp/isolinux/boot.cat",
+                           "-c", "isolinux/boot.cat", "-b", "isolinux/isolinux.bin", "-no-emul-boot",
+                           "-boot-load-size", "4", "-boot-info-table", "-eltorito-alt-boot", "-e", "boot2.img",
+                           "-no-emul-boot", "-boot-load-size", "140", "-graft-points", "-o", "/o.iso",
+                           "boot2.img=/d/own/a\\=b.img", "/d/tmp"};
         QTest::newRow("save edited, no boot image")
-            << Tools::saveEditedArgs(QString(), "/o.iso", "/d/tmp")
-            << QStringList{"-udf", "-J", "-o", "/o.iso", "/d/tmp"};
+            << Tools::saveEditedArgs(Tools::SaveEditedOptions(), "/o.iso", "/d/tmp")
+            << QStringList{"-udf", "-J", "-joliet-long", "-R", "-o", "/o.iso", "/d/tmp"};
         QTest::newRow("split") << Tools::splitArgs("/m/sources/install.wim", "/m/sources/install.swm", 3800)
                                << QStringList{"split", "/m/sources/install.wim", "/m/sources/install.swm", "3800"};
     }

@@ -216,6 +216,29 @@ private slots:
         QCOMPARE(ended.size(), 0);
     }
 
+    void usbBurnReportsTheJobsEnd()
+    {
+        const QString image = m_dir.path() + "/usb.iso";
+        QVERIFY(TestUtil::writeFile(image, "x"));
+        addStick("quillonfake", Q_INT64_C(16000000000)); // no such device node: nothing real is touched
+        CBurnDialog page;
+        page.ImageField()->setText(image);
+        page.UsbRadio()->setChecked(true);
+        QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
+        MessageTest::clear();
+        MessageTest::queueAnswers({1});
+        page.onBurn();
+        QVERIFY(!ended.isEmpty() || ended.wait(10000));
+        QCOMPARE(ended.last().first().toBool(), false);
+        QVERIFY(page.UsbJob());
+        QCOMPARE(page.UsbJob()->request().device, QStringLiteral("/dev/quillonfake1"));
+        QVERIFY2(MessageTest::last().text.startsWith("Burning failed. Checking the request: /dev/quillonfake1"),
+                 qPrintable(MessageTest::last().text));
+        QVERIFY(MessageTest::last().text.endsWith("The USB disk was not changed."));
+        QVERIFY(!page.Progress()->isVisible());
+        QDir(m_root + "/sys/block/quillonfake").removeRecursively();
+    }
+
     void discBurn()
     {
         const QString image = m_dir.path() + "/disc.iso";
@@ -232,7 +255,6 @@ private slots:
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), true);
         QCOMPARE(MessageTest::last().text, QStringLiteral("Burning disc successfully."));
-        QCOMPARE(page.Progress()->ProgressBar()->value(), 100);
         QVERIFY(!page.Progress()->isVisible());
 
         recorders("wodim/burn-write-error.raw");

@@ -8,6 +8,7 @@
 #include "ui/gerneraldialog.h"
 #include "ui/imagebutton.h"
 #include "ui/inputdialog.h"
+#include "ui/messages.h"
 #include "ui/modalhook.h"
 #include "ui/progressdialog.h"
 
@@ -18,6 +19,9 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -50,6 +54,110 @@ private slots:
     }
 
     void init() { m_recorder.urls.clear(); }
+
+    // Long texts: the dialog grows to show all of it, within the screen, with
+    // its buttons below the text; a list longer than the screen scrolls.
+    void dialogsGrowToTheirText_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        const QString question = QStringLiteral(
+            "The file install.wim is 4 GiB or larger. An ISO 9660 or Joliet image records a smaller size for it, "
+            "and most systems then read it cut off. Only its UDF tree holds the true size, so the image should be "
+            "read as UDF. Create the image anyway?");
+        QStringList names;
+        for (int i = 0; i < 200; ++i)
+            names << QStringLiteral("sources/part%1 with a long name.swm").arg(i);
+        const QString list = QStringLiteral("These items were not added:\n") + names.join(QLatin1Char('\n'));
+        for (const char* kind : {"question", "open folder", "notice"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1, long text").arg(kind))) << kind << question;
+            QTest::newRow(qPrintable(QStringLiteral("%1, long list").arg(kind))) << kind << list;
+        }
+    }
+
+    void dialogsGrowToTheirText()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        CommDialog comm;
+        GerneralDialog notice;
+        QDialog* dialog = &comm;
+        QLabel* label = comm.Label();
+        QWidget* ok = comm.OkButton();
+        if (kind == QLatin1String("question")) {
+            comm.SetWordWrap();
+            comm.SetText(text);
+        } else if (kind == QLatin1String("open folder")) {
+            comm.SetText(text); // no word wrap asked for
+            comm.SetOpenFolder(QStringLiteral("/tmp"));
+        } else {
+            notice.SetContent(QStringLiteral(":/vud/select_files_extract"), text);
+            notice.AddOkButton(120);
+            dialog = &notice;
+            label = notice.Label();
+            ok = notice.OkButton();
+        }
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        bool checked = false;
+        ModalHook::Scope answer([&](QDialog*) {
+            [&] {
+                QVERIFY(dialog->width() <= screen.width() && dialog->height() <= screen.height());
+                QVERIFY(dialog->rect().contains(ok->geometry()));
+                auto* area = dialog->findChild<QScrollArea*>();
+                const QWidget* shown = area ? static_cast<QWidget*>(area) : label;
+                QVERIFY(shown->geometry().bottom() < ok->y());
+                QVERIFY(dialog->rect().contains(shown->geometry()));
+                // All of the text is there, in view or by scrolling.
+                if (label->wordWrap())
+                    QVERIFY(label->height() >= label->heightForWidth(label->width()));
+                else
+                    QVERIFY(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height());
+                QCOMPARE(area != nullptr, text.count(QLatin1Char('\n')) > 100);
+                checked = true;
+            }();
+            return 1;
+        });
+        dialog->exec();
+        QVERIFY(checked);
+    }
+
+    // Without a file manager or a browser, the folder or the address is shown.
+    void openFailsShowsWhere()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        MessageTest::setEnabled(true);
+        const auto restore = qScopeGuard([this] {
+            MessageTest::setEnabled(false);
+            initTestCase();
+        });
+        CommDialog dialog;
+        dialog.SetOpenFolder(QStringLiteral("/media/out folder"));
+        dialog.OnBtnCancel();
+        QCOMPARE(MessageTest::shown().size(), 1);
+        QVERIFY(MessageTest::last().text.endsWith(QStringLiteral(":\n/media/out folder")));
+        OpenUrl(QStringLiteral("https://example.org/help"));
+        QCOMPARE(MessageTest::shown().size(), 2);
+        QVERIFY(MessageTest::last().text.endsWith(QStringLiteral(":\nhttps://example.org/help")));
+    }
+
+    // Without a compositor transparent corners would show black: the dialog
+    // is opaque and its corners take the colour of its body.
+    void squareCornersWithoutCompositor()
+    {
+        ImageDialog::SetTranslucentForTest(0);
+        const auto restore = qScopeGuard([] { ImageDialog::SetTranslucentForTest(-1); });
+        CommDialog dialog;
+        QVERIFY(!dialog.testAttribute(Qt::WA_TranslucentBackground));
+        const QImage picture(QStringLiteral(":/vud/commdialogbg"));
+        QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
+        int body = 0;
+        while (qAlpha(picture.pixel(picture.width() / 2, body)) < 255)
+            ++body;
+        const QImage shown = dialog.grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), picture.pixelColor(picture.width() / 2, body));
+        QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1), shown.pixelColor(0, 0));
+    }
 
     void percentText_data()
     {

@@ -205,6 +205,26 @@ private slots:
         QCOMPARE(spy.at(1).first().toBool(), false);
     }
 
+    // The select-all box is drawn, and drawn as it is set.
+    void headerDrawsItsState()
+    {
+        QTableWidget table(3, 2);
+        auto* header = new SCheckBoxHeaderView(0, &table);
+        table.setHorizontalHeader(header);
+        table.setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Size")});
+        header->resizeSection(0, 149);
+        table.show();
+        const QRect box = header->CheckBoxRect(QRect(0, 0, 149, header->height()));
+        QVERIFY(box.left() >= 27 && box.right() < 149);
+        const QImage off = header->grab().toImage().copy(box);
+        header->SetAllSelected(true);
+        const QImage on = header->grab().toImage().copy(box);
+        QVERIFY(off != on);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, box.center());
+        QVERIFY(!header->AllSelected());
+        QCOMPARE(header->grab().toImage().copy(box), off);
+    }
+
     void treeClearsSelectionBelowTheRows()
     {
         CMyTreeWidget tree;

@@ -1,6 +1,9 @@
 // The main window: page navigation, popup menu, language slots, help, about
 // box and the close button.
 #include "app/mainwindow.h"
+#include "pages/page2.h"
+#include "testutil.h"
+#include "ui/messages.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
@@ -16,6 +19,8 @@
 
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -86,6 +91,44 @@ private slots:
         clickButton(&window, button);
         QVERIFY(window.CurrentPage() != first.data());
         QVERIFY(window.CurrentPage()->isVisible());
+    }
+
+    // The program's argument: the Extract page with that image listed, or a
+    // message naming what is wrong with it.
+    void openImageListsItOnTheExtractPage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.path() + "/src/readme.txt", "hello"));
+        const QString image = dir.path() + "/my image.iso";
+        QVERIFY(TestUtil::makeIso(dir.path() + "/src", image));
+
+        MainWindow window;
+        window.show();
+        window.OpenImage(image);
+        auto* page = qobject_cast<CPage2*>(window.CurrentPage());
+        QVERIFY(page);
+        QVERIFY(page->isVisible());
+        QSignalSpy ended(page, &CPage2::sigListingEnded);
+        QVERIFY(ended.wait(30000));
+        QVERIFY(ended.first().first().toBool());
+        QCOMPARE(page->ImagePath(), image);
+        QCOMPARE(page->Table()->rowCount(), 1);
+    }
+
+    void openImageNamesAMissingImageOrAFolder()
+    {
+        QTemporaryDir dir;
+        MessageTest::setEnabled(true);
+        for (const QString& path : {dir.path() + "/gone.iso", dir.path()}) {
+            MainWindow window;
+            window.show();
+            window.OpenImage(path);
+            auto* page = qobject_cast<CPage2*>(window.CurrentPage());
+            QVERIFY(page);
+            QVERIFY2(MessageTest::last().text.contains(path), qPrintable(MessageTest::last().text));
+            QVERIFY(!page->IsListing());
+        }
+        MessageTest::setEnabled(false);
     }
 
     void draggingAPageOrEscapeChangesNothing()

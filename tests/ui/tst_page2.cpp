@@ -343,8 +343,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(slowTool, "#!/bin/sh\nsleep 2\nexec '" + Tools::archiveTool().toUtf8()
                                                   + "' \"$@\"\n"));
         QVERIFY(QFile::setPermissions(slowTool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        SetExtractToolForTest(slowTool);
-        const auto restore = qScopeGuard([] { SetExtractToolForTest(QString()); });
+        page.SetArchiveTool(slowTool);
         AddDialogAnswerForTest(out());
         QSignalSpy ended(&page, &CPage2::sigExtractionEnded);
         page.OnExtract();
@@ -429,8 +428,7 @@ private slots:
     void missingTool()
     {
         QVERIFY(load(m_image, {}, {"setup.exe"}));
-        SetExtractToolForTest(m_dir.path() + "/no-such-7z");
-        const auto restore = qScopeGuard([] { SetExtractToolForTest(QString()); });
+        m_page->SetArchiveTool(m_dir.path() + "/no-such-7z");
         QVERIFY(extract());
         verifyMessage("7-Zip could not be started");
         QCOMPARE(listTree(out()), QStringList{"keep.txt"});

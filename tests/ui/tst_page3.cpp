@@ -4,14 +4,13 @@
 #include "pages/page3.h"
 
 #include "image/filecopy.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "image/staging.h"
 #include "ui/mytreewidget.h"
 #include "ui/progressdialog.h"
 
 #include "platform/fastcopy.h"
 
+#include "scripteddialogs.h"
 #include "testutil.h"
 
 #include <QDateTime>
@@ -69,9 +68,11 @@ private:
 
     QString src(const QString& relative) const { return m_dir.filePath(QStringLiteral("src/") + relative); }
 
-    static void add(CPage3& page, const QStringList& items, bool folders = false)
+    ScriptedDialogs m_dialogs;
+
+    void add(CPage3& page, const QStringList& items, bool folders = false)
     {
-        AddDialogAnswerForTest(items.join(QLatin1Char('\n')));
+        m_dialogs.answers << items.join(QLatin1Char('\n'));
         folders ? page.OnAddDir() : page.OnAddFile();
     }
     static void select(CPage3& page, const QString& name)
@@ -94,10 +95,10 @@ private:
     }
 
     // Runs Create with the answer for the save dialog and waits for its end.
-    static bool create(CPage3& page, const QString& output)
+    bool create(CPage3& page, const QString& output)
     {
         QSignalSpy ended(&page, &CPage3::sigCreateEnded);
-        AddDialogAnswerForTest(output);
+        m_dialogs.answers << output;
         page.OnCreate();
         if (ended.isEmpty() && !ended.wait(120000))
             return false;
@@ -123,17 +124,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(src("Music/drop.me"), "removed before the build"));
     }
 
-    void init()
-    {
-        ResetDialogsForTest();
-        SetDialogAnswersForTest({});
-        MessageTest::setEnabled(true);
-    }
-    void cleanup()
-    {
-        ResetDialogsForTest();
-        MessageTest::setEnabled(false);
-    }
+    void init() { m_dialogs = ScriptedDialogs(); }
 
     void buildTypes_data()
     {
@@ -152,6 +143,7 @@ private slots:
         QFETCH(QByteArray, readAs);
         QFETCH(bool, joliet);
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         page.findChild<QRadioButton*>(radio)->setChecked(true);
         add(page, {src("a.txt"), src("b.bin")});
         add(page, {src("Docs"), src("Music")}, true);
@@ -164,8 +156,8 @@ private slots:
 
         const QString image = m_dir.filePath(radio + QStringLiteral(".iso"));
         QVERIFY(create(page, image));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
-        QCOMPARE(MessageTest::last().folder, m_dir.path());
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::OpenFolder);
+        QCOMPARE(m_dialogs.last().folder, m_dir.path());
         QVERIFY(!page.Progress()->isVisible());
         const QStringList args = page.LastBuildArguments();
         QCOMPARE(args.first(), typeArg);
@@ -196,16 +188,17 @@ private slots:
     void addAndRemoveRules()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         add(page, {src("a.txt"), src("a.txt")});
         add(page, {src("a.txt")});
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
         // The same name from another folder is a different file: the first one
         // stays, and the user learns that the second was not added.
         add(page, {src("other/a.txt")});
         QCOMPARE(page.List()->topLevelItemCount(), 1);
         QCOMPARE(page.Content().root.childCount(), 1);
         QCOMPARE(page.Content().FindEntry(QStringLiteral("a.txt"))->localPath, src("a.txt"));
-        QVERIFY(MessageTest::last().text.contains(src("other/a.txt")));
+        QVERIFY(m_dialogs.last().text.contains(src("other/a.txt")));
 
         page.List()->clearSelection();
         add(page, {src("Docs")}, true);
@@ -246,13 +239,14 @@ private slots:
         QCoreApplication::sendEvent(&page, &change);
         page.ContextMenu()->actions().at(0)->trigger();
         page.ContextMenu()->actions().at(1)->trigger();
-        QCOMPARE(DialogRequestsForTest().mid(DialogRequestsForTest().size() - 2),
+        QCOMPARE(m_dialogs.requests.mid(m_dialogs.requests.size() - 2),
                  (QStringList{"ChooseOpenFiles", "ChooseItems:folders"}));
     }
 
     void removingQueuedCopyCancelsIt()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         QVERIFY(waitStaged(page));
         // A big copy keeps the worker busy while the second one waits in the queue.
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("busy/big.bin"), 256 << 20));
@@ -280,6 +274,7 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(int, bar);
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         stopCopies(page);
         const QString file = m_dir.filePath(QStringLiteral("sparse/%1.bin").arg(size));
         QVERIFY(TestUtil::makeSparseFile(file, size));
@@ -292,21 +287,23 @@ private slots:
     void largeFilesAskFirst()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         stopCopies(page);
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath(QStringLiteral("sparse/four.bin")), qint64(4) << 30));
         add(page, {m_dir.filePath(QStringLiteral("sparse/four.bin"))});
         // Joliet cannot hold it: the user is told before anything runs, and may decline.
-        MessageTest::queueAnswers({0});
-        AddDialogAnswerForTest(m_dir.filePath("never.iso"));
+        m_dialogs.confirmations << 0;
+        m_dialogs.answers << m_dir.filePath("never.iso");
         page.OnCreate();
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Question);
-        QVERIFY(MessageTest::last().text.contains(QLatin1String("four.bin")));
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+        QVERIFY(m_dialogs.last().text.contains(QLatin1String("four.bin")));
         QCOMPARE(page.BuildsStarted(), 0);
     }
 
     void stopThenCreateAgain()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         QVERIFY(waitStaged(page));
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("slow/big.bin"), 256 << 20));
         add(page, {m_dir.filePath("slow/big.bin"), src("a.txt")});
@@ -314,7 +311,7 @@ private slots:
         // Idle, silent, and no partial image anywhere in the folder.
         const auto stoppedQuietly = [&] {
             return page.CurrentState() == CPage3::State::Idle && !page.Progress()->isVisible()
-                && MessageTest::shown().isEmpty()
+                && m_dialogs.said.isEmpty()
                 && QDir(m_dir.path()).entryList({QStringLiteral(".stopped.iso.*")}, QDir::AllEntries | QDir::Hidden).isEmpty();
         };
         // Stop while the page waits for the copies: no builder run.
@@ -347,9 +344,10 @@ private slots:
     void failuresTellTheUserAndLoseNothing()
     {
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         page.OnCreate();
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Please add files or folders first!"));
-        QVERIFY(DialogRequestsForTest().isEmpty());
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please add files or folders first!"));
+        QVERIFY(m_dialogs.requests.isEmpty());
 
         // A file where the staged folder should go: its copies fail, as on a full disk.
         QVERIFY(waitStaged(page));
@@ -359,23 +357,23 @@ private slots:
         QVERIFY(waitStaged(page));
         const QString image = m_dir.filePath(QStringLiteral("after-failures.iso"));
         QVERIFY(!create(page, image));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
-        QVERIFY(MessageTest::last().text.contains(src("Music/song.ogg")));
-        QVERIFY(!MessageTest::last().text.contains(src("a.txt")));
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
+        QVERIFY(m_dialogs.last().text.contains(src("Music/song.ogg")));
+        QVERIFY(!m_dialogs.last().text.contains(src("a.txt")));
         QVERIFY(!page.Progress()->isVisible());
         QCOMPARE(page.BuildsStarted(), 0);
         remove(page, QStringLiteral("Music"));
 
         // An image inside the working folders would take itself in.
-        AddDialogAnswerForTest(page.StagingFolder() + QStringLiteral("/x.iso"));
+        m_dialogs.answers << page.StagingFolder() + QStringLiteral("/x.iso");
         page.OnCreate();
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
         QCOMPARE(page.BuildsStarted(), 0);
 
         // A folder nobody may write to, not even root: named in the message.
         QVERIFY(!create(page, QStringLiteral("/sys/quillon-test.iso")));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Message);
-        const QString text = MessageTest::last().text;
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Message);
+        const QString text = m_dialogs.last().text;
         QVERIFY2(text.startsWith(QLatin1String("The ISO file could not be created.")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("/sys")), qPrintable(text));
 
@@ -389,17 +387,19 @@ private slots:
     void leavingThePage()
     {
         CPage3 first;
+        first.SetDialogs(&m_dialogs);
         CPage3 second;
+        second.SetDialogs(&m_dialogs);
         QVERIFY(first.StagingFolder() != second.StagingFolder());
         add(first, {src("a.txt")});
         add(second, {src("Music/song.ogg")});
         QVERIFY(waitStaged(first));
         first.show();
-        MessageTest::queueAnswers({0});
+        m_dialogs.confirmations << 0;
         first.close();
         QVERIFY(first.isVisible());
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Question);
-        MessageTest::queueAnswers({1});
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+        m_dialogs.confirmations << 1;
         first.close();
         QVERIFY(!first.isVisible());
         QVERIFY(waitStaged(first));
@@ -410,6 +410,7 @@ private slots:
         QString folder;
         {
             CPage3 page;
+            page.SetDialogs(&m_dialogs);
             add(page, {src("a.txt")});
             folder = page.StagingFolder();
         }
@@ -424,6 +425,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(m_dir.filePath("dated/old.txt"), "old"));
         QVERIFY(Platform::setModificationTime(m_dir.filePath("dated/old.txt"), old));
         CPage3 page;
+        page.SetDialogs(&m_dialogs);
         add(page, {m_dir.filePath("dated")}, true);
         QVERIFY(page.RowOf(QStringLiteral("dated\\old.txt"))->text(4).startsWith(QLatin1String("2001-02-03")));
         const mode_t before = ::umask(022);

@@ -6,6 +6,8 @@
 //   QT_QPA_PLATFORM=offscreen <build-dir>/tools/pictgen/pictgen resources/pictures --qrc resources/pictures.qrc
 // With --preview <dir> it also writes composites (home page, pages, dialogs,
 // a contact sheet) with the captions the program draws over the pictures.
+// With --icons <dir> --icon-name <name> it writes the application icon into
+// <dir>/hicolor/<N>x<N>/apps/<name>.png at the theme's usual sizes.
 #include "pictures.h"
 
 #include <QDir>
@@ -34,6 +36,23 @@ static bool writeQrc(const QVector<Picture>& set, const QString& qrcPath, const 
     return out.status() == QTextStream::Ok;
 }
 
+static bool writeAppIcons(const QString& folder, const QString& name, QTextStream& err)
+{
+    if (name.isEmpty()) {
+        err << "--icons needs --icon-name\n";
+        return false;
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!QDir().mkpath(dir) || !paintAppIcon(size).convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+            err << "cannot write " << path << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
@@ -49,9 +68,12 @@ int main(int argc, char* argv[])
     };
     const QString preview = option(QStringLiteral("--preview"));
     const QString qrc = option(QStringLiteral("--qrc"));
+    const QString icons = option(QStringLiteral("--icons"));
+    const QString iconName = option(QStringLiteral("--icon-name"));
     QTextStream err(stderr);
     if (args.size() != 1) {
-        err << "usage: pictgen <output folder> [--qrc <file>] [--preview <folder>]\n";
+        err << "usage: pictgen <output folder> [--qrc <file>] [--preview <folder>]"
+               " [--icons <folder> --icon-name <name>]\n";
         return 2;
     }
     const QString folder = args.first();
@@ -73,6 +95,8 @@ int main(int argc, char* argv[])
         err << "cannot write " << qrc << "\n";
         return 1;
     }
+    if (!icons.isEmpty() && !writeAppIcons(icons, iconName, err))
+        return 1;
     if (!preview.isEmpty())
         writePreviews(set, preview);
     QTextStream(stdout) << set.size() << " pictures written to " << folder << "\n";

@@ -12,6 +12,9 @@ struct Picture {
 // Every picture of the program's resource set, named as the program loads it.
 QVector<Picture> paintAll();
 
+// The application icon, size x size pixels.
+QImage paintAppIcon(int size);
+
 // Composites of pictures with the captions the program draws over them,
 // for judging the set by eye. Written next to nothing the program loads.
 void writePreviews(const QVector<Picture>& set, const QString& folder);

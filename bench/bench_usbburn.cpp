@@ -1,0 +1,165 @@
+// USB burn figures on a loop device (root only), on a hybrid image made here
+// with 32 MB of data:
+//   CopyStage / HandCopy: the copy stage inside a burn against `7z x` of the
+//     same image onto the same mounted loop device;
+//   Pipeline / HandTools: a whole FAT32 MBR burn against the same tools run
+//     one after the other by hand.
+// Run as root: build/bin/bench_usbburn
+#include "benchmain.h"
+
+#include "burn/usbburnjob.h"
+#include "runner/tools.h"
+#include "testutil.h"
+#include "usbstick.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+struct Setup
+{
+    QTemporaryDir dir;
+    QString tree, image, why;
+    Setup()
+    {
+        why = UsbTest::cannotRun();
+        tree = dir.filePath("tree");
+        image = dir.filePath("image.iso");
+        if (why.isEmpty()
+            && !(UsbTest::makeLinuxTree(tree, 32 * 1024 * 1024)
+                 && TestUtil::makeIso(tree, image, UsbTest::linuxIsoArguments())))
+            why = "cannot build the test image";
+    }
+};
+
+Setup& setup()
+{
+    static Setup s;
+    return s;
+}
+
+// A whole burn; returns its time and that of its copy stage, in seconds.
+bool burn(const UsbTest::LoopStick& stick, double* total, double* copy)
+{
+    UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
+    const QString volume = stick.volume();
+    options.listed = [volume](const QString& device) { return device == volume; };
+    options.tempFolder = setup().dir.path();
+    UsbBurnJob job(UsbBurnRequest{setup().image, volume, "FAT32", "BENCH", false}, options);
+    QElapsedTimer clock, copyClock;
+    QString stage;
+    qint64 copyMs = 0;
+    QObject::connect(&job, &Job::progress, [&](const QString& now) {
+        if (now == stage)
+            return;
+        if (stage == "Burning the USB disk...")
+            copyMs = copyClock.elapsed();
+        if (now == "Burning the USB disk...")
+            copyClock.start();
+        stage = now;
+    });
+    QEventLoop loop;
+    QObject::connect(&job, &Job::finished, &loop, &QEventLoop::quit);
+    clock.start();
+    job.start();
+    if (job.isRunning())
+        loop.exec();
+    *total = clock.elapsed() / 1000.0;
+    *copy = copyMs / 1000.0;
+    return job.status() == Job::Status::Succeeded;
+}
+
+double timed(const QString& program, const QStringList& args, bool* ok)
+{
+    QElapsedTimer clock;
+    clock.start();
+    *ok = *ok && TestUtil::run(program, args, 600000).exitCode == 0;
+    return clock.elapsed() / 1000.0;
+}
+
+// The burn's tools by hand, in its order; the copy's own time in *copy.
+double byHand(const UsbTest::LoopStick& stick, double* copy, bool* ok)
+{
+    const QString mp = setup().dir.filePath("hand");
+    QDir().mkpath(mp);
+    const QString cfg = setup().dir.filePath("early.cfg");
+    const QString map = setup().dir.filePath("device.map");
+    TestUtil::writeFile(cfg, "set root=(hd0,msdos1)\nsyslinux_configfile --isolinux /isolinux/isolinux.cfg\n");
+    TestUtil::writeFile(map, ("(hd0) " + stick.disk() + "\n").toUtf8());
+    double t = timed(Tools::archiveTool(), {"l", "-slt", setup().image}, ok);
+    t += timed("sfdisk", {"--json", stick.disk()}, ok);
+    t += timed("sfdisk", {"--no-reread", "--no-tell-kernel", "--part-type", stick.disk(), "1", "c"}, ok);
+    t += timed("sfdisk", {"--no-reread", "--no-tell-kernel", "--activate", stick.disk(), "1"}, ok);
+    t += timed("mkfs.vfat", {"-F", "32", "-n", "BENCH", "-h", "2048", stick.volume()}, ok);
+    t += timed("fusefat", {"-o", "rw+,blkdev,fsname=" + stick.volume(), stick.volume(), mp}, ok);
+    QDir().mkpath(mp + "/.bios-setup");
+    QFile::copy("/usr/lib/grub/i386-pc/boot.img", mp + "/.bios-setup/boot.img");
+    t += timed("grub-mkimage", QStringList{"-O", "i386-pc", "-d", "/usr/lib/grub/i386-pc", "-o",
+                                           mp + "/.bios-setup/core.img", "-p", "(,msdos1)/boot/grub", "-c", cfg}
+                                   + UsbPlan::GrubModules(),
+               ok);
+    t += timed("/usr/lib/grub/i386-pc/grub-bios-setup",
+               {"--skip-fs-probe", "-d", mp + "/.bios-setup", "-m", map, stick.disk()}, ok);
+    QDir(mp + "/.bios-setup").removeRecursively();
+    *copy = timed(Tools::archiveTool(), Tools::copyToDriveArgs(mp, setup().image, QString()), ok);
+    t += *copy;
+    t += timed("umount", {mp}, ok);
+    t += timed("fsck.vfat", {"-n", stick.volume()}, ok);
+    return t;
+}
+
+void run(benchmark::State& state, bool pipeline)
+{
+    if (!setup().why.isEmpty()) {
+        state.SkipWithError(qPrintable(setup().why));
+        return;
+    }
+    double jobTotal = 0, jobCopy = 0, handTotal = 0, handCopy = 0;
+    int rounds = 0;
+    for (auto _ : state) {
+        bool ok = true;
+        double total = 0, copy = 0;
+        {
+            UsbTest::LoopStick stick(setup().dir.filePath("stick.img"), 128, true);
+            ok = stick.error().isEmpty() && burn(stick, &total, &copy);
+        }
+        double hand = 0, handCopyNow = 0;
+        {
+            UsbTest::LoopStick stick(setup().dir.filePath("stick.img"), 128, true);
+            ok = ok && stick.error().isEmpty();
+            hand = byHand(stick, &handCopyNow, &ok);
+        }
+        if (!ok) {
+            state.SkipWithError("a burn or a tool failed");
+            return;
+        }
+        state.SetIterationTime(pipeline ? total : copy);
+        jobTotal += total, jobCopy += copy, handTotal += hand, handCopy += handCopyNow;
+        ++rounds;
+    }
+    state.counters["job_s"] = (pipeline ? jobTotal : jobCopy) / rounds;
+    state.counters["by_hand_s"] = (pipeline ? handTotal : handCopy) / rounds;
+    state.counters["ratio"] = pipeline ? jobTotal / handTotal : jobCopy / handCopy;
+}
+
+void CopyStage(benchmark::State& state)
+{
+    run(state, false);
+}
+
+void Pipeline(benchmark::State& state)
+{
+    run(state, true);
+}
+
+} // namespace
+
+BENCHMARK(CopyStage)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+BENCHMARK(Pipeline)->UseManualTime()->Iterations(3)->Unit(benchmark::kSecond);
+
+QUILLON_BENCHMARK_MAIN()

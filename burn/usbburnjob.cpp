@@ -1,0 +1,367 @@
+#include "burn/usbburnjob.h"
+
+#include "burn/drivediscovery.h"
+#include "image/extractjob.h"
+#include "image/fileutils.h"
+#include "runner/tools.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+using UsbPlan::BiosLoader;
+using Plan = UsbToolStep::Plan;
+
+namespace {
+
+// Texts the burn page has always shown; their translations live there.
+QString pageText(const char* text)
+{
+    return QCoreApplication::translate("CBurnDialog", text);
+}
+
+QString archiveToolReason(const QString& output, const QString& image)
+{
+    ArchiveToolLog log;
+    log.SetSubject(image);
+    for (const QString& line : output.split(QLatin1Char('\n')))
+        log.Feed(line);
+    return log.Errors().isEmpty() ? UsbToolStep::lastLines(output) : log.Reason();
+}
+
+const char* packageOf(const QString& tool)
+{
+    static const struct { const char* tool; const char* package; } packages[] = {
+        {"mkfs.vfat", "dosfstools"}, {"fsck.vfat", "dosfstools"}, {"mkntfs", "ntfs-3g"},
+        {"ntfsfix", "ntfs-3g"},      {"ntfs-3g", "ntfs-3g"},      {"mkfs.exfat", "exfatprogs"},
+        {"fsck.exfat", "exfatprogs"}, {"mount.exfat-fuse", "exfat-fuse"}, {"fusefat", "fusefat"},
+        {"sfdisk", "fdisk"},         {"grub-mkimage", "grub-common"}, {"grub-bios-setup", "grub-pc-bin"}};
+    for (const auto& p : packages) {
+        if (tool == QLatin1String(p.tool))
+            return p.package;
+    }
+    return "mount";
+}
+
+} // namespace
+
+// --- UsbToolStep --------------------------------------------------------------------
+
+UsbToolStep::UsbToolStep(const QString& name, const QString& stageText, std::function<Plan()> prepare,
+                         QObject* parent)
+    : ToolJob(parent)
+    , m_stageText(stageText)
+    , m_prepare(std::move(prepare))
+{
+    setName(name);
+}
+
+QString UsbToolStep::lastLines(const QString& output, int count)
+{
+    QStringList lines;
+    for (const QString& line : output.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (!trimmed.isEmpty())
+            lines << trimmed;
+    }
+    return lines.mid(std::max(0, int(lines.size()) - count)).join(QLatin1Char(' '));
+}
+
+void UsbToolStep::doStart()
+{
+    m_output.clear();
+    const Plan plan = m_prepare();
+    if (!plan.failure.isEmpty()) {
+        fail(plan.failure);
+        return;
+    }
+    if (plan.skip) {
+        succeed();
+        return;
+    }
+    setProgress(m_stageText, 0, 0);
+    QStringList command = plan.privileged ? Platform::privilegedCommand(plan.program, plan.arguments)
+                                          : QStringList{plan.program} + plan.arguments;
+    m_elevated = command.first() == QLatin1String("pkexec");
+    setCommand(command.takeFirst(), command);
+    ToolJob::doStart();
+}
+
+void UsbToolStep::handlePiece(const QString& piece)
+{
+    m_output += piece;
+    if (!piece.endsWith(QLatin1Char('\n')))
+        m_output += QLatin1Char('\n'); // pieces cut at CR or backspaces are lines too
+    if (percent) {
+        if (const std::optional<int> value = percent(piece))
+            setProgress(m_stageText, *value, 100);
+    }
+    ToolJob::handlePiece(piece);
+}
+
+QString UsbToolStep::judge(int exitCode, QProcess::ExitStatus status)
+{
+    // pkexec: 126 the user dismissed the dialog, 127 not authorised.
+    if (m_elevated && status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127))
+        return tr("Authorisation was refused.");
+    if (verdict)
+        return verdict(exitCode, status);
+    QString reason = ToolJob::judge(exitCode, status);
+    const QString said = lastLines(m_output);
+    if (!reason.isEmpty() && !said.isEmpty())
+        reason += QLatin1Char(' ') + said;
+    return reason;
+}
+
+// --- UsbBurnJob --------------------------------------------------------------------
+
+UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, QObject* parent)
+    : UsbBurnJob(request, defaultOptions(), parent)
+{
+}
+
+UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent)
+    : JobSequence(parent)
+    , m_request(request)
+    , m_options(options)
+{
+    setName(tr("USB burn"));
+    // Connected first, so the stick is unmounted before anyone else hears the end.
+    connect(this, &Job::finished, this, [this](Job::Status status) { onEnded(status); });
+    build();
+}
+
+UsbBurnJob::~UsbBurnJob()
+{
+    if (isRunning())
+        stop();
+}
+
+UsbBurnJob::Options UsbBurnJob::defaultOptions()
+{
+    Options options;
+    options.listed = [](const QString& device) { return FindRemovableVolume(device).has_value(); };
+    options.toolPath = [](const QString& tool) {
+        return QStandardPaths::findExecutable(
+            tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
+                   QStringLiteral("/bin"), QStringLiteral("/usr/lib/grub/i386-pc")});
+    };
+    options.tempFolder = QDir::tempPath();
+    return options;
+}
+
+UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std::function<Plan()> prepare,
+                              int weight)
+{
+    auto* job = new UsbToolStep(name, stageText, std::move(prepare));
+    add(job, weight);
+    return job;
+}
+
+StepJob* UsbBurnJob::step(const QString& name, std::function<QString()> work, int weight)
+{
+    auto* job = new StepJob(std::move(work));
+    job->setName(name);
+    add(job, weight);
+    return job;
+}
+
+Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments, bool privileged) const
+{
+    const QString path = m_options.toolPath ? m_options.toolPath(tool) : tool;
+    if (path.isEmpty() || !QFileInfo(path).isExecutable()) {
+        Plan plan;
+        plan.failure = tr("%1 is missing (install the package %2).").arg(tool, QLatin1String(packageOf(tool)));
+        return plan;
+    }
+    return Plan{path, arguments, privileged, false, QString()};
+}
+
+QString UsbBurnJob::checkRequest()
+{
+    const QFileInfo image(m_request.image);
+    if (!image.isFile())
+        return tr("The image %1 does not exist.").arg(QDir::toNativeSeparators(m_request.image));
+    static const QStringList known{QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"),
+                                   QStringLiteral("FAT")};
+    if (!m_request.gpt && !known.contains(m_request.fileSystem))
+        return tr("Unknown file system \"%1\".").arg(m_request.fileSystem);
+    QString why;
+    const std::optional<Platform::BlockVolume> volume = Platform::describeBlockVolume(m_request.device, &why);
+    if (!volume)
+        return why;
+    if (!m_options.listed || !m_options.listed(m_request.device))
+        return tr("%1 is not a USB disk this page lists; it was left alone.").arg(m_request.device);
+    m_volume = *volume;
+    m_fileSystem = UsbPlan::EffectiveFileSystem(m_request.fileSystem, m_volume.bytes, m_request.gpt);
+    QTemporaryDir temp(m_options.tempFolder + QStringLiteral("/quillon-usb-XXXXXX"));
+    if (!temp.isValid())
+        return tr("Cannot create a working folder in %1.").arg(QDir::toNativeSeparators(m_options.tempFolder));
+    temp.setAutoRemove(false);
+    m_tempFolder = temp.path();
+    return QString();
+}
+
+QString UsbBurnJob::takeListing(const QString& output)
+{
+    const std::optional<QList<UsbPlan::ImageEntry>> entries = UsbPlan::ParseTechnicalListing(output);
+    if (!entries)
+        return tr("The image could not be read. %1").arg(archiveToolReason(output, m_request.image));
+    m_entries = *entries;
+    return QString();
+}
+
+QString UsbBurnJob::plan()
+{
+    m_installImage = UsbPlan::InstallImage(m_entries);
+    if (m_installImage && !UsbPlan::IsLargeInstallImage(m_installImage->size))
+        m_installImage.reset();
+    m_loader = UsbPlan::ChooseBiosLoader(m_entries);
+    m_noUefiReason.clear();
+    if (!UsbPlan::HasUefiLoader(m_entries))
+        m_noUefiReason = tr("the image has no EFI/BOOT/BOOTX64.EFI");
+    else if (!m_fileSystem.startsWith(QLatin1String("FAT")))
+        m_noUefiReason = tr("UEFI firmware reads FAT file systems only");
+    m_uefi = m_noUefiReason.isEmpty();
+    const QString platform = checkPlatform();
+    if (!platform.isEmpty())
+        return platform;
+    // Large clusters as the formatters pick them for sticks; slack for the file system itself.
+    const qint64 needed = UsbPlan::SpaceNeeded(m_entries, 32 * 1024) + m_volume.bytes / 50;
+    if (needed > m_volume.bytes)
+        return tr("The image needs %1 on the USB disk, which holds %2; nothing was written.")
+            .arg(FormatSize(needed), FormatSize(m_volume.bytes));
+    return QString();
+}
+
+void UsbBurnJob::build()
+{
+    step(tr("Checking the request"), [this] { return checkRequest(); }, 1);
+    UsbToolStep* listing = tool(tr("Reading the image"), tr("Reading the image..."), [this] {
+        return Plan{Tools::archiveTool(), {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
+                    false, QString()};
+    }, 1);
+    listing->verdict = [this, listing](int exitCode, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || exitCode != 0)
+            return tr("The image could not be read. %1").arg(archiveToolReason(listing->output(), m_request.image));
+        return takeListing(listing->output());
+    };
+    step(tr("Preparing the burn"), [this] { return plan(); }, 1);
+    addDeviceStages();
+
+    UsbToolStep* copy = tool(tr("Copying the files"), pageText("Burning the USB disk..."), [this] {
+        const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
+                                                        m_installImage ? m_installImage->path : QString());
+        return Plan{Tools::archiveTool(), args, false, false, QString()};
+    }, 60);
+    copy->percent = [](const QString& piece) -> std::optional<int> {
+        if (const std::optional<ExtractProgress> p = ParseExtractProgress(piece))
+            return p->percent;
+        return std::nullopt;
+    };
+    copy->verdict = [this, copy](int exitCode, QProcess::ExitStatus status) {
+        const QString reason = archiveToolReason(copy->output(), m_request.image);
+        if (status != QProcess::NormalExit || exitCode != 0 || !copy->output().contains(QLatin1String("Everything is Ok")))
+            return reason.isEmpty() ? tr("7-Zip ended with exit status %1.").arg(exitCode) : reason;
+        return QString();
+    };
+
+    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText("Extract the wim file ..."), [this] {
+        if (!m_installImage)
+            return Plan{QString(), {}, false, true, QString()};
+        const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
+        if (room < m_installImage->size + 16 * 1024 * 1024) {
+            Plan plan;
+            plan.failure = tr("There is no room for the install image (%1) in %2: %3 free.")
+                               .arg(FormatSize(m_installImage->size), QDir::toNativeSeparators(m_tempFolder),
+                                    FormatSize(room));
+            return plan;
+        }
+        return Plan{Tools::archiveTool(), Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path),
+                    false, false, QString()};
+    }, 15);
+    extract->verdict = [this, extract](int exitCode, QProcess::ExitStatus status) {
+        const QFileInfo taken(m_tempFolder + QStringLiteral("/install.wim"));
+        if (status == QProcess::NormalExit && exitCode == 0 && taken.size() == m_installImage->size)
+            return QString();
+        return archiveToolReason(extract->output(), m_request.image);
+    };
+
+    UsbToolStep* split = tool(tr("Splitting the install image"), pageText("Process the wim file larger than 4 GB..."), [this] {
+        if (!m_installImage)
+            return Plan{QString(), {}, false, true, QString()};
+        const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
+        QDir().mkpath(QFileInfo(target).path());
+        return Plan{Tools::splitterTool(),
+                    Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB),
+                    false, false, QString()};
+    }, 15);
+    split->percent = &UsbPlan::ParseSplitProgress;
+    connect(split, &Job::finished, this, [this] { QFile::remove(m_tempFolder + QStringLiteral("/install.wim")); });
+
+    step(tr("Checking the files"), [this] {
+        const QString root = m_mountPoint + QLatin1Char('/');
+        const QStringList wrong = UsbPlan::MissingOrDifferent(
+            m_entries, m_installImage ? m_installImage->path : QString(), [&root](const QString& path) -> qint64 {
+                const QFileInfo info(root + path);
+                if (!info.exists())
+                    return -1;
+                return info.isDir() ? 0 : info.size();
+            });
+        if (wrong.isEmpty())
+            return QString();
+        return tr("%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
+            .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
+    }, 2);
+    addFinalStages();
+}
+
+void UsbBurnJob::onEnded(Job::Status status)
+{
+    if (status != Status::Succeeded)
+        cleanUpStick();
+    // Only the files we put there: the folder may still hold the stick's mount point.
+    if (!m_tempFolder.isEmpty()) {
+        for (const char* name : {"install.wim", "grub-early.cfg", "device.map"})
+            QFile::remove(m_tempFolder + QLatin1Char('/') + QLatin1String(name));
+        if (!m_mounted)
+            QDir().rmdir(m_tempFolder + QStringLiteral("/stick"));
+        QDir().rmdir(m_tempFolder);
+    }
+}
+
+QString UsbBurnJob::resultMessage() const
+{
+    switch (status()) {
+    case Status::Succeeded: {
+        QString text = pageText("Burning Successfully...");
+        const bool bios = m_request.gpt || m_biosInstalled;
+        if (!bios && m_uefi)
+            text += QLatin1Char('\n') + tr("The USB disk starts on UEFI only: %1.").arg(m_noBiosReason);
+        else if (!bios)
+            text += QLatin1Char('\n')
+                + tr("Neither BIOS nor UEFI can start from the USB disk: %1; %2.").arg(m_noBiosReason, m_noUefiReason);
+        else if (m_request.gpt && !m_uefi)
+            text += QLatin1Char('\n') + tr("UEFI cannot start from the USB disk: %1.").arg(m_noUefiReason);
+        return text;
+    }
+    case Status::Failed:
+    case Status::Stopped: {
+        QString text = status() == Status::Failed ? tr("Burning failed. %1").arg(reason())
+                                                  : tr("Burning was stopped.");
+        text += QLatin1Char('\n');
+        if (m_mounted)
+            text += tr("The USB disk is incomplete and still mounted at %1.").arg(m_mountPoint);
+        else
+            text += m_touched ? tr("The USB disk is incomplete.") : tr("The USB disk was not changed.");
+        return text;
+    }
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,3 @@
+#include "core/trace.h"
+
+Q_LOGGING_CATEGORY(lcTrace, "quillon.trace", QtInfoMsg)

@@ -1,0 +1,41 @@
+// The progress and log parsers of 7-Zip, the image builder and the recorder,
+// fed the input as the runner cuts it: never a crash, values in range.
+#include "burn/discburn.h"
+#include "image/extractjob.h"
+#include "image/isobuild.h"
+#include "runner/outputsplitter.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    OutputSplitter splitter;
+    QStringList pieces;
+    splitter.feed(reinterpret_cast<const char*>(data), qsizetype(size), pieces);
+    splitter.flush(pieces);
+    ArchiveToolLog archiveLog;
+    IsoBuild::OutputLog builderLog;
+    RecorderLog recorderLog;
+    for (const QString& piece : qAsConst(pieces)) {
+        if (const auto progress = ParseExtractProgress(piece))
+            if (progress->percent < 0 || progress->percent > 100)
+                abort();
+        const int hundredths = IsoBuild::ProgressHundredths(piece);
+        if (hundredths < -1 || hundredths > 10000)
+            abort();
+        if (IsoBuild::ExtentsWritten(piece) < -1)
+            abort();
+        const int burnt = BurnProgressPercent(piece);
+        if (burnt < -1 || burnt > 100)
+            abort();
+        archiveLog.Feed(piece);
+        builderLog.Feed(piece);
+        recorderLog.Feed(piece);
+    }
+    if (archiveLog.Reason().count(QLatin1Char('\n')) > 4)
+        abort(); // at most four reasons and an ellipsis
+    (void)builderLog.ErrorLine();
+    (void)recorderLog.detail();
+    return 0;
+}

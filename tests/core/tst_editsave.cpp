@@ -1,0 +1,320 @@
+// Saving an edited image: every El Torito entry, the label and the content
+// come back as the original had them, checked with xorriso and 7-Zip as
+// independent readers; failures and stops leave no partial file.
+
+#include "image/editsave.h"
+#include "image/fileutils.h"
+#include "image/isocontent.h"
+
+#include "testutil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+struct Opened
+{
+    IsoContentTree model;
+    ImageBootRecord boot;
+    QString work;
+    QStringList bootImageNames;
+};
+
+QStringList modelPaths(const IsoEntry& folder)
+{
+    QStringList paths;
+    std::function<void(const IsoEntry&)> visit = [&](const IsoEntry& f) {
+        for (int i = 0; i < f.childCount(); ++i) {
+            paths << QString(f.child(i)->name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+            visit(*f.child(i));
+        }
+    };
+    visit(folder);
+    paths.sort();
+    return paths;
+}
+
+// Platform, bootable, emulation, load segment and load size of each entry.
+QList<QStringList> entryFacts(const QString& image)
+{
+    QList<QStringList> facts;
+    for (const QStringList& row : TestUtil::xorrisoBootImages(image))
+        facts << QStringList{row[1], row[2], row[3], row[4], row[6]};
+    return facts;
+}
+
+} // namespace
+
+class TestEditSave : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QRandomGenerator m_random{20261207};
+    int m_count = 0;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QByteArray randomBytes(int size)
+    {
+        QByteArray data(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            data[i] = char(m_random.bounded(256));
+        return data;
+    }
+
+    // An isolinux-like tree: the loader, its neighbours and some content.
+    QString makeTree(const QString& name, bool efi)
+    {
+        const QString tree = path(name);
+        TestUtil::writeFile(tree + "/isolinux/isolinux.bin", randomBytes(30000));
+        TestUtil::writeFile(tree + "/isolinux/ldlinux.c32", randomBytes(5000));
+        TestUtil::writeFile(tree + "/isolinux/isolinux.cfg", "default live\n");
+        TestUtil::writeFile(tree + "/boot/loader.bin", randomBytes(6144));
+        TestUtil::writeFile(tree + "/boot/floppy.img", randomBytes(1474560));
+        TestUtil::writeFile(tree + "/docs/readme.txt", "read me\n");
+        TestUtil::writeFile(tree + "/docs/deep/notes.txt", "notes\n");
+        if (efi)
+            TestUtil::writeFile(tree + "/boot/efi.img", randomBytes(70000));
+        return tree;
+    }
+
+    bool open(const QString& image, Opened& o)
+    {
+        o.work = path(QStringLiteral("work%1").arg(++m_count));
+        if (TestUtil::run(QStringLiteral("7z"), {"x", "-y", "-o" + o.work, image}).exitCode != 0)
+            return false;
+        ListingReader reader(o.model);
+        reader.SetSkipBootImages(true);
+        reader.Begin(QFileInfo(image).fileName());
+        for (const QByteArray& line : TestUtil::run(QStringLiteral("7z"), {"l", image}).output.split('\n'))
+            reader.Feed(QString::fromUtf8(line) + QLatin1Char('\n'));
+        if (!reader.EndOfRun())
+            return false;
+        o.bootImageNames = reader.BootImageNames();
+        for (const QString& pseudo : PseudoEntriesToRemove(o.model, o.bootImageNames))
+            RemoveFolderTree(o.work + "/" + QString(pseudo).replace('\\', '/'));
+        o.boot = ReadImageBoot(image);
+        return o.boot.readable;
+    }
+
+    // Plans and runs a save; the job's status and reason come back.
+    Job::Status save(const Opened& o, const QString& output, QString* reason = nullptr,
+                     const QString& program = QString())
+    {
+        const BootRebuildPlan plan = PlanBootRebuild(o.boot, o.model.root, o.work, path("own" + QString::number(++m_count)));
+        if (!plan.error.isEmpty()) {
+            if (reason)
+                *reason = plan.error;
+            return Job::Status::Failed;
+        }
+        SaveEditedJob::Request request;
+        request.output = output;
+        request.sourceFolder = o.work;
+        request.options = plan.options;
+        request.options.allowLargeFiles = !IsoBuild::LargeFiles(o.model.root).isEmpty();
+        request.original = o.boot;
+        request.program = program;
+        SaveEditedJob job(request);
+        QSignalSpy finished(&job, &Job::finished);
+        job.start();
+        if (finished.isEmpty())
+            finished.wait(120000);
+        if (reason)
+            *reason = job.reason();
+        return job.status();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        for (const char* tool : {"genisoimage", "xorriso", "7z"}) {
+            if (!TestUtil::haveProgram(tool))
+                QSKIP("genisoimage, xorriso and 7z are needed");
+        }
+        QVERIFY(m_dir.isValid());
+    }
+
+    // Each kind of boot image survives an edit, a save, a reopen and a second save.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("efi");
+        const QStringList table{"-V", "QUILLON_LIVE 2026", "-b", "isolinux/isolinux.bin", "-c",
+                                "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table"};
+        QTest::newRow("no-emulation with boot info table") << table << false;
+        QTest::newRow("no-emulation without table")
+            << QStringList{"-V", "NOTABLE", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"} << false;
+        QTest::newRow("1.44 MB floppy emulation") << QStringList{"-b", "boot/floppy.img", "-c", "boot/boot.cat"} << false;
+        QTest::newRow("BIOS and EFI")
+            << table + QStringList{"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"} << true;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, efi);
+        const QString tag = QString::number(++m_count);
+        const QString original = path("original" + tag + ".iso");
+        QVERIFY(TestUtil::makeIso(makeTree("tree" + tag, efi), original, args));
+
+        Opened first;
+        QVERIFY(open(original, first));
+        QVERIFY(!first.bootImageNames.isEmpty());
+        QVERIFY(!first.model.FindEntry("[BOOT]"));
+        QVERIFY(!QFileInfo::exists(first.work + "/[BOOT]"));
+        // An edit: a folder goes, a file comes.
+        QVERIFY(first.model.RemoveEntry("docs"));
+        RemoveFolderTree(first.work + "/docs");
+        IsoEntry added;
+        added.name = "added.txt";
+        added.isDir = false;
+        added.sizeText = "6";
+        QVERIFY(first.model.AddEntry(added));
+        QVERIFY(TestUtil::writeFile(first.work + "/added.txt", "added\n"));
+
+        const QString saved = path("saved" + tag + ".iso");
+        QString reason;
+        QVERIFY2(save(first, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QCOMPARE(entryFacts(saved), entryFacts(original));
+        QCOMPARE(TestUtil::xorrisoBootPaths(saved), TestUtil::xorrisoBootPaths(original));
+        QStringList found = TestUtil::xorrisoFind(saved);
+        found.sort();
+        QCOMPARE(found, modelPaths(first.model.root));
+        QCOMPARE(ReadImageBoot(saved).volumeLabel, first.boot.volumeLabel);
+
+        // 7-Zip reads the same content back, and no [BOOT] folder.
+        Opened second;
+        QVERIFY(open(saved, second));
+        QCOMPARE(modelPaths(second.model.root), modelPaths(first.model.root));
+        const QString again = path("again" + tag + ".iso");
+        QCOMPARE(save(second, again), Job::Status::Succeeded);
+        QCOMPARE(entryFacts(again), entryFacts(original));
+        QCOMPARE(TestUtil::xorrisoBootPaths(again), TestUtil::xorrisoBootPaths(original));
+        QVERIFY(CompareSavedBoot(first.boot, again).isEmpty());
+    }
+
+    // A boot image whose file the user deleted goes in as a file of ours,
+    // with its table patched on our copy; the working folder stays as it was.
+    void bootImageNotInTree()
+    {
+        const QString original = path("gone.iso");
+        QVERIFY(TestUtil::makeIso(makeTree("gone", true), original,
+                                  {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4",
+                                   "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}));
+        Opened o;
+        QVERIFY(open(original, o));
+        QVERIFY(o.boot.images[0].infoTable);
+        QVERIFY(!o.boot.images[1].infoTable);
+        for (const char* name : {"isolinux\\isolinux.bin", "boot\\efi.img"}) {
+            QVERIFY(o.model.RemoveEntry(name));
+            QVERIFY(QFile::remove(o.work + "/" + QString(name).replace('\\', '/')));
+        }
+        const QStringList before = TestUtil::listTree(o.work);
+        const QString saved = path("gone-saved.iso");
+        QString reason;
+        QVERIFY2(save(o, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QCOMPARE(TestUtil::xorrisoBootPaths(saved), QStringList({"/boot.bin", "/boot2.img"}));
+        QCOMPARE(entryFacts(saved), entryFacts(original));
+        QCOMPARE(TestUtil::listTree(o.work), before);
+    }
+
+    // The check notices a lost table, other load sizes and another label.
+    void checkFindsDifferences()
+    {
+        const QString tree = makeTree("diff", false);
+        const QStringList base{"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4"};
+        const QString withTable = path("diff-table.iso"), without = path("diff-plain.iso"),
+                      longer = path("diff-8.iso"), labelled = path("diff-label.iso");
+        // The builder patches the table into its source: the plain image first.
+        QVERIFY(TestUtil::makeIso(tree, without, base));
+        QVERIFY(TestUtil::makeIso(tree, withTable, base + QStringList{"-boot-info-table"}));
+        QVERIFY(TestUtil::makeIso(tree, longer, {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "8",
+                                                 "-boot-info-table"}));
+        QVERIFY(TestUtil::makeIso(tree, labelled, base + QStringList{"-boot-info-table", "-V", "OTHER"}));
+        const ImageBootRecord record = ReadImageBoot(withTable);
+        QVERIFY(record.images.size() == 1 && record.images[0].infoTable);
+        QVERIFY(!ReadImageBoot(without).images[0].infoTable);
+        QVERIFY(CompareSavedBoot(record, withTable).isEmpty());
+        for (const QString& other : {without, longer, labelled})
+            QVERIFY(!CompareSavedBoot(record, other).isEmpty());
+        QVERIFY(!CompareSavedBoot(record, path("missing.iso")).isEmpty());
+        QVERIFY(!CompareSavedBoot(ReadImageBoot(without), path("gone.iso")).isEmpty());
+    }
+
+    // Failures: a message, no partial file, an older target untouched.
+    void failures()
+    {
+        const QString original = path("fail.iso");
+        QVERIFY(TestUtil::makeIso(makeTree("fail", false), original,
+                                  {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
+        Opened o;
+        QVERIFY(open(original, o));
+        QString reason;
+        QCOMPARE(save(o, path("no-such-folder/out.iso"), &reason), Job::Status::Failed);
+        QVERIFY(!reason.isEmpty());
+
+        const QString target = path("keep.iso");
+        QVERIFY(TestUtil::writeFile(target, "older image"));
+        QCOMPARE(save(o, target, &reason, path("no-such-builder")), Job::Status::Failed);
+        QVERIFY2(reason.contains("no-such-builder"), qPrintable(reason));
+        QCOMPARE(TestUtil::readFile(target), QByteArray("older image"));
+
+        // A file of the model that the working folder lost stops the save early.
+        QVERIFY(QFile::resize(o.work + "/docs/readme.txt", 2));
+        QVERIFY(QFile::remove(o.work + "/docs/deep/notes.txt"));
+        QCOMPARE(MissingFromWorkingFolder(o.model.root, o.work),
+                 QStringList({"docs\\deep\\notes.txt", "docs\\readme.txt"}));
+        QCOMPARE(QDir(m_dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files), QStringList());
+    }
+
+    // Stop ends the builder at once and removes what it wrote.
+    void stopRemovesPartial()
+    {
+        SaveEditedJob::Request request;
+        request.output = path("big.iso");
+        request.sourceFolder = path("big");
+        QVERIFY(TestUtil::makeSparseFile(request.sourceFolder + "/big.bin", Q_INT64_C(1) << 30));
+        SaveEditedJob job(request);
+        job.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(job.buildPath()), 20000);
+        job.stop();
+        QCOMPARE(job.status(), Job::Status::Stopped);
+        QVERIFY(!QFileInfo::exists(job.buildPath()));
+        QVERIFY(!QFileInfo::exists(request.output));
+    }
+
+    // Files of 4 GiB or more: the large-file switch, and the save succeeds.
+    void largeFile()
+    {
+        const QString original = path("large.iso");
+        QVERIFY(TestUtil::makeIso(makeTree("large", false), original, {}));
+        Opened o;
+        QVERIFY(open(original, o));
+        QVERIFY(TestUtil::makeSparseFile(o.work + "/sources/install.wim", IsoBuild::LargeFileBytes));
+        IsoEntry wim;
+        wim.name = "sources\\install.wim";
+        wim.isDir = false;
+        wim.sizeText = QString::number(IsoBuild::LargeFileBytes);
+        QVERIFY(o.model.AddEntry(wim));
+        QCOMPARE(IsoBuild::LargeFiles(o.model.root), QStringList{"sources\\install.wim"});
+        const QString saved = path("large-saved.iso");
+        QString reason;
+        QVERIFY2(save(o, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QVERIFY(QFileInfo(saved).size() > IsoBuild::LargeFileBytes);
+        QFile::remove(saved);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEditSave)
+#include "tst_editsave.moc"
