@@ -103,8 +103,12 @@
         <translation>Die Disc konnte nicht gebrannt werden.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Bootfähige USB-Laufwerke lassen sich in dieser Version noch nicht erstellen. Auf %1 wurde nichts geschrieben.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Das USB-Laufwerk wird formatiert...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Bootsektor wird auf dem USB-Laufwerk installiert...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Der Arbeitsordner für das Abbild konnte unter %1 nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip wurde mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Das Abbild %1 konnte nicht gelesen werden. Möglicherweise ist es kein ISO-Abbild oder es ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Das Abbild %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Die Extraktion wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Ein Name darf weder / noch \ enthalten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>„%1“ ist in diesem Ordner bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt, weil dieser Ordner bereits ein Element mit demselben Namen enthält:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Bitte wählen Sie zuerst eine Zeile in der Liste aus</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO wird extrahiert...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Das Abbild wurde nicht vollständig extrahiert: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Dateien und Ordner werden kopiert...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Bitte wählen Sie zuerst Dateien oder Ordner in der Liste aus.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Diese Elemente konnten nicht kopiert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Bitte fügen Sie zuerst Dateien oder Ordner hinzu!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 ist ein Ordner. Bitte wählen Sie einen Dateinamen für das Abbild.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Bitte speichern Sie das Abbild unter einem anderen Namen und außerhalb des Arbeitsordners des Programms.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Diese Elemente fehlen im Arbeitsordner und würden daher im Abbild fehlen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-Datei erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Erfolgreich exportiert!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Die ISO-Datei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Die Elemente konnten nicht exportiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Der Ordner ist:
+%1</translation>
     </message>
 </context>
 <context>
@@ -693,6 +890,42 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Das Abbild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 ist keine Abbilddatei.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Die Adresse lautet:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 ist weder ein Laufwerk noch eine Partition.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Das System kennt %1 nicht.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Das Laufwerk von %1 (%2) hat keinen Geräteknoten.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 ist kein Laufwerk.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -746,6 +979,29 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-Datei wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>Das neue Abbild konnte %1 nicht ersetzen.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Das Abbildprogramm wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Die Abbilddatei ist unvollständig: %1 Byte geschrieben, %2 Byte erwartet.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Das Abbildprogramm wurde mit dem Status %1 beendet.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -758,6 +1014,263 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>Could not start %1.</source>
         <translation>%1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB-Brennvorgang</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 fehlt (installieren Sie das Paket %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Das Abbild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Unbekanntes Dateisystem „%1“.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 ist kein USB-Laufwerk aus der Liste dieser Seite; es wurde nicht angetastet.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>In %1 kann kein Arbeitsordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Das Abbild konnte nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>das Abbild enthält kein EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI-Firmware liest nur FAT-Dateisysteme</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Das Abbild braucht %1 auf dem USB-Laufwerk, das %2 fasst; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Auftrag wird geprüft</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Abbild wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Abbild wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Brennvorgang wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Dateien werden kopiert</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip wurde mit dem Status %1 beendet.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Installationsabbild wird entnommen</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Für das Installationsabbild (%1) ist in %2 kein Platz: %3 frei.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Installationsabbild wird aufgeteilt</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Dateien werden geprüft</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n Datei des Abbilds fehlt auf dem USB-Laufwerk oder ist unvollständig: %1</numerusform>
+            <numerusform>%n Dateien des Abbilds fehlen auf dem USB-Laufwerk oder sind unvollständig: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Das USB-Laufwerk startet nur mit UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Weder BIOS noch UEFI können vom USB-Laufwerk starten: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI kann nicht vom USB-Laufwerk starten: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Brennen fehlgeschlagen. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Das Brennen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Das USB-Laufwerk ist unvollständig und noch unter %1 eingehängt.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Das USB-Laufwerk ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Das USB-Laufwerk wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT läuft auf diesem System über fusefat, das den Namen „%1“ nicht schreiben kann; wählen Sie NTFS oder exFAT. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>das Abbild enthält keinen Lader, den ein BIOS von einem USB-Laufwerk starten kann</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>das USB-Laufwerk hat keine Partitionstabelle, die BIOS-Bootcode aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS-Bootcode braucht eine MBR-Partitionstabelle</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>die Partition beginnt zu nah am Anfang des Laufwerks für BIOS-Bootcode</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Partitionstabelle wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Partitionstabelle wird gelesen...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk wurde mit dem Status %1 beendet. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>Die Partitionstabelle von %1 enthält %2 nicht.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>USB-Laufwerk wird ausgehängt</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>USB-Laufwerk wird ausgehängt...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Partitionstyp wird gesetzt</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Partitionstyp wird gesetzt...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Partition wird als aktiv markiert</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>USB-Laufwerk wird formatiert</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>USB-Laufwerk wird eingehängt</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>USB-Laufwerk wird eingehängt...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Das neue Dateisystem konnte nicht eingehängt werden (Status %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Bootcode wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Bootcode wird erzeugt</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Bootcode wird installiert</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup fehlt (installieren Sie das Paket grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Die Dateien des Bootcodes können nicht auf das USB-Laufwerk geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Letzte Daten werden auf das USB-Laufwerk geschrieben...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Das USB-Laufwerk konnte nicht ausgehängt werden (Status %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Dateisystem wird geprüft</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>USB-Laufwerk wird geprüft...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Das Dateisystem auf dem USB-Laufwerk ist nicht fehlerfrei: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Volumebezeichnung wird geprüft</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Die Volumebezeichnung darf %1 nicht enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Die Berechtigung wurde verweigert.</translation>
     </message>
 </context>
 </TS>

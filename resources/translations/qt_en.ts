@@ -103,8 +103,12 @@
         <translation>The disc could not be burned.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>The USB disk is being formatted...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>The USB disk is installing bootsect...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Load ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Size</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>Add(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>Export(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>Rename(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>Delete(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>The working folder for the image could not be created below %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip ended with exit status %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>The image %1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>The extraction did not complete.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Please enter a name.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>A name cannot contain / or \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>&quot;%1&quot; already exists in this folder.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>These items were not added: this folder already holds an item of that name:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Please select one row in the table list first</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>New Folder</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extracting iso...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>The image was not extracted completely: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copy files and directories...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Please select files or folders in the list first.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>These items could not be copied:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Please add files or folders first!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is a folder. Please choose a file name for the image.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Please save the image under another name, outside the program&apos;s working folder.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>These items are missing from the working folder, so the image would lack them:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Save ISO file successfully!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Export Successfully !</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>The ISO file could not be saved.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>The items could not be exported.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>Open Folder</source>
         <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No file manager could be opened. The folder is:
+%1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +888,42 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>The image %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 is not an image file.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>No web browser could be opened. The address is:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 is not a disk or partition.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>The system does not know %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>The disk of %1 (%2) has no device node.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 is not a drive.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -744,6 +977,29 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Saving ISO file...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>The new image could not be put in place of %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>The image builder stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>The image builder ended with exit status %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -756,6 +1012,263 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>Could not start %1.</source>
         <translation>Could not start %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB burn</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 is missing (install the package %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>The image %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Unknown file system &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 is not a USB disk this page lists; it was left alone.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Cannot create a working folder in %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>The image could not be read. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>the image has no EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI firmware reads FAT file systems only</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>The image needs %1 on the USB disk, which holds %2; nothing was written.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Checking the request</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Reading the image</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Reading the image...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Preparing the burn</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copying the files</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip ended with exit status %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Taking out the install image</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>There is no room for the install image (%1) in %2: %3 free.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Splitting the install image</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Checking the files</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n file of the image is missing or incomplete on the USB disk: %1</numerusform>
+            <numerusform>%n files of the image are missing or incomplete on the USB disk: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>The USB disk starts on UEFI only: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI cannot start from the USB disk: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Burning failed. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Burning was stopped.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>The USB disk is incomplete and still mounted at %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>The USB disk is incomplete.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>The USB disk was not changed.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>the image has no loader a BIOS can start from a USB disk</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>the USB disk has no partition table to hold BIOS boot code</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS boot code needs an MBR partition table</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>the partition starts too close to the disk&apos;s start for BIOS boot code</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Reading the partition table</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Reading the partition table...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk ended with exit status %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>The partition table of %1 does not list %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Unmounting the USB disk</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Unmounting the USB disk...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Setting the partition type</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Setting the partition type...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Marking the partition active</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formatting the USB disk</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Mounting the USB disk</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Mounting the USB disk...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Cannot create the folder %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>The new file system could not be mounted (exit status %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Preparing the boot code</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Building the boot code</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Installing the boot code</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup is missing (install the package grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Cannot write the boot code&apos;s files to the USB disk.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Writing the last data to the USB disk...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>The USB disk could not be unmounted (exit status %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Checking the file system</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Checking the USB disk...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>The file system on the USB disk is not clean: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Checking the label</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>The volume label cannot contain %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Authorisation was refused.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>No se pudo grabar el disco.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Esta versión aún no permite crear unidades USB de arranque. No se escribió nada en %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formateando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Instalando el sector de arranque en la unidad USB...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Cargar ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>No se pudo crear la carpeta de trabajo de la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>No se pudo leer la imagen %1. Puede que no sea una imagen ISO o que esté dañada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>No se pudo abrir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>La extracción no se completó.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Escriba un nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Un nombre no puede contener / ni \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» ya existe en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Estos elementos no se añadieron porque esta carpeta ya contiene un elemento con ese nombre:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Seleccione primero una fila de la lista</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extrayendo la ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>La imagen no se extrajo por completo: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copiando archivos y carpetas...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Seleccione primero archivos o carpetas de la lista.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>No se pudieron copiar estos elementos:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>¡Primero añada archivos o carpetas!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 es una carpeta. Elija un nombre de archivo para la imagen.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Guarde la imagen con otro nombre, fuera de la carpeta de trabajo del programa.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Faltan estos elementos en la carpeta de trabajo, por lo que no estarían en la imagen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>¡Archivo ISO guardado correctamente!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>¡Exportación correcta!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>No se pudo guardar el archivo ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>No se pudieron exportar los elementos.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. La carpeta es:
+%1</translation>
     </message>
 </context>
 <context>
@@ -693,6 +890,42 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 no es un archivo de imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>No se pudo abrir ningún navegador web. La dirección es:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 no es un disco ni una partición.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>El sistema no reconoce %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>El disco de %1 (%2) no tiene nodo de dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 no es una unidad.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -746,6 +979,29 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Guardando el archivo ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>La nueva imagen no pudo reemplazar a %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>El generador de imágenes se detuvo inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>El archivo de imagen está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>El generador de imágenes terminó con el estado de salida %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -758,6 +1014,263 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>Could not start %1.</source>
         <translation>No se pudo iniciar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Grabación USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>Falta %1 (instale el paquete %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Sistema de archivos desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 no es una unidad USB de la lista de esta página; no se ha tocado.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>No se puede crear una carpeta de trabajo en %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>No se pudo leer la imagen. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>la imagen no contiene EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>el firmware UEFI solo lee sistemas de archivos FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>La imagen necesita %1 en la unidad USB, que tiene %2; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Comprobando la solicitud</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Leyendo la imagen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Leyendo la imagen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Preparando la grabación</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copiando los archivos</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Extrayendo la imagen de instalación</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>No hay espacio para la imagen de instalación (%1) en %2: %3 libres.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Dividiendo la imagen de instalación</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Comprobando los archivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>Falta %n archivo de la imagen en la unidad USB o está incompleto: %1</numerusform>
+            <numerusform>Faltan %n archivos de la imagen en la unidad USB o están incompletos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>La unidad USB solo arranca con UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ni la BIOS ni UEFI pueden arrancar desde la unidad USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI no puede arrancar desde la unidad USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Error al grabar. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Se detuvo la grabación.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>La unidad USB está incompleta y sigue montada en %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>La unidad USB está incompleta.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>La unidad USB no se modificó.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>En este sistema, FAT funciona mediante fusefat, que no puede escribir el nombre «%1»; elija NTFS o exFAT. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>la imagen no tiene ningún cargador que una BIOS pueda iniciar desde una unidad USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>la unidad USB no tiene una tabla de particiones que admita código de arranque BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>el código de arranque BIOS necesita una tabla de particiones MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>la partición empieza demasiado cerca del inicio del disco para el código de arranque BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Leyendo la tabla de particiones</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Leyendo la tabla de particiones...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk terminó con el estado de salida %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>La tabla de particiones de %1 no incluye %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Desmontando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Desmontando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Estableciendo el tipo de partición</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Estableciendo el tipo de partición...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Marcando la partición como activa</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formateando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>No se pudo montar el nuevo sistema de archivos (estado de salida %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Preparando el código de arranque</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Generando el código de arranque</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Instalando el código de arranque</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>Falta grub-bios-setup (instale el paquete grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>No se pueden escribir los archivos del código de arranque en la unidad USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Escribiendo los últimos datos en la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>No se pudo desmontar la unidad USB (estado de salida %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Comprobando el sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Comprobando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>El sistema de archivos de la unidad USB tiene errores: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Comprobando la etiqueta</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>La etiqueta de volumen no puede contener %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Se denegó la autorización.</translation>
     </message>
 </context>
 </TS>

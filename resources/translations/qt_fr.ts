@@ -103,8 +103,12 @@
         <translation>Le disque n’a pas pu être gravé.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>La création de clés USB amorçables n’est pas encore disponible dans cette version. Rien n’a été écrit sur %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatage de la clé USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Installation du secteur d’amorçage sur la clé USB...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Charger ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exporter</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Impossible de créer le dossier de travail de l’image dans %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip s’est terminé avec le code %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Impossible de lire l’image %1. Ce n’est peut-être pas une image ISO, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Impossible d’ouvrir l’image %1 : %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>L’extraction ne s’est pas terminée.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Veuillez saisir un nom.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Un nom ne peut pas contenir / ni \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>« %1 » existe déjà dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés, car ce dossier contient déjà un élément du même nom :
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Veuillez d’abord sélectionner une ligne de la liste</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraction de l’ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>L’image n’a pas été entièrement extraite : %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copie des fichiers et dossiers...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Veuillez d’abord sélectionner des fichiers ou dossiers dans la liste.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Ces éléments n’ont pas pu être copiés :
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Veuillez d’abord ajouter des fichiers ou des dossiers !</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 est un dossier. Veuillez choisir un nom de fichier pour l’image.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Veuillez enregistrer l’image sous un autre nom, en dehors du dossier de travail du programme.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Ces éléments manquent dans le dossier de travail et manqueraient donc dans l’image :
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Fichier ISO enregistré avec succès !</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exportation réussie !</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Le fichier ISO n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Les éléments n’ont pas pu être exportés.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>Open Folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert. Le dossier est :
+%1</translation>
     </message>
 </context>
 <context>
@@ -693,6 +890,42 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>L’image %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 n’est pas un fichier image.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Aucun navigateur web n’a pu être ouvert. L’adresse est :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 n’est ni un disque ni une partition.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Le système ne connaît pas %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Le disque de %1 (%2) n’a pas de nœud de périphérique.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 n’est pas un lecteur.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -746,6 +979,29 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Enregistrement du fichier ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>La nouvelle image n’a pas pu remplacer %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Le générateur d’image s’est arrêté de façon inattendue.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Le générateur d’image s’est terminé avec le code %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -758,6 +1014,263 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>Could not start %1.</source>
         <translation>Impossible de lancer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Gravure USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 est introuvable (installez le paquet %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>L’image %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Système de fichiers inconnu « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 n’est pas une clé USB de la liste de cette page ; elle n’a pas été touchée.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Impossible de créer un dossier de travail dans %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Impossible de lire l’image. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>l’image ne contient pas EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>le micrologiciel UEFI ne lit que les systèmes de fichiers FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>L’image nécessite %1 sur la clé USB, qui contient %2 ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Vérification de la demande</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Lecture de l’image</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Lecture de l’image...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Préparation de la gravure</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copie des fichiers</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip s’est terminé avec le code %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Extraction de l’image d’installation</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Pas assez de place pour l’image d’installation (%1) dans %2 : %3 libres.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Découpage de l’image d’installation</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Vérification des fichiers</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n fichier de l’image est absent ou incomplet sur la clé USB : %1</numerusform>
+            <numerusform>%n fichiers de l’image sont absents ou incomplets sur la clé USB : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>La clé USB ne démarre qu’en UEFI : %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ni le BIOS ni l’UEFI ne peuvent démarrer sur la clé USB : %1 ; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>L’UEFI ne peut pas démarrer sur la clé USB : %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>La gravure a échoué. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>La gravure a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>La clé USB est incomplète et encore montée sur %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>La clé USB est incomplète.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>La clé USB n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>Sur ce système, FAT passe par fusefat, qui ne peut pas écrire le nom « %1 » ; choisissez NTFS ou exFAT. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>l’image ne contient aucun chargeur qu’un BIOS puisse lancer depuis une clé USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>la clé USB n’a pas de table de partitions pouvant recevoir le code d’amorçage BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>le code d’amorçage BIOS exige une table de partitions MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>la partition commence trop près du début du disque pour le code d’amorçage BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Lecture de la table de partitions</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Lecture de la table de partitions...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk s’est terminé avec le code %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>La table de partitions de %1 ne contient pas %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Démontage de la clé USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Démontage de la clé USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Définition du type de partition</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Définition du type de partition...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Activation de la partition</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formatage de la clé USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montage de la clé USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montage de la clé USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Le nouveau système de fichiers n’a pas pu être monté (code %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Préparation du code d’amorçage</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Génération du code d’amorçage</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Installation du code d’amorçage</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup est introuvable (installez le paquet grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Impossible d’écrire les fichiers du code d’amorçage sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Écriture des dernières données sur la clé USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>La clé USB n’a pas pu être démontée (code %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Vérification du système de fichiers</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Vérification de la clé USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Le système de fichiers de la clé USB n’est pas sain : %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Vérification du nom de volume</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Le nom du volume ne peut pas contenir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>L’autorisation a été refusée.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>Impossibile masterizzare il disco.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Questa versione non crea ancora chiavette USB avviabili. Non è stato scritto nulla su %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formattazione della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Installazione del settore di avvio sulla chiavetta USB...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Finestra di dialogo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Carica ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Dimensione</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>E&amp;sporta</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Impossibile creare la cartella di lavoro dell’immagine in %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip è terminato con lo stato di uscita %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Impossibile leggere l’immagine %1. Potrebbe non essere un’immagine ISO oppure essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Impossibile aprire l’immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>L’estrazione non è stata completata.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Un nome non può contenere / o \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» esiste già in questa cartella.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti perché la cartella contiene già un elemento con lo stesso nome:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Seleziona prima una riga dell’elenco</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Estrazione dell’ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>L’immagine non è stata estratta completamente: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copia di file e cartelle...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Seleziona prima file o cartelle nell’elenco.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Impossibile copiare questi elementi:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Aggiungi prima dei file o delle cartelle!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Salva l’immagine con un altro nome, fuori dalla cartella di lavoro del programma.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Questi elementi mancano nella cartella di lavoro e quindi mancherebbero nell’immagine:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>File ISO salvato correttamente!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Esportazione riuscita!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Impossibile salvare il file ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Impossibile esportare gli elementi.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>Open Folder</source>
         <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Impossibile aprire un file manager. La cartella è:
+%1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +888,42 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>L’immagine %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 non è un file immagine.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Impossibile aprire un browser web. L’indirizzo è:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 non è un disco né una partizione.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Il sistema non riconosce %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Il disco di %1 (%2) non ha un nodo di dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 non è un’unità.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -744,6 +977,29 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvataggio del file ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>Impossibile sostituire %1 con la nuova immagine.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Il generatore di immagini si è interrotto inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Il generatore di immagini è terminato con lo stato di uscita %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -756,6 +1012,263 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>Could not start %1.</source>
         <translation>Impossibile avviare %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Scrittura USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 non trovato (installa il pacchetto %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>L’immagine %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>File system sconosciuto «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 non è una chiavetta USB elencata in questa pagina; non è stata toccata.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Impossibile creare una cartella di lavoro in %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Impossibile leggere l’immagine. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>l’immagine non contiene EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>il firmware UEFI legge solo file system FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>L’immagine richiede %1 sulla chiavetta USB, che ne contiene %2; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Verifica della richiesta</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Lettura dell’immagine</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Lettura dell’immagine...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Preparazione della scrittura</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copia dei file</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip è terminato con lo stato di uscita %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Estrazione dell’immagine di installazione</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Spazio insufficiente per l’immagine di installazione (%1) in %2: %3 liberi.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Suddivisione dell’immagine di installazione</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Verifica dei file</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n file dell’immagine manca o è incompleto sulla chiavetta USB: %1</numerusform>
+            <numerusform>%n file dell’immagine mancano o sono incompleti sulla chiavetta USB: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>La chiavetta USB si avvia solo in UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Né il BIOS né l’UEFI possono avviarsi dalla chiavetta USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>L’UEFI non può avviarsi dalla chiavetta USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Masterizzazione non riuscita. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>La masterizzazione è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>La chiavetta USB è incompleta e ancora montata in %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>La chiavetta USB è incompleta.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>La chiavetta USB non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>Su questo sistema FAT passa da fusefat, che non può scrivere il nome «%1»; scegli NTFS o exFAT. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>l’immagine non ha un caricatore che un BIOS possa avviare da una chiavetta USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>la chiavetta USB non ha una tabella delle partizioni che possa contenere il codice di avvio BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>il codice di avvio BIOS richiede una tabella delle partizioni MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>la partizione inizia troppo vicino all’inizio del disco per il codice di avvio BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Lettura della tabella delle partizioni</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Lettura della tabella delle partizioni...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk è terminato con lo stato di uscita %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>La tabella delle partizioni di %1 non contiene %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Smontaggio della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Smontaggio della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Impostazione del tipo di partizione</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Impostazione del tipo di partizione...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Attivazione della partizione</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formattazione della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montaggio della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montaggio della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Impossibile montare il nuovo file system (stato di uscita %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Preparazione del codice di avvio</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Generazione del codice di avvio</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Installazione del codice di avvio</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup non trovato (installa il pacchetto grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Impossibile scrivere i file del codice di avvio sulla chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Scrittura degli ultimi dati sulla chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Impossibile smontare la chiavetta USB (stato di uscita %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Verifica del file system</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Verifica della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Il file system della chiavetta USB contiene errori: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Verifica dell’etichetta</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>L’etichetta del volume non può contenere %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Autorizzazione negata.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>ディスクに書き込めませんでした。</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>このバージョンでは起動可能な USB ドライブはまだ作成できません。%1 には何も書き込んでいません。</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>USB ディスクをフォーマットしています...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>USB ディスクにブートセクターをインストールしています...</translation>
     </message>
 </context>
 <context>
@@ -362,6 +366,193 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>エクスポート(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>名前の変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>イメージ用の作業フォルダーを %1 に作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip が終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>イメージ %1 を読み取れませんでした。ISO イメージではないか、破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>イメージ %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>抽出が完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>名前に / や \ は使えません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>「%1」はこのフォルダーに既に存在します。</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>次の項目は、このフォルダーに同じ名前の項目が既にあるため追加されませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (読み取れないフォルダー、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>先に一覧で行を 1 つ選択してください</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新しいフォルダー</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO を抽出しています...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>イメージを完全には抽出できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>ファイルとフォルダーをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>先に一覧でファイルまたはフォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>次の項目をコピーできませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダーを追加してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 はフォルダーです。イメージのファイル名を指定してください。</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>イメージは別の名前で、プログラムの作業フォルダー以外の場所に保存してください。</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>次の項目が作業フォルダーにないため、イメージに含まれません:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO ファイルを保存しました。</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>エクスポートしました。</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>ISO ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>項目をエクスポートできませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -455,6 +646,12 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>Open Folder</source>
         <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。フォルダーの場所:
+%1</translation>
     </message>
 </context>
 <context>
@@ -690,6 +887,42 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>イメージ %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 はイメージファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Web ブラウザーを開けませんでした。アドレス:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 はディスクでもパーティションでもありません。</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>システムは %1 を認識していません。</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>%1 (%2) のディスクにデバイスノードがありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 はドライブではありません。</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -743,6 +976,29 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO ファイルを保存しています...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>新しいイメージで %1 を置き換えられませんでした。</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>イメージ作成ツールが予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>イメージファイルが不完全です: %1 バイト書き込み済み、%2 バイト必要です。</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>イメージ作成ツールが終了ステータス %1 で終了しました。</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -755,6 +1011,262 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>Could not start %1.</source>
         <translation>%1 を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB への書き込み</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 が見つかりません (パッケージ %2 をインストールしてください)。</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>イメージ %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>不明なファイルシステム「%1」です。</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 はこのページの一覧にある USB ディスクではないため、何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>%1 に作業フォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>イメージを読み取れませんでした。%1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>イメージに EFI/BOOT/BOOTX64.EFI がありません</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI ファームウェアは FAT ファイルシステムしか読めません</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>イメージには USB ディスク上に %1 必要ですが、容量は %2 です。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>要求を確認しています</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>イメージを読み取っています</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>イメージを読み取っています...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>書き込みを準備しています</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>ファイルをコピーしています</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip が終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>インストールイメージを取り出しています</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>%2 にインストールイメージ (%1) を置く空きがありません: 空き %3。</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>インストールイメージを分割しています</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>ファイルを確認しています</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>USB ディスク上でイメージのファイル %n 個が欠けているか不完全です: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>USB ディスクは UEFI でのみ起動します: %1。</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS も UEFI も USB ディスクから起動できません: %1、%2。</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI は USB ディスクから起動できません: %1。</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>書き込みに失敗しました。%1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>書き込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>USB ディスクは不完全で、まだ %1 にマウントされています。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>USB ディスクは不完全です。</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>USB ディスクは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>このシステムの FAT は fusefat 経由のため、名前「%1」を書き込めません。NTFS または exFAT を選んでください。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>イメージに BIOS が USB ディスクから起動できるローダーがありません</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>USB ディスクに BIOS ブートコードを置けるパーティションテーブルがありません</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS ブートコードには MBR パーティションテーブルが必要です</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>パーティションの開始位置がディスクの先頭に近すぎて BIOS ブートコードを置けません</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>パーティションテーブルを読み取っています</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>パーティションテーブルを読み取っています...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk が終了ステータス %1 で終了しました。%2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>%1 のパーティションテーブルに %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>USB ディスクをアンマウントしています</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>USB ディスクをアンマウントしています...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>パーティションの種類を設定しています</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>パーティションの種類を設定しています...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>パーティションをアクティブにしています</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>USB ディスクをフォーマットしています</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>USB ディスクをマウントしています</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>USB ディスクをマウントしています...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>新しいファイルシステムをマウントできませんでした (終了ステータス %1)。%2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>ブートコードを準備しています</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>ブートコードを生成しています</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>ブートコードをインストールしています</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup が見つかりません (パッケージ grub-pc-bin をインストールしてください)。</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>ブートコードのファイルを USB ディスクに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>残りのデータを USB ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>USB ディスクをアンマウントできませんでした (終了ステータス %1)。</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>ファイルシステムを確認しています</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>USB ディスクを確認しています...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>USB ディスクのファイルシステムにエラーがあります: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>ラベルを確認しています</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>ボリュームラベルに %1 は使えません。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>認証が拒否されました。</translation>
     </message>
 </context>
 </TS>

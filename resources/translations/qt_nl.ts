@@ -103,8 +103,12 @@
         <translation>De schijf kon niet worden gebrand.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Opstartbare USB-stations maken kan in deze versie nog niet. Er is niets naar %1 geschreven.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>USB-station formatteren...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Opstartsector op het USB-station installeren...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>De werkmap voor de image kon niet worden aangemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>De image %1 kon niet worden gelezen. Het is misschien geen ISO-image, of het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>De image %1 kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Het uitpakken is niet voltooid.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Voer een naam in.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Een naam mag geen / of \ bevatten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>&quot;%1&quot; bestaat al in deze map.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd, omdat deze map al een item met die naam bevat:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Selecteer eerst één rij in de lijst</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO uitpakken...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>De image is niet volledig uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Bestanden en mappen kopiëren...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Selecteer eerst bestanden of mappen in de lijst.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Deze items konden niet worden gekopieerd:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is een map. Kies een bestandsnaam voor de image.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Sla de image op onder een andere naam, buiten de werkmap van het programma.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Deze items ontbreken in de werkmap en zouden dus ook in de image ontbreken:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-bestand is opgeslagen!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporteren gelukt!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Het ISO-bestand kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>De items konden niet worden geëxporteerd.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>Open Folder</source>
         <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Er kon geen bestandsbeheerder worden geopend. De map is:
+%1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +888,42 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>De image %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 is geen imagebestand.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Er kon geen webbrowser worden geopend. Het adres is:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 is geen schijf of partitie.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Het systeem kent %1 niet.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>De schijf van %1 (%2) heeft geen apparaatknooppunt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 is geen station.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -744,6 +977,29 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-bestand opslaan...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>De nieuwe image kon %1 niet vervangen.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Het imageprogramma is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Het imagebestand is onvolledig: %1 bytes geschreven, %2 bytes verwacht.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Het imageprogramma is beëindigd met afsluitstatus %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -756,6 +1012,263 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>Could not start %1.</source>
         <translation>Kan %1 niet starten.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB branden</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 ontbreekt (installeer het pakket %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>De image %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Onbekend bestandssysteem &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 is geen USB-station uit de lijst van deze pagina; er is niets mee gedaan.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Kan geen werkmap maken in %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>De image kon niet worden gelezen. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>de image bevat geen EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI-firmware leest alleen FAT-bestandssystemen</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>De image heeft %1 nodig op het USB-station, dat %2 bevat; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Opdracht controleren</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Image lezen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Image lezen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Branden voorbereiden</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Bestanden kopiëren</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Installatie-image uitnemen</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Geen ruimte voor de installatie-image (%1) in %2: %3 vrij.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Installatie-image splitsen</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Bestanden controleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n bestand van de image ontbreekt of is onvolledig op het USB-station: %1</numerusform>
+            <numerusform>%n bestanden van de image ontbreken of zijn onvolledig op het USB-station: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Het USB-station start alleen met UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS noch UEFI kan opstarten vanaf het USB-station: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI kan niet opstarten vanaf het USB-station: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Branden mislukt. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Het branden is gestopt.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Het USB-station is onvolledig en nog aangekoppeld op %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Het USB-station is onvolledig.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Het USB-station is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT loopt op dit systeem via fusefat, dat de naam &quot;%1&quot; niet kan schrijven; kies NTFS of exFAT. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>de image heeft geen lader die een BIOS vanaf een USB-station kan starten</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>het USB-station heeft geen partitietabel voor BIOS-opstartcode</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS-opstartcode vereist een MBR-partitietabel</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>de partitie begint te dicht bij het begin van de schijf voor BIOS-opstartcode</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Partitietabel lezen</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Partitietabel lezen...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk is beëindigd met afsluitstatus %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>De partitietabel van %1 bevat %2 niet.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>USB-station ontkoppelen</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>USB-station ontkoppelen...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Partitietype instellen</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Partitietype instellen...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Partitie als actief markeren</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>USB-station formatteren</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>USB-station aankoppelen</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>USB-station aankoppelen...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Kan de map %1 niet maken.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Het nieuwe bestandssysteem kon niet worden aangekoppeld (afsluitstatus %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Opstartcode voorbereiden</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Opstartcode aanmaken</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Opstartcode installeren</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup ontbreekt (installeer het pakket grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Kan de bestanden van de opstartcode niet naar het USB-station schrijven.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Laatste gegevens naar het USB-station schrijven...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Het USB-station kon niet worden ontkoppeld (afsluitstatus %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Bestandssysteem controleren</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>USB-station controleren...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Het bestandssysteem op het USB-station bevat fouten: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Volumenaam controleren</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>De volumenaam mag %1 niet bevatten.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Autorisatie geweigerd.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>Nie udało się nagrać płyty.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Ta wersja nie umożliwia jeszcze tworzenia rozruchowych dysków USB. Na %1 nic nie zapisano.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatowanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Instalowanie sektora rozruchowego na dysku USB...</translation>
     </message>
 </context>
 <context>
@@ -364,6 +368,193 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nowy</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Nie udało się utworzyć folderu roboczego obrazu w %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Nie można odczytać obrazu %1. Być może nie jest to obraz ISO albo jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Nie można otworzyć obrazu %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Wypakowywanie nie zostało ukończone.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Nazwa nie może zawierać znaków / ani \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>„%1” już istnieje w tym folderze.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Te elementy nie zostały dodane, ponieważ ten folder zawiera już element o tej nazwie:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Najpierw zaznacz jeden wiersz na liście</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nowy folder</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Wypakowywanie ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Obraz nie został wypakowany w całości: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopiowanie plików i folderów...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Najpierw zaznacz pliki lub foldery na liście.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Nie udało się skopiować tych elementów:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 jest folderem. Wybierz nazwę pliku dla obrazu.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Zapisz obraz pod inną nazwą, poza folderem roboczym programu.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Tych elementów brakuje w folderze roboczym, więc nie znalazłyby się w obrazie:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Plik ISO został zapisany!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Eksport zakończony powodzeniem!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Nie udało się zapisać pliku ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Nie udało się wyeksportować elementów.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -457,6 +648,12 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>Open Folder</source>
         <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Nie udało się otworzyć menedżera plików. Folder to:
+%1</translation>
     </message>
 </context>
 <context>
@@ -692,6 +889,42 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Obraz %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 nie jest plikiem obrazu.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Nie udało się otworzyć przeglądarki internetowej. Adres to:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 nie jest dyskiem ani partycją.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>System nie rozpoznaje %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Dysk %1 (%2) nie ma węzła urządzenia.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 nie jest napędem.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -745,6 +978,29 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Zapisywanie pliku ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>Nie udało się zastąpić %1 nowym obrazem.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Program tworzący obraz nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Plik obrazu jest niekompletny: zapisano %1 bajtów, oczekiwano %2 bajtów.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Program tworzący obraz zakończył działanie ze statusem %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -757,6 +1013,264 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>Could not start %1.</source>
         <translation>Nie można uruchomić %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Nagrywanie USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>Brak %1 (zainstaluj pakiet %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Obraz %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Nieznany system plików „%1”.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 nie jest dyskiem USB z listy na tej stronie; pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Nie można utworzyć folderu roboczego w %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Nie można odczytać obrazu. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>obraz nie zawiera pliku EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>oprogramowanie UEFI odczytuje tylko systemy plików FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Obraz wymaga %1 na dysku USB, który mieści %2; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Sprawdzanie zlecenia</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Odczyt obrazu</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Odczyt obrazu...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Przygotowywanie nagrywania</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Kopiowanie plików</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Wyodrębnianie obrazu instalacyjnego</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Brak miejsca na obraz instalacyjny (%1) w %2: wolne %3.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Dzielenie obrazu instalacyjnego</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Sprawdzanie plików</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n plik obrazu nie istnieje na dysku USB lub jest niekompletny: %1</numerusform>
+            <numerusform>%n pliki obrazu nie istnieją na dysku USB lub są niekompletne: %1</numerusform>
+            <numerusform>%n plików obrazu nie istnieje na dysku USB lub jest niekompletnych: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Dysk USB uruchamia się tylko w trybie UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ani BIOS, ani UEFI nie mogą uruchomić systemu z dysku USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI nie może uruchomić systemu z dysku USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Nagrywanie nie powiodło się. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Nagrywanie zostało zatrzymane.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Dysk USB jest niekompletny i nadal zamontowany w %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Dysk USB jest niekompletny.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Dysk USB nie został zmieniony.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>W tym systemie FAT działa przez fusefat, który nie potrafi zapisać nazwy „%1”; wybierz NTFS lub exFAT. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>obraz nie ma programu ładującego, który BIOS mógłby uruchomić z dysku USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>dysk USB nie ma tablicy partycji, która mogłaby pomieścić kod rozruchowy BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>kod rozruchowy BIOS wymaga tablicy partycji MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>partycja zaczyna się zbyt blisko początku dysku, by zmieścić kod rozruchowy BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Odczyt tablicy partycji</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Odczyt tablicy partycji...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk zakończył działanie ze statusem %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>Tablica partycji %1 nie zawiera %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Odmontowywanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Odmontowywanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Ustawianie typu partycji</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Ustawianie typu partycji...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Oznaczanie partycji jako aktywnej</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formatowanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montowanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montowanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Nie udało się zamontować nowego systemu plików (status %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Przygotowywanie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Tworzenie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Instalowanie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>Brak grub-bios-setup (zainstaluj pakiet grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Nie można zapisać plików kodu rozruchowego na dysku USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Zapisywanie ostatnich danych na dysku USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Nie udało się odmontować dysku USB (status %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Sprawdzanie systemu plików</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Sprawdzanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>System plików na dysku USB zawiera błędy: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Sprawdzanie etykiety</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Etykieta woluminu nie może zawierać %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Odmówiono autoryzacji.</translation>
     </message>
 </context>
 </TS>

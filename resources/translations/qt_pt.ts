@@ -103,8 +103,12 @@
         <translation>Não foi possível gravar o disco.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Esta versão ainda não cria unidades USB inicializáveis. Nada foi gravado em %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatando a unidade USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Instalando o setor de inicialização na unidade USB...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Abrir ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamanho</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Não foi possível criar a pasta de trabalho da imagem em %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>O 7-Zip terminou com o status de saída %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Não foi possível ler a imagem %1. Talvez não seja uma imagem ISO ou esteja danificada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Não foi possível abrir a imagem %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>A extração não foi concluída.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Digite um nome.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Um nome não pode conter / nem \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>&quot;%1&quot; já existe nesta pasta.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Estes itens não foram adicionados porque esta pasta já contém um item com esse nome:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Selecione primeiro uma linha da lista</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nova pasta</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraindo a ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>A imagem não foi extraída por completo: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copiando arquivos e pastas...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Selecione primeiro arquivos ou pastas na lista.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Estes itens não puderam ser copiados:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Adicione arquivos ou pastas primeiro!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 é uma pasta. Escolha um nome de arquivo para a imagem.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Salve a imagem com outro nome, fora da pasta de trabalho do programa.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Estes itens estão ausentes da pasta de trabalho e, por isso, faltariam na imagem:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Arquivo ISO salvo com sucesso!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exportado com sucesso!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Não foi possível salvar o arquivo ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Não foi possível exportar os itens.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>Open Folder</source>
         <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Não foi possível abrir um gerenciador de arquivos. A pasta é:
+%1</translation>
     </message>
 </context>
 <context>
@@ -693,6 +890,42 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>A imagem %1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 não é um arquivo de imagem.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Não foi possível abrir um navegador. O endereço é:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 não é um disco nem uma partição.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>O sistema não reconhece %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>O disco de %1 (%2) não tem nó de dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 não é uma unidade.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -746,6 +979,29 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvando o arquivo ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>A nova imagem não pôde substituir %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>O gerador de imagens parou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>O arquivo de imagem está incompleto: %1 bytes gravados, %2 bytes esperados.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>O gerador de imagens terminou com o status de saída %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -758,6 +1014,263 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>Could not start %1.</source>
         <translation>Não foi possível iniciar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Gravação USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 não foi encontrado (instale o pacote %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>A imagem %1 não existe.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Sistema de arquivos desconhecido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 não é uma unidade USB da lista desta página; ela não foi alterada.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Não é possível criar uma pasta de trabalho em %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Não foi possível ler a imagem. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>a imagem não contém EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>o firmware UEFI só lê sistemas de arquivos FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>A imagem precisa de %1 na unidade USB, que comporta %2; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Verificando a solicitação</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Lendo a imagem</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Lendo a imagem...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Preparando a gravação</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copiando os arquivos</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>O 7-Zip terminou com o status de saída %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Extraindo a imagem de instalação</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Não há espaço para a imagem de instalação (%1) em %2: %3 livres.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Dividindo a imagem de instalação</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Verificando os arquivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n arquivo da imagem está ausente ou incompleto na unidade USB: %1</numerusform>
+            <numerusform>%n arquivos da imagem estão ausentes ou incompletos na unidade USB: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>A unidade USB só inicia com UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Nem o BIOS nem o UEFI conseguem iniciar pela unidade USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>O UEFI não consegue iniciar pela unidade USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Falha na gravação. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>A gravação foi interrompida.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>A unidade USB está incompleta e ainda montada em %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>A unidade USB está incompleta.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>A unidade USB não foi alterada.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>Neste sistema, o FAT funciona via fusefat, que não consegue gravar o nome &quot;%1&quot;; escolha NTFS ou exFAT. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>a imagem não tem um carregador que um BIOS possa iniciar a partir de uma unidade USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>a unidade USB não tem tabela de partições para o código de inicialização do BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>o código de inicialização do BIOS precisa de uma tabela de partições MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>a partição começa perto demais do início do disco para o código de inicialização do BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Lendo a tabela de partições</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Lendo a tabela de partições...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>O sfdisk terminou com o status de saída %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>A tabela de partições de %1 não inclui %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Desmontando a unidade USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Desmontando a unidade USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Definindo o tipo de partição</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Definindo o tipo de partição...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Marcando a partição como ativa</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formatando a unidade USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montando a unidade USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montando a unidade USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Não foi possível montar o novo sistema de arquivos (status de saída %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Preparando o código de inicialização</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Gerando o código de inicialização</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Instalando o código de inicialização</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>O grub-bios-setup não foi encontrado (instale o pacote grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Não é possível gravar os arquivos do código de inicialização na unidade USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Gravando os últimos dados na unidade USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Não foi possível desmontar a unidade USB (status de saída %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Verificando o sistema de arquivos</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Verificando a unidade USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>O sistema de arquivos da unidade USB tem erros: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Verificando o rótulo</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>O rótulo do volume não pode conter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>A autorização foi recusada.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>Не удалось записать диск.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>В этой версии создание загрузочных флешек пока недоступно. На %1 ничего не записано.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Форматирование флешки...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Установка загрузочного сектора на флешку...</translation>
     </message>
 </context>
 <context>
@@ -364,6 +368,193 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Не удалось создать рабочую папку для образа в %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Не удалось открыть образ %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Извлечение не завершено.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Имя не может содержать / или \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» уже есть в этой папке.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Эти элементы не добавлены, так как в папке уже есть элемент с таким именем:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Сначала выберите одну строку в списке</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Извлечение ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Образ извлечён не полностью: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Сначала выберите файлы или папки в списке.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Не удалось скопировать эти элементы:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Сохраните образ под другим именем вне рабочей папки программы.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Этих элементов нет в рабочей папке, поэтому их не будет в образе:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Файл ISO успешно сохранён!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Экспорт выполнен!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Не удалось сохранить файл ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Не удалось экспортировать элементы.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -457,6 +648,12 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>Open Folder</source>
         <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Папка:
+%1</translation>
     </message>
 </context>
 <context>
@@ -692,6 +889,42 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Образ %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 не является файлом образа.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Не удалось открыть веб-браузер. Адрес:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 не является диском или разделом.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Система не знает %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>У диска %1 (%2) нет узла устройства.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 не является накопителем.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -745,6 +978,29 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Сохранение файла ISO...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>Не удалось заменить %1 новым образом.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Программа создания образа неожиданно остановилась.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Файл образа неполон: записано %1 байт из %2 ожидаемых.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Программа создания образа завершилась с кодом %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -757,6 +1013,264 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>Could not start %1.</source>
         <translation>Не удалось запустить %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Запись на флешку</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 не найден (установите пакет %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Образ %1 не существует.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Неизвестная файловая система «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 не входит в список флешек этой страницы; она не тронута.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Не удаётся создать рабочую папку в %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Не удалось прочитать образ. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>в образе нет EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>прошивка UEFI читает только файловые системы FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Образу нужно %1 на флешке, а её ёмкость %2; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Проверка задания</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Чтение образа</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Чтение образа...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Подготовка записи</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Копирование файлов</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Извлечение установочного образа</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Для установочного образа (%1) нет места в %2: свободно %3.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Разделение установочного образа</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Проверка файлов</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n файл образа отсутствует на флешке или записан не полностью: %1</numerusform>
+            <numerusform>%n файла образа отсутствуют на флешке или записаны не полностью: %1</numerusform>
+            <numerusform>%n файлов образа отсутствуют на флешке или записаны не полностью: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Флешка загружается только в режиме UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ни BIOS, ни UEFI не смогут загрузиться с флешки: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI не сможет загрузиться с флешки: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Запись не удалась. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Запись остановлена.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Флешка записана не полностью и всё ещё смонтирована в %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Флешка записана не полностью.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Флешка не изменена.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT в этой системе работает через fusefat, который не может записать имя «%1»; выберите NTFS или exFAT. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>в образе нет загрузчика, который BIOS может запустить с флешки</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>на флешке нет таблицы разделов для загрузочного кода BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>загрузочному коду BIOS нужна таблица разделов MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>раздел начинается слишком близко к началу диска для загрузочного кода BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Чтение таблицы разделов</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Чтение таблицы разделов...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk завершился с кодом %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>В таблице разделов %1 нет %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Отключение флешки</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Отключение флешки...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Установка типа раздела</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Установка типа раздела...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Пометка раздела как активного</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Форматирование флешки</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Монтирование флешки</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Монтирование флешки...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Не удалось смонтировать новую файловую систему (код %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Подготовка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Сборка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Установка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup не найден (установите пакет grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Не удаётся записать файлы загрузочного кода на флешку.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Запись последних данных на флешку...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Не удалось отключить флешку (код %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Проверка файловой системы</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Проверка флешки...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Файловая система флешки содержит ошибки: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Проверка метки</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Метка тома не может содержать %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>В авторизации отказано.</translation>
     </message>
 </context>
 </TS>

@@ -103,8 +103,12 @@
         <translation>Skivan kunde inte brännas.</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>Den här versionen kan ännu inte skapa startbara USB-enheter. Inget skrevs till %1.</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>Formaterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Installerar startsektorn på USB-enheten...</translation>
     </message>
 </context>
 <context>
@@ -363,6 +367,193 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Lägg till</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportera</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Arbetsmappen för avbildningen kunde inte skapas under %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Avbildningen %1 kunde inte läsas. Den är kanske ingen ISO-avbildning, eller så är den skadad.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Avbildningen %1 kunde inte öppnas: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Extraheringen slutfördes inte.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Ange ett namn.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Ett namn får inte innehålla / eller \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>”%1” finns redan i den här mappen.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Dessa objekt lades inte till eftersom mappen redan innehåller ett objekt med samma namn:
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Markera först en rad i listan</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Ny mapp</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraherar ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Avbildningen extraherades inte helt: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopierar filer och mappar...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Markera först filer eller mappar i listan.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Dessa objekt kunde inte kopieras:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg till filer eller mappar först!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 är en mapp. Välj ett filnamn för avbildningen.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Spara avbildningen med ett annat namn, utanför programmets arbetsmapp.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Dessa objekt saknas i arbetsmappen och skulle därför saknas i avbildningen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-filen har sparats!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporten lyckades!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>ISO-filen kunde inte sparas.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Objekten kunde inte exporteras.</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -456,6 +647,12 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>Open Folder</source>
         <translation>Öppna mapp</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Ingen filhanterare kunde öppnas. Mappen är:
+%1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +888,42 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Avbildningen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 är ingen avbildningsfil.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Ingen webbläsare kunde öppnas. Adressen är:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 är varken en disk eller en partition.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Systemet känner inte till %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Disken för %1 (%2) har ingen enhetsnod.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 är ingen enhet.</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -744,6 +977,29 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Sparar ISO-fil...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>Den nya avbildningen kunde inte ersätta %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>Avbildningsprogrammet stoppades oväntat.</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>Avbildningsfilen är ofullständig: %1 byte skrivna, %2 byte förväntade.</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>Avbildningsprogrammet avslutades med slutstatus %1.</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -756,6 +1012,263 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>Could not start %1.</source>
         <translation>Det gick inte att starta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB-bränning</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 saknas (installera paketet %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Avbildningen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Okänt filsystem ”%1”.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 är ingen USB-enhet i den här sidans lista; den lämnades orörd.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Det går inte att skapa en arbetsmapp i %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Avbildningen kunde inte läsas. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>avbildningen saknar EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI-firmware läser bara FAT-filsystem</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Avbildningen behöver %1 på USB-enheten, som rymmer %2; inget skrevs.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Kontrollerar begäran</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Läser avbildningen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Läser avbildningen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Förbereder bränningen</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Kopierar filerna</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Tar ut installationsavbildningen</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Det finns inte plats för installationsavbildningen (%1) i %2: %3 ledigt.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Delar upp installationsavbildningen</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Kontrollerar filerna</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n fil i avbildningen saknas eller är ofullständig på USB-enheten: %1</numerusform>
+            <numerusform>%n filer i avbildningen saknas eller är ofullständiga på USB-enheten: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>USB-enheten startar bara med UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Varken BIOS eller UEFI kan starta från USB-enheten: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI kan inte starta från USB-enheten: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Bränningen misslyckades. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Bränningen avbröts.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>USB-enheten är ofullständig och fortfarande monterad på %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>USB-enheten är ofullständig.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>USB-enheten ändrades inte.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Inget skrevs.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT går på det här systemet via fusefat, som inte kan skriva namnet ”%1”; välj NTFS eller exFAT. Inget skrevs.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>avbildningen saknar en startladdare som ett BIOS kan starta från en USB-enhet</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>USB-enheten saknar en partitionstabell som kan rymma BIOS-startkod</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS-startkod kräver en MBR-partitionstabell</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>partitionen börjar för nära diskens början för BIOS-startkod</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Läser partitionstabellen</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Läser partitionstabellen...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk avslutades med slutstatus %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>Partitionstabellen för %1 innehåller inte %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Avmonterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Avmonterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Anger partitionstyp</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Anger partitionstyp...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Markerar partitionen som aktiv</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formaterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Monterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Monterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Det går inte att skapa mappen %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Det nya filsystemet kunde inte monteras (slutstatus %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Förbereder startkoden</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Bygger startkoden</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Installerar startkoden</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup saknas (installera paketet grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Det går inte att skriva startkodens filer till USB-enheten.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Skriver de sista data till USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>USB-enheten kunde inte avmonteras (slutstatus %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Kontrollerar filsystemet</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Kontrollerar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Filsystemet på USB-enheten har fel: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Kontrollerar etiketten</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Volymetiketten får inte innehålla %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Auktoriseringen nekades.</translation>
     </message>
 </context>
 </TS>

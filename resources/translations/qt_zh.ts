@@ -103,8 +103,12 @@
         <translation>无法刻录光盘。</translation>
     </message>
     <message>
-        <source>Making a bootable USB drive is not available in this version yet. Nothing was written to %1.</source>
-        <translation>此版本暂不支持制作可启动 U 盘。未向 %1 写入任何内容。</translation>
+        <source>The USB disk is under formating...</source>
+        <translation>正在格式化 U 盘...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>正在向 U 盘安装引导扇区...</translation>
     </message>
 </context>
 <context>
@@ -362,6 +366,193 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip 已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>无法打开镜像 %1：%2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>提取未完成。</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>请输入名称。</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>名称不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>此文件夹中已存在“%1”。</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>以下项目未添加，因为此文件夹中已有同名项目：
+%1</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：无法读取的文件夹、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>请先在列表中选择一行</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>正在提取 ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>镜像未完全提取：%1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>请先在列表中选择文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>以下项目无法复制：
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>请以其他名称将镜像保存在程序的工作文件夹之外。</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>工作文件夹中缺少以下项目，因此镜像中也会缺少它们：
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO 文件保存成功！</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>导出成功！</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>无法保存 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>无法导出这些项目。</translation>
+    </message>
+</context>
+<context>
     <name>CPage5</name>
     <message>
         <source>Back</source>
@@ -455,6 +646,12 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>Open Folder</source>
         <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>无法打开文件管理器。文件夹位置：
+%1</translation>
     </message>
 </context>
 <context>
@@ -690,6 +887,42 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <source>https://github.com/quillon-iso/quillon#readme</source>
         <translation>https://github.com/quillon-iso/quillon#readme</translation>
     </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>镜像 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 不是镜像文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>无法打开网页浏览器。网址：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 不是磁盘或分区。</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>系统无法识别 %1。</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>%1 (%2) 所在的磁盘没有设备节点。</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 不是驱动器。</translation>
+    </message>
 </context>
 <context>
     <name>ReadDiscJob</name>
@@ -743,6 +976,29 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
+    <name>SaveEditedJob</name>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>正在保存 ISO 文件...</translation>
+    </message>
+    <message>
+        <source>The new image could not be put in place of %1.</source>
+        <translation>无法用新镜像替换 %1。</translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation>镜像生成程序意外停止。</translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation>镜像文件不完整：已写入 %1 字节，应为 %2 字节。</translation>
+    </message>
+    <message>
+        <source>The image builder ended with exit status %1.</source>
+        <translation>镜像生成程序已结束，退出状态为 %1。</translation>
+    </message>
+</context>
+<context>
     <name>ToolJob</name>
     <message>
         <source>%1 ended abnormally.</source>
@@ -755,6 +1011,262 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>Could not start %1.</source>
         <translation>无法启动 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>U 盘刻录</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>缺少 %1（请安装软件包 %2）。</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>镜像 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>未知的文件系统“%1”。</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 不在本页列出的 U 盘中，未对其做任何操作。</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>无法在 %1 中创建工作文件夹。</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>无法读取镜像。%1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>镜像中没有 EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI 固件只能读取 FAT 文件系统</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>镜像需要 U 盘上有 %1 空间，而 U 盘容量为 %2；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>正在检查请求</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>正在读取镜像</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>正在读取镜像...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>正在准备刻录</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>正在复制文件</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip 已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>正在取出安装映像</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>%2 中没有足够空间存放安装映像 (%1)：可用空间 %3。</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>正在拆分安装映像</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>正在检查文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>U 盘上有 %n 个镜像文件缺失或不完整：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>U 盘只能以 UEFI 方式启动：%1。</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS 和 UEFI 都无法从 U 盘启动：%1；%2。</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI 无法从 U 盘启动：%1。</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>刻录失败。%1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>刻录已停止。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>U 盘内容不完整，且仍挂载在 %1。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>U 盘内容不完整。</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>U 盘未被修改。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>本系统上的 FAT 通过 fusefat 实现，无法写入名称“%1”；请选择 NTFS 或 exFAT。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>镜像中没有 BIOS 可从 U 盘启动的引导程序</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>U 盘没有可容纳 BIOS 引导代码的分区表</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS 引导代码需要 MBR 分区表</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>分区起始位置离磁盘开头太近，放不下 BIOS 引导代码</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>正在读取分区表</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>正在读取分区表...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk 已结束，退出状态为 %1。%2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>%1 的分区表中没有 %2。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>正在卸载 U 盘</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>正在卸载 U 盘...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>正在设置分区类型</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>正在设置分区类型...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>正在将分区标记为活动分区</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>正在格式化 U 盘</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>正在挂载 U 盘</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>正在挂载 U 盘...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>无法挂载新的文件系统（退出状态 %1）。%2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>正在准备引导代码</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>正在生成引导代码</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>正在安装引导代码</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>缺少 grub-bios-setup（请安装软件包 grub-pc-bin）。</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>无法将引导代码文件写入 U 盘。</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>正在将剩余数据写入 U 盘...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>无法卸载 U 盘（退出状态 %1）。</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>正在检查文件系统</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>正在检查 U 盘...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>U 盘上的文件系统有错误：%1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>正在检查卷标</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>卷标不能包含 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>授权被拒绝。</translation>
     </message>
 </context>
 </TS>
