@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>Booteintrag %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>Der %1 ist für eine Plattform (%2), die das Abbildprogramm nicht schreiben kann.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>Der %1 konnte nicht nach %2 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Das gespeicherte Abbild kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Die Bezeichnung des gespeicherten Abbilds ist „%1“, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>Das gespeicherte Abbild hat %1 Booteinträge, das Original %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>Der %1 des gespeicherten Abbilds weicht in Plattform, Emulation oder Ladegröße vom Original ab.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>Der %1 des gespeicherten Abbilds enthält nicht das Bootabbild des Originals.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>boot entry %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>The %1 is for a platform (%2) the image builder cannot write.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>The %1 could not be written to %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>The saved image cannot be read.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>The saved image has %1 boot entries, the original %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>The saved image&apos;s %1 does not hold the original&apos;s boot image.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

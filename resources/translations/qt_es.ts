@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>entrada de arranque %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>La %1 es para una plataforma (%2) que el generador de imágenes no puede escribir.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>No se pudo escribir la %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>No se puede leer la imagen guardada.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>La etiqueta de la imagen guardada es «%1», no «%2».</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>La imagen guardada tiene %1 entradas de arranque; la original, %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>En la imagen guardada, la %1 difiere de la original en plataforma, emulación o tamaño de carga.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>En la imagen guardada, la %1 no contiene la imagen de arranque de la original.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>entrée d’amorçage %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>Le générateur d’image ne peut pas écrire l’%1, destinée à une plateforme (%2) qu’il ne gère pas.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>L’%1 n’a pas pu être écrite dans %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>L’image enregistrée est illisible.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Le nom de volume de l’image enregistrée est « %1 », et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>L’image enregistrée a %1 entrées d’amorçage, l’originale %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>Dans l’image enregistrée, l’%1 diffère de l’originale par sa plateforme, son émulation ou sa taille de chargement.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>Dans l’image enregistrée, l’%1 ne contient pas l’image d’amorçage de l’originale.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

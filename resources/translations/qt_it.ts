@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>voce di avvio %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>La %1 è per una piattaforma (%2) che il generatore di immagini non può scrivere.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>Impossibile scrivere la %1 in %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Impossibile leggere l’immagine salvata.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>L’etichetta dell’immagine salvata è «%1», non «%2».</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>L’immagine salvata ha %1 voci di avvio, l’originale %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>Nell’immagine salvata la %1 differisce dall’originale per piattaforma, emulazione o dimensione di caricamento.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>Nell’immagine salvata la %1 non contiene l’immagine di avvio dell’originale.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>ブートエントリ %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>イメージ作成ツールは %1 のプラットフォーム (%2) に対応していないため書き込めません。</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>%1 を %2 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>保存したイメージを読み取れません。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>保存したイメージのラベルは「%2」ではなく「%1」です。</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>保存したイメージのブートエントリは %1 個で、元のイメージは %2 個です。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>保存したイメージの %1 は、プラットフォーム、エミュレーション、または読み込みサイズが元と異なります。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>保存したイメージの %1 には元のブートイメージが含まれていません。</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

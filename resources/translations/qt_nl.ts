@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>opstartvermelding %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>De %1 is voor een platform (%2) dat het imageprogramma niet kan schrijven.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>De %1 kon niet naar %2 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>De opgeslagen image kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>De volumenaam van de opgeslagen image is &quot;%1&quot;, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>De opgeslagen image heeft %1 opstartvermeldingen, het origineel %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>In de opgeslagen image wijkt de %1 af van het origineel in platform, emulatie of laadgrootte.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>In de opgeslagen image bevat de %1 niet de opstartimage van het origineel.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>wpis rozruchowy %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>%1: program tworzący obraz nie obsługuje tej platformy (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>%1: nie udało się zapisać do %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Nie można odczytać zapisanego obrazu.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Etykieta zapisanego obrazu to „%1”, a nie „%2”.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>Zapisany obraz ma %1 wpisów rozruchowych, oryginał %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>Zapisany obraz, %1: platforma, emulacja lub rozmiar ładowania różnią się od oryginału.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>Zapisany obraz, %1: brak obrazu rozruchowego z oryginału.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>引导项 %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>镜像生成程序无法写入 %1：其平台 (%2) 不受支持。</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>无法将 %1 写入 %2。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>无法读取保存的镜像。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>保存的镜像卷标为“%1”，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>保存的镜像有 %1 个引导项，原镜像有 %2 个。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>保存的镜像中，%1 的平台、仿真方式或加载大小与原镜像不同。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>保存的镜像中，%1 不包含原镜像的引导映像。</translation>
+    </message>
+</context>
+<context>
     <name>CAboutusDialog</name>
     <message>
         <source>About Quillon</source>
