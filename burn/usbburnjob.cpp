@@ -19,7 +19,12 @@ using Plan = UsbToolStep::Plan;
 
 namespace {
 
-// Texts the burn page has always shown; their translations live there.
+// Texts the burn page has always shown, in its translation context.
+const char* const CopyingText = QT_TRANSLATE_NOOP("CBurnDialog", "Burning the USB disk...");
+const char* const ExtractWimText = QT_TRANSLATE_NOOP("CBurnDialog", "Extract the wim file ...");
+const char* const SplitWimText = QT_TRANSLATE_NOOP("CBurnDialog", "Process the wim file larger than 4 GB...");
+const char* const DoneText = QT_TRANSLATE_NOOP("CBurnDialog", "Burning Successfully...");
+
 QString pageText(const char* text)
 {
     return QCoreApplication::translate("CBurnDialog", text);
@@ -254,7 +259,7 @@ void UsbBurnJob::build()
     step(tr("Preparing the burn"), [this] { return plan(); }, 1);
     addDeviceStages();
 
-    UsbToolStep* copy = tool(tr("Copying the files"), pageText("Burning the USB disk..."), [this] {
+    UsbToolStep* copy = tool(tr("Copying the files"), pageText(CopyingText), [this] {
         const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
                                                         m_installImage ? m_installImage->path : QString());
         return Plan{Tools::archiveTool(), args, false, false, QString()};
@@ -271,7 +276,7 @@ void UsbBurnJob::build()
         return QString();
     };
 
-    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText("Extract the wim file ..."), [this] {
+    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText(ExtractWimText), [this] {
         if (!m_installImage)
             return Plan{QString(), {}, false, true, QString()};
         const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
@@ -292,7 +297,7 @@ void UsbBurnJob::build()
         return archiveToolReason(extract->output(), m_request.image);
     };
 
-    UsbToolStep* split = tool(tr("Splitting the install image"), pageText("Process the wim file larger than 4 GB..."), [this] {
+    UsbToolStep* split = tool(tr("Splitting the install image"), pageText(SplitWimText), [this] {
         if (!m_installImage)
             return Plan{QString(), {}, false, true, QString()};
         const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
@@ -339,7 +344,7 @@ QString UsbBurnJob::resultMessage() const
 {
     switch (status()) {
     case Status::Succeeded: {
-        QString text = pageText("Burning Successfully...");
+        QString text = pageText(DoneText);
         const bool bios = m_request.gpt || m_biosInstalled;
         if (!bios && m_uefi)
             text += QLatin1Char('\n') + tr("The USB disk starts on UEFI only: %1.").arg(m_noBiosReason);

@@ -15,6 +15,10 @@ using Plan = UsbToolStep::Plan;
 
 namespace {
 
+// Texts the burn page has always shown, in its translation context.
+const char* const FormattingText = QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...");
+const char* const BootSectorText = QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect...");
+
 QString pageText(const char* text)
 {
     return QCoreApplication::translate("CBurnDialog", text);
@@ -139,7 +143,7 @@ void UsbBurnJob::addDeviceStages()
                                    true));
     }, 1);
 
-    tool(tr("Formatting the USB disk"), pageText("The USB disk is under formating..."), [this] {
+    tool(tr("Formatting the USB disk"), pageText(FormattingText), [this] {
         const UsbPlan::Command format =
             UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
         return touching(systemTool(format.program, format.arguments, true));
@@ -176,7 +180,7 @@ void UsbBurnJob::addDeviceStages()
     // BIOS boot code: GRUB's core image, with the hand-over to the image's own
     // loader built in, embedded behind the MBR; its files only pass through
     // a folder of ours on the stick while grub-bios-setup reads them.
-    const QString installing = pageText("The USB disk is installing bootsect...");
+    const QString installing = pageText(BootSectorText);
     step(tr("Preparing the boot code"), [this] { return prepareGrub(); }, 1);
     tool(tr("Building the boot code"), installing, [this] {
         if (m_grubFolder.isEmpty())

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Bootsektor wird auf dem USB-Laufwerk installiert...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-Laufwerk wird beschrieben...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>WIM-Datei wird extrahiert...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>WIM-Datei über 4 GB wird verarbeitet...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Erfolgreich gebrannt...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

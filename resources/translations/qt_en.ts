@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>The USB disk is installing bootsect...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Burning the USB disk...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extract the wim file ...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Process the wim file larger than 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Burning Successfully...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

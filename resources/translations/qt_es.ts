@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalando el sector de arranque en la unidad USB...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Grabando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extrayendo el archivo WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Procesando el archivo WIM de más de 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Grabación correcta...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

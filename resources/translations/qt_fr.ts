@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Installation du secteur d’amorçage sur la clé USB...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Écriture sur la clé USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extraction du fichier WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Traitement du fichier WIM de plus de 4 Go...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Gravure réussie...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

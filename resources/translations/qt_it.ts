@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Installazione del settore di avvio sulla chiavetta USB...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Scrittura della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Estrazione del file WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Elaborazione del file WIM oltre 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Scrittura completata...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>USB ディスクにブートセクターをインストールしています...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>WIM ファイルを抽出しています...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>4 GB を超える WIM ファイルを処理しています...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>書き込みが完了しました...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Opstartsector op het USB-station installeren...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-station beschrijven...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>WIM-bestand uitpakken...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>WIM-bestand groter dan 4 GB verwerken...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Branden gelukt...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalowanie sektora rozruchowego na dysku USB...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Zapisywanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Wyodrębnianie pliku WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Przetwarzanie pliku WIM większego niż 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Nagrywanie zakończone powodzeniem...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalando o setor de inicialização na unidade USB...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Gravando a unidade USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extraindo o arquivo WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Processando o arquivo WIM com mais de 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Gravação concluída...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Установка загрузочного сектора на флешку...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Запись на флешку...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Извлечение файла WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Обработка файла WIM больше 4 ГБ...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Запись выполнена...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>Installerar startsektorn på USB-enheten...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Skriver till USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extraherar WIM-filen...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Bearbetar WIM-filen som är större än 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Bränningen lyckades...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>

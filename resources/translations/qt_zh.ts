@@ -145,6 +145,22 @@
         <source>The USB disk is installing bootsect...</source>
         <translation>正在向 U 盘安装引导扇区...</translation>
     </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>正在写入 U 盘...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>正在提取 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>正在处理大于 4 GB 的 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>刻录成功...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
