@@ -298,12 +298,12 @@ void CPage4::LoadImage(const QString& image)
     setButtonsEnabled(false);
 
     m_listJob = new ToolJob(this);
-    m_listJob->setCommand(ExtractToolProgram(), Tools::listArgs(image));
+    m_listJob->setCommand(Tools::archiveTool(), Tools::listArgs(image));
     m_listJob->onPiece = [this](const QString& piece) { OnLineOutput(piece); };
     connect(m_listJob, &Job::finished, this, &CPage4::onListingEnded);
 
     m_extractJob = new ToolJob(this);
-    m_extractJob->setCommand(ExtractToolProgram(), Tools::extractAllArgs(m_workingFolder, image));
+    m_extractJob->setCommand(Tools::archiveTool(), Tools::extractAllArgs(m_workingFolder, image));
     m_extractJob->onPiece = [this](const QString& piece) { OnExtractOutput(piece); };
     m_extractJob->verdict = [this](int exitCode, QProcess::ExitStatus status) {
         // Exit status 1 is 7-Zip's warning; the save checks every file anyway.
