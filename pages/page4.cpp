@@ -130,9 +130,11 @@ void CPage4::applyLook()
     setStyleSheet(QStringLiteral("background-color:white;"));
     if (QWidget* owner = parentWidget())
         setFixedSize(owner->width() - 6, owner->height() - 110);
+    // Rename is wider than first designed for its longer translations; Delete
+    // moves right to make room.
     const struct { CImageButton* button; int x, y; } places[] = {
         {m_loadIso, 11, 16}, {m_add, 206, 24},  {m_export, 303, 24}, {m_rename, 409, 24},
-        {m_delete, 525, 24}, {m_new, 609, 24},  {m_back, 11, 416},   {m_save, 741, 416},
+        {m_delete, 539, 24}, {m_new, 609, 24},  {m_back, 11, 416},   {m_save, 741, 416},
     };
     for (const auto& place : places)
         place.button->move(place.x, place.y);

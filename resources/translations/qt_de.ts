@@ -1290,7 +1290,7 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>Writing the last data to the USB disk...</source>
-        <translation>Letzte Daten werden auf das USB-Laufwerk geschrieben...</translation>
+        <translation>Restliche Daten werden geschrieben...</translation>
     </message>
     <message>
         <source>The USB disk could not be unmounted (exit status %1).</source>

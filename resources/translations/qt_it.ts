@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>The USB disk is installing bootsect...</source>
-        <translation>Installazione del settore di avvio sulla chiavetta USB...</translation>
+        <translation>Installazione del settore di avvio...</translation>
     </message>
     <message>
         <source>Burning the USB disk...</source>

@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>The USB disk is installing bootsect...</source>
-        <translation>USB ディスクにブートセクターをインストールしています...</translation>
+        <translation>ブートセクターをインストールしています...</translation>
     </message>
     <message>
         <source>Burning the USB disk...</source>

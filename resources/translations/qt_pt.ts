@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>The USB disk is installing bootsect...</source>
-        <translation>Instalando o setor de inicialização na unidade USB...</translation>
+        <translation>Instalando o setor de inicialização...</translation>
     </message>
     <message>
         <source>Burning the USB disk...</source>

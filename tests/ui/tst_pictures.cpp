@@ -27,7 +27,7 @@ const Group kGroups[] = {
     {100, 26, "loadiso*"},
     {84, 28, "close menu minimize"},
     {120, 19, "Delete*"},
-    {110, 19, "Rename*"},
+    {124, 19, "Rename*"},
     {104, 19, "Add* New*"},
     {96, 19, "Export*"},
     {92, 22, "OK_* NO_*"},

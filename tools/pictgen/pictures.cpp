@@ -491,7 +491,7 @@ QVector<Picture> paintAll()
     toolbar(QStringLiteral("Add"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconPlus(p, r.adjusted(0.5, 0.5, -0.5, -0.5), c); });
     toolbar(QStringLiteral("New"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconNewFolder(p, r, c); });
     toolbar(QStringLiteral("Export"), 96, [](QPainter& p, const QRectF& r, QColor c) { iconExport(p, r.adjusted(1, 0, -1, -1), c); });
-    toolbar(QStringLiteral("Rename"), 110, [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
+    toolbar(QStringLiteral("Rename"), 124, [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
     toolbar(QStringLiteral("Delete"), 120, [](QPainter& p, const QRectF& r, QColor) { iconTrash(p, r.adjusted(1, 0, -1, -1), kRed); });
 
     // Title bar strips: normal, mouse over, pressed side by side.

@@ -179,7 +179,7 @@ void writePreviews(const QVector<Picture>& all, const QString& folder)
               {QStringLiteral("Add"), 206, 24, QStringLiteral("Add"), 9, Normal},
               {QStringLiteral("Export"), 303, 24, QStringLiteral("Export"), 9, Hover},
               {QStringLiteral("Rename"), 409, 24, QStringLiteral("Rename"), 9, Pressed},
-              {QStringLiteral("Delete"), 525, 24, QStringLiteral("Delete"), 9, Normal},
+              {QStringLiteral("Delete"), 539, 24, QStringLiteral("Delete"), 9, Normal},
               {QStringLiteral("New"), 609, 24, QStringLiteral("New"), 9, Normal},
               {QStringLiteral("zoom"), 718, 22, {}, 0, Normal},
               {QStringLiteral("backwhite"), 11, 416, QStringLiteral("Back"), 6, Hover},
