@@ -159,6 +159,7 @@ void BM_CopyDiskPageVsAlone(benchmark::State& state)
     const QStringList aloneArgs = Tools::readDiscArgs(QStringLiteral("1,0,0"), target);
     std::vector<double> pageTimes;
     std::vector<double> aloneTimes;
+    std::vector<double> pairRatios; // neighbours in time meet the same load
     bool pageFirst = true;
     for (auto _ : state) {
         double pageTime = 0;
@@ -181,19 +182,21 @@ void BM_CopyDiskPageVsAlone(benchmark::State& state)
         state.SetIterationTime(pageTime);
         pageTimes.push_back(pageTime);
         aloneTimes.push_back(aloneTime);
+        pairRatios.push_back(aloneTime > 0 ? pageTime / aloneTime : 0);
     }
     const double pageMedian = median(pageTimes);
     const double alone = median(aloneTimes);
     state.counters["page_median_ms"] = 1000 * pageMedian;
     state.counters["alone_median_ms"] = 1000 * alone;
     state.counters["ratio"] = alone > 0 ? pageMedian / alone : 0;
+    state.counters["pair_ratio_median"] = median(pairRatios);
     state.SetBytesProcessed(state.iterations() * DiscSectors * ReadDiscJob::SectorBytes);
 }
 
 BENCHMARK(BM_ScanWithoutDrives)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(BM_OpenBurnPage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK(BM_OpenCopyDiskPage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
-BENCHMARK(BM_CopyDiskPageVsAlone)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_CopyDiskPageVsAlone)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
 } // namespace
 

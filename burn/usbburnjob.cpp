@@ -19,17 +19,6 @@ using Plan = UsbToolStep::Plan;
 
 namespace {
 
-// Texts the burn page has always shown, in its translation context.
-const char* const CopyingText = QT_TRANSLATE_NOOP("CBurnDialog", "Burning the USB disk...");
-const char* const ExtractWimText = QT_TRANSLATE_NOOP("CBurnDialog", "Extract the wim file ...");
-const char* const SplitWimText = QT_TRANSLATE_NOOP("CBurnDialog", "Process the wim file larger than 4 GB...");
-const char* const DoneText = QT_TRANSLATE_NOOP("CBurnDialog", "Burning Successfully...");
-
-QString pageText(const char* text)
-{
-    return QCoreApplication::translate("CBurnDialog", text);
-}
-
 QString archiveToolReason(const QString& output, const QString& image)
 {
     ArchiveToolLog log;
@@ -124,6 +113,11 @@ QString UsbToolStep::judge(int exitCode, QProcess::ExitStatus status)
 }
 
 // --- UsbBurnJob --------------------------------------------------------------------
+
+QString UsbBurnJob::pageText(const char* text)
+{
+    return QCoreApplication::translate("CBurnDialog", text);
+}
 
 UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, QObject* parent)
     : UsbBurnJob(request, defaultOptions(), parent)
@@ -259,7 +253,7 @@ void UsbBurnJob::build()
     step(tr("Preparing the burn"), [this] { return plan(); }, 1);
     addDeviceStages();
 
-    UsbToolStep* copy = tool(tr("Copying the files"), pageText(CopyingText), [this] {
+    UsbToolStep* copy = tool(tr("Copying the files"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Burning the USB disk...")), [this] {
         const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
                                                         m_installImage ? m_installImage->path : QString());
         return Plan{Tools::archiveTool(), args, false, false, QString()};
@@ -276,7 +270,7 @@ void UsbBurnJob::build()
         return QString();
     };
 
-    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText(ExtractWimText), [this] {
+    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Extract the wim file ...")), [this] {
         if (!m_installImage)
             return Plan{QString(), {}, false, true, QString()};
         const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
@@ -297,7 +291,7 @@ void UsbBurnJob::build()
         return archiveToolReason(extract->output(), m_request.image);
     };
 
-    UsbToolStep* split = tool(tr("Splitting the install image"), pageText(SplitWimText), [this] {
+    UsbToolStep* split = tool(tr("Splitting the install image"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Process the wim file larger than 4 GB...")), [this] {
         if (!m_installImage)
             return Plan{QString(), {}, false, true, QString()};
         const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
@@ -344,7 +338,7 @@ QString UsbBurnJob::resultMessage() const
 {
     switch (status()) {
     case Status::Succeeded: {
-        QString text = pageText(DoneText);
+        QString text = pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Burning Successfully..."));
         const bool bios = m_request.gpt || m_biosInstalled;
         if (!bios && m_uefi)
             text += QLatin1Char('\n') + tr("The USB disk starts on UEFI only: %1.").arg(m_noBiosReason);

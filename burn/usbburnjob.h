@@ -86,6 +86,8 @@ public:
     QString mountPoint() const { return m_mountPoint; }
 
 private:
+    // Texts the burn page has always shown; their translations live there.
+    static QString pageText(const char* text);
     void build();
     // Stages of this platform (usbburnlinux.cpp, usbburnwin.cpp).
     void addDeviceStages();

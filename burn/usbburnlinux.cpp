@@ -15,14 +15,6 @@ using Plan = UsbToolStep::Plan;
 
 namespace {
 
-// Texts the burn page has always shown, in its translation context.
-const char* const FormattingText = QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...");
-const char* const BootSectorText = QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect...");
-
-QString pageText(const char* text)
-{
-    return QCoreApplication::translate("CBurnDialog", text);
-}
 
 Plan skipped()
 {
@@ -143,7 +135,7 @@ void UsbBurnJob::addDeviceStages()
                                    true));
     }, 1);
 
-    tool(tr("Formatting the USB disk"), pageText(FormattingText), [this] {
+    tool(tr("Formatting the USB disk"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...")), [this] {
         const UsbPlan::Command format =
             UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
         return touching(systemTool(format.program, format.arguments, true));
@@ -180,7 +172,7 @@ void UsbBurnJob::addDeviceStages()
     // BIOS boot code: GRUB's core image, with the hand-over to the image's own
     // loader built in, embedded behind the MBR; its files only pass through
     // a folder of ours on the stick while grub-bios-setup reads them.
-    const QString installing = pageText(BootSectorText);
+    const QString installing = pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect..."));
     step(tr("Preparing the boot code"), [this] { return prepareGrub(); }, 1);
     tool(tr("Building the boot code"), installing, [this] {
         if (m_grubFolder.isEmpty())
@@ -254,6 +246,9 @@ void UsbBurnJob::addFinalStages()
 
 void UsbBurnJob::cleanUpStick()
 {
+    // A stop while the mount tool ran may have left it mounted all the same.
+    if (!m_mountPoint.isEmpty())
+        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
     if (m_mounted) {
         if (!m_grubFolder.isEmpty())
             QDir(m_grubFolder).removeRecursively();

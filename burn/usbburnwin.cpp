@@ -4,7 +4,6 @@
 
 #ifdef Q_OS_WIN
 
-#include <QCoreApplication>
 #include <QProcessEnvironment>
 
 using Plan = UsbToolStep::Plan;
@@ -31,7 +30,7 @@ void UsbBurnJob::addDeviceStages()
         const QString unsafe = UsbPlan::UnsafeLabelCharacters(m_request.label);
         return unsafe.isEmpty() ? QString() : tr("The volume label cannot contain %1.").arg(unsafe);
     }, 1);
-    tool(tr("Formatting the USB disk"), QCoreApplication::translate("CBurnDialog", "The USB disk is under formating..."),
+    tool(tr("Formatting the USB disk"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...")),
          [this] {
              m_touched = true;
              m_mountPoint = m_volume.device;
@@ -42,7 +41,7 @@ void UsbBurnJob::addDeviceStages()
              args << QStringLiteral("/Q") << QStringLiteral("/X") << QStringLiteral("/Y");
              return Plan{commandInterpreter(), args, true, false, QString()};
          }, 4);
-    tool(tr("Installing the boot code"), QCoreApplication::translate("CBurnDialog", "The USB disk is installing bootsect..."),
+    tool(tr("Installing the boot code"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect...")),
          [this] {
              if (m_request.gpt) {
                  Plan plan;

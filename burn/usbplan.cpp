@@ -318,8 +318,8 @@ bool HasUefiLoader(const QList<ImageEntry>& entries)
 
 QString GrubConfig(const LoaderChoice& loader, int partition)
 {
-    // Double quotes keep blanks in names; GRUB expands nothing else inside them
-    // but $ and backslash, which the listing's names would not start a word with.
+    // Double quotes keep blanks in a name; inside them GRUB still reads $ and
+    // backslash escapes, so those are escaped.
     auto quoted = [](QString path) {
         path.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
         path.replace(QLatin1Char('$'), QStringLiteral("\\$"));

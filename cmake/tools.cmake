@@ -15,8 +15,11 @@ set(QUILLON_TOOLS
   "grub/grub-mkimage     grub-mkimage     grub-common"
   # BIOS boot code: grub-bios-setup with the modules grub-mkimage reads (-d).
   "grub/i386-pc          /usr/lib/grub/i386-pc  grub-pc-bin")
-# Run-time needs that are not linked: privileged steps go through pkexec.
-set(QUILLON_RUNTIME_PACKAGES "pkexec | policykit-1")
+# Run-time needs that are not linked: the USB pipeline partitions with sfdisk,
+# mounts, and runs its privileged steps through pkexec; where the kernel lacks
+# FAT or exFAT it mounts through FUSE instead.
+set(QUILLON_RUNTIME_PACKAGES fdisk mount "pkexec | policykit-1")
+set(QUILLON_RECOMMENDED_PACKAGES fusefat exfat-fuse)
 
 string(REPLACE ";" "|" QUILLON_TOOLS_ARG "${QUILLON_TOOLS}")
 add_custom_target(provision_tools ALL

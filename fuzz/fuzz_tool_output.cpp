@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     splitter.flush(pieces);
     ArchiveToolLog archiveLog;
     IsoBuild::OutputLog builderLog;
-    RecorderLog recorderLog;
+    auto recorderLog = RecorderLog();
     for (const QString& piece : qAsConst(pieces)) {
         if (const auto progress = ParseExtractProgress(piece))
             if (progress->percent < 0 || progress->percent > 100)

@@ -67,6 +67,11 @@ QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
     const IsoBuild::Verdict verdict = IsoBuild::Judge(facts);
     if (!verdict.succeeded())
         return failureText(verdict);
+    if (m_request.check) {
+        const QString problem = m_request.check(m_file);
+        if (!problem.isEmpty())
+            return problem;
+    }
     const QString& output = m_request.output;
     if (QFileInfo(output).isFile())
         QFile::setPermissions(m_file, QFile::permissions(output));

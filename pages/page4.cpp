@@ -1,5 +1,7 @@
 #include "pages/page4.h"
 
+#include "core/trace.h"
+
 #include "core/util.h"
 #include "core/job.h"
 #include "image/editsave.h"
@@ -71,6 +73,11 @@ CPage4::~CPage4()
     delete m_progress; // a top-level window, not a child of the page
 }
 
+QString CPage4::archiveTool() const
+{
+    return m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool;
+}
+
 void CPage4::createWidgets()
 {
     const auto button = [this](const char* name, void (CPage4::*slot)()) {
@@ -117,7 +124,7 @@ void CPage4::createWidgets()
 
 void CPage4::InitializeUI()
 {
-    qDebug() << "CPage4::InitializeUI() is called!!";
+    qCDebug(lcTrace) << "CPage4::InitializeUI() is called!!";
     if (m_initialized)
         return;
     m_initialized = true;
@@ -303,12 +310,12 @@ void CPage4::LoadImage(const QString& image)
     setButtonsEnabled(false);
 
     m_listJob = new ToolJob(this);
-    m_listJob->setCommand(Tools::archiveTool(), Tools::listArgs(image));
+    m_listJob->setCommand(archiveTool(), Tools::listArgs(image));
     m_listJob->onPiece = [this](const QString& piece) { OnLineOutput(piece); };
     connect(m_listJob, &Job::finished, this, &CPage4::onListingEnded);
 
     m_extractJob = new ToolJob(this);
-    m_extractJob->setCommand(Tools::archiveTool(), Tools::extractAllArgs(m_workingFolder, image));
+    m_extractJob->setCommand(archiveTool(), Tools::extractAllArgs(m_workingFolder, image));
     m_extractJob->onPiece = [this](const QString& piece) { OnExtractOutput(piece); };
     m_extractJob->verdict = [this](int exitCode, QProcess::ExitStatus status) {
         // Exit status 1 is 7-Zip's warning; the save checks every file anyway.
@@ -334,7 +341,7 @@ void CPage4::OnUnzipFinished()
     restoreCursor();
     m_loaded = Loaded::Ready;
     setButtonsEnabled(true);
-    qDebug() << "finished unzip";
+    qCDebug(lcTrace) << "finished unzip";
     QTreeWidgetItem* top = ContentView::ShowContent(m_tree, m_content);
     m_tree->setCurrentItem(top);
     m_currentFolder = &m_content.root;
@@ -383,7 +390,7 @@ void CPage4::OnExtractOutput(QString line)
     m_extractLog.Feed(line);
     if (const auto progress = ParseExtractProgress(line)) {
         m_extractProgress = progress->percent;
-        qDebug() << "m_ExtractProgress:" << m_extractProgress;
+        qCDebug(lcTrace) << "m_ExtractProgress:" << m_extractProgress;
     }
 }
 
@@ -409,7 +416,7 @@ void CPage4::OnExtractFinished()
     m_deferred.clear();
     for (const Task& task : deferred)
         m_copy->AddTask(task.source, task.target, task.operation);
-    qDebug() << "CPage4::OnExtractFinished() is called!!";
+    qCDebug(lcTrace) << "CPage4::OnExtractFinished() is called!!";
     emit sigExtractionEnded(succeeded);
 }
 

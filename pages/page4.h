@@ -4,6 +4,7 @@
 #include "image/extractjob.h"
 #include "image/isocontent.h"
 #include "image/staging.h"
+#include "runner/tools.h"
 #include "ui/imagedialog.h"
 
 #include <QList>
@@ -32,6 +33,8 @@ class CPage4 : public ImageDialog
 {
     Q_OBJECT
 public:
+    // The 7-Zip program to run; empty (the default) for the application's own.
+    void SetArchiveTool(const QString& program) { m_archiveTool = program; }
     // One file operation on the working folder (CFileCopy's operations).
     struct Task
     {
@@ -157,6 +160,8 @@ private:
     StagingArea m_area;
     int m_generation = 0;
     QString m_workingFolder;
+    QString m_archiveTool;
+    QString archiveTool() const;
     CFileCopy* m_copy = nullptr;
     CFileCopy* m_exportCopy = nullptr; // Stop drops only the export's tasks
     QList<Task> m_deferred;
@@ -171,5 +176,5 @@ private:
     bool m_runIsSave = false;
     QString m_outputPath;
     QString m_exportFolder;
-    class SaveEditedJob* m_saveJob = nullptr;
+    Tools::SaveEditedOptions m_saveOptions; // what the save step found for the builder
 };

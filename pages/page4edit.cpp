@@ -2,10 +2,15 @@
 
 #include "pages/page4.h"
 
+#include "core/trace.h"
+
 #include "core/util.h"
 #include "core/job.h"
 #include "core/waitjob.h"
+#include "image/contentcollector.h"
+#include "image/createimagejob.h"
 #include "image/editsave.h"
+#include "image/isobuildjob.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
 #include "ui/contentviews.h"
@@ -16,6 +21,7 @@
 #include "ui/progressdialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +33,6 @@
 namespace {
 
 constexpr int ExtractPollMs = 200;
-constexpr int CopyPollMs = 100;
 constexpr int MaxNamesShown = 8;
 
 QString nameList(const QStringList& names)
@@ -43,20 +48,12 @@ QString folderPrefix(const IsoEntry* folder)
     return folder->name.isEmpty() ? QString() : folder->name + QLatin1Char('\\');
 }
 
-// Waits until a copy worker has done everything queued, in KiB.
-WaitJob* copyWait(const QString& stage, CFileCopy* copy)
+// Waits for a copy worker, under the edit page's own stage text.
+CopyWaitJob* copyWait(CFileCopy* copy)
 {
-    auto initial = std::make_shared<qint64>(-1);
-    return new WaitJob(stage, CopyPollMs, [copy, initial] {
-        const qint64 remaining = copy->RemainingBytes();
-        if (*initial < 0)
-            *initial = qMax<qint64>(remaining, 0);
-        WaitJob::State state;
-        state.done = remaining <= 0;
-        state.maximum = qMax<qint64>(*initial / 1024, 1);
-        state.value = qBound<qint64>(0, (*initial - remaining) / 1024, state.maximum);
-        return state;
-    });
+    auto* wait = new CopyWaitJob(copy);
+    wait->setName(QCoreApplication::translate("CPage4", "Copy files and directories..."));
+    return wait;
 }
 
 } // namespace
@@ -89,14 +86,9 @@ void CPage4::OnAdd()
     const QString prefix = folderPrefix(m_currentFolder);
     QTreeWidgetItem* folderItem = ContentView::FindTreeItem(m_tree->topLevelItem(0), m_currentFolder);
     SetBusyCursor();
-    QStringList existing, skipped;
+    ContentCollector collector(m_content, m_area.root());
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (m_currentFolder->findChild(prefix + info.fileName())) {
-            existing << info.fileName();
-            continue;
-        }
-        IsoEntry* added = AddLocalItem(m_content, prefix, path, m_area.root(), skipped);
+        IsoEntry* added = QFileInfo(path).isDir() ? collector.addFolder(prefix, path) : collector.addFile(prefix, path);
         if (!added)
             continue;
         ContentView::AddFolderItem(folderItem, added);
@@ -105,13 +97,20 @@ void CPage4::OnAdd()
     }
     FillFileTable();
     QApplication::restoreOverrideCursor();
+    QStringList existing, skipped;
+    for (const ContentCollector::Skipped& item : collector.skipped()) {
+        if (item.reason == ContentCollector::Reason::NameTaken)
+            existing << QFileInfo(item.path).fileName();
+        else
+            skipped << QDir::toNativeSeparators(item.path);
+    }
     if (!existing.isEmpty())
         ShowMessage(tr("These items were not added: this folder already holds an item of that name:\n%1")
                         .arg(nameList(existing)),
                     this);
     if (!skipped.isEmpty())
-        ShowMessage(tr("These items were not added: a folder that cannot be read, a link back to a folder "
-                       "that holds it, or the program's own working folder:\n%1")
+        ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the name, a "
+                       "link back to a folder that holds it, or the program's own working folder:\n%1")
                         .arg(nameList(skipped)),
                     this);
 }
@@ -198,7 +197,7 @@ void CPage4::addWaits(JobSequence* run)
             state.failure = tr("The image was not extracted completely: %1").arg(m_extractFailure);
         return state;
     }), 3);
-    run->add(copyWait(tr("Copy files and directories..."), m_copy), 1);
+    run->add(copyWait(m_copy), 1);
 }
 
 void CPage4::OnExport()
@@ -230,7 +229,7 @@ void CPage4::OnExport()
         m_exportCopy->TakeFailures();
         return QString();
     }), 0);
-    run->add(copyWait(tr("Copy files and directories..."), m_exportCopy), 6);
+    run->add(copyWait(m_exportCopy), 6);
     run->add(new StepJob([this] {
         const QStringList failed = m_exportCopy->TakeFailures();
         return failed.isEmpty() ? QString() : tr("These items could not be copied:\n%1").arg(nameList(failed));
@@ -259,15 +258,23 @@ void CPage4::OnSave()
     m_outputPath = output;
     auto* run = new JobSequence(this);
     addWaits(run);
-    m_saveJob = new SaveEditedJob();
     run->add(new StepJob([this] { return prepareSave(); }), 0);
-    run->add(m_saveJob, 16);
+    IsoBuildJob::Request build;
+    build.output = output;
+    build.arguments = [this](const QString& file) {
+        return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
+    };
+    // The new image must boot as the original did, under its label.
+    build.check = [this](const QString& file) { return CompareSavedBoot(m_boot, file); };
+    auto* builder = new IsoBuildJob(build);
+    builder->setName(tr("Saving ISO file..."));
+    run->add(builder, 16);
     startRun(run, true);
 }
 
 QString CPage4::prepareSave()
 {
-    qDebug() << "file copy finished!!!";
+    qCDebug(lcTrace) << "file copy finished!!!";
     const QStringList failed = m_copy->TakeFailures();
     QStringList missing = MissingFromWorkingFolder(m_content.root, m_workingFolder);
     if (!failed.isEmpty() || !missing.isEmpty()) {
@@ -280,13 +287,8 @@ QString CPage4::prepareSave()
                                                  m_area.path() + QStringLiteral("/boot"));
     if (!plan.error.isEmpty())
         return plan.error;
-    SaveEditedJob::Request request;
-    request.output = m_outputPath;
-    request.sourceFolder = m_workingFolder;
-    request.options = plan.options;
-    request.options.allowLargeFiles = !IsoBuild::LargeFiles(m_content.root).isEmpty();
-    request.original = m_boot;
-    m_saveJob->setRequest(request);
+    m_saveOptions = plan.options;
+    m_saveOptions.allowLargeFiles = !IsoBuild::LargeFiles(m_content.root).isEmpty();
     return QString();
 }
 
@@ -294,7 +296,13 @@ void CPage4::startRun(JobSequence* run, bool save)
 {
     m_run = run;
     m_runIsSave = save;
-    connect(run, &Job::finished, this, [this](Job::Status status, const QString& reason) {
+    connect(run, &Job::finished, this, [this, run](Job::Status status) {
+        // The failed step's own words (the builder's already say what failed).
+        QString reason;
+        for (Job* step : run->findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (step->status() == Job::Status::Failed)
+                reason = step->reason();
+        }
         onRunFinished(int(status), reason);
     });
     m_progress->SetText(tr("Extracting iso..."));
@@ -309,7 +317,6 @@ void CPage4::OnCreateFinished()
         m_run->deleteLater();
         m_run = nullptr;
     }
-    m_saveJob = nullptr;
 }
 
 void CPage4::onRunFinished(int status, const QString& reason)
@@ -321,12 +328,16 @@ void CPage4::onRunFinished(int status, const QString& reason)
         Util::WriteLog(QStringLiteral("Save ISO file successfully: ") + m_outputPath);
         ShowOpenFolderMessage(tr("Save ISO file successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
     } else if (succeeded) {
-        qDebug() << "file copy finished!!!";
+        qCDebug(lcTrace) << "file copy finished!!!";
         ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
     } else if (Job::Status(status) == Job::Status::Failed) {
-        const QString what = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
-        Util::WriteLog(what + QLatin1Char(' ') + reason);
-        ShowMessage(what + QLatin1Char('\n') + reason, this);
+        QString text = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
+        if (!reason.startsWith(QCoreApplication::translate("CPage3", "The ISO file could not be created.")))
+            text += QLatin1Char('\n') + reason;
+        else
+            text = reason;
+        Util::WriteLog(text);
+        ShowMessage(text, this);
     }
     if (save)
         emit sigSaveEnded(succeeded);

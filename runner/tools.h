@@ -12,7 +12,7 @@
 namespace Tools {
 
 QString archiveTool();   // 7-Zip
-QString recorderTool();  // cdrecord (wodim)
+QString recorderTool();  // cdrecord (cdrskin)
 QString readerTool();    // readcd (readom)
 QString builderTool();   // mkisofs (genisoimage)
 QString splitterTool();  // wimlib-imagex

@@ -1,5 +1,6 @@
 #include "testutil.h"
 
+#include "image/isocontent.h"
 #include "runner/outputsplitter.h"
 
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <functional>
 
 namespace TestUtil {
 
@@ -139,6 +142,28 @@ QStringList xorrisoBootPaths(const QString& image)
             paths << QString();
         paths[n - 1] = f.mid(1).join(QLatin1Char(' '));
     }
+    return paths;
+}
+
+QList<QStringList> xorrisoBootFacts(const QString& image)
+{
+    QList<QStringList> facts;
+    for (const QStringList& row : xorrisoBootImages(image))
+        facts << QStringList{row[1], row[2], row[3], row[4], row[6]};
+    return facts;
+}
+
+QStringList modelPaths(const IsoEntry& folder)
+{
+    QStringList paths;
+    std::function<void(const IsoEntry&)> visit = [&](const IsoEntry& f) {
+        for (int i = 0; i < f.childCount(); ++i) {
+            paths << QString(f.child(i)->name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+            visit(*f.child(i));
+        }
+    };
+    visit(folder);
+    paths.sort();
     return paths;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+struct IsoEntry;
+
 // Helpers shared by the tests: run real tools, make files and images.
 namespace TestUtil {
 
@@ -50,5 +52,12 @@ QList<QStringList> xorrisoBootImages(const QString& image);
 // The path of each boot image in the image's tree ("/isolinux/isolinux.bin"),
 // by entry number; empty for an image that is no file of the tree.
 QStringList xorrisoBootPaths(const QString& image);
+
+// Platform, bootable, emulation, load segment and load size of each entry
+// (the boot img fields that a rebuilt image must keep; not the LBA).
+QList<QStringList> xorrisoBootFacts(const QString& image);
+
+// Sorted "/"-separated paths of every entry below `folder` of a model.
+QStringList modelPaths(const IsoEntry& folder);
 
 } // namespace TestUtil

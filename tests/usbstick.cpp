@@ -192,7 +192,7 @@ bool makeLinuxTree(const QString& folder, qint64 dataBytes)
         || !QFile::copy(QStringLiteral("/usr/lib/syslinux/modules/bios/ldlinux.c32"), isolinux + QStringLiteral("ldlinux.c32")))
         return false;
     TestUtil::writeFile(isolinux + QStringLiteral("isolinux.cfg"),
-                        "SAY Quillon test image: isolinux started\nPROMPT 1\nTIMEOUT 0\nDEFAULT isolinux-entry\n"
+                        "SAY Quillon test image: isolinux started\nPROMPT 1\nTIMEOUT 600\nDEFAULT isolinux-entry\n"
                         "LABEL isolinux-entry\n  MENU LABEL Test entry read from isolinux.cfg\n"
                         "  KERNEL /isolinux/vmlinuz\n  APPEND quiet\n");
     TestUtil::writeFile(folder + QStringLiteral("/boot/grub/grub.cfg"),

@@ -5,6 +5,7 @@
 
 #include "testutil.h"
 
+#include <QLoggingCategory>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +78,7 @@ class TestElTorito : public QObject
 private slots:
     void initTestCase()
     {
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
         QStandardPaths::setTestModeEnabled(true);
         if (!TestUtil::haveProgram("genisoimage") || !TestUtil::haveProgram("xorriso"))
             QSKIP("genisoimage and xorriso are needed");

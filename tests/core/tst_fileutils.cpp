@@ -6,6 +6,7 @@
 #include "platform/fastcopy.h"
 #include "testutil.h"
 
+#include <QLoggingCategory>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,11 @@ class TestFileUtils : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
+    }
 
     void formatSize_data()
     {

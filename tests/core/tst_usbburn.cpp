@@ -1,4 +1,5 @@
 #include "burn/usbburnjob.h"
+#include "runner/tools.h"
 #include "testutil.h"
 #include "usbstick.h"
 
@@ -200,6 +201,8 @@ private slots:
                                          << false;
         QTest::newRow("format tool missing") << "no mkfs" << "linux" << qint64(64)
                                              << "Preparing the burn: mkfs.vfat is missing" << false;
+        QTest::newRow("archive tool cannot start") << "no 7z" << "linux" << qint64(64)
+                                                   << "Reading the image: Could not start" << false;
         QTest::newRow("image removed mid-run") << "remove image" << "linux" << qint64(64) << "Copying the files:"
                                                << true;
         QTest::newRow("names fusefat cannot write") << "fusefat" << "unicode" << qint64(64)
@@ -229,6 +232,8 @@ private slots:
             const auto find = options.toolPath;
             options.toolPath = [find](const QString& tool) { return tool == "mkfs.vfat" ? QString() : find(tool); };
         }
+        if (failure == "no 7z")
+            Tools::SetToolForTest("/7z/7z", m_dir.filePath("no-such-7z"));
         UsbBurnJob job(UsbBurnRequest{doomed, stick.volume(), "FAT32", "", false}, options);
         if (failure == "remove image") {
             connect(&job, &Job::progress, this, [doomed](const QString& stage) {
@@ -237,6 +242,7 @@ private slots:
             });
         }
         QVERIFY(finish(job));
+        Tools::SetToolForTest("/7z/7z", QString());
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));

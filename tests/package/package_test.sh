@@ -37,9 +37,10 @@ contents)
   f=$(deb)
   depends=$(dpkg-deb -f "$f" Depends)
   echo "Depends: $depends"
-  for p in $(awk '{ print $3 }' "$rows" | sort -u) pkexec libqt5widgets5 libqt5gui5 libqt5core5a libudev1; do
+  for p in $(awk '{ print $3 }' "$rows" | sort -u) fdisk pkexec libqt5widgets5 libqt5gui5 libqt5core5a libudev1; do
     grep -Eq "(^|[ ,|])$p([ ,(]|$)" <<<"$depends" || fail "Depends lacks $p"
   done
+  [ "$(dpkg-deb -f "$f" Recommends)" = "fusefat, exfat-fuse" ] || fail "Recommends: $(dpkg-deb -f "$f" Recommends)"
 
   listing=$(dpkg-deb -c "$f" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }')
   has() { grep -Fxq -- "$1" <<<"$listing" || fail "the package lacks $1"; }

@@ -6,6 +6,7 @@
 #include "ui/mycombobox.h"
 #include "ui/mytreewidget.h"
 
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -59,6 +60,7 @@ private:
 private slots:
     void initTestCase()
     {
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
     }

@@ -9,6 +9,7 @@
 #include "ui/imagebutton.h"
 #include "ui/modalhook.h"
 
+#include <QLoggingCategory>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -55,6 +56,7 @@ private:
 private slots:
     void initTestCase()
     {
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
         QStandardPaths::setTestModeEnabled(true);
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
     }

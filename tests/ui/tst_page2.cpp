@@ -504,6 +504,23 @@ private slots:
         QCOMPARE(progress->Text(), QString("Copying files! Please wait a few seconds.."));
     }
 
+    // Traces ("... is called!!") stay off stderr unless asked for.
+    void tracesQuietByDefault()
+    {
+        static QStringList seen;
+        seen.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtDebugMsg)
+                    seen << text;
+            });
+        CPage2 page;
+        page.InitializeUI();
+        QVERIFY(load(m_image));
+        qInstallMessageHandler(previous);
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.join('\n')));
+    }
+
     void languageChangeKeepsOneMenuEntry()
     {
         CPage2& page = *m_page;

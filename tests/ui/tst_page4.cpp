@@ -161,7 +161,6 @@ private slots:
         const QString slow = path("slow7z");
         QVERIFY(TestUtil::writeFile(slow, "#!/bin/sh\n[ \"$1\" = x ] && sleep 2\nexec 7z \"$@\"\n"));
         QFile::setPermissions(slow, QFile::permissions(slow) | QFile::ExeOwner);
-        SetExtractToolForTest(slow);
         QVERIFY(TestUtil::writeFile(path("added/file.txt"), "added file"));
         QVERIFY(TestUtil::writeFile(path("added/folder/inner/deep.txt"), "deep"));
     }
@@ -172,6 +171,7 @@ private slots:
         ResetDialogsForTest();
         SetDialogAnswersForTest({});
         m_page.reset(new CPage4);
+        m_page->SetArchiveTool(path("slow7z"));
         m_page->InitializeUI();
     }
 
@@ -351,12 +351,12 @@ private slots:
                  qPrintable(MessageTest::last().text));
         QVERIFY(!page.Progress()->isVisible());
 
-        SetExtractToolForTest(path("no-such-7z"));
+        page.SetArchiveTool(path("no-such-7z"));
         QSignalSpy ended(&page, &CPage4::sigListingEnded);
         AddDialogAnswerForTest(m_images["plain"]);
         page.OnLoadISO();
         QVERIFY(ended.wait(10000));
-        SetExtractToolForTest(path("slow7z"));
+        page.SetArchiveTool(path("slow7z"));
         QVERIFY(MessageTest::last().text.contains("no-such-7z"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
