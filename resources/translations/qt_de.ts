@@ -416,6 +416,10 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>Diese Elemente wurden nicht hinzugefügt: ein Element gleichen Namens ist schon vorhanden, ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Die ISO-Datei konnte nicht erstellt werden.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Bitte wählen Sie zuerst eine Zeile in der Liste aus</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>The items could not be exported.</source>
         <translation>Die Elemente konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-Datei wird gespeichert...</translation>
     </message>
 </context>
 <context>
@@ -1027,29 +1035,6 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Das Abbild konnte %1 nicht ersetzen.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>ISO-Datei wird gespeichert...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>Das neue Abbild konnte %1 nicht ersetzen.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Das Abbildprogramm wurde unerwartet beendet.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Die Abbilddatei ist unvollständig: %1 Byte geschrieben, %2 Byte erwartet.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Das Abbildprogramm wurde mit dem Status %1 beendet.</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,10 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>The ISO file could not be created.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Please select one row in the table list first</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>The items could not be exported.</source>
         <translation>The items could not be exported.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Saving ISO file...</translation>
     </message>
 </context>
 <context>
@@ -1025,29 +1033,6 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>The image could not be put in place of %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Saving ISO file...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>The new image could not be put in place of %1.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>The image builder stopped unexpectedly.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>The image builder ended with exit status %1.</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,10 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>Estos elementos no se añadieron: ya existe un elemento con el mismo nombre, una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>No se pudo crear el archivo ISO.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Seleccione primero una fila de la lista</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>The items could not be exported.</source>
         <translation>No se pudieron exportar los elementos.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Guardando el archivo ISO...</translation>
     </message>
 </context>
 <context>
@@ -1027,29 +1035,6 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>La imagen no pudo reemplazar a %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Guardando el archivo ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>La nueva imagen no pudo reemplazar a %1.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>El generador de imágenes se detuvo inesperadamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>El archivo de imagen está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>El generador de imágenes terminó con el estado de salida %1.</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,10 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>Ces éléments n’ont pas été ajoutés : élément du même nom déjà présent, dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Le fichier ISO n’a pas pu être créé.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Veuillez d’abord sélectionner une ligne de la liste</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>The items could not be exported.</source>
         <translation>Les éléments n’ont pas pu être exportés.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Enregistrement du fichier ISO...</translation>
     </message>
 </context>
 <context>
@@ -1027,29 +1035,6 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>L’image n’a pas pu remplacer %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Enregistrement du fichier ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>La nouvelle image n’a pas pu remplacer %1.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Le générateur d’image s’est arrêté de façon inattendue.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Le générateur d’image s’est terminé avec le code %1.</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,10 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Questi elementi non sono stati aggiunti: esiste già un elemento con lo stesso nome, una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Impossibile creare il file ISO.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Seleziona prima una riga dell’elenco</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>The items could not be exported.</source>
         <translation>Impossibile esportare gli elementi.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvataggio del file ISO...</translation>
     </message>
 </context>
 <context>
@@ -1025,29 +1033,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Impossibile sostituire %1 con l’immagine.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Salvataggio del file ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>Impossibile sostituire %1 con la nuova immagine.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Il generatore di immagini si è interrotto inaspettatamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Il generatore di immagini è terminato con lo stato di uscita %1.</translation>
     </message>
 </context>
 <context>

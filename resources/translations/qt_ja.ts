@@ -415,6 +415,10 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>次の項目は追加されませんでした (同じ名前の項目が既にある、読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO ファイルを作成できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -533,12 +537,6 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>次の項目は追加されませんでした (読み取れないフォルダー、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>先に一覧で行を 1 つ選択してください</translation>
     </message>
@@ -601,6 +599,16 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>The items could not be exported.</source>
         <translation>項目をエクスポートできませんでした。</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO ファイルを保存しています...</translation>
     </message>
 </context>
 <context>
@@ -1024,29 +1032,6 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>イメージで %1 を置き換えられませんでした。</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>ISO ファイルを保存しています...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>新しいイメージで %1 を置き換えられませんでした。</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>イメージ作成ツールが予期せず停止しました。</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>イメージファイルが不完全です: %1 バイト書き込み済み、%2 バイト必要です。</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>イメージ作成ツールが終了ステータス %1 で終了しました。</translation>
     </message>
 </context>
 <context>

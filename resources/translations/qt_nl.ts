@@ -416,6 +416,10 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>Deze items zijn niet toegevoegd: er is al een item met dezelfde naam, een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Het ISO-bestand kon niet worden gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Selecteer eerst één rij in de lijst</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>The items could not be exported.</source>
         <translation>De items konden niet worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-bestand opslaan...</translation>
     </message>
 </context>
 <context>
@@ -1025,29 +1033,6 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>De image kon %1 niet vervangen.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>ISO-bestand opslaan...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>De nieuwe image kon %1 niet vervangen.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Het imageprogramma is onverwacht gestopt.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Het imagebestand is onvolledig: %1 bytes geschreven, %2 bytes verwacht.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Het imageprogramma is beëindigd met afsluitstatus %1.</translation>
     </message>
 </context>
 <context>

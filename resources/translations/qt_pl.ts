@@ -417,6 +417,10 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>Te elementy nie zostały dodane: element o tej samej nazwie już istnieje, folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Nie udało się utworzyć pliku ISO.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -535,12 +539,6 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Najpierw zaznacz jeden wiersz na liście</translation>
     </message>
@@ -603,6 +601,16 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>The items could not be exported.</source>
         <translation>Nie udało się wyeksportować elementów.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Zapisywanie pliku ISO...</translation>
     </message>
 </context>
 <context>
@@ -1026,29 +1034,6 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Nie udało się zastąpić %1 obrazem.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Zapisywanie pliku ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>Nie udało się zastąpić %1 nowym obrazem.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Program tworzący obraz nieoczekiwanie zakończył działanie.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Plik obrazu jest niekompletny: zapisano %1 bajtów, oczekiwano %2 bajtów.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Program tworzący obraz zakończył działanie ze statusem %1.</translation>
     </message>
 </context>
 <context>

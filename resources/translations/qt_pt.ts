@@ -416,6 +416,10 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>Estes itens não foram adicionados: já existe um item com o mesmo nome, uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Não foi possível criar o arquivo ISO.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Selecione primeiro uma linha da lista</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>The items could not be exported.</source>
         <translation>Não foi possível exportar os itens.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvando o arquivo ISO...</translation>
     </message>
 </context>
 <context>
@@ -1027,29 +1035,6 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>A imagem não pôde substituir %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Salvando o arquivo ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>A nova imagem não pôde substituir %1.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>O gerador de imagens parou inesperadamente.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>O arquivo de imagem está incompleto: %1 bytes gravados, %2 bytes esperados.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>O gerador de imagens terminou com o status de saída %1.</translation>
     </message>
 </context>
 <context>

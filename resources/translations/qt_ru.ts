@@ -417,6 +417,10 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Эти элементы не добавлены: элемент с таким именем уже есть, папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Не удалось создать файл ISO.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -535,12 +539,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, ссылка на содержащую её папку или рабочая папка самой программы:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Сначала выберите одну строку в списке</translation>
     </message>
@@ -603,6 +601,16 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>The items could not be exported.</source>
         <translation>Не удалось экспортировать элементы.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Сохранение файла ISO...</translation>
     </message>
 </context>
 <context>
@@ -1026,29 +1034,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Не удалось заменить %1 образом.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Сохранение файла ISO...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>Не удалось заменить %1 новым образом.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Программа создания образа неожиданно остановилась.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Файл образа неполон: записано %1 байт из %2 ожидаемых.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Программа создания образа завершилась с кодом %1.</translation>
     </message>
 </context>
 <context>

@@ -416,6 +416,10 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>Dessa objekt lades inte till: ett objekt med samma namn finns redan, en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO-filen kunde inte skapas.</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -534,12 +538,6 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>Markera först en rad i listan</translation>
     </message>
@@ -602,6 +600,16 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>The items could not be exported.</source>
         <translation>Objekten kunde inte exporteras.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Sparar ISO-fil...</translation>
     </message>
 </context>
 <context>
@@ -1025,29 +1033,6 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Avbildningen kunde inte ersätta %1.</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Sparar ISO-fil...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>Den nya avbildningen kunde inte ersätta %1.</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>Avbildningsprogrammet stoppades oväntat.</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>Avbildningsfilen är ofullständig: %1 byte skrivna, %2 byte förväntade.</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>Avbildningsprogrammet avslutades med slutstatus %1.</translation>
     </message>
 </context>
 <context>

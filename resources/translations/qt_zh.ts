@@ -415,6 +415,10 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>以下项目未添加：已有同名项目、无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
 %1</translation>
     </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>无法创建 ISO 文件。</translation>
+    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -533,12 +537,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
 %1</translation>
     </message>
     <message>
-        <source>These items were not added: a folder that cannot be read, a link back to a folder that holds it, or the program&apos;s own working folder:
-%1</source>
-        <translation>以下项目未添加：无法读取的文件夹、指向其上级文件夹的链接，或程序自身的工作文件夹：
-%1</translation>
-    </message>
-    <message>
         <source>Please select one row in the table list first</source>
         <translation>请先在列表中选择一行</translation>
     </message>
@@ -601,6 +599,16 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>The items could not be exported.</source>
         <translation>无法导出这些项目。</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>正在保存 ISO 文件...</translation>
     </message>
 </context>
 <context>
@@ -1024,29 +1032,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>无法用镜像替换 %1。</translation>
-    </message>
-</context>
-<context>
-    <name>SaveEditedJob</name>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>正在保存 ISO 文件...</translation>
-    </message>
-    <message>
-        <source>The new image could not be put in place of %1.</source>
-        <translation>无法用新镜像替换 %1。</translation>
-    </message>
-    <message>
-        <source>The image builder stopped unexpectedly.</source>
-        <translation>镜像生成程序意外停止。</translation>
-    </message>
-    <message>
-        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation>镜像文件不完整：已写入 %1 字节，应为 %2 字节。</translation>
-    </message>
-    <message>
-        <source>The image builder ended with exit status %1.</source>
-        <translation>镜像生成程序已结束，退出状态为 %1。</translation>
     </message>
 </context>
 <context>
