@@ -284,27 +284,31 @@ void MainWindow::aboutus()
     delete about;
 }
 
-void MainWindow::loadLanguage(const QString& file)
+void MainWindow::LoadLanguage(const QString& file)
 {
     const QString path = AppDir() + file;
     m_translator->load(path);
     qCDebug(lcTrace) << path;
+    // Once in the list, in front of the start-up translator, however often
+    // the user switches. Taking it out also re-translates every window when
+    // the new file could not be loaded and the translator stays empty.
+    QCoreApplication::removeTranslator(m_translator);
     QCoreApplication::installTranslator(m_translator);
     setupHomePage();
 }
 
-void MainWindow::onEnglish() { loadLanguage(QStringLiteral("/translations/qt_en.qm")); }
-void MainWindow::onChinese() { loadLanguage(QStringLiteral("/translations/qt_zh.qm")); }
-void MainWindow::onJapanese() { loadLanguage(QStringLiteral("/translations/qt_ja.qm")); }
-void MainWindow::onFrench() { loadLanguage(QStringLiteral("/translations/qt_fr.qm")); }
-void MainWindow::onGerman() { loadLanguage(QStringLiteral("/translations/qt_de.qm")); }
-void MainWindow::onSpanish() { loadLanguage(QStringLiteral("/translations/qt_es.qm")); }
-void MainWindow::onPortuguese() { loadLanguage(QStringLiteral("/translations/qt_pt.qm")); }
-void MainWindow::onPolish() { loadLanguage(QStringLiteral("/translations/qt_pl.qm")); }
-void MainWindow::onItalian() { loadLanguage(QStringLiteral("/translations/qt_it.qm")); }
-void MainWindow::onRussian() { loadLanguage(QStringLiteral("/translations/qt_ru.qm")); }
-void MainWindow::onNetherlands() { loadLanguage(QStringLiteral("/translations/qt_nl.qm")); }
-void MainWindow::onSwitzerland() { loadLanguage(QStringLiteral("/translations/qt_sv.qm")); }
+void MainWindow::onEnglish() { LoadLanguage(QStringLiteral("/translations/qt_en.qm")); }
+void MainWindow::onChinese() { LoadLanguage(QStringLiteral("/translations/qt_zh.qm")); }
+void MainWindow::onJapanese() { LoadLanguage(QStringLiteral("/translations/qt_ja.qm")); }
+void MainWindow::onFrench() { LoadLanguage(QStringLiteral("/translations/qt_fr.qm")); }
+void MainWindow::onGerman() { LoadLanguage(QStringLiteral("/translations/qt_de.qm")); }
+void MainWindow::onSpanish() { LoadLanguage(QStringLiteral("/translations/qt_es.qm")); }
+void MainWindow::onPortuguese() { LoadLanguage(QStringLiteral("/translations/qt_pt.qm")); }
+void MainWindow::onPolish() { LoadLanguage(QStringLiteral("/translations/qt_pl.qm")); }
+void MainWindow::onItalian() { LoadLanguage(QStringLiteral("/translations/qt_it.qm")); }
+void MainWindow::onRussian() { LoadLanguage(QStringLiteral("/translations/qt_ru.qm")); }
+void MainWindow::onNetherlands() { LoadLanguage(QStringLiteral("/translations/qt_nl.qm")); }
+void MainWindow::onSwitzerland() { LoadLanguage(QStringLiteral("/translations/qt_sv.qm")); }
 
 void MainWindow::changeEvent(QEvent* event)
 {

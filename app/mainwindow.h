@@ -29,6 +29,10 @@ public:
     static QMenu* PopupMenu();
     // The language translator of the menu.
     QTranslator* LanguageTranslator() const { return m_translator; }
+    // What each language slot does with its file (relative to the
+    // application directory); a file that cannot be loaded leaves the
+    // start-up language everywhere.
+    void LoadLanguage(const QString& file);
 
     // What onClose() calls after ending the tool children; a plain process
     // exit by default. Tests replace it; null restores the default.
@@ -74,7 +78,6 @@ protected:
 private:
     void setupHomePage();
     void openPage(ImageDialog* page, bool initialize, int x);
-    void loadLanguage(const QString& file);
 
     CImageButton* m_menu = nullptr;
     CImageButton* m_min = nullptr;

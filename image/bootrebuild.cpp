@@ -22,10 +22,11 @@ constexpr int TableEnd = 64;
 // image comes near this.
 constexpr qint64 MaxWholeImage = Q_INT64_C(256) * 1024 * 1024;
 
-QString tr(const char* text)
+// The messages' translation context.
+struct BootRebuild
 {
-    return QCoreApplication::translate("BootRebuild", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(BootRebuild)
+};
 
 QByteArray readAt(QFile& file, qint64 position, qint64 length)
 {
@@ -127,7 +128,7 @@ QString freeRootName(const IsoEntry& root, QSet<QString>& taken, const QString& 
 
 QString entryText(int index)
 {
-    return tr("boot entry %1").arg(index + 1);
+    return BootRebuild::tr("boot entry %1").arg(index + 1);
 }
 
 } // namespace
@@ -241,7 +242,7 @@ BootRebuildPlan PlanBootRebuild(const ImageBootRecord& original, const IsoEntry&
         const OriginalBootImage& image = original.images[i];
         const quint8 platform = image.entry.platform;
         if (platform != 0 && platform != 0xEF) {
-            plan.error = tr("The %1 is for a platform (%2) the image builder cannot write.")
+            plan.error = BootRebuild::tr("The %1 is for a platform (%2) the image builder cannot write.")
                              .arg(entryText(i))
                              .arg(platform);
             return plan;
@@ -267,7 +268,7 @@ BootRebuildPlan PlanBootRebuild(const ImageBootRecord& original, const IsoEntry&
             QSaveFile out(local);
             if (!QDir().mkpath(ownFolder) || !out.open(QIODevice::WriteOnly)
                 || out.write(image.data) != image.data.size() || !out.commit()) {
-                plan.error = tr("The %1 could not be written to %2.")
+                plan.error = BootRebuild::tr("The %1 could not be written to %2.")
                                  .arg(entryText(i), QDir::toNativeSeparators(local));
                 return plan;
             }
@@ -292,11 +293,12 @@ QString CompareSavedBoot(const ImageBootRecord& original, const QString& saved)
 {
     const ImageBootRecord now = ReadImageBoot(saved);
     if (!now.readable)
-        return tr("The saved image cannot be read.");
+        return BootRebuild::tr("The saved image cannot be read.");
     if (now.volumeLabel != original.volumeLabel)
-        return tr("The saved image's label is \"%1\", not \"%2\".").arg(now.volumeLabel, original.volumeLabel);
+        return BootRebuild::tr("The saved image's label is \"%1\", not \"%2\".")
+            .arg(now.volumeLabel, original.volumeLabel);
     if (now.images.size() != original.images.size())
-        return tr("The saved image has %1 boot entries, the original %2.")
+        return BootRebuild::tr("The saved image has %1 boot entries, the original %2.")
             .arg(now.images.size())
             .arg(original.images.size());
     for (int i = 0; i < now.images.size(); ++i) {
@@ -305,11 +307,12 @@ QString CompareSavedBoot(const ImageBootRecord& original, const QString& saved)
         if (a.entry.platform != b.entry.platform || a.entry.bootable != b.entry.bootable
             || a.entry.mediaType != b.entry.mediaType || a.entry.sectorCount != b.entry.sectorCount
             || a.entry.loadSegment != b.entry.loadSegment)
-            return tr("The saved image's %1 differs from the original's in its platform, emulation or "
+            return BootRebuild::tr("The saved image's %1 differs from the original's in its platform, emulation or "
                       "load size.")
                 .arg(entryText(i));
         if ((a.infoTable && !b.infoTable) || !sameBytes(a.data, b.data, a.loadBytes, a.infoTable))
-            return tr("The saved image's %1 does not hold the original's boot image.").arg(entryText(i));
+            return BootRebuild::tr("The saved image's %1 does not hold the original's boot image.")
+                .arg(entryText(i));
     }
     return QString();
 }

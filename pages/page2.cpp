@@ -84,7 +84,7 @@ void CPage2::createWidgets()
     m_title->setGeometry(39, 8, 271, 21);
     m_descript = new QLabel(this);
     m_descript->setObjectName(QStringLiteral("descript"));
-    m_descript->setGeometry(39, 23, 670, 31); // up to the Load ISO button: the sentence fits
+    m_descript->setGeometry(39, 23, 658, 31); // up to the Load ISO button: the sentence fits
 
     m_loadIso = new CImageButton(this);
     m_loadIso->setObjectName(QStringLiteral("loadiso"));
@@ -144,7 +144,8 @@ void CPage2::applyLook()
     setTextColor(m_descript, Qt::darkGray);
     m_descript->move(39, 23);
 
-    m_loadIso->move(721, 17);
+    // Right-aligned with the table; wider than first designed for the longer translations.
+    m_loadIso->move(709, 17);
     m_back->move(39, 417);
     m_extract->move(700, 417);
     m_tree->move(39, 54);

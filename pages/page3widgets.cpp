@@ -92,9 +92,11 @@ void CPage3::createWidgets()
     m_usage->setValue(0);
     m_usage->setTextVisible(false);
 
-    m_addFile = placed<CImageButton>(this, "addfile", 209, 419);
-    m_addDir = placed<CImageButton>(this, "adddir", 314, 419);
-    m_remove = placed<CImageButton>(this, "remove", 414, 419);
+    // Wider than the first design for the longer translations, so the row
+    // starts further left and still ends before Back.
+    m_addFile = placed<CImageButton>(this, "addfile", 115, 419);
+    m_addDir = placed<CImageButton>(this, "adddir", 277, 419);
+    m_remove = placed<CImageButton>(this, "remove", 439, 419);
     m_back = placed<CImageButton>(this, "back", 599, 417);
     m_create = placed<CImageButton>(this, "create", 720, 417);
 

@@ -131,9 +131,11 @@ void CPage4::applyLook()
     setStyleSheet(QStringLiteral("background-color:white;"));
     if (QWidget* owner = parentWidget())
         setFixedSize(owner->width() - 6, owner->height() - 110);
+    // Rename is wider than first designed for its longer translations; Delete
+    // moves right to make room.
     const struct { CImageButton* button; int x, y; } places[] = {
         {m_loadIso, 11, 16}, {m_add, 206, 24},  {m_export, 303, 24}, {m_rename, 409, 24},
-        {m_delete, 525, 24}, {m_new, 609, 24},  {m_back, 11, 416},   {m_save, 741, 416},
+        {m_delete, 539, 24}, {m_new, 609, 24},  {m_back, 11, 416},   {m_save, 741, 416},
     };
     for (const auto& place : places)
         place.button->move(place.x, place.y);
@@ -172,16 +174,19 @@ void CPage4::applyLook()
 void CPage4::updateUI()
 {
     setWindowTitle(tr("Dialog"));
-    const struct { CImageButton* button; const char* picture; QString text; } looks[] = {
-        {m_loadIso, "loadiso", tr("Load ISO")}, {m_add, "Add", tr("Add")},
-        {m_export, "Export", tr("Export")},     {m_rename, "Rename", tr("Rename")},
-        {m_delete, "Delete", tr("Delete")},     {m_new, "New", tr("New")},
-        {m_back, "backwhite", tr("Back")},      {m_save, "save", tr("Save")},
+    // Each caption in the text style its picture is drawn for: green on the
+    // outlined ones, grey beside the toolbar icons, white on Save; white
+    // everywhere would vanish on the light bodies.
+    const struct { CImageButton* button; const char* picture; QString text; int style; } looks[] = {
+        {m_loadIso, "loadiso", tr("Load ISO"), 16}, {m_add, "Add", tr("Add"), 9},
+        {m_export, "Export", tr("Export"), 9},      {m_rename, "Rename", tr("Rename"), 9},
+        {m_delete, "Delete", tr("Delete"), 9},      {m_new, "New", tr("New"), 9},
+        {m_back, "backwhite", tr("Back"), 6},       {m_save, "save", tr("Save"), 3},
     };
     for (const auto& look : looks) {
         const QString base = QStringLiteral(":/vud/") + QLatin1String(look.picture);
         look.button->SetImages(base + QLatin1Char('1'), base + QLatin1Char('2'), base + QLatin1Char('3'), QString(),
-                               look.text, QString(), 3);
+                               look.text, QString(), look.style);
     }
     m_search->setPlaceholderText(tr("Search"));
     m_list->setHorizontalHeaderLabels({tr("File Name"), tr(" Size"), tr("Type"), tr("Time")});

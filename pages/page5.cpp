@@ -61,11 +61,13 @@ void CPage5::createWidgets()
     title.setLetterSpacing(QFont::PercentageSpacing, 100);
     m_makeImage->setFont(title);
     SetTextColour(m_makeImage, QColor(98, 187, 151));
-    m_source = label("source", 44, 85, 71, 16);
+    // Captions are taller and wider than first designed: CJK glyphs and
+    // longer translations must show whole.
+    m_source = label("source", 44, 83, 300, 20);
     m_select = label("select", 44, 108, 261, 31);
-    m_destination = label("destination", 43, 238, 111, 16);
+    m_destination = label("destination", 43, 236, 300, 20);
     m_output = label("output", 43, 273, 131, 21);
-    m_location = label("location", 44, 311, 91, 16);
+    m_location = label("location", 44, 309, 300, 20);
     for (QLabel* caption : {m_source, m_select, m_destination, m_output, m_location}) {
         caption->setFont(PixelFont(14));
         SetTextColour(caption, Qt::darkGray);

@@ -6,7 +6,7 @@ PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev
 libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 fdisk dosfstools ntfs-3g exfatprogs exfat-fuse fusefat mtools grub-common grub-pc-bin grub-efi-amd64-bin
 isolinux syslinux-common pkexec qemu-system-x86 ovmf netpbm
-desktop-file-utils appstream lintian"
+desktop-file-utils appstream lintian qttranslations5-l10n fonts-droid-fallback"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

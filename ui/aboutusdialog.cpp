@@ -5,6 +5,7 @@
 #include "ui/modalhook.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QLabel>
 #include <QUrl>
 
@@ -43,19 +44,11 @@ CAboutusDialog::CAboutusDialog(QWidget* parent)
     m_url->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(m_url, &QLabel::linkActivated, this, &CAboutusDialog::openUrl);
 
-    retranslate();
-
     // The labels go right of the picture's illustration.
-    if (SetBackgroundImage(QStringLiteral(":/vud/about_us"))) {
-        const int left = IllustrationWidth;
-        const int textWidth = width() - left - 15;
-        m_first->setGeometry(left, 42, textWidth, 62);
-        m_url->setGeometry(left, 106, textWidth, 36);
-        m_url->setWordWrap(true);
-        m_copyright->setGeometry(left, 148, textWidth, 21);
-    }
+    if (SetBackgroundImage(QStringLiteral(":/vud/about_us")))
+        m_pictureHeight = height();
+    retranslate();
     SetDragEnabled(true);
-    setWindowTitle(tr("About Quillon"));
 
     m_close->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
                        QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 0);
@@ -68,8 +61,16 @@ QString CAboutusDialog::ProjectUrl()
     return QStringLiteral("https://github.com/quillon-iso/quillon#readme");
 }
 
+void CAboutusDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ImageDialog::changeEvent(event);
+}
+
 void CAboutusDialog::retranslate()
 {
+    setWindowTitle(tr("About Quillon"));
     const QString doc = QStringLiteral(
         "<html><head/><body><p><span style=\" font-size:10pt;\">%1</span></p></body></html>");
     m_first->setText(doc.arg(
@@ -81,6 +82,25 @@ void CAboutusDialog::retranslate()
                            QStringLiteral("<br/><a href=\"%1\"><span style=\" text-decoration: underline; "
                                           "color:#0000ff;\">%2</span></a>")
                                .arg(url, QStringLiteral("github.com/quillon-iso/quillon"))));
+    layoutTexts();
+}
+
+void CAboutusDialog::layoutTexts()
+{
+    if (m_pictureHeight == 0)
+        return;
+    // Stacked right of the illustration, each as tall as its wrapped text;
+    // the window grows when a language needs more room than the picture.
+    const int left = IllustrationWidth;
+    const int textWidth = width() - left - 15;
+    int y = 42;
+    for (QLabel* label : {m_first, m_url, m_copyright}) {
+        label->setWordWrap(true);
+        const int h = label->heightForWidth(textWidth);
+        label->setGeometry(left, y, textWidth, h);
+        y += h + 4;
+    }
+    setFixedHeight(qMax(m_pictureHeight, y + 12));
 }
 
 void CAboutusDialog::openUrl(QString url)

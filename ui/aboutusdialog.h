@@ -20,11 +20,16 @@ public:
 public slots:
     void openUrl(QString url);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void retranslate();
+    void layoutTexts();
 
     CImageButton* m_close = nullptr;
     QLabel* m_first = nullptr;
     QLabel* m_copyright = nullptr;
     QLabel* m_url = nullptr;
+    int m_pictureHeight = 0;
 };

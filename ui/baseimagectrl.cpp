@@ -72,6 +72,12 @@ void CBaseImageCtrl::SetImageStrip(const QString& name, int frameCount, const QS
     update();
 }
 
+void CBaseImageCtrl::SetText(const QString& text)
+{
+    m_text = text;
+    update();
+}
+
 void CBaseImageCtrl::applyAutoSize()
 {
     if (m_normal.isEmpty())
@@ -147,32 +153,29 @@ void CBaseImageCtrl::paintEvent(QPaintEvent* /*event*/)
     drawText(painter, look);
 }
 
-void CBaseImageCtrl::drawText(QPainter& painter, Look look)
+QList<CBaseImageCtrl::TextPlacement> CBaseImageCtrl::TextPlacements(Look look) const
 {
     const bool pressed = look == Look::Pressed;
     const bool over = look == Look::Hover || look == Look::Pressed;
-    const QFont base = painter.font();
+    const QFont base = font();
     const QRect whole(0, 0, width(), height());
     const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
-    auto draw = [&](const QColor& colour, const QFont& font, const QRect& rect, int flags,
-                    const QString& text) {
-        painter.setPen(QPen(colour, 1, Qt::SolidLine));
-        painter.setFont(font);
-        painter.drawText(rect, flags, text);
-    };
+    QList<TextPlacement> out;
+    auto place = [&](const QColor& colour, const QFont& font, const QRect& rect, int flags,
+                     const QString& text) { out.append({text, font, rect, flags, colour}); };
 
     switch (m_textStyle) {
     case 1:
-        draw(pressed ? Qt::white : Qt::gray, sizedFont(base, 13),
-             QRect(0, 0, width(), height() + 90), centred, m_text2);
-        draw(pressed ? Qt::white : Qt::black, sizedFont(base, 16, 50),
-             QRect(0, 0, width(), height() + 35), centred, m_text);
+        place(pressed ? Qt::white : Qt::gray, sizedFont(base, 13),
+              QRect(0, 0, width(), height() + 90), centred, m_text2);
+        place(pressed ? Qt::white : Qt::black, sizedFont(base, 16, 50),
+              QRect(0, 0, width(), height() + 35), centred, m_text);
         break;
     case 2:
-        draw(Qt::white, base, QRect(0, 0, width(), height() + 40), centred, m_text);
+        place(Qt::white, base, QRect(0, 0, width(), height() + 40), centred, m_text);
         break;
     case 3:
-        draw(Qt::white, sizedFont(base, 14), whole, centred, m_text);
+        place(Qt::white, sizedFont(base, 14), whole, centred, m_text);
         break;
     case 4:
     case 10:
@@ -180,27 +183,37 @@ void CBaseImageCtrl::drawText(QPainter& painter, Look look)
     case 13:
     case 14:
     case 15:
-        draw(Qt::white, sizedFont(base, 12), whole, centred, m_text);
+        place(Qt::white, sizedFont(base, 12), whole, centred, m_text);
         break;
     case 5:
     case 7:
     case 8:
     case 12:
-        draw(over ? Qt::white : kGreen, sizedFont(base, 12), whole, centred, m_text);
+        place(over ? Qt::white : kGreen, sizedFont(base, 12), whole, centred, m_text);
         break;
     case 6:
-        draw(over ? Qt::white : kGreen, sizedFont(base, 14, 50), whole, centred, m_text);
+        place(over ? Qt::white : kGreen, sizedFont(base, 14, 50), whole, centred, m_text);
         break;
     case 9:
-        draw(Qt::darkGray, sizedFont(base, 12), QRect(22, 2, width() - 22, height() - 2),
-             Qt::AlignLeft, m_text);
+        place(Qt::darkGray, sizedFont(base, 12), QRect(22, 2, width() - 22, height() - 2),
+              Qt::AlignLeft, m_text);
         break;
     case 16:
-        draw(look == Look::Disabled || !over ? kGreen : QColor(Qt::white), sizedFont(base, 14, 50),
-             whole, centred, m_text);
+        place(look == Look::Disabled || !over ? kGreen : QColor(Qt::white), sizedFont(base, 14, 50),
+              whole, centred, m_text);
         break;
     default:
         break;
+    }
+    return out;
+}
+
+void CBaseImageCtrl::drawText(QPainter& painter, Look look)
+{
+    for (const TextPlacement& t : TextPlacements(look)) {
+        painter.setPen(QPen(t.colour, 1, Qt::SolidLine));
+        painter.setFont(t.font);
+        painter.drawText(t.rect, t.flags, t.text);
     }
 }
 

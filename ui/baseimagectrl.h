@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +28,9 @@ public:
     void SetImageStrip(const QString& name, int frameCount, const QString& text = QString(),
                        int textStyle = 0);
 
+    // Changes the caption only, keeping pictures and text style.
+    void SetText(const QString& text);
+
     QString NormalImage() const { return m_normal; }
     QString HoverImage() const { return m_hover; }
     QString PressedImage() const { return m_pressed; }
@@ -38,6 +45,17 @@ public:
     Look CurrentLook() const;
     // Picture and source rectangle painted for a look (empty name: nothing).
     void SourceFor(Look look, QString* name, QRect* source) const;
+
+    // Where and how each caption is drawn in a look.
+    struct TextPlacement
+    {
+        QString text;
+        QFont font;
+        QRect rect;
+        int flags;
+        QColor colour;
+    };
+    QList<TextPlacement> TextPlacements(Look look) const;
 
 signals:
     void clicked(bool checked);

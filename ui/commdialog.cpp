@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QUrl>
 
@@ -61,10 +62,11 @@ CommDialog::CommDialog(QWidget* parent)
                           QStringLiteral(":/vud/close_small_3"), QStringLiteral(":/vud/close_small_3"),
                           QString(), QString(), 0);
     m_btnOk->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"),
-                       QStringLiteral(":/vud/OK3"), QStringLiteral(":/vud/OK3"), tr("OK"), QString(), 5);
+                       QStringLiteral(":/vud/OK3"), QStringLiteral(":/vud/OK3"), QString(), QString(), 5);
     m_btnCancel->SetImages(QStringLiteral(":/vud/NO_1"), QStringLiteral(":/vud/NO_2"),
-                           QStringLiteral(":/vud/NO_3"), QStringLiteral(":/vud/NO_3"), tr("NO"),
+                           QStringLiteral(":/vud/NO_3"), QStringLiteral(":/vud/NO_3"), QString(),
                            QString(), 4);
+    retranslate();
 
     connect(m_btnCancel, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnCancel);
     connect(m_btnClose, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnClose);
@@ -132,7 +134,21 @@ void CommDialog::SetOpenFolder(const QString& folder)
     m_folder = folder;
     m_btnCancel->SetImages(QStringLiteral(":/vud/Open-Folder1"), QStringLiteral(":/vud/Open-Folder2"),
                            QStringLiteral(":/vud/Open-Folder2"), QStringLiteral(":/vud/Open-Folder3"),
-                           tr("Open Folder"), QString(), 14);
+                           QString(), QString(), 14);
+    retranslate();
+}
+
+void CommDialog::retranslate()
+{
+    m_btnOk->SetText(tr("OK"));
+    m_btnCancel->SetText(m_folder.isEmpty() ? tr("NO") : tr("Open Folder"));
+}
+
+void CommDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ImageDialog::changeEvent(event);
 }
 
 int CommDialog::exec()

@@ -49,6 +49,10 @@ public slots:
     virtual void OnBtnClose();
 
 protected:
+    void changeEvent(QEvent* event) override;
+    // Puts the buttons' captions in the current language.
+    virtual void retranslate();
+
     CImageButton* m_btnClose = nullptr;
     CImageButton* m_btnOk = nullptr;
     CImageButton* m_btnCancel = nullptr;

@@ -10,6 +10,12 @@
 
 namespace {
 
+// The dialog captions' translation context.
+struct FileDialogs
+{
+    Q_DECLARE_TR_FUNCTIONS(FileDialogs)
+};
+
 struct DialogSeam
 {
     bool active = false;
@@ -21,11 +27,6 @@ DialogSeam& seam()
 {
     static DialogSeam instance;
     return instance;
-}
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileDialogs", text);
 }
 
 // In test mode: records the request and hands out the next answer.
@@ -51,7 +52,7 @@ QString ChooseFolder(QWidget* parent)
     QString answer;
     if (testAnswer(QStringLiteral("ChooseFolder"), answer))
         return answer;
-    return QFileDialog::getExistingDirectory(parent, tr("Open Folder"), QStringLiteral("."),
+    return QFileDialog::getExistingDirectory(parent, FileDialogs::tr("Open Folder"), QStringLiteral("."),
                                              QFileDialog::ShowDirsOnly);
 }
 
@@ -60,7 +61,7 @@ QString ChooseOpenFile(QWidget* parent, const QString& filter)
     QString answer;
     if (testAnswer(QStringLiteral("ChooseOpenFile:") + filter, answer))
         return answer;
-    return QFileDialog::getOpenFileName(parent, tr("Open File"), QDir::homePath(),
+    return QFileDialog::getOpenFileName(parent, FileDialogs::tr("Open File"), QDir::homePath(),
                                         QStringLiteral("All Files (*);;") + filter, nullptr,
                                         QFileDialog::ReadOnly);
 }
@@ -70,7 +71,7 @@ QStringList ChooseOpenFiles(QWidget* parent)
     QString answer;
     if (testAnswer(QStringLiteral("ChooseOpenFiles"), answer))
         return splitAnswer(answer);
-    return QFileDialog::getOpenFileNames(parent, tr("Open Files"), QDir::homePath(),
+    return QFileDialog::getOpenFileNames(parent, FileDialogs::tr("Open Files"), QDir::homePath(),
                                          QStringLiteral("Any Files(*.*)"), nullptr,
                                          QFileDialog::ReadOnly);
 }
@@ -80,7 +81,7 @@ QString ChooseSaveFile(QWidget* parent, const QString& filter)
     QString answer;
     if (testAnswer(QStringLiteral("ChooseSaveFile:") + filter, answer))
         return answer;
-    return QFileDialog::getSaveFileName(parent, tr("Save File"), QStringLiteral("."), filter);
+    return QFileDialog::getSaveFileName(parent, FileDialogs::tr("Save File"), QStringLiteral("."), filter);
 }
 
 QStringList ChooseItems(QWidget* parent, bool includeFiles)

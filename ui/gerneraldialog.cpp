@@ -3,6 +3,7 @@
 #include "ui/imagebutton.h"
 #include "ui/modalhook.h"
 
+#include <QEvent>
 #include <QLabel>
 
 GerneralDialog::GerneralDialog(QWidget* parent)
@@ -52,9 +53,23 @@ void GerneralDialog::AddOkButton(int y, int x)
         connect(m_btnOk, qOverload<>(&CImageButton::clicked), this, &QDialog::accept);
     }
     m_btnOk->SetImages(QStringLiteral(":/vud/OK_1"), QStringLiteral(":/vud/OK_2"),
-                       QStringLiteral(":/vud/OK_3"), QString(), tr("OK"), QString(), 3);
+                       QStringLiteral(":/vud/OK_3"), QString(), QString(), QString(), 3);
+    retranslate();
     const int left = x == 0 ? (width() - m_btnOk->width()) / 2 : x;
     m_btnOk->move(left, y + 10);
+}
+
+void GerneralDialog::retranslate()
+{
+    if (m_btnOk)
+        m_btnOk->SetText(tr("OK"));
+}
+
+void GerneralDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ImageDialog::changeEvent(event);
 }
 
 QString GerneralDialog::Text() const

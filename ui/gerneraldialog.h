@@ -27,7 +27,12 @@ public:
     // Grows to the text first (GrowToText).
     int exec() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* m_label = nullptr;
     CImageButton* m_btnClose = nullptr;
     CImageButton* m_btnOk = nullptr;

@@ -17,9 +17,16 @@ CProgressDialog::CProgressDialog(QWidget* parent)
     m_progress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label->setGeometry(40, 60, 340, 25);
     m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
-                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), tr("Stop"),
+                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), QString(),
                            QString(), 12);
     m_btnCancel->move(325, 140);
+    retranslate();
+}
+
+void CProgressDialog::retranslate()
+{
+    CommDialog::retranslate();
+    m_btnCancel->SetText(tr("Stop"));
 }
 
 void CProgressDialog::SetRange(int minimum, int maximum)
@@ -53,9 +60,10 @@ bool CProgressDialog::IsFinished() const
 void CProgressDialog::DisableStop()
 {
     m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
-                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), tr("Stop"),
+                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), QString(),
                            QString(), 13);
     m_btnCancel->setEnabled(false);
+    retranslate();
 }
 
 void CProgressDialog::reject()

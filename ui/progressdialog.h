@@ -34,6 +34,9 @@ public slots:
     // running, with no Stop left to press: ignored. Stop is the way out.
     void reject() override;
 
+protected:
+    void retranslate() override;
+
 private:
     QProgressBar* m_progress = nullptr;
 };

@@ -121,24 +121,26 @@ void CBurnDialog::createWidgets()
     m_isoPath = label(this, "isopath", QRect(129, 26, 111, 25), 14, Grey);
     m_isoFile = fixed<QLineEdit>(this, "isofile", 219, 26, 306, 23);
     m_isoFile->setReadOnly(true);
-    m_browser = placed<CImageButton>(this, "browser", QRect(546, 26, 64, 24));
+    m_browser = placed<CImageButton>(this, "browser", QRect(546, 26, 88, 24));
 
     m_rdvd = placed<QRadioButton>(this, "rdvd", QRect(204, 83, 89, 16));
     m_rdvd->setChecked(true);
-    m_bootDvd = label(this, "bootDVD", QRect(219, 84, 381, 16), 14, Green);
+    // Captions are taller and wider than first designed: CJK glyphs and
+    // longer translations must show whole.
+    m_bootDvd = label(this, "bootDVD", QRect(219, 82, 381, 20), 14, Green);
     m_selectDvd = label(this, "selectDVD", QRect(219, 110, 381, 16), 13, Grey);
     m_dvdList = fixed<CMyComboBox>(this, "dvdlist", 219, 137, 371, 23);
 
     m_rusb = placed<QRadioButton>(this, "rusb", QRect(204, 179, 89, 16));
-    m_bootUsb = label(this, "bootUSB", QRect(219, 177, 241, 16), 14, Green);
-    m_selectUsb = label(this, "selectUSB", QRect(219, 199, 371, 20), 13, Grey);
+    m_bootUsb = label(this, "bootUSB", QRect(219, 175, 381, 20), 14, Green);
+    m_selectUsb = label(this, "selectUSB", QRect(219, 199, 381, 20), 13, Grey);
     m_usbList = fixed<CMyComboBox>(this, "usblist", 219, 222, 371, 23);
     for (QRadioButton* radio : {m_rdvd, m_rusb})
         radio->setStyleSheet(QLatin1String(RadioStyle)); // siblings: exclusive
 
-    m_partitionStyle = label(this, "partitionstyle", QRect(219, 257, 91, 20), 13, Grey);
-    m_ptList = fixed<QComboBox>(this, "ptlist", 334, 258, 246, 23);
-    m_fileSystem = label(this, "filesystem", QRect(219, 328, 131, 20), 13, Grey);
+    m_partitionStyle = label(this, "partitionstyle", QRect(219, 257, 123, 20), 13, Grey);
+    m_ptList = fixed<QComboBox>(this, "ptlist", 344, 258, 236, 23);
+    m_fileSystem = label(this, "filesystem", QRect(219, 328, 250, 20), 13, Grey);
     m_sysFileList = fixed<QComboBox>(this, "sysfilelist", 219, 349, 180, 23);
     m_volumeLabel = label(this, "volumelabel", QRect(489, 326, 241, 20), 13, Grey);
     m_volumeLab = fixed<QLineEdit>(this, "volumelab", 489, 351, 208, 23);

@@ -437,11 +437,12 @@ QVector<Picture> paintAll()
     button(QStringLiteral("Create-IOS"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("save"), 108, 30, Body::Primary, 3);
     button(QStringLiteral("start"), 108, 30, Body::Primary, 3);
-    button(QStringLiteral("addfile"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("adddir"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("Remove"), 91, 24, Body::Primary, 3);
-    button(QStringLiteral("loadiso"), 88, 26, Body::Outline, 3);
-    button(QStringLiteral("Broswe"), 64, 24, Body::Primary, 3);
+    // Wide enough for the longest translation of "Add Files..." and its neighbours.
+    button(QStringLiteral("addfile"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("adddir"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("Remove"), 148, 24, Body::Primary, 3);
+    button(QStringLiteral("loadiso"), 100, 26, Body::Outline, 3);
+    button(QStringLiteral("Broswe"), 88, 24, Body::Primary, 3);
     button(QStringLiteral("OK"), 90, 21, Body::Outline, 3);
     for (int i = 0; i < 3; ++i) {
         // Second picture serves hover and press, the third the disabled look.
@@ -490,7 +491,7 @@ QVector<Picture> paintAll()
     toolbar(QStringLiteral("Add"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconPlus(p, r.adjusted(0.5, 0.5, -0.5, -0.5), c); });
     toolbar(QStringLiteral("New"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconNewFolder(p, r, c); });
     toolbar(QStringLiteral("Export"), 96, [](QPainter& p, const QRectF& r, QColor c) { iconExport(p, r.adjusted(1, 0, -1, -1), c); });
-    toolbar(QStringLiteral("Rename"), 110, [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
+    toolbar(QStringLiteral("Rename"), 124, [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
     toolbar(QStringLiteral("Delete"), 120, [](QPainter& p, const QRectF& r, QColor) { iconTrash(p, r.adjusted(1, 0, -1, -1), kRed); });
 
     // Title bar strips: normal, mouse over, pressed side by side.

@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>entrada de arranque %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>La %1 es para una plataforma (%2) que el generador de imágenes no puede escribir.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>No se pudo escribir la %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>No se puede leer la imagen guardada.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>La etiqueta de la imagen guardada es «%1», no «%2».</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>La imagen guardada tiene %1 entradas de arranque; la original, %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>En la imagen guardada, la %1 difiere de la original en plataforma, emulación o tamaño de carga.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>En la imagen guardada, la %1 no contiene la imagen de arranque de la original.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Acerca de Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon es software libre: puede copiarlo y compartirlo según su licencia. Se ofrece sin ninguna garantía, así que compruebe cada disco que grabe.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) los desarrolladores de Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Visite el sitio oficial: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Imagen ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Crear un DVD/CD de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Elija un disco de destino y pulse Grabar</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Crear un USB de arranque</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Elija un USB de destino y pulse Grabar</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Tipo de partición</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etiqueta de volumen</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>¡Error al grabar! Haga lo siguiente:
+1. Intente grabar de nuevo.
+2. Use otra unidad USB u otro DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Conecte su unidad USB al equipo</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>¡Se formateará la unidad USB y se borrarán todos sus datos! ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Espacio insuficiente. Use una unidad USB o un CD/DVD de mayor capacidad.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Grabando el disco...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disco grabado correctamente.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>No se pudo grabar el disco.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formateando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Instalando el sector de arranque en la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Grabando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extrayendo el archivo WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Procesando el archivo WIM de más de 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Grabación correcta...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extraer ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extraiga directamente todo el contenido de una imagen ISO a su equipo.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Cargar ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraer</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extraer</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>No se pudo leer la imagen %1. Puede que no sea una imagen ISO o que esté dañada.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>La imagen %1 parece estar dañada o incompleta; es posible que algunos elementos no se extraigan.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>No se pudo leer la imagen %1: no se pudo iniciar 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Seleccione los archivos o carpetas que desea extraer</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>No se pudieron extraer los archivos.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extrayendo archivos...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copiando archivos. Espere unos segundos...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extrayendo archivos: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Archivos extraídos correctamente.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>El archivo %1 no es una imagen ISO ni UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>El archivo %1 no es una imagen ISO ni UDF: 7-Zip lo lee como un archivo %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n archivo de %1 se sustituiría por el extraído:</numerusform>
+            <numerusform>%n archivos de %1 se sustituirían por los extraídos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Cargue primero una imagen ISO y luego seleccione los archivos o carpetas que desea extraer</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Hay varios elementos seleccionados llamados %1. Extráigalos de uno en uno.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Sus propios archivos se conservaron en: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Se extrajeron %1 de %2 elementos.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Copia de archivos &amp; carpetas</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Tipo de copia:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Tamaño máx.: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Añadir archivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Añadir carpeta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Crear ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Añadir &amp;archivos</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Añadir &amp;carpetas</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>No se pudo crear la carpeta de trabajo de la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Tamaño total: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>¡Primero añada archivos o carpetas!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Seleccione un tipo</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Estos archivos ocupan 4 GB o más:
+%1
+ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá también un sistema de archivos UDF que los contiene; los programas que solo leen ISO 9660 o Joliet verán tamaños incorrectos. Elija «UDF ISO» para evitar esta pregunta. ¿Crear la imagen de todos modos?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Guarde la imagen fuera de la carpeta de trabajo del programa.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 es una carpeta. Elija un nombre de archivo para la imagen.</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>¡ISO creada correctamente!</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Se descartarán los archivos y carpetas de la lista. ¿Volver de todos modos?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estos elementos no se añadieron: ya existe un elemento con el mismo nombre, una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>No se pudo crear el archivo ISO.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Cargar ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Tamaño</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>No se pudo crear la carpeta de trabajo de la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>No se pudo leer la imagen %1. Puede que no sea una imagen ISO o que esté dañada.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>No se pudo abrir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>La extracción no se completó.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Escriba un nombre.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Un nombre no puede contener / ni \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» ya existe en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Estos elementos no se añadieron porque esta carpeta ya contiene un elemento con ese nombre:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Seleccione primero una fila de la lista</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nueva carpeta</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extrayendo la ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>La imagen no se extrajo por completo: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copiando archivos y carpetas...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Seleccione primero archivos o carpetas de la lista.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>No se pudieron copiar estos elementos:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>¡Primero añada archivos o carpetas!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 es una carpeta. Elija un nombre de archivo para la imagen.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Guarde la imagen con otro nombre, fuera de la carpeta de trabajo del programa.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Faltan estos elementos en la carpeta de trabajo, por lo que no estarían en la imagen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>¡Archivo ISO guardado correctamente!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>¡Exportación correcta!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>No se pudo guardar el archivo ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>No se pudieron exportar los elementos.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Guardando el archivo ISO...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Crear imagen desde disco</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Elija una unidad de CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Formato de salida:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Elija dónde guardar el archivo ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Elija dónde guardar el archivo ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>La imagen no se puede guardar ahí.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Iniciando la lectura...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Leyendo el disco...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>¡CD/DVD copiado correctamente!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>No se pudo copiar el disco.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>No se pudo abrir ningún administrador de archivos. La carpeta es:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>No hay ningún disco en la unidad.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>No se puede escribir en el disco de la unidad: no está vacío o la unidad no puede grabar ese tipo de disco.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Error al escribir en el disco.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>El programa de grabación terminó de forma anómala.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>El programa de grabación terminó con el estado de salida %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip se detuvo inesperadamente.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip terminó con el código de salida %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip no confirmó la extracción.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>No extraídos: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>No se pudieron mover a la carpeta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Se dejaron como estaban en la carpeta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>No se seleccionó nada.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>No se pudo iniciar 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Crear un USB o DVD/CD de arranque desde una ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extraer</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extraer contenido de una ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>
+ Crear una ISO a partir 
+ de archivos o carpetas</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Añadir, eliminar, renombrar 
+ contenido del archivo ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Copiar disco</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Crear un archivo ISO 
+ desde un CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Sueco</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 no es un archivo de imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>No se pudo abrir ningún navegador web. La dirección es:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 no es un disco ni una partición.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>El sistema no reconoce %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>El disco de %1 (%2) no tiene nodo de dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 no es una unidad.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>No se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>No hay ningún disco legible en la unidad.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Una parte del disco no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Permiso denegado: no se puede abrir la unidad o el archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>El programa de lectura terminó de forma anómala.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>El programa de lectura terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>El programa de lectura no indicó el tamaño del disco.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>La imagen está incompleta: se leyeron %1 de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>La imagen no pudo reemplazar a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 terminó de forma anómala.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 terminó con el estado de salida %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>No se pudo iniciar %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Grabación USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>Falta %1 (instale el paquete %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Sistema de archivos desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 no es una unidad USB de la lista de esta página; no se ha tocado.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>No se puede crear una carpeta de trabajo en %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>No se pudo leer la imagen. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>la imagen no contiene EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>el firmware UEFI solo lee sistemas de archivos FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>La imagen necesita %1 en la unidad USB, que tiene %2; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Comprobando la solicitud</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Leyendo la imagen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Leyendo la imagen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Preparando la grabación</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Copiando los archivos</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip terminó con el estado de salida %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Extrayendo la imagen de instalación</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>No hay espacio para la imagen de instalación (%1) en %2: %3 libres.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Dividiendo la imagen de instalación</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Comprobando los archivos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>Falta %n archivo de la imagen en la unidad USB o está incompleto: %1</numerusform>
+            <numerusform>Faltan %n archivos de la imagen en la unidad USB o están incompletos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>La unidad USB solo arranca con UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ni la BIOS ni UEFI pueden arrancar desde la unidad USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI no puede arrancar desde la unidad USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Error al grabar. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Se detuvo la grabación.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>La unidad USB está incompleta y sigue montada en %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>La unidad USB está incompleta.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>La unidad USB no se modificó.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>En este sistema, FAT funciona mediante fusefat, que no puede escribir el nombre «%1»; elija NTFS o exFAT. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>la imagen no tiene ningún cargador que una BIOS pueda iniciar desde una unidad USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>la unidad USB no tiene una tabla de particiones que admita código de arranque BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>el código de arranque BIOS necesita una tabla de particiones MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>la partición empieza demasiado cerca del inicio del disco para el código de arranque BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Leyendo la tabla de particiones</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Leyendo la tabla de particiones...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk terminó con el estado de salida %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>La tabla de particiones de %1 no incluye %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Desmontando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Desmontando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Estableciendo el tipo de partición</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Estableciendo el tipo de partición...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Marcando la partición como activa</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formateando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>No se pudo montar el nuevo sistema de archivos (estado de salida %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Preparando el código de arranque</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Generando el código de arranque</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Instalando el código de arranque</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>Falta grub-bios-setup (instale el paquete grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>No se pueden escribir los archivos del código de arranque en la unidad USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Escribiendo los últimos datos en la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>No se pudo desmontar la unidad USB (estado de salida %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Comprobando el sistema de archivos</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Comprobando la unidad USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>El sistema de archivos de la unidad USB tiene errores: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Comprobando la etiqueta</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>La etiqueta de volumen no puede contener %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Se denegó la autorización.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>ブートエントリ %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>イメージ作成ツールは %1 のプラットフォーム (%2) に対応していないため書き込めません。</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>%1 を %2 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>保存したイメージを読み取れません。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>保存したイメージのラベルは「%2」ではなく「%1」です。</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>保存したイメージのブートエントリは %1 個で、元のイメージは %2 個です。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>保存したイメージの %1 は、プラットフォーム、エミュレーション、または読み込みサイズが元と異なります。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>保存したイメージの %1 には元のブートイメージが含まれていません。</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Quillon について</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon はフリーソフトウェアです。ライセンスに従ってコピーや共有ができます。保証は一切ありませんので、書き込んだディスクは必ず確認してください。</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) Quillon 開発者</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>公式サイトはこちら: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO イメージ:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>起動可能な DVD/CD を作成</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>書き込み先のディスクを選び、「書き込み」をクリック</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>起動可能な USB を作成</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>書き込み先の USB を選び、「書き込み」をクリック</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>パーティション形式</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>ファイルシステム</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>ボリュームラベル</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>書き込みに失敗しました。次の手順をお試しください:
+1. もう一度書き込む。
+2. 別の USB ドライブまたは DVD を使う。</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>USB ドライブをコンピューターに接続してください</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB ドライブはフォーマットされ、中のデータはすべて削除されます。続行しますか?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>空き容量が不足しています。より大容量の USB または CD/DVD を使ってください。</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>ディスクへの書き込みが完了しました。</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>ディスクに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB ディスクをフォーマットしています...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>ブートセクターをインストールしています...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>WIM ファイルを抽出しています...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>4 GB を超える WIM ファイルを処理しています...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>書き込みが完了しました...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO の抽出</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>ISO イメージファイルの内容をすべて直接抽出し、コンピューターに保存します。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>抽出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>イメージ %1 を読み取れませんでした。ISO イメージではないか、破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>イメージ %1 は破損しているか不完全なようです。一部の項目は抽出できない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>イメージ %1 を読み取れませんでした: 7-Zip を起動できませんでした (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>抽出するファイルまたはフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>ファイルを抽出できませんでした。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>ファイルを抽出しています...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>ファイルをコピーしています。しばらくお待ちください...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>ファイルを抽出中: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>ファイルを抽出しました。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>ファイル %1 は ISO または UDF イメージではありません。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>ファイル %1 は ISO または UDF イメージではありません。7-Zip は %2 アーカイブとして読み取ります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%1 内の %n 個のファイルが抽出したファイルで置き換えられます:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分のを残す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>先に ISO イメージを開いてから、抽出するファイルまたはフォルダーを選択してください</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>選択した項目のうち複数が %1 という名前です。1 つずつ抽出してください。</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>元のファイルは次の場所に残してあります: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%2 個中 %1 個の項目を抽出しました。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>ファイル &amp; フォルダーのバックアップ</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>バックアップの種類:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大サイズ: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO を作成</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>ファイルのパス</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>ファイルを追加(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>フォルダーを追加(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>イメージ用の作業フォルダーを %1 に作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>合計サイズ: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダーを追加してください。</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>種類を 1 つ選択してください</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>次のファイルは 4 GB 以上です:
+%1
+ISO 9660 と Joliet ではこのサイズを記録できません。そのため、イメージにはこれらを格納する UDF ファイルシステムも追加されます。ISO 9660 または Joliet しか読めないプログラムでは、サイズが正しく表示されません。この確認を避けるには「UDF ISO」を選んでください。このままイメージを作成しますか?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>イメージはプログラムの作業フォルダー以外の場所に保存してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 はフォルダーです。イメージのファイル名を指定してください。</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO を作成しました。</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>一覧のファイルとフォルダーは破棄されます。それでも戻りますか?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (同じ名前の項目が既にある、読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO ファイルを作成できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO を開く</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> サイズ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>エクスポート(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>名前の変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>イメージ用の作業フォルダーを %1 に作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip が終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>イメージ %1 を読み取れませんでした。ISO イメージではないか、破損している可能性があります。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>イメージ %1 を開けませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>抽出が完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>名前を入力してください。</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>名前に / や \ は使えません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>「%1」はこのフォルダーに既に存在します。</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>次の項目は、このフォルダーに同じ名前の項目が既にあるため追加されませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>先に一覧で行を 1 つ選択してください</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新しいフォルダー</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO を抽出しています...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>イメージを完全には抽出できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>ファイルとフォルダーをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>先に一覧でファイルまたはフォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>次の項目をコピーできませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>先にファイルまたはフォルダーを追加してください。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 はフォルダーです。イメージのファイル名を指定してください。</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>イメージは別の名前で、プログラムの作業フォルダー以外の場所に保存してください。</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>次の項目が作業フォルダーにないため、イメージに含まれません:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO ファイルを保存しました。</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>エクスポートしました。</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>ISO ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>項目をエクスポートできませんでした。</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>次の項目は追加されませんでした (読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO ファイルを保存しています...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>ディスクからイメージを作成</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>コピー元</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>CD/DVD ドライブを選択:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>出力形式:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>ISO ファイルの保存先を選んでください</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>ISO ファイルの保存先を選んでください。</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>その場所にはイメージを保存できません。</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>読み取りを開始しています...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>ディスクを読み取っています...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD をコピーしました。</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>ディスクをコピーできませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>ファイルマネージャーを開けませんでした。フォルダーの場所:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>ドライブにディスクがありません。</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>ドライブ内のディスクに書き込めません。空のディスクではないか、このドライブで書き込めない種類のディスクです。</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>ディスクへの書き込みに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>書き込みツールが異常終了しました。</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>書き込みツールが終了ステータス %1 で終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip が予期せず停止しました。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip が終了コード %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip から抽出完了の確認がありませんでした。</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>抽出されなかった項目: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>出力フォルダーに移動できなかった項目: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>出力フォルダー内でそのままにした項目: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>何も選択されていません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip を起動できませんでした (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>ファイルの保存</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>ISO から起動可能な USB や DVD/CD を作成</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>抽出</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>ISO から内容を抽出</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>ファイルやフォルダーから ISO を作成</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ ISO ファイルの内容を 
+ 追加・削除・名前変更</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>ディスクのコピー</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ CD/DVD ディスクから 
+ ISO ファイルを作成</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英語</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中国語</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>フランス語</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>ドイツ語</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>スペイン語</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>ポルトガル語</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>ポーランド語</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>イタリア語</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>オランダ語</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>スウェーデン語</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>このソフトについて(&amp;U)</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>終了(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>イメージ %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 はイメージファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Web ブラウザーを開けませんでした。アドレス:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 はディスクでもパーティションでもありません。</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>システムは %1 を認識していません。</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>%1 (%2) のディスクにデバイスノードがありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 はドライブではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 はフォルダーです。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>ドライブに読み取れるディスクがありません。</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>ディスクの一部を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>アクセスが拒否されました。ドライブまたはイメージファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>読み取りツールが異常終了しました。</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>読み取りツールが終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>読み取りツールからディスクのサイズが返されませんでした。</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>イメージが不完全です: %2 バイト中 %1 バイトを読み取りました。</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>イメージで %1 を置き換えられませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 が異常終了しました。</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 が終了ステータス %2 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>%1 を起動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB への書き込み</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 が見つかりません (パッケージ %2 をインストールしてください)。</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>イメージ %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>不明なファイルシステム「%1」です。</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 はこのページの一覧にある USB ディスクではないため、何も変更していません。</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>%1 に作業フォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>イメージを読み取れませんでした。%1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>イメージに EFI/BOOT/BOOTX64.EFI がありません</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI ファームウェアは FAT ファイルシステムしか読めません</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>イメージには USB ディスク上に %1 必要ですが、容量は %2 です。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>要求を確認しています</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>イメージを読み取っています</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>イメージを読み取っています...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>書き込みを準備しています</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>ファイルをコピーしています</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip が終了ステータス %1 で終了しました。</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>インストールイメージを取り出しています</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>%2 にインストールイメージ (%1) を置く空きがありません: 空き %3。</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>インストールイメージを分割しています</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>ファイルを確認しています</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>USB ディスク上でイメージのファイル %n 個が欠けているか不完全です: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>USB ディスクは UEFI でのみ起動します: %1。</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS も UEFI も USB ディスクから起動できません: %1、%2。</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI は USB ディスクから起動できません: %1。</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>書き込みに失敗しました。%1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>書き込みを中止しました。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>USB ディスクは不完全で、まだ %1 にマウントされています。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>USB ディスクは不完全です。</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>USB ディスクは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>このシステムの FAT は fusefat 経由のため、名前「%1」を書き込めません。NTFS または exFAT を選んでください。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>イメージに BIOS が USB ディスクから起動できるローダーがありません</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>USB ディスクに BIOS ブートコードを置けるパーティションテーブルがありません</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS ブートコードには MBR パーティションテーブルが必要です</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>パーティションの開始位置がディスクの先頭に近すぎて BIOS ブートコードを置けません</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>パーティションテーブルを読み取っています</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>パーティションテーブルを読み取っています...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk が終了ステータス %1 で終了しました。%2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>%1 のパーティションテーブルに %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>USB ディスクをアンマウントしています</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>USB ディスクをアンマウントしています...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>パーティションの種類を設定しています</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>パーティションの種類を設定しています...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>パーティションをアクティブにしています</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>USB ディスクをフォーマットしています</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>USB ディスクをマウントしています</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>USB ディスクをマウントしています...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>新しいファイルシステムをマウントできませんでした (終了ステータス %1)。%2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>ブートコードを準備しています</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>ブートコードを生成しています</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>ブートコードをインストールしています</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup が見つかりません (パッケージ grub-pc-bin をインストールしてください)。</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>ブートコードのファイルを USB ディスクに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>残りのデータを USB ディスクに書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>USB ディスクをアンマウントできませんでした (終了ステータス %1)。</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>ファイルシステムを確認しています</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>USB ディスクを確認しています...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>USB ディスクのファイルシステムにエラーがあります: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>ラベルを確認しています</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>ボリュームラベルに %1 は使えません。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>認証が拒否されました。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>opstartvermelding %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>De %1 is voor een platform (%2) dat het imageprogramma niet kan schrijven.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>De %1 kon niet naar %2 worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>De opgeslagen image kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>De volumenaam van de opgeslagen image is &quot;%1&quot;, niet &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>De opgeslagen image heeft %1 opstartvermeldingen, het origineel %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>In de opgeslagen image wijkt de %1 af van het origineel in platform, emulatie of laadgrootte.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>In de opgeslagen image bevat de %1 niet de opstartimage van het origineel.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Over Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon is vrije software: u mag het volgens de licentie kopiëren en delen. Er wordt geen enkele garantie gegeven, dus controleer elke schijf die u schrijft.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) de ontwikkelaars van Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Bezoek de officiële website: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bladeren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Branden</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-image:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Opstartbare dvd/cd maken</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Kies een doelschijf en klik op Branden</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Opstartbare USB maken</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Kies een USB-doelstation en klik op Branden</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitiestijl</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Bestandssysteem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volumenaam</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Branden mislukt! Doe het volgende:
+1. Probeer opnieuw te branden.
+2. Gebruik een ander USB-station of een andere dvd.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Sluit uw USB-station aan op de computer</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Uw USB-station wordt geformatteerd en alle gegevens erop worden gewist! Wilt u doorgaan?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Onvoldoende ruimte. Gebruik een USB-station of cd/dvd met meer capaciteit.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Schijf branden...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Schijf is gebrand.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>De schijf kon niet worden gebrand.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>USB-station formatteren...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Opstartsector op het USB-station installeren...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>USB-station beschrijven...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>WIM-bestand uitpakken...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>WIM-bestand groter dan 4 GB verwerken...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Branden gelukt...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO uitpakken</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Pak de volledige inhoud van een ISO-imagebestand direct uit en sla die op uw computer op.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Uitpakken</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>De image %1 kon niet worden gelezen. Het is misschien geen ISO-image, of het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>De image %1 lijkt beschadigd of onvolledig; sommige items worden mogelijk niet uitgepakt.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>De image %1 kon niet worden gelezen: 7-Zip kon niet worden gestart (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Selecteer de bestanden of mappen die u wilt uitpakken</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>De bestanden konden niet worden uitgepakt.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Bestanden uitpakken...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Bestanden kopiëren. Een ogenblik geduld...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Bestanden uitpakken: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Bestanden zijn uitgepakt.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Het bestand %1 is geen ISO- of UDF-image.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Het bestand %1 is geen ISO- of UDF-image: 7-Zip leest het als een %2-archief.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n bestand in %1 zou worden vervangen door het uitgepakte:</numerusform>
+            <numerusform>%n bestanden in %1 zouden worden vervangen door de uitgepakte:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behouden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Laad eerst een ISO-image en selecteer dan de bestanden of mappen die u wilt uitpakken</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Meer dan één geselecteerd item heet %1. Pak ze één voor één uit.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Uw eigen bestanden zijn bewaard in: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 van %2 items zijn uitgepakt.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Back-up van bestanden &amp; mappen</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Back-uptype:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. grootte: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Bestanden toevoegen...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Map toevoegen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>ISO maken</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Bestandspad</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>&amp;Bestanden toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>&amp;Mappen toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>De werkmap voor de image kon niet worden aangemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Totale grootte: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Kies een type</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Deze bestanden zijn 4 GB of groter:
+%1
+ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom ook een UDF-bestandssysteem dat ze bevat; programma’s die alleen ISO 9660 of Joliet lezen, zien verkeerde groottes. Kies &quot;UDF ISO&quot; om deze vraag te vermijden. De image toch maken?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Sla de image op buiten de werkmap van het programma.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is een map. Kies een bestandsnaam voor de image.</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO is gemaakt!</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>De bestanden en mappen in de lijst worden verwijderd. Toch teruggaan?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: er is al een item met dezelfde naam, een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Het ISO-bestand kon niet worden gemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>ISO laden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Grootte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Hernoemen</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>De werkmap voor de image kon niet worden aangemaakt in %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>De image %1 kon niet worden gelezen. Het is misschien geen ISO-image, of het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>De image %1 kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Het uitpakken is niet voltooid.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Voer een naam in.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Een naam mag geen / of \ bevatten.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>&quot;%1&quot; bestaat al in deze map.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd, omdat deze map al een item met die naam bevat:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Selecteer eerst één rij in de lijst</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nieuwe map</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>ISO uitpakken...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>De image is niet volledig uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Bestanden en mappen kopiëren...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Selecteer eerst bestanden of mappen in de lijst.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Deze items konden niet worden gekopieerd:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Voeg eerst bestanden of mappen toe!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 is een map. Kies een bestandsnaam voor de image.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Sla de image op onder een andere naam, buiten de werkmap van het programma.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Deze items ontbreken in de werkmap en zouden dus ook in de image ontbreken:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-bestand is opgeslagen!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporteren gelukt!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Het ISO-bestand kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>De items konden niet worden geëxporteerd.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>ISO-bestand opslaan...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialoogvenster</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Image van schijf maken</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Bron</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Kies een cd/dvd-station:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Doel</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Uitvoerformaat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Locatie</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Kies waar het ISO-bestand moet worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Kies waar het ISO-bestand moet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>De image kan daar niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Lezen starten...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Schijf lezen...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Cd/dvd is gekopieerd!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>De schijf kon niet worden gekopieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Er kon geen bestandsbeheerder worden geopend. De map is:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Er zit geen schijf in het station.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Er kan niet naar de schijf in het station worden geschreven: hij is niet leeg, of dit station kan dit soort schijf niet beschrijven.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Schrijven naar de schijf is mislukt.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Het brandprogramma is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Het brandprogramma is beëindigd met afsluitstatus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip is onverwacht gestopt.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip is beëindigd met afsluitcode %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip heeft het uitpakken niet bevestigd.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Niet uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Kon niet naar de doelmap worden verplaatst: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Ongewijzigd gelaten in de doelmap: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Er is niets geselecteerd.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip kon niet worden gestart (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Map kiezen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Bestanden openen</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Bestand opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Branden</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Opstartbare USB of dvd/cd maken van ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Uitpakken</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Inhoud uit ISO uitpakken</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>ISO maken van bestanden of mappen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Inhoud van ISO-bestand 
+ toevoegen, wissen, hernoemen</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Schijf kopiëren</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ ISO-bestand maken 
+ van cd/dvd</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engels</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinees</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japans</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Over ons</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>De image %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 is geen imagebestand.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Er kon geen webbrowser worden geopend. Het adres is:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 is geen schijf of partitie.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Het systeem kent %1 niet.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>De schijf van %1 (%2) heeft geen apparaatknooppunt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 is geen station.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 is een map.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Kan niet naar %1 schrijven.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Er zit geen leesbare schijf in het station.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Een deel van de schijf kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Toegang geweigerd: het station of het imagebestand kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Het leesprogramma is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Het leesprogramma is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Het leesprogramma heeft de grootte van de schijf niet gemeld.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>De image is onvolledig: %1 van %2 bytes gelezen.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>De image kon %1 niet vervangen.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 is abnormaal beëindigd.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 is beëindigd met afsluitstatus %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Kan %1 niet starten.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB branden</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 ontbreekt (installeer het pakket %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>De image %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Onbekend bestandssysteem &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 is geen USB-station uit de lijst van deze pagina; er is niets mee gedaan.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Kan geen werkmap maken in %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>De image kon niet worden gelezen. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>de image bevat geen EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI-firmware leest alleen FAT-bestandssystemen</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>De image heeft %1 nodig op het USB-station, dat %2 bevat; er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Opdracht controleren</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Image lezen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Image lezen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Branden voorbereiden</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Bestanden kopiëren</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip is beëindigd met afsluitstatus %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Installatie-image uitnemen</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Geen ruimte voor de installatie-image (%1) in %2: %3 vrij.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Installatie-image splitsen</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Bestanden controleren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n bestand van de image ontbreekt of is onvolledig op het USB-station: %1</numerusform>
+            <numerusform>%n bestanden van de image ontbreken of zijn onvolledig op het USB-station: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Het USB-station start alleen met UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS noch UEFI kan opstarten vanaf het USB-station: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI kan niet opstarten vanaf het USB-station: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Branden mislukt. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Het branden is gestopt.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Het USB-station is onvolledig en nog aangekoppeld op %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Het USB-station is onvolledig.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Het USB-station is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT loopt op dit systeem via fusefat, dat de naam &quot;%1&quot; niet kan schrijven; kies NTFS of exFAT. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>de image heeft geen lader die een BIOS vanaf een USB-station kan starten</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>het USB-station heeft geen partitietabel voor BIOS-opstartcode</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS-opstartcode vereist een MBR-partitietabel</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>de partitie begint te dicht bij het begin van de schijf voor BIOS-opstartcode</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Partitietabel lezen</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Partitietabel lezen...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk is beëindigd met afsluitstatus %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>De partitietabel van %1 bevat %2 niet.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>USB-station ontkoppelen</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>USB-station ontkoppelen...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Partitietype instellen</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Partitietype instellen...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Partitie als actief markeren</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>USB-station formatteren</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>USB-station aankoppelen</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>USB-station aankoppelen...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Kan de map %1 niet maken.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Het nieuwe bestandssysteem kon niet worden aangekoppeld (afsluitstatus %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Opstartcode voorbereiden</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Opstartcode aanmaken</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Opstartcode installeren</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup ontbreekt (installeer het pakket grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Kan de bestanden van de opstartcode niet naar het USB-station schrijven.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Laatste gegevens naar het USB-station schrijven...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Het USB-station kon niet worden ontkoppeld (afsluitstatus %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Bestandssysteem controleren</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>USB-station controleren...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Het bestandssysteem op het USB-station bevat fouten: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Volumenaam controleren</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>De volumenaam mag %1 niet bevatten.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Autorisatie geweigerd.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>wpis rozruchowy %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>%1: program tworzący obraz nie obsługuje tej platformy (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>%1: nie udało się zapisać do %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Nie można odczytać zapisanego obrazu.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Etykieta zapisanego obrazu to „%1”, a nie „%2”.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>Zapisany obraz ma %1 wpisów rozruchowych, oryginał %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>Zapisany obraz, %1: platforma, emulacja lub rozmiar ładowania różnią się od oryginału.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>Zapisany obraz, %1: brak obrazu rozruchowego z oryginału.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>O programie Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon jest wolnym oprogramowaniem: możesz je kopiować i udostępniać zgodnie z jego licencją. Nie jest objęty żadną gwarancją, dlatego sprawdzaj każdy nagrany dysk.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) twórcy programu Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Odwiedź oficjalną stronę: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Obraz ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Utwórz rozruchową płytę DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Wybierz docelową płytę i kliknij Nagraj</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Utwórz rozruchowy dysk USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Wybierz docelowy dysk USB i kliknij Nagraj</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Schemat partycji</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>System plików</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Etykieta woluminu</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Nagrywanie nie powiodło się! Wykonaj następujące kroki:
+1. Spróbuj nagrać ponownie.
+2. Użyj innego dysku USB lub innej płyty DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Podłącz dysk USB do komputera</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Dysk USB zostanie sformatowany, a wszystkie dane na nim zostaną usunięte! Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Za mało miejsca. Użyj dysku USB lub płyty CD/DVD o większej pojemności.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Nagrywanie płyty...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Płyta została nagrana.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Nie udało się nagrać płyty.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formatowanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Instalowanie sektora rozruchowego na dysku USB...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Zapisywanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Wyodrębnianie pliku WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Przetwarzanie pliku WIM większego niż 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Nagrywanie zakończone powodzeniem...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Wypakowywanie ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Wypakuj bezpośrednio całą zawartość pliku obrazu ISO i zapisz ją na komputerze.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Wypakuj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Wypakuj</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Nie można odczytać obrazu %1. Być może nie jest to obraz ISO albo jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Obraz %1 wydaje się uszkodzony lub niekompletny; niektórych elementów może nie udać się wypakować.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Nie można odczytać obrazu %1: nie udało się uruchomić programu 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Wybierz pliki lub foldery do wypakowania</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Nie udało się wypakować plików.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Wypakowywanie plików...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopiowanie plików. Proszę czekać kilka sekund...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Wypakowywanie plików: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Pliki zostały wypakowane.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Plik %1 nie jest obrazem ISO ani UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Plik %1 nie jest obrazem ISO ani UDF: 7-Zip odczytuje go jako archiwum %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n plik w %1 zostałby zastąpiony wypakowanym:</numerusform>
+            <numerusform>%n pliki w %1 zostałyby zastąpione wypakowanymi:</numerusform>
+            <numerusform>%n plików w %1 zostałoby zastąpionych wypakowanymi:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Zachowaj moje</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Najpierw wczytaj obraz ISO, a potem zaznacz pliki lub foldery do wypakowania</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Kilka zaznaczonych elementów nazywa się %1. Wypakuj je pojedynczo.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Twoje własne pliki zachowano w: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Wypakowano %1 z %2 elementów.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Kopia plików &amp; folderów</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ kopii:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Maks. rozmiar: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dodaj pliki...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Dodaj folder...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Utwórz ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Ścieżka pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Dodaj &amp;pliki</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Dodaj &amp;foldery</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Nie udało się utworzyć folderu roboczego obrazu w %1.</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Rozmiar całkowity: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Wybierz typ</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Te pliki mają 4 GB lub więcej:
+%1
+ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc także system plików UDF, który je pomieści; programy odczytujące tylko ISO 9660 lub Joliet zobaczą błędne rozmiary. Wybierz „UDF ISO”, aby uniknąć tego pytania. Czy mimo to utworzyć obraz?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Zapisz obraz poza folderem roboczym programu.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 jest folderem. Wybierz nazwę pliku dla obrazu.</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Plik ISO został utworzony!</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Pliki i foldery z listy zostaną odrzucone. Czy mimo to wrócić?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: element o tej samej nazwie już istnieje, folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Nie udało się utworzyć pliku ISO.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Wczytaj ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nowy</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Rozmiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Dodaj</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Eksportuj</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Nowy</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Nie udało się utworzyć folderu roboczego obrazu w %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Nie można odczytać obrazu %1. Być może nie jest to obraz ISO albo jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Nie można otworzyć obrazu %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Wypakowywanie nie zostało ukończone.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Wpisz nazwę.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Nazwa nie może zawierać znaków / ani \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>„%1” już istnieje w tym folderze.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Te elementy nie zostały dodane, ponieważ ten folder zawiera już element o tej nazwie:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Najpierw zaznacz jeden wiersz na liście</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nowy folder</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Wypakowywanie ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Obraz nie został wypakowany w całości: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopiowanie plików i folderów...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Najpierw zaznacz pliki lub foldery na liście.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Nie udało się skopiować tych elementów:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Najpierw dodaj pliki lub foldery!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 jest folderem. Wybierz nazwę pliku dla obrazu.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Zapisz obraz pod inną nazwą, poza folderem roboczym programu.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Tych elementów brakuje w folderze roboczym, więc nie znalazłyby się w obrazie:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Plik ISO został zapisany!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Eksport zakończony powodzeniem!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Nie udało się zapisać pliku ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Nie udało się wyeksportować elementów.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Zapisywanie pliku ISO...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Utwórz obraz z płyty</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Wybierz napęd CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Miejsce docelowe</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Format wyjściowy:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Lokalizacja</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Wybierz, gdzie zapisać plik ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Wybierz, gdzie zapisać plik ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Nie można zapisać obrazu w tym miejscu.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Rozpoczynanie odczytu...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Odczyt płyty...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Płyta CD/DVD została skopiowana!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Nie udało się skopiować płyty.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Wstecz</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Otwórz folder</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Nie udało się otworzyć menedżera plików. Folder to:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>W napędzie nie ma płyty.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Nie można nagrać płyty w napędzie: nie jest pusta albo ten napęd nie nagrywa tego rodzaju płyt.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Zapis na płytę nie powiódł się.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Program nagrywający zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Program nagrywający zakończył działanie ze statusem %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip nieoczekiwanie zakończył działanie.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip zakończył działanie z kodem wyjścia %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip nie potwierdził wypakowania.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Nie wypakowano: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Nie udało się przenieść do folderu docelowego: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Pozostawiono bez zmian w folderze docelowym: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Nic nie zaznaczono.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>Nie udało się uruchomić programu 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Wybierz folder</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Zapisz plik</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Nagraj</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Utwórz rozruchowy pendrive lub DVD/CD z ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Wypakuj</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Wypakuj zawartość z ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Utwórz</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Utwórz ISO z plików lub folderów</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Dodawaj, usuwaj, zmieniaj nazwy 
+ w pliku ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Kopiuj dysk</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Utwórz plik ISO 
+ z płyty CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Angielski</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chiński</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japoński</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francuski</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Niemiecki</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Hiszpański</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugalski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Włoski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Rosyjski</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Niderlandzki</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Szwedzki</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;O nas</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Wyjdź</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Obraz %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 nie jest plikiem obrazu.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Nie udało się otworzyć przeglądarki internetowej. Adres to:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 nie jest dyskiem ani partycją.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>System nie rozpoznaje %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Dysk %1 (%2) nie ma węzła urządzenia.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 nie jest napędem.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 jest folderem.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Nie można zapisywać w %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Nie można zapisywać w folderze %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>W napędzie nie ma czytelnej płyty.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Części płyty nie można odczytać.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Odmowa dostępu: nie można otworzyć napędu lub pliku obrazu.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Program odczytujący zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Program odczytujący zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Program odczytujący nie podał rozmiaru płyty.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Obraz jest niekompletny: odczytano %1 z %2 bajtów.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Nie udało się zastąpić %1 obrazem.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 zakończył działanie nieprawidłowo.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 zakończył działanie ze statusem %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Nie można uruchomić %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Nagrywanie USB</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>Brak %1 (zainstaluj pakiet %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Obraz %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Nieznany system plików „%1”.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 nie jest dyskiem USB z listy na tej stronie; pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Nie można utworzyć folderu roboczego w %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Nie można odczytać obrazu. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>obraz nie zawiera pliku EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>oprogramowanie UEFI odczytuje tylko systemy plików FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Obraz wymaga %1 na dysku USB, który mieści %2; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Sprawdzanie zlecenia</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Odczyt obrazu</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Odczyt obrazu...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Przygotowywanie nagrywania</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Kopiowanie plików</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip zakończył działanie ze statusem %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Wyodrębnianie obrazu instalacyjnego</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Brak miejsca na obraz instalacyjny (%1) w %2: wolne %3.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Dzielenie obrazu instalacyjnego</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Sprawdzanie plików</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n plik obrazu nie istnieje na dysku USB lub jest niekompletny: %1</numerusform>
+            <numerusform>%n pliki obrazu nie istnieją na dysku USB lub są niekompletne: %1</numerusform>
+            <numerusform>%n plików obrazu nie istnieje na dysku USB lub jest niekompletnych: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Dysk USB uruchamia się tylko w trybie UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ani BIOS, ani UEFI nie mogą uruchomić systemu z dysku USB: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI nie może uruchomić systemu z dysku USB: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Nagrywanie nie powiodło się. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Nagrywanie zostało zatrzymane.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Dysk USB jest niekompletny i nadal zamontowany w %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Dysk USB jest niekompletny.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Dysk USB nie został zmieniony.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>W tym systemie FAT działa przez fusefat, który nie potrafi zapisać nazwy „%1”; wybierz NTFS lub exFAT. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>obraz nie ma programu ładującego, który BIOS mógłby uruchomić z dysku USB</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>dysk USB nie ma tablicy partycji, która mogłaby pomieścić kod rozruchowy BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>kod rozruchowy BIOS wymaga tablicy partycji MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>partycja zaczyna się zbyt blisko początku dysku, by zmieścić kod rozruchowy BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Odczyt tablicy partycji</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Odczyt tablicy partycji...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk zakończył działanie ze statusem %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>Tablica partycji %1 nie zawiera %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Odmontowywanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Odmontowywanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Ustawianie typu partycji</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Ustawianie typu partycji...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Oznaczanie partycji jako aktywnej</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formatowanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Montowanie dysku USB</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Montowanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Nie udało się zamontować nowego systemu plików (status %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Przygotowywanie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Tworzenie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Instalowanie kodu rozruchowego</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>Brak grub-bios-setup (zainstaluj pakiet grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Nie można zapisać plików kodu rozruchowego na dysku USB.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Zapisywanie ostatnich danych na dysku USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Nie udało się odmontować dysku USB (status %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Sprawdzanie systemu plików</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Sprawdzanie dysku USB...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>System plików na dysku USB zawiera błędy: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Sprawdzanie etykiety</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Etykieta woluminu nie może zawierać %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Odmówiono autoryzacji.</translation>
+    </message>
+</context>
+</TS>

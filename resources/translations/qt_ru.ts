@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>загрузочная запись %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>%1: программа создания образа не поддерживает эту платформу (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>%1: не удалось записать в %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Не удаётся прочитать сохранённый образ.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Метка сохранённого образа — «%1», а не «%2».</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>В сохранённом образе загрузочных записей: %1, в исходном: %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>В сохранённом образе %1 отличается от исходной платформой, эмуляцией или размером загрузки.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>В сохранённом образе %1 не содержит исходного загрузочного образа.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>О программе Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon — свободная программа: вы можете копировать и распространять её в соответствии с её лицензией. Она предоставляется без каких-либо гарантий, поэтому проверяйте каждый записанный диск.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) разработчики Quillon.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Посетите официальный сайт: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>Образ ISO:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Создать загрузочный DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Выберите целевой диск и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Создать загрузочную флешку</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Выберите целевую флешку и нажмите «Записать»</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Схема разделов</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Файловая система</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Метка тома</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Запись не удалась! Сделайте следующее:
+1. Попробуйте записать ещё раз.
+2. Возьмите другую флешку или другой DVD.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Подключите флешку к компьютеру</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>Флешка будет отформатирована, и все данные на ней будут удалены! Продолжить?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Недостаточно места. Возьмите флешку или CD/DVD большей ёмкости.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Запись диска...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Диск успешно записан.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Не удалось записать диск.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Форматирование флешки...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Установка загрузочного сектора на флешку...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Запись на флешку...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Извлечение файла WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Обработка файла WIM больше 4 ГБ...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Запись выполнена...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Извлечение из ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Извлеките всё содержимое образа ISO прямо на компьютер.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Извлечь</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Образ %1, по-видимому, повреждён или неполон; некоторые элементы могут не извлечься.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Не удалось прочитать образ %1: не удалось запустить 7-Zip (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Выберите файлы или папки, которые нужно извлечь</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Не удалось извлечь файлы.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Извлечение файлов...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Копирование файлов, подождите...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Извлечение файлов: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Файлы успешно извлечены.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Файл %1 не является образом ISO или UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Файл %1 не является образом ISO или UDF: 7-Zip читает его как архив %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n файл в %1 будет заменён извлечённым:</numerusform>
+            <numerusform>%n файла в %1 будут заменены извлечёнными:</numerusform>
+            <numerusform>%n файлов в %1 будут заменены извлечёнными:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Оставить мои</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Сначала откройте образ ISO, затем выберите файлы или папки для извлечения</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Несколько выбранных элементов называются %1. Извлеките их по одному.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Ваши собственные файлы сохранены в: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>Извлечено элементов: %1 из %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Копия файлов &amp; папок</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Тип копии:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Макс. размер: 5 ГБ</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Добавить файлы...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Добавить папку...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Создать ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Путь к файлу</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Добавить &amp;файлы</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Добавить &amp;папки</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Не удалось создать рабочую папку для образа в %1.</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Общий размер: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Выберите тип</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Размер этих файлов 4 ГБ или больше:
+%1
+ISO 9660 и Joliet не могут хранить такие размеры. Поэтому образ получит также файловую систему UDF, в которой они поместятся; программы, читающие только ISO 9660 или Joliet, увидят неверные размеры. Выберите «UDF ISO», чтобы этот вопрос не возникал. Всё равно создать образ?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Сохраните образ вне рабочей папки программы.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>Образ ISO успешно создан!</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Файлы и папки из списка будут отброшены. Всё равно вернуться?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: элемент с таким именем уже есть, папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Не удалось создать файл ISO.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Открыть ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Размер</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Экспорт</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Не удалось создать рабочую папку для образа в %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Не удалось открыть образ %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Извлечение не завершено.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Имя не может содержать / или \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» уже есть в этой папке.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Эти элементы не добавлены, так как в папке уже есть элемент с таким именем:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Сначала выберите одну строку в списке</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Новая папка</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Извлечение ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Образ извлечён не полностью: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Сначала выберите файлы или папки в списке.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Не удалось скопировать эти элементы:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Сначала добавьте файлы или папки!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Сохраните образ под другим именем вне рабочей папки программы.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Этих элементов нет в рабочей папке, поэтому их не будет в образе:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>Файл ISO успешно сохранён!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Экспорт выполнен!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Не удалось сохранить файл ISO.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Не удалось экспортировать элементы.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Сохранение файла ISO...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начать</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Создать образ диска</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Выберите привод CD/DVD:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Формат вывода:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Расположение</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Выберите, куда сохранить файл ISO</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Выберите, куда сохранить файл ISO.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Сохранить образ в это место нельзя.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Начало чтения...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Чтение диска...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD успешно скопирован!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Не удалось скопировать диск.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Не удалось открыть файловый менеджер. Папка:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>В приводе нет диска.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>На диск в приводе нельзя записать: он не пуст или этот привод не записывает такие диски.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Ошибка записи на диск.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Программа записи завершилась аварийно.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Программа записи завершилась с кодом %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip неожиданно остановился.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip не подтвердил извлечение.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Не извлечено: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Не удалось переместить в папку назначения: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Оставлены без изменений в папке назначения: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Ничего не выбрано.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>Не удалось запустить 7-Zip (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Открыть файлы</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Сохранить файл</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Создать загрузочную флешку или DVD/CD из ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Извлечь</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Извлечь содержимое из ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Создать ISO из файлов или папок</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Добавление, удаление, 
+ переименование в ISO</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Копировать диск</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Создать файл ISO 
+ с диска CD/DVD</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Английский</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Китайский</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Японский</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Французский</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Немецкий</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Испанский</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Португальский</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Польский</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Итальянский</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Нидерландский</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Шведский</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;О нас</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Образ %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 не является файлом образа.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Не удалось открыть веб-браузер. Адрес:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 не является диском или разделом.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Система не знает %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>У диска %1 (%2) нет узла устройства.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 не является накопителем.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 — это папка.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Запись в %1 невозможна.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>В приводе нет читаемого диска.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>Часть диска не читается.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Доступ запрещён: не удаётся открыть привод или файл образа.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Программа чтения завершилась аварийно.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Программа чтения завершилась с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Программа чтения не сообщила размер диска.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Образ неполон: прочитано %1 байт из %2.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Не удалось заменить %1 образом.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 завершился аварийно.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 завершился с кодом выхода %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Не удалось запустить %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>Запись на флешку</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 не найден (установите пакет %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Образ %1 не существует.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Неизвестная файловая система «%1».</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 не входит в список флешек этой страницы; она не тронута.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Не удаётся создать рабочую папку в %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Не удалось прочитать образ. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>в образе нет EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>прошивка UEFI читает только файловые системы FAT</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Образу нужно %1 на флешке, а её ёмкость %2; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Проверка задания</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Чтение образа</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Чтение образа...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Подготовка записи</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Копирование файлов</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Извлечение установочного образа</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Для установочного образа (%1) нет места в %2: свободно %3.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Разделение установочного образа</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Проверка файлов</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n файл образа отсутствует на флешке или записан не полностью: %1</numerusform>
+            <numerusform>%n файла образа отсутствуют на флешке или записаны не полностью: %1</numerusform>
+            <numerusform>%n файлов образа отсутствуют на флешке или записаны не полностью: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>Флешка загружается только в режиме UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Ни BIOS, ни UEFI не смогут загрузиться с флешки: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI не сможет загрузиться с флешки: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Запись не удалась. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Запись остановлена.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>Флешка записана не полностью и всё ещё смонтирована в %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>Флешка записана не полностью.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>Флешка не изменена.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT в этой системе работает через fusefat, который не может записать имя «%1»; выберите NTFS или exFAT. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>в образе нет загрузчика, который BIOS может запустить с флешки</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>на флешке нет таблицы разделов для загрузочного кода BIOS</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>загрузочному коду BIOS нужна таблица разделов MBR</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>раздел начинается слишком близко к началу диска для загрузочного кода BIOS</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Чтение таблицы разделов</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Чтение таблицы разделов...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk завершился с кодом %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>В таблице разделов %1 нет %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Отключение флешки</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Отключение флешки...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Установка типа раздела</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Установка типа раздела...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Пометка раздела как активного</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Форматирование флешки</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Монтирование флешки</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Монтирование флешки...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Не удалось смонтировать новую файловую систему (код %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Подготовка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Сборка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Установка загрузочного кода</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup не найден (установите пакет grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Не удаётся записать файлы загрузочного кода на флешку.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Запись последних данных на флешку...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>Не удалось отключить флешку (код %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Проверка файловой системы</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Проверка флешки...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Файловая система флешки содержит ошибки: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Проверка метки</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Метка тома не может содержать %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>В авторизации отказано.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>startpost %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>Avbildningsprogrammet kan inte skriva %1, som är för en plattform (%2) det inte stöder.</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>Det gick inte att skriva %1 till %2.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Den sparade avbildningen kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>Den sparade avbildningens etikett är ”%1”, inte ”%2”.</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>Den sparade avbildningen har %1 startposter, originalet %2.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>I den sparade avbildningen skiljer sig %1 från originalet i plattform, emulering eller laddstorlek.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>I den sparade avbildningen innehåller %1 inte originalets startavbildning.</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>Om Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon är fri programvara: du får kopiera och dela den enligt dess licens. Den levereras utan någon garanti, så kontrollera varje skiva du skriver.</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>Copyright (C) Quillons utvecklare.</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>Besök den officiella webbplatsen: </translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>Bläddra</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Bränn</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO-avbildning:</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>Skapa startbar dvd/cd</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>Välj en målskiva och klicka på Bränn</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>Skapa startbar USB</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>Välj en USB-enhet och klicka på Bränn</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>Partitionsstil</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>Filsystem</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Volymetikett</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>Bränningen misslyckades! Gör så här:
+1. Försök bränna igen.
+2. Använd en annan USB-enhet eller en annan dvd.</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>Anslut USB-enheten till datorn</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>USB-enheten formateras och alla data på den raderas! Vill du fortsätta?</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Otillräckligt utrymme. Använd en USB-enhet eller cd/dvd med större kapacitet.</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>Bränner skivan...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Skivan har bränts.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Skivan kunde inte brännas.</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formaterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Installerar startsektorn på USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Skriver till USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Extraherar WIM-filen...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Bearbetar WIM-filen som är större än 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Bränningen lyckades...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>Extrahera ISO</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>Extrahera hela innehållet i en ISO-avbildsfil direkt och spara det på datorn.</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahera</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>&amp;Extrahera</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Avbildningen %1 kunde inte läsas. Den är kanske ingen ISO-avbildning, eller så är den skadad.</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>Avbildningen %1 verkar vara skadad eller ofullständig; vissa objekt kanske inte kan extraheras.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Avbildningen %1 kunde inte läsas: 7-Zip kunde inte startas (%2): %3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>Välj de filer eller mappar som du vill extrahera</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>Filerna kunde inte extraheras.</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Extraherar filer...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Kopierar filer. Vänta några sekunder...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Extraherar filer: </translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>Filerna har extraherats.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Filen %1 är ingen ISO- eller UDF-avbildning.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Filen %1 är ingen ISO- eller UDF-avbildning: 7-Zip läser den som ett %2-arkiv.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%n fil i %1 skulle ersättas av den extraherade:</numerusform>
+            <numerusform>%n filer i %1 skulle ersättas av de extraherade:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersätt</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behåll mina</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>Läs först in en ISO-avbildning och välj sedan de filer eller mappar som du vill extrahera</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>Flera markerade objekt heter %1. Extrahera dem ett i taget.</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>Dina egna filer sparades i: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>%1 av %2 objekt extraherades.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>Säkerhetskopia av filer &amp; mappar</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>Typ av kopia:</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>Max. storlek: 5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Lägg till filer...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Lägg till mapp...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>Skapa ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>Sökväg</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>Lägg till &amp;filer</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>Lägg till &amp;mappar</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Arbetsmappen för avbildningen kunde inte skapas under %1.</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>Total storlek: </translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg till filer eller mappar först!</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>Välj en typ</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>Dessa filer är 4 GB eller större:
+%1
+ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför också ett UDF-filsystem som rymmer dem; program som bara läser ISO 9660 eller Joliet ser felaktiga storlekar. Välj ”UDF ISO” för att slippa den här frågan. Vill du skapa avbildningen ändå?</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>Spara avbildningen utanför programmets arbetsmapp.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 är en mapp. Välj ett filnamn för avbildningen.</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO-filen har skapats!</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>Filerna och mapparna i listan kommer att tas bort. Gå tillbaka ändå?</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: ett objekt med samma namn finns redan, en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>ISO-filen kunde inte skapas.</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>Läs in ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lägg till</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> Storlek</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>&amp;Lägg till</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>&amp;Exportera</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>&amp;Byt namn</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>&amp;Ta bort</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>Arbetsmappen för avbildningen kunde inte skapas under %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Avbildningen %1 kunde inte läsas. Den är kanske ingen ISO-avbildning, eller så är den skadad.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Avbildningen %1 kunde inte öppnas: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Extraheringen slutfördes inte.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Ange ett namn.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Ett namn får inte innehålla / eller \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>”%1” finns redan i den här mappen.</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>Dessa objekt lades inte till eftersom mappen redan innehåller ett objekt med samma namn:
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>Markera först en rad i listan</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Ny mapp</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Extraherar ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Avbildningen extraherades inte helt: %1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Kopierar filer och mappar...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>Markera först filer eller mappar i listan.</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Dessa objekt kunde inte kopieras:
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>Lägg till filer eller mappar först!</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 är en mapp. Välj ett filnamn för avbildningen.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Spara avbildningen med ett annat namn, utanför programmets arbetsmapp.</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Dessa objekt saknas i arbetsmappen och skulle därför saknas i avbildningen:
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO-filen har sparats!</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>Exporten lyckades!</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>ISO-filen kunde inte sparas.</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>Objekten kunde inte exporteras.</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Sparar ISO-fil...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starta</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialogruta</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>Skapa avbildning av skiva</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Källa</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>Välj en cd/dvd-enhet:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Mål</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>Utdataformat:</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>Välj var ISO-filen ska sparas</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>Välj var ISO-filen ska sparas.</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>Avbildningen kan inte sparas där.</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>Börjar läsa...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>Läser skivan...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>Cd/dvd har kopierats!</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>Skivan kunde inte kopieras.</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppa</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Öppna mapp</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>Ingen filhanterare kunde öppnas. Mappen är:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Det finns ingen skiva i enheten.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>Det går inte att skriva till skivan i enheten: den är inte tom, eller så kan enheten inte skriva den typen av skiva.</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>Det gick inte att skriva till skivan.</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>Brännprogrammet avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>Brännprogrammet avslutades med slutstatus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip stoppades oväntat.</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip avslutades med slutkod %1.</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip bekräftade inte extraheringen.</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>Inte extraherade: %1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>Kunde inte flyttas till målmappen: %1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>Lämnades orörda i målmappen: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>Inget har markerats.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Mappen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Det går inte att skriva till mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>7-Zip kunde inte startas (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Välj mapp</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Öppna filer</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Spara fil</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>Bränn</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>Gör startbar USB eller dvd/cd av ISO</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>Extrahera</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>Extrahera innehåll ur ISO</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Skapa</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>Skapa ISO av filer eller mappar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Redigera</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ Lägg till, ta bort, byt namn 
+ på innehåll i ISO-fil</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>Kopiera skiva</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ Gör ISO-fil av 
+ cd/dvd-skiva</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hjälp</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Engelska</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Kinesiska</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanska</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Franska</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tyska</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanska</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>Portugisiska</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polska</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienska</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Ryska</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Nederländska</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hjälp</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>&amp;Om oss</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Avsluta</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Avbildningen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 är ingen avbildningsfil.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>Ingen webbläsare kunde öppnas. Adressen är:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 är varken en disk eller en partition.</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>Systemet känner inte till %1.</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>Disken för %1 (%2) har ingen enhetsnod.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 är ingen enhet.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 är en mapp.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Mappen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>Det går inte att skriva till %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Det går inte att skriva till mappen %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>Det finns ingen läsbar skiva i enheten.</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>En del av skivan kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>Åtkomst nekad: enheten eller avbildningsfilen kan inte öppnas.</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>Läsprogrammet avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>Läsprogrammet avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>Läsprogrammet angav inte hur stor skivan är.</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>Avbildningen är ofullständig: %1 av %2 byte lästes.</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>Avbildningen kunde inte ersätta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 avslutades onormalt.</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 avslutades med slutstatus %2.</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>Det gick inte att starta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>USB-bränning</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>%1 saknas (installera paketet %2).</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Avbildningen %1 finns inte.</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>Okänt filsystem ”%1”.</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 är ingen USB-enhet i den här sidans lista; den lämnades orörd.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>Det går inte att skapa en arbetsmapp i %1.</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>Avbildningen kunde inte läsas. %1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>avbildningen saknar EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI-firmware läser bara FAT-filsystem</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>Avbildningen behöver %1 på USB-enheten, som rymmer %2; inget skrevs.</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>Kontrollerar begäran</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>Läser avbildningen</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>Läser avbildningen...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>Förbereder bränningen</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>Kopierar filerna</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip avslutades med slutstatus %1.</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>Tar ut installationsavbildningen</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>Det finns inte plats för installationsavbildningen (%1) i %2: %3 ledigt.</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>Delar upp installationsavbildningen</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>Kontrollerar filerna</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>%n fil i avbildningen saknas eller är ofullständig på USB-enheten: %1</numerusform>
+            <numerusform>%n filer i avbildningen saknas eller är ofullständiga på USB-enheten: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>USB-enheten startar bara med UEFI: %1.</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>Varken BIOS eller UEFI kan starta från USB-enheten: %1; %2.</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI kan inte starta från USB-enheten: %1.</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>Bränningen misslyckades. %1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>Bränningen avbröts.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>USB-enheten är ofullständig och fortfarande monterad på %1.</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>USB-enheten är ofullständig.</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>USB-enheten ändrades inte.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Inget skrevs.</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>FAT går på det här systemet via fusefat, som inte kan skriva namnet ”%1”; välj NTFS eller exFAT. Inget skrevs.</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>avbildningen saknar en startladdare som ett BIOS kan starta från en USB-enhet</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>USB-enheten saknar en partitionstabell som kan rymma BIOS-startkod</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS-startkod kräver en MBR-partitionstabell</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>partitionen börjar för nära diskens början för BIOS-startkod</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>Läser partitionstabellen</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>Läser partitionstabellen...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk avslutades med slutstatus %1. %2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>Partitionstabellen för %1 innehåller inte %2.</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>Avmonterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>Avmonterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>Anger partitionstyp</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>Anger partitionstyp...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>Markerar partitionen som aktiv</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>Formaterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>Monterar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>Monterar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Det går inte att skapa mappen %1.</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>Det nya filsystemet kunde inte monteras (slutstatus %1). %2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>Förbereder startkoden</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>Bygger startkoden</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>Installerar startkoden</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>grub-bios-setup saknas (installera paketet grub-pc-bin).</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>Det går inte att skriva startkodens filer till USB-enheten.</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>Skriver de sista data till USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>USB-enheten kunde inte avmonteras (slutstatus %1).</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>Kontrollerar filsystemet</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>Kontrollerar USB-enheten...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>Filsystemet på USB-enheten har fel: %1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>Kontrollerar etiketten</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>Volymetiketten får inte innehålla %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>Auktoriseringen nekades.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>BootRebuild</name>
+    <message>
+        <source>boot entry %1</source>
+        <translation>引导项 %1</translation>
+    </message>
+    <message>
+        <source>The %1 is for a platform (%2) the image builder cannot write.</source>
+        <translation>镜像生成程序无法写入 %1：其平台 (%2) 不受支持。</translation>
+    </message>
+    <message>
+        <source>The %1 could not be written to %2.</source>
+        <translation>无法将 %1 写入 %2。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>无法读取保存的镜像。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s label is &quot;%1&quot;, not &quot;%2&quot;.</source>
+        <translation>保存的镜像卷标为“%1”，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>The saved image has %1 boot entries, the original %2.</source>
+        <translation>保存的镜像有 %1 个引导项，原镜像有 %2 个。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 differs from the original&apos;s in its platform, emulation or load size.</source>
+        <translation>保存的镜像中，%1 的平台、仿真方式或加载大小与原镜像不同。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s %1 does not hold the original&apos;s boot image.</source>
+        <translation>保存的镜像中，%1 不包含原镜像的引导映像。</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutusDialog</name>
+    <message>
+        <source>About Quillon</source>
+        <translation>关于 Quillon</translation>
+    </message>
+    <message>
+        <source>Quillon is free software: you may copy and share it under its licence. It comes with no warranty, so check every disk you write.</source>
+        <translation>Quillon 是自由软件：您可以按照其许可证复制和分享它。本软件不提供任何担保，因此请检查您写入的每一张光盘或磁盘。</translation>
+    </message>
+    <message>
+        <source>Copyright (C) the Quillon developers.</source>
+        <translation>版权所有 (C) Quillon 开发者。</translation>
+    </message>
+    <message>
+        <source>Please visit offical site: </source>
+        <translation>请访问官方网站：</translation>
+    </message>
+</context>
+<context>
+    <name>CBurnDialog</name>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>刻录</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>ISO Image:</source>
+        <translation>ISO 镜像：</translation>
+    </message>
+    <message>
+        <source>Create A Bootable DVD/CD</source>
+        <translation>制作可启动 DVD/CD</translation>
+    </message>
+    <message>
+        <source>Select a target disc then click BURN button</source>
+        <translation>请选择目标光盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Create A Bootable USB</source>
+        <translation>制作可启动 U 盘</translation>
+    </message>
+    <message>
+        <source>Select a target USB then click BURN button</source>
+        <translation>请选择目标 U 盘，然后点击“刻录”按钮</translation>
+    </message>
+    <message>
+        <source>Partition Style</source>
+        <translation>分区类型</translation>
+    </message>
+    <message>
+        <source>File System</source>
+        <translation>文件系统</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>卷标</translation>
+    </message>
+    <message>
+        <source>Burn Failed! Do as following:
+1.Try to burn again.
+2.Change another USB drive or DVD.</source>
+        <translation>刻录失败！请按以下步骤操作：
+1. 重新刻录。
+2. 更换其他 U 盘或 DVD。</translation>
+    </message>
+    <message>
+        <source>Please insert your USB drive to computer</source>
+        <translation>请将 U 盘插入电脑</translation>
+    </message>
+    <message>
+        <source>Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?</source>
+        <translation>U 盘将被格式化，其中的所有数据都将被删除！是否继续？</translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>磁盘空间不足，请更换容量更大的 U 盘或 CD/DVD。</translation>
+    </message>
+    <message>
+        <source>Burning the disc...</source>
+        <translation>正在刻录光盘...</translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>光盘刻录成功。</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>无法刻录光盘。</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>正在格式化 U 盘...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>正在向 U 盘安装引导扇区...</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>正在写入 U 盘...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>正在提取 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>正在处理大于 4 GB 的 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>刻录成功...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage2</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>ISO Extract</source>
+        <translation>ISO 提取</translation>
+    </message>
+    <message>
+        <source>Directly extract everything from ISO image file and export to your computer.</source>
+        <translation>直接从 ISO 镜像文件中提取全部内容并导出到您的电脑。</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Extract(&amp;E)</source>
+        <translation>提取(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
+    </message>
+    <message>
+        <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
+        <translation>镜像 %1 似乎已损坏或不完整；部分项目可能无法提取。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>无法读取镜像 %1：无法启动 7-Zip (%2)：%3</translation>
+    </message>
+    <message>
+        <source>Please select the files or folders you want to extract</source>
+        <translation>请选择要提取的文件或文件夹</translation>
+    </message>
+    <message>
+        <source>The files could not be extracted.</source>
+        <translation>无法提取文件。</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>正在提取文件...</translation>
+    </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>正在复制文件，请稍候...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>正在提取文件：</translation>
+    </message>
+    <message>
+        <source>Extract files successfully.</source>
+        <translation>文件提取成功。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像：7-Zip 将其识别为 %2 压缩包。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
+        <translation>
+            <numerusform>%1 中的 %n 个文件将被提取的文件替换：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>保留我的</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please load an ISO image first, then select the files or folders you want to extract</source>
+        <translation>请先加载 ISO 镜像，再选择要提取的文件或文件夹</translation>
+    </message>
+    <message>
+        <source>More than one selected item is called %1. Please extract them one at a time.</source>
+        <translation>有多个选中的项目都名为 %1。请逐个提取。</translation>
+    </message>
+    <message>
+        <source>Your own files were kept in: %1</source>
+        <translation>您自己的文件已保留在：%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 items were extracted.</source>
+        <translation>已提取 %1 / %2 个项目。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage3</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>File &amp; Folder Backup</source>
+        <translation>文件 &amp; 文件夹备份</translation>
+    </message>
+    <message>
+        <source>Backup Type:</source>
+        <translation>备份类型：</translation>
+    </message>
+    <message>
+        <source>ISO9660 Jolet</source>
+        <translation>ISO9660 Joliet</translation>
+    </message>
+    <message>
+        <source>ISO9660</source>
+        <translation>ISO9660</translation>
+    </message>
+    <message>
+        <source>UDF ISO</source>
+        <translation>UDF ISO</translation>
+    </message>
+    <message>
+        <source>Max Size : 5 GB</source>
+        <translation>最大容量：5 GB</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>添加文件...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Create ISO</source>
+        <translation>创建 ISO</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Add Files(&amp;F)</source>
+        <translation>添加文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Add Dirs(&amp;D)</source>
+        <translation>添加文件夹(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove(&amp;R)</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
+    </message>
+    <message>
+        <source>Total Size: </source>
+        <translation>总大小：</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>Please select one type</source>
+        <translation>请选择一种类型</translation>
+    </message>
+    <message>
+        <source>These files are 4 GB or larger:
+%1
+ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file system that holds them; programs that read only ISO 9660 or Joliet will see wrong sizes. Choose &quot;UDF ISO&quot; to avoid this question. Create the image anyway?</source>
+        <translation>以下文件大小为 4 GB 或以上：
+%1
+ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个容纳这些文件的 UDF 文件系统；只读取 ISO 9660 或 Joliet 的程序将看到错误的大小。选择“UDF ISO”可避免此提示。仍要创建镜像吗？</translation>
+    </message>
+    <message>
+        <source>Please save the image outside the program&apos;s working folder.</source>
+        <translation>请将镜像保存在程序的工作文件夹之外。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>Create ISO successfully!</source>
+        <translation>ISO 创建成功！</translation>
+    </message>
+    <message>
+        <source>The files and folders in the list will be discarded. Go back anyway?</source>
+        <translation>列表中的文件和文件夹将被丢弃。仍要返回吗？</translation>
+    </message>
+    <message>
+        <source>These items were not added: an item of the same name is already there, a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：已有同名项目、无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>无法创建 ISO 文件。</translation>
+    </message>
+</context>
+<context>
+    <name>CPage4</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Load ISO</source>
+        <translation>加载 ISO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source> Size</source>
+        <translation> 大小</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Add(&amp;A)</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Rename(&amp;R)</source>
+        <translation>重命名(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The working folder for the image could not be created below %1.</source>
+        <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip 已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>无法打开镜像 %1：%2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>提取未完成。</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>请输入名称。</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>名称不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>此文件夹中已存在“%1”。</translation>
+    </message>
+    <message>
+        <source>These items were not added: this folder already holds an item of that name:
+%1</source>
+        <translation>以下项目未添加，因为此文件夹中已有同名项目：
+%1</translation>
+    </message>
+    <message>
+        <source>Please select one row in the table list first</source>
+        <translation>请先在列表中选择一行</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>新建文件夹</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>正在提取 ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>镜像未完全提取：%1</translation>
+    </message>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>Please select files or folders in the list first.</source>
+        <translation>请先在列表中选择文件或文件夹。</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>以下项目无法复制：
+%1</translation>
+    </message>
+    <message>
+        <source>Please add files or folders first!</source>
+        <translation>请先添加文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>请以其他名称将镜像保存在程序的工作文件夹之外。</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>工作文件夹中缺少以下项目，因此镜像中也会缺少它们：
+%1</translation>
+    </message>
+    <message>
+        <source>Save ISO file successfully!</source>
+        <translation>ISO 文件保存成功！</translation>
+    </message>
+    <message>
+        <source>Export Successfully !</source>
+        <translation>导出成功！</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>无法保存 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>The items could not be exported.</source>
+        <translation>无法导出这些项目。</translation>
+    </message>
+    <message>
+        <source>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
+%1</source>
+        <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
+%1</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>正在保存 ISO 文件...</translation>
+    </message>
+</context>
+<context>
+    <name>CPage5</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Make Image From Disc</source>
+        <translation>从光盘制作镜像</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>源</translation>
+    </message>
+    <message>
+        <source>Select a CD/DVD drive:</source>
+        <translation>选择 CD/DVD 驱动器：</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Output Format:</source>
+        <translation>输出格式：</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save</source>
+        <translation>请选择 ISO 文件的保存位置</translation>
+    </message>
+    <message>
+        <source>Please select the iso file to save.</source>
+        <translation>请选择 ISO 文件的保存位置。</translation>
+    </message>
+    <message>
+        <source>The image cannot be saved there.</source>
+        <translation>无法将镜像保存到该位置。</translation>
+    </message>
+    <message>
+        <source>Start reading...</source>
+        <translation>开始读取...</translation>
+    </message>
+    <message>
+        <source>Reading Disc...</source>
+        <translation>正在读取光盘...</translation>
+    </message>
+    <message>
+        <source>Copy CD/DVD successfully!</source>
+        <translation>CD/DVD 复制成功！</translation>
+    </message>
+    <message>
+        <source>The disc could not be copied.</source>
+        <translation>无法复制光盘。</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingPage</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDialog</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>CommDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The folder is:
+%1</source>
+        <translation>无法打开文件管理器。文件夹位置：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurnJob</name>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>驱动器中没有光盘。</translation>
+    </message>
+    <message>
+        <source>The disc in the drive cannot be written: it is not blank, or not a kind of disc this drive can write.</source>
+        <translation>无法写入驱动器中的光盘：光盘不是空白的，或者此驱动器无法刻录这种光盘。</translation>
+    </message>
+    <message>
+        <source>Writing to the disc failed.</source>
+        <translation>写入光盘失败。</translation>
+    </message>
+    <message>
+        <source>The recorder ended abnormally.</source>
+        <translation>刻录程序异常结束。</translation>
+    </message>
+    <message>
+        <source>The recorder ended with exit status %1.</source>
+        <translation>刻录程序已结束，退出状态为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ExtractJob</name>
+    <message>
+        <source>7-Zip stopped unexpectedly.</source>
+        <translation>7-Zip 意外停止。</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit code %1.</source>
+        <translation>7-Zip 已结束，退出代码为 %1。</translation>
+    </message>
+    <message>
+        <source>7-Zip did not confirm the extraction.</source>
+        <translation>7-Zip 未确认提取完成。</translation>
+    </message>
+    <message>
+        <source>Not extracted: %1</source>
+        <translation>未提取：%1</translation>
+    </message>
+    <message>
+        <source>Could not be moved into the output folder: %1</source>
+        <translation>无法移动到输出文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Left as they were in the output folder: %1</source>
+        <translation>在输出文件夹中保持原样：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was selected.</source>
+        <translation>未选择任何内容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>7-Zip could not be started (%1): %2</source>
+        <translation>无法启动 7-Zip (%1)：%2</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+</context>
+<context>
+    <name>GerneralDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>JobSequence</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Burn</source>
+        <translation>刻录</translation>
+    </message>
+    <message>
+        <source>Make bootable USB or DVD/CD from ISO</source>
+        <translation>用 ISO 制作可启动 U 盘或 DVD/CD</translation>
+    </message>
+    <message>
+        <source>Extract</source>
+        <translation>提取</translation>
+    </message>
+    <message>
+        <source>Extract content from ISO</source>
+        <translation>从 ISO 中提取内容</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Create ISO from files or folders</source>
+        <translation>用文件或文件夹创建 ISO</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>
+ Add, delete, rename 
+ content in ISO file</source>
+        <translation>
+ 添加、删除、重命名 
+ ISO 文件中的内容</translation>
+    </message>
+    <message>
+        <source>Copy Disk</source>
+        <translation>复制光盘</translation>
+    </message>
+    <message>
+        <source>
+ Make ISO file from 
+ CD/DVD disc</source>
+        <translation>
+ 从 CD/DVD 光盘 
+ 制作 ISO 文件</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英语</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>日语</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>法语</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>德语</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>西班牙语</translation>
+    </message>
+    <message>
+        <source>Portugues</source>
+        <translation>葡萄牙语</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>波兰语</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>意大利语</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>俄语</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>荷兰语</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>瑞典语</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>CTRL+H</source>
+        <translation>CTRL+H</translation>
+    </message>
+    <message>
+        <source>About Us(&amp;U)</source>
+        <translation>关于我们(&amp;U)</translation>
+    </message>
+    <message>
+        <source>CTRL+U</source>
+        <translation>CTRL+U</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>退出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>CTRL+E</source>
+        <translation>CTRL+E</translation>
+    </message>
+    <message>
+        <source>https://github.com/quillon-iso/quillon#readme</source>
+        <translation>https://github.com/quillon-iso/quillon#readme</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>镜像 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 不是镜像文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>No web browser could be opened. The address is:
+%1</source>
+        <translation>无法打开网页浏览器。网址：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 is not a disk or partition.</source>
+        <translation>%1 不是磁盘或分区。</translation>
+    </message>
+    <message>
+        <source>The system does not know %1.</source>
+        <translation>系统无法识别 %1。</translation>
+    </message>
+    <message>
+        <source>The disk of %1 (%2) has no device node.</source>
+        <translation>%1 (%2) 所在的磁盘没有设备节点。</translation>
+    </message>
+    <message>
+        <source>%1 is not a drive.</source>
+        <translation>%1 不是驱动器。</translation>
+    </message>
+</context>
+<context>
+    <name>ReadDiscJob</name>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written to.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>There is no readable disc in the drive.</source>
+        <translation>驱动器中没有可读取的光盘。</translation>
+    </message>
+    <message>
+        <source>A part of the disc cannot be read.</source>
+        <translation>光盘的部分内容无法读取。</translation>
+    </message>
+    <message>
+        <source>Permission denied: the drive or the image file cannot be opened.</source>
+        <translation>权限不足：无法打开驱动器或镜像文件。</translation>
+    </message>
+    <message>
+        <source>The reader ended abnormally.</source>
+        <translation>读取程序异常结束。</translation>
+    </message>
+    <message>
+        <source>The reader ended with exit status %1.</source>
+        <translation>读取程序已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>The reader did not say how large the disc is.</source>
+        <translation>读取程序未报告光盘的大小。</translation>
+    </message>
+    <message>
+        <source>The image is incomplete: %1 of %2 bytes were read.</source>
+        <translation>镜像不完整：已读取 %1 / %2 字节。</translation>
+    </message>
+    <message>
+        <source>The image could not be put in place of %1.</source>
+        <translation>无法用镜像替换 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolJob</name>
+    <message>
+        <source>%1 ended abnormally.</source>
+        <translation>%1 异常结束。</translation>
+    </message>
+    <message>
+        <source>%1 ended with exit status %2.</source>
+        <translation>%1 已结束，退出状态为 %2。</translation>
+    </message>
+    <message>
+        <source>Could not start %1.</source>
+        <translation>无法启动 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbBurnJob</name>
+    <message>
+        <source>USB burn</source>
+        <translation>U 盘刻录</translation>
+    </message>
+    <message>
+        <source>%1 is missing (install the package %2).</source>
+        <translation>缺少 %1（请安装软件包 %2）。</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>镜像 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Unknown file system &quot;%1&quot;.</source>
+        <translation>未知的文件系统“%1”。</translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk this page lists; it was left alone.</source>
+        <translation>%1 不在本页列出的 U 盘中，未对其做任何操作。</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1.</source>
+        <translation>无法在 %1 中创建工作文件夹。</translation>
+    </message>
+    <message>
+        <source>The image could not be read. %1</source>
+        <translation>无法读取镜像。%1</translation>
+    </message>
+    <message>
+        <source>the image has no EFI/BOOT/BOOTX64.EFI</source>
+        <translation>镜像中没有 EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>UEFI firmware reads FAT file systems only</source>
+        <translation>UEFI 固件只能读取 FAT 文件系统</translation>
+    </message>
+    <message>
+        <source>The image needs %1 on the USB disk, which holds %2; nothing was written.</source>
+        <translation>镜像需要 U 盘上有 %1 空间，而 U 盘容量为 %2；未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Checking the request</source>
+        <translation>正在检查请求</translation>
+    </message>
+    <message>
+        <source>Reading the image</source>
+        <translation>正在读取镜像</translation>
+    </message>
+    <message>
+        <source>Reading the image...</source>
+        <translation>正在读取镜像...</translation>
+    </message>
+    <message>
+        <source>Preparing the burn</source>
+        <translation>正在准备刻录</translation>
+    </message>
+    <message>
+        <source>Copying the files</source>
+        <translation>正在复制文件</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip 已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>Taking out the install image</source>
+        <translation>正在取出安装映像</translation>
+    </message>
+    <message>
+        <source>There is no room for the install image (%1) in %2: %3 free.</source>
+        <translation>%2 中没有足够空间存放安装映像 (%1)：可用空间 %3。</translation>
+    </message>
+    <message>
+        <source>Splitting the install image</source>
+        <translation>正在拆分安装映像</translation>
+    </message>
+    <message>
+        <source>Checking the files</source>
+        <translation>正在检查文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
+        <translation>
+            <numerusform>U 盘上有 %n 个镜像文件缺失或不完整：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The USB disk starts on UEFI only: %1.</source>
+        <translation>U 盘只能以 UEFI 方式启动：%1。</translation>
+    </message>
+    <message>
+        <source>Neither BIOS nor UEFI can start from the USB disk: %1; %2.</source>
+        <translation>BIOS 和 UEFI 都无法从 U 盘启动：%1；%2。</translation>
+    </message>
+    <message>
+        <source>UEFI cannot start from the USB disk: %1.</source>
+        <translation>UEFI 无法从 U 盘启动：%1。</translation>
+    </message>
+    <message>
+        <source>Burning failed. %1</source>
+        <translation>刻录失败。%1</translation>
+    </message>
+    <message>
+        <source>Burning was stopped.</source>
+        <translation>刻录已停止。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete and still mounted at %1.</source>
+        <translation>U 盘内容不完整，且仍挂载在 %1。</translation>
+    </message>
+    <message>
+        <source>The USB disk is incomplete.</source>
+        <translation>U 盘内容不完整。</translation>
+    </message>
+    <message>
+        <source>The USB disk was not changed.</source>
+        <translation>U 盘未被修改。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>FAT on this system goes through fusefat, which cannot write the name &quot;%1&quot;; choose NTFS or exFAT. Nothing was written.</source>
+        <translation>本系统上的 FAT 通过 fusefat 实现，无法写入名称“%1”；请选择 NTFS 或 exFAT。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>the image has no loader a BIOS can start from a USB disk</source>
+        <translation>镜像中没有 BIOS 可从 U 盘启动的引导程序</translation>
+    </message>
+    <message>
+        <source>the USB disk has no partition table to hold BIOS boot code</source>
+        <translation>U 盘没有可容纳 BIOS 引导代码的分区表</translation>
+    </message>
+    <message>
+        <source>BIOS boot code needs an MBR partition table</source>
+        <translation>BIOS 引导代码需要 MBR 分区表</translation>
+    </message>
+    <message>
+        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
+        <translation>分区起始位置离磁盘开头太近，放不下 BIOS 引导代码</translation>
+    </message>
+    <message>
+        <source>Reading the partition table</source>
+        <translation>正在读取分区表</translation>
+    </message>
+    <message>
+        <source>Reading the partition table...</source>
+        <translation>正在读取分区表...</translation>
+    </message>
+    <message>
+        <source>sfdisk ended with exit status %1. %2</source>
+        <translation>sfdisk 已结束，退出状态为 %1。%2</translation>
+    </message>
+    <message>
+        <source>The partition table of %1 does not list %2.</source>
+        <translation>%1 的分区表中没有 %2。</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk</source>
+        <translation>正在卸载 U 盘</translation>
+    </message>
+    <message>
+        <source>Unmounting the USB disk...</source>
+        <translation>正在卸载 U 盘...</translation>
+    </message>
+    <message>
+        <source>Setting the partition type</source>
+        <translation>正在设置分区类型</translation>
+    </message>
+    <message>
+        <source>Setting the partition type...</source>
+        <translation>正在设置分区类型...</translation>
+    </message>
+    <message>
+        <source>Marking the partition active</source>
+        <translation>正在将分区标记为活动分区</translation>
+    </message>
+    <message>
+        <source>Formatting the USB disk</source>
+        <translation>正在格式化 U 盘</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk</source>
+        <translation>正在挂载 U 盘</translation>
+    </message>
+    <message>
+        <source>Mounting the USB disk...</source>
+        <translation>正在挂载 U 盘...</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The new file system could not be mounted (exit status %1). %2</source>
+        <translation>无法挂载新的文件系统（退出状态 %1）。%2</translation>
+    </message>
+    <message>
+        <source>Preparing the boot code</source>
+        <translation>正在准备引导代码</translation>
+    </message>
+    <message>
+        <source>Building the boot code</source>
+        <translation>正在生成引导代码</translation>
+    </message>
+    <message>
+        <source>Installing the boot code</source>
+        <translation>正在安装引导代码</translation>
+    </message>
+    <message>
+        <source>grub-bios-setup is missing (install the package grub-pc-bin).</source>
+        <translation>缺少 grub-bios-setup（请安装软件包 grub-pc-bin）。</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot code&apos;s files to the USB disk.</source>
+        <translation>无法将引导代码文件写入 U 盘。</translation>
+    </message>
+    <message>
+        <source>Writing the last data to the USB disk...</source>
+        <translation>正在将剩余数据写入 U 盘...</translation>
+    </message>
+    <message>
+        <source>The USB disk could not be unmounted (exit status %1).</source>
+        <translation>无法卸载 U 盘（退出状态 %1）。</translation>
+    </message>
+    <message>
+        <source>Checking the file system</source>
+        <translation>正在检查文件系统</translation>
+    </message>
+    <message>
+        <source>Checking the USB disk...</source>
+        <translation>正在检查 U 盘...</translation>
+    </message>
+    <message>
+        <source>The file system on the USB disk is not clean: %1</source>
+        <translation>U 盘上的文件系统有错误：%1</translation>
+    </message>
+    <message>
+        <source>Checking the label</source>
+        <translation>正在检查卷标</translation>
+    </message>
+    <message>
+        <source>The volume label cannot contain %1.</source>
+        <translation>卷标不能包含 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbToolStep</name>
+    <message>
+        <source>Authorisation was refused.</source>
+        <translation>授权被拒绝。</translation>
+    </message>
+</context>
+</TS>

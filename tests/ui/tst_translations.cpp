@@ -1,0 +1,579 @@
+// The twelve translation files: complete for the code as it stands, true to
+// the source texts' placeholders and shortcuts, switched live from the menu,
+// and fitting the widgets they are shown in.
+#include "app/mainwindow.h"
+#include "core/util.h"
+#include "ui/messages.h"
+#include "ui/baseimagectrl.h"
+#include "ui/commdialog.h"
+#include "ui/modalhook.h"
+#include "ui/progressdialog.h"
+#include "uitestutil.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStyleOptionComboBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+
+namespace {
+// In the order of the language menu.
+const QStringList kLanguages{"en", "zh", "ja", "fr", "de", "es", "pt", "pl", "it", "ru", "nl", "sv"};
+
+struct TsMessage
+{
+    QString context;
+    QString source;
+    QStringList forms; // one, or one per plural form
+    QString type;      // unfinished, vanished, obsolete or empty when finished
+};
+
+QList<TsMessage> readTs(const QString& path)
+{
+    QList<TsMessage> out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            message = TsMessage();
+            message.context = context;
+        } else if (xml.name() == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            QString text;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement
+                                     && xml.name() == QLatin1String("translation"))) {
+                if (xml.isStartElement())
+                    message.forms << xml.readElementText();
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (message.forms.isEmpty())
+                message.forms << text;
+            out.append(message);
+        }
+    }
+    return out;
+}
+
+QString tsPath(const QString& lang)
+{
+    return QStringLiteral(QUILLON_TS_DIR "/qt_%1.ts").arg(lang);
+}
+
+QString qmFile(const QString& lang)
+{
+    return QStringLiteral("/translations/qt_%1.qm").arg(lang);
+}
+
+// What a user sees of a text: mnemonic markers are not drawn.
+int mnemonic(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("&([^&\\s])"));
+    const QRegularExpressionMatch m = marker.match(text);
+    return m.hasMatch() ? m.captured(1).toUpper().at(0).unicode() : 0;
+}
+
+// Every caption shown by a window and its children, menus included.
+QStringList captionsOf(QWidget* root)
+{
+    QStringList out;
+    for (auto* b : root->findChildren<CBaseImageCtrl*>())
+        out << b->Text() << b->Text2();
+    for (auto* l : root->findChildren<QLabel*>())
+        out << l->text();
+    for (auto* b : root->findChildren<QAbstractButton*>())
+        out << b->text();
+    for (auto* c : root->findChildren<QComboBox*>()) {
+        for (int i = 0; i < c->count(); ++i)
+            out << c->itemText(i);
+    }
+    for (auto* h : root->findChildren<QHeaderView*>()) {
+        for (int i = 0; i < h->count(); ++i)
+            out << h->model()->headerData(i, h->orientation()).toString();
+    }
+    for (auto* m : root->findChildren<QMenu*>()) {
+        for (QAction* a : m->actions())
+            out << a->text();
+    }
+    out.removeAll(QString());
+    return out;
+}
+
+// Texts of one language that another language shows differently.
+QSet<QString> textsOnlyIn(const QString& lang, const QString& other)
+{
+    QSet<QString> mine;
+    QSet<QString> theirs;
+    for (const TsMessage& m : readTs(tsPath(lang)))
+        mine += QSet<QString>(m.forms.begin(), m.forms.end());
+    for (const TsMessage& m : readTs(tsPath(other)))
+        theirs += QSet<QString>(m.forms.begin(), m.forms.end());
+    return mine - theirs;
+}
+
+// Captions of `root` still in `lang` (a caption may carry a value after a
+// text that ends in a blank, such as "Total Size: 12 MB").
+QStringList staleCaptions(QWidget* root, const QString& lang, const QString& now)
+{
+    const QSet<QString> stale = textsOnlyIn(lang, now);
+    QStringList out;
+    for (const QString& caption : captionsOf(root)) {
+        for (const QString& text : stale) {
+            if (caption == text || (text.endsWith(QLatin1Char(' ')) && caption.startsWith(text)))
+                out << caption;
+        }
+    }
+    return out;
+}
+
+void deliverLanguageChange()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::processEvents();
+}
+
+QAction* languageAction(MainWindow* window, const QString& lang)
+{
+    clickButton(window, "menu");
+    QMenu* languages = MainWindow::PopupMenu()->actions().first()->menu();
+    return languages->actions().value(kLanguages.indexOf(lang));
+}
+
+void chooseLanguage(MainWindow* window, const QString& lang)
+{
+    languageAction(window, lang)->trigger();
+    deliverLanguageChange();
+}
+
+// The five job buttons' slots.
+using Opener = void (MainWindow::*)();
+const Opener kOpeners[] = {&MainWindow::onBurn, &MainWindow::onExtract, &MainWindow::onCreate, &MainWindow::onEdit,
+                           &MainWindow::onCopy};
+
+// Opens every job page over the window; returns them in the order opened.
+QList<QWidget*> openAllPages(MainWindow* window)
+{
+    QList<QWidget*> pages;
+    for (Opener open : kOpeners) {
+        (window->*open)();
+        pages << window->CurrentPage();
+    }
+    return pages;
+}
+
+// Texts of `root`'s visible widgets that do not fit their widget.
+QStringList misfits(QWidget* root)
+{
+    QStringList out;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    const auto report = [&](QWidget* w, const QString& text) {
+        out << QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(w->metaObject()->className()),
+                                                w->objectName(), text);
+    };
+    for (QWidget* w : widgets) {
+        if (!w->isVisible())
+            continue;
+        if (auto* control = qobject_cast<CBaseImageCtrl*>(w)) {
+            for (const auto& t : control->TextPlacements(CBaseImageCtrl::Look::Normal)) {
+                if (!t.text.isEmpty()
+                    && !w->rect().contains(QFontMetrics(t.font).boundingRect(t.rect, t.flags, t.text)))
+                    report(w, t.text);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect inside = label->contentsRect();
+            const bool fits = label->wordWrap()
+                                  ? label->heightForWidth(label->width()) <= label->height()
+                                  : label->sizeHint().width() <= label->width()
+                                        && label->sizeHint().height() <= label->height() + 2;
+            if (!fits || inside.isEmpty())
+                report(w, label->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (!button->text().isEmpty() && button->sizeHint().width() > button->width())
+                report(w, button->text());
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const int room = combo->style()
+                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                                 .width();
+            for (int i = 0; i < combo->count(); ++i) {
+                if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > room)
+                    report(w, combo->itemText(i));
+            }
+        } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
+            const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            for (int i = 0; i < header->count(); ++i) {
+                const QString text = header->model()->headerData(i, header->orientation()).toString();
+                if (!header->isSectionHidden(i)
+                    && header->fontMetrics().horizontalAdvance(text) + margin > header->sectionSize(i))
+                    report(w, text);
+            }
+        }
+    }
+    return out;
+}
+
+// A value for each placeholder, as long as a typical one.
+QString filled(QString text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+    return text.replace(placeholder, QStringLiteral("D:\\Images\\disc.iso"));
+}
+
+// Removes the translators a test installed.
+struct Translators
+{
+    QList<QTranslator*> installed;
+    QTranslator* add(const QString& lang)
+    {
+        auto* t = new QTranslator;
+        t->load(AppDir() + qmFile(lang));
+        QCoreApplication::installTranslator(t);
+        installed << t;
+        return t;
+    }
+    ~Translators()
+    {
+        for (QTranslator* t : installed) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        deliverLanguageChange();
+    }
+};
+
+// Whether anything listens to an action (the member is protected; its
+// address taken through a subclass may be used on any object).
+struct Listeners : QObject
+{
+    static bool any(const QAction* action)
+    {
+        return (action->*(&Listeners::isSignalConnected))(QMetaMethod::fromSignal(&QAction::triggered));
+    }
+};
+
+struct NoMenuExec
+{
+    NoMenuExec() { MainWindow::SetMenuExecEnabled(false); }
+    ~NoMenuExec() { MainWindow::SetMenuExecEnabled(true); }
+};
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+    UrlRecorder m_recorder;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_recorder, "open");
+    }
+
+    void everyTextOfTheCodeIsTranslated()
+    {
+        // lupdate over the sources, on copies of the files: a text without a
+        // translation comes out unfinished, a text gone from the code vanished.
+        QTemporaryDir dir;
+        QStringList args = QStringLiteral(QUILLON_LUPDATE_OPTIONS).split(QLatin1Char(' '));
+        args << QStringLiteral("@" QUILLON_LUPDATE_ARGS) << QStringLiteral("-ts");
+        for (const QString& lang : kLanguages) {
+            const QString copy = dir.filePath(QFileInfo(tsPath(lang)).fileName());
+            QVERIFY(QFile::copy(tsPath(lang), copy));
+            args << copy;
+        }
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(QUILLON_LUPDATE), args);
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitCode(), 0);
+
+        QStringList unfinished;
+        int texts = -1;
+        for (const QString& lang : kLanguages) {
+            const QList<TsMessage> messages = readTs(dir.filePath(QStringLiteral("qt_%1.ts").arg(lang)));
+            QVERIFY(!messages.isEmpty());
+            if (texts < 0)
+                texts = messages.size();
+            QCOMPARE(messages.size(), texts);
+            for (const TsMessage& m : messages) {
+                if (!m.type.isEmpty() || m.forms.contains(QString()))
+                    unfinished << QStringLiteral("%1 %2 %3: %4").arg(lang, m.type, m.context, m.source);
+            }
+        }
+        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QLatin1Char('\n'))));
+    }
+
+    void placeholdersAndShortcutsSurvive()
+    {
+        // Every plural form keeps them too.
+        static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+        const auto placeholders = [](const QString& text) {
+            QStringList out;
+            for (auto it = placeholder.globalMatch(text); it.hasNext();)
+                out << it.next().captured();
+            out.sort();
+            return out;
+        };
+        QStringList broken;
+        for (const QString& lang : kLanguages) {
+            for (const TsMessage& m : readTs(tsPath(lang))) {
+                for (const QString& form : m.forms) {
+                    if (placeholders(form) != placeholders(m.source)
+                        || m.source.count(QLatin1Char('&')) != form.count(QLatin1Char('&'))
+                        || (mnemonic(m.source) != 0) != (mnemonic(form) != 0))
+                        broken << QStringLiteral("%1: %2 -> %3").arg(lang, m.source, form);
+                }
+            }
+        }
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QLatin1Char('\n'))));
+    }
+
+    void englishMendsMisspellingsOnly()
+    {
+        QTranslator english;
+        QVERIFY(english.load(AppDir() + qmFile(QStringLiteral("en"))));
+        QCOMPARE(english.translate("CPage3", "ISO9660 Jolet"), QStringLiteral("ISO9660 Joliet"));
+        QCOMPARE(english.translate("CAboutusDialog", "Please visit offical site: "),
+                 QStringLiteral("Please visit official site: "));
+        QCOMPARE(english.translate("MainWindow", "Portugues"), QStringLiteral("Portuguese"));
+        QCOMPARE(english.translate("MainWindow", "Netherlands"), QStringLiteral("Dutch"));
+        // The rest is the source itself, so English also wins over another start-up language.
+        QCOMPARE(english.translate("MainWindow", "Burn"), QStringLiteral("Burn"));
+        QCOMPARE(english.translate("CPage2", " Size"), QStringLiteral(" Size"));
+    }
+
+    void startupLanguageFollowsLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("burn");
+        QTest::newRow("Dutch in Belgium") << QLocale(QLocale::Dutch, QLocale::Belgium) << "Burn";
+        QTest::newRow("Dutch in the Netherlands") << QLocale(QLocale::Dutch, QLocale::Netherlands) << "Branden";
+        QTest::newRow("Swedish") << QLocale(QLocale::Swedish, QLocale::Sweden) << "Bränn";
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "Записать";
+    }
+
+    void startupLanguageFollowsLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, burn);
+        // As main() does it.
+        QTranslator translator;
+        translator.load(AppDir() + Util::TranslationFileFor(locale));
+        QCoreApplication::installTranslator(&translator);
+        MainWindow window;
+        QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), burn);
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    void liveSwitchReachesPagesMenusAndDialogs()
+    {
+        NoMenuExec noExec;
+        Translators translators;
+        translators.add(QStringLiteral("de")); // the start-up language
+        MainWindow window;
+        window.show();
+        const QList<QWidget*> pages = openAllPages(&window);
+        CommDialog message(&window);
+        message.SetOpenFolder(QStringLiteral("/tmp"));
+        message.show();
+        CProgressDialog progress(&window);
+        progress.show();
+
+        QVERIFY(!captionsOf(&window).contains(QStringLiteral("Back")));
+        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Zurück")));
+        for (const QString& lang : {QStringLiteral("ru"), QStringLiteral("ja"), QStringLiteral("en")}) {
+            const QString before = lang == QLatin1String("ru") ? QStringLiteral("de")
+                                   : lang == QLatin1String("ja") ? QStringLiteral("ru")
+                                                                 : QStringLiteral("ja");
+            QMap<QWidget*, int> actions;
+            for (QWidget* page : pages) {
+                for (QMenu* menu : page->findChildren<QMenu*>())
+                    actions[menu] = menu->actions().size();
+            }
+            chooseLanguage(&window, lang);
+            for (QWidget* page : pages) {
+                const QStringList stale = staleCaptions(page, before, lang);
+                QVERIFY2(stale.isEmpty(), qPrintable(page->objectName() + QLatin1Char(' ') + lang + QLatin1Char(' ')
+                                                     + stale.join(QLatin1String(" | "))));
+                QVERIFY(!captionsOf(page).isEmpty());
+                // Menus are rebuilt: as many entries as before, each still doing something.
+                for (QMenu* menu : page->findChildren<QMenu*>()) {
+                    QCOMPARE(menu->actions().size(), actions.value(menu));
+                    for (QAction* a : menu->actions()) {
+                        QVERIFY(a->isSeparator() || Listeners::any(a));
+                    }
+                }
+            }
+            for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&message),
+                               static_cast<QWidget*>(&progress)}) {
+                const QStringList stale = staleCaptions(w, before, lang);
+                QVERIFY2(stale.isEmpty(), qPrintable(lang + QLatin1Char(' ') + stale.join(QLatin1String(" | "))));
+            }
+        }
+        QCOMPARE(message.CancelButton()->Text(), QStringLiteral("Open Folder"));
+        QCOMPARE(progress.StopButton()->Text(), QStringLiteral("Stop"));
+        QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), QStringLiteral("Burn"));
+    }
+
+    void sameLanguageTwiceIsHarmless()
+    {
+        NoMenuExec noExec;
+        MainWindow window;
+        window.show();
+        const QList<QWidget*> pages = openAllPages(&window);
+        chooseLanguage(&window, QStringLiteral("sv"));
+        const QStringList once = captionsOf(&window);
+        chooseLanguage(&window, QStringLiteral("sv"));
+        QCOMPARE(captionsOf(&window), once);
+        QVERIFY(once.contains(QStringLiteral("Tillbaka")));
+        // Still one language translator: English takes everything back.
+        chooseLanguage(&window, QStringLiteral("en"));
+        QVERIFY(staleCaptions(&window, QStringLiteral("sv"), QStringLiteral("en")).isEmpty());
+        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Back")));
+        QCoreApplication::removeTranslator(window.LanguageTranslator());
+    }
+
+    void missingFileLeavesStartupLanguage()
+    {
+        NoMenuExec noExec;
+        MainWindow window;
+        window.show();
+        const QList<QWidget*> pages = openAllPages(&window);
+        window.LoadLanguage(qmFile(QStringLiteral("xx")));
+        deliverLanguageChange();
+        QVERIFY(window.LanguageTranslator()->isEmpty());
+        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Back")));
+
+        // After another language, a missing file goes back to the start-up
+        // language everywhere, not only on the home page.
+        chooseLanguage(&window, QStringLiteral("fr"));
+        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Retour")));
+        window.LoadLanguage(qmFile(QStringLiteral("xx")));
+        deliverLanguageChange();
+        QVERIFY(staleCaptions(&window, QStringLiteral("fr"), QStringLiteral("en")).isEmpty());
+        QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), QStringLiteral("Burn"));
+        QCoreApplication::removeTranslator(window.LanguageTranslator());
+    }
+
+    void menuShortcutsAreUniqueInEveryLanguage()
+    {
+        NoMenuExec noExec;
+        MainWindow window;
+        window.show();
+        const QList<QWidget*> pages = openAllPages(&window);
+        QStringList clashes;
+        for (const QString& lang : kLanguages) {
+            chooseLanguage(&window, lang);
+            clickButton(&window, "menu");
+            QList<QMenu*> menus{MainWindow::PopupMenu()};
+            menus += MainWindow::PopupMenu()->findChildren<QMenu*>();
+            for (QWidget* page : pages)
+                menus += page->findChildren<QMenu*>();
+            for (QMenu* menu : menus) {
+                QMap<int, QString> seen;
+                for (QAction* a : menu->actions()) {
+                    const QString text = a->menu() ? a->menu()->title() : a->text();
+                    const int key = mnemonic(text);
+                    if (key && seen.contains(key))
+                        clashes << QStringLiteral("%1: %2 / %3").arg(lang, seen.value(key), text);
+                    seen.insert(key, text);
+                }
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
+        QCoreApplication::removeTranslator(window.LanguageTranslator());
+    }
+
+    void textsFitTheirWidgets()
+    {
+        // With QUILLON_SCREENSHOTS set to a folder, every page and dialog is
+        // also saved there as <language>-<name>.png.
+        const QString shots = qEnvironmentVariable("QUILLON_SCREENSHOTS");
+        NoMenuExec noExec;
+        MainWindow window;
+        window.show();
+        QStringList bad;
+        for (const QString& lang : kLanguages) {
+            chooseLanguage(&window, lang);
+            const auto check = [&](QWidget* w, const QString& name, bool save = true) {
+                for (const QString& misfit : misfits(w))
+                    bad << QStringLiteral("%1 %2: %3").arg(lang, name, misfit);
+                if (save && !shots.isEmpty())
+                    w->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, lang, name));
+            };
+            check(&window, QStringLiteral("home"));
+            for (Opener open : kOpeners) {
+                (window.*open)();
+                QWidget* page = window.CurrentPage();
+                for (const QString& misfit : misfits(page))
+                    bad << QStringLiteral("%1 %2: %3").arg(lang, page->objectName(), misfit);
+                if (!shots.isEmpty())
+                    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, lang, page->objectName()));
+                page->hide();
+            }
+
+            // Every text of the program as a message, and the progress
+            // captions in the progress dialog.
+            int shown = 0;
+            ModalHook::Scope answer([&](QDialog* dialog) {
+                ++shown;
+                dialog->show();
+                const bool about = dialog->inherits("CAboutusDialog");
+                check(dialog, about ? QStringLiteral("about") : QStringLiteral("message%1").arg(shown),
+                      about || shown == 1);
+                dialog->hide();
+                return 0;
+            });
+            for (const TsMessage& m : readTs(tsPath(lang))) {
+                for (const QString& form : m.forms)
+                    ShowMessage(filled(form), &window);
+            }
+            window.aboutus();
+            CProgressDialog progress(&window);
+            progress.show();
+            for (const TsMessage& m : readTs(tsPath(lang))) {
+                const QString& text = m.forms.first();
+                if (text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": "))) {
+                    progress.SetText(text);
+                    check(&progress, QStringLiteral("progress"), false);
+                }
+            }
+        }
+        QCoreApplication::removeTranslator(window.LanguageTranslator());
+        for (const QString& misfit : bad)
+            qInfo("does not fit: %s", qPrintable(misfit));
+        qInfo("texts that do not fit: %d", int(bad.size()));
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
