@@ -168,8 +168,9 @@ private slots:
     void sevenZipProgressArrivesPieceByPiece()
     {
         QTemporaryDir dir;
-        // Big enough for several progress updates (7-Zip prints about five a second).
-        for (int i = 0; i < 4; ++i) {
+        // Big enough for several progress updates (7-Zip prints about five a
+        // second) even on a fast, idle disk.
+        for (int i = 0; i < 8; ++i) {
             const QString path = dir.filePath(QStringLiteral("src/sources/f%1.bin").arg(i));
             QVERIFY(TestUtil::writeFile(path, "x"));
             QVERIFY(QFile::resize(path, 150 * 1024 * 1024));
