@@ -236,15 +236,19 @@ private slots:
         QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList{"fonts/b.ttf"});
     }
 
-    // Refused before any tool runs: nothing ticked, no output folder.
+    // Refused before any tool runs, within start(): nothing ticked, no output folder.
     void refusedRequests()
     {
         QTemporaryDir dir;
-        ExtractJob job;
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}}));
-        QCOMPARE(job.status(), ExtractJob::Status::Failed);
+        ExtractJob job({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}});
+        QSignalSpy finished(&job, &Job::finished);
+        job.start();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}}));
+        ExtractJob nothing({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}});
+        nothing.start();
+        QCOMPARE(nothing.status(), Job::Status::Failed);
     }
 };
 
