@@ -1,6 +1,6 @@
 #include "image/listingjob.h"
+#include "runner/sevenzip.h"
 
-#include "runner/tools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "core/job.h"
 #include "image/extractjob.h"
 #include "image/isocontent.h"
+#include "runner/sevenzip.h"
 
 // One 7-Zip listing of an image into a reader (and so into its tree). The
 // tree can be shown as soon as the table is complete (tableReady), before the

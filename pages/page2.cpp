@@ -11,6 +11,7 @@
 #include "ui/jobprogress.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "runner/sevenzip.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>

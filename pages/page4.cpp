@@ -15,6 +15,7 @@
 #include "ui/lineedit.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "runner/sevenzip.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -5,8 +5,9 @@
 #include "image/isocontent.h"
 #include "image/listingjob.h"
 #include "image/staging.h"
-#include "runner/tools.h"
 #include "ui/imagedialog.h"
+#include "runner/sevenzip.h"
+#include "runner/isobuilder.h"
 
 #include <QList>
 #include <QPointer>
