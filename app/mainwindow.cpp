@@ -60,8 +60,8 @@ CImageButton* makeButton(QWidget* parent, const char* name, const QRect& geometr
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : ImageDialog(parent)
+MainWindow::MainWindow(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context)
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(860, 580);
@@ -235,41 +235,41 @@ void MainWindow::openPage(ImageDialog* page, bool initialize, int x)
 
 void MainWindow::onBurn()
 {
-    openPage(new CBurnDialog(this), false, 1);
+    openPage(new CBurnDialog(this, Context()), false, 1);
 }
 
 void MainWindow::onExtract()
 {
-    openPage(new CPage2(this), true, 1);
+    openPage(new CPage2(this, Context()), true, 1);
 }
 
 void MainWindow::OpenImage(const QString& image)
 {
-    auto* page = new CPage2(this);
+    auto* page = new CPage2(this, Context());
     openPage(page, true, 1);
     const QFileInfo info(image);
     const QString name = QDir::toNativeSeparators(image);
     if (!info.exists())
-        ShowMessage(tr("The image %1 does not exist.").arg(name), page);
+        Dialogs().ShowMessage(tr("The image %1 does not exist.").arg(name), page);
     else if (!info.isFile())
-        ShowMessage(tr("%1 is not an image file.").arg(name), page);
+        Dialogs().ShowMessage(tr("%1 is not an image file.").arg(name), page);
     else
         page->LoadImage(image);
 }
 
 void MainWindow::onCreate()
 {
-    openPage(new CPage3(this), false, 1);
+    openPage(new CPage3(this, Context()), false, 1);
 }
 
 void MainWindow::onEdit()
 {
-    openPage(new CPage4(this), true, 3);
+    openPage(new CPage4(this, Context()), true, 3);
 }
 
 void MainWindow::onCopy()
 {
-    openPage(new CPage5(this), false, 1);
+    openPage(new CPage5(this, Context()), false, 1);
 }
 
 void MainWindow::onHelp()

@@ -17,7 +17,7 @@ class MainWindow : public ImageDialog
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~MainWindow() override;
 
     // Opens the Extract page with that image loaded (the program's argument).

@@ -6,11 +6,10 @@
 //   reader alone writing the same file.
 #include "burn/gui/burndialog.h"
 #include "pages/page5.h"
-#include "runner/tools.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
-#include "runner/recorder.h"
 #include "runner/discreader.h"
+#include "runner/recorder.h"
+#include "runner/tools.h"
+#include "scripteddialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,6 +31,7 @@ namespace {
 
 constexpr qint64 DiscSectors = 230400; // 450 MiB
 QTemporaryDir* g_work = nullptr;
+ScriptedDialogs g_dialogs; // the result messages must not wait for a click
 
 double seconds(const QElapsedTimer& timer)
 {
@@ -73,8 +73,7 @@ bool runAlone(const QString& program, const QStringList& args)
 // The real recorder, the real system: no recorder, no removable disk here.
 void BM_ScanWithoutDrives(benchmark::State& state)
 {
-    Tools::SetToolForTest(QStringLiteral("/cdrtools/cdrecord"), QString());
-    CBurnDialog page;
+    CBurnDialog page(nullptr, PageContext{&g_dialogs});
     std::vector<double> refresh;
     std::vector<double> alone;
     for (auto _ : state) {
@@ -97,11 +96,10 @@ void BM_ScanWithoutDrives(benchmark::State& state)
 template <class Page>
 void openPage(benchmark::State& state)
 {
-    Tools::SetToolForTest(QStringLiteral("/cdrtools/cdrecord"), QString());
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        Page page;
+        Page page(nullptr, PageContext{&g_dialogs});
         page.show();
         QCoreApplication::processEvents();
         state.SetIterationTime(seconds(timer));
@@ -123,7 +121,7 @@ bool copyThroughPage(CPage5& page, const QString& target)
     bool succeeded = false;
     const QMetaObject::Connection result =
         QObject::connect(&page, &CPage5::sigReadEnded, [&succeeded](bool ok) { succeeded = ok; });
-    SetDialogAnswersForTest({target});
+    g_dialogs.answers << target;
     page.OnBrowser();
     QEventLoop loop;
     QObject::connect(&page, &CPage5::sigReadEnded, &loop, &QEventLoop::quit);
@@ -137,18 +135,18 @@ bool copyThroughPage(CPage5& page, const QString& target)
 // Both copies in every iteration, in turns, so both meet the same disk state.
 void BM_CopyDiskPageVsAlone(benchmark::State& state)
 {
-    Tools::SetToolForTest(QStringLiteral("/cdrtools/cdrecord"), standIn());
-    Tools::SetToolForTest(QStringLiteral("/cdrtools/readcd"), standIn());
     qputenv("QUILLON_STANDIN_SECTORS", QByteArray::number(DiscSectors));
     qputenv("QUILLON_STANDIN_OUTPUT", QByteArrayLiteral(QUILLON_TEST_DATA "/cdrskin/scanbus-two.txt"));
-    SetOpticalProbeForTest([] {
+    PageContext context{&g_dialogs};
+    context.tools.recorder = context.tools.reader = standIn();
+    context.drives.probe = [] {
         Platform::OpticalDrive drive;
         drive.device = QStringLiteral("/dev/sr0");
         drive.hasAddress = true;
         drive.bus = 1;
         return QList<Platform::OpticalDrive>{drive};
-    });
-    CPage5 page;
+    };
+    CPage5 page(nullptr, context);
     if (page.IsScanning())
         waitFor(&page, &CPage5::sigScanEnded, 10000);
     if (page.DriveList()->count() == 0) {
@@ -207,7 +205,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MessageTest::setEnabled(true);
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/bench_burn-XXXXXX"));
     g_work = &work;
     benchmark::Initialize(&argc, argv);

@@ -104,8 +104,7 @@ std::unique_ptr<CPage3> g_page;
 CPage3* stagedPage()
 {
     if (!g_page) {
-        g_page = std::make_unique<CPage3>();
-        g_page->SetDialogs(&g_dialogs);
+        g_page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
         g_dialogs.answers << bigTree();
         g_page->OnAddDir();
         g_page->Copier()->WaitForIdle(-1);
@@ -195,8 +194,7 @@ void BM_AddFolderRows(benchmark::State& state)
     const QString tree = smallTree();
     for (auto _ : state) {
         state.PauseTiming();
-        auto page = std::make_unique<CPage3>();
-        page->SetDialogs(&g_dialogs);
+        auto page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
         page->Copier()->Stop(); // rows only: no copying in the background
         page->Copier()->wait();
         g_dialogs.answers << tree;
@@ -230,8 +228,7 @@ void BM_StagingVsCp(benchmark::State& state)
         for (int turn = 0; turn < 2; ++turn) {
             ::sync();
             if ((turn == 0) == stagingFirst) {
-                auto page = std::make_unique<CPage3>();
-                page->SetDialogs(&g_dialogs);
+                auto page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
                 page->Copier()->WaitForIdle(-1);
                 g_dialogs.answers << tree;
                 QElapsedTimer timer;

@@ -9,8 +9,7 @@
 #include "image/isocontent.h"
 #include "pages/page4.h"
 #include "runner/tools.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
+#include "scripteddialogs.h"
 #include "runner/sevenzip.h"
 #include "runner/isobuilder.h"
 
@@ -30,6 +29,8 @@
 #include <unistd.h>
 
 namespace {
+
+ScriptedDialogs g_dialogs; // answers the choosers; result messages must not wait for a click
 
 constexpr int BigFiles = 45;
 constexpr qint64 BigFileBytes = 10 * 1000 * 1000; // 45 x 10 MB = 450 MB
@@ -123,7 +124,7 @@ Opened openOnPage(CPage4& page, const QString& image)
 
 bool saveOnPage(CPage4& page, const QString& output)
 {
-    AddDialogAnswerForTest(output);
+    g_dialogs.answers << (output);
     return runUntil(page, &CPage4::sigSaveEnded, [&] { page.OnSave(); });
 }
 
@@ -157,7 +158,7 @@ void BM_Open(benchmark::State& state)
         double list = 0, extract = 0;
         const auto page = [&] {
             settle(image);
-            CPage4 edit;
+            CPage4 edit(nullptr, PageContext{&g_dialogs});
             times = openOnPage(edit, image);
         };
         const auto tools = [&] {
@@ -190,7 +191,7 @@ BENCHMARK(BM_Open)->UseManualTime()->Iterations(4)->Unit(benchmark::kSecond);
 void BM_Save(benchmark::State& state)
 {
     const QString image = bigImage();
-    CPage4 page;
+    CPage4 page(nullptr, PageContext{&g_dialogs});
     openOnPage(page, image);
     const QString output = work(QStringLiteral("saved.iso"));
     const QString plain = work(QStringLiteral("plain.iso"));
@@ -233,10 +234,10 @@ BENCHMARK(BM_Save)->UseManualTime()->Iterations(4)->Unit(benchmark::kSecond);
 
 int resave(const QString& input, const QString& output)
 {
-    CPage4 page;
+    CPage4 page(nullptr, PageContext{&g_dialogs});
     openOnPage(page, input);
     const bool ok = saveOnPage(page, output);
-    const QString message = MessageTest::last().text;
+    const QString message = g_dialogs.last().text;
     std::printf("%s: %s\n", ok ? "saved" : "failed", qPrintable(message));
     return ok ? 0 : 1;
 }
@@ -248,8 +249,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    MessageTest::setEnabled(true);
-    SetDialogAnswersForTest({});
     if (argc == 4 && QByteArray(argv[1]) == "--resave")
         return resave(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QTemporaryDir dir;

@@ -4,11 +4,10 @@
 //   450 MB image. Run: build-*/bin/bench_extract
 #include "image/extractjob.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "pages/page2.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
+#include "scripteddialogs.h"
 #include "runner/sevenzip.h"
 
 #include <benchmark/benchmark.h>
@@ -28,6 +27,8 @@
 #include <memory>
 
 namespace {
+
+ScriptedDialogs g_dialogs; // answers the choosers; result messages must not wait for a click
 
 // Images are kept between runs (they take a while to build).
 QString workDir()
@@ -150,7 +151,7 @@ void BM_LoadImage120k(benchmark::State& state)
         runTool(Tools::archiveTool(), Tools::listArgs(image));
         const double tool = msSince(t);
 
-        CPage2 page;
+        CPage2 page(nullptr, PageContext{&g_dialogs});
         page.InitializeUI();
         double end = 0;
         const double shown = loadInPage(page, image, &end);
@@ -213,7 +214,7 @@ BENCHMARK(BM_ListingParseOnly)->Iterations(3)->Unit(benchmark::kMillisecond);
 void BM_FillFileTable20k(benchmark::State& state)
 {
     const QString image = manyEntriesImage();
-    CPage2 page;
+    CPage2 page(nullptr, PageContext{&g_dialogs});
     page.InitializeUI();
     double end = 0;
     loadInPage(page, image, &end);
@@ -251,7 +252,7 @@ void BM_Extract(benchmark::State& state)
         return;
     }
     const QString out = workDir() + QStringLiteral("/out");
-    CPage2 page;
+    CPage2 page(nullptr, PageContext{&g_dialogs});
     page.InitializeUI();
     double end = 0;
     loadInPage(page, image, &end);
@@ -270,7 +271,7 @@ void BM_Extract(benchmark::State& state)
         QDir().mkpath(out);
 
         ContentView::SetAllChecked(page.Table(), true);
-        AddDialogAnswerForTest(out);
+        g_dialogs.answers << (out);
         QEventLoop loop;
         bool ok = false;
         auto ended = QObject::connect(&page, &CPage2::sigExtractionEnded, &loop, [&](bool s) {
@@ -310,8 +311,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MessageTest::setEnabled(true); // the result message must not wait for a click
-    SetDialogAnswersForTest({});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

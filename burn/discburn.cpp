@@ -2,14 +2,13 @@
 #include "core/trace.h"
 
 #include "runner/recorder.h"
-#include "runner/tools.h"
 
 #include <QDebug>
 
-DiscBurnJob::DiscBurnJob(const QString& address, const QString& image, QObject* parent)
+DiscBurnJob::DiscBurnJob(const QString& recorder, const QString& address, const QString& image, QObject* parent)
     : ToolJob(parent)
 {
-    setCommand(Tools::recorderTool(), Tools::writeImageArgs(address, image));
+    setCommand(recorder, Tools::writeImageArgs(address, image));
 }
 
 void DiscBurnJob::handlePiece(const QString& piece)

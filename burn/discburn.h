@@ -12,7 +12,7 @@ class DiscBurnJob : public ToolJob
 {
     Q_OBJECT
 public:
-    DiscBurnJob(const QString& address, const QString& image, QObject* parent = nullptr);
+    DiscBurnJob(const QString& recorder, const QString& address, const QString& image, QObject* parent = nullptr);
 
 protected:
     void handlePiece(const QString& piece) override;

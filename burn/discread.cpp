@@ -2,7 +2,6 @@
 
 #include "image/fileutils.h"
 #include "runner/discreader.h"
-#include "runner/tools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,8 +31,9 @@ QString CheckDiscImageTarget(const QString& path)
     return QString();
 }
 
-ReadDiscJob::ReadDiscJob(const QString& address, const QString& target, QObject* parent)
+ReadDiscJob::ReadDiscJob(const QString& reader, const QString& address, const QString& target, QObject* parent)
     : ToolJob(parent)
+    , m_reader(reader)
     , m_address(address)
     , m_target(target)
 {
@@ -56,7 +56,7 @@ void ReadDiscJob::doStart()
     m_part = part.fileName();
     part.close();
     part.remove();
-    setCommand(Tools::readerTool(), Tools::readDiscArgs(m_address, m_part));
+    setCommand(m_reader, Tools::readDiscArgs(m_address, m_part));
     ToolJob::doStart();
 }
 

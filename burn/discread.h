@@ -23,7 +23,7 @@ class ReadDiscJob : public ToolJob
 public:
     static constexpr qint64 SectorBytes = 2048;
 
-    ReadDiscJob(const QString& address, const QString& target, QObject* parent = nullptr);
+    ReadDiscJob(const QString& reader, const QString& address, const QString& target, QObject* parent = nullptr);
 
     QString target() const { return m_target; }
     // The file the reader writes; empty before the start.
@@ -37,6 +37,7 @@ protected:
     void cleanUp() override;
 
 private:
+    QString m_reader;
     QString m_address;
     QString m_target;
     QString m_part;

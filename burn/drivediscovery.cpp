@@ -2,7 +2,6 @@
 
 #include "core/util.h"
 #include "image/fileutils.h"
-#include "runner/tools.h"
 #include "runner/recorder.h"
 
 #include <QDir>
@@ -22,37 +21,31 @@ QString VolumeItemText(const Platform::RemovableVolume& volume)
     return parts.join(QStringLiteral("  "));
 }
 
-std::optional<Platform::RemovableVolume> FindRemovableVolume(const QString& device)
+QList<Platform::RemovableVolume> DriveAccess::RemovableVolumes() const
 {
-    for (const Platform::RemovableVolume& volume : Platform::removableVolumes()) {
+    return Platform::removableVolumes(root);
+}
+
+std::optional<Platform::RemovableVolume> DriveAccess::FindRemovableVolume(const QString& device) const
+{
+    for (const Platform::RemovableVolume& volume : RemovableVolumes()) {
         if (volume.device == device)
             return volume;
     }
     return std::nullopt;
 }
 
-// --- Optical recorders -------------------------------------------------------------
-
-static OpticalProbe& probeForTest()
+QList<Platform::OpticalDrive> DriveAccess::OpticalDrives() const
 {
-    static OpticalProbe probe;
-    return probe;
-}
-
-QList<Platform::OpticalDrive> ProbeOpticalDrives()
-{
-    if (probeForTest())
-        return probeForTest()();
+    if (probe)
+        return probe();
     QList<Platform::OpticalDrive> drives;
-    for (const QString& device : Platform::opticalDevices())
-        drives << Platform::queryOpticalDrive(device);
+    for (const QString& device : Platform::opticalDevices(root))
+        drives << Platform::queryOpticalDrive(device, root);
     return drives;
 }
 
-void SetOpticalProbeForTest(OpticalProbe probe)
-{
-    probeForTest() = std::move(probe);
-}
+// --- Optical recorders -------------------------------------------------------------
 
 // Lower case, each pair of blanks made one (a single pass), trimmed.
 static QString normalizedName(const QString& text)
@@ -105,10 +98,10 @@ QStringList ParseScanbusLine(const QString& line, const QList<Platform::OpticalD
     return {drive + QStringLiteral(": ") + fields->name, fields->address};
 }
 
-ScanbusJob::ScanbusJob(QObject* parent)
-    : ToolJob(parent)
+ScanbusJob::ScanbusJob(const QString& recorder, const DriveAccess& drives, QObject* parent)
+    : ToolJob(parent), m_access(drives)
 {
-    setCommand(Tools::recorderTool(), Tools::scanBusArgs());
+    setCommand(recorder, Tools::scanBusArgs());
 }
 
 void ScanbusJob::handlePiece(const QString& piece)
@@ -116,7 +109,7 @@ void ScanbusJob::handlePiece(const QString& piece)
     // Only a line that can be a recorder's is worth asking the drives for.
     if (!m_probed && piece.contains(QLatin1Char('\t')) && piece.contains(QLatin1Char('\''))) {
         m_probed = true;
-        m_drives = ProbeOpticalDrives();
+        m_drives = m_access.OpticalDrives();
     }
     const QStringList item = ParseScanbusLine(piece, m_drives);
     if (item.size() == 2)

@@ -16,18 +16,25 @@
 // without a label "/dev/sdb1  14.91 GB".
 QString VolumeItemText(const Platform::RemovableVolume& volume);
 
-// The volume of that device as discovery lists it right now, or nothing.
-// A burn refuses a device this does not find: it never writes to a disk the
-// user could not have chosen from the list.
-std::optional<Platform::RemovableVolume> FindRemovableVolume(const QString& device);
+// Where a window finds the drives: the system, or a fake tree below `root`
+// with optical drives that answer from a list (no drive answers ioctls there).
+struct DriveAccess
+{
+    using OpticalProbe = std::function<QList<Platform::OpticalDrive>()>;
+
+    QString root = QStringLiteral("/");
+    OpticalProbe probe; // empty: the drives below root are asked
+
+    QList<Platform::RemovableVolume> RemovableVolumes() const;
+    // The volume of that device as discovery lists it right now, or nothing.
+    // A burn refuses a device this does not find: it never writes to a disk
+    // the user could not have chosen from the list.
+    std::optional<Platform::RemovableVolume> FindRemovableVolume(const QString& device) const;
+    // The optical drives with the answers of their identity queries, in order.
+    QList<Platform::OpticalDrive> OpticalDrives() const;
+};
 
 // --- Optical recorders -------------------------------------------------------------
-
-// The optical drives with the answers of their identity queries, in order.
-// Tests replace the probe (no drive answers ioctls in a fake tree).
-using OpticalProbe = std::function<QList<Platform::OpticalDrive>()>;
-QList<Platform::OpticalDrive> ProbeOpticalDrives();
-void SetOpticalProbeForTest(OpticalProbe probe); // empty: the real drives
 
 // The drive (device name, or Windows drive letter) whose SCSI address is the
 // recorder address, or, for a drive that gave no address, whose product
@@ -46,7 +53,7 @@ class ScanbusJob : public ToolJob
 {
     Q_OBJECT
 public:
-    explicit ScanbusJob(QObject* parent = nullptr);
+    ScanbusJob(const QString& recorder, const DriveAccess& drives, QObject* parent = nullptr);
 
 signals:
     void recorderFound(QString text, QString address);
@@ -56,6 +63,7 @@ protected:
 
 private:
     // Drives are asked once per scan, when the first recorder line arrives.
+    DriveAccess m_access;
     bool m_probed = false;
     QList<Platform::OpticalDrive> m_drives;
 };

@@ -121,11 +121,6 @@ QString UsbBurnJob::pageText(const char* text)
     return QCoreApplication::translate("CBurnDialog", text);
 }
 
-UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, QObject* parent)
-    : UsbBurnJob(request, defaultOptions(), parent)
-{
-}
-
 UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent)
     : JobSequence(parent)
     , m_request(request)
@@ -146,13 +141,14 @@ UsbBurnJob::~UsbBurnJob()
 UsbBurnJob::Options UsbBurnJob::defaultOptions()
 {
     Options options;
-    options.listed = [](const QString& device) { return FindRemovableVolume(device).has_value(); };
+    options.listed = [](const QString& device) { return DriveAccess().FindRemovableVolume(device).has_value(); };
     options.toolPath = [](const QString& tool) {
         return QStandardPaths::findExecutable(
             tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
                    QStringLiteral("/bin"), QStringLiteral("/usr/lib/grub/i386-pc")});
     };
     options.tempFolder = QDir::tempPath();
+    options.tools = ToolSet::Installed();
     return options;
 }
 
@@ -244,7 +240,7 @@ void UsbBurnJob::build()
 {
     step(tr("Checking the request"), [this] { return checkRequest(); }, 1);
     UsbToolStep* listing = tool(tr("Reading the image"), tr("Reading the image..."), [this] {
-        return Plan{Tools::archiveTool(), {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
+        return Plan{m_options.tools.archive, {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
                     false, QString()};
     }, 1);
     listing->verdict = [this, listing](int exitCode, QProcess::ExitStatus status) {
@@ -258,7 +254,7 @@ void UsbBurnJob::build()
     UsbToolStep* copy = tool(tr("Copying the files"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Burning the USB disk...")), [this] {
         const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
                                                         m_installImage ? m_installImage->path : QString());
-        return Plan{Tools::archiveTool(), args, false, false, QString()};
+        return Plan{m_options.tools.archive, args, false, false, QString()};
     }, 60);
     copy->percent = [](const QString& piece) -> std::optional<int> {
         if (const std::optional<ExtractProgress> p = ParseExtractProgress(piece))
@@ -283,7 +279,7 @@ void UsbBurnJob::build()
                                     FormatSize(room));
             return plan;
         }
-        return Plan{Tools::archiveTool(), Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path),
+        return Plan{m_options.tools.archive, Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path),
                     false, false, QString()};
     }, 15);
     extract->verdict = [this, extract](int exitCode, QProcess::ExitStatus status) {
@@ -298,7 +294,7 @@ void UsbBurnJob::build()
             return Plan{QString(), {}, false, true, QString()};
         const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
         QDir().mkpath(QFileInfo(target).path());
-        return Plan{Tools::splitterTool(),
+        return Plan{m_options.tools.splitter,
                     Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB),
                     false, false, QString()};
     }, 15);

@@ -2,6 +2,7 @@
 
 #include "burn/usbburnrequest.h"
 #include "burn/usbplan.h"
+#include "runner/tools.h"
 #include "core/job.h"
 #include "platform/blockvolume.h"
 
@@ -66,13 +67,15 @@ public:
         std::function<QString(const QString& tool)> toolPath;
         // Where the install image is taken out before it is split.
         QString tempFolder;
+        // 7-Zip and the splitter.
+        ToolSet tools;
     };
 
-    explicit UsbBurnJob(const UsbBurnRequest& request, QObject* parent = nullptr);
     UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent = nullptr);
     ~UsbBurnJob() override;
 
-    // Discovery's list, the system's tools, the system's temporary folder.
+    // Discovery's list, the system's tools, the system's temporary folder,
+    // the installed 7-Zip and splitter.
     static Options defaultOptions();
 
     const UsbBurnRequest& request() const { return m_request; }

@@ -42,7 +42,7 @@ public:
         Tools::ImageType type = Tools::ImageType::Joliet;
         QString output;
         bool allowLargeFiles = false;
-        QString program; // the builder; empty for the one of the application directory
+        QString program; // the builder
     };
 
     CreateImageJob(StagedContent* staged, const Request& request, QObject* parent = nullptr);

@@ -1,7 +1,6 @@
 #include "image/extractjob.h"
 
 #include "image/fileutils.h"
-#include "runner/tools.h"
 #include "runner/sevenzip.h"
 
 #include <algorithm>
@@ -211,7 +210,7 @@ void ExtractJob::doStart()
     QStringList entries;
     for (const ExtractItem& item : qAsConst(m_items))
         entries << item.path;
-    setCommand(m_request.program.isEmpty() ? Tools::archiveTool() : m_request.program,
+    setCommand(m_request.program,
                Tools::extractArgs(m_request.image, m_staging, entries));
     ToolJob::doStart();
     setProgress(QCoreApplication::translate("CPage2", "Extracting files..."), 0, 100);

@@ -95,7 +95,7 @@ public:
         // After a stopped or failed run, files of another size are cut off and
         // are not placed in the output folder.
         std::function<qint64(const QString&)> expectedSize;
-        QString program; // 7-Zip; empty for the one of the application directory
+        QString program; // 7-Zip
     };
 
     explicit ExtractJob(const Request& request, QObject* parent = nullptr);

@@ -1,7 +1,6 @@
 #include "image/isobuildjob.h"
 
 #include "image/fileutils.h"
-#include "runner/tools.h"
 #include "runner/isobuilder.h"
 
 #include <QCoreApplication>
@@ -22,8 +21,6 @@ QString text(const char* source)
 IsoBuildJob::IsoBuildJob(Request request, QObject* parent)
     : ToolJob(parent), m_request(std::move(request))
 {
-    if (m_request.program.isEmpty())
-        m_request.program = Tools::builderTool();
     setName(text("Creating ISO file..."));
 }
 

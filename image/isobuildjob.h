@@ -21,7 +21,7 @@ public:
         QString output; // the image the user chose
         // The builder's arguments for writing to `file` (the private file).
         std::function<QStringList(const QString& file)> arguments;
-        QString program; // the builder; empty for the one of the application directory
+        QString program; // the builder
         // A further check of the complete file before it replaces the
         // target: the reason it is not good, or an empty text.
         std::function<QString(const QString& file)> check;

@@ -3,9 +3,7 @@
 
 #include "core/util.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
 #include "ui/messages.h"
-#include "runner/tools.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -28,8 +26,8 @@
 
 #include <algorithm>
 
-CPage2::CPage2(QWidget* parent)
-    : ImageDialog(parent)
+CPage2::CPage2(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context)
 {
     setObjectName(QStringLiteral("CPage2"));
     resize(858, 472); // until the background picture fixes the size
@@ -72,7 +70,7 @@ void CPage2::restoreCursor()
 
 void CPage2::OnLoadISO()
 {
-    const QString image = ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    const QString image = Dialogs().ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (image.isEmpty() || !QFileInfo::exists(image))
         return;
     LoadImage(image);
@@ -99,7 +97,7 @@ void CPage2::LoadImage(const QString& image)
     updateHeaderState();
     m_tree->clear();
 
-    m_listJob = new ListingJob(m_reader, m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool, image, this);
+    m_listJob = new ListingJob(m_reader, Context().tools.archive, image, this);
     connect(m_listJob, &ListingJob::tableReady, this, &CPage2::OnUnzipFinished);
     connect(m_listJob, &ListingJob::finished, this, &CPage2::onListingEnded);
     m_listJob->start();
@@ -134,14 +132,14 @@ void CPage2::onListingEnded()
     const bool complete = job->status() == ExtractJob::Status::Succeeded;
     if (!complete) {
         Util::WriteLog(QStringLiteral("Listing failed: ") + m_imagePath + QLatin1Char(' ') + job->reason());
-        ShowMessage(job->reason(), this);
+        Dialogs().ShowMessage(job->reason(), this);
     } else if (job->damaged()) {
         // 7-Zip lists what it found but complains: warn before an extraction fails.
         QString text = tr("The image %1 seems to be damaged or incomplete; some items may not extract.")
                            .arg(QFileInfo(m_imagePath).fileName());
         if (!job->log().Reason().isEmpty())
             text += QLatin1Char('\n') + job->log().Reason();
-        ShowMessage(text, this);
+        Dialogs().ShowMessage(text, this);
     }
     emit sigListingEnded(complete);
 }
@@ -291,7 +289,7 @@ bool CPage2::askAboutExisting(const QList<const IsoEntry*>& items, const QString
     const QString text = tr("%n file(s) in %1 would be replaced by the extracted ones:", nullptr, files.size())
                              .arg(QDir::toNativeSeparators(folder))
         + QLatin1Char('\n') + named.join(QLatin1Char('\n'));
-    switch (AskChoice(text, {tr("Replace"), tr("Keep Mine"), tr("Cancel")}, this)) {
+    switch (Dialogs().AskChoice(text, {tr("Replace"), tr("Keep Mine"), tr("Cancel")}, this)) {
     case 0:
         return true;
     case 1:
@@ -305,14 +303,14 @@ bool CPage2::askAboutExisting(const QList<const IsoEntry*>& items, const QString
 void CPage2::OnExtract()
 {
     if (!m_currentFolder) {
-        ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
+        Dialogs().ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
                            tr("Please load an ISO image first, then select the files or folders you want to extract"),
                            120, this);
         return;
     }
     const QList<const IsoEntry*> chosen = ChosenItems();
     if (chosen.isEmpty()) {
-        ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
+        Dialogs().ShowPictureMessage(QStringLiteral(":/vud/select_files_extract"),
                            tr("Please select the files or folders you want to extract"), 120, this);
         return;
     }
@@ -322,14 +320,14 @@ void CPage2::OnExtract()
     for (const IsoEntry* entry : chosen) {
         items << ExtractItem::Of(*entry);
         if (names.contains(items.last().name)) {
-            ShowMessage(tr("More than one selected item is called %1. Please extract them one at a time.")
+            Dialogs().ShowMessage(tr("More than one selected item is called %1. Please extract them one at a time.")
                             .arg(items.last().name),
                         this);
             return;
         }
         names << items.last().name;
     }
-    const QString folder = ChooseFolder(this);
+    const QString folder = Dialogs().ChooseFolder(this);
     if (folder.isEmpty())
         return;
     Existing existing = Existing::Replace;
@@ -341,7 +339,7 @@ void CPage2::OnExtract()
         disconnect(m_job, nullptr, this, nullptr);
         m_job->deleteLater();
     }
-    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}, m_archiveTool};
+    ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}, Context().tools.archive};
     request.expectedSize = [this](const QString& pathInImage) -> qint64 {
         QString path = pathInImage;
 #ifndef Q_OS_WIN
@@ -381,7 +379,7 @@ void CPage2::OnExtractFinished()
         QString text = tr("Extract files successfully.");
         if (!placed.kept.isEmpty())
             text += QLatin1Char('\n') + tr("Your own files were kept in: %1").arg(placed.kept.join(QLatin1String(", ")));
-        ShowOpenFolderMessage(text, m_outputFolder, this);
+        Dialogs().ShowOpenFolderMessage(text, m_outputFolder, this);
     } else {
         Util::WriteLog(QStringLiteral("Extract files failed : ") + m_outputFolder + QLatin1Char(' ') + m_job->reason());
         // Say what did arrive before what did not: most of a selection may be there.
@@ -389,7 +387,7 @@ void CPage2::OnExtractFinished()
         const QString head = arrived == 0
             ? tr("The files could not be extracted.")
             : tr("%1 of %2 items were extracted.").arg(arrived).arg(m_job->items().size());
-        ShowMessage(head + QLatin1Char('\n') + m_job->reason(), this);
+        Dialogs().ShowMessage(head + QLatin1Char('\n') + m_job->reason(), this);
     }
     emit sigExtractionEnded(status == ExtractJob::Status::Succeeded);
 }

@@ -30,7 +30,7 @@ class CPage2 : public ImageDialog
 {
     Q_OBJECT
 public:
-    explicit CPage2(QWidget* parent = nullptr);
+    explicit CPage2(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage2() override;
 
     // Called by the main window once the page is embedded in it.
@@ -49,8 +49,6 @@ public:
     CProgressDialog* Progress() const { return m_progress; }
     IsoEntry* CurrentFolder() const { return m_currentFolder; }
     const IsoContentTree& Content() const { return m_content; }
-    // The 7-Zip program for listing and extraction (empty: the application's own).
-    void SetArchiveTool(const QString& program) { m_archiveTool = program; }
     bool IsListing() const { return m_listJob && m_listJob->isRunning(); }
     ExtractJob* Job() const { return m_job; }
     QString ImagePath() const { return m_imagePath; }
@@ -120,7 +118,6 @@ private:
     QSet<const IsoEntry*> m_ticked;
     bool m_filling = false; // check boxes set by the page, not the user
     QPointer<ListingJob> m_listJob;
-    QString m_archiveTool; // empty: the application's own 7-Zip
     bool m_busyCursor = false;
 
     // Extraction

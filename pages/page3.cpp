@@ -10,7 +10,6 @@
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/messages.h"
-#include "ui/pagedialogs.h"
 #include "ui/mytreewidget.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
@@ -49,9 +48,8 @@ QString nameList(const QStringList& names)
 
 } // namespace
 
-CPage3::CPage3(QWidget* parent)
-    : ImageDialog(parent)
-    , m_dialogs(&PageDialogs::Real())
+CPage3::CPage3(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context)
     , m_staged(new StagedContent(QStringLiteral("create"), this))
 {
     setObjectName(QStringLiteral("CPage3"));
@@ -68,16 +66,11 @@ CPage3::~CPage3()
     delete m_progress; // a top-level window, not a child of the page
 }
 
-void CPage3::SetDialogs(PageDialogs* dialogs)
-{
-    m_dialogs = dialogs ? dialogs : &PageDialogs::Real();
-}
-
 void CPage3::closeEvent(QCloseEvent* event)
 {
     // Back discards the list (a page is never shown again): ask first.
     if (m_job || (m_staged->content().root.childCount() > 0
-                  && m_dialogs->AskQuestion(QStringLiteral(":/vud/commdialogbg"),
+                  && Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
                                  tr("The files and folders in the list will be discarded. Go back anyway?"),
                                  this) != 1)) {
         event->ignore();
@@ -189,7 +182,7 @@ bool CPage3::ready()
         return false;
     if (m_staged->isValid())
         return true;
-    m_dialogs->ShowMessage(tr("The working folder for the image could not be created below %1.")
+    Dialogs().ShowMessage(tr("The working folder for the image could not be created below %1.")
                     .arg(QDir::toNativeSeparators(m_staged->root().isEmpty() ? StagingArea::DefaultRoot()
                                                                               : m_staged->root())),
                 this);
@@ -201,7 +194,7 @@ void CPage3::addItems(bool folders)
     if (!ready())
         return;
     const Target target = SelectedTarget();
-    const QStringList chosen = folders ? m_dialogs->ChooseItems(this, false) : m_dialogs->ChooseOpenFiles(this);
+    const QStringList chosen = folders ? Dialogs().ChooseItems(this, false) : Dialogs().ChooseOpenFiles(this);
     if (chosen.isEmpty())
         return;
 
@@ -224,7 +217,7 @@ void CPage3::addItems(bool folders)
     QStringList names;
     for (const ContentCollector::Skipped& item : added.skipped)
         names << item.path;
-    m_dialogs->ShowMessage(tr("These items were not added: an item of the same name is already there, a folder "
+    Dialogs().ShowMessage(tr("These items were not added: an item of the same name is already there, a folder "
                    "that cannot be read, a backslash in the name, a link back to a folder that holds "
                    "it, or the program's own working folder:\n%1")
                     .arg(nameList(names)),
@@ -298,21 +291,21 @@ bool CPage3::confirmLargeFiles(bool& allowLargeFiles)
            "only ISO 9660 or Joliet will see wrong sizes. Choose \"UDF ISO\" to avoid this "
            "question. Create the image anyway?")
             .arg(nameList(large));
-    return m_dialogs->AskQuestion(QStringLiteral(":/vud/commdialogbg"), text, this) == 1;
+    return Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"), text, this) == 1;
 }
 
 QString CPage3::chooseOutput()
 {
-    const QString chosen = m_dialogs->ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    const QString chosen = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (chosen.isEmpty())
         return QString();
     const QString output = WithDefaultSuffix(chosen, QStringLiteral("iso"));
     if (IsoBuild::IsInside(output, m_staged->root())) {
-        m_dialogs->ShowMessage(tr("Please save the image outside the program's working folder."), this);
+        Dialogs().ShowMessage(tr("Please save the image outside the program's working folder."), this);
         return QString();
     }
     if (QFileInfo(output).isDir()) {
-        m_dialogs->ShowMessage(tr("%1 is a folder. Please choose a file name for the image.")
+        Dialogs().ShowMessage(tr("%1 is a folder. Please choose a file name for the image.")
                         .arg(QDir::toNativeSeparators(output)),
                     this);
         return QString();
@@ -325,15 +318,16 @@ void CPage3::OnCreate()
     if (m_job)
         return;
     if (Content().root.childCount() == 0) {
-        m_dialogs->ShowMessage(tr("Please add files or folders first!"), this);
+        Dialogs().ShowMessage(tr("Please add files or folders first!"), this);
         return;
     }
     if (!m_joliet->isChecked() && !m_iso9660->isChecked() && !m_udf->isChecked()) {
-        m_dialogs->ShowMessage(tr("Please select one type"), this);
+        Dialogs().ShowMessage(tr("Please select one type"), this);
         return;
     }
     CreateImageJob::Request request;
     request.type = SelectedType();
+    request.program = Context().tools.builder;
     if (!ready() || !confirmLargeFiles(request.allowLargeFiles))
         return;
     request.output = chooseOutput();
@@ -367,11 +361,11 @@ void CPage3::OnCreateFinished()
     m_progress->hide();
     switch (job->status()) {
     case Job::Status::Succeeded:
-        m_dialogs->ShowOpenFolderMessage(tr("Create ISO successfully!"),
+        Dialogs().ShowOpenFolderMessage(tr("Create ISO successfully!"),
                               QFileInfo(job->builder()->request().output).absolutePath(), this);
         break;
     case Job::Status::Failed:
-        m_dialogs->ShowMessage(job->stepReason(), this);
+        Dialogs().ShowMessage(job->stepReason(), this);
         break;
     default:
         break; // stopped: staging goes on in the background, nothing to say

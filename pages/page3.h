@@ -15,7 +15,6 @@ class CMyTreeWidget;
 class CProgressDialog;
 class CreateImageJob;
 class JobProgress;
-class PageDialogs;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -31,7 +30,7 @@ class CPage3 : public ImageDialog
 {
     Q_OBJECT
 public:
-    explicit CPage3(QWidget* parent = nullptr);
+    explicit CPage3(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage3() override;
 
     // The usage bar is full at this total.
@@ -41,10 +40,6 @@ public:
     static constexpr int NameRole = Qt::UserRole + 1;
 
     enum class State { Idle, Staging, Building };
-
-    // What the page asks and tells the user goes through `dialogs` (null:
-    // the real dialogs). The page does not own it.
-    void SetDialogs(PageDialogs* dialogs);
 
     // For tests.
     CMyTreeWidget* List() const { return m_list; }
@@ -123,7 +118,6 @@ private:
     CProgressDialog* m_progress = nullptr;
     JobProgress* m_binding = nullptr;
 
-    PageDialogs* m_dialogs;
     StagedContent* m_staged = nullptr;
     QPointer<CreateImageJob> m_job;
     int m_buildsStarted = 0;

@@ -6,9 +6,7 @@
 #include "image/editsave.h"
 #include "image/filecopy.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
 #include "ui/messages.h"
-#include "runner/tools.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -44,8 +42,8 @@ QFont pixelFont(int pixelSize)
 
 } // namespace
 
-CPage4::CPage4(QWidget* parent)
-    : ImageDialog(parent), m_area(QStringLiteral("edit"))
+CPage4::CPage4(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context), m_area(QStringLiteral("edit"))
 {
     setObjectName(QStringLiteral("CPage4"));
     resize(852, 472); // until InitializeUI fits the page to the main window
@@ -248,7 +246,7 @@ QString CPage4::working(const QString& name) const
 
 void CPage4::OnLoadISO()
 {
-    const QString image = ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    const QString image = Dialogs().ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (image.isEmpty() || !QFileInfo(image).isFile())
         return;
     LoadImage(image);
@@ -270,7 +268,7 @@ void CPage4::stopImageWork()
 void CPage4::LoadImage(const QString& image)
 {
     if (!m_area.isValid()) {
-        ShowMessage(tr("The working folder for the image could not be created below %1.")
+        Dialogs().ShowMessage(tr("The working folder for the image could not be created below %1.")
                         .arg(QDir::toNativeSeparators(StagingArea::DefaultRoot())),
                     this);
         return;
@@ -303,12 +301,12 @@ void CPage4::LoadImage(const QString& image)
     }
     setButtonsEnabled(false);
 
-    m_listJob = new ListingJob(m_reader, Tools::archiveTool(), image, this);
+    m_listJob = new ListingJob(m_reader, Context().tools.archive, image, this);
     connect(m_listJob, &ListingJob::tableReady, this, &CPage4::OnUnzipFinished);
     connect(m_listJob, &Job::finished, this, &CPage4::onListingEnded);
 
     m_extractJob = new ToolJob(this);
-    m_extractJob->setCommand(Tools::archiveTool(), Tools::extractAllArgs(m_workingFolder, image));
+    m_extractJob->setCommand(Context().tools.archive, Tools::extractAllArgs(m_workingFolder, image));
     m_extractJob->onPiece = [this](const QString& piece) { OnExtractOutput(piece); };
     m_extractJob->verdict = [this](int exitCode, QProcess::ExitStatus status) {
         // Exit status 1 is 7-Zip's warning; the save checks every file anyway.
@@ -374,7 +372,7 @@ void CPage4::abandonImage(const QString& message)
     restoreCursor();
     setButtonsEnabled(false);
     Util::WriteLog(QStringLiteral("Open failed: ") + m_imagePath + QLatin1Char(' ') + message);
-    ShowMessage(message, this);
+    Dialogs().ShowMessage(message, this);
 }
 
 void CPage4::OnExtractOutput(QString line)

@@ -43,7 +43,7 @@ public:
         QString target;
     };
 
-    explicit CPage4(QWidget* parent = nullptr);
+    explicit CPage4(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage4() override;
 
     // Called by the main window once the page is embedded in it.

@@ -13,7 +13,6 @@
 #include "image/filecopy.h"
 #include "image/fileutils.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "ui/inputdialog.h"
 #include "ui/jobprogress.h"
@@ -72,7 +71,7 @@ QString CPage4::acceptableName(const QString& name, const IsoEntry* self)
     }
     if (problem.isEmpty())
         return name;
-    ShowMessage(problem, this);
+    Dialogs().ShowMessage(problem, this);
     return QString();
 }
 
@@ -80,7 +79,7 @@ void CPage4::OnAdd()
 {
     if (!m_currentFolder)
         return;
-    const QStringList paths = ChooseItems(this, true);
+    const QStringList paths = Dialogs().ChooseItems(this, true);
     if (paths.isEmpty())
         return;
     const QString prefix = folderPrefix(m_currentFolder);
@@ -105,11 +104,11 @@ void CPage4::OnAdd()
             skipped << QDir::toNativeSeparators(item.path);
     }
     if (!existing.isEmpty())
-        ShowMessage(tr("These items were not added: this folder already holds an item of that name:\n%1")
+        Dialogs().ShowMessage(tr("These items were not added: this folder already holds an item of that name:\n%1")
                         .arg(nameList(existing)),
                     this);
     if (!skipped.isEmpty())
-        ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the name, a "
+        Dialogs().ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the name, a "
                        "link back to a folder that holds it, or the program's own working folder:\n%1")
                         .arg(nameList(skipped)),
                     this);
@@ -119,7 +118,7 @@ void CPage4::OnDelete()
 {
     const QList<IsoEntry*> entries = checkedEntries();
     if (entries.isEmpty()) {
-        ShowMessage(tr("Please select one row in the table list first"), this);
+        Dialogs().ShowMessage(tr("Please select one row in the table list first"), this);
         return;
     }
     for (int i = entries.size() - 1; i >= 0; --i) {
@@ -136,7 +135,7 @@ void CPage4::OnRename()
 {
     const QList<IsoEntry*> entries = checkedEntries();
     if (entries.isEmpty()) {
-        ShowMessage(tr("Please select one row in the table list first"), this);
+        Dialogs().ShowMessage(tr("Please select one row in the table list first"), this);
         return;
     }
     IsoEntry* entry = entries.first();
@@ -204,10 +203,10 @@ void CPage4::OnExport()
 {
     const QList<IsoEntry*> entries = checkedEntries();
     if (entries.isEmpty()) {
-        ShowMessage(tr("Please select files or folders in the list first."), this);
+        Dialogs().ShowMessage(tr("Please select files or folders in the list first."), this);
         return;
     }
-    const QString folder = ChooseFolder(this);
+    const QString folder = Dialogs().ChooseFolder(this);
     if (folder.isEmpty() || m_run)
         return;
     m_exportFolder = folder;
@@ -240,19 +239,19 @@ void CPage4::OnExport()
 void CPage4::OnSave()
 {
     if (m_content.root.childCount() == 0) {
-        ShowMessage(tr("Please add files or folders first!"), this);
+        Dialogs().ShowMessage(tr("Please add files or folders first!"), this);
         return;
     }
-    const QString output = ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    const QString output = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (output.isEmpty() || m_run)
         return;
     if (QFileInfo(output).isDir()) {
-        ShowMessage(tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output)),
+        Dialogs().ShowMessage(tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output)),
                     this);
         return;
     }
     if (IsoBuild::IsInside(output, m_area.root()) || QFileInfo(output) == QFileInfo(m_imagePath)) {
-        ShowMessage(tr("Please save the image under another name, outside the program's working folder."), this);
+        Dialogs().ShowMessage(tr("Please save the image under another name, outside the program's working folder."), this);
         return;
     }
     m_outputPath = output;
@@ -261,6 +260,7 @@ void CPage4::OnSave()
     run->add(new StepJob([this] { return prepareSave(); }), 0);
     IsoBuildJob::Request build;
     build.output = output;
+    build.program = Context().tools.builder;
     build.arguments = [this](const QString& file) {
         return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
     };
@@ -326,10 +326,10 @@ void CPage4::onRunFinished(int status, const QString& reason)
     const bool succeeded = Job::Status(status) == Job::Status::Succeeded;
     if (succeeded && save) {
         Util::WriteLog(QStringLiteral("Save ISO file successfully: ") + m_outputPath);
-        ShowOpenFolderMessage(tr("Save ISO file successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
+        Dialogs().ShowOpenFolderMessage(tr("Save ISO file successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
     } else if (succeeded) {
         qCDebug(lcTrace) << "file copy finished!!!";
-        ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
+        Dialogs().ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
     } else if (Job::Status(status) == Job::Status::Failed) {
         QString text = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
         // The build job heads its reason for the create page; the save has its own heading.
@@ -338,7 +338,7 @@ void CPage4::onRunFinished(int status, const QString& reason)
         if (!detail.isEmpty())
             text += QLatin1Char('\n') + detail;
         Util::WriteLog(text);
-        ShowMessage(text, this);
+        Dialogs().ShowMessage(text, this);
     }
     if (save)
         emit sigSaveEnded(succeeded);

@@ -2,9 +2,6 @@
 #include "core/trace.h"
 
 #include "app/mainwindow.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
-#include "runner/tools.h"
 #include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -19,8 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CPage5::CPage5(QWidget* parent)
-    : ImageDialog(parent)
+CPage5::CPage5(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context)
 {
     setObjectName(QStringLiteral("CPage5"));
     resize(613, 356); // the form; the background picture fixes the size
@@ -144,7 +141,7 @@ void CPage5::InitializeDVDComboBox()
     // A newer scan replaces one still under way; a reading is not touched.
     if (m_scan)
         m_scan->stop();
-    auto* scan = new ScanbusJob(this);
+    auto* scan = new ScanbusJob(Context().tools.recorder, Context().drives, this);
     m_scan = scan;
     connect(scan, &ScanbusJob::recorderFound, this, &CPage5::onLineOutput);
     connect(scan, &Job::finished, this, [this, scan] {
@@ -171,31 +168,31 @@ void CPage5::OnEject()
     if (m_dvdList->currentIndex() < 0)
         return;
     auto* eject = new ToolJob(this);
-    eject->setCommand(Tools::recorderTool(), Tools::ejectArgs(m_dvdList->currentData().toString()));
+    eject->setCommand(Context().tools.recorder, Tools::ejectArgs(m_dvdList->currentData().toString()));
     connect(eject, &Job::finished, eject, &QObject::deleteLater);
     eject->start();
 }
 
 void CPage5::OnBrowser()
 {
-    m_lineEdit->setText(ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)")));
+    m_lineEdit->setText(Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)")));
 }
 
 void CPage5::OnStart()
 {
     if (m_dvdList->currentIndex() < 0) {
-        ShowMessage(tr("Please select the iso file to save"), this);
+        Dialogs().ShowMessage(tr("Please select the iso file to save"), this);
         return;
     }
     if (m_lineEdit->text().trimmed().isEmpty()) {
-        ShowMessage(tr("Please select the iso file to save."), this);
+        Dialogs().ShowMessage(tr("Please select the iso file to save."), this);
         return;
     }
     const QString target = DiscImagePath(m_lineEdit->text());
     m_lineEdit->setText(target);
     const QString refused = CheckDiscImageTarget(target);
     if (!refused.isEmpty()) {
-        ShowMessage(tr("The image cannot be saved there.") + QLatin1Char('\n') + refused, this);
+        Dialogs().ShowMessage(tr("The image cannot be saved there.") + QLatin1Char('\n') + refused, this);
         return;
     }
     if (m_readJob) {
@@ -203,7 +200,7 @@ void CPage5::OnStart()
         m_readJob->stop();
         m_readJob->deleteLater();
     }
-    m_readJob = new ReadDiscJob(m_dvdList->currentData().toString(), target, this);
+    m_readJob = new ReadDiscJob(Context().tools.reader, m_dvdList->currentData().toString(), target, this);
     connect(m_readJob, &Job::progress, this,
             [this](const QString&, qint64 value, qint64 maximum) { OnReadProgress(value, maximum); });
     connect(m_readJob, &Job::finished, this, &CPage5::OnReadFinished);
@@ -236,11 +233,11 @@ void CPage5::OnReadFinished()
     qCDebug(lcTrace) << "CPage5::OnReadFinished" << job->status() << job->reason();
     switch (job->status()) {
     case Job::Status::Succeeded:
-        ShowOpenFolderMessage(tr("Copy CD/DVD successfully!"), QFileInfo(job->target()).absolutePath(), this);
+        Dialogs().ShowOpenFolderMessage(tr("Copy CD/DVD successfully!"), QFileInfo(job->target()).absolutePath(), this);
         emit sigReadEnded(true);
         break;
     case Job::Status::Failed:
-        ShowMessage(tr("The disc could not be copied.") + QLatin1Char('\n') + job->reason(), this);
+        Dialogs().ShowMessage(tr("The disc could not be copied.") + QLatin1Char('\n') + job->reason(), this);
         emit sigReadEnded(false);
         break;
     default:

@@ -20,7 +20,7 @@ class CPage5 : public ImageDialog
 {
     Q_OBJECT
 public:
-    explicit CPage5(QWidget* parent = nullptr);
+    explicit CPage5(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage5() override;
 
     // For tests and benchmarks.

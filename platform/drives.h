@@ -27,21 +27,19 @@ struct OpticalDrive
     QString product;         // product identification, INQUIRY bytes 16 to 31
 };
 
-// Where discovery reads the system: "/" unless a test points it at a fake
-// tree (sys/block, proc/mounts, proc/swaps, run/udev/data, dev/disk/by-label).
-QString discoveryRoot();
-void setDiscoveryRootForTest(const QString& root); // empty: back to "/"
+// Discovery reads the system below `root`: "/", or a fake tree (sys/block,
+// proc/mounts, proc/swaps, run/udev/data, dev/disk/by-label).
 
 // Volumes on removable disks, in device order. Never a fixed disk, the disk
 // holding "/", "/boot", "/home" or swap, an optical drive, nor a loop, RAM,
 // zram or device-mapper device.
-QList<RemovableVolume> removableVolumes(const QString& root = discoveryRoot());
+QList<RemovableVolume> removableVolumes(const QString& root = QStringLiteral("/"));
 
 // Device names of the optical drives, in order ("/dev/sr0", "/dev/sr1").
-QStringList opticalDevices(const QString& root = discoveryRoot());
+QStringList opticalDevices(const QString& root = QStringLiteral("/"));
 
 // Asks the drive for its SCSI address and, when that fails, for its
 // INQUIRY product identification (a few seconds at most).
-OpticalDrive queryOpticalDrive(const QString& device, const QString& root = discoveryRoot());
+OpticalDrive queryOpticalDrive(const QString& device, const QString& root = QStringLiteral("/"));
 
 } // namespace Platform

@@ -14,9 +14,18 @@ QString readerTool();    // readcd (readom)
 QString builderTool();   // mkisofs (genisoimage)
 QString splitterTool();  // wimlib-imagex
 
-// Test seam: `program` runs wherever the tool at `relative` below the
-// application directory ("/cdrtools/cdrecord") is asked for. An empty
-// program puts the real tool back.
-void SetToolForTest(const QString& relative, const QString& program);
-
 } // namespace Tools
+
+// The programs a window and its jobs run. Windows get one when they are made
+// (the installed tools unless a caller says otherwise) and hand each job the
+// program it runs.
+struct ToolSet
+{
+    QString archive;  // 7-Zip
+    QString recorder; // cdrecord (cdrskin)
+    QString reader;   // readcd (readom)
+    QString builder;  // mkisofs (genisoimage)
+    QString splitter; // wimlib-imagex
+
+    static ToolSet Installed();
+};

@@ -23,32 +23,21 @@ void InitPictureResources()
     Q_UNUSED(done);
 }
 
-ImageDialog::ImageDialog(QWidget* /*parent*/)
-    : QDialog(nullptr, Qt::FramelessWindowHint)
+ImageDialog::ImageDialog(QWidget* /*parent*/, const PageContext& context)
+    : QDialog(nullptr, Qt::FramelessWindowHint), m_context(context)
 {
     InitPictureResources();
     setWindowTitle(QStringLiteral("Quillon"));
     setModal(true);
     setWindowFlags(Qt::FramelessWindowHint);
     setAutoFillBackground(false);
-    setAttribute(Qt::WA_TranslucentBackground, Translucent());
-}
-
-namespace {
-int g_translucentForTest = -1;
+    SetTranslucent(Translucent());
 }
 
 bool ImageDialog::Translucent()
 {
-    if (g_translucentForTest != -1)
-        return g_translucentForTest != 0;
     static const bool composites = Platform::desktopComposites();
     return composites;
-}
-
-void ImageDialog::SetTranslucentForTest(int translucent)
-{
-    g_translucentForTest = translucent;
 }
 
 bool ImageDialog::SetBackgroundImage(const QString& name)

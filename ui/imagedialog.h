@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/pagecontext.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QString>
@@ -19,7 +21,10 @@ class ImageDialog : public QDialog
     Q_OBJECT
 public:
     // The parent is not used: an ImageDialog starts as a top-level window.
-    explicit ImageDialog(QWidget* parent = nullptr);
+    explicit ImageDialog(QWidget* parent = nullptr, const PageContext& context = PageContext());
+
+    const PageContext& Context() const { return m_context; }
+    PageDialogs& Dialogs() const { return *m_context.dialogs; }
 
     // Loads the picture and fixes the dialog's size to it. An empty name is
     // ignored; a picture that fails to load leaves everything as it was.
@@ -36,9 +41,9 @@ public:
 
     // Whether new dialogs are translucent: only where the desktop composites,
     // otherwise their transparent corners would show black and they are drawn
-    // square instead. Tests may decide it (any value but -1 overrides).
+    // square instead.
     static bool Translucent();
-    static void SetTranslucentForTest(int translucent);
+    void SetTranslucent(bool translucent) { setAttribute(Qt::WA_TranslucentBackground, translucent); }
     bool DragEnabled() const { return m_dragEnabled; }
 
 protected:
@@ -67,6 +72,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    PageContext m_context;
     QColor m_backgroundColor;
     QColor m_cornerColor; // fills the square corners of an opaque dialog
     QString m_imageName;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,27 +26,3 @@ void SetBusyCursor();
 // Opens an address with the default handler of the desktop; without one (no
 // browser), shows the address in a message so the user can open it by hand.
 void OpenUrl(const QString& url, QWidget* parent = nullptr);
-
-// --- Test seam -------------------------------------------------------------
-// In test mode none of the shortcuts above shows a dialog: each records what it
-// would have shown and returns at once. AskQuestion returns the next queued
-// answer (0, "not confirmed", when the queue is empty), AskChoice the next
-// queued answer as the choice's index (-1, closed, when the queue is empty).
-struct ShownMessage
-{
-    enum Kind { Question, Message, OpenFolder, Picture, Choice };
-    Kind kind = Message;
-    QString text;
-    QString picture; // background picture, empty for plain messages
-    QString folder;  // ShowOpenFolderMessage only
-    QStringList choices; // AskChoice only
-};
-
-namespace MessageTest {
-void setEnabled(bool on);           // turning it off also forgets everything
-bool enabled();
-void queueAnswers(const QList<int>& answers); // for AskQuestion, first in first out
-QList<ShownMessage> shown();        // every message since enabling, in order
-ShownMessage last();                // the latest one (default-constructed if none)
-void clear();                       // forget shown messages and queued answers
-} // namespace MessageTest

@@ -3,6 +3,16 @@
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 
+QString PageDialogs::ChooseFolder(QWidget* parent)
+{
+    return ::ChooseFolder(parent);
+}
+
+QString PageDialogs::ChooseOpenFile(QWidget* parent, const QString& filter)
+{
+    return ::ChooseOpenFile(parent, filter);
+}
+
 QStringList PageDialogs::ChooseOpenFiles(QWidget* parent)
 {
     return ::ChooseOpenFiles(parent);
@@ -23,6 +33,11 @@ int PageDialogs::AskQuestion(const QString& picture, const QString& text, QWidge
     return ::AskQuestion(picture, text, parent);
 }
 
+int PageDialogs::AskChoice(const QString& text, const QStringList& choices, QWidget* parent)
+{
+    return ::AskChoice(text, choices, parent);
+}
+
 void PageDialogs::ShowMessage(const QString& text, QWidget* parent)
 {
     ::ShowMessage(text, parent);
@@ -31,6 +46,11 @@ void PageDialogs::ShowMessage(const QString& text, QWidget* parent)
 void PageDialogs::ShowOpenFolderMessage(const QString& text, const QString& folder, QWidget* parent)
 {
     ::ShowOpenFolderMessage(text, folder, parent);
+}
+
+void PageDialogs::ShowPictureMessage(const QString& picture, const QString& text, int okY, QWidget* parent)
+{
+    ::ShowPictureMessage(picture, text, okY, parent);
 }
 
 PageDialogs& PageDialogs::Real()

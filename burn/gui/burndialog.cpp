@@ -4,8 +4,6 @@
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
 #include "burn/usbburnjob.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -64,8 +62,8 @@ void selectText(QComboBox* list, const QString& text)
 
 } // namespace
 
-CBurnDialog::CBurnDialog(QWidget* parent)
-    : ImageDialog(parent)
+CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
+    : ImageDialog(parent, context)
 {
     setObjectName(QStringLiteral("CBurnDialog"));
     resize(858, 472); // until the background picture fixes the size
@@ -190,7 +188,7 @@ void CBurnDialog::onBack()
 
 void CBurnDialog::onBrowser()
 {
-    const QString path = ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    const QString path = Dialogs().ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (!path.isEmpty() && QFileInfo(path).isFile())
         m_isoFile->setText(path);
 }
@@ -243,7 +241,7 @@ void CBurnDialog::refreshRemovableList()
 {
     const QString remembered = m_usbList->currentText();
     m_usbList->clear();
-    for (const Platform::RemovableVolume& volume : Platform::removableVolumes()) {
+    for (const Platform::RemovableVolume& volume : Context().drives.RemovableVolumes()) {
         const QString text = VolumeItemText(volume);
         m_usbList->addItem(text, volume.device);
         m_usbList->setItemData(m_usbList->count() - 1, volume.size, SizeRole);
@@ -258,7 +256,7 @@ void CBurnDialog::refreshOpticalList()
     // first scan): its loop ends, and only the new scan fills the list.
     if (m_scan)
         m_scan->stop();
-    QPointer<ScanbusJob> scan = new ScanbusJob(this);
+    QPointer<ScanbusJob> scan = new ScanbusJob(Context().tools.recorder, Context().drives, this);
     m_scan = scan;
     connect(scan, &ScanbusJob::recorderFound, this, &CBurnDialog::onLineOutput);
     m_rememberedOptical = m_dvdList->currentText();
@@ -284,7 +282,7 @@ void CBurnDialog::onLineOutput(QString text, QString address)
 
 void CBurnDialog::showBurnFailed(const QString& picture, const QString& text)
 {
-    ShowPictureMessage(picture, text, 123, this);
+    Dialogs().ShowPictureMessage(picture, text, 123, this);
 }
 
 void CBurnDialog::onBurn()
@@ -308,7 +306,7 @@ void CBurnDialog::burnToUsb(const QString& image)
         showBurnFailed(QStringLiteral(":/vud/insert_usb"), insertText);
         return;
     }
-    if (AskQuestion(QStringLiteral(":/vud/format_usb"),
+    if (Dialogs().AskQuestion(QStringLiteral(":/vud/format_usb"),
                     tr("Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?"),
                     this)
         != 1)
@@ -316,7 +314,7 @@ void CBurnDialog::burnToUsb(const QString& image)
     // The list may be older than the drive: only a volume that is still
     // there, as discovery sees it now, is written to.
     const std::optional<Platform::RemovableVolume> volume =
-        FindRemovableVolume(m_usbList->currentData(DeviceRole).toString());
+        Context().drives.FindRemovableVolume(m_usbList->currentData(DeviceRole).toString());
     if (!volume) {
         showBurnFailed(QStringLiteral(":/vud/insert_usb"), insertText);
         InitializeUSBAndDVDComboBox(2);
@@ -340,7 +338,7 @@ void CBurnDialog::startDiscBurn(const QString& image)
 {
     if (m_burnJob)
         m_burnJob->deleteLater();
-    m_burnJob = new DiscBurnJob(m_dvdList->currentData().toString(), image, this);
+    m_burnJob = new DiscBurnJob(Context().tools.recorder, m_dvdList->currentData().toString(), image, this);
     connect(m_burnJob, &Job::finished, this, &CBurnDialog::onDVDBurnFinished);
     // A burn stopped halfway spoils the disc: no Stop. A recorder that cannot
     // start ends the job all the same, so the dialog never stays for good.
@@ -355,9 +353,9 @@ void CBurnDialog::onDVDBurnFinished()
 {
     const bool succeeded = m_burnJob && m_burnJob->status() == Job::Status::Succeeded;
     if (succeeded)
-        ShowMessage(tr("Burning disc successfully."), this);
+        Dialogs().ShowMessage(tr("Burning disc successfully."), this);
     else
-        ShowMessage(tr("The disc could not be burned.") + QLatin1Char('\n')
+        Dialogs().ShowMessage(tr("The disc could not be burned.") + QLatin1Char('\n')
                         + (m_burnJob ? m_burnJob->reason() : QString()),
                     this);
     emit sigBurnEnded(succeeded);

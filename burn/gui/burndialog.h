@@ -32,7 +32,7 @@ public:
     // What a USB burn needs beyond the image: the image and 50 MiB.
     static constexpr qint64 UsbHeadroomBytes = Q_INT64_C(52428800);
 
-    explicit CBurnDialog(QWidget* parent = nullptr);
+    explicit CBurnDialog(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CBurnDialog() override;
 
     // For tests and benchmarks.

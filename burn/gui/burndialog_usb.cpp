@@ -3,14 +3,17 @@
 #include "burn/usbburnjob.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
-#include "ui/messages.h"
 #include "ui/progressdialog.h"
 
 void CBurnDialog::StartUsbBurn(const UsbBurnRequest& request)
 {
     if (m_usbJob)
         m_usbJob->deleteLater();
-    m_usbJob = new UsbBurnJob(request, this);
+    UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
+    options.tools = Context().tools;
+    const DriveAccess drives = Context().drives;
+    options.listed = [drives](const QString& device) { return drives.FindRemovableVolume(device).has_value(); };
+    m_usbJob = new UsbBurnJob(request, options, this);
     if (!m_usbProgress)
         m_usbProgress = new JobProgress(m_progress, this);
     // A disc burn before may have disabled it; the USB burn stops during the copy and the split.
@@ -25,6 +28,6 @@ void CBurnDialog::onUsbBurnFinished()
 {
     const bool succeeded = m_usbJob && m_usbJob->status() == Job::Status::Succeeded;
     if (m_usbJob)
-        ShowMessage(m_usbJob->resultMessage(), this);
+        Dialogs().ShowMessage(m_usbJob->resultMessage(), this);
     emit sigBurnEnded(succeeded);
 }

@@ -7,6 +7,7 @@
 #include "image/isobuildjob.h"
 #include "image/stagedcontent.h"
 
+#include "runner/tools.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -99,6 +100,7 @@ private slots:
 
         CreateImageJob::Request r;
         r.output = dir.filePath(QStringLiteral("made.iso"));
+        r.program = Tools::builderTool();
         CreateImageJob job(&staged, r);
         QSignalSpy finished(&job, &Job::finished);
         qint64 last = -1;

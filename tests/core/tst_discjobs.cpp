@@ -2,7 +2,6 @@
 // reader playing recorded output.
 #include "burn/discburn.h"
 #include "burn/discread.h"
-#include "runner/tools.h"
 #include "testutil.h"
 
 #include <QCoreApplication>
@@ -22,12 +21,15 @@ QString fixture(const QString& name)
     return QStringLiteral(QUILLON_TEST_DATA "/") + name;
 }
 
-// Runs the stand-in with that recorded output and exit status.
+// The stand-in recorder and reader.
+QString standIn()
+{
+    return QCoreApplication::applicationDirPath() + "/standin_disctool";
+}
+
+// Makes the stand-in play that recorded output and exit status.
 void playBack(const QString& recorded, int status = 0)
 {
-    const QString standIn = QCoreApplication::applicationDirPath() + "/standin_disctool";
-    Tools::SetToolForTest("/cdrtools/cdrecord", standIn);
-    Tools::SetToolForTest("/cdrtools/readcd", standIn);
     qputenv("QUILLON_STANDIN_OUTPUT", fixture(recorded).toUtf8());
     qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
 }
@@ -65,8 +67,6 @@ class TestDiscJobs : public QObject
 private slots:
     void cleanup()
     {
-        Tools::SetToolForTest("/cdrtools/cdrecord", QString());
-        Tools::SetToolForTest("/cdrtools/readcd", QString());
         for (const char* name : {"QUILLON_STANDIN_OUTPUT", "QUILLON_STANDIN_STATUS", "QUILLON_STANDIN_ARGS",
                                  "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ", "QUILLON_STANDIN_DELAY_MS"})
             qunsetenv(name);
@@ -80,7 +80,7 @@ private slots:
         qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
 
         playBack("cdrskin/burn-ok.raw");
-        DiscBurnJob ok("0,1,0", image);
+        DiscBurnJob ok(standIn(), "0,1,0", image);
         Run run = runJob(ok);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QVERIFY(!run.progress.isEmpty());
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(passed.last(), image);
 
         playBack("wodim/burn-write-error.raw", 255);
-        DiscBurnJob broken("1,0,0", image);
+        DiscBurnJob broken(standIn(), "1,0,0", image);
         run = runJob(broken);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("Writing to the disc failed"), qPrintable(run.reason));
@@ -99,11 +99,10 @@ private slots:
 
         // Status 0 does not hide a failure the recorder reported.
         playBack("wodim/burn-no-disc.raw", 0);
-        DiscBurnJob empty("1,0,0", image);
+        DiscBurnJob empty(standIn(), "1,0,0", image);
         QCOMPARE(runJob(empty).status, Job::Status::Failed);
 
-        Tools::SetToolForTest("/cdrtools/cdrecord", m_dir.path() + "/no-such-recorder");
-        DiscBurnJob missing("1,0,0", image);
+        DiscBurnJob missing(m_dir.path() + "/no-such-recorder", "1,0,0", image);
         run = runJob(missing);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("no-such-recorder"), qPrintable(run.reason));
@@ -135,7 +134,7 @@ private slots:
         // A whole disc: progress over its sectors, then the image in place.
         playBack("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
-        ReadDiscJob whole("1,0,0", target);
+        ReadDiscJob whole(standIn(), "1,0,0", target);
         Run run = runJob(whole);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QCOMPARE(run.progress.first(), qMakePair(qint64(0), qint64(1000)));
@@ -145,7 +144,7 @@ private slots:
 
         // A second reading of another disc takes its own size.
         qputenv("QUILLON_STANDIN_SECTORS", "300");
-        ReadDiscJob second("1,0,0", target);
+        ReadDiscJob second(standIn(), "1,0,0", target);
         run = runJob(second);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QCOMPARE(run.progress.last(), qMakePair(qint64(300), qint64(300)));
@@ -155,7 +154,7 @@ private slots:
         playBack("readom/read-error.txt", 255);
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
         qputenv("QUILLON_STANDIN_READ", "400");
-        ReadDiscJob broken("1,0,0", target);
+        ReadDiscJob broken(standIn(), "1,0,0", target);
         run = runJob(broken);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("cannot be read"), qPrintable(run.reason));
@@ -164,7 +163,7 @@ private slots:
 
         // Less than announced, though the reader says nothing and ends well.
         playBack("readom/read-ok.txt", 0);
-        ReadDiscJob shortRead("1,0,0", target);
+        ReadDiscJob shortRead(standIn(), "1,0,0", target);
         run = runJob(shortRead);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("incomplete"), qPrintable(run.reason));
@@ -172,13 +171,12 @@ private slots:
 
         qunsetenv("QUILLON_STANDIN_READ");
         playBack("readom/read-no-disc.txt", 255);
-        ReadDiscJob empty("1,0,0", target);
+        ReadDiscJob empty(standIn(), "1,0,0", target);
         run = runJob(empty);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("no readable disc"), qPrintable(run.reason));
 
-        Tools::SetToolForTest("/cdrtools/readcd", m_dir.path() + "/no-such-reader");
-        ReadDiscJob missing("1,0,0", target);
+        ReadDiscJob missing(m_dir.path() + "/no-such-reader", "1,0,0", target);
         QCOMPARE(runJob(missing).status, Job::Status::Failed);
         QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
     }
@@ -189,7 +187,7 @@ private slots:
         playBack("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "100000");
         qputenv("QUILLON_STANDIN_DELAY_MS", "20");
-        ReadDiscJob job("1,0,0", target);
+        ReadDiscJob job(standIn(), "1,0,0", target);
         QSignalSpy progress(&job, &Job::progress);
         job.start();
         QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 2, 10000);

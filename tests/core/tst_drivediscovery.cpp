@@ -1,7 +1,6 @@
 // Drive discovery over fake sysfs, mount and udev trees, the bus-scan parser
 // and the recorder match, and the scan run with a stand-in recorder.
 #include "burn/drivediscovery.h"
-#include "runner/tools.h"
 #include "testutil.h"
 
 #include <QCoreApplication>
@@ -94,8 +93,6 @@ class TestDriveDiscovery : public QObject
 private slots:
     void cleanup()
     {
-        SetOpticalProbeForTest({});
-        Tools::SetToolForTest("/cdrtools/cdrecord", QString());
         qunsetenv("QUILLON_STANDIN_OUTPUT");
         qunsetenv("QUILLON_STANDIN_STATUS");
     }
@@ -145,11 +142,10 @@ private slots:
         QCOMPARE(volumes.size(), 1);
         QCOMPARE(volumes[0].label, QStringLiteral("MY STICK"));
 
-        Platform::setDiscoveryRootForTest(system.root());
-        QVERIFY(FindRemovableVolume("/dev/sdb1"));
-        QVERIFY(!FindRemovableVolume("/dev/sdb")); // only what the list shows
-        QVERIFY(!FindRemovableVolume("/dev/sda1"));
-        Platform::setDiscoveryRootForTest(QString());
+        const DriveAccess drives{system.root(), {}};
+        QVERIFY(drives.FindRemovableVolume("/dev/sdb1"));
+        QVERIFY(!drives.FindRemovableVolume("/dev/sdb")); // only what the list shows
+        QVERIFY(!drives.FindRemovableVolume("/dev/sda1"));
     }
 
     void opticalDevicesInOrder()
@@ -191,14 +187,14 @@ private slots:
 
     void scanRunsTheRecorder()
     {
-        Tools::SetToolForTest("/cdrtools/cdrecord", standIn());
         qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-two.txt").toUtf8());
         int probes = 0;
-        SetOpticalProbeForTest([&] {
-            ++probes;
-            return QList<OpticalDrive>{addressed("/dev/sr0", 1, 0, 0), addressed("/dev/sr1", 2, 0, 0)};
-        });
-        ScanbusJob scan;
+        const DriveAccess drives{"/", [&] {
+                                     ++probes;
+                                     return QList<OpticalDrive>{addressed("/dev/sr0", 1, 0, 0),
+                                                                addressed("/dev/sr1", 2, 0, 0)};
+                                 }};
+        ScanbusJob scan(standIn(), drives);
         QSignalSpy found(&scan, &ScanbusJob::recorderFound);
         QSignalSpy finished(&scan, &Job::finished);
         scan.start();
@@ -210,7 +206,7 @@ private slots:
 
         // No recorder: the drives are not asked at all.
         qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-none.raw").toUtf8());
-        ScanbusJob empty;
+        ScanbusJob empty(standIn(), drives);
         QSignalSpy emptyFinished(&empty, &Job::finished);
         empty.start();
         QVERIFY(emptyFinished.wait(10000));
@@ -219,8 +215,7 @@ private slots:
 
     void scanEndsWhenTheRecorderCannotStart()
     {
-        Tools::SetToolForTest("/cdrtools/cdrecord", "/nonexistent/cdrecord");
-        ScanbusJob scan;
+        ScanbusJob scan("/nonexistent/cdrecord", DriveAccess());
         QSignalSpy finished(&scan, &Job::finished);
         scan.start();
         QVERIFY(finished.wait(5000));

@@ -10,6 +10,7 @@
 
 #include "testutil.h"
 #include "runner/isobuilder.h"
+#include "runner/tools.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,7 +90,7 @@ class TestEditSave : public QObject
 
     // Plans and runs a save; the job's status and reason come back.
     Job::Status save(const Opened& o, const QString& output, QString* reason = nullptr,
-                     const QString& program = QString())
+                     const QString& program = Tools::builderTool())
     {
         const BootRebuildPlan plan = PlanBootRebuild(o.boot, o.model.root, o.work, path("own" + QString::number(++m_count)));
         if (!plan.error.isEmpty()) {

@@ -1,5 +1,4 @@
 #include "burn/usbburnjob.h"
-#include "runner/tools.h"
 #include "testutil.h"
 #include "usbstick.h"
 
@@ -182,7 +181,7 @@ private slots:
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 4096);
         // The default discovery: a loop device is no removable disk.
-        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false});
+        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
         QVERIFY(finish(job));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("left alone"), qPrintable(job.reason()));
@@ -233,7 +232,7 @@ private slots:
             options.toolPath = [find](const QString& tool) { return tool == "mkfs.vfat" ? QString() : find(tool); };
         }
         if (failure == "no 7z")
-            Tools::SetToolForTest("/7z/7z", m_dir.filePath("no-such-7z"));
+            options.tools.archive = m_dir.filePath("no-such-7z");
         UsbBurnJob job(UsbBurnRequest{doomed, stick.volume(), "FAT32", "", false}, options);
         if (failure == "remove image") {
             connect(&job, &Job::progress, this, [doomed](const QString& stage) {
@@ -242,7 +241,6 @@ private slots:
             });
         }
         QVERIFY(finish(job));
-        Tools::SetToolForTest("/7z/7z", QString());
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));

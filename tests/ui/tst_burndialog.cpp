@@ -1,9 +1,7 @@
 // The burn page headless: drive lists over a fake system, every check before
 // a burn, and the disc burn with the stand-in recorder.
 #include "burn/gui/burndialog.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
-#include "runner/tools.h"
+#include "scripteddialogs.h"
 #include "testutil.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
@@ -52,6 +50,8 @@ class TestBurnDialog : public QObject
 
     QTemporaryDir m_dir;
     QString m_root; // the fake system
+    ScriptedDialogs m_dialogs;
+    PageContext m_context{&m_dialogs};
 
     // A removable stick of `bytes` with one partition.
     void addStick(const QString& name, qint64 bytes)
@@ -72,10 +72,10 @@ private slots:
     void initTestCase()
     {
         m_root = m_dir.path() + "/root";
-        Platform::setDiscoveryRootForTest(m_root);
-        Tools::SetToolForTest("/cdrtools/cdrecord", QCoreApplication::applicationDirPath() + "/standin_disctool");
-        SetOpticalProbeForTest([] { return QList<Platform::OpticalDrive>{drive("/dev/sr0", 1), drive("/dev/sr1", 2)}; });
-        MessageTest::setEnabled(true);
+        m_context.tools.recorder = m_dir.path() + "/recorder";
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/standin_disctool", m_context.tools.recorder));
+        m_context.drives.root = m_root;
+        m_context.drives.probe = [] { return QList<Platform::OpticalDrive>{drive("/dev/sr0", 1), drive("/dev/sr1", 2)}; };
     }
 
     void init()
@@ -84,14 +84,14 @@ private slots:
         QDir().mkpath(m_root + "/sys/block");
         recorders("cdrskin/scanbus-none.raw");
         qunsetenv("QUILLON_STANDIN_STATUS");
-        MessageTest::clear();
+        m_dialogs = ScriptedDialogs();
     }
 
     void listsAndRefreshKinds()
     {
         addStick("sdb", Q_INT64_C(4000000000));
         recorders("cdrskin/scanbus-two.txt");
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         QCOMPARE(items(page.DiscList()), QStringList({"/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00",
                                                        "/dev/sr1: ASUS BW-16D1HT 3.02"}));
         QCOMPARE(page.DiscList()->itemData(1).toString(), QStringLiteral("2,0,0"));
@@ -123,18 +123,18 @@ private slots:
 
     void scanWithoutRecorderEndsOnStartFailure()
     {
-        Tools::SetToolForTest("/cdrtools/cdrecord", m_dir.path() + "/no-such-recorder");
+        PageContext context = m_context;
+        context.tools.recorder = m_dir.path() + "/no-such-recorder";
         QElapsedTimer clock;
         clock.start();
-        CBurnDialog page; // the first scan runs in the constructor
+        CBurnDialog page(nullptr, context); // the first scan runs in the constructor
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(page.DiscList()->count(), 0);
-        Tools::SetToolForTest("/cdrtools/cdrecord", QCoreApplication::applicationDirPath() + "/standin_disctool");
     }
 
     void labelAndPartitionStyle()
     {
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         page.UsbRadio()->setChecked(true);
         QTest::keyClicks(page.LabelField(), "abc");
         QCOMPARE(page.LabelField()->text(), QStringLiteral("ABC"));
@@ -155,7 +155,7 @@ private slots:
 
     void imageCheck()
     {
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         for (const char* name : {"WIN.ISO.bak", "disc.img", "folder.iso"}) {
             const QString path = m_dir.path() + "/" + QLatin1String(name);
             if (QByteArray(name).startsWith("folder"))
@@ -164,15 +164,15 @@ private slots:
                 QVERIFY(TestUtil::writeFile(path, "x"));
             page.ImageField()->setText(path);
             page.onBurn();
-            QCOMPARE(MessageTest::last().picture, QStringLiteral(":/vud/burn-fails"));
-            MessageTest::clear();
+            QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/burn-fails"));
+            m_dialogs.said.clear();
         }
         // Upper case passes the check; with no recorder, Burn does nothing.
         const QString upper = m_dir.path() + "/IMAGES/WIN.ISO";
         QVERIFY(TestUtil::writeFile(upper, "x"));
         page.ImageField()->setText(upper);
         page.onBurn();
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
         QVERIFY(!page.BurnJob());
         QVERIFY(!page.Progress()->isVisible());
     }
@@ -181,27 +181,27 @@ private slots:
     {
         const QString image = m_dir.path() + "/big.iso";
         QVERIFY(TestUtil::makeSparseFile(image, Q_INT64_C(3950000000)));
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         page.ImageField()->setText(image);
         page.UsbRadio()->setChecked(true);
 
         page.onBurn();
-        QCOMPARE(MessageTest::last().picture, QStringLiteral(":/vud/insert_usb"));
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Please insert your USB drive to computer"));
+        QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/insert_usb"));
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please insert your USB drive to computer"));
 
         addStick("sdb", Q_INT64_C(4000000000));
         page.InitializeUSBAndDVDComboBox(2);
-        MessageTest::clear();
-        MessageTest::queueAnswers({0});
+        m_dialogs.said.clear();
+        m_dialogs.confirmations << 0;
         page.onBurn(); // not confirmed: nothing more
-        QCOMPARE(MessageTest::shown().size(), 1);
-        QCOMPARE(MessageTest::last().picture, QStringLiteral(":/vud/format_usb"));
+        QCOMPARE(m_dialogs.said.size(), 1);
+        QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/format_usb"));
 
-        MessageTest::clear();
-        MessageTest::queueAnswers({1});
+        m_dialogs.said.clear();
+        m_dialogs.confirmations << 1;
         QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
         page.onBurn(); // 3,950,000,000 + 50 MiB > 4,000,000,000
-        QCOMPARE(MessageTest::last().picture, QStringLiteral(":/vud/insufficient_space"));
+        QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/insufficient_space"));
         QCOMPARE(ended.size(), 0);
 
         // A stick that left since the list was filled is not written to.
@@ -209,10 +209,10 @@ private slots:
         addStick("sdb", Q_INT64_C(16000000000));
         page.InitializeUSBAndDVDComboBox(2);
         QDir(m_root + "/sys/block/sdb").removeRecursively();
-        MessageTest::clear();
-        MessageTest::queueAnswers({1});
+        m_dialogs.said.clear();
+        m_dialogs.confirmations << 1;
         page.onBurn();
-        QCOMPARE(MessageTest::last().picture, QStringLiteral(":/vud/insert_usb"));
+        QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/insert_usb"));
         QCOMPARE(ended.size(), 0);
     }
 
@@ -221,20 +221,20 @@ private slots:
         const QString image = m_dir.path() + "/usb.iso";
         QVERIFY(TestUtil::writeFile(image, "x"));
         addStick("quillonfake", Q_INT64_C(16000000000)); // no such device node: nothing real is touched
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         page.ImageField()->setText(image);
         page.UsbRadio()->setChecked(true);
         QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
-        MessageTest::clear();
-        MessageTest::queueAnswers({1});
+        m_dialogs.said.clear();
+        m_dialogs.confirmations << 1;
         page.onBurn();
         QVERIFY(!ended.isEmpty() || ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
         QVERIFY(page.UsbJob());
         QCOMPARE(page.UsbJob()->request().device, QStringLiteral("/dev/quillonfake1"));
-        QVERIFY2(MessageTest::last().text.startsWith("Burning failed. Checking the request: /dev/quillonfake1"),
-                 qPrintable(MessageTest::last().text));
-        QVERIFY(MessageTest::last().text.endsWith("The USB disk was not changed."));
+        QVERIFY2(m_dialogs.last().text.startsWith("Burning failed. Checking the request: /dev/quillonfake1"),
+                 qPrintable(m_dialogs.last().text));
+        QVERIFY(m_dialogs.last().text.endsWith("The USB disk was not changed."));
         QVERIFY(!page.Progress()->isVisible());
         QDir(m_root + "/sys/block/quillonfake").removeRecursively();
     }
@@ -244,7 +244,7 @@ private slots:
         const QString image = m_dir.path() + "/disc.iso";
         QVERIFY(TestUtil::writeFile(image, "x"));
         recorders("cdrskin/scanbus-two.txt");
-        CBurnDialog page;
+        CBurnDialog page(nullptr, m_context);
         page.ImageField()->setText(image);
         QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
 
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(!page.Progress()->StopButton()->isEnabled());
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), true);
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Burning disc successfully."));
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Burning disc successfully."));
         QVERIFY(!page.Progress()->isVisible());
 
         recorders("wodim/burn-write-error.raw");
@@ -262,16 +262,17 @@ private slots:
         page.onBurn();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
-        QVERIFY2(MessageTest::last().text.contains("Writing to the disc failed"),
-                 qPrintable(MessageTest::last().text));
+        QVERIFY2(m_dialogs.last().text.contains("Writing to the disc failed"),
+                 qPrintable(m_dialogs.last().text));
 
-        Tools::SetToolForTest("/cdrtools/cdrecord", m_dir.path() + "/no-such-recorder");
+        const QString recorder = m_dir.path() + "/recorder";
+        QVERIFY(QFile::rename(recorder, recorder + ".away"));
         page.onBurn();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
-        QVERIFY(MessageTest::last().text.contains("no-such-recorder"));
+        QVERIFY2(m_dialogs.last().text.contains("Could not start"), qPrintable(m_dialogs.last().text));
         QVERIFY(!page.Progress()->isVisible());
-        Tools::SetToolForTest("/cdrtools/cdrecord", QCoreApplication::applicationDirPath() + "/standin_disctool");
+        QVERIFY(QFile::rename(recorder + ".away", recorder));
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include "ui/contentviews.h"
 #include "ui/fileicons.h"
-#include "ui/filedialogs.h"
 #include "ui/messages.h"
 #include "image/isocontent.h"
 #include "ui/commdialog.h"
@@ -117,29 +116,7 @@ private slots:
         QVERIFY(!FileTypeFor(QStringLiteral("a.qqqzzz")).isEmpty());
     }
 
-    void dialogAnswers()
-    {
-        SetDialogAnswersForTest({QStringLiteral("/a\n/b/c d\n"), QString()});
-        QCOMPARE(ChooseItems(nullptr, true), (QStringList{"/a", "/b/c d"}));
-        QVERIFY(ChooseOpenFiles(nullptr).isEmpty()); // an empty answer cancels
-        QCOMPARE(ChooseFolder(nullptr), QString());  // so does an empty queue, without a dialog
-        QCOMPARE(DialogRequestsForTest(), (QStringList{"ChooseItems:files", "ChooseOpenFiles", "ChooseFolder"}));
-        ResetDialogsForTest();
-        QVERIFY(!DialogTestModeActive());
-    }
-
-    void questionAnswers()
-    {
-        MessageTest::setEnabled(true);
-        MessageTest::queueAnswers({1});
-        QCOMPARE(AskQuestion(QStringLiteral(":/vud/q"), QStringLiteral("Sure?")), 1);
-        QCOMPARE(AskQuestion(QStringLiteral(":/vud/q"), QStringLiteral("Again?")), 0); // no answer left: no
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Question);
-        MessageTest::setEnabled(false);
-        QVERIFY(MessageTest::shown().isEmpty());
-    }
-
-    // Without the recorder the shortcuts build the real dialogs.
+    // The shortcuts build the real dialogs.
     void realDialogs()
     {
         QString text, folder;

@@ -2,8 +2,8 @@
 // box and the close button.
 #include "app/mainwindow.h"
 #include "pages/page2.h"
+#include "scripteddialogs.h"
 #include "testutil.h"
-#include "ui/messages.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
@@ -120,17 +120,16 @@ private slots:
     void openImageNamesAMissingImageOrAFolder()
     {
         QTemporaryDir dir;
-        MessageTest::setEnabled(true);
+        ScriptedDialogs dialogs;
         for (const QString& path : {dir.path() + "/gone.iso", dir.path()}) {
-            MainWindow window;
+            MainWindow window(nullptr, {&dialogs});
             window.show();
             window.OpenImage(path);
             auto* page = qobject_cast<CPage2*>(window.CurrentPage());
             QVERIFY(page);
-            QVERIFY2(MessageTest::last().text.contains(path), qPrintable(MessageTest::last().text));
+            QVERIFY2(dialogs.last().text.contains(path), qPrintable(dialogs.last().text));
             QVERIFY(!page->IsListing());
         }
-        MessageTest::setEnabled(false);
     }
 
     void draggingAPageOrEscapeChangesNothing()

@@ -1,11 +1,10 @@
 // The extract page end to end, headless: images made by genisoimage, listed
-// and extracted by the real 7-Zip; dialogs answered through the seams.
+// and extracted by the real 7-Zip; dialogs answered from a script.
 #include "image/extractjob.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "pages/page2.h"
 #include "runner/tools.h"
+#include "scripteddialogs.h"
 #include "testutil.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/progressdialog.h"
@@ -24,6 +23,7 @@
 
 #include <memory>
 
+using Said = ScriptedDialogs::Said;
 using TestUtil::listTree;
 using TestUtil::readFile;
 
@@ -55,6 +55,7 @@ class TestPage2 : public QObject
     QTemporaryDir m_dir;
     QString m_image;      // bootable: boot, sources, "-y", a name with spaces, [BOOT]
     QString m_largeImage; // 300 MB of sparse files
+    ScriptedDialogs m_dialogs;
     std::unique_ptr<CPage2> m_page;
     std::unique_ptr<QTemporaryDir> m_out; // the output folder, holding a file of the user's
 
@@ -66,7 +67,8 @@ class TestPage2 : public QObject
     bool load(const QString& image, const QStringList& folders = {}, const QStringList& names = {})
     {
         QSignalSpy ended(m_page.get(), &CPage2::sigListingEnded);
-        SetDialogAnswersForTest({image});
+        m_dialogs.answers.clear();
+        m_dialogs.answers << image;
         m_page->OnLoadISO();
         return ended.wait(20000) && openAndTick(folders, names);
     }
@@ -105,7 +107,7 @@ class TestPage2 : public QObject
     bool extract(const QString& folder = QString())
     {
         QSignalSpy ended(m_page.get(), &CPage2::sigExtractionEnded);
-        AddDialogAnswerForTest(folder.isEmpty() ? out() : folder);
+        m_dialogs.answers << (folder.isEmpty() ? out() : folder);
         m_page->OnExtract();
         return !m_page->Job() || !m_page->Job()->isRunning() || ended.wait(60000);
     }
@@ -120,17 +122,37 @@ class TestPage2 : public QObject
         QCOMPARE(readFile(out() + "/keep.txt"), QByteArray("mine"));
     }
 
-    static void verifyMessage(const QString& part)
+    void verifyMessage(const QString& part)
     {
-        QCOMPARE(MessageTest::shown().size(), 1);
-        QVERIFY2(MessageTest::last().text.contains(part), qPrintable(MessageTest::last().text));
+        QCOMPARE(m_dialogs.said.size(), 1);
+        QVERIFY2(m_dialogs.last().text.contains(part), qPrintable(m_dialogs.last().text));
+    }
+
+    // A shell script that runs `before`, then the installed 7-Zip.
+    QString script(const QString& name, const QByteArray& before = QByteArray())
+    {
+        const QString path = m_dir.path() + "/" + name;
+        if (!TestUtil::writeFile(path, "#!/bin/sh\n" + before + "exec '" + Tools::archiveTool().toUtf8() + "' \"$@\"\n")
+            || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // A fresh page whose 7-Zip is `archive` (empty: the installed one).
+    void newPage(const QString& archive = QString())
+    {
+        m_page.reset();
+        PageContext context{&m_dialogs};
+        if (!archive.isEmpty())
+            context.tools.archive = archive;
+        m_page.reset(new CPage2(nullptr, context));
+        m_page->InitializeUI();
     }
 
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        MessageTest::setEnabled(true);
         QVERIFY(m_dir.isValid());
         const QList<QPair<QString, QByteArray>> files{
             {"boot/bcd", QByteArray(300000, 'b')}, {"boot/fonts/a.ttf", "font a"}, {"boot/fonts/b.ttf", "font b"},
@@ -148,11 +170,8 @@ private slots:
 
     void init()
     {
-        MessageTest::clear();
-        ResetDialogsForTest();
-        SetDialogAnswersForTest({});
-        m_page.reset(new CPage2);
-        m_page->InitializeUI();
+        m_dialogs = ScriptedDialogs();
+        newPage();
         m_out.reset(new QTemporaryDir);
         QVERIFY(TestUtil::writeFile(out() + "/keep.txt", "mine"));
     }
@@ -168,8 +187,8 @@ private slots:
     {
         CPage2& page = *m_page;
         QVERIFY(load(m_image));
-        QCOMPARE(DialogRequestsForTest(), QStringList{"ChooseOpenFile:ISO Files(*.ISO)"});
-        QVERIFY(MessageTest::shown().isEmpty());
+        QCOMPARE(m_dialogs.requests, QStringList{"ChooseOpenFile:ISO Files(*.ISO)"});
+        QVERIFY(m_dialogs.said.isEmpty());
         verifyUsable();
         QCOMPARE(page.Tree()->topLevelItem(0)->text(0), QString("content.iso"));
         const int rows = page.Table()->rowCount(); // [BOOT] and boot.catalog besides the tree's items
@@ -228,9 +247,9 @@ private slots:
         QVERIFY(extract());
 
         QCOMPARE(m_page->Job()->status(), ExtractJob::Status::Succeeded);
-        QCOMPARE(MessageTest::shown().size(), 1);
-        QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
-        QCOMPARE(MessageTest::last().folder, out());
+        QCOMPARE(m_dialogs.said.size(), 1);
+        QCOMPARE(m_dialogs.last().kind, Said::OpenFolder);
+        QCOMPARE(m_dialogs.last().folder, out());
         QCOMPARE(listTree(out()), after);
         for (const QString& file : before)
             QCOMPARE(readFile(out() + "/" + file), QByteArray("the user's"));
@@ -277,13 +296,13 @@ private slots:
         CPage2& page = *m_page;
         page.OnExtract();
         verifyMessage("load an ISO image");
-        MessageTest::clear();
+        m_dialogs.said.clear();
         QVERIFY(load(m_image, {"boot"}));
         page.Table()->selectRow(rowOf(page.Table(), "fonts"));
         QVERIFY(extract());
         QCOMPARE(listTree(out()), (QStringList{"fonts", "fonts/a.ttf", "fonts/b.ttf", "keep.txt"}));
 
-        MessageTest::clear();
+        m_dialogs.said.clear();
         QVERIFY(openAndTick({}, {}));
         openFolder(nullptr);
         page.Table()->item(rowOf(page.Table(), "setup.exe"), 0)->setCheckState(Qt::Checked);
@@ -291,7 +310,7 @@ private slots:
         page.Table()->item(rowOf(page.Table(), "setup.exe"), 0)->setCheckState(Qt::Checked);
         page.OnExtract();
         verifyMessage("More than one selected item is called setup.exe");
-        QCOMPARE(DialogRequestsForTest().size(), 2); // the image and the first output folder only
+        QCOMPARE(m_dialogs.requests.size(), 2); // the image and the first output folder only
     }
 
     // Files of the user's that would be replaced: asked once, with the
@@ -315,10 +334,10 @@ private slots:
         QVERIFY(TestUtil::writeFile(out() + "/setup.exe", "mine"));
         QVERIFY(TestUtil::writeFile(out() + "/boot/fonts/a.ttf", "mine"));
         QVERIFY(load(m_image, {}, {"setup.exe", "boot", "-y"}));
-        MessageTest::queueAnswers({answer});
+        m_dialogs.confirmations << answer;
         QVERIFY(extract());
-        const ShownMessage question = MessageTest::shown().first();
-        QCOMPARE(question.kind, ShownMessage::Choice);
+        const Said question = m_dialogs.said.first();
+        QCOMPARE(question.kind, Said::Choice);
         QCOMPARE(question.choices, (QStringList{"Replace", "Keep Mine", "Cancel"}));
         QVERIFY2(question.text.startsWith("2 file(s) in " + out()), qPrintable(question.text));
         QVERIFY(question.text.contains("\nsetup.exe") && question.text.contains("\nboot/fonts/a.ttf"));
@@ -326,25 +345,21 @@ private slots:
         QCOMPARE(readFile(out() + "/boot/fonts/a.ttf"), setup == "mine" ? QByteArray("mine") : QByteArray("font a"));
         QCOMPARE(QFileInfo::exists(out() + "/boot/bcd"), extracted);
         QCOMPARE(QFileInfo::exists(out() + "/-y"), extracted);
-        QCOMPARE(MessageTest::shown().size(), extracted ? 2 : 1);
+        QCOMPARE(m_dialogs.said.size(), extracted ? 2 : 1);
         if (extracted) {
-            QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
-            QCOMPARE(MessageTest::last().text.contains("kept"), answer == 1);
+            QCOMPARE(m_dialogs.last().kind, Said::OpenFolder);
+            QCOMPARE(m_dialogs.last().text.contains("kept"), answer == 1);
         }
     }
 
     void stopDuringLargeExtraction()
     {
+        // The real 7-Zip, extracting after a pause: the whole run is over in a
+        // few hundred ms, too short a window to press Stop in reliably.
+        newPage(script("slow-7z", "[ \"$1\" = x ] && sleep 2\n"));
         CPage2& page = *m_page;
         QVERIFY(load(m_largeImage, {}, {"big"}));
-        // The real 7-Zip after a pause: the whole run is over in a few hundred
-        // ms, too short a window to press Stop in reliably.
-        const QString slowTool = m_dir.path() + "/slow-7z";
-        QVERIFY(TestUtil::writeFile(slowTool, "#!/bin/sh\nsleep 2\nexec '" + Tools::archiveTool().toUtf8()
-                                                  + "' \"$@\"\n"));
-        QVERIFY(QFile::setPermissions(slowTool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        page.SetArchiveTool(slowTool);
-        AddDialogAnswerForTest(out());
+        m_dialogs.answers << out();
         QSignalSpy ended(&page, &CPage2::sigExtractionEnded);
         page.OnExtract();
         QVERIFY(page.Job() && page.Job()->isRunning());
@@ -359,7 +374,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(staging));
         QTest::qWait(50); // a late end signal would arrive here
         QCOMPARE(ended.count(), 0);
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
         verifyUsable();
 
         QVERIFY(load(m_image, {}, {"setup.exe"}));
@@ -384,7 +399,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(image, bytes.isEmpty() ? readFile(m_image).left(50000) : bytes));
         QVERIFY(load(image));
         verifyMessage(toolSays);
-        QVERIFY(MessageTest::last().text.startsWith("The image unreadable.iso could not be read."));
+        QVERIFY(m_dialogs.last().text.startsWith("The image unreadable.iso could not be read."));
         QCOMPARE(m_page->Tree()->topLevelItemCount(), 0);
         QCOMPARE(m_page->Table()->rowCount(), 0);
         verifyUsable();
@@ -412,13 +427,13 @@ private slots:
         QVERIFY(QFile::resize(image, QFileInfo(m_largeImage).size() / 2));
         QVERIFY(load(image, {"big"}, {"one.bin", "two.bin"}));
         verifyMessage("damaged or incomplete");
-        MessageTest::clear();
+        m_dialogs.said.clear();
         QVERIFY(extract());
         QCOMPARE(m_page->Job()->status(), ExtractJob::Status::Failed);
         verifyMessage("Data Error");
         // What arrived is said first, then what did not.
-        QVERIFY2(MessageTest::last().text.startsWith("1 of 2 items were extracted.\n"), qPrintable(MessageTest::last().text));
-        QVERIFY(MessageTest::last().text.contains("Not extracted: two.bin"));
+        QVERIFY2(m_dialogs.last().text.startsWith("1 of 2 items were extracted.\n"), qPrintable(m_dialogs.last().text));
+        QVERIFY(m_dialogs.last().text.contains("Not extracted: two.bin"));
         // A cut-off file is not left under its real name, where it would look whole.
         QCOMPARE(listTree(out()), (QStringList{"keep.txt", "one.bin"}));
         QCOMPARE(QFileInfo(out() + "/one.bin").size(), 150 * 1024 * 1024);
@@ -427,13 +442,15 @@ private slots:
 
     void missingTool()
     {
+        const QString tool = script("gone-7z");
+        newPage(tool);
         QVERIFY(load(m_image, {}, {"setup.exe"}));
-        m_page->SetArchiveTool(m_dir.path() + "/no-such-7z");
+        QVERIFY(QFile::remove(tool));
         QVERIFY(extract());
         verifyMessage("7-Zip could not be started");
         QCOMPARE(listTree(out()), QStringList{"keep.txt"});
         verifyUsable();
-        MessageTest::clear();
+        m_dialogs.said.clear();
         QVERIFY(load(m_image));
         verifyMessage("7-Zip could not be started");
         verifyUsable();
@@ -474,13 +491,13 @@ private slots:
     {
         QVERIFY(load(m_image));
         m_page->OnExtract();
-        QCOMPARE(MessageTest::last().kind, ShownMessage::Picture);
-        QCOMPARE(DialogRequestsForTest().size(), 1); // only the image was asked for
+        QCOMPARE(m_dialogs.last().kind, Said::Picture);
+        QCOMPARE(m_dialogs.requests.size(), 1); // only the image was asked for
 
-        MessageTest::clear();
+        m_dialogs.said.clear();
         QVERIFY(load(m_image, {}, {"setup.exe"}));
         m_page->OnExtract(); // no answer left: the folder chooser is cancelled
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
         QVERIFY(!m_page->Job());
         verifyUsable();
     }
@@ -529,7 +546,7 @@ private slots:
 
         QVERIFY(load(m_image, {}, {"setup.exe"}));
         QSignalSpy ended(&page, &CPage2::sigExtractionEnded);
-        AddDialogAnswerForTest(out());
+        m_dialogs.answers << out();
         action->trigger();
         QVERIFY(ended.wait(20000));
         QCOMPARE(listTree(out()), (QStringList{"keep.txt", "setup.exe"}));

@@ -142,8 +142,7 @@ private slots:
         QFETCH(QString, typeArg);
         QFETCH(QByteArray, readAs);
         QFETCH(bool, joliet);
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         page.findChild<QRadioButton*>(radio)->setChecked(true);
         add(page, {src("a.txt"), src("b.bin")});
         add(page, {src("Docs"), src("Music")}, true);
@@ -187,8 +186,7 @@ private slots:
 
     void addAndRemoveRules()
     {
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         add(page, {src("a.txt"), src("a.txt")});
         add(page, {src("a.txt")});
         QVERIFY(m_dialogs.said.isEmpty());
@@ -245,8 +243,7 @@ private slots:
 
     void removingQueuedCopyCancelsIt()
     {
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         QVERIFY(waitStaged(page));
         // A big copy keeps the worker busy while the second one waits in the queue.
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("busy/big.bin"), 256 << 20));
@@ -273,8 +270,7 @@ private slots:
     {
         QFETCH(qint64, size);
         QFETCH(int, bar);
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         stopCopies(page);
         const QString file = m_dir.filePath(QStringLiteral("sparse/%1.bin").arg(size));
         QVERIFY(TestUtil::makeSparseFile(file, size));
@@ -286,8 +282,7 @@ private slots:
 
     void largeFilesAskFirst()
     {
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         stopCopies(page);
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath(QStringLiteral("sparse/four.bin")), qint64(4) << 30));
         add(page, {m_dir.filePath(QStringLiteral("sparse/four.bin"))});
@@ -302,8 +297,7 @@ private slots:
 
     void stopThenCreateAgain()
     {
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         QVERIFY(waitStaged(page));
         QVERIFY(TestUtil::makeSparseFile(m_dir.filePath("slow/big.bin"), 256 << 20));
         add(page, {m_dir.filePath("slow/big.bin"), src("a.txt")});
@@ -343,8 +337,7 @@ private slots:
 
     void failuresTellTheUserAndLoseNothing()
     {
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         page.OnCreate();
         QCOMPARE(m_dialogs.last().text, QStringLiteral("Please add files or folders first!"));
         QVERIFY(m_dialogs.requests.isEmpty());
@@ -386,10 +379,8 @@ private slots:
     // copies go, another page's stay. A destroyed page leaves no folder.
     void leavingThePage()
     {
-        CPage3 first;
-        first.SetDialogs(&m_dialogs);
-        CPage3 second;
-        second.SetDialogs(&m_dialogs);
+        CPage3 first(nullptr, {&m_dialogs});
+        CPage3 second(nullptr, {&m_dialogs});
         QVERIFY(first.StagingFolder() != second.StagingFolder());
         add(first, {src("a.txt")});
         add(second, {src("Music/song.ogg")});
@@ -409,8 +400,7 @@ private slots:
 
         QString folder;
         {
-            CPage3 page;
-            page.SetDialogs(&m_dialogs);
+            CPage3 page(nullptr, {&m_dialogs});
             add(page, {src("a.txt")});
             folder = page.StagingFolder();
         }
@@ -424,8 +414,7 @@ private slots:
         const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
         QVERIFY(TestUtil::writeFile(m_dir.filePath("dated/old.txt"), "old"));
         QVERIFY(Platform::setModificationTime(m_dir.filePath("dated/old.txt"), old));
-        CPage3 page;
-        page.SetDialogs(&m_dialogs);
+        CPage3 page(nullptr, {&m_dialogs});
         add(page, {m_dir.filePath("dated")}, true);
         QVERIFY(page.RowOf(QStringLiteral("dated\\old.txt"))->text(4).startsWith(QLatin1String("2001-02-03")));
         const mode_t before = ::umask(022);

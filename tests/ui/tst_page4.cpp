@@ -4,10 +4,8 @@
 #include "image/extractjob.h"
 #include "image/filecopy.h"
 #include "ui/contentviews.h"
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "pages/page4.h"
-#include "runner/tools.h"
+#include "scripteddialogs.h"
 #include "testutil.h"
 #include "ui/inputdialog.h"
 #include "ui/lineedit.h"
@@ -47,6 +45,8 @@ class TestPage4 : public QObject
     QTemporaryDir m_dir;
     QRandomGenerator m_random{4};
     QMap<QString, QString> m_images; // by kind
+    ScriptedDialogs m_dialogs;
+    PageContext m_context{&m_dialogs};
     std::unique_ptr<CPage4> m_page;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -78,7 +78,7 @@ class TestPage4 : public QObject
     bool load(const QString& image)
     {
         QSignalSpy ended(m_page.get(), &CPage4::sigListingEnded);
-        AddDialogAnswerForTest(image);
+        m_dialogs.answers << image;
         m_page->OnLoadISO();
         return ended.wait(20000) && ended.first().first().toBool();
     }
@@ -103,7 +103,7 @@ class TestPage4 : public QObject
     {
         QSignalSpy saved(m_page.get(), &CPage4::sigSaveEnded);
         QSignalSpy exported(m_page.get(), &CPage4::sigExportEnded);
-        AddDialogAnswerForTest(answer);
+        m_dialogs.answers << answer;
         (m_page.get()->*start)();
         QSignalSpy& spy = start == &CPage4::OnSave ? saved : exported;
         if (spy.isEmpty() && !spy.wait(60000))
@@ -123,7 +123,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        MessageTest::setEnabled(true);
         for (const char* tool : {"genisoimage", "xorriso", "7z"}) {
             if (!TestUtil::haveProgram(tool))
                 QSKIP("genisoimage, xorriso and 7z are needed");
@@ -140,17 +139,15 @@ private slots:
         const QString slow = path("slow7z");
         QVERIFY(TestUtil::writeFile(slow, "#!/bin/sh\n[ \"$1\" = x ] && sleep 2\nexec 7z \"$@\"\n"));
         QFile::setPermissions(slow, QFile::permissions(slow) | QFile::ExeOwner);
-        Tools::SetToolForTest("/7z/7z", slow);
+        m_context.tools.archive = slow;
         QVERIFY(TestUtil::writeFile(path("added/file.txt"), "added file"));
         QVERIFY(TestUtil::writeFile(path("added/folder/inner/deep.txt"), "deep"));
     }
 
     void init()
     {
-        MessageTest::clear();
-        ResetDialogsForTest();
-        SetDialogAnswersForTest({});
-        m_page.reset(new CPage4);
+        m_dialogs = ScriptedDialogs();
+        m_page.reset(new CPage4(nullptr, m_context));
         m_page->InitializeUI();
     }
 
@@ -183,7 +180,7 @@ private slots:
             return 1;
         });
         page.OnRename();
-        AddDialogAnswerForTest(path("added/file.txt") + "\n" + path("added/folder"));
+        m_dialogs.answers << path("added/file.txt") + "\n" + path("added/folder");
         page.OnAdd();
         QVERIFY(page.IsExtracting());
         QVERIFY(page.DeferredCount() >= 4);
@@ -194,8 +191,8 @@ private slots:
 
         const QString saved = path(kind + "-saved.iso");
         QVERIFY(save(saved));
-        QCOMPARE(MessageTest::last().text, QString("Save ISO file successfully!"));
-        QCOMPARE(MessageTest::last().folder, m_dir.path());
+        QCOMPARE(m_dialogs.last().text, QString("Save ISO file successfully!"));
+        QCOMPARE(m_dialogs.last().folder, m_dir.path());
         QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), TestUtil::xorrisoBootPaths(original));
         QStringList found = TestUtil::xorrisoFind(saved);
@@ -255,14 +252,14 @@ private slots:
     {
         CPage4& page = *m_page;
         QVERIFY(load(m_images["plain"]));
-        AddDialogAnswerForTest(path("added/file.txt"));
+        m_dialogs.answers << path("added/file.txt");
         page.OnAdd();
         QVERIFY(check("file.txt") && check("extra"));
         QTemporaryDir out;
         bool ok = false;
         QVERIFY(run(&CPage4::OnExport, out.path(), &ok));
-        QVERIFY2(ok, qPrintable(MessageTest::last().text));
-        QCOMPARE(MessageTest::last().text, QString("Export Successfully !"));
+        QVERIFY2(ok, qPrintable(m_dialogs.last().text));
+        QCOMPARE(m_dialogs.last().text, QString("Export Successfully !"));
         QCOMPARE(TestUtil::listTree(out.path()), QStringList({"extra", "extra/sub", "extra/sub/a.txt", "file.txt"}));
         QCOMPARE(TestUtil::readFile(out.path() + "/file.txt"), QByteArray("added file"));
     }
@@ -273,17 +270,17 @@ private slots:
     {
         CPage4& page = *m_page;
         QVERIFY(load(m_images["table"]));
-        AddDialogAnswerForTest(path("added/file.txt"));
+        m_dialogs.answers << path("added/file.txt");
         page.OnAdd();
         QSignalSpy ended(&page, &CPage4::sigSaveEnded);
-        AddDialogAnswerForTest(path("stopped.iso"));
+        m_dialogs.answers << path("stopped.iso");
         page.OnSave();
         QVERIFY(page.Running() && page.Progress()->isVisible());
-        MessageTest::clear();
+        m_dialogs.said.clear();
         page.StopCreate();
         QCOMPARE(ended.size(), 1);
         QVERIFY(!ended.first().first().toBool());
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
         QVERIFY(!QFileInfo::exists(path("stopped.iso")));
         QVERIFY(save(path("after-stop.iso")));
         QVERIFY(TestUtil::xorrisoFind(path("after-stop.iso")).contains("file.txt"));
@@ -302,9 +299,9 @@ private slots:
         QVERIFY(check("beta.txt"));
         for (const char* bad : {"a/b", "a\\b", "DOCS"}) {
             typed = bad;
-            MessageTest::clear();
+            m_dialogs.said.clear();
             page.OnRename();
-            QCOMPARE(MessageTest::shown().size(), 1);
+            QCOMPARE(m_dialogs.said.size(), 1);
             QVERIFY(page.Content().FindEntry("beta.txt"));
         }
         typed = "made";
@@ -314,10 +311,10 @@ private slots:
         QVERIFY(TestUtil::xorrisoFind(path("new-folder.iso")).contains("made"));
         // A local item whose name the folder already holds is named, not added.
         QVERIFY(TestUtil::writeFile(path("other/beta.txt"), "another beta"));
-        AddDialogAnswerForTest(path("other/beta.txt"));
-        MessageTest::clear();
+        m_dialogs.answers << path("other/beta.txt");
+        m_dialogs.said.clear();
         page.OnAdd();
-        QVERIFY(MessageTest::last().text.contains("beta.txt"));
+        QVERIFY(m_dialogs.last().text.contains("beta.txt"));
         QVERIFY(page.Content().FindEntry("beta.txt")->localPath.isEmpty());
     }
 
@@ -329,17 +326,17 @@ private slots:
         bool ok = true;
         QVERIFY(run(&CPage4::OnSave, path("no-such-folder/x.iso"), &ok));
         QVERIFY(!ok);
-        QVERIFY2(MessageTest::last().text.startsWith("The ISO file could not be"),
-                 qPrintable(MessageTest::last().text));
+        QVERIFY2(m_dialogs.last().text.startsWith("The ISO file could not be"),
+                 qPrintable(m_dialogs.last().text));
         QVERIFY(!page.Progress()->isVisible());
 
-        Tools::SetToolForTest("/7z/7z", path("no-such-7z"));
+        QVERIFY(QFile::rename(path("slow7z"), path("slow7z.away")));
         QSignalSpy ended(&page, &CPage4::sigListingEnded);
-        AddDialogAnswerForTest(m_images["plain"]);
+        m_dialogs.answers << m_images["plain"];
         page.OnLoadISO();
         QVERIFY(ended.wait(10000));
-        Tools::SetToolForTest("/7z/7z", path("slow7z"));
-        QVERIFY(MessageTest::last().text.contains("no-such-7z"));
+        QVERIFY(QFile::rename(path("slow7z.away"), path("slow7z")));
+        QVERIFY2(m_dialogs.last().text.contains("could not be started"), qPrintable(m_dialogs.last().text));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
         QVERIFY(!page.findChild<QWidget*>("save")->isEnabled());
@@ -348,7 +345,7 @@ private slots:
         const QString junk = path("junk.iso");
         QVERIFY(TestUtil::writeFile(junk, QByteArray(100000, 'j')));
         QVERIFY(!load(junk));
-        QVERIFY(MessageTest::last().text.contains("could not be read"));
+        QVERIFY(m_dialogs.last().text.contains("could not be read"));
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
     }
 };

@@ -1,8 +1,6 @@
 // The copy-disc page headless, with the stand-in recorder and reader.
-#include "ui/filedialogs.h"
-#include "ui/messages.h"
 #include "pages/page5.h"
-#include "runner/tools.h"
+#include "scripteddialogs.h"
 #include "testutil.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
@@ -35,13 +33,14 @@ class TestPage5 : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString m_standIn;
+    ScriptedDialogs m_dialogs;
+    PageContext m_context{&m_dialogs};
 
     // A page whose drive list holds the two recorders of the scan.
     std::unique_ptr<CPage5> page()
     {
         play("cdrskin/scanbus-two.txt");
-        auto page = std::make_unique<CPage5>();
+        auto page = std::make_unique<CPage5>(nullptr, m_context);
         QSignalSpy scanned(page.get(), &CPage5::sigScanEnded);
         if (page->IsScanning())
             scanned.wait(10000);
@@ -51,10 +50,10 @@ class TestPage5 : public QObject
 private slots:
     void initTestCase()
     {
-        m_standIn = QCoreApplication::applicationDirPath() + "/standin_disctool";
-        Tools::SetToolForTest("/cdrtools/cdrecord", m_standIn);
-        Tools::SetToolForTest("/cdrtools/readcd", m_standIn);
-        SetOpticalProbeForTest([] {
+        m_context.tools.recorder = QCoreApplication::applicationDirPath() + "/standin_disctool";
+        m_context.tools.reader = m_dir.path() + "/reader";
+        QVERIFY(QFile::copy(m_context.tools.recorder, m_context.tools.reader));
+        m_context.drives.probe = [] {
             Platform::OpticalDrive first, second;
             first.device = "/dev/sr0";
             second.device = "/dev/sr1";
@@ -62,13 +61,12 @@ private slots:
             first.bus = 1;
             second.bus = 2;
             return QList<Platform::OpticalDrive>{first, second};
-        });
-        MessageTest::setEnabled(true);
+        };
     }
 
     void init()
     {
-        MessageTest::clear();
+        m_dialogs = ScriptedDialogs();
         for (const char* name : {"QUILLON_STANDIN_ARGS", "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ",
                                  "QUILLON_STANDIN_DELAY_MS"})
             qunsetenv(name);
@@ -77,7 +75,7 @@ private slots:
     void emptyListAndEject()
     {
         play("cdrskin/scanbus-none.raw");
-        CPage5 empty;
+        CPage5 empty(nullptr, m_context);
         QSignalSpy scanned(&empty, &CPage5::sigScanEnded);
         QVERIFY(scanned.wait(10000));
         const QString args = m_dir.path() + "/eject-args.txt";
@@ -86,7 +84,7 @@ private slots:
         QTest::qWait(300);
         QVERIFY(!QFile::exists(args)); // nothing ran
         empty.OnStart();
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Please select the iso file to save"));
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please select the iso file to save"));
 
         qunsetenv("QUILLON_STANDIN_ARGS");
         auto full = page();
@@ -96,10 +94,10 @@ private slots:
         full->OnEject();
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && TestUtil::readFile(args).endsWith("\n"), 10000);
         QCOMPARE(QString::fromUtf8(TestUtil::readFile(args)), QStringLiteral("-dev=2,0,0\n-eject\n"));
-        QCOMPARE(MessageTest::shown().size(), 1); // the eject shows nothing
+        QCOMPARE(m_dialogs.said.size(), 1); // the eject shows nothing
 
         full->OnStart();
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Please select the iso file to save."));
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please select the iso file to save."));
     }
 
     void rescanKeepsTheSelection()
@@ -118,7 +116,7 @@ private slots:
         QSignalSpy ended(p.get(), &CPage5::sigReadEnded);
         const QString target = m_dir.path() + "/copies/disc";
         QDir().mkpath(m_dir.path() + "/copies");
-        SetDialogAnswersForTest({target});
+        m_dialogs.answers << target;
         p->OnBrowser();
 
         play("readom/read-ok.txt");
@@ -130,9 +128,9 @@ private slots:
         QCOMPARE(ended.last().first().toBool(), true);
         QCOMPARE(p->Progress()->ProgressBar()->maximum(), 2000);
         QCOMPARE(p->Progress()->Text(), QStringLiteral("Reading is completed,please wait a few seconds..."));
-        QCOMPARE(MessageTest::last().kind, ShownMessage::OpenFolder);
-        QCOMPARE(MessageTest::last().text, QStringLiteral("Copy CD/DVD successfully!"));
-        QCOMPARE(MessageTest::last().folder, m_dir.path() + "/copies");
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::OpenFolder);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("Copy CD/DVD successfully!"));
+        QCOMPARE(m_dialogs.last().folder, m_dir.path() + "/copies");
         QCOMPARE(QFileInfo(target + ".iso").size(), 2000 * 2048);
 
         // A second disc of another size, then one that breaks off midway.
@@ -148,28 +146,28 @@ private slots:
         p->OnStart();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
-        QVERIFY(MessageTest::last().text.contains("cannot be read"));
+        QVERIFY(m_dialogs.last().text.contains("cannot be read"));
         QCOMPARE(QFileInfo(target + ".iso").size(), 640 * 2048); // the earlier image stays
 
-        Tools::SetToolForTest("/cdrtools/readcd", m_dir.path() + "/no-such-reader");
+        QVERIFY(QFile::rename(m_context.tools.reader, m_context.tools.reader + ".away"));
         p->OnStart();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
         QVERIFY(!p->Progress()->isVisible());
-        Tools::SetToolForTest("/cdrtools/readcd", m_standIn);
+        QVERIFY(QFile::rename(m_context.tools.reader + ".away", m_context.tools.reader));
     }
 
     void refusedTargetsAndStop()
     {
         auto p = page();
-        SetDialogAnswersForTest({m_dir.path()});
+        m_dialogs.answers << m_dir.path();
         p->OnBrowser();
         p->OnStart();
-        QVERIFY(MessageTest::last().text.contains("is a folder"));
+        QVERIFY(m_dialogs.last().text.contains("is a folder"));
         QVERIFY(!p->ReadJob());
 
         const QString target = m_dir.path() + "/stopped.iso";
-        SetDialogAnswersForTest({target});
+        m_dialogs.answers << target;
         p->OnBrowser();
         play("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "100000");
@@ -185,13 +183,13 @@ private slots:
         QVERIFY(scanned.wait(10000));
         QVERIFY(p->ReadJob() && p->ReadJob()->isRunning());
         QCOMPARE(p->DriveList()->count(), 2);
-        MessageTest::clear();
+        m_dialogs.said.clear();
         p->Progress()->OnBtnCancel(); // Stop
         QVERIFY(!p->ReadJob());
         QVERIFY(!QFile::exists(part));
         QVERIFY(!QFile::exists(target));
         QVERIFY(!p->Progress()->isVisible());
-        QVERIFY(MessageTest::shown().isEmpty());
+        QVERIFY(m_dialogs.said.isEmpty());
 
         // The next reading works.
         qunsetenv("QUILLON_STANDIN_DELAY_MS");
@@ -202,7 +200,6 @@ private slots:
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), true);
         QCOMPARE(QFileInfo(target).size(), 128 * 2048);
-        ResetDialogsForTest();
     }
 };
 
