@@ -232,6 +232,7 @@ void CRunCommandThread::relay(const QStringList& pieces, bool finished)
 // thread's own events run (stop requests, the kill after the grace period).
 void CRunCommandThread::waitForChild(CProcess& process, OutputSplitter& splitter)
 {
+    Platform::ChildExitWatch exitWatch(process.processId());
     QElapsedTimer quiet; // since the last output
     quiet.start();
     for (;;) {
@@ -242,11 +243,12 @@ void CRunCommandThread::waitForChild(CProcess& process, OutputSplitter& splitter
         process.waitForReadyRead(WaitSliceMs);
         if (m_readBytes > 0) {
             // A tool printing a trickle of progress would wake this thread at
-            // every write: let a few milliseconds of it gather instead.
+            // every write: let a few milliseconds of it gather instead, but
+            // not past the child's end.
             const bool trickle = m_readBytes < TrickleBytes && quiet.elapsed() < GatherMs;
             quiet.start();
             if (trickle)
-                QThread::msleep(GatherMs);
+                exitWatch.wait(GatherMs);
         } else if (quiet.elapsed() >= IdleFlushMs && splitter.hasPending()) {
             // Progress written without a line end still reaches the page when the tool pauses.
             QStringList pieces;
