@@ -79,9 +79,9 @@ void UsbToolStep::doStart()
         return;
     }
     setProgress(m_stageText, 0, 0);
-    QStringList command = plan.privileged ? Platform::privilegedCommand(plan.program, plan.arguments)
-                                          : QStringList{plan.program} + plan.arguments;
-    m_elevated = command.first() == QLatin1String("pkexec");
+    QStringList command = plan.privileged && elevate ? elevate(plan.program, plan.arguments)
+                                                     : QStringList{plan.program} + plan.arguments;
+    m_elevated = command.first() != plan.program;
     setCommand(command.takeFirst(), command);
     ToolJob::doStart();
 }
@@ -151,6 +151,7 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
                    QStringLiteral("/bin"), QStringLiteral("/usr/lib/grub/i386-pc")});
     };
     options.tempFolder = QDir::tempPath();
+    options.elevate = Platform::privilegedCommand;
     return options;
 }
 
@@ -158,6 +159,7 @@ UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std
                               int weight)
 {
     auto* job = new UsbToolStep(name, stageText, std::move(prepare));
+    job->elevate = m_options.elevate;
     add(job, weight);
     return job;
 }

@@ -33,6 +33,8 @@ public:
 
     // Turns an output piece into a percentage of this stage, when it is one.
     std::function<std::optional<int>(const QString& piece)> percent;
+    // How a privileged plan is run (UsbBurnJob::Options::elevate).
+    std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
 
     QString output() const { return m_output; }
     // The last few lines a tool printed: what it said about its failure.
@@ -66,6 +68,9 @@ public:
         std::function<QString(const QString& tool)> toolPath;
         // Where the install image is taken out before it is split.
         QString tempFolder;
+        // The command line that runs a privileged tool: as it is for root,
+        // through pkexec for anyone else.
+        std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
     };
 
     explicit UsbBurnJob(const UsbBurnRequest& request, QObject* parent = nullptr);
