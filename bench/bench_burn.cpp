@@ -10,7 +10,7 @@
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,12 +34,6 @@ QTemporaryDir* g_work = nullptr;
 double seconds(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e9;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 QString standIn()
