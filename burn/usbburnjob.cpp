@@ -6,6 +6,8 @@
 #include "image/fileutils.h"
 #include "platform/process.h"
 #include "runner/tools.h"
+#include "runner/sevenzip.h"
+#include "runner/wimsplitter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -324,7 +326,7 @@ void UsbBurnJob::build()
                     Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB),
                     false, false, QString()};
     }, 15);
-    split->percent = &UsbPlan::ParseSplitProgress;
+    split->percent = &ParseSplitProgress;
     connect(split, &Job::finished, this, [this] { QFile::remove(m_tempFolder + QStringLiteral("/install.wim")); });
 
     step(tr("Checking the files"), [this] {
