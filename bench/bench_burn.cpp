@@ -11,7 +11,7 @@
 #include "runner/tools.h"
 #include "scripteddialogs.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,12 +36,6 @@ ScriptedDialogs g_dialogs; // the result messages must not wait for a click
 double seconds(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e9;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 QString standIn()

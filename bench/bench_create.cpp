@@ -12,7 +12,7 @@
 #include "scripteddialogs.h"
 #include "runner/isobuilder.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -129,15 +129,6 @@ bool createThroughPage(CPage3* page, const QString& image)
         loop.exec();
     QObject::disconnect(connection);
     return succeeded;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 double seconds(const QElapsedTimer& timer)

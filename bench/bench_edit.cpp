@@ -13,7 +13,7 @@
 #include "runner/sevenzip.h"
 #include "runner/isobuilder.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -153,6 +153,7 @@ void BM_Open(benchmark::State& state)
 {
     const QString image = bigImage();
     bool pageFirst = true;
+    std::vector<double> listed, lists, extracted, extracts;
     for (auto _ : state) {
         Opened times;
         double list = 0, extract = 0;
@@ -178,13 +179,17 @@ void BM_Open(benchmark::State& state)
         }
         pageFirst = !pageFirst;
         state.SetIterationTime(times.extractedSeconds);
-        state.counters["listed_s"] = times.listedSeconds;
-        state.counters["7z_l_s"] = list;
-        state.counters["listed_ratio"] = times.listedSeconds / list;
-        state.counters["extracted_s"] = times.extractedSeconds;
-        state.counters["7z_x_s"] = extract;
-        state.counters["extracted_ratio"] = times.extractedSeconds / extract;
+        listed.push_back(times.listedSeconds);
+        lists.push_back(list);
+        extracted.push_back(times.extractedSeconds);
+        extracts.push_back(extract);
     }
+    state.counters["listed_s"] = median(listed);
+    state.counters["7z_l_s"] = median(lists);
+    state.counters["listed_ratio"] = median(listed) / median(lists);
+    state.counters["extracted_s"] = median(extracted);
+    state.counters["7z_x_s"] = median(extracts);
+    state.counters["extracted_ratio"] = median(extracted) / median(extracts);
 }
 BENCHMARK(BM_Open)->UseManualTime()->Iterations(4)->Unit(benchmark::kSecond);
 
@@ -199,6 +204,7 @@ void BM_Save(benchmark::State& state)
     const BootRebuildPlan plan = PlanBootRebuild(ReadImageBoot(image), page.Content().root, page.WorkingFolder(),
                                                  work(QStringLiteral("own")));
     bool pageFirst = true;
+    std::vector<double> pageTimes, builderTimes;
     for (auto _ : state) {
         double pageSeconds = 0, builderSeconds = 0;
         const auto onPage = [&] {
@@ -225,12 +231,14 @@ void BM_Save(benchmark::State& state)
         }
         pageFirst = !pageFirst;
         state.SetIterationTime(pageSeconds);
-        state.counters["page_s"] = pageSeconds;
-        state.counters["genisoimage_s"] = builderSeconds;
-        state.counters["ratio"] = pageSeconds / builderSeconds;
+        pageTimes.push_back(pageSeconds);
+        builderTimes.push_back(builderSeconds);
     }
+    state.counters["page_s"] = median(pageTimes);
+    state.counters["genisoimage_s"] = median(builderTimes);
+    state.counters["ratio"] = median(pageTimes) / median(builderTimes);
 }
-BENCHMARK(BM_Save)->UseManualTime()->Iterations(4)->Unit(benchmark::kSecond);
+BENCHMARK(BM_Save)->UseManualTime()->Iterations(8)->Unit(benchmark::kSecond);
 
 int resave(const QString& input, const QString& output)
 {

@@ -4,6 +4,19 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <vector>
+
+// The middle of a set of timings: steadier than the mean on a shared machine.
+inline double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
 // main() for benchmarks that need a Qt event loop but no GUI.
 #define QUILLON_BENCHMARK_MAIN()                                                                   \
     int main(int argc, char** argv)                                                                \

@@ -1,8 +1,10 @@
 #include "burn/usbburnjob.h"
 
 #include "burn/drivediscovery.h"
+#include "core/util.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
+#include "platform/process.h"
 #include "runner/tools.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
@@ -44,6 +46,24 @@ const char* packageOf(const QString& tool)
     return "mount";
 }
 
+// The tools the build and the package link below the application directory,
+// as they do the archive tool; the rest of the pipeline's tools (sfdisk,
+// mount, fsck) belong to the system itself.
+QString provisionedTool(const QString& tool)
+{
+    static const struct { const char* tool; const char* relative; } tools[] = {
+        {"mkfs.vfat", "/format/mkfs.vfat"},
+        {"mkntfs", "/format/mkntfs"},
+        {"mkfs.exfat", "/format/mkfs.exfat"},
+        {"grub-mkimage", "/grub/grub-mkimage"},
+        {"grub-bios-setup", "/grub/i386-pc/grub-bios-setup"}};
+    for (const auto& t : tools) {
+        if (tool == QLatin1String(t.tool))
+            return AppDir() + QLatin1String(t.relative) + Platform::exeSuffix();
+    }
+    return QString();
+}
+
 } // namespace
 
 // --- UsbToolStep --------------------------------------------------------------------
@@ -81,9 +101,9 @@ void UsbToolStep::doStart()
         return;
     }
     setProgress(m_stageText, 0, 0);
-    QStringList command = plan.privileged ? Platform::privilegedCommand(plan.program, plan.arguments)
-                                          : QStringList{plan.program} + plan.arguments;
-    m_elevated = command.first() == QLatin1String("pkexec");
+    QStringList command = plan.privileged && elevate ? elevate(plan.program, plan.arguments)
+                                                     : QStringList{plan.program} + plan.arguments;
+    m_elevated = command.first() != plan.program;
     setCommand(command.takeFirst(), command);
     ToolJob::doStart();
 }
@@ -143,12 +163,15 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     Options options;
     options.listed = [](const QString& device) { return DriveAccess().FindRemovableVolume(device).has_value(); };
     options.toolPath = [](const QString& tool) {
+        const QString provisioned = provisionedTool(tool);
+        if (!provisioned.isEmpty())
+            return provisioned;
         return QStandardPaths::findExecutable(
-            tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
-                   QStringLiteral("/bin"), QStringLiteral("/usr/lib/grub/i386-pc")});
+            tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"), QStringLiteral("/bin")});
     };
     options.tempFolder = QDir::tempPath();
     options.tools = ToolSet::Installed();
+    options.elevate = Platform::privilegedCommand;
     return options;
 }
 
@@ -156,6 +179,7 @@ UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std
                               int weight)
 {
     auto* job = new UsbToolStep(name, stageText, std::move(prepare));
+    job->elevate = m_options.elevate;
     add(job, weight);
     return job;
 }

@@ -34,6 +34,8 @@ public:
 
     // Turns an output piece into a percentage of this stage, when it is one.
     std::function<std::optional<int>(const QString& piece)> percent;
+    // How a privileged plan is run (UsbBurnJob::Options::elevate).
+    std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
 
     QString output() const { return m_output; }
     // The last few lines a tool printed: what it said about its failure.
@@ -63,12 +65,17 @@ public:
     {
         // Whether discovery lists the device as a stick one may burn to.
         std::function<bool(const QString& device)> listed;
-        // Full path of a system tool ("mkfs.vfat"), empty when it is missing.
+        // Full path of a tool ("mkfs.vfat"), empty when it is missing: the
+        // format tools and GRUB's below the application directory, the
+        // others from the system.
         std::function<QString(const QString& tool)> toolPath;
         // Where the install image is taken out before it is split.
         QString tempFolder;
         // 7-Zip and the splitter.
         ToolSet tools;
+        // The command line that runs a privileged tool: as it is for root,
+        // through pkexec for anyone else.
+        std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
     };
 
     UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent = nullptr);

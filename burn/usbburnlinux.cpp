@@ -252,7 +252,9 @@ void UsbBurnJob::cleanUpStick()
     if (m_mounted) {
         if (!m_grubFolder.isEmpty())
             QDir(m_grubFolder).removeRecursively();
-        const QStringList command = Platform::privilegedCommand(QStringLiteral("umount"), {m_mountPoint});
+        const QString umount = QStringLiteral("umount");
+        const QStringList command = m_options.elevate ? m_options.elevate(umount, {m_mountPoint})
+                                                      : QStringList{umount, m_mountPoint};
         QProcess::execute(command.first(), command.mid(1));
         m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
     }

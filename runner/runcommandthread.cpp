@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QSet>
@@ -51,6 +50,11 @@ void unregisterChild(qint64 pid)
 }
 
 constexpr int IdleFlushMs = 100;
+// At most one batch of pieces per interval reaches the starting thread.
+constexpr int SendIntervalMs = 15;
+constexpr int WaitSliceMs = 20;
+constexpr int GatherMs = 5;
+constexpr qint64 TrickleBytes = 4096;
 
 } // namespace
 
@@ -144,31 +148,21 @@ void CRunCommandThread::run()
     OutputSplitter splitter;
     m_process = &process;
     m_splitter = &splitter;
-    m_sawOutput = false;
+    m_readBytes = 0;
 
-    QEventLoop loop;
     connect(this, &CRunCommandThread::terminateprocess, &process, &CProcess::OnTerminate);
     process.setReadChannel(QProcess::StandardOutput);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setProcessEnvironment(Platform::toolEnvironment());
     connect(&process, &QProcess::readyReadStandardOutput, &process, [this] { onReadOutput(); });
-    connect(&process, &QProcess::errorOccurred, &process,
-            [this](QProcess::ProcessError e) { sloterrorstart(e); });
-    connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &loop,
-            [this, &loop](int code) { onFinished(code); loop.quit(); });
-
-    // Progress written without a line end still reaches the page when the tool pauses.
-    QTimer idle;
-    idle.setInterval(IdleFlushMs);
-    connect(&idle, &QTimer::timeout, &process, [this, &splitter] {
-        if (!m_sawOutput && splitter.hasPending()) {
-            QStringList pieces;
-            splitter.flush(pieces, false);
-            deliver(pieces);
-        }
-        m_sawOutput = false;
+    connect(&process, &QProcess::errorOccurred, &process, [this](QProcess::ProcessError e) {
+        if (e != QProcess::Timedout) // a wait slice ended, nothing more
+            sloterrorstart(e);
     });
-
+    connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &process,
+            [this](int code) { onFinished(code); });
+    m_held.clear();
+    m_sentClock.invalidate();
     const bool allowed = m_cancelled.loadAcquire() == 0 && beginStart();
     if (!allowed && m_cancelled.loadAcquire() == 0) {
         m_failedToStart = true;
@@ -186,17 +180,16 @@ void CRunCommandThread::run()
                 process.kill();
             else if (m_cancelled.loadAcquire() != 0)
                 process.OnTerminate();
-            idle.start();
-            loop.exec();
+            waitForChild(process, splitter);
             unregisterChild(pid);
         }
     }
-    idle.stop();
 
     readFrom(&process);
     QStringList rest;
     splitter.flush(rest);
     deliver(rest);
+    sendHeld();
 
     m_process = nullptr;
     m_splitter = nullptr;
@@ -235,9 +228,42 @@ void CRunCommandThread::relay(const QStringList& pieces, bool finished)
         emit sigfinished();
 }
 
+// Blocking waits in slices rather than an event loop; between slices the
+// thread's own events run (stop requests, the kill after the grace period).
+void CRunCommandThread::waitForChild(CProcess& process, OutputSplitter& splitter)
+{
+    Platform::ChildExitWatch exitWatch(process.processId());
+    QElapsedTimer quiet; // since the last output
+    quiet.start();
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (process.state() == QProcess::NotRunning)
+            return;
+        m_readBytes = 0;
+        process.waitForReadyRead(WaitSliceMs);
+        if (m_readBytes > 0) {
+            // A tool printing a trickle of progress would wake this thread at
+            // every write: let a few milliseconds of it gather instead, but
+            // not past the child's end.
+            const bool trickle = m_readBytes < TrickleBytes && quiet.elapsed() < GatherMs;
+            quiet.start();
+            if (trickle)
+                exitWatch.wait(GatherMs);
+        } else if (quiet.elapsed() >= IdleFlushMs && splitter.hasPending()) {
+            // Progress written without a line end still reaches the page when the tool pauses.
+            QStringList pieces;
+            splitter.flush(pieces, false);
+            deliver(pieces);
+            quiet.start();
+        }
+        if (!m_held.isEmpty() && m_sentClock.elapsed() >= SendIntervalMs)
+            sendHeld();
+    }
+}
+
 void CRunCommandThread::readFrom(QIODevice* device)
 {
-    if (!device || !m_splitter)
+    if (!device || !m_splitter || !device->isOpen())
         return;
     QStringList pieces;
     char buffer[16384];
@@ -245,7 +271,7 @@ void CRunCommandThread::readFrom(QIODevice* device)
         const qint64 n = device->read(buffer, sizeof buffer);
         if (n <= 0)
             break;
-        m_sawOutput = true;
+        m_readBytes += n;
         m_splitter->feed(buffer, n, pieces);
     }
     deliver(pieces);
@@ -261,7 +287,18 @@ void CRunCommandThread::deliver(const QStringList& pieces)
         if (logging)
             Util::WriteLog(piece);
     }
-    post(pieces, false);
+    m_held += pieces;
+    if (!m_sentClock.isValid() || m_sentClock.elapsed() >= SendIntervalMs)
+        sendHeld();
+}
+
+void CRunCommandThread::sendHeld()
+{
+    if (m_held.isEmpty() || m_cancelled.loadRelaxed() != 0)
+        return;
+    post(std::move(m_held), false);
+    m_held = QStringList();
+    m_sentClock.start();
 }
 
 void CRunCommandThread::onReadOutput()

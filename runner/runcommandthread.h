@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QAtomicInt>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStringList>
 #include <QThread>
+
 
 // The child process of one run; OnTerminate asks it to end.
 class CProcess : public QProcess
@@ -78,6 +80,8 @@ private slots:
 private:
     void readFrom(QIODevice* device);
     void deliver(const QStringList& pieces);
+    void sendHeld();
+    void waitForChild(CProcess& process, class OutputSplitter& splitter);
     void post(QStringList pieces, bool finished);
     void relay(const QStringList& pieces, bool finished);
 
@@ -92,7 +96,12 @@ private:
     QAtomicInt m_cancelled{0};
     CProcess* m_process = nullptr; // worker thread only
     class OutputSplitter* m_splitter = nullptr; // worker thread only
-    bool m_sawOutput = false;
+    qint64 m_readBytes = 0; // worker thread only: read since the last wait
+    // Pieces wait here (worker thread only) until the next batch may go: a
+    // tool printing thousands of progress pieces a second would otherwise
+    // wake the starting thread for each of them.
+    QStringList m_held;
+    QElapsedTimer m_sentClock;
 
     int m_exitCode = -1;
     QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;

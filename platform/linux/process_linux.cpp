@@ -1,7 +1,12 @@
 #include "platform/process.h"
 
+#include <QThread>
+
 #include <csignal>
+#include <poll.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -14,6 +19,32 @@ void signalProcess(qint64 pid, bool force)
 {
     if (pid > 0)
         ::kill(pid_t(pid), force ? SIGKILL : SIGTERM);
+}
+
+ChildExitWatch::ChildExitWatch(qint64 pid)
+{
+#ifdef SYS_pidfd_open
+    if (pid > 0)
+        m_handle = qintptr(::syscall(SYS_pidfd_open, pid_t(pid), 0));
+#else
+    Q_UNUSED(pid);
+#endif
+}
+
+ChildExitWatch::~ChildExitWatch()
+{
+    if (m_handle >= 0)
+        ::close(int(m_handle));
+}
+
+bool ChildExitWatch::wait(int ms)
+{
+    if (m_handle < 0) {
+        QThread::msleep(ulong(ms));
+        return true;
+    }
+    pollfd fd{int(m_handle), POLLIN, 0};
+    return ::poll(&fd, 1, ms) != 0;
 }
 
 static bool isUtf8(const QString& value)

@@ -20,6 +20,30 @@ void signalProcess(qint64 pid, bool force)
     }
 }
 
+ChildExitWatch::ChildExitWatch(qint64 pid)
+{
+    if (pid > 0) {
+        HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
+        if (h)
+            m_handle = qintptr(h);
+    }
+}
+
+ChildExitWatch::~ChildExitWatch()
+{
+    if (m_handle != -1)
+        CloseHandle(HANDLE(m_handle));
+}
+
+bool ChildExitWatch::wait(int ms)
+{
+    if (m_handle == -1) {
+        Sleep(DWORD(ms));
+        return true;
+    }
+    return WaitForSingleObject(HANDLE(m_handle), DWORD(ms)) != WAIT_TIMEOUT;
+}
+
 QProcessEnvironment toolEnvironment()
 {
     return QProcessEnvironment::systemEnvironment();

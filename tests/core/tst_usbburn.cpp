@@ -251,6 +251,55 @@ private slots:
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
     }
 
+    // Not root: every privileged stage goes through the elevation program
+    // (pkexec), and a refusal (126/127) ends the burn before the stick is touched.
+    void privilegedStagesGoThroughElevation_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("authorised") << 0;
+        QTest::newRow("dismissed") << 126;
+        QTest::newRow("not authorised") << 127;
+    }
+
+    void privilegedStagesGoThroughElevation()
+    {
+        QFETCH(int, answer);
+        const QString asked = m_dir.filePath("elevated.txt");
+        const QString elevator = m_dir.filePath("elevate");
+        QFile::remove(asked);
+        QVERIFY(TestUtil::writeFile(elevator, QString("#!/bin/sh\necho \"$1\" >> '%1'\n%2\n")
+                                                  .arg(asked, answer ? QString("exit %1").arg(answer) : "exec \"$@\"")
+                                                  .toUtf8()));
+        QVERIFY(QFile::setPermissions(elevator, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, true);
+        QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
+        const QByteArray before = firstBytes(stick.disk(), 1024 * 1024);
+        UsbBurnJob::Options options = optionsFor(stick);
+        options.elevate = [elevator](const QString& program, const QStringList& arguments) {
+            return QStringList{elevator, program} + arguments;
+        };
+        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false}, options);
+        QVERIFY(finish(job));
+        QStringList tools;
+        for (const QString& program : QString::fromUtf8(TestUtil::readFile(asked)).split('\n', Qt::SkipEmptyParts)) {
+            tools << QFileInfo(program).fileName();
+            if (tools.last().startsWith("mkfs") || tools.last().startsWith("grub")) // the provisioned links
+                QVERIFY2(program.startsWith(QCoreApplication::applicationDirPath() + "/"), qPrintable(program));
+        }
+        if (answer != 0) {
+            QCOMPARE(job.status(), Job::Status::Failed);
+            QVERIFY2(job.reason().contains("Authorisation was refused."), qPrintable(job.reason()));
+            QVERIFY(job.resultMessage().contains("was not changed"));
+            QCOMPARE(tools.size(), 1); // nothing after the refusal
+            QCOMPARE(firstBytes(stick.disk(), 1024 * 1024), before);
+            return;
+        }
+        QCOMPARE(job.status(), Job::Status::Succeeded);
+        for (const char* tool : {"sfdisk", "mkfs.vfat", "grub-bios-setup", "umount", "fsck.vfat"})
+            QVERIFY2(tools.contains(tool), qPrintable(tools.join(' ')));
+        QVERIFY(!tools.contains("7z")); // the copy runs as the user, onto a mount the user may write
+    }
+
     void stopDuringCopyUnmounts()
     {
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, true);
