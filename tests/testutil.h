@@ -28,6 +28,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // The whole content of a file, or "<missing>" when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// Random bytes; the same size always gives the same bytes.
+QByteArray randomBytes(qint64 size);
+
 // A file of `size` zero bytes that takes no disk space (sparse), parents created.
 bool makeSparseFile(const QString& path, qint64 size);
 
