@@ -155,6 +155,16 @@ QList<QStringList> xorrisoBootFacts(const QString& image)
     return facts;
 }
 
+IsoEntry entry(const QString& name, bool isDir, const QString& size, const QString& localPath)
+{
+    IsoEntry e;
+    e.name = name;
+    e.isDir = isDir;
+    e.sizeText = size;
+    e.localPath = localPath;
+    return e;
+}
+
 QStringList modelPaths(const IsoEntry& folder)
 {
     QStringList paths;

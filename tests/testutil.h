@@ -60,6 +60,9 @@ QStringList xorrisoBootPaths(const QString& image);
 // (the boot img fields that a rebuilt image must keep; not the LBA).
 QList<QStringList> xorrisoBootFacts(const QString& image);
 
+// An entry of a content model: a file unless `isDir`.
+IsoEntry entry(const QString& name, bool isDir = false, const QString& size = {}, const QString& localPath = {});
+
 // Sorted "/"-separated paths of every entry below `folder` of a model.
 QStringList modelPaths(const IsoEntry& folder);
 

@@ -142,11 +142,7 @@ private slots:
         // An edit: a folder goes, a file comes.
         QVERIFY(first.model.RemoveEntry("docs"));
         RemoveFolderTree(first.work + "/docs");
-        IsoEntry added;
-        added.name = "added.txt";
-        added.isDir = false;
-        added.sizeText = "6";
-        QVERIFY(first.model.AddEntry(added));
+        QVERIFY(first.model.AddEntry(TestUtil::entry("added.txt", false, "6")));
         QVERIFY(TestUtil::writeFile(first.work + "/added.txt", "added\n"));
 
         const QString saved = path("saved" + tag + ".iso");
@@ -250,11 +246,8 @@ private slots:
         Opened o;
         QVERIFY(open(original, o));
         QVERIFY(TestUtil::makeSparseFile(o.work + "/sources/install.wim", IsoBuild::LargeFileBytes));
-        IsoEntry wim;
-        wim.name = "sources\\install.wim";
-        wim.isDir = false;
-        wim.sizeText = QString::number(IsoBuild::LargeFileBytes);
-        QVERIFY(o.model.AddEntry(wim));
+        const QString size = QString::number(IsoBuild::LargeFileBytes);
+        QVERIFY(o.model.AddEntry(TestUtil::entry("sources\\install.wim", false, size)));
         QCOMPARE(IsoBuild::LargeFiles(o.model.root), QStringList{"sources\\install.wim"});
         const QString saved = path("large-saved.iso");
         QVERIFY2(save(o, saved) == Job::Status::Succeeded, qPrintable(m_reason));

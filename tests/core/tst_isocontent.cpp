@@ -24,14 +24,7 @@ QString tableLine(const QString& attr, const QString& size, const QString& name)
         + QLatin1Char('\n');
 }
 
-IsoEntry entry(const QString& name, bool isDir = false, const QString& size = QString())
-{
-    IsoEntry e;
-    e.name = name;
-    e.isDir = isDir;
-    e.sizeText = size;
-    return e;
-}
+using TestUtil::entry;
 
 // Feeds pieces to a fresh reader; returns the index of the piece that ended the table.
 int feedAll(ListingReader& reader, const QStringList& pieces)
@@ -175,10 +168,8 @@ private slots:
         QVERIFY(TestUtil::writeFile(dir.filePath("a"), QByteArray(1000, 'a')));
         QVERIFY(TestUtil::writeFile(dir.filePath("b"), QByteArray(234, 'b')));
         IsoContentTree tree;
-        IsoEntry a = entry("docs\\a"), b = entry("docs\\sub\\b");
-        a.localPath = dir.filePath("a");
-        b.localPath = dir.filePath("b");
-        QVERIFY(tree.AddEntry(a) && tree.AddEntry(b));
+        QVERIFY(tree.AddEntry(entry("docs\\a", false, {}, dir.filePath("a"))));
+        QVERIFY(tree.AddEntry(entry("docs\\sub\\b", false, {}, dir.filePath("b"))));
         QVERIFY(tree.AddEntry(entry("listed.txt", false, "999"))); // no local file
         QCOMPARE(tree.LocalFilesSize(), qint64(1234));
         QCOMPARE(tree.LocalFilesSize(tree.FindEntry("docs\\sub")), qint64(234));
