@@ -9,6 +9,8 @@
 #include "runner/tools.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
+#include "runner/recorder.h"
+#include "runner/discreader.h"
 
 #include "benchmain.h"
 

@@ -10,6 +10,7 @@
 #include "ui/mytreewidget.h"
 
 #include "scripteddialogs.h"
+#include "runner/isobuilder.h"
 
 #include "benchmain.h"
 

@@ -11,6 +11,8 @@
 #include "runner/tools.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
+#include "runner/sevenzip.h"
+#include "runner/isobuilder.h"
 
 #include "benchmain.h"
 

@@ -9,6 +9,7 @@
 #include "pages/page2.h"
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
+#include "runner/sevenzip.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,6 +9,7 @@
 #include "benchmain.h"
 #include "image/isocontent.h"
 #include "runner/tools.h"
+#include "runner/sevenzip.h"
 
 #include <benchmark/benchmark.h>
 

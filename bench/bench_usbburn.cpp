@@ -11,6 +11,7 @@
 #include "runner/tools.h"
 #include "testutil.h"
 #include "usbstick.h"
+#include "runner/sevenzip.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,55 +1,10 @@
 #include "burn/discburn.h"
 #include "core/trace.h"
 
+#include "runner/recorder.h"
 #include "runner/tools.h"
 
 #include <QDebug>
-
-int BurnProgressPercent(const QString& piece)
-{
-    if (piece.indexOf(QLatin1String("written (")) < 1 || piece.indexOf(QLatin1String("of")) < 1)
-        return -1;
-    const int colon = piece.indexOf(QLatin1Char(':'));
-    if (colon < 1)
-        return -1;
-    const QString amounts = piece.mid(colon + 1);
-    const int of = amounts.indexOf(QLatin1String("of"));
-    if (of < 0)
-        return -1;
-    const qint64 written = amounts.left(of).trimmed().toLongLong();
-    const QString rest = amounts.mid(of + 2).trimmed();
-    const int blank = rest.indexOf(QLatin1Char(' '));
-    if (blank < 0)
-        return -1;
-    const qint64 total = rest.left(blank).toLongLong();
-    if (total <= 0)
-        return -1;
-    return int(qBound<qint64>(0, written * 100 / total, 100));
-}
-
-FailureLog<RecorderFailure> RecorderLog()
-{
-    using F = RecorderFailure;
-    // cdrskin (libburn) and cdrecord/wodim lines, strongest cause first.
-    return {{"BURN_DISC_EMPTY", F::NoDisc},
-            {"No media found in drive", F::NoDisc},
-            {"No disk / Wrong disk", F::NoDisc},
-            {"Cannot load media", F::NoDisc},
-            {"edium not present", F::NoDisc},
-            {"BURN_DISC_UNSUITABLE", F::UnsuitableMedium},
-            {"UNSUITABLE MEDIA", F::UnsuitableMedium},
-            {"burn_disc_full", F::UnsuitableMedium},
-            {"BURN_DISC_APPENDABLE", F::UnsuitableMedium},
-            {"does not fit on media", F::UnsuitableMedium},
-            {"Cannot open new session", F::UnsuitableMedium},
-            {"Cannot get next writable address", F::UnsuitableMedium},
-            {"Most recent system error", F::WriteError}, // the system's own words first
-            {"A write error occured", F::WriteError},
-            {"(write error)", F::WriteError},
-            {"Write error", F::WriteError},
-            {"error after", F::WriteError},
-            {"Cannot write desired amount", F::WriteError}};
-}
 
 DiscBurnJob::DiscBurnJob(const QString& address, const QString& image, QObject* parent)
     : ToolJob(parent)

@@ -1,20 +1,9 @@
 #pragma once
 
-#include "burn/failurelog.h"
 #include "core/job.h"
+#include "runner/discreader.h"
 
 #include <QString>
-
-// Sectors announced by the reader's "end:" piece ("end:   2236032"); -1 when
-// the piece has no "end:", 0 when no number follows it.
-qint64 ReadEndSectors(const QString& piece);
-// Sector of an "addr:" piece ("addr:    76864 cnt: 64"); -1 when there is none.
-qint64 ReadAddress(const QString& piece);
-
-enum class ReaderFailure { None, NoDisc, NoPermission, Unreadable };
-
-// Why a reader run failed, from the lines it printed.
-FailureLog<ReaderFailure> ReaderLog();
 
 // The image file a copy writes: ".iso" added when the name has no extension
 // (a folder stays as it is, to be refused).

@@ -3,6 +3,7 @@
 #include "core/util.h"
 #include "image/fileutils.h"
 #include "runner/tools.h"
+#include "runner/recorder.h"
 
 #include <QDir>
 #include <QRegExp>
@@ -51,30 +52,6 @@ QList<Platform::OpticalDrive> ProbeOpticalDrives()
 void SetOpticalProbeForTest(OpticalProbe probe)
 {
     probeForTest() = std::move(probe);
-}
-
-std::optional<ScanbusFields> ParseScanbusFields(const QString& line)
-{
-    QRegExp recorder(QStringLiteral("(\t.*'.*')"));
-    if (recorder.indexIn(line) < 0) {
-        Util::WriteLog(line + QStringLiteral("Not match the RegExp"));
-        return std::nullopt;
-    }
-    const QString segment = recorder.cap(1);
-    QRegExp address(QStringLiteral("(.*)\\s.*\\)"));
-    if (address.indexIn(segment) < 0) {
-        Util::WriteLog(line + QStringLiteral("Not match the RegExp (.*)\\s.*\\)"));
-        return std::nullopt;
-    }
-    QRegExp quoted(QStringLiteral("('.*')"));
-    if (quoted.indexIn(segment) < 0) {
-        Util::WriteLog(line + QStringLiteral("Not match the RegExp ('.*')"));
-        return std::nullopt;
-    }
-    QString name = quoted.cap(1).trimmed().remove(QLatin1Char('\''));
-    while (name.contains(QLatin1String("  ")))
-        name.replace(QLatin1String("  "), QLatin1String(" "));
-    return ScanbusFields{address.cap(1).trimmed(), name};
 }
 
 // Lower case, each pair of blanks made one (a single pass), trimmed.

@@ -29,16 +29,6 @@ using OpticalProbe = std::function<QList<Platform::OpticalDrive>()>;
 QList<Platform::OpticalDrive> ProbeOpticalDrives();
 void SetOpticalProbeForTest(OpticalProbe probe); // empty: the real drives
 
-struct ScanbusFields
-{
-    QString address; // "1,0,0"
-    QString name;    // "HL-DT-ST DVDRAM GH24NSD1 LG00"
-};
-
-// The address and the name of a recorder line of a bus scan; nothing for
-// headers, empty slots ("1,1,0  101) *") and anything else.
-std::optional<ScanbusFields> ParseScanbusFields(const QString& line);
-
 // The drive (device name, or Windows drive letter) whose SCSI address is the
 // recorder address, or, for a drive that gave no address, whose product
 // identification is part of the name (a blank identification matches every

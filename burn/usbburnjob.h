@@ -64,7 +64,9 @@ public:
     {
         // Whether discovery lists the device as a stick one may burn to.
         std::function<bool(const QString& device)> listed;
-        // Full path of a system tool ("mkfs.vfat"), empty when it is missing.
+        // Full path of a tool ("mkfs.vfat"), empty when it is missing: the
+        // format tools and GRUB's below the application directory, the
+        // others from the system.
         std::function<QString(const QString& tool)> toolPath;
         // Where the install image is taken out before it is split.
         QString tempFolder;

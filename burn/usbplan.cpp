@@ -386,13 +386,4 @@ QString SplitTarget(const QString& installImage)
     return installImage.left(installImage.size() - 4) + QStringLiteral(".swm");
 }
 
-std::optional<int> ParseSplitProgress(const QString& piece)
-{
-    static const QRegularExpression percent(QStringLiteral("\\((\\d{1,3})%\\) written"));
-    const QRegularExpressionMatch m = percent.match(piece);
-    if (!m.hasMatch())
-        return std::nullopt;
-    return qBound(0, m.captured(1).toInt(), 100);
-}
-
 } // namespace UsbPlan

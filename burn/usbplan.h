@@ -130,8 +130,4 @@ QString SplitTarget(const QString& installImage);
 QStringList MissingOrDifferent(const QList<ImageEntry>& entries, const QString& splitImage,
                                const std::function<qint64(const QString&)>& present);
 
-// Percentage from a piece of wimlib-imagex's split progress
-// ("Splitting WIM: 32 KiB of 3072 KiB (1%) written, part 2 of 3").
-std::optional<int> ParseSplitProgress(const QString& piece);
-
 } // namespace UsbPlan

@@ -90,6 +90,8 @@ void ToolJob::doStart()
 {
     m_exitCode = -1;
     m_exitStatus = QProcess::NormalExit;
+    m_failedToStart = false;
+    m_startError.clear();
     if (m_runner)
         m_runner->deleteLater();
     auto* runner = new CRunCommandThread(this);
@@ -133,9 +135,9 @@ void ToolJob::cleanUp()
         cleanup();
 }
 
-QString ToolJob::startFailureReason(const QString& program, const QString& error)
+QString ToolJob::startFailure(const QString& error) const
 {
-    QString text = tr("Could not start %1.").arg(QDir::toNativeSeparators(program));
+    QString text = tr("Could not start %1.").arg(QDir::toNativeSeparators(m_program));
     if (!error.isEmpty())
         text += QLatin1Char(' ') + error;
     return text;
@@ -160,8 +162,10 @@ void ToolJob::onStartFailed(const QString& error)
 {
     if (!isRunning())
         return;
+    m_failedToStart = true;
+    m_startError = error;
     cleanUp();
-    fail(startFailureReason(m_program, error));
+    fail(startFailure(error));
 }
 
 // --- StepJob -----------------------------------------------------------------------

@@ -89,6 +89,9 @@ public:
     // Valid after the run ended.
     int exitCode() const { return m_exitCode; }
     QProcess::ExitStatus exitStatus() const { return m_exitStatus; }
+    bool failedToStart() const { return m_failedToStart; }
+    // What the system said when the program did not start.
+    QString startError() const { return m_startError; }
 
 protected:
     void doStart() override;
@@ -97,8 +100,8 @@ protected:
     virtual QString judge(int exitCode, QProcess::ExitStatus status);
     virtual void cleanUp();
 
-    // "Could not start <tool>: <why>" for a program that did not start.
-    static QString startFailureReason(const QString& program, const QString& error);
+    // The reason for a program that did not start: "Could not start <tool>. <why>".
+    virtual QString startFailure(const QString& error) const;
 
 private:
     void onEnded();
@@ -109,6 +112,8 @@ private:
     QPointer<CRunCommandThread> m_runner;
     int m_exitCode = -1;
     QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;
+    bool m_failedToStart = false;
+    QString m_startError;
 };
 
 // An in-process step of a pipeline: `work` runs on the calling thread and

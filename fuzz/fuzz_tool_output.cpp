@@ -4,6 +4,9 @@
 #include "image/extractjob.h"
 #include "image/isobuild.h"
 #include "runner/outputsplitter.h"
+#include "runner/sevenzip.h"
+#include "runner/isobuilder.h"
+#include "runner/recorder.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,6 +2,7 @@
 
 #include "image/eltorito.h"
 #include "image/isocontent.h"
+#include "runner/isobuilder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/eltorito.h"
-#include "runner/tools.h"
+#include "runner/isobuilder.h"
 
 #include <QByteArray>
 #include <QList>

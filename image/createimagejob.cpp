@@ -3,6 +3,7 @@
 #include "image/filecopy.h"
 #include "image/isobuildjob.h"
 #include "image/stagedcontent.h"
+#include "runner/isobuilder.h"
 
 #include <QCoreApplication>
 #include <QTimer>

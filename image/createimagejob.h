@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/job.h"
-#include "runner/tools.h"
+#include "runner/isobuilder.h"
 
 #include <QPointer>
 

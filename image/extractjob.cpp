@@ -1,140 +1,18 @@
 #include "image/extractjob.h"
 
 #include "image/fileutils.h"
-#include "runner/runcommandthread.h"
 #include "runner/tools.h"
+#include "runner/sevenzip.h"
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-
-// --- Progress ----------------------------------------------------------------
-
-std::optional<ExtractProgress> ParseExtractProgress(const QString& piece)
-{
-    const int percentAt = piece.indexOf(QLatin1String("% "));
-    const int dashAt = piece.indexOf(QLatin1String(" - "));
-    if (percentAt < 1 || dashAt < 1)
-        return std::nullopt;
-    QString number = piece.left(percentAt).trimmed();
-    const int blank = number.lastIndexOf(QLatin1Char(' '));
-    if (blank > 0)
-        number = number.mid(blank + 1);
-    ExtractProgress progress;
-    progress.percent = qBound(0, number.toInt(), 100); // not a number: 0
-    progress.item = piece.mid(dashAt + 3).trimmed();
-    return progress;
-}
-
-// --- What the tool said ----------------------------------------------------------
-
-namespace {
-
-// Count lines of 7-Zip's closing summary; they say how many, not why.
-bool isSummaryLine(const QString& line)
-{
-    static const QRegularExpression summary(QStringLiteral(
-        "^(Sub items Errors|Archives with Errors|Open Errors|Can't open as archive|Errors|Warnings|"
-        "Files|Folders|Size|Compressed)\\s*:"));
-    return summary.match(line).hasMatch();
-}
-
-} // namespace
-
-void ArchiveToolLog::addError(const QString& text)
-{
-    // Warnings ("There are data after the end of archive") do not fail a run.
-    QStringList& list = m_inWarning ? m_warnings : m_errors;
-    const QString reason = text.trimmed();
-    if (!reason.isEmpty() && !list.contains(reason))
-        list.append(reason);
-}
-
-QString ArchiveToolLog::withoutSubject(QString text) const
-{
-    if (m_subject.isEmpty())
-        return text;
-    for (;;) {
-        text = text.trimmed();
-        if (!text.startsWith(m_subject))
-            return text;
-        const QString rest = text.mid(m_subject.size()).trimmed();
-        if (!rest.isEmpty() && !rest.startsWith(QLatin1Char(':')))
-            return text; // a longer name that merely starts like the subject
-        text = rest.mid(1);
-    }
-}
-
-void ArchiveToolLog::Feed(const QString& piece)
-{
-    const QStringList lines = piece.split(QLatin1Char('\n'));
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty())
-            continue;
-        // Most lines of a long run are listing or item lines: settle them cheaply.
-        const bool mentionsError = line.contains(QLatin1String("ERROR")) || line.contains(QLatin1String("WARNING"));
-        if (!mentionsError && !m_detailExpected && !m_detailOptional) {
-            if (!m_everythingOk && line.startsWith(QLatin1String("Everything is Ok")))
-                m_everythingOk = true;
-            continue;
-        }
-        if (ParseExtractProgress(line))
-            continue; // progress between a reason header and its reason
-        if (line.contains(QLatin1String("Everything is Ok"))) {
-            m_everythingOk = true;
-            m_detailExpected = m_detailOptional = false;
-            continue;
-        }
-        if (isSummaryLine(line)) {
-            m_detailExpected = m_detailOptional = false;
-            continue;
-        }
-        // A heading starts the line ("ERROR:", "System ERROR:", "WARNINGS:"); an
-        // item or listing line that merely holds the word (ERRORS.TXT) is none.
-        static const QRegularExpression heading(QStringLiteral("^(?:[A-Za-z]+ )?(ERRORS?|WARNINGS?)\\s*:"));
-        const QRegularExpressionMatch match = mentionsError ? heading.match(line) : QRegularExpressionMatch();
-        if (match.hasMatch()) {
-            m_inWarning = match.captured(1).startsWith(QLatin1String("WARNING"));
-            const int colon = match.capturedEnd() - 1;
-            const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
-            if (rest.isEmpty()) {
-                // "System ERROR:", "ERRORS:": the reason is on the next line.
-                m_detailExpected = true;
-                m_detailOptional = false;
-            } else {
-                addError(rest);
-                // "ERROR: image.iso" is followed by "Cannot open the file as archive".
-                m_detailExpected = false;
-                m_detailOptional = true;
-            }
-            continue;
-        }
-        if (m_detailExpected) {
-            addError(line);
-        } else if (m_detailOptional && !line.startsWith(QLatin1String("- "))) {
-            QStringList& list = m_inWarning ? m_warnings : m_errors;
-            if (!list.isEmpty())
-                addError(list.takeLast() + QLatin1String(": ") + line);
-        }
-        m_detailExpected = m_detailOptional = false;
-    }
-}
-
-QString ArchiveToolLog::Reason() const
-{
-    constexpr int MaxLines = 4;
-    QStringList shown = m_errors.mid(0, MaxLines);
-    if (m_errors.size() > MaxLines)
-        shown << QStringLiteral("…");
-    return shown.join(QLatin1Char('\n'));
-}
 
 // --- Placing the extracted items ---------------------------------------------------
 
@@ -278,86 +156,65 @@ ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveT
 
 // --- The job ----------------------------------------------------------------------
 
-ExtractJob::ExtractJob(QObject* parent)
-    : QObject(parent)
+QString ExtractStageText(const ExtractProgress& progress)
 {
+    // The extract page's words: its translations hold them.
+    if (progress.percent > 99)
+        return QCoreApplication::translate("CPage2", "Copying files! Please wait a few seconds..");
+    return QCoreApplication::translate("CPage2", "Extracting files: ") + progress.item;
+}
+
+ExtractJob::ExtractJob(const Request& request, QObject* parent)
+    : ToolJob(parent), m_request(request)
+{
+    setName(QStringLiteral("7-Zip"));
 }
 
 ExtractJob::~ExtractJob()
 {
-    if (isRunning())
-        Stop();
+    // The staging folder goes with the job; nobody listens any more.
+    blockSignals(true);
+    stop();
 }
 
-bool ExtractJob::Start(const Request& request)
+void ExtractJob::doStart()
 {
-    if (isRunning())
-        return false;
-    m_request = request;
     m_items.clear();
-    for (const ExtractItem& item : request.items) {
+    for (const ExtractItem& item : qAsConst(m_request.items)) {
         if (!item.path.isEmpty() && !m_items.contains(item))
             m_items << item;
     }
     m_log = ArchiveToolLog();
-    m_log.SetSubject(request.image);
+    m_log.SetSubject(m_request.image);
     m_placed = MoveUpResult();
-    m_reason.clear();
     m_staging.clear();
 
-    const QString output = QDir::toNativeSeparators(request.outputFolder);
+    const QString output = QDir::toNativeSeparators(m_request.outputFolder);
     if (m_items.isEmpty()) {
-        m_status = Status::Failed;
-        m_reason = tr("Nothing was selected.");
-        return false;
+        fail(tr("Nothing was selected."));
+        return;
     }
-    if (!QFileInfo(request.outputFolder).isDir()) {
-        m_status = Status::Failed;
-        m_reason = tr("The folder %1 does not exist.").arg(output);
-        return false;
+    if (!QFileInfo(m_request.outputFolder).isDir()) {
+        fail(tr("The folder %1 does not exist.").arg(output));
+        return;
     }
     // Staging inside the output folder: the same file system, so moving the
     // items up is a rename, and removing it can only touch what we made.
-    QTemporaryDir staging(request.outputFolder + QStringLiteral("/.quillon-extract-XXXXXX"));
+    QTemporaryDir staging(m_request.outputFolder + QStringLiteral("/.quillon-extract-XXXXXX"));
     staging.setAutoRemove(false);
     if (!staging.isValid()) {
-        m_status = Status::Failed;
-        m_reason = tr("Cannot write to the folder %1: %2").arg(output, staging.errorString());
-        return false;
+        fail(tr("Cannot write to the folder %1: %2").arg(output, staging.errorString()));
+        return;
     }
     m_staging = staging.path();
 
     QStringList entries;
     for (const ExtractItem& item : qAsConst(m_items))
         entries << item.path;
-
-    m_runner = new CRunCommandThread(this);
-    connect(m_runner, &CRunCommandThread::standoutputline, this, &ExtractJob::onOutput);
-    connect(m_runner, &CRunCommandThread::sigfinished, this, &ExtractJob::onRunEnded);
-    connect(m_runner, &CRunCommandThread::sigstartfailed, this, &ExtractJob::onStartFailed);
-    m_runner->setCommand(request.program.isEmpty() ? Tools::archiveTool() : request.program, Tools::extractArgs(request.image, m_staging, entries));
-    m_status = Status::Running;
-    m_runner->start(QThread::InheritPriority);
-    return true;
-}
-
-void ExtractJob::Stop()
-{
-    if (!isRunning())
-        return;
-    m_status = Status::Stopped;
-    if (m_runner) {
-        disconnect(m_runner, nullptr, this, nullptr);
-        m_runner->terminate();
-        // The staging folder may only go once the tool no longer writes into it.
-        m_runner->waitUntilFinished();
-        m_runner->deleteLater();
-        m_runner = nullptr;
-    }
-    // What was extracted so far stays, but never replaces anything of the user's.
-    dropCutOffFiles();
-    m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(false), m_request.image);
-    removeStaging();
+    setCommand(m_request.program.isEmpty() ? Tools::archiveTool() : m_request.program,
+               Tools::extractArgs(m_request.image, m_staging, entries));
+    ToolJob::doStart();
+    setProgress(QCoreApplication::translate("CPage2", "Extracting files..."), 0, 100);
 }
 
 Existing ExtractJob::keepingFor(bool complete) const
@@ -367,48 +224,37 @@ Existing ExtractJob::keepingFor(bool complete) const
     return m_request.existing;
 }
 
-void ExtractJob::onOutput(const QString& piece)
+void ExtractJob::handlePiece(const QString& piece)
 {
-    if (!isRunning())
-        return;
     m_log.Feed(piece);
     if (const auto parsed = ParseExtractProgress(piece))
-        emit progress(parsed->percent, parsed->item);
+        setProgress(ExtractStageText(*parsed), parsed->percent, 100);
 }
 
-void ExtractJob::onRunEnded()
+QString ExtractJob::judge(int exitCode, QProcess::ExitStatus status)
 {
-    if (!isRunning() || !m_runner)
-        return;
-    const bool exitedNormally = m_runner->exitStatus() == QProcess::NormalExit;
-    const int exitCode = m_runner->exitCode();
-    const bool complete = m_runner->succeeded() && m_log.Errors().isEmpty();
-    m_runner->deleteLater();
-    m_runner = nullptr;
-
+    const bool exitedNormally = status == QProcess::NormalExit;
+    const bool complete = exitedNormally && exitCode == 0 && m_log.Errors().isEmpty();
     if (!complete)
         dropCutOffFiles();
     m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(complete), m_request.image);
     removeStaging();
-    const ExtractVerdict verdict = JudgeExtraction(exitedNormally, exitCode, m_log, m_placed);
-    m_status = verdict.ok ? Status::Succeeded : Status::Failed;
-    m_reason = verdict.reason;
-    emit finished();
+    return JudgeExtraction(exitedNormally, exitCode, m_log, m_placed).reason;
 }
 
-void ExtractJob::onStartFailed(const QString& error)
+void ExtractJob::cleanUp()
 {
-    if (!isRunning())
-        return;
-    const QString program = m_runner ? QDir::toNativeSeparators(m_runner->program()) : QString();
-    if (m_runner) {
-        m_runner->deleteLater();
-        m_runner = nullptr;
+    if (status() == Status::Stopped && !m_staging.isEmpty()) {
+        // What was extracted so far stays, but never replaces anything of the user's.
+        dropCutOffFiles();
+        m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(false), m_request.image);
     }
     removeStaging();
-    m_status = Status::Failed;
-    m_reason = tr("7-Zip could not be started (%1): %2").arg(program, error);
-    emit finished();
+}
+
+QString ExtractJob::startFailure(const QString& error) const
+{
+    return tr("7-Zip could not be started (%1): %2").arg(QDir::toNativeSeparators(program()), error);
 }
 
 void ExtractJob::dropCutOffFiles()

@@ -1,62 +1,14 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
+#include "core/job.h"
 #include "image/isocontent.h"
-#include "runner/runcommandthread.h"
-
-// --- Progress ----------------------------------------------------------------
-
-// One progress piece of an extraction, as 7-Zip writes it with -bsp2:
-// " 17% 2 - sources/f1.bin" (percentage, file count, item being extracted).
-struct ExtractProgress
-{
-    int percent = 0;
-    QString item; // text after the first " - ", trimmed
-};
-
-// Nothing for a piece that is not a progress piece (no "% " or no " - ").
-std::optional<ExtractProgress> ParseExtractProgress(const QString& piece);
-
-// --- What the tool said ----------------------------------------------------------
-
-// Collects, from the output pieces of one 7-Zip run, the lines that explain a
-// failure ("ERROR: ...", "System ERROR:" with its "errno=28 : No space left on
-// device", "ERRORS:" with "Unexpected end of archive") and whether the closing
-// "Everything is Ok" was printed.
-class ArchiveToolLog
-{
-public:
-    // The archive the run works on: 7-Zip names it in front of its reasons
-    // ("ERROR: /a/b.iso : /a/b.iso"), which says nothing the user does not know.
-    void SetSubject(const QString& archivePath) { m_subject = archivePath; }
-    void Feed(const QString& piece);
-    bool SawEverythingOk() const { return m_everythingOk; }
-    // Distinct reasons in the order they came, each one line.
-    QStringList Errors() const { return m_errors; }
-    // What 7-Zip only warned about; such a run can still be complete.
-    QStringList Warnings() const { return m_warnings; }
-    // The reasons joined for a message (at most a few lines).
-    QString Reason() const;
-
-private:
-    void addError(const QString& text);
-    QString withoutSubject(QString text) const;
-
-    QString m_subject;
-    QStringList m_errors;
-    QStringList m_warnings;
-    bool m_inWarning = false;      // the last heading was a warning
-    bool m_everythingOk = false;
-    bool m_detailExpected = false; // the previous line announced a reason
-    bool m_detailOptional = false; // ... that may follow on the next line
-};
+#include "runner/sevenzip.h"
 
 // --- Placing the extracted items ---------------------------------------------------
 
@@ -119,15 +71,20 @@ ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveT
 
 // --- The job ----------------------------------------------------------------------
 
-// One extraction of ticked items of an image: staging folder,
-// 7-Zip run, progress, move-up, cleanup and verdict. GUI-free; the extract page
-// shows what it reports.
-class ExtractJob : public QObject
+// The progress dialog's text for a piece: the item being extracted, or the
+// last moves once 7-Zip is done.
+QString ExtractStageText(const ExtractProgress& progress);
+
+// One extraction of ticked items of an image: staging folder, 7-Zip run,
+// progress (percent of 100, the item as stage text), move-up, cleanup and
+// verdict. A request that cannot begin (nothing selected, the output folder
+// missing or not writable) fails at once, within start(). Stop keeps what was
+// extracted so far, never in place of the user's files, and removes the
+// staging folder.
+class ExtractJob : public ToolJob
 {
     Q_OBJECT
 public:
-    enum class Status { Idle, Running, Succeeded, Failed, Stopped };
-
     struct Request
     {
         QString image;
@@ -141,38 +98,23 @@ public:
         QString program; // 7-Zip; empty for the one of the application directory
     };
 
-    explicit ExtractJob(QObject* parent = nullptr);
+    explicit ExtractJob(const Request& request, QObject* parent = nullptr);
     ~ExtractJob() override;
 
-    // Starts the run. False when it could not begin (nothing selected, the
-    // output folder is missing or cannot be written to): status() is Failed,
-    // reason() says why and finished() is not emitted. A tool that fails to
-    // start ends the run with finished() and status() Failed.
-    bool Start(const Request& request);
-    // Ends the tool, waits until it is gone, keeps what was extracted so far and
-    // removes the staging folder. Silent: finished() is not emitted.
-    void Stop();
-
-    Status status() const { return m_status; }
-    bool isRunning() const { return m_status == Status::Running; }
-    QString reason() const { return m_reason; }
     const MoveUpResult& placed() const { return m_placed; }
     const Request& request() const { return m_request; }
     // The items passed to the tool (without duplicates).
     QList<ExtractItem> items() const { return m_items; }
     QString stagingFolder() const { return m_staging; }
-    CRunCommandThread* runner() const { return m_runner; }
 
-signals:
-    // A progress piece: percent 0..100 and the item being extracted.
-    void progress(int percent, QString item);
-    // The run ended by itself (successfully or not); see status() and reason().
-    void finished();
+protected:
+    void doStart() override;
+    void handlePiece(const QString& piece) override;
+    QString judge(int exitCode, QProcess::ExitStatus status) override;
+    void cleanUp() override;
+    QString startFailure(const QString& error) const override;
 
 private:
-    void onOutput(const QString& piece);
-    void onRunEnded();
-    void onStartFailed(const QString& error);
     void removeStaging();
     // How the user's files are treated by a run that is complete or not.
     Existing keepingFor(bool complete) const;
@@ -182,9 +124,6 @@ private:
     Request m_request;
     QList<ExtractItem> m_items;
     QString m_staging;
-    QPointer<CRunCommandThread> m_runner;
     ArchiveToolLog m_log;
     MoveUpResult m_placed;
-    Status m_status = Status::Idle;
-    QString m_reason;
 };

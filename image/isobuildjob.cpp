@@ -2,6 +2,7 @@
 
 #include "image/fileutils.h"
 #include "runner/tools.h"
+#include "runner/isobuilder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "core/job.h"
 #include "image/isobuild.h"
+#include "runner/isobuilder.h"
 
 #include <functional>
 

@@ -5,12 +5,13 @@
 #include "ui/contentviews.h"
 #include "ui/filedialogs.h"
 #include "ui/messages.h"
-#include "runner/runcommandthread.h"
 #include "runner/tools.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "runner/sevenzip.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -39,12 +40,14 @@ CPage2::CPage2(QWidget* parent)
 
 CPage2::~CPage2()
 {
-    if (m_listRunner) {
-        disconnect(m_listRunner, nullptr, this, nullptr);
-        m_listRunner->terminate();
+    if (m_listJob) {
+        disconnect(m_listJob, nullptr, this, nullptr);
+        m_listJob->stop();
     }
-    if (m_job)
-        m_job->Stop(); // removes its staging folder before the page goes
+    if (m_job) {
+        disconnect(m_job, nullptr, this, nullptr);
+        m_job->stop(); // removes its staging folder before the page goes
+    }
     restoreCursor();
     delete m_progress; // a top-level window, not a child of the page
 }
@@ -77,11 +80,10 @@ void CPage2::OnLoadISO()
 
 void CPage2::LoadImage(const QString& image)
 {
-    if (m_listRunner) {
-        disconnect(m_listRunner, nullptr, this, nullptr);
-        m_listRunner->terminate();
-        m_listRunner->deleteLater();
-        m_listRunner = nullptr;
+    if (m_listJob) {
+        disconnect(m_listJob, nullptr, this, nullptr);
+        m_listJob->stop();
+        m_listJob->deleteLater();
     }
     m_imagePath = image;
     if (!m_busyCursor) {
@@ -96,23 +98,17 @@ void CPage2::LoadImage(const QString& image)
     m_list->setRowCount(0);
     updateHeaderState();
     m_tree->clear();
-    m_reader.Begin(QFileInfo(image).fileName());
-    m_listLog = ArchiveToolLog();
-    m_listLog.SetSubject(image);
 
-    m_listRunner = new CRunCommandThread(this);
-    connect(m_listRunner, &CRunCommandThread::standoutputline, this, &CPage2::OnLineOutput);
-    connect(m_listRunner, &CRunCommandThread::sigfinished, this, &CPage2::onListingRunEnded);
-    connect(m_listRunner, &CRunCommandThread::sigstartfailed, this, &CPage2::onListingStartFailed);
-    m_listRunner->setCommand(m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool, Tools::listArgs(image));
-    m_listRunner->start(QThread::InheritPriority);
+    m_listJob = new ListingJob(m_reader, m_archiveTool.isEmpty() ? Tools::archiveTool() : m_archiveTool, image, this);
+    connect(m_listJob, &ListingJob::tableReady, this, &CPage2::OnUnzipFinished);
+    connect(m_listJob, &ListingJob::finished, this, &CPage2::onListingEnded);
+    m_listJob->start();
 }
 
 void CPage2::OnLineOutput(QString line)
 {
-    m_listLog.Feed(line);
     if (m_reader.Feed(line) == ListingReader::TableFinished)
-        OnUnzipFinished(); // shown at once, without waiting for the tool to exit
+        OnUnzipFinished();
 }
 
 void CPage2::OnUnzipFinished()
@@ -126,56 +122,28 @@ void CPage2::OnUnzipFinished()
     FillFileTable();
 }
 
-void CPage2::endListingRun()
+void CPage2::onListingEnded()
 {
-    if (m_listRunner) {
-        m_listRunner->deleteLater();
-        m_listRunner = nullptr;
-    }
+    ListingJob* job = m_listJob;
+    if (!job)
+        return;
+    m_listJob = nullptr;
+    job->deleteLater();
     restoreCursor();
     setButtonsEnabled(true);
-}
-
-void CPage2::onListingRunEnded()
-{
-    const bool succeeded = m_listRunner && m_listRunner->succeeded();
-    const bool complete = m_reader.EndOfRun();
-    endListingRun();
-    const QString name = QFileInfo(m_imagePath).fileName();
-    const QString reason = m_listLog.Reason();
-    if (m_reader.WasRefused()) {
-        const QString type = m_reader.ArchiveType();
-        Util::WriteLog(QStringLiteral("Listing refused: ") + m_imagePath + QStringLiteral(" is ") + type);
-        ShowMessage(type.isEmpty()
-                        ? tr("The file %1 is not an ISO or UDF image.").arg(name)
-                        : tr("The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.").arg(name, type),
-                    this);
-    } else if (!complete) {
-        QString text = tr("The image %1 could not be read. It may not be an ISO image, or it may be damaged.").arg(name);
-        if (!reason.isEmpty())
-            text += QLatin1Char('\n') + reason;
-        Util::WriteLog(QStringLiteral("Listing failed: ") + m_imagePath + QLatin1Char(' ') + reason);
-        ShowMessage(text, this);
-    } else if (!succeeded || !m_listLog.Errors().isEmpty()) {
+    const bool complete = job->status() == ExtractJob::Status::Succeeded;
+    if (!complete) {
+        Util::WriteLog(QStringLiteral("Listing failed: ") + m_imagePath + QLatin1Char(' ') + job->reason());
+        ShowMessage(job->reason(), this);
+    } else if (job->damaged()) {
         // 7-Zip lists what it found but complains: warn before an extraction fails.
-        QString text = tr("The image %1 seems to be damaged or incomplete; some items may not extract.").arg(name);
-        if (!reason.isEmpty())
-            text += QLatin1Char('\n') + reason;
+        QString text = tr("The image %1 seems to be damaged or incomplete; some items may not extract.")
+                           .arg(QFileInfo(m_imagePath).fileName());
+        if (!job->log().Reason().isEmpty())
+            text += QLatin1Char('\n') + job->log().Reason();
         ShowMessage(text, this);
     }
     emit sigListingEnded(complete);
-}
-
-void CPage2::onListingStartFailed(const QString& error)
-{
-    const QString program = m_listRunner ? QDir::toNativeSeparators(m_listRunner->program()) : QString();
-    m_reader.EndOfRun();
-    endListingRun();
-    Util::WriteLog(QStringLiteral("Listing could not start: ") + program + QLatin1Char(' ') + error);
-    ShowMessage(tr("The image %1 could not be read: 7-Zip could not be started (%2): %3")
-                    .arg(QFileInfo(m_imagePath).fileName(), program, error),
-                this);
-    emit sigListingEnded(false);
 }
 
 // --- Browsing --------------------------------------------------------------------
@@ -370,12 +338,9 @@ void CPage2::OnExtract()
 
     m_outputFolder = folder;
     if (m_job) {
-        m_job->Stop();
+        disconnect(m_job, nullptr, this, nullptr);
         m_job->deleteLater();
     }
-    m_job = new ExtractJob(this);
-    connect(m_job, &ExtractJob::progress, this, &CPage2::showExtractProgress);
-    connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
     ExtractJob::Request request{m_imagePath, m_outputFolder, items, existing, {}, m_archiveTool};
     request.expectedSize = [this](const QString& pathInImage) -> qint64 {
         QString path = pathInImage;
@@ -385,32 +350,20 @@ void CPage2::OnExtract()
         const IsoEntry* entry = m_content.FindEntry(path.replace(QLatin1Char('/'), QLatin1Char('\\')));
         return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
     };
-    if (!m_job->Start(request)) {
-        Util::WriteLog(QStringLiteral("Extract files failed : ") + m_outputFolder + QLatin1Char(' ') + m_job->reason());
-        ShowMessage(tr("The files could not be extracted.") + QLatin1Char('\n') + m_job->reason(), this);
-        return;
-    }
+    m_job = new ExtractJob(request, this);
+    connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
     setEnabled(false);
-    m_progress->SetText(tr("Extracting files..."));
-    m_progress->SetRange(0, 100);
-    m_progress->SetValue(0);
-    m_progress->show();
+    m_binding->attach(m_job);
+    m_job->start();
 }
 
 void CPage2::OnExtractOutput(QString line)
 {
     qCDebug(lcTrace) << "CPage2::OnExtractOutput" << line;
-    if (const auto progress = ParseExtractProgress(line))
-        showExtractProgress(progress->percent, progress->item);
-}
-
-void CPage2::showExtractProgress(int percent, const QString& item)
-{
-    m_progress->SetValue(percent);
-    if (percent > 99)
-        m_progress->SetText(tr("Copying files! Please wait a few seconds.."));
-    else
-        m_progress->SetText(tr("Extracting files: ") + item);
+    if (const auto progress = ParseExtractProgress(line)) {
+        m_progress->SetValue(progress->percent);
+        m_progress->SetText(ExtractStageText(*progress));
+    }
 }
 
 void CPage2::OnExtractFinished()
@@ -419,9 +372,11 @@ void CPage2::OnExtractFinished()
         return;
     setEnabled(true);
     m_progress->hide();
-    const bool succeeded = m_job->status() == ExtractJob::Status::Succeeded;
+    const ExtractJob::Status status = m_job->status();
+    if (status == ExtractJob::Status::Stopped)
+        return; // silent: what was extracted so far stays, nothing is reported
     const MoveUpResult& placed = m_job->placed();
-    if (succeeded) {
+    if (status == ExtractJob::Status::Succeeded) {
         Util::WriteLog(QStringLiteral("Extract files successfully :") + m_outputFolder);
         QString text = tr("Extract files successfully.");
         if (!placed.kept.isEmpty())
@@ -436,14 +391,14 @@ void CPage2::OnExtractFinished()
             : tr("%1 of %2 items were extracted.").arg(arrived).arg(m_job->items().size());
         ShowMessage(head + QLatin1Char('\n') + m_job->reason(), this);
     }
-    emit sigExtractionEnded(succeeded);
+    emit sigExtractionEnded(status == ExtractJob::Status::Succeeded);
 }
 
 void CPage2::OnStopExtract()
 {
     // Silent: what was extracted so far stays, nothing is reported.
     if (m_job)
-        m_job->Stop();
+        m_job->stop();
     setEnabled(true);
 }
 

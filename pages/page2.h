@@ -2,6 +2,7 @@
 
 #include "image/extractjob.h"
 #include "image/isocontent.h"
+#include "image/listingjob.h"
 #include "ui/imagedialog.h"
 
 #include <QList>
@@ -11,7 +12,7 @@
 
 class CImageButton;
 class CProgressDialog;
-class CRunCommandThread;
+class JobProgress;
 class QAction;
 class QLabel;
 class QMenu;
@@ -50,7 +51,7 @@ public:
     const IsoContentTree& Content() const { return m_content; }
     // The 7-Zip program for listing and extraction (empty: the application's own).
     void SetArchiveTool(const QString& program) { m_archiveTool = program; }
-    bool IsListing() const { return m_listRunner != nullptr; }
+    bool IsListing() const { return m_listJob && m_listJob->isRunning(); }
     ExtractJob* Job() const { return m_job; }
     QString ImagePath() const { return m_imagePath; }
     QString OutputFolder() const { return m_outputFolder; }
@@ -90,10 +91,7 @@ private:
     void applyLook();
     void setButtonsEnabled(bool enabled);
     void restoreCursor();
-    void onListingRunEnded();
-    void onListingStartFailed(const QString& error);
-    void endListingRun();
-    void showExtractProgress(int percent, const QString& item);
+    void onListingEnded();
     void onItemChanged(QTableWidgetItem* item);
     void updateHeaderState();
     // Asks about files the extraction would replace; false when cancelled.
@@ -111,17 +109,17 @@ private:
     QMenu* m_menu = nullptr;
     QAction* m_extractAction = nullptr;
     CProgressDialog* m_progress = nullptr;
+    JobProgress* m_binding = nullptr;
     bool m_initialized = false;
 
     // Content
     IsoContentTree m_content;
     ListingReader m_reader{m_content};
-    ArchiveToolLog m_listLog;
     IsoEntry* m_currentFolder = nullptr;
     QList<IsoEntry*> m_rows; // entry of each table row
     QSet<const IsoEntry*> m_ticked;
     bool m_filling = false; // check boxes set by the page, not the user
-    QPointer<CRunCommandThread> m_listRunner;
+    QPointer<ListingJob> m_listJob;
     QString m_archiveTool; // empty: the application's own 7-Zip
     bool m_busyCursor = false;
 

@@ -5,6 +5,7 @@
 #include "ui/checkboxheaderview.h"
 #include "ui/contentviews.h"
 #include "ui/imagebutton.h"
+#include "ui/jobprogress.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
 
@@ -77,6 +78,7 @@ void CPage2::createWidgets()
 
     m_menu = new QMenu(m_list);
     m_progress = new CProgressDialog(this);
+    m_binding = new JobProgress(m_progress, this);
 
     connect(m_loadIso, qOverload<>(&CImageButton::clicked), this, &CPage2::OnLoadISO);
     connect(m_back, qOverload<>(&CImageButton::clicked), this, &CPage2::OnBack);

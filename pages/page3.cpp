@@ -14,6 +14,7 @@
 #include "ui/mytreewidget.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "runner/isobuilder.h"
 
 #include <QApplication>
 #include <QCloseEvent>

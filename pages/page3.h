@@ -1,8 +1,8 @@
 #pragma once
 
 #include "image/isocontent.h"
-#include "runner/tools.h"
 #include "ui/imagedialog.h"
+#include "runner/isobuilder.h"
 
 #include <QModelIndex>
 #include <QPoint>

@@ -15,6 +15,7 @@
 #include "ui/lineedit.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "runner/sevenzip.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -255,7 +256,7 @@ void CPage4::OnLoadISO()
 
 void CPage4::stopImageWork()
 {
-    for (ToolJob* job : {m_listJob.data(), m_extractJob.data()}) {
+    for (ToolJob* job : {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data()}) {
         if (!job)
             continue;
         disconnect(job, nullptr, this, nullptr);
@@ -294,7 +295,6 @@ void CPage4::LoadImage(const QString& image)
     m_list->setRowCount(0);
     m_tree->clear();
     m_reader.SetSkipBootImages(true);
-    m_reader.Begin(QFileInfo(image).fileName());
     m_boot = ReadImageBoot(image);
     m_loaded = Loaded::Listing;
     if (!m_busyCursor) {
@@ -303,9 +303,8 @@ void CPage4::LoadImage(const QString& image)
     }
     setButtonsEnabled(false);
 
-    m_listJob = new ToolJob(this);
-    m_listJob->setCommand(Tools::archiveTool(), Tools::listArgs(image));
-    m_listJob->onPiece = [this](const QString& piece) { OnLineOutput(piece); };
+    m_listJob = new ListingJob(m_reader, Tools::archiveTool(), image, this);
+    connect(m_listJob, &ListingJob::tableReady, this, &CPage4::OnUnzipFinished);
     connect(m_listJob, &Job::finished, this, &CPage4::onListingEnded);
 
     m_extractJob = new ToolJob(this);
@@ -350,18 +349,14 @@ void CPage4::OnUnzipFinished()
 
 void CPage4::onListingEnded()
 {
-    const bool complete = m_reader.EndOfRun();
-    const QString reason = m_listJob ? m_listJob->reason() : QString();
-    if (m_listJob)
-        m_listJob->deleteLater();
+    ListingJob* job = m_listJob;
+    if (!job)
+        return;
     m_listJob = nullptr;
-    if (!complete) {
-        QString text = tr("The image %1 could not be read. It may not be an ISO image, or it may be damaged.")
-                           .arg(QFileInfo(m_imagePath).fileName());
-        if (!reason.isEmpty())
-            text += QLatin1Char('\n') + reason;
-        abandonImage(text);
-    }
+    job->deleteLater();
+    const bool complete = job->status() == Job::Status::Succeeded;
+    if (!complete)
+        abandonImage(job->reason());
     emit sigListingEnded(complete);
 }
 

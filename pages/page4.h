@@ -3,9 +3,11 @@
 #include "image/bootrebuild.h"
 #include "image/extractjob.h"
 #include "image/isocontent.h"
+#include "image/listingjob.h"
 #include "image/staging.h"
-#include "runner/tools.h"
 #include "ui/imagedialog.h"
+#include "runner/sevenzip.h"
+#include "runner/isobuilder.h"
 
 #include <QList>
 #include <QPointer>
@@ -161,7 +163,7 @@ private:
     CFileCopy* m_copy = nullptr;
     CFileCopy* m_exportCopy = nullptr; // Stop drops only the export's tasks
     QList<Task> m_deferred;
-    QPointer<ToolJob> m_listJob;
+    QPointer<ListingJob> m_listJob;
     QPointer<ToolJob> m_extractJob;
     ArchiveToolLog m_extractLog;
     int m_extractProgress = 0;

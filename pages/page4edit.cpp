@@ -18,6 +18,7 @@
 #include "ui/inputdialog.h"
 #include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
+#include "runner/isobuilder.h"
 
 #include <QApplication>
 #include <QCoreApplication>

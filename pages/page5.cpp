@@ -9,6 +9,7 @@
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/progressdialog.h"
+#include "runner/recorder.h"
 
 #include <QComboBox>
 #include <QDebug>

@@ -508,10 +508,6 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>7-Zip wurde mit dem Status %1 beendet.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Das Abbild %1 konnte nicht gelesen werden. Möglicherweise ist es kein ISO-Abbild oder es ist beschädigt.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Das Abbild %1 konnte nicht geöffnet werden: %2</translation>
     </message>

@@ -508,10 +508,6 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>7-Zip ended with exit status %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>The image %1 could not be opened: %2</translation>
     </message>

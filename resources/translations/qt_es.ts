@@ -508,10 +508,6 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>7-Zip terminó con el estado de salida %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>No se pudo leer la imagen %1. Puede que no sea una imagen ISO o que esté dañada.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>No se pudo abrir la imagen %1: %2</translation>
     </message>

@@ -508,10 +508,6 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>7-Zip s’est terminé avec le code %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Impossible de lire l’image %1. Ce n’est peut-être pas une image ISO, ou elle est endommagée.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Impossible d’ouvrir l’image %1 : %2</translation>
     </message>

@@ -508,10 +508,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>7-Zip è terminato con lo stato di uscita %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Impossibile leggere l’immagine %1. Potrebbe non essere un’immagine ISO oppure essere danneggiata.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Impossibile aprire l’immagine %1: %2</translation>
     </message>

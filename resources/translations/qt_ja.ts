@@ -507,10 +507,6 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>7-Zip が終了ステータス %1 で終了しました。</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>イメージ %1 を読み取れませんでした。ISO イメージではないか、破損している可能性があります。</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>イメージ %1 を開けませんでした: %2</translation>
     </message>

@@ -508,10 +508,6 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>7-Zip is beëindigd met afsluitstatus %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>De image %1 kon niet worden gelezen. Het is misschien geen ISO-image, of het is beschadigd.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>De image %1 kon niet worden geopend: %2</translation>
     </message>

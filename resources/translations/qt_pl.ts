@@ -509,10 +509,6 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>7-Zip zakończył działanie ze statusem %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Nie można odczytać obrazu %1. Być może nie jest to obraz ISO albo jest uszkodzony.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Nie można otworzyć obrazu %1: %2</translation>
     </message>

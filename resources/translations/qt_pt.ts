@@ -508,10 +508,6 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>O 7-Zip terminou com o status de saída %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Não foi possível ler a imagem %1. Talvez não seja uma imagem ISO ou esteja danificada.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Não foi possível abrir a imagem %1: %2</translation>
     </message>

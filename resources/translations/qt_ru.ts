@@ -509,10 +509,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>7-Zip завершился с кодом %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Не удалось открыть образ %1: %2</translation>
     </message>

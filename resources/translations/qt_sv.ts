@@ -508,10 +508,6 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>7-Zip avslutades med slutstatus %1.</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Avbildningen %1 kunde inte läsas. Den är kanske ingen ISO-avbildning, eller så är den skadad.</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>Avbildningen %1 kunde inte öppnas: %2</translation>
     </message>

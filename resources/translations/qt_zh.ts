@@ -507,10 +507,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>7-Zip 已结束，退出状态为 %1。</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
-    </message>
-    <message>
         <source>The image %1 could not be opened: %2</source>
         <translation>无法打开镜像 %1：%2</translation>
     </message>

@@ -1,5 +1,5 @@
-// The disc burn and the disc read: their parsers over recorded output, and
-// the jobs end to end with the stand-in recorder and reader.
+// The disc burn and the disc read end to end with the stand-in recorder and
+// reader playing recorded output.
 #include "burn/discburn.h"
 #include "burn/discread.h"
 #include "runner/tools.h"
@@ -30,14 +30,6 @@ void playBack(const QString& recorded, int status = 0)
     Tools::SetToolForTest("/cdrtools/readcd", standIn);
     qputenv("QUILLON_STANDIN_OUTPUT", fixture(recorded).toUtf8());
     qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
-}
-
-FailureLog<RecorderFailure> recorderLog(const QString& recorded)
-{
-    FailureLog<RecorderFailure> log = RecorderLog();
-    for (const QString& piece : TestUtil::fixturePieces(recorded))
-        log.Feed(piece);
-    return log;
 }
 
 struct Run
@@ -80,27 +72,6 @@ private slots:
             qunsetenv(name);
     }
 
-    void burnProgress()
-    {
-        QCOMPARE(BurnProgressPercent("Track 01:  120 of  650 MB written (fifo 100%) [buf  99%]   4.1x."), 18);
-        QCOMPARE(BurnProgressPercent("Track 01:  650 of  650 MB written (fifo 100%) [buf  98%]  16.2x."), 100);
-        QCOMPARE(BurnProgressPercent("written (fifo 100%) 1 of 2 x"), -1); // marker at position 0
-        QCOMPARE(BurnProgressPercent("Track 01:  120 of    0 MB written (fifo 100%)"), -1);
-        QCOMPARE(BurnProgressPercent("Track 01: Total bytes read/written: 681574400/681574400"), -1);
-    }
-
-    void recorderFailures()
-    {
-        QCOMPARE(recorderLog("cdrskin/burn-ok.raw").cause(), RecorderFailure::None);
-        QCOMPARE(recorderLog("wodim/burn-ok.raw").cause(), RecorderFailure::None);
-        const auto full = recorderLog("cdrskin/burn-no-space.raw");
-        QCOMPARE(full.cause(), RecorderFailure::WriteError);
-        QVERIFY2(full.detail().contains("No space left on device"), qPrintable(full.detail()));
-        const auto broken = recorderLog("wodim/burn-write-error.raw");
-        QCOMPARE(broken.cause(), RecorderFailure::WriteError);
-        QCOMPARE(recorderLog("wodim/burn-no-disc.raw").cause(), RecorderFailure::NoDisc);
-    }
-
     void burnEndToEnd()
     {
         const QString image = m_dir.path() + "/my image \"1\".iso";
@@ -136,16 +107,6 @@ private slots:
         run = runJob(missing);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("no-such-recorder"), qPrintable(run.reason));
-    }
-
-    void readerPieces()
-    {
-        QCOMPARE(ReadEndSectors("end:   2236032\n"), qint64(2236032));
-        QCOMPARE(ReadEndSectors("addr:  64 cnt: 64"), qint64(-1));
-        QCOMPARE(ReadEndSectors("end: x"), qint64(0));
-        QCOMPARE(ReadAddress("addr:    76864 cnt: 64"), qint64(76864));
-        QCOMPARE(ReadAddress("addr:  2236032\n"), qint64(2236032));
-        QCOMPARE(ReadAddress("end:  100"), qint64(-1));
     }
 
     void imageTargets()

@@ -163,25 +163,6 @@ private slots:
         QVERIFY(!drive.hasAddress && !drive.hasProduct);
     }
 
-    void scanbusLines()
-    {
-        // The recorder lines of both dialects, headers and empty slots.
-        const QString example = "\t1,0,0\t100) 'ACME    ' 'DVD WRITER X1    ' '1.00' Removable CD-ROM";
-        auto fields = ParseScanbusFields(example);
-        QVERIFY(fields);
-        QCOMPARE(fields->address, QStringLiteral("1,0,0"));
-        QCOMPARE(fields->name, QStringLiteral("ACME DVD WRITER X1 1.00"));
-
-        fields = ParseScanbusFields("\t1,0,0\t  0) 'HL-DT-ST' 'DVDRAM GH24NSD1 ' 'LG00' Removable CD-ROM\n");
-        QVERIFY(fields);
-        QCOMPARE(fields->address, QStringLiteral("1,0,0"));
-        QCOMPARE(fields->name, QStringLiteral("HL-DT-ST DVDRAM GH24NSD1 LG00"));
-
-        for (const QString& line : {QString("\t1,1,0\t101) *"), QString("scsibus1:"),
-                                    QString("Using libburn version '1.5.4'."), QString()})
-            QVERIFY2(!ParseScanbusFields(line), qPrintable(line));
-    }
-
     void recordersMatchDrives()
     {
         const QList<OpticalDrive> drives{addressed("/dev/sr0", 2, 0, 0), addressed("/dev/sr1", 1, 0, 0)};

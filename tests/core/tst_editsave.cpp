@@ -9,6 +9,7 @@
 #include "image/isocontent.h"
 
 #include "testutil.h"
+#include "runner/isobuilder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-// Extraction logic against recorded 7-Zip runs: progress pieces, error
-// collection, the verdict, and placing the ticked items. The live runs are
-// in the extract page test.
+// Extraction logic against recorded 7-Zip runs: the verdict and placing the
+// ticked items. The live runs are in the extract page test.
 #include "image/extractjob.h"
 #include "testutil.h"
+#include "runner/sevenzip.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +16,7 @@ namespace {
 
 QStringList recorded(const QString& fixture)
 {
-    return TestUtil::fixturePieces(QStringLiteral("7z-extract/") + fixture);
+    return TestUtil::fixturePieces(QStringLiteral("7z/") + fixture);
 }
 
 ArchiveToolLog logOf(const QStringList& pieces, const QString& subject = QString())
@@ -45,87 +45,6 @@ class TestExtractJob : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void progressPiece_data()
-    {
-        QTest::addColumn<QString>("piece");
-        QTest::addColumn<bool>("isProgress");
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<QString>("item");
-        QTest::newRow("7-Zip piece") << " 16% 1 - sources/f1.bin" << true << 16 << "sources/f1.bin";
-        QTest::newRow("line end") << " 48% 3 - boot/bcd\n" << true << 48 << "boot/bcd";
-        QTest::newRow("name with dash") << " 5% 1 - a - b.txt" << true << 5 << "a - b.txt";
-        QTest::newRow("bare percentage") << "  0%" << false << 0 << "";
-        QTest::newRow("count without item") << "100% 6" << false << 0 << "";
-        QTest::newRow("item line") << "- sources/f3.bin\n" << false << 0 << "";
-    }
-
-    void progressPiece()
-    {
-        QFETCH(QString, piece);
-        QFETCH(bool, isProgress);
-        QFETCH(int, percent);
-        QFETCH(QString, item);
-        const auto parsed = ParseExtractProgress(piece);
-        QCOMPARE(parsed.has_value(), isProgress);
-        if (parsed) {
-            QCOMPARE(parsed->percent, percent);
-            QCOMPARE(parsed->item, item);
-        }
-    }
-
-    // 7-Zip names the archive in front of its reasons; that part goes, and
-    // only when it is exactly the archive.
-    void toolLog_data()
-    {
-        QTest::addColumn<QStringList>("pieces");
-        QTest::addColumn<QString>("subject");
-        QTest::addColumn<bool>("everythingOk");
-        QTest::addColumn<QStringList>("errors");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::newRow("success") << recorded("ok-small.raw") << "" << true << QStringList{} << QStringList{};
-        QTest::newRow("progress run") << recorded("progress-400mb.raw") << "" << true << QStringList{} << QStringList{};
-        QTest::newRow("nothing matched") << recorded("no-files.raw") << "" << true << QStringList{} << QStringList{};
-        QTest::newRow("truncated image")
-            << recorded("truncated-data-error.raw") << "" << false
-            << QStringList{"Unexpected end of archive", "Data Error : sources/f2.bin", "Data Error : sources/f3.bin",
-                           "Data Error : sources/f4.bin"} << QStringList{};
-        QTest::newRow("not an archive") << recorded("not-an-archive.raw") << "notiso.iso" << false
-                                        << QStringList{"Cannot open the file as archive"} << QStringList{};
-        QTest::newRow("disk full") << recorded("disk-full.raw") << "" << false
-                                   << QStringList{"errno=28 : No space left on device"} << QStringList{};
-        QTest::newRow("read-only folder")
-            << recorded("read-only-folder.raw") << "" << false
-            << QStringList{"Cannot create output directory : errno=17 : File exists : /tmp/ext/small/o/",
-                           "errno=17 : File exists"} << QStringList{};
-        QTest::newRow("listing that cannot open")
-            << QStringList{"ERROR: /a/t40k.iso : /a/t40k.iso\n", "Open ERROR: Cannot open the file as [Iso] archive\n",
-                           "ERRORS:\n", "Unexpected end of archive\n", "ERROR: /a/t40k.iso.bak : x\n"}
-            << "/a/t40k.iso" << false
-            << QStringList{"Cannot open the file as [Iso] archive", "Unexpected end of archive", "/a/t40k.iso.bak : x"}
-            << QStringList{};
-        // Upper-case names are names, not headings; data after the image only warns.
-        QTest::newRow("names holding ERRORS")
-            << QStringList{"- ERRORS.TXT\n", "2026-12-06 20:02:13 ....A            6            6  WARNING.LOG\n",
-                           "Everything is Ok\n"}
-            << "" << true << QStringList{} << QStringList{};
-        QTest::newRow("data after the end")
-            << QStringList{"WARNINGS:\n", "There are data after the end of archive\n", "Everything is Ok\n"} << ""
-            << true << QStringList{} << QStringList{"There are data after the end of archive"};
-    }
-
-    void toolLog()
-    {
-        QFETCH(QStringList, pieces);
-        QFETCH(QString, subject);
-        QFETCH(bool, everythingOk);
-        QFETCH(QStringList, errors);
-        QFETCH(QStringList, warnings);
-        const ArchiveToolLog log = logOf(pieces, subject);
-        QCOMPARE(log.SawEverythingOk(), everythingOk);
-        QCOMPARE(log.Errors(), errors);
-        QCOMPARE(log.Warnings(), warnings);
-    }
 
     void verdict_data()
     {
@@ -236,15 +155,19 @@ private slots:
         QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList{"fonts/b.ttf"});
     }
 
-    // Refused before any tool runs: nothing ticked, no output folder.
+    // Refused before any tool runs, within start(): nothing ticked, no output folder.
     void refusedRequests()
     {
         QTemporaryDir dir;
-        ExtractJob job;
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}}));
-        QCOMPARE(job.status(), ExtractJob::Status::Failed);
+        ExtractJob job({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}});
+        QSignalSpy finished(&job, &Job::finished);
+        job.start();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
-        QVERIFY(!job.Start({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}}));
+        ExtractJob nothing({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}});
+        nothing.start();
+        QCOMPARE(nothing.status(), Job::Status::Failed);
     }
 };
 

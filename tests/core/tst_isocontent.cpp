@@ -7,6 +7,8 @@
 #include "runner/tools.h"
 
 #include "testutil.h"
+#include "runner/sevenzip.h"
+#include "runner/isobuilder.h"
 
 #include <QDir>
 #include <QRandomGenerator>

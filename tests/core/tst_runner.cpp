@@ -3,6 +3,7 @@
 #include "runner/runcommandthread.h"
 #include "runner/tools.h"
 #include "testutil.h"
+#include "runner/sevenzip.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

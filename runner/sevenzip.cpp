@@ -1,0 +1,186 @@
+#include "runner/sevenzip.h"
+
+#include "image/isocontent.h"
+
+#include <QRegularExpression>
+
+namespace Tools {
+
+QString imagePathForTool(const QString& pathInImage)
+{
+#ifdef Q_OS_WIN
+    QString path = pathInImage;
+    return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+#else
+    // 7-Zip on Linux matches nothing for "boot\bcd" and still exits 0.
+    QString path = pathInImage;
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/')).replace(NameBackslash, QLatin1Char('\\'));
+#endif
+}
+
+// "-spd": the image path is a name, not a pattern ("a?b.iso" would list axb.iso too).
+QStringList listArgs(const QString& image)
+{
+    return {QStringLiteral("l"), QStringLiteral("-spd"), image};
+}
+
+QStringList installProbeArgs(const QString& image)
+{
+    return {QStringLiteral("l"), QStringLiteral("-spd"), image, QStringLiteral("sources/install.wim")};
+}
+
+QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)
+{
+    QStringList args{QStringLiteral("x"),    image,                             QStringLiteral("-y"),
+                     QStringLiteral("-bb3"), QStringLiteral("-bsp2"),           QStringLiteral("-o") + folder,
+                     QStringLiteral("-spd"), QStringLiteral("--")};
+    for (const QString& entry : entries)
+        args << imagePathForTool(entry);
+    return args;
+}
+
+QStringList extractAllArgs(const QString& folder, const QString& image)
+{
+    return {QStringLiteral("x"), QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
+            QStringLiteral("-o") + folder, image};
+}
+
+QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut)
+{
+    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
+    if (!leaveOut.isEmpty())
+        args << QStringLiteral("-x!") + imagePathForTool(leaveOut);
+    args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
+    return args;
+}
+
+QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage)
+{
+    return {QStringLiteral("e"), QStringLiteral("-y"), image, QStringLiteral("-o") + folder,
+            imagePathForTool(pathInImage)};
+}
+
+} // namespace Tools
+
+// --- Progress ----------------------------------------------------------------
+
+std::optional<ExtractProgress> ParseExtractProgress(const QString& piece)
+{
+    const int percentAt = piece.indexOf(QLatin1String("% "));
+    const int dashAt = piece.indexOf(QLatin1String(" - "));
+    if (percentAt < 1 || dashAt < 1)
+        return std::nullopt;
+    QString number = piece.left(percentAt).trimmed();
+    const int blank = number.lastIndexOf(QLatin1Char(' '));
+    if (blank > 0)
+        number = number.mid(blank + 1);
+    ExtractProgress progress;
+    progress.percent = qBound(0, number.toInt(), 100); // not a number: 0
+    progress.item = piece.mid(dashAt + 3).trimmed();
+    return progress;
+}
+
+// --- What the tool said ----------------------------------------------------------
+
+namespace {
+
+// Count lines of 7-Zip's closing summary; they say how many, not why.
+bool isSummaryLine(const QString& line)
+{
+    static const QRegularExpression summary(QStringLiteral(
+        "^(Sub items Errors|Archives with Errors|Open Errors|Can't open as archive|Errors|Warnings|"
+        "Files|Folders|Size|Compressed)\\s*:"));
+    return summary.match(line).hasMatch();
+}
+
+} // namespace
+
+void ArchiveToolLog::addError(const QString& text)
+{
+    // Warnings ("There are data after the end of archive") do not fail a run.
+    QStringList& list = m_inWarning ? m_warnings : m_errors;
+    const QString reason = text.trimmed();
+    if (!reason.isEmpty() && !list.contains(reason))
+        list.append(reason);
+}
+
+QString ArchiveToolLog::withoutSubject(QString text) const
+{
+    if (m_subject.isEmpty())
+        return text;
+    for (;;) {
+        text = text.trimmed();
+        if (!text.startsWith(m_subject))
+            return text;
+        const QString rest = text.mid(m_subject.size()).trimmed();
+        if (!rest.isEmpty() && !rest.startsWith(QLatin1Char(':')))
+            return text; // a longer name that merely starts like the subject
+        text = rest.mid(1);
+    }
+}
+
+void ArchiveToolLog::Feed(const QString& piece)
+{
+    const QStringList lines = piece.split(QLatin1Char('\n'));
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty())
+            continue;
+        // Most lines of a long run are listing or item lines: settle them cheaply.
+        const bool mentionsError = line.contains(QLatin1String("ERROR")) || line.contains(QLatin1String("WARNING"));
+        if (!mentionsError && !m_detailExpected && !m_detailOptional) {
+            if (!m_everythingOk && line.startsWith(QLatin1String("Everything is Ok")))
+                m_everythingOk = true;
+            continue;
+        }
+        if (ParseExtractProgress(line))
+            continue; // progress between a reason header and its reason
+        if (line.contains(QLatin1String("Everything is Ok"))) {
+            m_everythingOk = true;
+            m_detailExpected = m_detailOptional = false;
+            continue;
+        }
+        if (isSummaryLine(line)) {
+            m_detailExpected = m_detailOptional = false;
+            continue;
+        }
+        // A heading starts the line ("ERROR:", "System ERROR:", "WARNINGS:"); an
+        // item or listing line that merely holds the word (ERRORS.TXT) is none.
+        static const QRegularExpression heading(QStringLiteral("^(?:[A-Za-z]+ )?(ERRORS?|WARNINGS?)\\s*:"));
+        const QRegularExpressionMatch match = mentionsError ? heading.match(line) : QRegularExpressionMatch();
+        if (match.hasMatch()) {
+            m_inWarning = match.captured(1).startsWith(QLatin1String("WARNING"));
+            const int colon = match.capturedEnd() - 1;
+            const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
+            if (rest.isEmpty()) {
+                // "System ERROR:", "ERRORS:": the reason is on the next line.
+                m_detailExpected = true;
+                m_detailOptional = false;
+            } else {
+                addError(rest);
+                // "ERROR: image.iso" is followed by "Cannot open the file as archive".
+                m_detailExpected = false;
+                m_detailOptional = true;
+            }
+            continue;
+        }
+        if (m_detailExpected) {
+            addError(line);
+        } else if (m_detailOptional && !line.startsWith(QLatin1String("- "))) {
+            QStringList& list = m_inWarning ? m_warnings : m_errors;
+            if (!list.isEmpty())
+                addError(list.takeLast() + QLatin1String(": ") + line);
+        }
+        m_detailExpected = m_detailOptional = false;
+    }
+}
+
+QString ArchiveToolLog::Reason() const
+{
+    constexpr int MaxLines = 4;
+    QStringList shown = m_errors.mid(0, MaxLines);
+    if (m_errors.size() > MaxLines)
+        shown << QStringLiteral("…");
+    return shown.join(QLatin1Char('\n'));
+}
+
