@@ -151,7 +151,9 @@ QStringList differentFiles(const QString& expected, const QString& actual)
     return different;
 }
 
-QByteArray bootManagerStandIn()
+// The boot manager stand-in: real-mode code that prints a line and halts,
+// whether GRUB's ntldr or El Torito loads it.
+static QByteArray bootManagerStandIn()
 {
     // as --32 (.code16): set a stack, DS = CS, find the text by call/pop,
     // print it with INT 10h teletype, halt.
