@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <ctime>
+
 class TestRunner : public QObject
 {
     Q_OBJECT
@@ -111,6 +113,20 @@ private slots:
         piecesOf(QStringLiteral("kill -SEGV $$"), &crashing);
         QCOMPARE(crashing.exitStatus(), QProcess::CrashExit);
         QVERIFY(!crashing.succeeded());
+    }
+
+    // The worker waits in blocking slices: a child that closes its output
+    // and works on must be waited for, not polled in a busy loop, and its
+    // end still noticed.
+    void childThatClosesItsOutputIsWaitedForQuietly()
+    {
+        CRunCommandThread runner;
+        const std::clock_t before = std::clock();
+        const QStringList pieces = piecesOf(QStringLiteral("echo first; exec >&- 2>&-; sleep 0.6; exit 4"), &runner);
+        const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
+        QCOMPARE(pieces, QStringList{"first\n"});
+        QCOMPARE(runner.exitCode(), 4);
+        QVERIFY2(cpuSeconds < 0.3, qPrintable(QString::number(cpuSeconds)));
     }
 
     void startFailureEndsTheWait()
