@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <functional>
@@ -49,6 +50,13 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+QByteArray randomBytes(qint64 size)
+{
+    QByteArray bytes(int(size), '\0');
+    QRandomGenerator(quint32(size)).fillRange(reinterpret_cast<quint32*>(bytes.data()), int(size / 4));
+    return bytes;
+}
+
 bool makeSparseFile(const QString& path, qint64 size)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -81,25 +89,18 @@ QStringList fixturePieces(const QString& relativePath)
 
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)
 {
-    QStringList args{QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"),
-                     QStringLiteral("-J"), QStringLiteral("-R"), QStringLiteral("-joliet-long")};
-    args << extra << QStringLiteral("-o") << image << sourceFolder;
-    return run(QStringLiteral("genisoimage"), args).exitCode == 0;
+    const QStringList args{"-quiet", "-input-charset", "utf-8", "-J", "-R", "-joliet-long"};
+    return run("genisoimage", args + extra + QStringList{"-o", image, sourceFolder}).exitCode == 0;
 }
 
 QStringList xorrisoFind(const QString& image)
 {
-    const Result r = run(QStringLiteral("xorriso"),
-                         {QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"),
-                          QStringLiteral("-exec"), QStringLiteral("lsdl")});
     QStringList paths;
-    for (const QByteArray& line : r.output.split('\n')) {
-        // lsdl lines: permissions, links, owner, group, size, date..., 'path'
-        const int quote = line.indexOf('\'');
+    for (const QByteArray& line : run("xorriso", {"-indev", image, "-find", "/", "-exec", "lsdl"}).output.split('\n')) {
+        // lsdl lines: permissions, links, owner, group, size, date..., 'path';
         // 'e' is the El Torito boot catalog, a file of the tree too.
-        if (!line.startsWith('d') && !line.startsWith('-') && !line.startsWith('e'))
-            continue;
-        if (quote < 0)
+        const int quote = line.indexOf('\'');
+        if ((!line.startsWith('d') && !line.startsWith('-') && !line.startsWith('e')) || quote < 0)
             continue;
         QString path = QString::fromUtf8(line.mid(quote + 1, line.lastIndexOf('\'') - quote - 1));
         path.replace(QLatin1String("'\"'\"'"), QLatin1String("'"));
@@ -111,15 +112,22 @@ QStringList xorrisoFind(const QString& image)
     return paths;
 }
 
+// The fields after the 20-character heading of each El Torito report line that has it.
+static QList<QStringList> elToritoReport(const QString& image, const char* heading)
+{
+    QList<QStringList> rows;
+    for (const QByteArray& raw : run("xorriso", {"-indev", image, "-report_el_torito", "plain"}).output.split('\n')) {
+        if (raw.startsWith(heading))
+            rows << QString::fromUtf8(raw.mid(20)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    return rows;
+}
+
 QList<QStringList> xorrisoBootImages(const QString& image)
 {
     QList<QStringList> rows;
-    const QByteArray out = run(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image,
-                                                           QStringLiteral("-report_el_torito"), QStringLiteral("plain")})
-                               .output;
-    for (const QByteArray& raw : out.split('\n')) {
-        const QStringList f = QString::fromUtf8(raw.mid(20)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (raw.startsWith("El Torito boot img :") && f.size() >= 8)
+    for (const QStringList& f : elToritoReport(image, "El Torito boot img :")) {
+        if (f.size() >= 8)
             rows << f;
     }
     return rows;
@@ -127,14 +135,8 @@ QList<QStringList> xorrisoBootImages(const QString& image)
 
 QStringList xorrisoBootPaths(const QString& image)
 {
-    const QByteArray out = run(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image,
-                                                           QStringLiteral("-report_el_torito"), QStringLiteral("plain")})
-                               .output;
     QStringList paths;
-    for (const QByteArray& raw : out.split('\n')) {
-        if (!raw.startsWith("El Torito img path :"))
-            continue;
-        const QStringList f = QString::fromUtf8(raw.mid(20)).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QStringList& f : elToritoReport(image, "El Torito img path :")) {
         if (f.size() < 2)
             continue;
         const int n = f[0].toInt();
@@ -151,6 +153,16 @@ QList<QStringList> xorrisoBootFacts(const QString& image)
     for (const QStringList& row : xorrisoBootImages(image))
         facts << QStringList{row[1], row[2], row[3], row[4], row[6]};
     return facts;
+}
+
+IsoEntry entry(const QString& name, bool isDir, const QString& size, const QString& localPath)
+{
+    IsoEntry e;
+    e.name = name;
+    e.isDir = isDir;
+    e.sizeText = size;
+    e.localPath = localPath;
+    return e;
 }
 
 QStringList modelPaths(const IsoEntry& folder)

@@ -28,6 +28,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // The whole content of a file, or "<missing>" when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// Random bytes; the same size always gives the same bytes.
+QByteArray randomBytes(qint64 size);
+
 // A file of `size` zero bytes that takes no disk space (sparse), parents created.
 bool makeSparseFile(const QString& path, qint64 size);
 
@@ -56,6 +59,9 @@ QStringList xorrisoBootPaths(const QString& image);
 // Platform, bootable, emulation, load segment and load size of each entry
 // (the boot img fields that a rebuilt image must keep; not the LBA).
 QList<QStringList> xorrisoBootFacts(const QString& image);
+
+// An entry of a content model: a file unless `isDir`.
+IsoEntry entry(const QString& name, bool isDir = false, const QString& size = {}, const QString& localPath = {});
 
 // Sorted "/"-separated paths of every entry below `folder` of a model.
 QStringList modelPaths(const IsoEntry& folder);

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -31,40 +30,25 @@ int runWithInput(const QString& program, const QStringList& args, const QByteArr
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-QByteArray randomBytes(qint64 size)
-{
-    QByteArray bytes(int(size), Qt::Uninitialized);
-    QRandomGenerator generator{quint32(size)};
-    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), int(size / 4));
-    return bytes;
-}
-
-QString readLine(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed() : QString();
-}
-
 } // namespace
 
 QString cannotRun()
 {
     if (::geteuid() != 0)
-        return QStringLiteral("loop devices need root; run the tests as root to burn to one");
-    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")) && !QFileInfo::exists(QStringLiteral("/dev/loop-control")))
-        return QStringLiteral("neither FUSE (/dev/fuse) nor loop devices (/dev/loop-control) exist here");
-    if (!QFileInfo::exists(QStringLiteral("/dev/fuse")))
-        return QStringLiteral("no FUSE (/dev/fuse): the stick's file systems cannot be mounted");
+        return "loop devices need root; run the tests as root to burn to one";
+    if (!QFileInfo::exists("/dev/fuse") && !QFileInfo::exists("/dev/loop-control"))
+        return "neither FUSE (/dev/fuse) nor loop devices (/dev/loop-control) exist here";
+    if (!QFileInfo::exists("/dev/fuse"))
+        return "no FUSE (/dev/fuse): the stick's file systems cannot be mounted";
     for (const char* tool : {"losetup", "sfdisk", "mkfs.vfat", "mkntfs", "mkfs.exfat", "fusefat", "ntfs-3g",
                              "mount.exfat-fuse", "grub-mkimage", "mcopy", "wimlib-imagex", "genisoimage"}) {
-        if (!TestUtil::haveProgram(QLatin1String(tool))
-            && !QFileInfo::exists(QStringLiteral("/usr/sbin/") + QLatin1String(tool)))
-            return QStringLiteral("%1 is not installed").arg(QLatin1String(tool));
+        if (!TestUtil::haveProgram(QLatin1String(tool)) && !QFileInfo::exists("/usr/sbin/" + QLatin1String(tool)))
+            return QLatin1String(tool) + QLatin1String(" is not installed");
     }
-    if (!QFileInfo::exists(QStringLiteral("/usr/lib/ISOLINUX/isolinux.bin")))
-        return QStringLiteral("isolinux is not installed");
-    if (TestUtil::run(QStringLiteral("losetup"), {QStringLiteral("-f")}).exitCode != 0)
-        return QStringLiteral("no free loop device");
+    if (!QFileInfo::exists("/usr/lib/ISOLINUX/isolinux.bin"))
+        return "isolinux is not installed";
+    if (TestUtil::run("losetup", {"-f"}).exitCode != 0)
+        return "no free loop device";
     return QString();
 }
 
@@ -72,19 +56,17 @@ LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitio
     : m_file(backingFile)
 {
     if (!TestUtil::makeSparseFile(m_file, megabytes * 1024 * 1024)) {
-        m_error = QStringLiteral("cannot create ") + m_file;
+        m_error = "cannot create " + m_file;
         return;
     }
-    if (partitioned
-        && runWithInput(QStringLiteral("sfdisk"), {QStringLiteral("-q"), m_file}, "label: dos\nstart=2048, type=83\n") != 0) {
-        m_error = QStringLiteral("sfdisk failed on ") + m_file;
+    if (partitioned && runWithInput("sfdisk", {"-q", m_file}, "label: dos\nstart=2048, type=83\n") != 0) {
+        m_error = "sfdisk failed on " + m_file;
         return;
     }
-    const TestUtil::Result attach =
-        TestUtil::run(QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"), QStringLiteral("-P"), m_file});
+    const TestUtil::Result attach = TestUtil::run("losetup", {"-f", "--show", "-P", m_file});
     m_disk = QString::fromLocal8Bit(attach.output).trimmed();
     if (attach.exitCode != 0 || !m_disk.startsWith(QLatin1String("/dev/loop"))) {
-        m_error = QStringLiteral("losetup failed: ") + QString::fromLocal8Bit(attach.output);
+        m_error = "losetup failed: " + QString::fromLocal8Bit(attach.output);
         m_disk.clear();
         return;
     }
@@ -92,17 +74,17 @@ LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitio
     if (!partitioned)
         return;
     const QString name = QFileInfo(m_disk).fileName();
-    const QString sys = QStringLiteral("/sys/block/%1/%1p1").arg(name);
+    const QString sys = QString("/sys/block/%1/%1p1").arg(name);
     if (!QFileInfo::exists(sys))
-        TestUtil::run(QStringLiteral("partx"), {QStringLiteral("-a"), m_disk});
-    m_volume = m_disk + QStringLiteral("p1");
+        TestUtil::run("partx", {"-a", m_disk});
+    m_volume = m_disk + "p1";
     // Without udev nobody makes the partition's node: make it from sysfs's numbers.
     if (!QFileInfo::exists(m_volume)) {
-        const QStringList numbers = readLine(sys + QStringLiteral("/dev")).split(QLatin1Char(':'));
+        const QStringList numbers = QString::fromLatin1(TestUtil::readFile(sys + "/dev")).trimmed().split(':');
         if (numbers.size() != 2
             || ::mknod(QFile::encodeName(m_volume).constData(), S_IFBLK | 0600,
                        makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt())) != 0)
-            m_error = QStringLiteral("no node for ") + m_volume;
+            m_error = "no node for " + m_volume;
     }
 }
 
@@ -110,37 +92,32 @@ LoopStick::~LoopStick()
 {
     if (m_disk.isEmpty())
         return;
-    QFile mounts(QStringLiteral("/proc/self/mountinfo"));
+    QFile mounts("/proc/self/mountinfo");
     if (mounts.open(QIODevice::ReadOnly)) {
         for (const QByteArray& line : mounts.readAll().split('\n')) {
             const QList<QByteArray> f = line.split(' ');
             const int dash = f.indexOf("-");
             if (dash > 4 && dash + 2 < f.size()
                 && (f.at(dash + 2) == m_volume.toLocal8Bit() || f.at(dash + 2) == m_disk.toLocal8Bit()))
-                TestUtil::run(QStringLiteral("umount"), {QString::fromLocal8Bit(f.at(4))});
+                TestUtil::run("umount", {QString::fromLocal8Bit(f.at(4))});
         }
     }
-    TestUtil::run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_disk});
+    TestUtil::run("losetup", {"-d", m_disk});
 }
 
 bool mountReadOnly(const QString& fileSystem, const QString& device, const QString& folder)
 {
     QDir().mkpath(folder);
-    QStringList command;
-    if (fileSystem == QLatin1String("NTFS"))
-        command = QStringList{QStringLiteral("ntfs-3g"), QStringLiteral("-o"), QStringLiteral("ro")};
-    else if (fileSystem == QLatin1String("exFAT"))
-        command = QStringList{QStringLiteral("mount.exfat-fuse"), QStringLiteral("-o"), QStringLiteral("ro")};
-    else
-        command = QStringList{QStringLiteral("fusefat"), QStringLiteral("-o"),
-                              QStringLiteral("ro,blkdev,fsname=") + device};
-    command << device << folder;
-    return TestUtil::run(command.first(), command.mid(1)).exitCode == 0;
+    const QString program = fileSystem == QLatin1String("NTFS")    ? "ntfs-3g"
+                            : fileSystem == QLatin1String("exFAT") ? "mount.exfat-fuse"
+                                                                   : "fusefat";
+    const QString options = program == QLatin1String("fusefat") ? "ro,blkdev,fsname=" + device : "ro";
+    return TestUtil::run(program, {"-o", options, device, folder}).exitCode == 0;
 }
 
 void unmount(const QString& folder)
 {
-    TestUtil::run(QStringLiteral("umount"), {folder});
+    TestUtil::run("umount", {folder});
 }
 
 QMap<QString, qint64> treeSizes(const QString& folder)
@@ -174,7 +151,9 @@ QStringList differentFiles(const QString& expected, const QString& actual)
     return different;
 }
 
-QByteArray bootManagerStandIn()
+// The boot manager stand-in: real-mode code that prints a line and halts,
+// whether GRUB's ntldr or El Torito loads it.
+static QByteArray bootManagerStandIn()
 {
     // as --32 (.code16): set a stack, DS = CS, find the text by call/pop,
     // print it with INT 10h teletype, halt.
@@ -186,78 +165,66 @@ QByteArray bootManagerStandIn()
 
 bool makeLinuxTree(const QString& folder, qint64 dataBytes)
 {
-    const QString isolinux = folder + QStringLiteral("/isolinux/");
+    const QString isolinux = folder + "/isolinux/";
     QDir().mkpath(isolinux);
-    if (!QFile::copy(QStringLiteral("/usr/lib/ISOLINUX/isolinux.bin"), isolinux + QStringLiteral("isolinux.bin"))
-        || !QFile::copy(QStringLiteral("/usr/lib/syslinux/modules/bios/ldlinux.c32"), isolinux + QStringLiteral("ldlinux.c32")))
+    if (!QFile::copy("/usr/lib/ISOLINUX/isolinux.bin", isolinux + "isolinux.bin")
+        || !QFile::copy("/usr/lib/syslinux/modules/bios/ldlinux.c32", isolinux + "ldlinux.c32"))
         return false;
-    TestUtil::writeFile(isolinux + QStringLiteral("isolinux.cfg"),
+    TestUtil::writeFile(isolinux + "isolinux.cfg",
                         "SAY Quillon test image: isolinux started\nPROMPT 1\nTIMEOUT 600\nDEFAULT isolinux-entry\n"
                         "LABEL isolinux-entry\n  MENU LABEL Test entry read from isolinux.cfg\n"
                         "  KERNEL /isolinux/vmlinuz\n  APPEND quiet\n");
-    TestUtil::writeFile(folder + QStringLiteral("/boot/grub/grub.cfg"),
+    TestUtil::writeFile(folder + "/boot/grub/grub.cfg",
                         "set timeout=-1\nmenuentry \"Test entry read from boot/grub/grub.cfg\" {\n  echo started\n}\n");
     // UEFI: GRUB that finds the image's grub.cfg wherever it was started from.
-    const QString work = folder + QStringLiteral(".work");
+    const QString work = folder + ".work";
     QDir().mkpath(work);
-    TestUtil::writeFile(work + QStringLiteral("/efi.cfg"),
+    TestUtil::writeFile(work + "/efi.cfg",
                         "search --no-floppy --file --set=root /boot/grub/grub.cfg\nset prefix=($root)/boot/grub\n"
                         "configfile /boot/grub/grub.cfg\n");
-    const QString efiLoader = folder + QStringLiteral("/EFI/BOOT/BOOTX64.EFI");
+    const QString efiLoader = folder + "/EFI/BOOT/BOOTX64.EFI";
     QDir().mkpath(QFileInfo(efiLoader).path());
-    if (TestUtil::run(QStringLiteral("grub-mkimage"),
-                      {QStringLiteral("-O"), QStringLiteral("x86_64-efi"), QStringLiteral("-o"), efiLoader,
-                       QStringLiteral("-p"), QStringLiteral("/boot/grub"), QStringLiteral("-c"),
-                       work + QStringLiteral("/efi.cfg"), QStringLiteral("part_gpt"), QStringLiteral("part_msdos"),
-                       QStringLiteral("fat"), QStringLiteral("iso9660"), QStringLiteral("normal"),
-                       QStringLiteral("configfile"), QStringLiteral("search"), QStringLiteral("echo"),
-                       QStringLiteral("test")})
+    if (TestUtil::run("grub-mkimage", {"-O", "x86_64-efi", "-o", efiLoader, "-p", "/boot/grub", "-c",
+                                       work + "/efi.cfg", "part_gpt", "part_msdos", "fat", "iso9660", "normal",
+                                       "configfile", "search", "echo", "test"})
             .exitCode != 0)
         return false;
     // The El Torito EFI entry: a FAT image holding the same loader.
-    const QString efiImage = folder + QStringLiteral("/boot/efi.img");
-    if (TestUtil::run(QStringLiteral("mkfs.vfat"), {QStringLiteral("-C"), efiImage, QStringLiteral("4096")}).exitCode != 0
-        || TestUtil::run(QStringLiteral("mmd"), {QStringLiteral("-i"), efiImage, QStringLiteral("::/EFI"),
-                                                 QStringLiteral("::/EFI/BOOT")}).exitCode != 0
-        || TestUtil::run(QStringLiteral("mcopy"), {QStringLiteral("-i"), efiImage, efiLoader,
-                                                   QStringLiteral("::/EFI/BOOT/")}).exitCode != 0)
+    const QString efiImage = folder + "/boot/efi.img";
+    if (TestUtil::run("mkfs.vfat", {"-C", efiImage, "4096"}).exitCode != 0
+        || TestUtil::run("mmd", {"-i", efiImage, "::/EFI", "::/EFI/BOOT"}).exitCode != 0
+        || TestUtil::run("mcopy", {"-i", efiImage, efiLoader, "::/EFI/BOOT/"}).exitCode != 0)
         return false;
     QDir(work).removeRecursively();
-    QDir().mkpath(folder + QStringLiteral("/data/empty"));
-    return TestUtil::writeFile(folder + QStringLiteral("/data/big.bin"), randomBytes(dataBytes))
-        && TestUtil::writeFile(folder + QStringLiteral("/data/nested/deeper/readme.txt"), "nested\n")
-        && TestUtil::writeFile(folder + QStringLiteral("/data/Notes with blanks.txt"), "blanks\n");
+    QDir().mkpath(folder + "/data/empty");
+    return TestUtil::writeFile(folder + "/data/big.bin", TestUtil::randomBytes(dataBytes))
+        && TestUtil::writeFile(folder + "/data/nested/deeper/readme.txt", "nested\n")
+        && TestUtil::writeFile(folder + "/data/Notes with blanks.txt", "blanks\n");
 }
 
 QStringList linuxIsoArguments()
 {
-    return {QStringLiteral("-b"), QStringLiteral("isolinux/isolinux.bin"), QStringLiteral("-c"),
-            QStringLiteral("isolinux/boot.cat"), QStringLiteral("-no-emul-boot"), QStringLiteral("-boot-load-size"),
-            QStringLiteral("4"), QStringLiteral("-boot-info-table"), QStringLiteral("-eltorito-alt-boot"),
-            QStringLiteral("-e"), QStringLiteral("boot/efi.img"), QStringLiteral("-no-emul-boot")};
+    return {"-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4",
+            "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
 }
 
 bool makeWindowsTree(const QString& folder, const QString& wimSource, qint64 installBytes)
 {
-    const QString wim = folder + QStringLiteral("/sources/install.wim");
-    QDir().mkpath(folder + QStringLiteral("/sources"));
-    if (TestUtil::run(QStringLiteral("wimlib-imagex"),
-                      {QStringLiteral("capture"), wimSource, wim, QStringLiteral("Test"), QStringLiteral("--compress=none")})
-            .exitCode != 0)
+    const QString wim = folder + "/sources/install.wim";
+    QDir().mkpath(folder + "/sources");
+    if (TestUtil::run("wimlib-imagex", {"capture", wimSource, wim, "Test", "--compress=none"}).exitCode != 0)
         return false;
     if (installBytes > QFileInfo(wim).size() && !QFile(wim).resize(installBytes))
         return false;
-    return TestUtil::writeFile(folder + QStringLiteral("/bootmgr"), bootManagerStandIn())
-        && TestUtil::writeFile(folder + QStringLiteral("/boot/etfsboot.com"), bootManagerStandIn())
-        && TestUtil::writeFile(folder + QStringLiteral("/boot/bcd"), randomBytes(64 * 1024))
-        && TestUtil::writeFile(folder + QStringLiteral("/sources/boot.wim"), randomBytes(2 * 1024 * 1024));
+    return TestUtil::writeFile(folder + "/bootmgr", bootManagerStandIn())
+        && TestUtil::writeFile(folder + "/boot/etfsboot.com", bootManagerStandIn())
+        && TestUtil::writeFile(folder + "/boot/bcd", TestUtil::randomBytes(64 * 1024))
+        && TestUtil::writeFile(folder + "/sources/boot.wim", TestUtil::randomBytes(2 * 1024 * 1024));
 }
 
 QStringList windowsIsoArguments()
 {
-    return {QStringLiteral("-b"), QStringLiteral("boot/etfsboot.com"), QStringLiteral("-c"),
-            QStringLiteral("boot/boot.cat"), QStringLiteral("-no-emul-boot"), QStringLiteral("-boot-load-size"),
-            QStringLiteral("4")};
+    return {"-b", "boot/etfsboot.com", "-c", "boot/boot.cat", "-no-emul-boot", "-boot-load-size", "4"};
 }
 
 } // namespace UsbTest

@@ -43,10 +43,6 @@ QMap<QString, qint64> treeSizes(const QString& folder);
 // Relative paths of files whose content differs between two folders.
 QStringList differentFiles(const QString& expected, const QString& actual);
 
-// The boot manager stand-in: real-mode code that prints a line and halts,
-// whether GRUB's ntldr or El Torito loads it.
-QByteArray bootManagerStandIn();
-
 // A hybrid image tree: isolinux for BIOS, GRUB for UEFI (EFI/BOOT/BOOTX64.EFI
 // and an El Torito EFI image), a GRUB configuration, nested data files.
 bool makeLinuxTree(const QString& folder, qint64 dataBytes);

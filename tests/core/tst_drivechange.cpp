@@ -15,50 +15,34 @@ private slots:
         QTest::addColumn<DriveEvent>("event");
         QTest::addColumn<bool>("counts");
         const QString fs = QStringLiteral("filesystem");
-        auto ev = [](const char* action, const char* subsystem, const char* devType,
-                     const QString& usage, bool media = false) {
-            DriveEvent e;
-            e.action = QLatin1String(action);
-            e.subsystem = QLatin1String(subsystem);
-            e.devType = QLatin1String(devType);
-            e.fsUsage = usage;
-            e.mediaChange = media;
-            return e;
-        };
         // A USB stick: the disk without a file system, then its partition.
-        QTest::newRow("stick disk added") << ev("add", "block", "disk", QString()) << false;
-        QTest::newRow("stick partition added") << ev("add", "block", "partition", fs) << true;
-        QTest::newRow("stick partition removed") << ev("remove", "block", "partition", fs) << true;
-        QTest::newRow("stick disk removed") << ev("remove", "block", "disk", QString()) << false;
+        QTest::newRow("stick disk added") << DriveEvent{"add", "block", "disk", ""} << false;
+        QTest::newRow("stick partition added") << DriveEvent{"add", "block", "partition", fs} << true;
+        QTest::newRow("stick partition removed") << DriveEvent{"remove", "block", "partition", fs} << true;
+        QTest::newRow("stick disk removed") << DriveEvent{"remove", "block", "disk", ""} << false;
         // A stick formatted without a partition table carries the file system itself.
-        QTest::newRow("superfloppy added") << ev("add", "block", "disk", fs) << true;
-        QTest::newRow("partition changed") << ev("change", "block", "partition", fs) << false;
-        // Discs going in and out of an optical drive.
-        QTest::newRow("disc inserted") << ev("change", "block", "disk", fs, true) << false;
-        QTest::newRow("disc ejected") << ev("change", "block", "disk", QString(), true) << false;
-        QTest::newRow("media flag on add") << ev("add", "block", "disk", fs, true) << false;
+        QTest::newRow("superfloppy added") << DriveEvent{"add", "block", "disk", fs} << true;
+        QTest::newRow("partition changed") << DriveEvent{"change", "block", "partition", fs} << false;
+        // A disc going into an optical drive.
+        QTest::newRow("disc inserted") << DriveEvent{"change", "block", "disk", fs, true} << false;
+        QTest::newRow("media flag on add") << DriveEvent{"add", "block", "disk", fs, true} << false;
         // Not volumes.
-        QTest::newRow("encrypted partition") << ev("add", "block", "partition", QStringLiteral("crypto"))
-                                             << false;
-        QTest::newRow("raid member") << ev("add", "block", "partition", QStringLiteral("raid")) << false;
-        QTest::newRow("usb interface") << ev("add", "usb", "usb_interface", QString()) << false;
-        QTest::newRow("usb device with fs-like property") << ev("add", "usb", "usb_device", fs) << false;
-        QTest::newRow("scsi host") << ev("add", "scsi", "scsi_host", QString()) << false;
-        QTest::newRow("bind") << ev("bind", "block", "partition", fs) << false;
+        QTest::newRow("encrypted partition") << DriveEvent{"add", "block", "partition", "crypto"} << false;
+        QTest::newRow("usb device with fs-like property") << DriveEvent{"add", "usb", "usb_device", fs} << false;
+        QTest::newRow("bind") << DriveEvent{"bind", "block", "partition", fs} << false;
         QTest::newRow("empty record") << DriveEvent() << false;
     }
 
     void filter()
     {
         QFETCH(DriveEvent, event);
-        QFETCH(bool, counts);
-        QCOMPARE(IsVolumeArrivalOrRemoval(event), counts);
+        QTEST(IsVolumeArrivalOrRemoval(event), "counts");
     }
 
+    // Without udev (a container) start() declines with a trace; either way no
+    // crash, and it agrees with isActive().
     void monitorStartsOrDeclines()
     {
-        // Without udev (a container) start() declines with a trace; either way
-        // it must not crash and must agree with isActive().
         CDriveMonitor monitor;
         const bool started = monitor.start();
         QCOMPARE(monitor.isActive(), started);

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,32 +39,24 @@ class TestEditSave : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QRandomGenerator m_random{20261207};
     int m_count = 0;
+    QString m_reason; // of the last save
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    QByteArray randomBytes(int size)
-    {
-        QByteArray data(size, Qt::Uninitialized);
-        for (int i = 0; i < size; ++i)
-            data[i] = char(m_random.bounded(256));
-        return data;
-    }
 
     // An isolinux-like tree: the loader, its neighbours and some content.
     QString makeTree(const QString& name, bool efi)
     {
         const QString tree = path(name);
-        TestUtil::writeFile(tree + "/isolinux/isolinux.bin", randomBytes(30000));
-        TestUtil::writeFile(tree + "/isolinux/ldlinux.c32", randomBytes(5000));
+        TestUtil::writeFile(tree + "/isolinux/isolinux.bin", TestUtil::randomBytes(30000));
+        TestUtil::writeFile(tree + "/isolinux/ldlinux.c32", TestUtil::randomBytes(5000));
         TestUtil::writeFile(tree + "/isolinux/isolinux.cfg", "default live\n");
-        TestUtil::writeFile(tree + "/boot/loader.bin", randomBytes(6144));
-        TestUtil::writeFile(tree + "/boot/floppy.img", randomBytes(1474560));
+        TestUtil::writeFile(tree + "/boot/loader.bin", TestUtil::randomBytes(6144));
+        TestUtil::writeFile(tree + "/boot/floppy.img", TestUtil::randomBytes(1474560));
         TestUtil::writeFile(tree + "/docs/readme.txt", "read me\n");
         TestUtil::writeFile(tree + "/docs/deep/notes.txt", "notes\n");
         if (efi)
-            TestUtil::writeFile(tree + "/boot/efi.img", randomBytes(70000));
+            TestUtil::writeFile(tree + "/boot/efi.img", TestUtil::randomBytes(70000));
         return tree;
     }
 
@@ -88,16 +79,13 @@ class TestEditSave : public QObject
         return o.boot.readable;
     }
 
-    // Plans and runs a save; the job's status and reason come back.
-    Job::Status save(const Opened& o, const QString& output, QString* reason = nullptr,
-                     const QString& program = Tools::builderTool())
+    // Plans and runs a save; the job's status comes back, its reason in m_reason.
+    Job::Status save(const Opened& o, const QString& output, const QString& program = Tools::builderTool())
     {
         const BootRebuildPlan plan = PlanBootRebuild(o.boot, o.model.root, o.work, path("own" + QString::number(++m_count)));
-        if (!plan.error.isEmpty()) {
-            if (reason)
-                *reason = plan.error;
+        m_reason = plan.error;
+        if (!plan.error.isEmpty())
             return Job::Status::Failed;
-        }
         Tools::SaveEditedOptions options = plan.options;
         options.allowLargeFiles = !IsoBuild::LargeFiles(o.model.root).isEmpty();
         IsoBuildJob::Request request;
@@ -110,8 +98,7 @@ class TestEditSave : public QObject
         job.start();
         if (finished.isEmpty())
             finished.wait(120000);
-        if (reason)
-            *reason = job.reason();
+        m_reason = job.reason();
         return job.status();
     }
 
@@ -157,16 +144,11 @@ private slots:
         // An edit: a folder goes, a file comes.
         QVERIFY(first.model.RemoveEntry("docs"));
         RemoveFolderTree(first.work + "/docs");
-        IsoEntry added;
-        added.name = "added.txt";
-        added.isDir = false;
-        added.sizeText = "6";
-        QVERIFY(first.model.AddEntry(added));
+        QVERIFY(first.model.AddEntry(TestUtil::entry("added.txt", false, "6")));
         QVERIFY(TestUtil::writeFile(first.work + "/added.txt", "added\n"));
 
         const QString saved = path("saved" + tag + ".iso");
-        QString reason;
-        QVERIFY2(save(first, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QVERIFY2(save(first, saved) == Job::Status::Succeeded, qPrintable(m_reason));
         QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), TestUtil::xorrisoBootPaths(original));
         QStringList found = TestUtil::xorrisoFind(saved);
@@ -203,8 +185,7 @@ private slots:
         }
         const QStringList before = TestUtil::listTree(o.work);
         const QString saved = path("gone-saved.iso");
-        QString reason;
-        QVERIFY2(save(o, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QVERIFY2(save(o, saved) == Job::Status::Succeeded, qPrintable(m_reason));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), QStringList({"/boot.bin", "/boot2.img"}));
         QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::listTree(o.work), before);
@@ -241,14 +222,13 @@ private slots:
                                   {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
         Opened o;
         QVERIFY(open(original, o));
-        QString reason;
-        QCOMPARE(save(o, path("no-such-folder/out.iso"), &reason), Job::Status::Failed);
-        QVERIFY(!reason.isEmpty());
+        QCOMPARE(save(o, path("no-such-folder/out.iso")), Job::Status::Failed);
+        QVERIFY(!m_reason.isEmpty());
 
         const QString target = path("keep.iso");
         QVERIFY(TestUtil::writeFile(target, "older image"));
-        QCOMPARE(save(o, target, &reason, path("no-such-builder")), Job::Status::Failed);
-        QVERIFY2(reason.contains("no-such-builder"), qPrintable(reason));
+        QCOMPARE(save(o, target, path("no-such-builder")), Job::Status::Failed);
+        QVERIFY2(m_reason.contains("no-such-builder"), qPrintable(m_reason));
         QCOMPARE(TestUtil::readFile(target), QByteArray("older image"));
 
         // A file of the model that the working folder lost stops the save early.
@@ -268,15 +248,11 @@ private slots:
         Opened o;
         QVERIFY(open(original, o));
         QVERIFY(TestUtil::makeSparseFile(o.work + "/sources/install.wim", IsoBuild::LargeFileBytes));
-        IsoEntry wim;
-        wim.name = "sources\\install.wim";
-        wim.isDir = false;
-        wim.sizeText = QString::number(IsoBuild::LargeFileBytes);
-        QVERIFY(o.model.AddEntry(wim));
+        const QString size = QString::number(IsoBuild::LargeFileBytes);
+        QVERIFY(o.model.AddEntry(TestUtil::entry("sources\\install.wim", false, size)));
         QCOMPARE(IsoBuild::LargeFiles(o.model.root), QStringList{"sources\\install.wim"});
         const QString saved = path("large-saved.iso");
-        QString reason;
-        QVERIFY2(save(o, saved, &reason) == Job::Status::Succeeded, qPrintable(reason));
+        QVERIFY2(save(o, saved) == Job::Status::Succeeded, qPrintable(m_reason));
         QVERIFY(QFileInfo(saved).size() > IsoBuild::LargeFileBytes);
         QFile::remove(saved);
     }

@@ -29,11 +29,7 @@ private slots:
         QVERIFY(TestUtil::makeSparseFile(dir.filePath(QStringLiteral("below")), LargeFileBytes - 1));
         IsoContentTree tree;
         for (const QString& name : {QStringLiteral("a\\exact"), QStringLiteral("below"), QStringLiteral("missing")}) {
-            IsoEntry e;
-            e.isDir = false;
-            e.name = name;
-            e.localPath = dir.filePath(name.section(QLatin1Char('\\'), -1));
-            QVERIFY(tree.AddEntry(e));
+            QVERIFY(tree.AddEntry(TestUtil::entry(name, false, {}, dir.filePath(name.section('\\', -1)))));
         }
         QCOMPARE(LargeFiles(tree.root), QStringList{QStringLiteral("a\\exact")});
     }

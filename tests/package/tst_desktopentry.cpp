@@ -2,18 +2,14 @@
 // freedesktop validators, and consistent with each other.
 #include "testutil.h"
 
-#include <QDir>
 #include <QImage>
-#include <QHash>
 #include <QtTest>
 
 namespace {
 const QString kId = QStringLiteral("io.github.quillon_iso.quillon");
-
-QString packaging()
-{
-    return QStringLiteral(QUILLON_TEST_DATA "/../../packaging");
-}
+const QString kPackaging = QStringLiteral(QUILLON_TEST_DATA "/../../packaging");
+const QString kEntry = kPackaging + "/" + kId + ".desktop";
+const QString kMetainfo = kPackaging + "/" + kId + ".metainfo.xml";
 } // namespace
 
 class TestDesktopEntry : public QObject
@@ -25,10 +21,8 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("desktop entry") << "desktop-file-validate"
-                                       << QStringList{packaging() + "/" + kId + ".desktop"};
-        QTest::newRow("metainfo") << "appstreamcli"
-                                  << QStringList{"validate", "--no-net", packaging() + "/" + kId + ".metainfo.xml"};
+        QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{kEntry};
+        QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", kMetainfo};
     }
 
     void validatorsAccept()
@@ -44,16 +38,13 @@ private slots:
     void entryOpensIsoImagesWithTheIcon()
     {
         QHash<QString, QString> entry;
-        const QStringList lines = QString::fromUtf8(TestUtil::readFile(packaging() + "/" + kId + ".desktop")).split('\n');
-        for (const QString& line : lines)
+        for (const QString& line : QString::fromUtf8(TestUtil::readFile(kEntry)).split('\n'))
             entry.insert(line.section('=', 0, 0), line.section('=', 1));
         QCOMPARE(entry.value("Exec"), QStringLiteral("quillon %f"));
         QVERIFY(entry.value("MimeType").split(';').contains(QStringLiteral("application/x-cd-image")));
         QCOMPARE(entry.value("Icon"), kId);
 
-        QFile metainfo(packaging() + "/" + kId + ".metainfo.xml");
-        QVERIFY(metainfo.open(QIODevice::ReadOnly));
-        const QByteArray xml = metainfo.readAll();
+        const QByteArray xml = TestUtil::readFile(kMetainfo);
         QVERIFY(xml.contains("<id>" + kId.toUtf8() + "</id>"));
         QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + kId.toUtf8() + ".desktop</launchable>"));
         QVERIFY(xml.contains("<caption>"));
@@ -62,7 +53,7 @@ private slots:
     void iconAtEverySize()
     {
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
-            const QString path = QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(packaging()).arg(size).arg(kId);
+            const QString path = QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(kPackaging).arg(size).arg(kId);
             const QImage icon(path);
             QVERIFY2(icon.size() == QSize(size, size), qPrintable(path));
             QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);

@@ -114,11 +114,15 @@ private slots:
         QCOMPARE(centreColour(&button), expected);
     }
 
-    void badPicturesLeaveTheButtonUnchanged()
+    // The caption is painted; bad pictures leave the button as it was.
+    void captionAndBadPictures()
     {
-        const QString first = picture(QStringLiteral("n1"), 30, 10);
+        const QString first = picture(QStringLiteral("n1"), 108, 30);
         CImageButton button;
+        QVERIFY(button.SetImages(first));
+        const QImage bare = button.grab().toImage();
         QVERIFY(button.SetImages(first, {}, {}, {}, QStringLiteral("Old"), {}, 3));
+        QVERIFY(button.grab().toImage() != bare);
         // A mouse-over picture one pixel wider, then a normal picture that does not load.
         QVERIFY(!button.SetImages(picture(QStringLiteral("n2"), 50, 20), picture(QStringLiteral("wide"), 51, 20),
                                   {}, {}, QStringLiteral("New"), {}, 5));
@@ -127,17 +131,7 @@ private slots:
         QCOMPARE(button.NormalImage(), first);
         QCOMPARE(button.HoverImage(), QString());
         QCOMPARE(button.Text(), QStringLiteral("Old"));
-        QCOMPARE(button.size(), QSize(30, 10));
-    }
-
-    void captionIsPainted()
-    {
-        CImageButton button;
-        const QString name = picture(QStringLiteral("txt"), 108, 30);
-        QVERIFY(button.SetImages(name));
-        const QImage bare = button.grab().toImage();
-        QVERIFY(button.SetImages(name, {}, {}, {}, QStringLiteral("WWWW"), {}, 3));
-        QVERIFY(button.grab().toImage() != bare);
+        QCOMPARE(button.size(), QSize(108, 30));
     }
 
     void dialogBackgroundAndDrag()
@@ -186,29 +180,9 @@ private slots:
         QCOMPARE(edit.text(), QStringLiteral("a"));
     }
 
-    void headerTogglesRightOfTheBox()
-    {
-        QTableWidget table(3, 2);
-        auto* header = new SCheckBoxHeaderView(0, &table);
-        table.setHorizontalHeader(header);
-        header->resizeSection(0, 120);
-        table.show();
-        QSignalSpy spy(header, &SCheckBoxHeaderView::checkStausChange);
-        const auto click = [header](int x) {
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
-        };
-        click(26); // still on the box's margin
-        click(150); // another column
-        QCOMPARE(spy.count(), 0);
-        click(27);
-        click(27);
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy.at(0).first().toBool(), true);
-        QCOMPARE(spy.at(1).first().toBool(), false);
-    }
-
-    // The select-all box is drawn, and drawn as it is set.
-    void headerDrawsItsState()
+    // The select-all box is drawn as it is set, and toggles only from a click
+    // right of its margin in its own column.
+    void headerBox()
     {
         QTableWidget table(3, 2);
         auto* header = new SCheckBoxHeaderView(0, &table);
@@ -218,13 +192,19 @@ private slots:
         table.show();
         const QRect box = header->CheckBoxRect(QRect(0, 0, 149, header->height()));
         QVERIFY(box.left() >= 27 && box.right() < 149);
-        const QImage off = header->grab().toImage().copy(box);
+        const auto shot = [&] { return header->grab().toImage().copy(box); };
+        const QImage off = shot();
         header->SetAllSelected(true);
-        const QImage on = header->grab().toImage().copy(box);
-        QVERIFY(off != on);
+        QVERIFY(shot() != off);
+        QSignalSpy spy(header, &SCheckBoxHeaderView::checkStausChange);
+        for (int x : {26, 160, 27, 27}) // the box's margin, another column, then twice right of the margin
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(0).first().toBool(), false);
+        QCOMPARE(spy.at(1).first().toBool(), true);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, box.center());
         QVERIFY(!header->AllSelected());
-        QCOMPARE(header->grab().toImage().copy(box), off);
+        QCOMPARE(shot(), off);
     }
 
     void treeClearsSelectionBelowTheRows()

@@ -155,16 +155,10 @@ void deliverLanguageChange()
     QCoreApplication::processEvents();
 }
 
-QAction* languageAction(MainWindow* window, const QString& lang)
-{
-    clickButton(window, "menu");
-    QMenu* languages = MainWindow::PopupMenu()->actions().first()->menu();
-    return languages->actions().value(kLanguages.indexOf(lang));
-}
-
 void chooseLanguage(MainWindow* window, const QString& lang)
 {
-    languageAction(window, lang)->trigger();
+    clickButton(window, "menu");
+    MainWindow::PopupMenu()->actions().first()->menu()->actions().value(kLanguages.indexOf(lang))->trigger();
     deliverLanguageChange();
 }
 
@@ -246,28 +240,6 @@ QString filled(QString text)
     return text.replace(placeholder, QStringLiteral("D:\\Images\\disc.iso"));
 }
 
-// Removes the translators a test installed.
-struct Translators
-{
-    QList<QTranslator*> installed;
-    QTranslator* add(const QString& lang)
-    {
-        auto* t = new QTranslator;
-        t->load(AppDir() + qmFile(lang));
-        QCoreApplication::installTranslator(t);
-        installed << t;
-        return t;
-    }
-    ~Translators()
-    {
-        for (QTranslator* t : installed) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-        deliverLanguageChange();
-    }
-};
-
 // Whether anything listens to an action (the member is protected; its
 // address taken through a subclass may be used on any object).
 struct Listeners : QObject
@@ -298,7 +270,9 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_recorder, "open");
     }
 
-    void everyTextOfTheCodeIsTranslated()
+    // Every text of the code has a translation in every language, with the
+    // source's placeholders and shortcut markers in every plural form.
+    void everyTextIsTranslatedFaithfully()
     {
         // lupdate over the sources, on copies of the files: a text without a
         // translation comes out unfinished, a text gone from the code vanished.
@@ -315,25 +289,6 @@ private slots:
         QVERIFY(lupdate.waitForFinished(120000));
         QCOMPARE(lupdate.exitCode(), 0);
 
-        QStringList unfinished;
-        int texts = -1;
-        for (const QString& lang : kLanguages) {
-            const QList<TsMessage> messages = readTs(dir.filePath(QStringLiteral("qt_%1.ts").arg(lang)));
-            QVERIFY(!messages.isEmpty());
-            if (texts < 0)
-                texts = messages.size();
-            QCOMPARE(messages.size(), texts);
-            for (const TsMessage& m : messages) {
-                if (!m.type.isEmpty() || m.forms.contains(QString()))
-                    unfinished << QStringLiteral("%1 %2 %3: %4").arg(lang, m.type, m.context, m.source);
-            }
-        }
-        QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(QLatin1Char('\n'))));
-    }
-
-    void placeholdersAndShortcutsSurvive()
-    {
-        // Every plural form keeps them too.
         static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
         const auto placeholders = [](const QString& text) {
             QStringList out;
@@ -343,8 +298,16 @@ private slots:
             return out;
         };
         QStringList broken;
+        int texts = -1;
         for (const QString& lang : kLanguages) {
-            for (const TsMessage& m : readTs(tsPath(lang))) {
+            const QList<TsMessage> messages = readTs(dir.filePath(QStringLiteral("qt_%1.ts").arg(lang)));
+            QVERIFY(!messages.isEmpty());
+            if (texts < 0)
+                texts = messages.size();
+            QCOMPARE(messages.size(), texts);
+            for (const TsMessage& m : messages) {
+                if (!m.type.isEmpty() || m.forms.contains(QString()))
+                    broken << QStringLiteral("%1 %2 %3: %4").arg(lang, m.type, m.context, m.source);
                 for (const QString& form : m.forms) {
                     if (placeholders(form) != placeholders(m.source)
                         || m.source.count(QLatin1Char('&')) != form.count(QLatin1Char('&'))
@@ -374,9 +337,7 @@ private slots:
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("burn");
-        QTest::newRow("Dutch in Belgium") << QLocale(QLocale::Dutch, QLocale::Belgium) << "Burn";
         QTest::newRow("Dutch in the Netherlands") << QLocale(QLocale::Dutch, QLocale::Netherlands) << "Branden";
-        QTest::newRow("Swedish") << QLocale(QLocale::Swedish, QLocale::Sweden) << "Bränn";
         QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << "Записать";
     }
 
@@ -390,14 +351,15 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         MainWindow window;
         QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), burn);
-        QCoreApplication::removeTranslator(&translator);
     }
 
+    // A switch reaches every page, menu and dialog, from a German start.
     void liveSwitchReachesPagesMenusAndDialogs()
     {
         NoMenuExec noExec;
-        Translators translators;
-        translators.add(QStringLiteral("de")); // the start-up language
+        QTranslator startup; // German; leaves the application with its destructor, as the window's does
+        QVERIFY(startup.load(AppDir() + qmFile(QStringLiteral("de"))));
+        QCoreApplication::installTranslator(&startup);
         MainWindow window;
         window.show();
         const QList<QWidget*> pages = openAllPages(&window);
@@ -409,10 +371,8 @@ private slots:
 
         QVERIFY(!captionsOf(&window).contains(QStringLiteral("Back")));
         QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Zurück")));
+        QString before = QStringLiteral("de");
         for (const QString& lang : {QStringLiteral("ru"), QStringLiteral("ja"), QStringLiteral("en")}) {
-            const QString before = lang == QLatin1String("ru") ? QStringLiteral("de")
-                                   : lang == QLatin1String("ja") ? QStringLiteral("ru")
-                                                                 : QStringLiteral("ja");
             QMap<QWidget*, int> actions;
             for (QWidget* page : pages) {
                 for (QMenu* menu : page->findChildren<QMenu*>())
@@ -437,85 +397,30 @@ private slots:
                 const QStringList stale = staleCaptions(w, before, lang);
                 QVERIFY2(stale.isEmpty(), qPrintable(lang + QLatin1Char(' ') + stale.join(QLatin1String(" | "))));
             }
+            before = lang;
         }
         QCOMPARE(message.CancelButton()->Text(), QStringLiteral("Open Folder"));
         QCOMPARE(progress.StopButton()->Text(), QStringLiteral("Stop"));
         QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), QStringLiteral("Burn"));
-    }
 
-    void sameLanguageTwiceIsHarmless()
-    {
-        NoMenuExec noExec;
-        MainWindow window;
-        window.show();
-        const QList<QWidget*> pages = openAllPages(&window);
+        // The same language twice keeps one translator: a missing file then
+        // goes back to the start-up language everywhere, not only on the home page.
         chooseLanguage(&window, QStringLiteral("sv"));
         const QStringList once = captionsOf(&window);
         chooseLanguage(&window, QStringLiteral("sv"));
         QCOMPARE(captionsOf(&window), once);
-        QVERIFY(once.contains(QStringLiteral("Tillbaka")));
-        // Still one language translator: English takes everything back.
-        chooseLanguage(&window, QStringLiteral("en"));
-        QVERIFY(staleCaptions(&window, QStringLiteral("sv"), QStringLiteral("en")).isEmpty());
-        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Back")));
-        QCoreApplication::removeTranslator(window.LanguageTranslator());
-    }
-
-    void missingFileLeavesStartupLanguage()
-    {
-        NoMenuExec noExec;
-        MainWindow window;
-        window.show();
-        const QList<QWidget*> pages = openAllPages(&window);
         window.LoadLanguage(qmFile(QStringLiteral("xx")));
         deliverLanguageChange();
         QVERIFY(window.LanguageTranslator()->isEmpty());
-        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Back")));
-
-        // After another language, a missing file goes back to the start-up
-        // language everywhere, not only on the home page.
-        chooseLanguage(&window, QStringLiteral("fr"));
-        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Retour")));
-        window.LoadLanguage(qmFile(QStringLiteral("xx")));
-        deliverLanguageChange();
-        QVERIFY(staleCaptions(&window, QStringLiteral("fr"), QStringLiteral("en")).isEmpty());
-        QCOMPARE(window.findChild<CBaseImageCtrl*>(QStringLiteral("burn"))->Text(), QStringLiteral("Burn"));
-        QCoreApplication::removeTranslator(window.LanguageTranslator());
+        QVERIFY(staleCaptions(&window, QStringLiteral("sv"), QStringLiteral("de")).isEmpty());
+        QVERIFY(captionsOf(pages.first()).contains(QStringLiteral("Zurück")));
     }
 
-    void menuShortcutsAreUniqueInEveryLanguage()
+    // In every language each text fits its widget, and no menu has two
+    // entries with one shortcut. With QUILLON_SCREENSHOTS set to a folder,
+    // every page and dialog is also saved there as <language>-<name>.png.
+    void textsFitAndShortcutsAreUnique()
     {
-        NoMenuExec noExec;
-        MainWindow window;
-        window.show();
-        const QList<QWidget*> pages = openAllPages(&window);
-        QStringList clashes;
-        for (const QString& lang : kLanguages) {
-            chooseLanguage(&window, lang);
-            clickButton(&window, "menu");
-            QList<QMenu*> menus{MainWindow::PopupMenu()};
-            menus += MainWindow::PopupMenu()->findChildren<QMenu*>();
-            for (QWidget* page : pages)
-                menus += page->findChildren<QMenu*>();
-            for (QMenu* menu : menus) {
-                QMap<int, QString> seen;
-                for (QAction* a : menu->actions()) {
-                    const QString text = a->menu() ? a->menu()->title() : a->text();
-                    const int key = mnemonic(text);
-                    if (key && seen.contains(key))
-                        clashes << QStringLiteral("%1: %2 / %3").arg(lang, seen.value(key), text);
-                    seen.insert(key, text);
-                }
-            }
-        }
-        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QLatin1Char('\n'))));
-        QCoreApplication::removeTranslator(window.LanguageTranslator());
-    }
-
-    void textsFitTheirWidgets()
-    {
-        // With QUILLON_SCREENSHOTS set to a folder, every page and dialog is
-        // also saved there as <language>-<name>.png.
         const QString shots = qEnvironmentVariable("QUILLON_SCREENSHOTS");
         NoMenuExec noExec;
         MainWindow window;
@@ -530,14 +435,24 @@ private slots:
                     w->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, lang, name));
             };
             check(&window, QStringLiteral("home"));
+            clickButton(&window, "menu");
+            QList<QMenu*> menus{MainWindow::PopupMenu()};
+            menus += MainWindow::PopupMenu()->findChildren<QMenu*>();
             for (Opener open : kOpeners) {
                 (window.*open)();
-                QWidget* page = window.CurrentPage();
-                for (const QString& misfit : misfits(page))
-                    bad << QStringLiteral("%1 %2: %3").arg(lang, page->objectName(), misfit);
-                if (!shots.isEmpty())
-                    window.grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, lang, page->objectName()));
-                page->hide();
+                check(window.CurrentPage(), window.CurrentPage()->objectName());
+                menus += window.CurrentPage()->findChildren<QMenu*>();
+                window.CurrentPage()->hide();
+            }
+            for (QMenu* menu : menus) {
+                QMap<int, QString> seen;
+                for (QAction* a : menu->actions()) {
+                    const QString text = a->menu() ? a->menu()->title() : a->text();
+                    const int key = mnemonic(text);
+                    if (key && seen.contains(key))
+                        bad << QStringLiteral("%1: one shortcut for %2 and %3").arg(lang, seen.value(key), text);
+                    seen.insert(key, text);
+                }
             }
 
             // Every text of the program as a message, and the progress
@@ -567,10 +482,7 @@ private slots:
                 }
             }
         }
-        QCoreApplication::removeTranslator(window.LanguageTranslator());
-        for (const QString& misfit : bad)
-            qInfo("does not fit: %s", qPrintable(misfit));
-        qInfo("texts that do not fit: %d", int(bad.size()));
+        qInfo("texts that do not fit or shortcuts that clash: %d", int(bad.size()));
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 };
