@@ -121,58 +121,68 @@ QString ArchiveToolLog::withoutSubject(QString text) const
 
 void ArchiveToolLog::Feed(const QString& piece)
 {
-    const QStringList lines = piece.split(QLatin1Char('\n'));
-    for (const QString& raw : lines) {
-        const QString line = raw.trimmed();
-        if (line.isEmpty())
-            continue;
-        // Most lines of a long run are listing or item lines: settle them cheaply.
-        const bool mentionsError = line.contains(QLatin1String("ERROR")) || line.contains(QLatin1String("WARNING"));
-        if (!mentionsError && !m_detailExpected && !m_detailOptional) {
-            if (!m_everythingOk && line.startsWith(QLatin1String("Everything is Ok")))
-                m_everythingOk = true;
-            continue;
-        }
-        if (ParseExtractProgress(line))
-            continue; // progress between a reason header and its reason
-        if (line.contains(QLatin1String("Everything is Ok"))) {
-            m_everythingOk = true;
-            m_detailExpected = m_detailOptional = false;
-            continue;
-        }
-        if (isSummaryLine(line)) {
-            m_detailExpected = m_detailOptional = false;
-            continue;
-        }
-        // A heading starts the line ("ERROR:", "System ERROR:", "WARNINGS:"); an
-        // item or listing line that merely holds the word (ERRORS.TXT) is none.
-        static const QRegularExpression heading(QStringLiteral("^(?:[A-Za-z]+ )?(ERRORS?|WARNINGS?)\\s*:"));
-        const QRegularExpressionMatch match = mentionsError ? heading.match(line) : QRegularExpressionMatch();
-        if (match.hasMatch()) {
-            m_inWarning = match.captured(1).startsWith(QLatin1String("WARNING"));
-            const int colon = match.capturedEnd() - 1;
-            const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
-            if (rest.isEmpty()) {
-                // "System ERROR:", "ERRORS:": the reason is on the next line.
-                m_detailExpected = true;
-                m_detailOptional = false;
-            } else {
-                addError(rest);
-                // "ERROR: image.iso" is followed by "Cannot open the file as archive".
-                m_detailExpected = false;
-                m_detailOptional = true;
-            }
-            continue;
-        }
-        if (m_detailExpected) {
-            addError(line);
-        } else if (m_detailOptional && !line.startsWith(QLatin1String("- "))) {
-            QStringList& list = m_inWarning ? m_warnings : m_errors;
-            if (!list.isEmpty())
-                addError(list.takeLast() + QLatin1String(": ") + line);
-        }
-        m_detailExpected = m_detailOptional = false;
+    // Views, not a split list: a listing has one piece per entry.
+    const QStringView all(piece);
+    for (int start = 0; start <= all.size();) {
+        int end = all.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = int(all.size());
+        feedLine(all.mid(start, end - start).trimmed());
+        start = end + 1;
     }
+}
+
+void ArchiveToolLog::feedLine(QStringView view)
+{
+    if (view.isEmpty())
+        return;
+    // Most lines of a long run are listing or item lines: settle them cheaply.
+    const bool mentionsError = view.contains(QLatin1String("ERROR")) || view.contains(QLatin1String("WARNING"));
+    if (!mentionsError && !m_detailExpected && !m_detailOptional) {
+        if (!m_everythingOk && view.startsWith(QLatin1String("Everything is Ok")))
+            m_everythingOk = true;
+        return;
+    }
+    const QString line = view.toString();
+    if (ParseExtractProgress(line))
+        return; // progress between a reason header and its reason
+    if (line.contains(QLatin1String("Everything is Ok"))) {
+        m_everythingOk = true;
+        m_detailExpected = m_detailOptional = false;
+        return;
+    }
+    if (isSummaryLine(line)) {
+        m_detailExpected = m_detailOptional = false;
+        return;
+    }
+    // A heading starts the line ("ERROR:", "System ERROR:", "WARNINGS:"); an
+    // item or listing line that merely holds the word (ERRORS.TXT) is none.
+    static const QRegularExpression heading(QStringLiteral("^(?:[A-Za-z]+ )?(ERRORS?|WARNINGS?)\\s*:"));
+    const QRegularExpressionMatch match = mentionsError ? heading.match(line) : QRegularExpressionMatch();
+    if (match.hasMatch()) {
+        m_inWarning = match.captured(1).startsWith(QLatin1String("WARNING"));
+        const int colon = match.capturedEnd() - 1;
+        const QString rest = colon < 0 ? QString() : withoutSubject(line.mid(colon + 1));
+        if (rest.isEmpty()) {
+            // "System ERROR:", "ERRORS:": the reason is on the next line.
+            m_detailExpected = true;
+            m_detailOptional = false;
+        } else {
+            addError(rest);
+            // "ERROR: image.iso" is followed by "Cannot open the file as archive".
+            m_detailExpected = false;
+            m_detailOptional = true;
+        }
+        return;
+    }
+    if (m_detailExpected) {
+        addError(line);
+    } else if (m_detailOptional && !line.startsWith(QLatin1String("- "))) {
+        QStringList& list = m_inWarning ? m_warnings : m_errors;
+        if (!list.isEmpty())
+            addError(list.takeLast() + QLatin1String(": ") + line);
+    }
+    m_detailExpected = m_detailOptional = false;
 }
 
 QString ArchiveToolLog::Reason() const

@@ -63,6 +63,7 @@ public:
     QString Reason() const;
 
 private:
+    void feedLine(QStringView line);
     void addError(const QString& text);
     QString withoutSubject(QString text) const;
 
