@@ -88,7 +88,7 @@ QString qmFile(const QString& lang)
     return QStringLiteral("/translations/qt_%1.qm").arg(lang);
 }
 
-// What a user sees of a text: mnemonic markers are not drawn.
+// The key a text marks with "&" (upper case), or 0 when it marks none.
 int mnemonic(const QString& text)
 {
     static const QRegularExpression marker(QStringLiteral("&([^&\\s])"));
