@@ -1,5 +1,7 @@
 #include "pages/page4.h"
 
+#include "image/fileutils.h"
+
 #include "core/trace.h"
 #include "core/util.h"
 #include "core/job.h"
@@ -63,11 +65,13 @@ CPage4::~CPage4()
         m_run->stop();
     stopImageWork();
     restoreCursor();
-    // The workers finish their running task; the working folder is removed
-    // by a later start.
+    // The workers finish their running task; then the working folders go
+    // (an extracted image can be gigabytes: never leave it for a later start).
     delete m_exportCopy;
     delete m_copy;
     m_copy = m_exportCopy = nullptr;
+    if (m_area.isValid())
+        RemoveFolderTree(m_area.path());
     delete m_progress; // a top-level window, not a child of the page
 }
 

@@ -222,6 +222,10 @@ private slots:
         QCOMPARE(TestUtil::listTree(m_page->WorkingFolder()), TestUtil::modelPaths(m_page->Content().root));
         QVERIFY(!QFileInfo::exists(first));
         QVERIFY(m_page->Content().FindEntry("plain.txt") && !m_page->Content().FindEntry("table.txt"));
+        // A closed page leaves no extracted image behind in the data folder.
+        const QString staging = QFileInfo(m_page->WorkingFolder()).path();
+        m_page.reset();
+        QVERIFY2(!QFileInfo::exists(staging), qPrintable(staging));
     }
 
     // Rows stand for their entries under a filter; the filter stays per folder.
