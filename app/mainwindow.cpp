@@ -23,10 +23,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPointer>
 #include <QTranslator>
-#include <cstdio>
-#include <cstdlib>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -34,23 +31,6 @@
 #endif
 
 namespace {
-// One popup menu at a time for the whole program.
-QPointer<QMenu> g_popupMenu;
-bool g_menuExec = true;
-
-void plainExit(int code)
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(code);
-}
-
-MainWindow::ExitFunction& exitFunction()
-{
-    static MainWindow::ExitFunction exit = plainExit;
-    return exit;
-}
-
 CImageButton* makeButton(QWidget* parent, const char* name, const QRect& geometry)
 {
     auto* button = new CImageButton(parent);
@@ -110,7 +90,7 @@ MainWindow::~MainWindow()
 {
     QCoreApplication::removeTranslator(m_translator);
     delete m_translator;
-    delete g_popupMenu.data();
+    delete m_popupMenu.data();
 }
 
 void MainWindow::setupHomePage()
@@ -134,19 +114,9 @@ void MainWindow::setupHomePage()
                       QStringLiteral(":/vud/help_3"), QString(), QString(), QString(), 2);
 }
 
-QMenu* MainWindow::PopupMenu()
+QMenu* MainWindow::PopupMenu() const
 {
-    return g_popupMenu.data();
-}
-
-void MainWindow::SetExitFunction(ExitFunction exit)
-{
-    exitFunction() = exit ? std::move(exit) : ExitFunction(plainExit);
-}
-
-void MainWindow::SetMenuExecEnabled(bool enabled)
-{
-    g_menuExec = enabled;
+    return m_popupMenu;
 }
 
 void MainWindow::onClose()
@@ -156,7 +126,7 @@ void MainWindow::onClose()
     CRunCommandThread::terminateAll();
     // The pages are not destroyed on this way out: their staged copies go here.
     StagedContent::RemoveOwnFolders();
-    exitFunction()(0);
+    Context().exit(0);
 }
 
 void MainWindow::onMin()
@@ -166,9 +136,9 @@ void MainWindow::onMin()
 
 void MainWindow::onMenu()
 {
-    delete g_popupMenu.data();
+    delete m_popupMenu.data();
     auto* menu = new QMenu(tr("Help"));
-    g_popupMenu = menu;
+    m_popupMenu = menu;
 
     // The submenu and every action belong to the popup menu, so deleting
     // the menu at the next opening takes all of them along.
@@ -214,8 +184,7 @@ void MainWindow::onMenu()
     connect(exit, &QAction::triggered, this, &QWidget::close);
     menu->addAction(exit);
 
-    if (g_menuExec)
-        menu->exec(QCursor::pos());
+    menu->exec(QCursor::pos());
 }
 
 void MainWindow::openPage(ImageDialog* page, bool initialize, int x)

@@ -2,7 +2,7 @@
 
 #include "ui/imagedialog.h"
 
-#include <functional>
+#include <QPointer>
 
 class CDriveMonitor;
 class CImageButton;
@@ -26,20 +26,13 @@ public:
     // The page most recently opened (for tests and the drive listeners).
     ImageDialog* CurrentPage() const { return m_currentPage; }
     // The popup menu of the last onMenu(), or null.
-    static QMenu* PopupMenu();
+    QMenu* PopupMenu() const;
     // The language translator of the menu.
     QTranslator* LanguageTranslator() const { return m_translator; }
     // What each language slot does with its file (relative to the
     // application directory); a file that cannot be loaded leaves the
     // start-up language everywhere.
     void LoadLanguage(const QString& file);
-
-    // What onClose() calls after ending the tool children; a plain process
-    // exit by default. Tests replace it; null restores the default.
-    using ExitFunction = std::function<void(int)>;
-    static void SetExitFunction(ExitFunction exit);
-    // Whether the menu's exec() runs; tests turn it off to inspect the menu.
-    static void SetMenuExecEnabled(bool enabled);
 
 signals:
     void sigdrivechange();
@@ -91,4 +84,6 @@ private:
     QTranslator* m_translator = nullptr;
     ImageDialog* m_currentPage = nullptr;
     CDriveMonitor* m_driveMonitor = nullptr;
+    // One popup menu at a time.
+    QPointer<QMenu> m_popupMenu;
 };

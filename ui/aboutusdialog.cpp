@@ -2,7 +2,6 @@
 #include "ui/messages.h"
 
 #include "ui/imagebutton.h"
-#include "ui/modalhook.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -106,14 +105,4 @@ void CAboutusDialog::layoutTexts()
 void CAboutusDialog::openUrl(QString url)
 {
     OpenUrl(url, this);
-}
-
-int CAboutusDialog::exec()
-{
-    if (ModalHook::Active()) {
-        const int result = ModalHook::Respond(this);
-        setResult(result);
-        return result;
-    }
-    return ImageDialog::exec();
 }

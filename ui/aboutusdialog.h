@@ -6,7 +6,7 @@ class CImageButton;
 class QLabel;
 
 // The about box: the project's notice and its web address. Shown modally by
-// the main window. Tests: see ModalHook (ui/modalhook.h).
+// the main window.
 class CAboutusDialog : public ImageDialog
 {
     Q_OBJECT
@@ -14,8 +14,6 @@ public:
     explicit CAboutusDialog(QWidget* parent = nullptr);
 
     static QString ProjectUrl();
-
-    int exec() override;
 
 public slots:
     void openUrl(QString url);

@@ -3,7 +3,6 @@
 
 #include "ui/imagebutton.h"
 #include "ui/messages.h"
-#include "ui/modalhook.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -154,11 +153,6 @@ void CommDialog::changeEvent(QEvent* event)
 int CommDialog::exec()
 {
     GrowToText(m_label);
-    if (ModalHook::Active()) {
-        const int result = ModalHook::Respond(this);
-        setResult(result);
-        return result;
-    }
     return ImageDialog::exec();
 }
 

@@ -8,11 +8,7 @@ class QLabel;
 // The program's message dialog: a text, OK, NO and a small close button, on
 // the ":/vud/commdialogbg" background (replaceable by an illustrated one).
 // Modal; run it with exec(): OK gives 1, NO and close give 0.
-//
-// Tests answer it without an event loop through ModalHook (ui/modalhook.h),
-// or find the running dialog with QTimer::singleShot(0, ...) and
-// QApplication::activeModalWidget() and click "btnok" / "btncancel" /
-// "btnclose".
+// The buttons are named "btnok", "btncancel" and "btnclose".
 class CommDialog : public ImageDialog
 {
     Q_OBJECT

@@ -1,7 +1,5 @@
 #include "ui/filedialog.h"
 
-#include "ui/modalhook.h"
-
 #include <QAbstractItemView>
 #include <QDialogButtonBox>
 #include <QListView>
@@ -27,16 +25,6 @@ CFileDialog::CFileDialog(QWidget* parent, bool includeFiles)
         disconnect(box, &QDialogButtonBox::accepted, this, nullptr);
         connect(box, &QDialogButtonBox::accepted, this, &CFileDialog::onChiose);
     }
-}
-
-int CFileDialog::exec()
-{
-    if (ModalHook::Active()) {
-        const int result = ModalHook::Respond(this);
-        setResult(result);
-        return result;
-    }
-    return QFileDialog::exec();
 }
 
 void CFileDialog::onChiose()

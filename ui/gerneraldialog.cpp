@@ -1,7 +1,6 @@
 #include "ui/gerneraldialog.h"
 
 #include "ui/imagebutton.h"
-#include "ui/modalhook.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -80,10 +79,5 @@ QString GerneralDialog::Text() const
 int GerneralDialog::exec()
 {
     GrowToText(m_label);
-    if (ModalHook::Active()) {
-        const int result = ModalHook::Respond(this);
-        setResult(result);
-        return result;
-    }
     return ImageDialog::exec();
 }

@@ -6,8 +6,7 @@ class CImageButton;
 class QLabel;
 
 // A one-button notice with an illustration as background. Modal; run it with
-// exec(). Tests: see ModalHook (ui/modalhook.h); the OK button is named
-// "btnok", the close button "btnclose".
+// exec(). The OK button is named "btnok", the close button "btnclose".
 class GerneralDialog : public ImageDialog
 {
     Q_OBJECT

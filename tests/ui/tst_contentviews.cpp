@@ -8,7 +8,7 @@
 #include "ui/commdialog.h"
 #include "ui/gerneraldialog.h"
 #include "ui/imagebutton.h"
-#include "ui/modalhook.h"
+#include "uitestutil.h"
 
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -121,7 +121,7 @@ private slots:
     {
         QString text, folder;
         bool single = false;
-        ModalHook::Scope answer([&](QDialog* d) {
+        ModalAnswers<> answer([&](QDialog* d) {
             if (auto* c = qobject_cast<CommDialog*>(d)) {
                 folder = c->OpenFolderPath();
                 single = c->CancelButton()->isHidden();

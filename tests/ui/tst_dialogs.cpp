@@ -1,5 +1,4 @@
-// The program's own dialogs, answered through the ModalHook seam or from
-// inside their real modal loop.
+// The program's own dialogs, answered from inside their real modal loop.
 #include "testutil.h"
 #include "uitestutil.h"
 #include "ui/aboutusdialog.h"
@@ -9,7 +8,6 @@
 #include "ui/imagebutton.h"
 #include "ui/inputdialog.h"
 #include "ui/messages.h"
-#include "ui/modalhook.h"
 #include "ui/progressdialog.h"
 
 #include <QDesktopServices>
@@ -99,7 +97,7 @@ private slots:
         }
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         bool checked = false;
-        ModalHook::Scope answer([&](QDialog*) {
+        ModalAnswers<> answer([&](QDialog*) {
             [&] {
                 QVERIFY(dialog->width() <= screen.width() && dialog->height() <= screen.height());
                 QVERIFY(dialog->rect().contains(ok->geometry()));
@@ -128,8 +126,8 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         const auto restore = qScopeGuard([this] { initTestCase(); });
         QStringList shown;
-        ModalHook::Scope answer([&](QDialog* d) {
-            shown << qobject_cast<CommDialog*>(d)->Text();
+        ModalAnswers<CommDialog> answer([&](CommDialog* d) {
+            shown << d->Text();
             return 1;
         });
         CommDialog dialog;
@@ -276,8 +274,8 @@ private slots:
         CInputDialog dialog;
         dialog.SetText(QStringLiteral("  boot.img \t"));
         QCOMPARE(dialog.LineEdit()->text(), QStringLiteral("boot.img"));
-        ModalHook::Scope answer([](QDialog* d) {
-            qobject_cast<CInputDialog*>(d)->LineEdit()->setText(QStringLiteral("  New Folder  "));
+        ModalAnswers<CInputDialog> answer([](CInputDialog* d) {
+            d->LineEdit()->setText(QStringLiteral("  New Folder  "));
             clickButton(d, "btnok");
             return d->result();
         });
@@ -313,7 +311,7 @@ private slots:
             QVERIFY(open && open->isEnabled());
             QTest::mouseClick(open, Qt::LeftButton);
         };
-        ModalHook::Scope answer([&](QDialog* d) {
+        ModalAnswers<> answer([&](QDialog* d) {
             pickAndAccept(d);
             return d->result();
         });

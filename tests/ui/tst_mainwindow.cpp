@@ -7,7 +7,6 @@
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
-#include "ui/modalhook.h"
 
 #include <QLoggingCategory>
 #include <QAction>
@@ -37,13 +36,6 @@ bool processRunning(const QByteArray& cmdline)
     }
     return false;
 }
-
-// Turns the menu's exec() off for one test, so the menu can be inspected.
-struct NoMenuExec
-{
-    NoMenuExec() { MainWindow::SetMenuExecEnabled(false); }
-    ~NoMenuExec() { MainWindow::SetMenuExecEnabled(true); }
-};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -155,22 +147,21 @@ private slots:
 
     void menuIsRebuiltNotDuplicatedAndLoadsLanguages()
     {
-        NoMenuExec noExec;
         MainWindow window;
         window.show();
-        clickButton(&window, "menu");
-        QPointer<QMenu> first = MainWindow::PopupMenu();
+        clickMenuButton(&window, "menu");
+        QPointer<QMenu> first = window.PopupMenu();
         QVERIFY(first);
         QPointer<QMenu> firstLanguages = first->actions().first()->menu();
-        clickButton(&window, "menu");
+        clickMenuButton(&window, "menu");
         QVERIFY(!first);
         QVERIFY(!firstLanguages);
-        QVERIFY(MainWindow::PopupMenu());
+        QVERIFY(window.PopupMenu());
         int menus = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             menus += w->inherits("QMenu") && !w->parent();
         QCOMPARE(menus, 1);
-        const QList<QAction*> languages = MainWindow::PopupMenu()->actions().first()->menu()->actions();
+        const QList<QAction*> languages = window.PopupMenu()->actions().first()->menu()->actions();
         QCOMPARE(languages.size(), 12);
 
         // Languages whose slot is named differently load their own file, again when chosen twice.
@@ -202,7 +193,7 @@ private slots:
 
         bool asked = false;
         QPointer<QDialog> about;
-        ModalHook::Scope answer([&](QDialog* d) {
+        ModalAnswers<> answer([&](QDialog* d) {
             asked = true;
             about = d;
             return 0;
@@ -221,11 +212,12 @@ private slots:
         const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
         QVERIFY(!sleep.isEmpty());
         const QByteArray cmdline = sleep.toLocal8Bit() + QByteArray("\0" "31.4159\0", 9);
-        MainWindow::SetExitFunction([&](int code) {
+        PageContext context;
+        context.exit = [&](int code) {
             exitCode = code;
             childGoneAtExit = !processRunning(cmdline);
-        });
-        MainWindow window;
+        };
+        MainWindow window(nullptr, context);
         window.show();
         // The runner reads the child's output only once it has registered the
         // child, so the first line says closing can find it.
@@ -241,7 +233,6 @@ private slots:
         QCOMPARE(exitCode, 0);
         QVERIFY(childGoneAtExit);
         QVERIFY(runner.wait(5000));
-        MainWindow::SetExitFunction(nullptr);
     }
 };
 

@@ -7,9 +7,9 @@
 #include "pages/page4.h"
 #include "scripteddialogs.h"
 #include "testutil.h"
+#include "uitestutil.h"
 #include "ui/inputdialog.h"
 #include "ui/lineedit.h"
-#include "ui/modalhook.h"
 #include "ui/progressdialog.h"
 
 #include <QApplication>
@@ -175,8 +175,8 @@ private slots:
         QVERIFY(check("docs"));
         page.OnDelete();
         QVERIFY(check("extra"));
-        ModalHook::Scope answer([](QDialog* d) {
-            qobject_cast<CInputDialog*>(d)->LineEdit()->setText("renamed");
+        ModalAnswers<CInputDialog> answer([](CInputDialog* d) {
+            d->LineEdit()->setText("renamed");
             return 1;
         });
         page.OnRename();
@@ -296,8 +296,8 @@ private slots:
         CPage4& page = *m_page;
         QVERIFY(load(m_images["plain"]));
         QString typed;
-        ModalHook::Scope answer([&](QDialog* d) {
-            qobject_cast<CInputDialog*>(d)->LineEdit()->setText(typed);
+        ModalAnswers<CInputDialog> answer([&](CInputDialog* d) {
+            d->LineEdit()->setText(typed);
             return 1;
         });
         QVERIFY(check("beta.txt"));

@@ -6,7 +6,6 @@
 #include "ui/messages.h"
 #include "ui/baseimagectrl.h"
 #include "ui/commdialog.h"
-#include "ui/modalhook.h"
 #include "ui/progressdialog.h"
 #include "uitestutil.h"
 
@@ -157,8 +156,8 @@ void deliverLanguageChange()
 
 void chooseLanguage(MainWindow* window, const QString& lang)
 {
-    clickButton(window, "menu");
-    MainWindow::PopupMenu()->actions().first()->menu()->actions().value(kLanguages.indexOf(lang))->trigger();
+    clickMenuButton(window, "menu");
+    window->PopupMenu()->actions().first()->menu()->actions().value(kLanguages.indexOf(lang))->trigger();
     deliverLanguageChange();
 }
 
@@ -248,12 +247,6 @@ struct Listeners : QObject
     {
         return (action->*(&Listeners::isSignalConnected))(QMetaMethod::fromSignal(&QAction::triggered));
     }
-};
-
-struct NoMenuExec
-{
-    NoMenuExec() { MainWindow::SetMenuExecEnabled(false); }
-    ~NoMenuExec() { MainWindow::SetMenuExecEnabled(true); }
 };
 } // namespace
 
@@ -356,7 +349,6 @@ private slots:
     // A switch reaches every page, menu and dialog, from a German start.
     void liveSwitchReachesPagesMenusAndDialogs()
     {
-        NoMenuExec noExec;
         QTranslator startup; // German; leaves the application with its destructor, as the window's does
         QVERIFY(startup.load(AppDir() + qmFile(QStringLiteral("de"))));
         QCoreApplication::installTranslator(&startup);
@@ -422,7 +414,6 @@ private slots:
     void textsFitAndShortcutsAreUnique()
     {
         const QString shots = qEnvironmentVariable("QUILLON_SCREENSHOTS");
-        NoMenuExec noExec;
         MainWindow window;
         window.show();
         QStringList bad;
@@ -435,9 +426,9 @@ private slots:
                     w->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, lang, name));
             };
             check(&window, QStringLiteral("home"));
-            clickButton(&window, "menu");
-            QList<QMenu*> menus{MainWindow::PopupMenu()};
-            menus += MainWindow::PopupMenu()->findChildren<QMenu*>();
+            clickMenuButton(&window, "menu");
+            QList<QMenu*> menus{window.PopupMenu()};
+            menus += window.PopupMenu()->findChildren<QMenu*>();
             for (Opener open : kOpeners) {
                 (window.*open)();
                 check(window.CurrentPage(), window.CurrentPage()->objectName());
@@ -458,20 +449,20 @@ private slots:
             // Every text of the program as a message, and the progress
             // captions in the progress dialog.
             int shown = 0;
-            ModalHook::Scope answer([&](QDialog* dialog) {
-                ++shown;
-                dialog->show();
-                const bool about = dialog->inherits("CAboutusDialog");
-                check(dialog, about ? QStringLiteral("about") : QStringLiteral("message%1").arg(shown),
-                      about || shown == 1);
-                dialog->hide();
-                return 0;
-            });
-            for (const TsMessage& m : readTs(tsPath(lang))) {
-                for (const QString& form : m.forms)
-                    ShowMessage(filled(form), &window);
+            {
+                ModalAnswers<> answer([&](QDialog* dialog) {
+                    ++shown;
+                    const bool about = dialog->inherits("CAboutusDialog");
+                    check(dialog, about ? QStringLiteral("about") : QStringLiteral("message%1").arg(shown),
+                          about || shown == 1);
+                    return 0;
+                });
+                for (const TsMessage& m : readTs(tsPath(lang))) {
+                    for (const QString& form : m.forms)
+                        ShowMessage(filled(form), &window);
+                }
+                window.aboutus();
             }
-            window.aboutus();
             CProgressDialog progress(&window);
             progress.show();
             for (const TsMessage& m : readTs(tsPath(lang))) {
