@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <QObject>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +22,15 @@ public:
 public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
+
+// The row whose first cell reads `name`, or -1.
+inline int rowOf(QTableWidget* table, const QString& name)
+{
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, 0)->text() == name)
+            return r;
+    return -1;
+}
 
 // Clicks the picture button with that object name below `parent`.
 inline void clickButton(QWidget* parent, const char* name,
@@ -38,34 +48,21 @@ inline void clickMenuButton(QWidget* parent, const char* name)
     clickButton(parent, name);
 }
 
-// While it lives, answers every dialog of that type run with exec(): inside
-// the dialog's modal loop, `answer` may inspect it or press its buttons; the
-// dialog then ends with the code returned unless the answer closed it.
+// While it lives, answers every modal dialog of that type inside its loop; the
+// dialog ends with the code returned unless the answer closed it.
 template <class Dialog = QDialog>
-class ModalAnswers : public QObject
+struct ModalAnswers : QObject
 {
-public:
-    explicit ModalAnswers(std::function<int(Dialog*)> answer) : m_answer(std::move(answer))
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-
-protected:
+    explicit ModalAnswers(std::function<int(Dialog*)> f) : answer(std::move(f)) { qApp->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* dialog = qobject_cast<Dialog*>(watched);
-        if (event->type() == QEvent::Show && dialog && dialog->isModal()) {
-            QTimer::singleShot(0, dialog, [dialog, answer = m_answer] {
-                if (dialog->isVisible()) {
-                    const int code = answer(dialog);
-                    if (dialog->isVisible())
-                        dialog->done(code);
-                }
+        if (auto* dialog = qobject_cast<Dialog*>(watched); event->type() == QEvent::Show && dialog && dialog->isModal())
+            QTimer::singleShot(0, dialog, [dialog, answer = answer] {
+                const int code = dialog->isVisible() ? answer(dialog) : 0;
+                if (dialog->isVisible())
+                    dialog->done(code);
             });
-        }
         return false;
     }
-
-private:
-    std::function<int(Dialog*)> m_answer;
+    std::function<int(Dialog*)> answer;
 };

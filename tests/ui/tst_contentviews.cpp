@@ -7,7 +7,6 @@
 #include "image/isocontent.h"
 #include "ui/commdialog.h"
 #include "ui/gerneraldialog.h"
-#include "ui/imagebutton.h"
 #include "uitestutil.h"
 
 #include <QStandardPaths>

@@ -5,7 +5,6 @@
 #include "ui/commdialog.h"
 #include "ui/filedialog.h"
 #include "ui/gerneraldialog.h"
-#include "ui/imagebutton.h"
 #include "ui/inputdialog.h"
 #include "ui/messages.h"
 #include "ui/progressdialog.h"
@@ -24,7 +23,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 QString whitePicture(const QTemporaryDir& dir, int width, int height)
@@ -242,10 +240,9 @@ private slots:
             dialog = &notice;
         }
         // The real modal loop; a dialog the button left open ends with -1.
-        QTimer::singleShot(0, dialog, [&] {
-            clickButton(dialog, button.constData());
-            if (dialog->isVisible())
-                dialog->done(-1);
+        ModalAnswers<> answer([&](QDialog* d) {
+            clickButton(d, button.constData());
+            return -1;
         });
         QCOMPARE(dialog->exec(), result);
         QCOMPARE(m_recorder.urls.size(), kind == QLatin1String("folder") ? 1 : 0);

@@ -6,7 +6,6 @@
 #include "testutil.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
-#include "ui/imagebutton.h"
 
 #include <QLoggingCategory>
 #include <QAction>

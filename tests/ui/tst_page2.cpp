@@ -6,6 +6,7 @@
 #include "runner/tools.h"
 #include "scripteddialogs.h"
 #include "testutil.h"
+#include "uitestutil.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/progressdialog.h"
 
@@ -35,14 +36,6 @@ bool processWithArgument(const QString& text)
         if (TestUtil::readFile("/proc/" + pid + "/cmdline").contains(text.toUtf8()))
             return true;
     return false;
-}
-
-int rowOf(QTableWidget* table, const QString& name)
-{
-    for (int r = 0; r < table->rowCount(); ++r)
-        if (table->item(r, 0)->text() == name)
-            return r;
-    return -1;
 }
 
 } // namespace

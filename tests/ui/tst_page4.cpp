@@ -26,18 +26,6 @@
 #include <functional>
 #include <memory>
 
-namespace {
-
-int rowOf(QTableWidget* table, const QString& name)
-{
-    for (int r = 0; r < table->rowCount(); ++r)
-        if (table->item(r, 0)->text() == name)
-            return r;
-    return -1;
-}
-
-} // namespace
-
 class TestPage4 : public QObject
 {
     Q_OBJECT
