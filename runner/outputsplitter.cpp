@@ -33,8 +33,10 @@ void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& ou
             m_held = piece; // blanks inside a line (columns) must not be lost
             return;
         }
-        // A line feed alone still ends a line whose start went out already.
-        if (!(m_lineOpen && endsLine))
+        // A line feed alone still ends a line whose start went out already,
+        // and so do the blanks at the very end of the output (a name's
+        // trailing blanks after a pause).
+        if (!(m_lineOpen && (endsLine || (cut == Cut::EndOfRun && !piece.isEmpty()))))
             return;
     }
     out.append(piece);
@@ -91,6 +93,6 @@ void OutputSplitter::flush(QStringList& out, bool endOfRun)
     qsizetype size = rest.size();
     while (size > 0 && rest.at(size - 1) == '\r')
         --size;
-    const Cut cut = endOfRun ? Cut::LineEnd : size < rest.size() ? Cut::CrLf : Cut::InsideLine;
+    const Cut cut = endOfRun ? Cut::EndOfRun : size < rest.size() ? Cut::CrLf : Cut::InsideLine;
     emitPiece(rest.constData(), size, out, cut);
 }

@@ -33,7 +33,7 @@ public:
     bool hasPending() const { return !m_pending.isEmpty(); }
 
 private:
-    enum class Cut { LineEnd, CrLf, InsideLine };
+    enum class Cut { LineEnd, CrLf, InsideLine, EndOfRun };
     void emitPiece(const char* data, qsizetype size, QStringList& out, Cut cut);
 
     QByteArray m_pending;
