@@ -1,10 +1,8 @@
 #include "burn/usbburnjob.h"
 
 #include "burn/drivediscovery.h"
-#include "core/util.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
-#include "platform/process.h"
 #include "runner/tools.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
@@ -44,24 +42,6 @@ const char* packageOf(const QString& tool)
             return p.package;
     }
     return "mount";
-}
-
-// The tools the build and the package link below the application directory,
-// as they do the archive tool; the rest of the pipeline's tools (sfdisk,
-// mount, fsck) belong to the system itself.
-QString provisionedTool(const QString& tool)
-{
-    static const struct { const char* tool; const char* relative; } tools[] = {
-        {"mkfs.vfat", "/format/mkfs.vfat"},
-        {"mkntfs", "/format/mkntfs"},
-        {"mkfs.exfat", "/format/mkfs.exfat"},
-        {"grub-mkimage", "/grub/grub-mkimage"},
-        {"grub-bios-setup", "/grub/i386-pc/grub-bios-setup"}};
-    for (const auto& t : tools) {
-        if (tool == QLatin1String(t.tool))
-            return AppDir() + QLatin1String(t.relative) + Platform::exeSuffix();
-    }
-    return QString();
 }
 
 } // namespace
@@ -163,7 +143,7 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     Options options;
     options.listed = [](const QString& device) { return DriveAccess().FindRemovableVolume(device).has_value(); };
     options.toolPath = [](const QString& tool) {
-        const QString provisioned = provisionedTool(tool);
+        const QString provisioned = Tools::linkedSystemTool(tool);
         if (!provisioned.isEmpty())
             return provisioned;
         return QStandardPaths::findExecutable(

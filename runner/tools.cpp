@@ -3,7 +3,6 @@
 #include "core/util.h"
 #include "platform/process.h"
 
-
 namespace Tools {
 
 static QString tool(const char* relative)
@@ -16,6 +15,21 @@ QString recorderTool() { return tool("/cdrtools/cdrecord"); }
 QString readerTool() { return tool("/cdrtools/readcd"); }
 QString builderTool() { return tool("/cdrtools/mkisofs"); }
 QString splitterTool() { return tool("/wimlib/wimlib-imagex"); }
+
+QString linkedSystemTool(const QString& name)
+{
+    static const struct { const char* name; const char* relative; } linked[] = {
+        {"mkfs.vfat", "/format/mkfs.vfat"},
+        {"mkntfs", "/format/mkntfs"},
+        {"mkfs.exfat", "/format/mkfs.exfat"},
+        {"grub-mkimage", "/grub/grub-mkimage"},
+        {"grub-bios-setup", "/grub/i386-pc/grub-bios-setup"}};
+    for (const auto& l : linked) {
+        if (name == QLatin1String(l.name))
+            return tool(l.relative);
+    }
+    return QString();
+}
 
 } // namespace Tools
 

@@ -13,6 +13,10 @@ QString recorderTool();  // cdrecord (cdrskin)
 QString readerTool();    // readcd (readom)
 QString builderTool();   // mkisofs (genisoimage)
 QString splitterTool();  // wimlib-imagex
+// The format tools and GRUB's, linked below the application directory like
+// the others ("mkfs.vfat", "grub-bios-setup"); empty for a tool that is not
+// linked there (the system's own: sfdisk, mount, fsck).
+QString linkedSystemTool(const QString& name);
 
 } // namespace Tools
 
