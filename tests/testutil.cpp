@@ -1,15 +1,19 @@
 #include "testutil.h"
 
+#include "core/job.h"
 #include "image/isocontent.h"
 #include "runner/outputsplitter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <functional>
 
@@ -75,9 +79,14 @@ QStringList listTree(const QString& folder)
     return paths;
 }
 
+QString dataPath(const QString& relativePath)
+{
+    return QStringLiteral(QUILLON_TEST_DATA "/") + relativePath;
+}
+
 QStringList fixturePieces(const QString& relativePath)
 {
-    QFile file(QStringLiteral(QUILLON_TEST_DATA "/") + relativePath);
+    QFile file(dataPath(relativePath));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     OutputSplitter splitter;
@@ -85,6 +94,26 @@ QStringList fixturePieces(const QString& relativePath)
     splitter.feed(file.readAll(), pieces);
     splitter.flush(pieces);
     return pieces;
+}
+
+QString standInTool()
+{
+    return QCoreApplication::applicationDirPath() + "/standin_disctool";
+}
+
+bool finish(Job& job, int timeoutMs)
+{
+    bool ended = false;
+    QEventLoop loop;
+    QObject::connect(&job, &Job::finished, &loop, [&] {
+        ended = true;
+        loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    job.start();
+    if (!ended)
+        loop.exec();
+    return ended;
 }
 
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class Job;
 struct IsoEntry;
 
 // Helpers shared by the tests: run real tools, make files and images.
@@ -37,8 +38,26 @@ bool makeSparseFile(const QString& path, qint64 size);
 // Sorted relative paths of everything below a folder, hidden items included.
 QStringList listTree(const QString& folder);
 
+// The path of a file under tests/data.
+QString dataPath(const QString& relativePath);
+
 // Recorded tool output from tests/data, cut into pieces as the runner cuts it.
 QStringList fixturePieces(const QString& relativePath);
+
+// The stand-in recorder and reader, built next to the tests.
+QString standInTool();
+
+// Starts a job and waits for its end; false when it did not end in time.
+bool finish(Job& job, int timeoutMs = 120000);
+
+// A log (any class with Feed) fed the pieces in order.
+template <class Log>
+Log fed(Log log, const QStringList& pieces)
+{
+    for (const QString& piece : pieces)
+        log.Feed(piece);
+    return log;
+}
 
 // Builds an ISO image from a folder with genisoimage (Joliet + Rock Ridge)
 // plus any extra arguments; returns true on success.

@@ -36,8 +36,6 @@ QString cannotRun()
 {
     if (::geteuid() != 0)
         return "loop devices need root; run the tests as root to burn to one";
-    if (!QFileInfo::exists("/dev/fuse") && !QFileInfo::exists("/dev/loop-control"))
-        return "neither FUSE (/dev/fuse) nor loop devices (/dev/loop-control) exist here";
     if (!QFileInfo::exists("/dev/fuse"))
         return "no FUSE (/dev/fuse): the stick's file systems cannot be mounted";
     for (const char* tool : {"losetup", "sfdisk", "mkfs.vfat", "mkntfs", "mkfs.exfat", "fusefat", "ntfs-3g",
@@ -103,6 +101,15 @@ LoopStick::~LoopStick()
         }
     }
     TestUtil::run("losetup", {"-d", m_disk});
+}
+
+UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolder)
+{
+    UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
+    const QString volume = stick.volume();
+    options.listed = [volume](const QString& device) { return device == volume; };
+    options.tempFolder = tempFolder;
+    return options;
 }
 
 bool mountReadOnly(const QString& fileSystem, const QString& device, const QString& folder)

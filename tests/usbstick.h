@@ -1,5 +1,7 @@
 #pragma once
 
+#include "burn/usbburnjob.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -33,6 +35,10 @@ private:
     QString m_volume;
     QString m_error;
 };
+
+// The default burn options, except that this stick counts as a listed
+// removable volume and the work goes to `tempFolder`.
+UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolder);
 
 // Mounts a volume read-only (kernel driver if present, else FUSE); false on failure.
 bool mountReadOnly(const QString& fileSystem, const QString& device, const QString& folder);

@@ -4,7 +4,6 @@
 #include "burn/discread.h"
 #include "testutil.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,21 +15,12 @@
 
 namespace {
 
-QString fixture(const QString& name)
-{
-    return QStringLiteral(QUILLON_TEST_DATA "/") + name;
-}
-
-// The stand-in recorder and reader.
-QString standIn()
-{
-    return QCoreApplication::applicationDirPath() + "/standin_disctool";
-}
+using TestUtil::standInTool;
 
 // Makes the stand-in play that recorded output and exit status.
 void playBack(const QString& recorded, int status = 0)
 {
-    qputenv("QUILLON_STANDIN_OUTPUT", fixture(recorded).toUtf8());
+    qputenv("QUILLON_STANDIN_OUTPUT", TestUtil::dataPath(recorded).toUtf8());
     qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
 }
 
@@ -47,10 +37,7 @@ Run runJob(Job& job)
     QObject::connect(&job, &Job::progress, [&](const QString&, qint64 value, qint64 maximum) {
         run.progress.append({value, maximum});
     });
-    QSignalSpy finished(&job, &Job::finished);
-    job.start();
-    if (finished.isEmpty())
-        finished.wait(20000);
+    TestUtil::finish(job, 20000);
     run.status = job.status();
     run.reason = job.reason();
     return run;
@@ -80,7 +67,7 @@ private slots:
         qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
 
         playBack("cdrskin/burn-ok.raw");
-        DiscBurnJob ok(standIn(), "0,1,0", image);
+        DiscBurnJob ok(standInTool(), "0,1,0", image);
         Run run = runJob(ok);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QVERIFY(!run.progress.isEmpty());
@@ -91,7 +78,7 @@ private slots:
         QCOMPARE(passed.last(), image);
 
         playBack("wodim/burn-write-error.raw", 255);
-        DiscBurnJob broken(standIn(), "1,0,0", image);
+        DiscBurnJob broken(standInTool(), "1,0,0", image);
         run = runJob(broken);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("Writing to the disc failed"), qPrintable(run.reason));
@@ -99,7 +86,7 @@ private slots:
 
         // Status 0 does not hide a failure the recorder reported.
         playBack("wodim/burn-no-disc.raw", 0);
-        DiscBurnJob empty(standIn(), "1,0,0", image);
+        DiscBurnJob empty(standInTool(), "1,0,0", image);
         QCOMPARE(runJob(empty).status, Job::Status::Failed);
 
         DiscBurnJob missing(m_dir.path() + "/no-such-recorder", "1,0,0", image);
@@ -134,7 +121,7 @@ private slots:
         // A whole disc: progress over its sectors, then the image in place.
         playBack("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
-        ReadDiscJob whole(standIn(), "1,0,0", target);
+        ReadDiscJob whole(standInTool(), "1,0,0", target);
         Run run = runJob(whole);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QCOMPARE(run.progress.first(), qMakePair(qint64(0), qint64(1000)));
@@ -144,7 +131,7 @@ private slots:
 
         // A second reading of another disc takes its own size.
         qputenv("QUILLON_STANDIN_SECTORS", "300");
-        ReadDiscJob second(standIn(), "1,0,0", target);
+        ReadDiscJob second(standInTool(), "1,0,0", target);
         run = runJob(second);
         QCOMPARE(run.status, Job::Status::Succeeded);
         QCOMPARE(run.progress.last(), qMakePair(qint64(300), qint64(300)));
@@ -154,7 +141,7 @@ private slots:
         playBack("readom/read-error.txt", 255);
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
         qputenv("QUILLON_STANDIN_READ", "400");
-        ReadDiscJob broken(standIn(), "1,0,0", target);
+        ReadDiscJob broken(standInTool(), "1,0,0", target);
         run = runJob(broken);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("cannot be read"), qPrintable(run.reason));
@@ -163,7 +150,7 @@ private slots:
 
         // Less than announced, though the reader says nothing and ends well.
         playBack("readom/read-ok.txt", 0);
-        ReadDiscJob shortRead(standIn(), "1,0,0", target);
+        ReadDiscJob shortRead(standInTool(), "1,0,0", target);
         run = runJob(shortRead);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("incomplete"), qPrintable(run.reason));
@@ -171,7 +158,7 @@ private slots:
 
         qunsetenv("QUILLON_STANDIN_READ");
         playBack("readom/read-no-disc.txt", 255);
-        ReadDiscJob empty(standIn(), "1,0,0", target);
+        ReadDiscJob empty(standInTool(), "1,0,0", target);
         run = runJob(empty);
         QCOMPARE(run.status, Job::Status::Failed);
         QVERIFY2(run.reason.contains("no readable disc"), qPrintable(run.reason));
@@ -187,7 +174,7 @@ private slots:
         playBack("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "100000");
         qputenv("QUILLON_STANDIN_DELAY_MS", "20");
-        ReadDiscJob job(standIn(), "1,0,0", target);
+        ReadDiscJob job(standInTool(), "1,0,0", target);
         QSignalSpy progress(&job, &Job::progress);
         job.start();
         QTRY_VERIFY_WITH_TIMEOUT(progress.size() > 2, 10000);

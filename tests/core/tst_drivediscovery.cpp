@@ -3,9 +3,7 @@
 #include "burn/drivediscovery.h"
 #include "testutil.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -63,11 +61,6 @@ QStringList devices(const QList<Platform::RemovableVolume>& volumes)
     return names;
 }
 
-QString standIn()
-{
-    return QCoreApplication::applicationDirPath() + "/standin_disctool";
-}
-
 OpticalDrive addressed(const QString& device, int bus, int target, int lun)
 {
     OpticalDrive drive;
@@ -77,11 +70,6 @@ OpticalDrive addressed(const QString& device, int bus, int target, int lun)
     drive.target = target;
     drive.lun = lun;
     return drive;
-}
-
-QString fixture(const QString& name)
-{
-    return QStringLiteral(QUILLON_TEST_DATA "/") + name;
 }
 
 } // namespace
@@ -159,17 +147,10 @@ private slots:
         QVERIFY(!drive.hasAddress && !drive.hasProduct);
     }
 
-    void recordersMatchDrives()
+    // A drive without an address answers by product name, case and blank
+    // runs aside; a blank identification matches every name.
+    void recordersMatchDrivesByName()
     {
-        const QList<OpticalDrive> drives{addressed("/dev/sr0", 2, 0, 0), addressed("/dev/sr1", 1, 0, 0)};
-        QStringList items;
-        for (const QString& piece : TestUtil::fixturePieces("wodim/scanbus-two.txt"))
-            items += ParseScanbusLine(piece, drives);
-        QCOMPARE(items, QStringList({"/dev/sr1: TSSTcorp CDDVDW SH-224DB SB00", "1,0,0",
-                                     "/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00", "2,0,0"}));
-
-        // A drive without an address answers by product name, case and
-        // blank runs aside; a blank identification matches every name.
         OpticalDrive byName;
         byName.device = "/dev/sr0";
         byName.hasProduct = true;
@@ -185,41 +166,33 @@ private slots:
         QCOMPARE(GetCDRNoToDriver("1,0", "ANY", {blank}), QString());
     }
 
+    // Recorders go to drives by address, not by their order in the list.
     void scanRunsTheRecorder()
     {
-        qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-two.txt").toUtf8());
+        qputenv("QUILLON_STANDIN_OUTPUT", TestUtil::dataPath("cdrskin/scanbus-two.txt").toUtf8());
         int probes = 0;
         const DriveAccess drives{"/", [&] {
                                      ++probes;
-                                     return QList<OpticalDrive>{addressed("/dev/sr0", 1, 0, 0),
-                                                                addressed("/dev/sr1", 2, 0, 0)};
+                                     return QList<OpticalDrive>{addressed("/dev/sr0", 2, 0, 0),
+                                                                addressed("/dev/sr1", 1, 0, 0)};
                                  }};
-        ScanbusJob scan(standIn(), drives);
+        ScanbusJob scan(TestUtil::standInTool(), drives);
         QSignalSpy found(&scan, &ScanbusJob::recorderFound);
-        QSignalSpy finished(&scan, &Job::finished);
-        scan.start();
-        QVERIFY(finished.wait(10000));
+        QVERIFY(TestUtil::finish(scan, 10000));
         QCOMPARE(found.size(), 2);
-        QCOMPARE(found[0], QVariantList({"/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00", "1,0,0"}));
-        QCOMPARE(found[1], QVariantList({"/dev/sr1: ASUS BW-16D1HT 3.02", "2,0,0"}));
+        QCOMPARE(found[0], QVariantList({"/dev/sr1: HL-DT-ST DVDRAM GH24NSD1 LG00", "1,0,0"}));
+        QCOMPARE(found[1], QVariantList({"/dev/sr0: ASUS BW-16D1HT 3.02", "2,0,0"}));
         QCOMPARE(probes, 1); // the drives are asked once per scan
 
         // No recorder: the drives are not asked at all.
-        qputenv("QUILLON_STANDIN_OUTPUT", fixture("cdrskin/scanbus-none.raw").toUtf8());
-        ScanbusJob empty(standIn(), drives);
-        QSignalSpy emptyFinished(&empty, &Job::finished);
-        empty.start();
-        QVERIFY(emptyFinished.wait(10000));
+        qputenv("QUILLON_STANDIN_OUTPUT", TestUtil::dataPath("cdrskin/scanbus-none.raw").toUtf8());
+        ScanbusJob empty(TestUtil::standInTool(), drives);
+        QVERIFY(TestUtil::finish(empty, 10000));
         QCOMPARE(probes, 1);
-    }
 
-    void scanEndsWhenTheRecorderCannotStart()
-    {
-        ScanbusJob scan("/nonexistent/cdrecord", DriveAccess());
-        QSignalSpy finished(&scan, &Job::finished);
-        scan.start();
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(scan.status(), Job::Status::Failed);
+        ScanbusJob missing("/nonexistent/cdrecord", DriveAccess());
+        QVERIFY(TestUtil::finish(missing, 5000));
+        QCOMPARE(missing.status(), Job::Status::Failed);
     }
 };
 

@@ -19,13 +19,9 @@ QStringList recorded(const QString& fixture)
     return TestUtil::fixturePieces(QStringLiteral("7z/") + fixture);
 }
 
-ArchiveToolLog logOf(const QStringList& pieces, const QString& subject = QString())
+ArchiveToolLog logOf(const QStringList& pieces)
 {
-    ArchiveToolLog log;
-    log.SetSubject(subject);
-    for (const QString& piece : pieces)
-        log.Feed(piece);
-    return log;
+    return TestUtil::fed(ArchiveToolLog(), pieces);
 }
 
 // Items named `names` in the image folder `prefix` ("boot\\" or empty).
@@ -137,12 +133,7 @@ private slots:
     {
         IsoContentTree tree;
         for (const char* path : {"boot\\bcd", "boot\\fonts\\a.ttf", "boot\\fonts\\b.ttf", "setup.exe", "efi\\x"})
-        {
-            IsoEntry file;
-            file.name = path;
-            file.isDir = false;
-            tree.AddEntry(file);
-        }
+            QVERIFY(tree.AddEntry(TestUtil::entry(path)));
         QTemporaryDir out;
         QVERIFY(TestUtil::writeFile(out.filePath("fonts/b.ttf"), "mine"));
         QVERIFY(TestUtil::writeFile(out.filePath("fonts/c.ttf"), "mine"));
@@ -162,7 +153,7 @@ private slots:
         ExtractJob job({dir.path() + "/x.iso", dir.path() + "/nowhere", items("", {"a"}), {}, {}, {}});
         QSignalSpy finished(&job, &Job::finished);
         job.start();
-        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.count(), 1); // within start()
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("does not exist"), qPrintable(job.reason()));
         ExtractJob nothing({dir.path() + "/x.iso", dir.path(), {}, {}, {}, {}});

@@ -61,26 +61,6 @@ private slots:
         QCOMPARE(piecesOf(script), expected);
     }
 
-    void splitterKeepsCharactersSplitAcrossReads()
-    {
-        // "é" is two bytes in UTF-8: feed them in separate reads, and also
-        // force an early flush between them.
-        const QByteArray text = QStringLiteral("caf\u00e9\n").toUtf8();
-        OutputSplitter splitter;
-        QStringList out;
-        splitter.feed(text.left(4), out);
-        QVERIFY(out.isEmpty());
-        splitter.feed(text.mid(4), out);
-        QCOMPARE(out, QStringList{QStringLiteral("caf\u00e9\n")});
-
-        OutputSplitter early;
-        out.clear();
-        early.feed(text.left(4), out);
-        early.flush(out);
-        early.feed(text.mid(4), out);
-        QCOMPARE(out.join(QString()), QStringLiteral("caf\u00e9\n"));
-    }
-
     void longLineComesInBoundedPieces()
     {
         OutputSplitter splitter;
@@ -96,23 +76,6 @@ private slots:
         const QStringList pieces = piecesOf(QStringLiteral("echo $LC_NUMERIC; locale charmap"));
         QCOMPARE(pieces.value(0), QStringLiteral("C\n"));
         QCOMPARE(pieces.value(1), QStringLiteral("UTF-8\n"));
-    }
-
-    void exitStatusReachesCaller()
-    {
-        CRunCommandThread ok;
-        piecesOf(QStringLiteral("exit 0"), &ok);
-        QVERIFY(ok.succeeded());
-
-        CRunCommandThread failing;
-        piecesOf(QStringLiteral("echo no; exit 3"), &failing);
-        QCOMPARE(failing.exitCode(), 3);
-        QVERIFY(!failing.succeeded());
-
-        CRunCommandThread crashing;
-        piecesOf(QStringLiteral("kill -SEGV $$"), &crashing);
-        QCOMPARE(crashing.exitStatus(), QProcess::CrashExit);
-        QVERIFY(!crashing.succeeded());
     }
 
     // The worker waits in blocking slices: a child that closes its output
@@ -175,9 +138,7 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(finished.count(), 0);
         QVERIFY(lines.count() <= seen + 2); // only what was queued before terminate
-        QFile f(pidFile);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const qint64 pid = f.readAll().trimmed().toLongLong();
+        const qint64 pid = TestUtil::readFile(pidFile).trimmed().toLongLong();
         QVERIFY(pid > 0);
         QVERIFY(!QFile::exists(QStringLiteral("/proc/%1").arg(pid)));
     }
@@ -187,11 +148,8 @@ private slots:
         QTemporaryDir dir;
         // Big enough for several progress updates (7-Zip prints about five a
         // second) even on a fast, idle disk.
-        for (int i = 0; i < 8; ++i) {
-            const QString path = dir.filePath(QStringLiteral("src/sources/f%1.bin").arg(i));
-            QVERIFY(TestUtil::writeFile(path, "x"));
-            QVERIFY(QFile::resize(path, 150 * 1024 * 1024));
-        }
+        for (int i = 0; i < 8; ++i)
+            QVERIFY(TestUtil::makeSparseFile(dir.filePath(QStringLiteral("src/sources/f%1.bin").arg(i)), 150 << 20));
         const QString image = dir.filePath(QStringLiteral("big.iso"));
         QVERIFY(TestUtil::makeIso(dir.filePath(QStringLiteral("src")), image));
 
@@ -227,9 +185,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(configDat, QByteArray()));
         piecesOf(QStringLiteral("echo first; echo second"));
         QFile::remove(configDat);
-        QFile f(log);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        const QStringList lines = QString::fromUtf8(TestUtil::readFile(log)).split(QLatin1Char('\n'));
         QVERIFY(lines.size() >= 3);
         QVERIFY2(lines[0].endsWith(QLatin1String("/bin/sh -c echo first; echo second ")), qPrintable(lines[0]));
         QVERIFY(lines[1].endsWith(QLatin1String(" first")));

@@ -22,20 +22,7 @@ QStringList recorded(const QString& path)
     return path.isEmpty() ? QStringList() : TestUtil::fixturePieces(path);
 }
 
-template <class Log>
-Log fed(Log log, const QStringList& pieces)
-{
-    for (const QString& piece : pieces)
-        log.Feed(piece);
-    return log;
-}
-
-ArchiveToolLog archiveLog(const QStringList& pieces, const QString& subject = QString())
-{
-    ArchiveToolLog log;
-    log.SetSubject(subject);
-    return fed(log, pieces);
-}
+using TestUtil::fed;
 
 } // namespace
 
@@ -107,7 +94,9 @@ private slots:
         QFETCH(bool, everythingOk);
         QFETCH(QStringList, errors);
         QFETCH(QStringList, warnings);
-        const ArchiveToolLog log = archiveLog(pieces, subject);
+        ArchiveToolLog log;
+        log.SetSubject(subject);
+        log = fed(log, pieces);
         QCOMPARE(log.SawEverythingOk(), everythingOk);
         QCOMPARE(log.Errors(), errors);
         QCOMPARE(log.Warnings(), warnings);
@@ -271,6 +260,9 @@ private slots:
         QVERIFY(!Tools::createImageArgs(Tools::ImageType::Iso9660, "/o.iso", "/d").contains("-joliet-long"));
         // Files of 4 GiB or more are refused at the end of a long run unless allowed.
         QVERIFY(Tools::createImageArgs(Tools::ImageType::Udf, "/o.iso", "/d", true).contains("-allow-limited-size"));
+        Tools::SaveEditedOptions large;
+        large.allowLargeFiles = true;
+        QVERIFY(Tools::saveEditedArgs(large, "/o.iso", "/d").contains("-allow-limited-size"));
         // Without -no-emul-boot the builder takes any boot image for a diskette.
         Tools::SaveEditedOptions edited;
         edited.bootImages << Tools::BootImageArgs{BootEntry(), false, "boot.img"};

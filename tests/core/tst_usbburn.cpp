@@ -13,25 +13,8 @@ class TestUsbBurn : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString m_linuxTree, m_linuxIso, m_windowsTree, m_windowsIso, m_unicodeTree, m_unicodeIso;
 
     QString isoOf(const QString& name) const { return m_dir.filePath(name + ".iso"); }
-
-    UsbBurnJob::Options optionsFor(const UsbTest::LoopStick& stick)
-    {
-        UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
-        const QString volume = stick.volume();
-        options.listed = [volume](const QString& device) { return device == volume; };
-        options.tempFolder = m_dir.path();
-        return options;
-    }
-
-    static bool finish(UsbBurnJob& job, int timeoutMs = 240000)
-    {
-        QSignalSpy ended(&job, &Job::finished);
-        job.start();
-        return !ended.isEmpty() || ended.wait(timeoutMs);
-    }
 
     // QUILLON_KEEP_STICKS=folder keeps the sticks and images for boot checks
     // in a virtual machine (tools/usb-boot-check.sh).
@@ -66,21 +49,17 @@ private slots:
         if (!why.isEmpty())
             QSKIP(qPrintable(why));
         QVERIFY(m_dir.isValid());
-        m_linuxTree = m_dir.filePath("linux");
-        m_linuxIso = m_dir.filePath("linux.iso");
-        QVERIFY(UsbTest::makeLinuxTree(m_linuxTree, 12 * 1024 * 1024));
-        QVERIFY(TestUtil::makeIso(m_linuxTree, m_linuxIso, UsbTest::linuxIsoArguments()));
-        m_windowsTree = m_dir.filePath("windows");
-        m_windowsIso = m_dir.filePath("windows.iso");
-        QVERIFY(UsbTest::makeWindowsTree(m_windowsTree, m_linuxTree + "/data/nested", 0));
-        QVERIFY(TestUtil::makeIso(m_windowsTree, m_windowsIso, UsbTest::windowsIsoArguments()));
-        m_unicodeTree = m_dir.filePath("unicode");
-        m_unicodeIso = m_dir.filePath("unicode.iso");
-        QVERIFY(TestUtil::writeFile(m_unicodeTree + QString::fromUtf8("/Überblick.txt"), "names\n"));
-        QVERIFY(TestUtil::writeFile(m_unicodeTree + QString::fromUtf8("/Ordner ä/Datei ö.txt"), "more\n"));
-        QVERIFY(TestUtil::makeIso(m_unicodeTree, m_unicodeIso));
-        keep(m_linuxIso, "linux.iso");
-        keep(m_windowsIso, "windows.iso");
+        const QString linuxTree = m_dir.filePath("linux"), windowsTree = m_dir.filePath("windows");
+        QVERIFY(UsbTest::makeLinuxTree(linuxTree, 12 * 1024 * 1024));
+        QVERIFY(TestUtil::makeIso(linuxTree, isoOf("linux"), UsbTest::linuxIsoArguments()));
+        QVERIFY(UsbTest::makeWindowsTree(windowsTree, linuxTree + "/data/nested", 0));
+        QVERIFY(TestUtil::makeIso(windowsTree, isoOf("windows"), UsbTest::windowsIsoArguments()));
+        const QString unicode = m_dir.filePath("unicode");
+        QVERIFY(TestUtil::writeFile(unicode + QString::fromUtf8("/Überblick.txt"), "names\n"));
+        QVERIFY(TestUtil::writeFile(unicode + QString::fromUtf8("/Ordner ä/Datei ö.txt"), "more\n"));
+        QVERIFY(TestUtil::makeIso(unicode, isoOf("unicode")));
+        keep(isoOf("linux"), "linux.iso");
+        keep(isoOf("windows"), "windows.iso");
     }
 
     void burnsAndChecks_data()
@@ -125,9 +104,9 @@ private slots:
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const bool isLinux = image == QLatin1String("linux");
         UsbBurnRequest request{isoOf(image), stick.volume(), fileSystem, "TEST LABEL", gpt};
-        UsbBurnJob job(request, optionsFor(stick));
+        UsbBurnJob job(request, UsbTest::burnOptions(stick, m_dir.path()));
         QSignalSpy progress(&job, &Job::progress);
-        QVERIFY(finish(job));
+        QVERIFY(TestUtil::finish(job, 240000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
         QVERIFY(job.resultMessage().startsWith("Burning Successfully..."));
         QVERIFY2(job.resultMessage().contains(note), qPrintable(job.resultMessage()));
@@ -158,12 +137,11 @@ private slots:
         const QString mountPoint = m_dir.filePath("check");
         QVERIFY(UsbTest::mountReadOnly(mountedAs, stick.volume(), mountPoint));
         const QString tree = m_dir.filePath(image);
-        const QMap<QString, qint64> want = UsbTest::treeSizes(tree);
         const QMap<QString, qint64> have = UsbTest::treeSizes(mountPoint);
         QStringList missing;
-        for (auto it = want.begin(); it != want.end(); ++it) {
-            if (!have.contains(it.key()))
-                missing << it.key();
+        for (const QString& path : UsbTest::treeSizes(tree).keys()) {
+            if (!have.contains(path))
+                missing << path;
         }
         const QStringList different = UsbTest::differentFiles(tree, mountPoint);
         const bool bootFolderLeft = have.contains(".bios-setup") || have.contains("[BOOT]");
@@ -181,8 +159,8 @@ private slots:
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 4096);
         // The default discovery: a loop device is no removable disk.
-        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
-        QVERIFY(finish(job));
+        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
+        QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("left alone"), qPrintable(job.reason()));
         QVERIFY(job.resultMessage().contains("was not changed"));
@@ -226,7 +204,7 @@ private slots:
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.volume(), 64 * 1024);
 
-        UsbBurnJob::Options options = optionsFor(stick);
+        UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
         if (failure == "no mkfs") {
             const auto find = options.toolPath;
             options.toolPath = [find](const QString& tool) { return tool == "mkfs.vfat" ? QString() : find(tool); };
@@ -240,7 +218,7 @@ private slots:
                     QFile::remove(doomed);
             });
         }
-        QVERIFY(finish(job));
+        QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));
@@ -274,12 +252,12 @@ private slots:
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 1024 * 1024);
-        UsbBurnJob::Options options = optionsFor(stick);
+        UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
         options.elevate = [elevator](const QString& program, const QStringList& arguments) {
             return QStringList{elevator, program} + arguments;
         };
-        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false}, options);
-        QVERIFY(finish(job));
+        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, options);
+        QVERIFY(TestUtil::finish(job, 240000));
         QStringList tools;
         for (const QString& program : QString::fromUtf8(TestUtil::readFile(asked)).split('\n', Qt::SkipEmptyParts)) {
             tools << QFileInfo(program).fileName();
@@ -304,20 +282,18 @@ private slots:
     {
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        UsbBurnJob job(UsbBurnRequest{m_linuxIso, stick.volume(), "FAT32", "", false}, optionsFor(stick));
+        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbTest::burnOptions(stick, m_dir.path()));
         connect(&job, &Job::progress, this, [&job](const QString& stage, qint64 value) {
             if (stage == "Burning the USB disk..." && value > 0 && job.isRunning())
                 QTimer::singleShot(0, &job, &Job::stop);
         });
-        QVERIFY(finish(job));
+        QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Stopped);
         QVERIFY2(job.resultMessage().contains("stopped") && job.resultMessage().contains("incomplete"),
                  qPrintable(job.resultMessage()));
         QVERIFY(!job.mountPoint().isEmpty());
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
-        QFile mounts("/proc/self/mountinfo");
-        QVERIFY(mounts.open(QIODevice::ReadOnly));
-        QVERIFY(!mounts.readAll().contains(stick.volume().toLocal8Bit() + ' '));
+        QVERIFY(!TestUtil::readFile("/proc/self/mountinfo").contains(stick.volume().toLocal8Bit() + ' '));
     }
 };
 

@@ -40,15 +40,10 @@ private slots:
         // Room for the parts as a real install image would need it; sparse, like the image.
         UsbTest::LoopStick stick(dir.filePath("stick.img"), 5 * 1024, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
         const QString volume = stick.volume();
-        options.listed = [volume](const QString& device) { return device == volume; };
-        options.tempFolder = dir.path();
-        UsbBurnJob job(UsbBurnRequest{image, volume, "FAT32", "WIN", false}, options);
+        UsbBurnJob job(UsbBurnRequest{image, volume, "FAT32", "WIN", false}, UsbTest::burnOptions(stick, dir.path()));
         QSignalSpy progress(&job, &Job::progress);
-        QSignalSpy ended(&job, &Job::finished);
-        job.start();
-        QVERIFY(!ended.isEmpty() || ended.wait(900000));
+        QVERIFY(TestUtil::finish(job, 900000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
         QStringList stages;
         for (const QList<QVariant>& p : progress)
