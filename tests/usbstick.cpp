@@ -144,8 +144,11 @@ QStringList differentFiles(const QString& expected, const QString& actual)
     QStringList different;
     const QMap<QString, qint64> sizes = treeSizes(expected);
     for (auto it = sizes.begin(); it != sizes.end(); ++it) {
-        if (it.value() < 0)
+        if (it.value() < 0) {
+            if (!QFileInfo(actual + QLatin1Char('/') + it.key()).isDir())
+                different << it.key();
             continue;
+        }
         auto hash = [](const QString& path) {
             QFile file(path);
             QCryptographicHash h(QCryptographicHash::Sha1);

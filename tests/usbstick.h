@@ -46,7 +46,8 @@ void unmount(const QString& folder);
 
 // Relative path -> size (-1 for folders) of everything below a folder.
 QMap<QString, qint64> treeSizes(const QString& folder);
-// Relative paths of files whose content differs between two folders.
+// Relative paths of the files whose content differs between two folders, and
+// of the folders of `expected` that `actual` lacks.
 QStringList differentFiles(const QString& expected, const QString& actual);
 
 // A hybrid image tree: isolinux for BIOS, GRUB for UEFI (EFI/BOOT/BOOTX64.EFI

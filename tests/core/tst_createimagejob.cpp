@@ -63,9 +63,7 @@ private slots:
                                         "echo 'genisoimage: No space left on device. Unable to write'; "
                                         "echo partial > \"$2\"; exit 1");
         IsoBuildJob job(request(output, failing));
-        QSignalSpy finished(&job, &Job::finished);
-        job.start();
-        QVERIFY(finished.wait(10000));
+        QVERIFY(TestUtil::finish(job, 10000));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains(QLatin1String("No space left on device")), qPrintable(job.reason()));
         QCOMPARE(TestUtil::readFile(output), QByteArray("older image"));
@@ -102,7 +100,6 @@ private slots:
         r.output = dir.filePath(QStringLiteral("made.iso"));
         r.program = Tools::builderTool();
         CreateImageJob job(&staged, r);
-        QSignalSpy finished(&job, &Job::finished);
         qint64 last = -1;
         bool backwards = false;
         QStringList stages;
@@ -112,8 +109,7 @@ private slots:
             if (stages.isEmpty() || stages.last() != stage)
                 stages << stage;
         });
-        job.start();
-        QVERIFY(finished.wait(60000));
+        QVERIFY(TestUtil::finish(job, 60000));
         QCOMPARE(job.status(), Job::Status::Succeeded);
         QVERIFY(!backwards);
         QCOMPARE(last, JobSequence::Scale);
@@ -125,9 +121,7 @@ private slots:
         QVERIFY(QFile::remove(staged.stagedPath(QStringLiteral("Docs\\a.txt"))));
         r.output = dir.filePath(QStringLiteral("never.iso"));
         CreateImageJob broken(&staged, r);
-        QSignalSpy brokenEnd(&broken, &Job::finished);
-        broken.start();
-        QVERIFY(brokenEnd.count() == 1 || brokenEnd.wait(10000));
+        QVERIFY(TestUtil::finish(broken, 10000));
         QCOMPARE(broken.status(), Job::Status::Failed);
         QVERIFY(broken.reason().startsWith(QLatin1String("Copy files and folders...: ")));
         QVERIFY(broken.stepReason().contains(QDir::toNativeSeparators(dir.filePath("src/Docs/a.txt"))));

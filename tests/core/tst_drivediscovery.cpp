@@ -1,6 +1,7 @@
-// Drive discovery over fake sysfs, mount and udev trees, the bus-scan parser
-// and the recorder match, and the scan run with a stand-in recorder.
+// Drive discovery over fake sysfs, mount and udev trees, the recorder match,
+// the scan run with a stand-in recorder, and the device events that count.
 #include "burn/drivediscovery.h"
+#include "platform/drivechange.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 using Platform::OpticalDrive;
+
+Q_DECLARE_METATYPE(DriveEvent)
 
 namespace {
 
@@ -193,6 +196,34 @@ private slots:
         ScanbusJob missing("/nonexistent/cdrecord", DriveAccess());
         QVERIFY(TestUtil::finish(missing, 5000));
         QCOMPARE(missing.status(), Job::Status::Failed);
+    }
+
+    // Which device events count as a volume arriving or going.
+    void volumeEvents_data()
+    {
+        QTest::addColumn<DriveEvent>("event");
+        QTest::addColumn<bool>("counts");
+        const QString fs = QStringLiteral("filesystem");
+        // A USB stick: the disk without a file system, then its partition.
+        QTest::newRow("stick disk added") << DriveEvent{"add", "block", "disk", ""} << false;
+        QTest::newRow("stick partition added") << DriveEvent{"add", "block", "partition", fs} << true;
+        QTest::newRow("stick partition removed") << DriveEvent{"remove", "block", "partition", fs} << true;
+        // A stick formatted without a partition table carries the file system itself.
+        QTest::newRow("superfloppy added") << DriveEvent{"add", "block", "disk", fs} << true;
+        QTest::newRow("partition changed") << DriveEvent{"change", "block", "partition", fs} << false;
+        // A disc going into an optical drive.
+        QTest::newRow("disc inserted") << DriveEvent{"change", "block", "disk", fs, true} << false;
+        QTest::newRow("media flag on add") << DriveEvent{"add", "block", "disk", fs, true} << false;
+        // Not volumes.
+        QTest::newRow("encrypted partition") << DriveEvent{"add", "block", "partition", "crypto"} << false;
+        QTest::newRow("usb device with fs-like property") << DriveEvent{"add", "usb", "usb_device", fs} << false;
+        QTest::newRow("empty record") << DriveEvent() << false;
+    }
+
+    void volumeEvents()
+    {
+        QFETCH(DriveEvent, event);
+        QTEST(IsVolumeArrivalOrRemoval(event), "counts");
     }
 };
 
