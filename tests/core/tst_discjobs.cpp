@@ -88,11 +88,6 @@ private slots:
         playBack("wodim/burn-no-disc.raw", 0);
         DiscBurnJob empty(standInTool(), "1,0,0", image);
         QCOMPARE(runJob(empty).status, Job::Status::Failed);
-
-        DiscBurnJob missing(m_dir.path() + "/no-such-recorder", "1,0,0", image);
-        run = runJob(missing);
-        QCOMPARE(run.status, Job::Status::Failed);
-        QVERIFY2(run.reason.contains("no-such-recorder"), qPrintable(run.reason));
     }
 
     void imageTargets()

@@ -206,7 +206,6 @@ private slots:
             return;
         // The sample holds every rule of the reader at once.
         QVERIFY(finishedAt > 0 && finishedAt < pieces.size() - 1); // before the totals line
-        QCOMPARE(tree.label, QStringLiteral("x.iso"));
         // A name made of hyphens is an entry, not the end of the table.
         for (const char* name : {"---------------------.txt", "  leading and trailing  ",
                                  "Program Files\\My App\\read me.txt", "Übersicht – ñ.txt"})
@@ -217,22 +216,19 @@ private slots:
         QCOMPARE(reader.AddedCount(), 21);
     }
 
-    // Recorded listings, and lines at and past the runner's cut length (2047
-    // characters, joined again by the reader), read the same however reads
-    // and pauses cut them.
+    // Lines at and past the runner's cut length (2047 characters, joined again
+    // by the reader) and characters split between reads read the same however
+    // reads and pauses cut them. (The recorded listings are the fuzz target's seeds.)
     void cutAnywhere_data()
     {
         QTest::addColumn<QByteArray>("output");
         const QByteArray recorded = TestUtil::readFile(TestUtil::dataPath("7z/list-sample.txt"));
-        QTest::newRow("recorded") << recorded;
-        QTest::newRow("recorded, CRLF") << QByteArray(recorded).replace("\n", "\r\n");
         const int table = recorded.indexOf("\n-------------------") + 1;
         const int afterSeparator = recorded.indexOf('\n', table) + 1;
         const QByteArray head = recorded.left(afterSeparator);
         const QByteArray separator = recorded.mid(table, afterSeparator - table);
         const QByteArray prefix = "2019-03-19 11:22:04 .....            1            1  ";
-        QByteArray exact = prefix + "exact/" + QByteArray(2047 - prefix.size() - 7, 'n') + '\n';
-        QCOMPARE(exact.size(), 2047);
+        const QByteArray exact = prefix + "exact/" + QByteArray(2047 - prefix.size() - 7, 'n') + '\n';
         QTest::newRow("2047 bytes, then the closing separator") << head + exact + separator + "totals\n";
         QTest::newRow("3000-character name") << head + prefix + "d/" + QByteArray(3000, 'n') + '\n' + separator;
         QTest::newRow("long non-ASCII path")

@@ -123,10 +123,8 @@ private slots:
         QSignalSpy finished(&runner, &CRunCommandThread::sigfinished);
         QSignalSpy lines(&runner, &CRunCommandThread::standoutputline);
         // Ignores SIGTERM, so only the kill after the grace period ends it.
-        runner.setCommand(QStringLiteral("/bin/sh"),
-                          {QStringLiteral("-c"),
-                           QStringLiteral("trap '' TERM; echo $$ > %1; while :; do echo tick; sleep 0.05; done")
-                               .arg(pidFile)});
+        runner.setCommand("/bin/sh", {"-c", QString("trap '' TERM; echo $$ > %1; while :; do echo tick; sleep 0.05; done")
+                                                  .arg(pidFile)});
         runner.start();
         QTRY_VERIFY(lines.count() > 2);
         QElapsedTimer timer;
@@ -156,8 +154,7 @@ private slots:
         CRunCommandThread runner;
         QStringList pieces;
         connect(&runner, &CRunCommandThread::standoutputline, [&](const QString& p) { pieces << p; });
-        runner.setCommand(Tools::archiveTool(),
-                          Tools::extractAllArgs(dir.filePath(QStringLiteral("out")), image));
+        runner.setCommand(Tools::archiveTool(), Tools::extractAllArgs(dir.filePath(QStringLiteral("out")), image));
         runner.start();
         runner.waitUntilFinished();
         QTRY_VERIFY(runner.isFinished());
