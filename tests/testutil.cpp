@@ -54,6 +54,12 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+QByteArray readAt(const QString& path, qint64 position, qint64 length)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.seek(position) ? file.read(length) : QByteArray();
+}
+
 QByteArray randomBytes(qint64 size)
 {
     QByteArray bytes(int(size), '\0');

@@ -29,6 +29,9 @@ bool writeFile(const QString& path, const QByteArray& bytes);
 // The whole content of a file, or "<missing>" when it cannot be read.
 QByteArray readFile(const QString& path);
 
+// `length` bytes of a file or device from `position`; empty when unreadable.
+QByteArray readAt(const QString& path, qint64 position, qint64 length);
+
 // Random bytes; the same size always gives the same bytes.
 QByteArray randomBytes(qint64 size);
 

@@ -7,30 +7,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace UsbTest {
-
-namespace {
-
-int runWithInput(const QString& program, const QStringList& args, const QByteArray& input)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForStarted())
-        return -1;
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
-
-} // namespace
 
 QString cannotRun()
 {
@@ -57,7 +39,8 @@ LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitio
         m_error = "cannot create " + m_file;
         return;
     }
-    if (partitioned && runWithInput("sfdisk", {"-q", m_file}, "label: dos\nstart=2048, type=83\n") != 0) {
+    const QString table = "printf 'label: dos\\nstart=2048, type=83\\n' | sfdisk -q \"$0\"";
+    if (partitioned && TestUtil::run("sh", {"-c", table, m_file}).exitCode != 0) {
         m_error = "sfdisk failed on " + m_file;
         return;
     }

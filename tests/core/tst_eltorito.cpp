@@ -16,11 +16,7 @@
 
 namespace {
 
-QByteArray readAt(const QString& path, qint64 position, qint64 length)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.seek(position) ? f.read(length) : QByteArray();
-}
+using TestUtil::readAt;
 
 // A copy of `from` with `bytes` written at `position`.
 bool patch(const QString& from, const QString& to, qint64 position, const QByteArray& bytes)

@@ -1,10 +1,17 @@
-// The copy worker: order, progress per worker, Clear, Stop, failures.
+// Copying files and folders: the helpers (size texts, copies with failures,
+// deleting, measuring) and the copy worker (order, progress per worker,
+// Clear, Stop, failures).
 
 #include "image/filecopy.h"
+#include "image/fileutils.h"
 
+#include "platform/fastcopy.h"
 #include "testutil.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QScopedPointer>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -13,6 +20,11 @@
 #include <QTest>
 
 namespace {
+
+void makeReadOnly(const QString& path)
+{
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadOther);
+}
 
 // A worker whose tasks wait for the test's go-ahead, so a test can look at
 // the queue while a task is in flight.
@@ -49,7 +61,11 @@ class TestFileCopy : public QObject
     bool exists(const QString& name) const { return QFileInfo::exists(p(name)); }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.trace.debug=true")); // the traces are checked
+    }
     void init() { m_dir.reset(new QTemporaryDir); }
 
     // Tasks run in the order they were added, each on the result of the one
@@ -174,6 +190,117 @@ private slots:
         QTRY_COMPARE(done.count(), 2);
         QTRY_VERIFY(!idle.isEmpty());
         QVERIFY(exists("e1.copy") && exists("e2.copy"));
+    }
+
+    void formatSize_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        const qint64 k = 1024;
+        for (const auto& row : QList<QPair<qint64, QString>>{
+                 {0, "0 B"}, {k, "1024 B"}, {k + 1, "1 KB"}, {1536, "1.50 KB"}, {8 * k, "8 KB"},
+                 {k * k, "1024 KB"}, {k * k + 1, "1 MB"}, {3 * k * k * k / 2, "1.50 GB"},
+                 {5 * k * k * k * k, "5120 GB"}})
+            QTest::newRow(qPrintable(QString::number(row.first))) << row.first << row.second;
+    }
+
+    void formatSize()
+    {
+        QFETCH(qint64, bytes);
+        QTEST(FormatSize(bytes), "text");
+    }
+
+    void copyFile()
+    {
+        const QString src = p("src.bin");
+        const QByteArray data = QByteArray(3 * 1024 * 1024 + 17, 'q');
+        QVERIFY(TestUtil::writeFile(src, data));
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(Platform::setModificationTime(src, old));
+        CopyProgress progress{0};
+        // Missing parent folders are made; the counter grows by the size; the date stays.
+        QVERIFY(CopyFile(src, p("a/b/c.bin"), &progress));
+        QCOMPARE(TestUtil::readFile(p("a/b/c.bin")), data);
+        QCOMPARE(QFileInfo(p("a/b/c.bin")).lastModified(), old);
+        QCOMPARE(progress.load(), quint64(data.size()));
+        // The same file, spelt the same or differently, is left alone.
+        QVERIFY(CopyFile(src, src) && CopyFile(src, p("a/../src.bin")));
+        QCOMPARE(TestUtil::readFile(src), data);
+        // A read-only target is replaced.
+        QVERIFY(TestUtil::writeFile(p("ro.bin"), "old"));
+        makeReadOnly(p("ro.bin"));
+        QVERIFY(CopyFile(src, p("ro.bin")));
+        QCOMPARE(TestUtil::readFile(p("ro.bin")), data);
+        // Missing source, folder source, folder target: false, nothing made.
+        QVERIFY(!CopyFile(p("none"), p("x")));
+        QVERIFY(!QFileInfo::exists(p("x")));
+        QVERIFY(!CopyFile(p("a"), p("x")));
+        QVERIFY(!CopyFile(src, p("a")));
+        QVERIFY(QFileInfo(p("a")).isDir());
+        // Reading /proc/self/mem fails at once after a successful open: no partial
+        // target, an older target survives, no temporary file is left.
+        QVERIFY(!CopyFile(QStringLiteral("/proc/self/mem"), p("t.bin")));
+        QVERIFY(!QFileInfo::exists(p("t.bin")));
+        QVERIFY(!CopyFile(QStringLiteral("/proc/self/mem"), p("ro.bin")));
+        QCOMPARE(TestUtil::readFile(p("ro.bin")), data);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"ro.bin", "src.bin"}));
+    }
+
+    void copyFolders()
+    {
+        const QString src = p("Docs"), target = p("out");
+        QVERIFY(TestUtil::writeFile(src + "/a.txt", "new a") && TestUtil::writeFile(src + "/sub/b.txt", "new b"));
+        QVERIFY(TestUtil::writeFile(src + "/.hidden", "h") && QDir().mkpath(src + "/empty"));
+        QCOMPARE(PathSize(src + "/"), qint64(11)); // hidden files count
+        QCOMPARE(PathSize(src + "/a.txt"), qint64(5));
+        QCOMPARE(PathSize(p("missing")), qint64(0));
+        // Existing read-only files of the same names are replaced, others kept.
+        QVERIFY(TestUtil::writeFile(target + "/a.txt", "old a") && TestUtil::writeFile(target + "/sub/b.txt", "old b"));
+        QVERIFY(TestUtil::writeFile(target + "/other.txt", "untouched"));
+        makeReadOnly(target + "/a.txt");
+        makeReadOnly(target + "/sub/b.txt");
+        CopyProgress progress{0};
+        QVERIFY(CopyFolderContents(src, target, &progress));
+        QStringList expected = TestUtil::listTree(src) << "other.txt";
+        expected.sort();
+        QCOMPARE(TestUtil::listTree(target), expected);
+        using Pair = std::pair<const char*, const char*>;
+        for (const Pair& f :
+             {Pair{"a.txt", "new a"}, {"sub/b.txt", "new b"}, {".hidden", "h"}, {"other.txt", "untouched"}})
+            QCOMPARE(TestUtil::readFile(target + "/" + f.first), QByteArray(f.second));
+        QCOMPARE(progress.load(), quint64(11));
+        // A folder is copied under its own name, trailing separators or not, with its date.
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
+        QVERIFY(Platform::setModificationTime(src + "/sub", old));
+        QVERIFY(CopyFolder(src + "/", p("parent")));
+        QCOMPARE(QFileInfo(p("parent/Docs/sub")).lastModified(), old);
+        QCOMPARE(TestUtil::readFile(p("parent/Docs/sub/b.txt")), QByteArray("new b"));
+        // Copying into itself would never end.
+        QVERIFY(!CopyFolderContents(src, src + "/sub/inner"));
+        QVERIFY(!CopyFolderContents(p("missing"), target));
+    }
+
+    void deleting()
+    {
+        QVERIFY(TestUtil::writeFile(p("full/x"), "x"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("not empty"));
+        DeleteFileOrFolder(p("full"));
+        QVERIFY(QFileInfo::exists(p("full/x")));
+        // The folder's permissions were not opened up on the way.
+        QVERIFY(!(QFile::permissions(p("full")) & QFileDevice::WriteOther));
+        QVERIFY(QDir().mkpath(p("emptyf")) && TestUtil::writeFile(p("ro"), "r"));
+        makeReadOnly(p("ro"));
+        DeleteFileOrFolder(p("emptyf"));
+        DeleteFileOrFolder(p("ro"));
+        DeleteFileOrFolder(p("missing")); // nothing happens
+        // An empty path must not mean the working folder (made a throwaway one here).
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(p("full")));
+        RemoveFolderTree(QString());
+        QDir::setCurrent(cwd);
+        QCOMPARE(TestUtil::listTree(m_dir->path()), (QStringList{"full", "full/x"}));
+        RemoveFolderTree(p("full"));
+        QVERIFY(QDir(m_dir->path()).exists() && QDir(m_dir->path()).isEmpty());
     }
 };
 

@@ -36,11 +36,7 @@ class TestUsbBurn : public QObject
         return TestUtil::run("sfdisk", {"--json", stick.disk()}).output.contains("\"bootable\": true");
     }
 
-    static QByteArray firstBytes(const QString& device, int count)
-    {
-        QFile file(device);
-        return file.open(QIODevice::ReadOnly) ? file.read(count) : QByteArray();
-    }
+    static QByteArray firstBytes(const QString& device, int count) { return TestUtil::readAt(device, 0, count); }
 
 private slots:
     void initTestCase()
