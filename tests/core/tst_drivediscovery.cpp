@@ -64,17 +64,6 @@ QStringList devices(const QList<Platform::RemovableVolume>& volumes)
     return names;
 }
 
-OpticalDrive addressed(const QString& device, int bus, int target, int lun)
-{
-    OpticalDrive drive;
-    drive.device = device;
-    drive.hasAddress = true;
-    drive.bus = bus;
-    drive.target = target;
-    drive.lun = lun;
-    return drive;
-}
-
 } // namespace
 
 class TestDriveDiscovery : public QObject
@@ -154,17 +143,13 @@ private slots:
     // runs aside; a blank identification matches every name.
     void recordersMatchDrivesByName()
     {
-        OpticalDrive byName;
-        byName.device = "/dev/sr0";
-        byName.hasProduct = true;
-        byName.product = "dvdram  GH24NSD1";
+        // Device, address (none), product.
+        const OpticalDrive byName{"/dev/sr0", false, 0, 0, 0, true, "dvdram  GH24NSD1"};
         QCOMPARE(GetCDRNoToDriver("2,0,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", {byName}), QStringLiteral("/dev/sr0"));
         QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {byName}), QString());
-        OpticalDrive blank = byName;
-        blank.product.clear();
+        const OpticalDrive blank{"/dev/sr0", false, 0, 0, 0, true, ""};
         QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {blank}), QStringLiteral("/dev/sr0"));
-        OpticalDrive silent;
-        silent.device = "/dev/sr2";
+        const OpticalDrive silent{"/dev/sr2", false, 0, 0, 0, false, {}}; // answers neither query
         QCOMPARE(GetCDRNoToDriver("1,0,0", "ANY", {silent}), QString());
         QCOMPARE(GetCDRNoToDriver("1,0", "ANY", {blank}), QString());
     }
@@ -176,8 +161,8 @@ private slots:
         int probes = 0;
         const DriveAccess drives{"/", [&] {
                                      ++probes;
-                                     return QList<OpticalDrive>{addressed("/dev/sr0", 2, 0, 0),
-                                                                addressed("/dev/sr1", 1, 0, 0)};
+                                     return QList<OpticalDrive>{{"/dev/sr0", true, 2, 0, 0, false, {}},
+                                                                {"/dev/sr1", true, 1, 0, 0, false, {}}};
                                  }};
         ScanbusJob scan(TestUtil::standInTool(), drives);
         QSignalSpy found(&scan, &ScanbusJob::recorderFound);
