@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -73,15 +72,12 @@ LoopStick::~LoopStick()
 {
     if (m_disk.isEmpty())
         return;
-    QFile mounts("/proc/self/mountinfo");
-    if (mounts.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : mounts.readAll().split('\n')) {
-            const QList<QByteArray> f = line.split(' ');
-            const int dash = f.indexOf("-");
-            if (dash > 4 && dash + 2 < f.size()
-                && (f.at(dash + 2) == m_volume.toLocal8Bit() || f.at(dash + 2) == m_disk.toLocal8Bit()))
-                TestUtil::run("umount", {QString::fromLocal8Bit(f.at(4))});
-        }
+    for (const QByteArray& line : TestUtil::readFile("/proc/self/mountinfo").split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        const int dash = f.indexOf("-");
+        if (dash > 4 && dash + 2 < f.size()
+            && (f.at(dash + 2) == m_volume.toLocal8Bit() || f.at(dash + 2) == m_disk.toLocal8Bit()))
+            TestUtil::run("umount", {QString::fromLocal8Bit(f.at(4))});
     }
     TestUtil::run("losetup", {"-d", m_disk});
 }
@@ -113,11 +109,9 @@ void unmount(const QString& folder)
 QMap<QString, qint64> treeSizes(const QString& folder)
 {
     QMap<QString, qint64> sizes;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        sizes.insert(QDir(folder).relativeFilePath(info.filePath()), info.isDir() ? -1 : info.size());
+    for (const QString& path : TestUtil::listTree(folder)) {
+        const QFileInfo info(folder + QLatin1Char('/') + path);
+        sizes.insert(path, info.isDir() ? -1 : info.size());
     }
     return sizes;
 }

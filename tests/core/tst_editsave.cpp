@@ -42,7 +42,7 @@ class TestEditSave : public QObject
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     // An isolinux-like tree: the loader, its neighbours and some content.
-    QString makeTree(const QString& name, bool efi)
+    QString makeTree(const QString& name)
     {
         const QString tree = path(name);
         TestUtil::writeFile(tree + "/isolinux/isolinux.bin", TestUtil::randomBytes(30000));
@@ -52,8 +52,7 @@ class TestEditSave : public QObject
         TestUtil::writeFile(tree + "/boot/floppy.img", TestUtil::randomBytes(1474560));
         TestUtil::writeFile(tree + "/docs/readme.txt", "read me\n");
         TestUtil::writeFile(tree + "/docs/deep/notes.txt", "notes\n");
-        if (efi)
-            TestUtil::writeFile(tree + "/boot/efi.img", TestUtil::randomBytes(70000));
+        TestUtil::writeFile(tree + "/boot/efi.img", TestUtil::randomBytes(70000));
         return tree;
     }
 
@@ -109,24 +108,22 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("efi");
         const QStringList table{"-V", "QUILLON_LIVE 2026", "-b", "isolinux/isolinux.bin", "-c",
                                 "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table"};
-        QTest::newRow("no-emulation with boot info table") << table << false;
+        QTest::newRow("no-emulation with boot info table") << table;
         QTest::newRow("no-emulation without table")
-            << QStringList{"-V", "NOTABLE", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"} << false;
-        QTest::newRow("1.44 MB floppy emulation") << QStringList{"-b", "boot/floppy.img", "-c", "boot/boot.cat"} << false;
+            << QStringList{"-V", "NOTABLE", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"};
+        QTest::newRow("1.44 MB floppy emulation") << QStringList{"-b", "boot/floppy.img", "-c", "boot/boot.cat"};
         QTest::newRow("BIOS and EFI")
-            << table + QStringList{"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"} << true;
+            << table + QStringList{"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
     }
 
     void roundTrip()
     {
         QFETCH(QStringList, args);
-        QFETCH(bool, efi);
         const QString tag = QString::number(++m_count);
         const QString original = path("original" + tag + ".iso");
-        QVERIFY(TestUtil::makeIso(makeTree("tree" + tag, efi), original, args));
+        QVERIFY(TestUtil::makeIso(makeTree("tree" + tag), original, args));
 
         Opened first;
         QVERIFY(open(original, first));
@@ -164,7 +161,7 @@ private slots:
     void bootImageNotInTree()
     {
         const QString original = path("gone.iso");
-        QVERIFY(TestUtil::makeIso(makeTree("gone", true), original,
+        QVERIFY(TestUtil::makeIso(makeTree("gone"), original,
                                   {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4",
                                    "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}));
         Opened o;
@@ -186,7 +183,7 @@ private slots:
     // The check notices a lost table, other load sizes and another label.
     void checkFindsDifferences()
     {
-        const QString tree = makeTree("diff", false);
+        const QString tree = makeTree("diff");
         const QStringList base{"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4"};
         const QString withTable = path("diff-table.iso"), without = path("diff-plain.iso"),
                       longer = path("diff-8.iso"), labelled = path("diff-label.iso");
@@ -210,7 +207,7 @@ private slots:
     void failures()
     {
         const QString original = path("fail.iso");
-        QVERIFY(TestUtil::makeIso(makeTree("fail", false), original,
+        QVERIFY(TestUtil::makeIso(makeTree("fail"), original,
                                   {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
         Opened o;
         QVERIFY(open(original, o));

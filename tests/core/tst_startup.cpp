@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("Dutch in the Netherlands") << QLocale(QLocale::Dutch, QLocale::Netherlands) << "qt_nl";
         QTest::newRow("German in the Netherlands") << QLocale(QLocale::German, QLocale::Netherlands) << "qt_de";
         QTest::newRow("Swedish in Finland") << QLocale(QLocale::Swedish, QLocale::Finland) << "qt_sv";
-        QTest::newRow("Portuguese in Brazil") << QLocale(QLocale::Portuguese, QLocale::Brazil) << "qt_pt";
         QTest::newRow("Greek") << QLocale(QLocale::Greek, QLocale::Greece) << "qt_en";
     }
 
