@@ -5,6 +5,7 @@
 #include "ui/lineedit.h"
 #include "ui/mycombobox.h"
 #include "ui/mytreewidget.h"
+#include "uitestutil.h"
 
 #include <QLoggingCategory>
 #include <QPainter>
@@ -21,18 +22,6 @@ QColor centreColour(QWidget* widget)
 {
     const QImage shot = widget->grab().toImage();
     return shot.pixelColor(shot.width() / 2, shot.height() / 2);
-}
-
-// Press, move by delta and release, as the window system delivers them.
-void drag(QWidget* widget, const QPoint& from, const QPoint& delta)
-{
-    const QPoint global = widget->mapToGlobal(from);
-    QMouseEvent press(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent move(QEvent::MouseMove, from + delta, global + delta, Qt::NoButton, Qt::LeftButton, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, from + delta, global + delta, Qt::LeftButton,
-                        Qt::NoButton, {});
-    for (QMouseEvent* event : {&press, &move, &release})
-        QApplication::sendEvent(widget, event);
 }
 } // namespace
 
