@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMouseEvent>
 #include <QObject>
+#include <QPainter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -26,6 +27,19 @@ public:
 public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
+
+// Writes a picture of one colour, or a strip of `frames` frames in red,
+// green, blue and yellow; returns its path, or nothing when it cannot.
+inline QString drawPicture(const QString& path, int width, int height, int frames = 1)
+{
+    static const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    QImage image(width, height, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    for (int i = 0; i < frames; ++i)
+        painter.fillRect(i * width / frames, 0, width / frames, height, colours[i % 4]);
+    painter.end();
+    return image.save(path) ? path : QString();
+}
 
 // The row whose first cell reads `name`, or -1.
 inline int rowOf(QTableWidget* table, const QString& name)
