@@ -292,9 +292,8 @@ private slots:
         QVERIFY(stoppedQuietly());
         QVERIFY(!QFileInfo::exists(image));
 
-        // Stop at the builder's first progress line: the partial image goes,
-        // and an older image of that name is left as it was.
-        QVERIFY(TestUtil::writeFile(image, "an older image"));
+        // Stop at the builder's first progress line (an older image of that
+        // name stays: the build job's tests).
         QVERIFY(waitStaged(page));
         const auto stopper = connect(page.Progress()->ProgressBar(), &QProgressBar::valueChanged, &page,
                                      [&page](int value) {
@@ -304,7 +303,6 @@ private slots:
         QVERIFY(!create(page, image));
         QCOMPARE(page.BuildsStarted(), 1);
         QVERIFY(stoppedQuietly());
-        QCOMPARE(TestUtil::readFile(image), QByteArray("an older image"));
 
         disconnect(stopper);
         QVERIFY(create(page, image));
