@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/drives.h"
 #include "ui/imagebutton.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QList>
+#include <QMouseEvent>
 #include <QObject>
+#include <QPainter>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +28,19 @@ public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
 
+// Writes a picture of one colour, or a strip of `frames` frames in red,
+// green, blue and yellow; returns its path, or nothing when it cannot.
+inline QString drawPicture(const QString& path, int width, int height, int frames = 1)
+{
+    static const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    QImage image(width, height, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    for (int i = 0; i < frames; ++i)
+        painter.fillRect(i * width / frames, 0, width / frames, height, colours[i % 4]);
+    painter.end();
+    return image.save(path) ? path : QString();
+}
+
 // The row whose first cell reads `name`, or -1.
 inline int rowOf(QTableWidget* table, const QString& name)
 {
@@ -30,6 +48,49 @@ inline int rowOf(QTableWidget* table, const QString& name)
         if (table->item(r, 0)->text() == name)
             return r;
     return -1;
+}
+
+// True while some process has `text` among its arguments (a zombie has none).
+inline bool processWithArgument(const QString& text)
+{
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(text.toUtf8()))
+            return true;
+    }
+    return false;
+}
+
+// Press, move by `delta` and release, as the window system delivers them.
+inline void drag(QWidget* widget, const QPoint& from, const QPoint& delta)
+{
+    const QPoint global = widget->mapToGlobal(from);
+    QMouseEvent press(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, from + delta, global + delta, Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, from + delta, global + delta, Qt::LeftButton, Qt::NoButton, {});
+    for (QMouseEvent* event : {&press, &move, &release})
+        QApplication::sendEvent(widget, event);
+}
+
+// The stand-in disc tool plays back that recording of tests/data, then ends with `status`.
+inline void playStandIn(const QString& recorded, int status = 0)
+{
+    qputenv("QUILLON_STANDIN_OUTPUT", QByteArray(QUILLON_TEST_DATA "/") + recorded.toUtf8());
+    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
+}
+
+// Two recorders as the drive probe finds them: /dev/sr0 on bus 1, /dev/sr1 on bus 2.
+inline QList<Platform::OpticalDrive> twoRecorders()
+{
+    QList<Platform::OpticalDrive> drives;
+    for (int bus : {1, 2}) {
+        Platform::OpticalDrive drive;
+        drive.device = QStringLiteral("/dev/sr%1").arg(bus - 1);
+        drive.hasAddress = true;
+        drive.bus = bus;
+        drives << drive;
+    }
+    return drives;
 }
 
 // Clicks the picture button with that object name below `parent`.

@@ -24,16 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-QString whitePicture(const QTemporaryDir& dir, int width, int height)
-{
-    QImage picture(width, height, QImage::Format_ARGB32);
-    picture.fill(Qt::white);
-    const QString path = dir.filePath(QStringLiteral("picture.png"));
-    return picture.save(path) ? path : QString();
-}
-} // namespace
-
 class TestDialogs : public QObject
 {
     Q_OBJECT
@@ -234,7 +224,7 @@ private slots:
         if (kind == QLatin1String("folder"))
             message.SetOpenFolder(dir.path());
         if (kind == QLatin1String("notice")) {
-            notice.SetContent(whitePicture(dir, 300, 150), QStringLiteral("Please select the files"));
+            notice.SetContent(drawPicture(dir.filePath("picture.png"), 300, 150), QStringLiteral("Pick the files"));
             notice.AddOkButton(120);
             QCOMPARE(notice.size(), QSize(300, 150));
             dialog = &notice;
@@ -255,7 +245,7 @@ private slots:
         QTemporaryDir dir;
         CommDialog dialog;
         const QRect plain = dialog.Label()->geometry();
-        QVERIFY(dialog.SetBackgroundImage(whitePicture(dir, 420, 188)));
+        QVERIFY(dialog.SetBackgroundImage(drawPicture(dir.filePath("picture.png"), 420, 188)));
         QCOMPARE(dialog.Label()->x(), int(ImageDialog::IllustrationWidth));
         QVERIFY(dialog.Label()->geometry().right() < 420);
         QVERIFY(dialog.OkButton()->x() >= ImageDialog::IllustrationWidth);
@@ -293,23 +283,18 @@ private slots:
         CFileDialog dialog(nullptr, true);
         dialog.setDirectory(dir.path());
         // Selects the wanted rows and presses Open.
-        const auto pickAndAccept = [&](QDialog* d) {
+        ModalAnswers<> answer([&](QDialog* d) {
             auto* list = d->findChild<QListView*>(QStringLiteral("listView"));
-            QVERIFY(list);
             QAbstractItemModel* model = list->model();
             // The folder is read in the background.
-            QTRY_COMPARE(model->rowCount(list->rootIndex()), 4);
+            if (!QTest::qWaitFor([&] { return model->rowCount(list->rootIndex()) == 4; }))
+                return 0;
             for (int row = 0; row < 4; ++row) {
                 const QModelIndex index = model->index(row, 0, list->rootIndex());
                 if (wanted.contains(dir.filePath(index.data().toString())))
                     list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
             }
-            QPushButton* open = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
-            QVERIFY(open && open->isEnabled());
-            QTest::mouseClick(open, Qt::LeftButton);
-        };
-        ModalAnswers<> answer([&](QDialog* d) {
-            pickAndAccept(d);
+            QTest::mouseClick(d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open), Qt::LeftButton);
             return d->result();
         });
         QCOMPARE(dialog.exec(), 1);

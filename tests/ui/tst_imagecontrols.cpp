@@ -5,9 +5,9 @@
 #include "ui/lineedit.h"
 #include "ui/mycombobox.h"
 #include "ui/mytreewidget.h"
+#include "uitestutil.h"
 
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -15,24 +15,10 @@
 #include <QTest>
 
 namespace {
-const QColor kFrameColours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-
 QColor centreColour(QWidget* widget)
 {
     const QImage shot = widget->grab().toImage();
     return shot.pixelColor(shot.width() / 2, shot.height() / 2);
-}
-
-// Press, move by delta and release, as the window system delivers them.
-void drag(QWidget* widget, const QPoint& from, const QPoint& delta)
-{
-    const QPoint global = widget->mapToGlobal(from);
-    QMouseEvent press(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton, {});
-    QMouseEvent move(QEvent::MouseMove, from + delta, global + delta, Qt::NoButton, Qt::LeftButton, {});
-    QMouseEvent release(QEvent::MouseButtonRelease, from + delta, global + delta, Qt::LeftButton,
-                        Qt::NoButton, {});
-    for (QMouseEvent* event : {&press, &move, &release})
-        QApplication::sendEvent(widget, event);
 }
 } // namespace
 
@@ -42,20 +28,6 @@ class TestImageControls : public QObject
 
 private:
     QTemporaryDir m_dir;
-
-    // A picture of one colour, or a strip of `frames` frames in kFrameColours.
-    QString picture(const QString& name, int width, int height, int frames = 1)
-    {
-        QImage image(width, height, QImage::Format_ARGB32);
-        QPainter painter(&image);
-        for (int i = 0; i < frames; ++i)
-            painter.fillRect(i * width / frames, 0, width / frames, height, kFrameColours[i % 4]);
-        painter.end();
-        const QString path = m_dir.filePath(name + QStringLiteral(".png"));
-        if (!image.save(path))
-            qFatal("cannot write test picture %s", qPrintable(path));
-        return path;
-    }
 
 private slots:
     void initTestCase()
@@ -69,7 +41,7 @@ private slots:
     {
         QWidget window;
         CImageButton button(&window);
-        button.SetImageStrip(picture(QStringLiteral("strip3m"), 84, 28, 3), 3);
+        button.SetImageStrip(drawPicture(m_dir.filePath("strip3m.png"), 84, 28, 3), 3);
         window.show();
         QSignalSpy clicked(&button, qOverload<>(&CImageButton::clicked));
         QEvent enter(QEvent::Enter);
@@ -104,7 +76,8 @@ private slots:
         QFETCH(int, frames);
         QFETCH(QColor, expected);
         CImageButton button;
-        const QString name = picture(QStringLiteral("strip%1").arg(frames), 28 * frames, 28, frames);
+        const QString name =
+            drawPicture(m_dir.filePath(QStringLiteral("strip%1.png").arg(frames)), 28 * frames, 28, frames);
         if (frames == 1)
             QVERIFY(button.SetImages(name, name, name, QString()));
         else
@@ -117,17 +90,16 @@ private slots:
     // The caption is painted; bad pictures leave the button as it was.
     void captionAndBadPictures()
     {
-        const QString first = picture(QStringLiteral("n1"), 108, 30);
+        const QString first = drawPicture(m_dir.filePath("n1.png"), 108, 30);
         CImageButton button;
         QVERIFY(button.SetImages(first));
         const QImage bare = button.grab().toImage();
         QVERIFY(button.SetImages(first, {}, {}, {}, QStringLiteral("Old"), {}, 3));
         QVERIFY(button.grab().toImage() != bare);
         // A mouse-over picture one pixel wider, then a normal picture that does not load.
-        QVERIFY(!button.SetImages(picture(QStringLiteral("n2"), 50, 20), picture(QStringLiteral("wide"), 51, 20),
-                                  {}, {}, QStringLiteral("New"), {}, 5));
-        QVERIFY(!button.SetImages(m_dir.filePath(QStringLiteral("missing.png")), {}, {}, {},
-                                  QStringLiteral("New"), {}, 5));
+        QVERIFY(!button.SetImages(drawPicture(m_dir.filePath("n2.png"), 50, 20),
+                                  drawPicture(m_dir.filePath("wide.png"), 51, 20), {}, {}, "New", {}, 5));
+        QVERIFY(!button.SetImages(m_dir.filePath("missing.png"), {}, {}, {}, "New", {}, 5));
         QCOMPARE(button.NormalImage(), first);
         QCOMPARE(button.HoverImage(), QString());
         QCOMPARE(button.Text(), QStringLiteral("Old"));
@@ -137,7 +109,7 @@ private slots:
     void dialogBackgroundAndDrag()
     {
         ImageDialog dialog;
-        QVERIFY(dialog.SetBackgroundImage(picture(QStringLiteral("bg"), 200, 100)));
+        QVERIFY(dialog.SetBackgroundImage(drawPicture(m_dir.filePath("bg.png"), 200, 100)));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Can not load the image file")));
         QVERIFY(!dialog.SetBackgroundImage(QStringLiteral(":/vud/no-such-picture")));
         QVERIFY(!dialog.SetBackgroundImage(QString()));
@@ -162,7 +134,7 @@ private slots:
         // Negative offsets count from the right or bottom edge.
         const struct { int x, y; QRect square; } squares[] = {
             {5, 4, {5, 4, 19, 19}}, {0, -4, {0, 27 - 4, 19, 19}}, {-24, 4, {200 - 24, 4, 19, 19}}};
-        const QString icon = picture(QStringLiteral("icon"), 19, 19);
+        const QString icon = drawPicture(m_dir.filePath("icon.png"), 19, 19);
         for (const auto& s : squares) {
             edit.SetIcons(icon, icon, icon, s.x, s.y);
             QCOMPARE(edit.IconRect(), s.square);

@@ -55,7 +55,6 @@ private slots:
         const qint64 big = Q_INT64_C(6) * 1024 * 1024 * 1024;
         job.report(QStringLiteral("Writing"), big / 2, big);
         QCOMPARE(dialog.Label()->text(), QStringLiteral("Writing"));
-        QVERIFY(dialog.ProgressBar()->maximum() > 0);
         QCOMPARE(dialog.ProgressBar()->format(), QStringLiteral("50%"));
 
         job.end(false);

