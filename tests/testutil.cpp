@@ -107,6 +107,12 @@ QString standInTool()
     return QCoreApplication::applicationDirPath() + "/standin_disctool";
 }
 
+void playStandIn(const QString& recorded, int status)
+{
+    qputenv("QUILLON_STANDIN_OUTPUT", dataPath(recorded).toUtf8());
+    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
+}
+
 bool finish(Job& job, int timeoutMs)
 {
     bool ended = false;

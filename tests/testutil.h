@@ -49,6 +49,8 @@ QStringList fixturePieces(const QString& relativePath);
 
 // The stand-in recorder and reader, built next to the tests.
 QString standInTool();
+// Makes the stand-in play that recording of tests/data, then end with `status`.
+void playStandIn(const QString& recorded, int status = 0);
 
 // Starts a job and waits for its end; false when it did not end in time.
 bool finish(Job& job, int timeoutMs = 120000);

@@ -71,12 +71,7 @@ QStringList devices(const QList<Platform::RemovableVolume>& volumes)
     return names;
 }
 
-// Makes the stand-in play that recorded output and exit status.
-void playBack(const QString& recorded, int status = 0)
-{
-    qputenv("QUILLON_STANDIN_OUTPUT", TestUtil::dataPath(recorded).toUtf8());
-    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
-}
+using TestUtil::playStandIn;
 
 struct Run
 {
@@ -193,7 +188,7 @@ private slots:
     // Recorders go to drives by address, not by their order in the list.
     void scanRunsTheRecorder()
     {
-        playBack("cdrskin/scanbus-two.txt");
+        playStandIn("cdrskin/scanbus-two.txt");
         int probes = 0;
         const DriveAccess drives{"/", [&] {
                                      ++probes;
@@ -209,7 +204,7 @@ private slots:
         QCOMPARE(probes, 1); // the drives are asked once per scan
 
         // No recorder: the drives are not asked at all.
-        playBack("cdrskin/scanbus-none.raw");
+        playStandIn("cdrskin/scanbus-none.raw");
         ScanbusJob empty(TestUtil::standInTool(), drives);
         QVERIFY(TestUtil::finish(empty, 10000));
         QCOMPARE(probes, 1);
@@ -254,7 +249,7 @@ private slots:
         const QString args = m_dir.path() + "/args.txt";
         qputenv("QUILLON_STANDIN_ARGS", args.toUtf8());
 
-        playBack("cdrskin/burn-ok.raw");
+        playStandIn("cdrskin/burn-ok.raw");
         DiscBurnJob ok(TestUtil::standInTool(), "0,1,0", image);
         Run run = runJob(ok);
         QCOMPARE(run.status, Job::Status::Succeeded);
@@ -265,7 +260,7 @@ private slots:
         QCOMPARE(passed.mid(2, 1), QStringList("dev=0,1,0"));
         QCOMPARE(passed.last(), image);
 
-        playBack("wodim/burn-write-error.raw", 255);
+        playStandIn("wodim/burn-write-error.raw", 255);
         DiscBurnJob broken(TestUtil::standInTool(), "1,0,0", image);
         run = runJob(broken);
         QCOMPARE(run.status, Job::Status::Failed);
@@ -273,7 +268,7 @@ private slots:
         QVERIFY(run.progress.contains(qMakePair(qint64(10), qint64(100)))); // 71 of 650
 
         // Status 0 does not hide a failure the recorder reported.
-        playBack("wodim/burn-no-disc.raw", 0);
+        playStandIn("wodim/burn-no-disc.raw", 0);
         DiscBurnJob empty(TestUtil::standInTool(), "1,0,0", image);
         QCOMPARE(runJob(empty).status, Job::Status::Failed);
     }
@@ -302,7 +297,7 @@ private slots:
         const auto leftovers = [&] { return QDir(m_dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files); };
 
         // A whole disc: progress over its sectors, then the image in place.
-        playBack("readom/read-ok.txt");
+        playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
         ReadDiscJob whole(TestUtil::standInTool(), "1,0,0", target);
         Run run = runJob(whole);
@@ -321,7 +316,7 @@ private slots:
         QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
 
         // A medium error midway: a failure; the earlier image stays.
-        playBack("readom/read-error.txt", 255);
+        playStandIn("readom/read-error.txt", 255);
         qputenv("QUILLON_STANDIN_SECTORS", "1000");
         qputenv("QUILLON_STANDIN_READ", "400");
         ReadDiscJob broken(TestUtil::standInTool(), "1,0,0", target);
@@ -332,7 +327,7 @@ private slots:
         QVERIFY(leftovers().isEmpty());
 
         // Less than announced, though the reader says nothing and ends well.
-        playBack("readom/read-ok.txt", 0);
+        playStandIn("readom/read-ok.txt", 0);
         ReadDiscJob shortRead(TestUtil::standInTool(), "1,0,0", target);
         run = runJob(shortRead);
         QCOMPARE(run.status, Job::Status::Failed);
@@ -340,7 +335,7 @@ private slots:
         QVERIFY(leftovers().isEmpty());
 
         qunsetenv("QUILLON_STANDIN_READ");
-        playBack("readom/read-no-disc.txt", 255);
+        playStandIn("readom/read-no-disc.txt", 255);
         ReadDiscJob empty(TestUtil::standInTool(), "1,0,0", target);
         run = runJob(empty);
         QCOMPARE(run.status, Job::Status::Failed);
@@ -354,7 +349,7 @@ private slots:
     void stopRemovesThePartialImage()
     {
         const QString target = m_dir.path() + "/stopped.iso";
-        playBack("readom/read-ok.txt");
+        playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "100000");
         qputenv("QUILLON_STANDIN_DELAY_MS", "20");
         ReadDiscJob job(TestUtil::standInTool(), "1,0,0", target);
