@@ -336,10 +336,7 @@ void CPage3::OnCreate()
 
     auto* job = new CreateImageJob(m_staged, request, this);
     m_job = job;
-    connect(job->builder(), &IsoBuildJob::started, this, [this](const QStringList& args) {
-        ++m_buildsStarted;
-        m_lastArgs = args;
-    });
+    connect(job->builder(), &IsoBuildJob::started, this, [this] { ++m_buildsStarted; });
     job->builder()->onPiece = [this](const QString& piece) { OnCreateOutput(piece); };
     connect(job, &Job::finished, this, &CPage3::OnCreateFinished);
     m_binding->attach(job);

@@ -51,7 +51,6 @@ public:
     QString StagingFolder() const;
     State CurrentState() const;
     int BuildsStarted() const { return m_buildsStarted; }
-    QStringList LastBuildArguments() const { return m_lastArgs; }
     // Where an entry's copy lives in the staging folder.
     QString StagedPath(const QString& name) const;
     Tools::ImageType SelectedType() const;
@@ -121,5 +120,4 @@ private:
     StagedContent* m_staged = nullptr;
     QPointer<CreateImageJob> m_job;
     int m_buildsStarted = 0;
-    QStringList m_lastArgs;
 };

@@ -175,15 +175,4 @@ QList<int> CheckedRows(QTableWidget* table)
     return rows;
 }
 
-QString FolderPrefix(QTreeWidget* tree, const IsoEntry* folder)
-{
-    if (!tree || tree->topLevelItemCount() == 0)
-        return QString();
-    QString prefix;
-    for (QTreeWidgetItem* item = FindTreeItem(tree->topLevelItem(0), folder);
-         item && item->parent(); item = item->parent())
-        prefix.prepend(item->text(0) + QLatin1Char('\\'));
-    return prefix;
-}
-
 } // namespace ContentView

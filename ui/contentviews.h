@@ -46,9 +46,6 @@ bool ToggleRowCheck(QTableWidget* table, QTableWidgetItem* item, int x);
 void SetAllChecked(QTableWidget* table, bool checked);
 // Rows whose column-0 box is checked, top to bottom.
 QList<int> CheckedRows(QTableWidget* table);
-// Tree path of `folder` as "boot\fonts\" (each component followed by a
-// backslash; empty for the root).
-QString FolderPrefix(QTreeWidget* tree, const IsoEntry* folder);
 
 // Column headers in order: "File Name", " Size", "Type", "Time" (translated
 // by the caller).
