@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -47,11 +46,8 @@ Setup& setup()
 // A whole burn; returns its time and that of its copy stage, in seconds.
 bool burn(const UsbTest::LoopStick& stick, double* total, double* copy)
 {
-    UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
-    const QString volume = stick.volume();
-    options.listed = [volume](const QString& device) { return device == volume; };
-    options.tempFolder = setup().dir.path();
-    UsbBurnJob job(UsbBurnRequest{setup().image, volume, "FAT32", "BENCH", false}, options);
+    UsbBurnJob job(UsbBurnRequest{setup().image, stick.volume(), "FAT32", "BENCH", false},
+                   UsbTest::burnOptions(stick, setup().dir.path()));
     QElapsedTimer clock, copyClock;
     QString stage;
     qint64 copyMs = 0;
@@ -64,15 +60,11 @@ bool burn(const UsbTest::LoopStick& stick, double* total, double* copy)
             copyClock.start();
         stage = now;
     });
-    QEventLoop loop;
-    QObject::connect(&job, &Job::finished, &loop, &QEventLoop::quit);
     clock.start();
-    job.start();
-    if (job.isRunning())
-        loop.exec();
+    const bool ended = TestUtil::finish(job, 600000);
     *total = clock.elapsed() / 1000.0;
     *copy = copyMs / 1000.0;
-    return job.status() == Job::Status::Succeeded;
+    return ended && job.status() == Job::Status::Succeeded;
 }
 
 double timed(const QString& program, const QStringList& args, bool* ok)

@@ -72,13 +72,6 @@ inline void drag(QWidget* widget, const QPoint& from, const QPoint& delta)
         QApplication::sendEvent(widget, event);
 }
 
-// The stand-in disc tool plays back that recording of tests/data, then ends with `status`.
-inline void playStandIn(const QString& recorded, int status = 0)
-{
-    qputenv("QUILLON_STANDIN_OUTPUT", QByteArray(QUILLON_TEST_DATA "/") + recorded.toUtf8());
-    qputenv("QUILLON_STANDIN_STATUS", QByteArray::number(status));
-}
-
 // Two recorders as the drive probe finds them: /dev/sr0 on bus 1, /dev/sr1 on bus 2.
 inline QList<Platform::OpticalDrive> twoRecorders()
 {

@@ -55,7 +55,7 @@ private slots:
     {
         m_root = m_dir.path() + "/root";
         m_context.tools.recorder = m_dir.path() + "/recorder";
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/standin_disctool", m_context.tools.recorder));
+        QVERIFY(QFile::copy(TestUtil::standInTool(), m_context.tools.recorder));
         m_context.drives.root = m_root;
         m_context.drives.probe = twoRecorders;
     }
@@ -64,14 +64,14 @@ private slots:
     {
         QDir(m_root).removeRecursively();
         QDir().mkpath(m_root + "/sys/block");
-        playStandIn("cdrskin/scanbus-none.raw");
+        TestUtil::playStandIn("cdrskin/scanbus-none.raw");
         m_dialogs = ScriptedDialogs();
     }
 
     void listsAndRefreshKinds()
     {
         addStick("sdb", Q_INT64_C(4000000000));
-        playStandIn("cdrskin/scanbus-two.txt");
+        TestUtil::playStandIn("cdrskin/scanbus-two.txt");
         CBurnDialog page(nullptr, m_context);
         QCOMPARE(items(page.DiscList()), QStringList({"/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00",
                                                        "/dev/sr1: ASUS BW-16D1HT 3.02"}));
@@ -222,12 +222,12 @@ private slots:
     {
         const QString image = m_dir.path() + "/disc.iso";
         QVERIFY(TestUtil::writeFile(image, "x"));
-        playStandIn("cdrskin/scanbus-two.txt");
+        TestUtil::playStandIn("cdrskin/scanbus-two.txt");
         CBurnDialog page(nullptr, m_context);
         page.ImageField()->setText(image);
         QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
 
-        playStandIn("wodim/burn-ok.raw");
+        TestUtil::playStandIn("wodim/burn-ok.raw");
         page.onBurn();
         QVERIFY(page.Progress()->isVisible());
         QVERIFY(!page.Progress()->StopButton()->isEnabled());
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(m_dialogs.last().text, QStringLiteral("Burning disc successfully."));
         QVERIFY(!page.Progress()->isVisible());
 
-        playStandIn("wodim/burn-write-error.raw", 255);
+        TestUtil::playStandIn("wodim/burn-write-error.raw", 255);
         page.onBurn();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);

@@ -25,7 +25,7 @@ class TestPage5 : public QObject
     // A page whose drive list holds the two recorders of the scan.
     std::unique_ptr<CPage5> page()
     {
-        playStandIn("cdrskin/scanbus-two.txt");
+        TestUtil::playStandIn("cdrskin/scanbus-two.txt");
         auto page = std::make_unique<CPage5>(nullptr, m_context);
         QSignalSpy scanned(page.get(), &CPage5::sigScanEnded);
         if (page->IsScanning())
@@ -36,7 +36,7 @@ class TestPage5 : public QObject
 private slots:
     void initTestCase()
     {
-        m_context.tools.recorder = QCoreApplication::applicationDirPath() + "/standin_disctool";
+        m_context.tools.recorder = TestUtil::standInTool();
         m_context.tools.reader = m_dir.path() + "/reader";
         QVERIFY(QFile::copy(m_context.tools.recorder, m_context.tools.reader));
         m_context.drives.probe = twoRecorders;
@@ -52,7 +52,7 @@ private slots:
 
     void emptyListAndEject()
     {
-        playStandIn("cdrskin/scanbus-none.raw");
+        TestUtil::playStandIn("cdrskin/scanbus-none.raw");
         CPage5 empty(nullptr, m_context);
         QSignalSpy scanned(&empty, &CPage5::sigScanEnded);
         QVERIFY(scanned.wait(10000));
@@ -87,7 +87,7 @@ private slots:
         m_dialogs.answers << target;
         p->OnBrowser();
 
-        playStandIn("readom/read-ok.txt");
+        TestUtil::playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "2000");
         p->OnStart();
         QCOMPARE(p->OutputField()->text(), target + ".iso");
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(QFileInfo(target + ".iso").size(), 2000 * 2048);
 
         // A disc that breaks off midway: the job's reason reaches the user.
-        playStandIn("readom/read-error.txt", 255);
+        TestUtil::playStandIn("readom/read-error.txt", 255);
         qputenv("QUILLON_STANDIN_SECTORS", "2000");
         qputenv("QUILLON_STANDIN_READ", "700");
         p->OnStart();
@@ -130,7 +130,7 @@ private slots:
         m_dialogs.answers << target;
         p->OnBrowser();
         p->DriveList()->setCurrentIndex(1);
-        playStandIn("readom/read-ok.txt");
+        TestUtil::playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "100000");
         qputenv("QUILLON_STANDIN_DELAY_MS", "20");
         p->OnStart();
@@ -140,7 +140,7 @@ private slots:
         // A drive change meanwhile rescans the list, keeps the chosen drive
         // and leaves the reading be.
         QSignalSpy scanned(p.get(), &CPage5::sigScanEnded);
-        playStandIn("cdrskin/scanbus-two.txt");
+        TestUtil::playStandIn("cdrskin/scanbus-two.txt");
         p->InitializeDVDComboBox();
         QVERIFY(scanned.wait(10000));
         QVERIFY(p->ReadJob() && p->ReadJob()->isRunning());
@@ -154,7 +154,7 @@ private slots:
 
         // The next reading works.
         qunsetenv("QUILLON_STANDIN_DELAY_MS");
-        playStandIn("readom/read-ok.txt");
+        TestUtil::playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "128");
         QSignalSpy ended(p.get(), &CPage5::sigReadEnded);
         p->OnStart();
