@@ -49,7 +49,12 @@ int BurnProgressPercent(const QString& piece)
     const qint64 total = rest.left(blank).toLongLong();
     if (total <= 0)
         return -1;
-    return int(qBound<qint64>(0, written * 100 / total, 100));
+    // A garbled line may carry any digits: written * 100 must not overflow.
+    if (written <= 0)
+        return 0;
+    if (written >= total)
+        return 100;
+    return int(double(written) * 100.0 / double(total));
 }
 
 FailureLog<RecorderFailure> RecorderLog()

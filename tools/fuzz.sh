@@ -21,7 +21,7 @@ for t in $TARGETS; do
   mkdir -p "build-fuzz/corpus/$t"
   echo "== $t: $RUNS runs"
   # New inputs go to the scratch corpus; the seeds in fuzz/corpus stay as they are.
-  if TMPDIR=/dev/shm LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  if TMPDIR=/dev/shm LC_ALL=C.UTF-8 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1} UBSAN_OPTIONS=print_stacktrace=1 \
      "build-fuzz/bin/$t" -runs="$RUNS" -max_total_time="${FUZZ_SECONDS:-0}" -max_len="${FUZZ_MAX_LEN:-65536}" -print_final_stats=1 \
      -artifact_prefix="build-fuzz/logs/$t-" "build-fuzz/corpus/$t" "fuzz/corpus/$t" \
      > "build-fuzz/logs/$t.log" 2>&1; then

@@ -188,6 +188,9 @@ private slots:
         QCOMPARE(BurnProgressPercent("Track 01:  650 of  650 MB written (fifo 100%) [buf  98%]  16.2x."), 100);
         QCOMPARE(BurnProgressPercent("written (fifo 100%) 1 of 2 x"), -1); // marker at position 0
         QCOMPARE(BurnProgressPercent("Track 01:  120 of    0 MB written (fifo 100%)"), -1);
+        // Digits a garbled line may carry, found by fuzzing: no overflow.
+        QCOMPARE(BurnProgressPercent("0:622222222222222222of65 Mwritten ("), 100);
+        QCOMPARE(BurnProgressPercent("0:100000000000000000 of 1000000000000000000 MB written ("), 10);
         QCOMPARE(BurnProgressPercent("Track 01: Total bytes read/written: 681574400/681574400"), -1);
 
         QCOMPARE(fed(RecorderLog(), recorded("wodim/burn-ok.raw")).cause(), RecorderFailure::None);
