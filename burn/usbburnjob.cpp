@@ -16,6 +16,8 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 
+#include <limits>
+
 using UsbPlan::BiosLoader;
 using Plan = UsbToolStep::Plan;
 
@@ -233,7 +235,9 @@ QString UsbBurnJob::plan()
     if (!platform.isEmpty())
         return platform;
     // Large clusters as the formatters pick them for sticks; slack for the file system itself.
-    const qint64 needed = UsbPlan::SpaceNeeded(m_entries, 32 * 1024) + m_volume.bytes / 50;
+    const qint64 files = UsbPlan::SpaceNeeded(m_entries, 32 * 1024);
+    const qint64 slack = m_volume.bytes / 50;
+    const qint64 needed = files > std::numeric_limits<qint64>::max() - slack ? files : files + slack;
     if (needed > m_volume.bytes)
         return tr("The image needs %1 on the USB disk, which holds %2; nothing was written.")
             .arg(FormatSize(needed), FormatSize(m_volume.bytes));

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <limits>
 
 namespace UsbPlan {
 
@@ -49,7 +50,11 @@ std::optional<QList<ImageEntry>> ParseTechnicalListing(const QString& text)
         } else if (line.startsWith(QLatin1String("Folder = "))) {
             entry.folder = field(line, "Folder") == QLatin1String("+");
         } else if (line.startsWith(QLatin1String("Size = "))) {
-            entry.size = field(line, "Size").toLongLong(); // folders: empty, 0
+            const QString size = field(line, "Size"); // folders: empty, 0
+            bool ok = size.isEmpty();
+            entry.size = ok ? 0 : size.toLongLong(&ok);
+            if (!ok || entry.size < 0)
+                return std::nullopt; // a garbled listing would mislead the space check
         }
     }
     close();
@@ -67,10 +72,15 @@ std::optional<ImageEntry> InstallImage(const QList<ImageEntry>& entries)
 
 qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes)
 {
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
     qint64 total = 0;
     for (const ImageEntry& e : entries) {
         const qint64 size = e.folder ? 1 : e.size;
-        total += (size + clusterBytes - 1) / clusterBytes * clusterBytes;
+        const qint64 clusters = size / clusterBytes + (size % clusterBytes ? 1 : 0);
+        // Saturates: more than any stick holds, never a wrap to "it fits".
+        if (clusters > (most - total) / clusterBytes)
+            return most;
+        total += clusters * clusterBytes;
     }
     return total;
 }

@@ -25,7 +25,8 @@ struct ImageEntry
 // Parses "7z l -slt" output: the blocks after the "----------" line, one
 // "Path = " ... "Folder = " ... "Size = " block per entry. El Torito's
 // "[BOOT]" entries are not content of the image and are left out. Nothing
-// when the text holds no listing at all (not an image, tool failed).
+// when the text holds no listing at all (not an image, tool failed) or a
+// size is no count of bytes.
 std::optional<QList<ImageEntry>> ParseTechnicalListing(const QString& text);
 
 // The install image, sources/install.wim in any case; nothing when absent.
@@ -34,7 +35,8 @@ std::optional<ImageEntry> InstallImage(const QList<ImageEntry>& entries);
 inline bool IsLargeInstallImage(qint64 size) { return size >= FourGiB; }
 
 // Bytes the files take on the stick, each rounded up to a cluster of
-// clusterBytes, folders one cluster each.
+// clusterBytes, folders one cluster each; the largest qint64 when that
+// does not fit one.
 qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes);
 
 // --- File system and format -----------------------------------------------------

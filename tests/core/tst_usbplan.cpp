@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace UsbPlan;
 
 // The USB burn's decisions, from recorded tool output (tests/data/7z, tests/data/sfdisk).
@@ -47,6 +49,20 @@ private slots:
 
         QVERIFY(!ParseTechnicalListing(fixture("7z/slt-not-an-archive.txt")));
         QVERIFY(!InstallImage(*boot));
+
+        // A size that is no count of bytes would mislead the space check.
+        for (const char* garbled : {"Size = -1", "Size = 12ab", "Size = 99999999999999999999"})
+            QVERIFY(!ParseTechnicalListing(fixture("7z/slt-eltorito.txt").replace("Size = 38912", garbled)));
+    }
+
+    void spaceNeeded()
+    {
+        QCOMPARE(SpaceNeeded({{"a", 1, false}, {"b", 4096, false}, {"c", 0, false}, {"d", 0, true}}, 4096),
+                 qint64(3 * 4096));
+        // Sizes a crafted image may list: the sum saturates instead of wrapping to "it fits".
+        const qint64 most = std::numeric_limits<qint64>::max();
+        QCOMPARE(SpaceNeeded({{"a", most, false}}, 32768), most);
+        QCOMPARE(SpaceNeeded({{"a", most / 2, false}, {"b", most / 2, false}, {"c", most / 2, false}}, 32768), most);
     }
 
     void fileSystemAndFormat()
