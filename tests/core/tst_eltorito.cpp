@@ -8,7 +8,6 @@
 #include <QLoggingCategory>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,39 +177,6 @@ private slots:
         QFile::remove(out);
         QTEST(Util::BootExtract(image, out), "result");
         QTEST(QFileInfo::exists(out) ? QFileInfo(out).size() : qint64(-1), "fileSize");
-    }
-
-    // Random catalogs behind a valid validation entry: never a crash, never
-    // more entries than one sector holds, never a boot image past the file.
-    void randomCatalogs()
-    {
-        const QString bootable = makeImage(QStringLiteral("no-emul-4.iso"), kNoEmul4);
-        QVERIFY(!bootable.isEmpty());
-        const qint64 catalog = catalogOffset(bootable);
-        const qint64 imageSize = QFileInfo(bootable).size();
-        const QString image = path(QStringLiteral("random.iso")), out = path(QStringLiteral("random.out"));
-        QVERIFY(patch(bootable, image, 0, QByteArray()));
-        QFile f(image);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QRandomGenerator random(20261206);
-        QByteArray sector(2048, Qt::Uninitialized);
-        for (int round = 0; round < 200; ++round) {
-            random.fillRange(reinterpret_cast<quint32*>(sector.data()), 512);
-            sector[0] = 1;
-            sector.replace(30, 2, "\x55\xAA");
-            if (round % 2)
-                sector[64] = char(0x90 + round % 4 / 2); // section headers now and then
-            QVERIFY(f.seek(catalog) && f.write(sector) == 2048 && f.flush());
-            QList<BootEntry> entries;
-            QVERIFY(ReadBootCatalog(image, entries));
-            QVERIFY(entries.size() >= 1 && entries.size() <= 63);
-            QFile::remove(out);
-            QVERIFY(Util::BootExtract(image, out));
-            if (QFileInfo::exists(out)) {
-                QVERIFY(entries[0].bootable);
-                QVERIFY(qint64(entries[0].loadRba) * 2048 + QFileInfo(out).size() <= imageSize);
-            }
-        }
     }
 };
 
