@@ -12,6 +12,10 @@ QString ImageArgument(const QStringList& arguments)
             options = false;
             continue;
         }
+        if (options && argument == QLatin1String("--page")) {
+            ++i; // its value names a page, not an image
+            continue;
+        }
         if (argument.isEmpty() || (options && argument.startsWith(QLatin1Char('-'))))
             continue;
         const QString path = argument.startsWith(QLatin1String("file:")) ? QUrl(argument).toLocalFile() : argument;

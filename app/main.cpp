@@ -1,3 +1,4 @@
+#include "app/cli.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/startupprobe.h"
@@ -13,10 +14,59 @@
 #include <QTextCodec>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Qt aborts when it cannot reach the display; say why instead.
+bool displayReachable()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    QCoreApplication::setApplicationName(QStringLiteral("quillon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (IsCommandLineRun(arguments)) {
+        QCoreApplication app(argc, argv);
+        return RunCommandLine(QCoreApplication::arguments());
+    }
+    QString pageError;
+    const QString page = PageArgument(arguments, &pageError);
+    if (!pageError.isEmpty()) {
+        std::fprintf(stderr, "quillon: %s\n", qPrintable(pageError));
+        return 2;
+    }
+    if (!displayReachable()) {
+        std::fprintf(stderr,
+            "quillon: no display found (DISPLAY and WAYLAND_DISPLAY are not set). Start it on a "
+            "desktop, under xvfb-run, or use a subcommand (quillon --help).\n");
+        return 1;
+    }
+
     QApplication app(argc, argv);
     qCDebug(lcTrace) << "data path" << Util::GetDataPath();
 
@@ -40,7 +90,6 @@ int main(int argc, char* argv[])
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
     const QString image = ImageArgument(QCoreApplication::arguments());
-    if (!image.isEmpty())
-        window.OpenImage(image);
+    window.OpenStartPage(page, image);
     return app.exec();
 }

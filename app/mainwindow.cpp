@@ -1,13 +1,13 @@
 #include "app/mainwindow.h"
 
-#include "burn/gui/burndialog.h"
 #include "core/trace.h"
 #include "core/util.h"
 #include "image/stagedcontent.h"
-#include "pages/page2.h"
-#include "pages/page3.h"
-#include "pages/page4.h"
-#include "pages/page5.h"
+#include "pages/burnpage.h"
+#include "pages/copydiscpage.h"
+#include "pages/createpage.h"
+#include "pages/editpage.h"
+#include "pages/extractpage.h"
 #include "platform/drivechange.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
@@ -26,8 +26,8 @@
 #include <QTranslator>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <dbt.h>
+#include <windows.h>
 #endif
 
 namespace {
@@ -41,10 +41,14 @@ CImageButton* makeButton(QWidget* parent, const char* name, const QRect& geometr
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent, const PageContext& context)
-    : ImageDialog(parent, context)
+    : PageWindow(parent, context)
 {
     setObjectName(QStringLiteral("MainWindow"));
     resize(860, 580);
+    // The pages hear of drive changes from the window that opened them.
+    if (!Context().driveChanges)
+        MutableContext().driveChanges = new DriveChangeSignal(this);
+    connect(this, &MainWindow::sigdrivechange, Context().driveChanges, &DriveChangeSignal::sigdrivechange);
     m_menu = makeButton(this, "menu", QRect(775, 1, 28, 28));
     m_min = makeButton(this, "min", QRect(803, 1, 28, 28));
     m_close = makeButton(this, "close", QRect(831, 1, 28, 28));
@@ -95,23 +99,18 @@ MainWindow::~MainWindow()
 
 void MainWindow::setupHomePage()
 {
-    m_burn->SetImages(QStringLiteral(":/vud/mburn1"), QStringLiteral(":/vud/mburn2"),
-                      QStringLiteral(":/vud/mburn3"), QString(), tr("Burn"),
-                      tr("Make bootable USB or DVD/CD from ISO"), 1);
+    m_burn->SetImages(QStringLiteral(":/vud/mburn1"), QStringLiteral(":/vud/mburn2"), QStringLiteral(":/vud/mburn3"),
+        QString(), tr("Burn"), tr("Make bootable USB or DVD/CD from ISO"), 1);
     m_extract->SetImages(QStringLiteral(":/vud/Extract1"), QStringLiteral(":/vud/Extract2"),
-                         QStringLiteral(":/vud/Extract3"), QString(), tr("Extract"),
-                         tr("Extract content from ISO"), 1);
+        QStringLiteral(":/vud/Extract3"), QString(), tr("Extract"), tr("Extract content from ISO"), 1);
     m_create->SetImages(QStringLiteral(":/vud/Create1"), QStringLiteral(":/vud/Create2"),
-                        QStringLiteral(":/vud/Create3"), QString(), tr("Create"),
-                        tr("Create ISO from files or folders"), 1);
-    m_edit->SetImages(QStringLiteral(":/vud/Edit1"), QStringLiteral(":/vud/Edit2"),
-                      QStringLiteral(":/vud/Edit3"), QString(), tr("Edit"),
-                      tr("\n Add, delete, rename \n content in ISO file"), 1);
+        QStringLiteral(":/vud/Create3"), QString(), tr("Create"), tr("Create ISO from files or folders"), 1);
+    m_edit->SetImages(QStringLiteral(":/vud/Edit1"), QStringLiteral(":/vud/Edit2"), QStringLiteral(":/vud/Edit3"),
+        QString(), tr("Edit"), tr("\n Add, delete, rename \n content in ISO file"), 1);
     m_copy->SetImages(QStringLiteral(":/vud/Copy-Disc1"), QStringLiteral(":/vud/Copy-Disc2"),
-                      QStringLiteral(":/vud/Copy-Disc3"), QString(), tr("Copy Disk"),
-                      tr("\n Make ISO file from \n CD/DVD disc"), 1);
-    m_help->SetImages(QStringLiteral(":/vud/help_1"), QStringLiteral(":/vud/help_2"),
-                      QStringLiteral(":/vud/help_3"), QString(), QString(), QString(), 2);
+        QStringLiteral(":/vud/Copy-Disc3"), QString(), tr("Copy Disk"), tr("\n Make ISO file from \n CD/DVD disc"), 1);
+    m_help->SetImages(QStringLiteral(":/vud/help_1"), QStringLiteral(":/vud/help_2"), QStringLiteral(":/vud/help_3"),
+        QString(), QString(), QString(), 2);
 }
 
 QMenu* MainWindow::PopupMenu() const
@@ -143,8 +142,7 @@ void MainWindow::onMenu()
     // The submenu and every action belong to the popup menu, so deleting
     // the menu at the next opening takes all of them along.
     auto* languages = new QMenu(tr("Language(&L)"), menu);
-    struct Language
-    {
+    struct Language {
         const char* text;
         void (MainWindow::*slot)();
     };
@@ -226,6 +224,27 @@ void MainWindow::OpenImage(const QString& image)
         page->LoadImage(image);
 }
 
+void MainWindow::OpenStartPage(const QString& page, const QString& image)
+{
+    if (page == QLatin1String("burn"))
+        onBurn();
+    else if (page == QLatin1String("create"))
+        onCreate();
+    else if (page == QLatin1String("copy-disc"))
+        onCopy();
+    else if (page == QLatin1String("edit")) {
+        onEdit();
+        auto* edit = qobject_cast<CPage4*>(m_currentPage);
+        if (edit && !image.isEmpty() && QFileInfo(image).isFile())
+            edit->LoadImage(image);
+        else if (edit && !image.isEmpty())
+            Dialogs().ShowMessage(tr("The image %1 does not exist.").arg(QDir::toNativeSeparators(image)), edit);
+    } else if (!image.isEmpty())
+        OpenImage(image);
+    else if (page == QLatin1String("extract"))
+        onExtract();
+}
+
 void MainWindow::onCreate()
 {
     openPage(new CPage3(this, Context()), false, 1);
@@ -266,18 +285,54 @@ void MainWindow::LoadLanguage(const QString& file)
     setupHomePage();
 }
 
-void MainWindow::onEnglish() { LoadLanguage(QStringLiteral("/translations/qt_en.qm")); }
-void MainWindow::onChinese() { LoadLanguage(QStringLiteral("/translations/qt_zh.qm")); }
-void MainWindow::onJapanese() { LoadLanguage(QStringLiteral("/translations/qt_ja.qm")); }
-void MainWindow::onFrench() { LoadLanguage(QStringLiteral("/translations/qt_fr.qm")); }
-void MainWindow::onGerman() { LoadLanguage(QStringLiteral("/translations/qt_de.qm")); }
-void MainWindow::onSpanish() { LoadLanguage(QStringLiteral("/translations/qt_es.qm")); }
-void MainWindow::onPortuguese() { LoadLanguage(QStringLiteral("/translations/qt_pt.qm")); }
-void MainWindow::onPolish() { LoadLanguage(QStringLiteral("/translations/qt_pl.qm")); }
-void MainWindow::onItalian() { LoadLanguage(QStringLiteral("/translations/qt_it.qm")); }
-void MainWindow::onRussian() { LoadLanguage(QStringLiteral("/translations/qt_ru.qm")); }
-void MainWindow::onNetherlands() { LoadLanguage(QStringLiteral("/translations/qt_nl.qm")); }
-void MainWindow::onSwitzerland() { LoadLanguage(QStringLiteral("/translations/qt_sv.qm")); }
+void MainWindow::onEnglish()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_en.qm"));
+}
+void MainWindow::onChinese()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_zh.qm"));
+}
+void MainWindow::onJapanese()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_ja.qm"));
+}
+void MainWindow::onFrench()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_fr.qm"));
+}
+void MainWindow::onGerman()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_de.qm"));
+}
+void MainWindow::onSpanish()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_es.qm"));
+}
+void MainWindow::onPortuguese()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_pt.qm"));
+}
+void MainWindow::onPolish()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_pl.qm"));
+}
+void MainWindow::onItalian()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_it.qm"));
+}
+void MainWindow::onRussian()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_ru.qm"));
+}
+void MainWindow::onNetherlands()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_nl.qm"));
+}
+void MainWindow::onSwitzerland()
+{
+    LoadLanguage(QStringLiteral("/translations/qt_sv.qm"));
+}
 
 void MainWindow::changeEvent(QEvent* event)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/imagedialog.h"
+#include "pages/pagecontext.h"
 
 #include <QPointer>
 
@@ -13,8 +13,7 @@ class QTranslator;
 // The program's only top-level window: home page with the five jobs, the
 // title-bar buttons and the popup menu. Each job button opens a fresh page
 // laid over the home area; the page's Back button uncovers the home page.
-class MainWindow : public ImageDialog
-{
+class MainWindow : public PageWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr, const PageContext& context = PageContext());
@@ -22,6 +21,10 @@ public:
 
     // Opens the Extract page with that image loaded (the program's argument).
     void OpenImage(const QString& image);
+    // What the command line asks for at start: a page ("burn", "extract",
+    // "create", "edit", "copy-disc"; empty for the home page) and an image
+    // to open on it (Extract when no page is named).
+    void OpenStartPage(const QString& page, const QString& image);
 
     // The page most recently opened (for tests and the drive listeners).
     ImageDialog* CurrentPage() const { return m_currentPage; }

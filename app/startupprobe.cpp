@@ -1,7 +1,7 @@
 #include "app/startupprobe.h"
 
+#include "core/tools.h"
 #include "core/util.h"
-#include "runner/tools.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,24 +11,24 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
+
 #include <cstdio>
 
 namespace {
 void printLayout()
 {
     std::printf("startup: application directory %s\n", qPrintable(AppDir()));
-    const QString tools[] = {Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(),
-                             Tools::builderTool(), Tools::splitterTool()};
+    const QString tools[] = {
+        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool()};
     for (const QString& tool : tools)
         std::printf("startup: tool %s %s\n", qPrintable(tool), QFileInfo(tool).isExecutable() ? "found" : "missing");
     const QString translation = AppDir() + Util::TranslationFileFor(QLocale());
     QTranslator translator;
-    std::printf("startup: translation %s %s\n", qPrintable(translation),
-                translator.load(translation) ? "loaded" : "missing");
+    std::printf(
+        "startup: translation %s %s\n", qPrintable(translation), translator.load(translation) ? "loaded" : "missing");
 }
 
-class StartupProbe : public QObject
-{
+class StartupProbe : public QObject {
 public:
     StartupProbe(QWidget* window, const QElapsedTimer& clock)
         : QObject(window)
@@ -45,7 +45,7 @@ protected:
             m_done = true;
             const qint64 paintedMs = m_clock.elapsed();
             std::printf("startup: window shown after %lld ms, first painted after %lld ms\n",
-                        static_cast<long long>(m_shownMs), static_cast<long long>(paintedMs));
+                static_cast<long long>(m_shownMs), static_cast<long long>(paintedMs));
             printLayout();
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);

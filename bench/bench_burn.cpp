@@ -4,25 +4,25 @@
 // - opening the burn page and the copy-disc page (first scan included);
 // - copying a 450 MB disc through the copy-disc page against the stand-in
 //   reader alone writing the same file.
-#include "burn/gui/burndialog.h"
-#include "pages/page5.h"
+#include "core/tools.h"
+#include "pages/burnpage.h"
+#include "pages/copydiscpage.h"
 #include "runner/discreader.h"
 #include "runner/recorder.h"
-#include "runner/tools.h"
-#include "scripteddialogs.h"
 
 #include "benchmain.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
-#include <QEventLoop>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -44,8 +44,7 @@ QString standIn()
 }
 
 // Runs events until `signal` of `sender` comes (true) or the time is up.
-template <class Sender, class Signal>
-bool waitFor(Sender* sender, Signal signal, int timeoutMs)
+template <class Sender, class Signal> bool waitFor(Sender* sender, Signal signal, int timeoutMs)
 {
     QEventLoop loop;
     QTimer::singleShot(timeoutMs, &loop, [&loop] { loop.exit(1); });
@@ -67,7 +66,7 @@ bool runAlone(const QString& program, const QStringList& args)
 // The real recorder, the real system: no recorder, no removable disk here.
 void BM_ScanWithoutDrives(benchmark::State& state)
 {
-    CBurnDialog page(nullptr, PageContext{&g_dialogs});
+    CBurnDialog page(nullptr, PageContext {&g_dialogs});
     std::vector<double> refresh;
     std::vector<double> alone;
     for (auto _ : state) {
@@ -87,13 +86,12 @@ void BM_ScanWithoutDrives(benchmark::State& state)
     state.counters["after_tool_ms"] = 1000 * (median(refresh) - median(alone));
 }
 
-template <class Page>
-void openPage(benchmark::State& state)
+template <class Page> void openPage(benchmark::State& state)
 {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        Page page(nullptr, PageContext{&g_dialogs});
+        Page page(nullptr, PageContext {&g_dialogs});
         page.show();
         QCoreApplication::processEvents();
         state.SetIterationTime(seconds(timer));
@@ -131,14 +129,14 @@ void BM_CopyDiskPageVsAlone(benchmark::State& state)
 {
     qputenv("QUILLON_STANDIN_SECTORS", QByteArray::number(DiscSectors));
     qputenv("QUILLON_STANDIN_OUTPUT", QByteArrayLiteral(QUILLON_TEST_DATA "/cdrskin/scanbus-two.txt"));
-    PageContext context{&g_dialogs};
+    PageContext context {&g_dialogs};
     context.tools.recorder = context.tools.reader = standIn();
     context.drives.probe = [] {
         Platform::OpticalDrive drive;
         drive.device = QStringLiteral("/dev/sr0");
         drive.hasAddress = true;
         drive.bus = 1;
-        return QList<Platform::OpticalDrive>{drive};
+        return QList<Platform::OpticalDrive> {drive};
     };
     CPage5 page(nullptr, context);
     if (page.IsScanning())

@@ -3,11 +3,10 @@
 //   - CFileCopy::RemainingBytes with a queued folder of 100,000 files, per
 //     call after the first (the worker is busy with a long copy meanwhile).
 // Run: build-*/bin/bench_copy
-#include "benchmain.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

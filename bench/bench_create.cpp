@@ -3,23 +3,22 @@
 //   genisoimage alone on the same staged tree;
 // - adding a folder of 20,000 files: time until the rows are in the list, and
 //   staging time against `cp -r` of the same folder.
+#include "core/tools.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "pages/page3.h"
-#include "runner/tools.h"
+#include "pages/createpage.h"
+#include "runner/isobuilder.h"
 #include "ui/mytreewidget.h"
 
-#include "scripteddialogs.h"
-#include "runner/isobuilder.h"
-
 #include "benchmain.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
-#include <QEventLoop>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -81,7 +80,7 @@ const QString& smallTree()
         for (int f = 0; f < SmallFilesPerFolder; ++f) {
             const int size = 1024 * (1 + (d * SmallFilesPerFolder + f) % 8);
             writeBytes(root + QStringLiteral("/folder%1/file%2.txt").arg(d, 3, 10, QLatin1Char('0')).arg(f),
-                       QByteArray(size, char('a' + f % 26)));
+                QByteArray(size, char('a' + f % 26)));
         }
     }
     return root;
@@ -104,7 +103,7 @@ std::unique_ptr<CPage3> g_page;
 CPage3* stagedPage()
 {
     if (!g_page) {
-        g_page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
+        g_page = std::make_unique<CPage3>(nullptr, PageContext {&g_dialogs});
         g_dialogs.answers << bigTree();
         g_page->OnAddDir();
         g_page->Copier()->WaitForIdle(-1);
@@ -185,7 +184,7 @@ void BM_AddFolderRows(benchmark::State& state)
     const QString tree = smallTree();
     for (auto _ : state) {
         state.PauseTiming();
-        auto page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
+        auto page = std::make_unique<CPage3>(nullptr, PageContext {&g_dialogs});
         page->Copier()->Stop(); // rows only: no copying in the background
         page->Copier()->wait();
         g_dialogs.answers << tree;
@@ -193,8 +192,7 @@ void BM_AddFolderRows(benchmark::State& state)
         page->OnAddDir();
         QCoreApplication::processEvents();
         state.PauseTiming();
-        if (page->List()->topLevelItemCount() != 1
-            || page->List()->topLevelItem(0)->childCount() != SmallFolders)
+        if (page->List()->topLevelItemCount() != 1 || page->List()->topLevelItem(0)->childCount() != SmallFolders)
             state.SkipWithError("rows missing");
         const QString staging = page->StagingFolder();
         page.reset();
@@ -219,7 +217,7 @@ void BM_StagingVsCp(benchmark::State& state)
         for (int turn = 0; turn < 2; ++turn) {
             ::sync();
             if ((turn == 0) == stagingFirst) {
-                auto page = std::make_unique<CPage3>(nullptr, PageContext{&g_dialogs});
+                auto page = std::make_unique<CPage3>(nullptr, PageContext {&g_dialogs});
                 page->Copier()->WaitForIdle(-1);
                 g_dialogs.answers << tree;
                 QElapsedTimer timer;

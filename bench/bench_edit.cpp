@@ -1,36 +1,36 @@
-// The edit page against the plain tools, on a bootable 450 MB image:
+// The edit engine (the session the page and `quillon edit` use) against the
+// plain tools, on a bootable 450 MB image:
 // - open to browsable (listing complete) against `7z l` alone, and to fully
 //   extracted against `7z x` alone;
 // - save (waits, checks, boot rebuild, build, result check) against
 //   genisoimage alone with the same arguments on the same working folder.
-// With --resave IN OUT it opens IN on the page and saves it as OUT instead
+// With --resave IN OUT it opens IN and saves it as OUT instead
 // (tools/bootcheck.sh boots both).
+#include "core/job.h"
+#include "core/tools.h"
 #include "image/bootrebuild.h"
+#include "image/editsession.h"
 #include "image/isocontent.h"
-#include "pages/page4.h"
-#include "runner/tools.h"
-#include "scripteddialogs.h"
-#include "runner/sevenzip.h"
 #include "runner/isobuilder.h"
+#include "runner/sevenzip.h"
 
 #include "benchmain.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
-#include <QEventLoop>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <unistd.h>
 
 namespace {
-
-ScriptedDialogs g_dialogs; // answers the choosers; result messages must not wait for a click
 
 constexpr int BigFiles = 45;
 constexpr qint64 BigFileBytes = 10 * 1000 * 1000; // 45 x 10 MB = 450 MB
@@ -76,56 +76,50 @@ const QString& bigImage()
     writeBytes(root + QStringLiteral("/boot/loader.bin"), block.left(8192));
     image = work(QStringLiteral("big.iso"));
     runTool(QStringLiteral("genisoimage"),
-            {"-quiet", "-J", "-R", "-V", "BIG", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4",
-             "-o", image, root});
+        {"-quiet", "-J", "-R", "-V", "BIG", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4", "-o",
+            image, root});
     return image;
 }
 
-// Starts something on the page and runs the event loop until `signal`
-// comes; its bool argument is the result.
-template <class Signal>
-bool runUntil(CPage4& page, Signal signal, const std::function<void()>& start)
-{
-    bool ended = false, result = false;
-    QEventLoop loop;
-    const auto connection = QObject::connect(&page, signal, &loop, [&](bool ok) {
-        ended = true;
-        result = ok;
-        loop.quit();
-    });
-    start();
-    if (!ended)
-        loop.exec();
-    QObject::disconnect(connection);
-    return result;
-}
-
-struct Opened
-{
+struct Opened {
     double listedSeconds = 0;
     double extractedSeconds = 0;
 };
 
-Opened openOnPage(CPage4& page, const QString& image)
+Opened openSession(EditSession& session, const QString& image)
 {
     Opened times;
     QElapsedTimer clock;
     clock.start();
-    bool extracted = false;
-    const auto connection = QObject::connect(&page, &CPage4::sigExtractionEnded, [&] { extracted = true; });
-    runUntil(page, &CPage4::sigListingEnded, [&] { page.LoadImage(image); });
-    times.listedSeconds = clock.nsecsElapsed() / 1e9;
+    bool listed = false, extracted = false;
+    QEventLoop loop;
+    QObject::connect(&session, &EditSession::listingEnded, &loop, [&] {
+        listed = true;
+        times.listedSeconds = clock.nsecsElapsed() / 1e9;
+    });
+    QObject::connect(&session, &EditSession::extractionEnded, &loop, [&] {
+        extracted = true;
+        loop.quit();
+    });
+    session.open(image);
     if (!extracted)
-        runUntil(page, &CPage4::sigExtractionEnded, [] {});
+        loop.exec();
     times.extractedSeconds = clock.nsecsElapsed() / 1e9;
-    QObject::disconnect(connection);
+    if (!listed)
+        times.listedSeconds = times.extractedSeconds;
+    QObject::disconnect(&session, nullptr, &loop, nullptr);
     return times;
 }
 
-bool saveOnPage(CPage4& page, const QString& output)
+bool saveSession(EditSession& session, const QString& output)
 {
-    g_dialogs.answers << (output);
-    return runUntil(page, &CPage4::sigSaveEnded, [&] { page.OnSave(); });
+    std::unique_ptr<JobSequence> job(session.makeSaveJob(output));
+    QEventLoop loop;
+    QObject::connect(job.get(), &Job::finished, &loop, &QEventLoop::quit);
+    job->start();
+    if (job->isRunning())
+        loop.exec();
+    return job->status() == Job::Status::Succeeded;
 }
 
 // Every run starts alike: the image in the page cache, nothing dirty left
@@ -134,8 +128,7 @@ void settle(const QString& image)
 {
     QFile f(image);
     if (f.open(QIODevice::ReadOnly))
-        while (!f.read(1 << 20).isEmpty()) {
-        }
+        while (!f.read(1 << 20).isEmpty()) { }
     ::sync();
 }
 
@@ -159,8 +152,8 @@ void BM_Open(benchmark::State& state)
         double list = 0, extract = 0;
         const auto page = [&] {
             settle(image);
-            CPage4 edit(nullptr, PageContext{&g_dialogs});
-            times = openOnPage(edit, image);
+            EditSession session(ToolSet::Installed());
+            times = openSession(session, image);
         };
         const auto tools = [&] {
             QDir(work(QStringLiteral("x"))).removeRecursively();
@@ -200,13 +193,13 @@ BENCHMARK(BM_Open)->UseManualTime()->Iterations(10)->Unit(benchmark::kSecond);
 void BM_Save(benchmark::State& state)
 {
     const QString image = bigImage();
-    CPage4 page(nullptr, PageContext{&g_dialogs});
-    openOnPage(page, image);
+    EditSession session(ToolSet::Installed());
+    openSession(session, image);
     const QString output = work(QStringLiteral("saved.iso"));
     const QString plain = work(QStringLiteral("plain.iso"));
     // The same arguments the page gave the builder.
-    const BootRebuildPlan plan = PlanBootRebuild(ReadImageBoot(image), page.Content().root, page.WorkingFolder(),
-                                                 work(QStringLiteral("own")));
+    const BootRebuildPlan plan = PlanBootRebuild(
+        ReadImageBoot(image), session.content().root, session.workingFolder(), work(QStringLiteral("own")));
     bool pageFirst = true;
     std::vector<double> pageTimes, builderTimes, pairRatios;
     for (auto _ : state) {
@@ -214,15 +207,15 @@ void BM_Save(benchmark::State& state)
         const auto onPage = [&] {
             QFile::remove(output);
             ::sync();
-            pageSeconds = timed([&] { return saveOnPage(page, output); }, state);
+            pageSeconds = timed([&] { return saveSession(session, output); }, state);
         };
         const auto builder = [&] {
             QFile::remove(plain);
             ::sync();
             builderSeconds = timed(
                 [&] {
-                    return runTool(Tools::builderTool(),
-                                   Tools::saveEditedArgs(plan.options, plain, page.WorkingFolder()));
+                    return runTool(
+                        Tools::builderTool(), Tools::saveEditedArgs(plan.options, plain, session.workingFolder()));
                 },
                 state);
         };
@@ -249,11 +242,10 @@ BENCHMARK(BM_Save)->UseManualTime()->Iterations(16)->Unit(benchmark::kSecond);
 
 int resave(const QString& input, const QString& output)
 {
-    CPage4 page(nullptr, PageContext{&g_dialogs});
-    openOnPage(page, input);
-    const bool ok = saveOnPage(page, output);
-    const QString message = g_dialogs.last().text;
-    std::printf("%s: %s\n", ok ? "saved" : "failed", qPrintable(message));
+    EditSession session(ToolSet::Installed());
+    openSession(session, input);
+    const bool ok = saveSession(session, output);
+    std::printf("%s: %s\n", ok ? "saved" : "failed", qPrintable(output));
     return ok ? 0 : 1;
 }
 
@@ -261,8 +253,7 @@ int resave(const QString& input, const QString& output)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     if (argc == 4 && QByteArray(argv[1]) == "--resave")
         return resave(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));

@@ -2,15 +2,15 @@
 //   listing of 120,000 entries (one folder of 20,000 files) until tree and
 //   table are shown, filling the table with that folder, and extracting a
 //   450 MB image. Run: build-*/bin/bench_extract
+#include "core/tools.h"
 #include "image/extractjob.h"
-#include "ui/contentviews.h"
-#include "pages/page2.h"
+#include "pages/contentviews.h"
+#include "pages/extractpage.h"
 #include "runner/runcommandthread.h"
-#include "runner/tools.h"
-#include "scripteddialogs.h"
 #include "runner/sevenzip.h"
 
 #include "benchmain.h"
+#include "scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,9 +52,8 @@ bool runTool(const QString& program, const QStringList& args, int timeoutMs = 60
 bool makeIso(const QString& source, const QString& image)
 {
     return runTool(QStringLiteral("genisoimage"),
-                   {QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"),
-                    QStringLiteral("-J"), QStringLiteral("-R"), QStringLiteral("-joliet-long"), QStringLiteral("-o"),
-                    image, source});
+        {QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"), QStringLiteral("-J"),
+            QStringLiteral("-R"), QStringLiteral("-joliet-long"), QStringLiteral("-o"), image, source});
 }
 
 void touch(const QString& path)
@@ -124,8 +123,10 @@ double loadInPage(CPage2& page, const QString& image, double* endMs)
     QEventLoop loop;
     QElapsedTimer timer;
     double shownMs = -1;
-    auto shown = QObject::connect(page.Table()->model(), &QAbstractItemModel::rowsInserted, &loop,
-                                  [&] { if (shownMs < 0) shownMs = msSince(timer); });
+    auto shown = QObject::connect(page.Table()->model(), &QAbstractItemModel::rowsInserted, &loop, [&] {
+        if (shownMs < 0)
+            shownMs = msSince(timer);
+    });
     auto ended = QObject::connect(&page, &CPage2::sigListingEnded, &loop, [&] { loop.quit(); });
     timer.start();
     page.LoadImage(image);
@@ -151,7 +152,7 @@ void BM_LoadImage120k(benchmark::State& state)
         runTool(Tools::archiveTool(), Tools::listArgs(image));
         const double tool = msSince(t);
 
-        CPage2 page(nullptr, PageContext{&g_dialogs});
+        CPage2 page(nullptr, PageContext {&g_dialogs});
         page.InitializeUI();
         double end = 0;
         const double shown = loadInPage(page, image, &end);
@@ -214,7 +215,7 @@ BENCHMARK(BM_ListingParseOnly)->Iterations(3)->Unit(benchmark::kMillisecond);
 void BM_FillFileTable20k(benchmark::State& state)
 {
     const QString image = manyEntriesImage();
-    CPage2 page(nullptr, PageContext{&g_dialogs});
+    CPage2 page(nullptr, PageContext {&g_dialogs});
     page.InitializeUI();
     double end = 0;
     loadInPage(page, image, &end);
@@ -252,7 +253,7 @@ void BM_Extract(benchmark::State& state)
         return;
     }
     const QString out = workDir() + QStringLiteral("/out");
-    CPage2 page(nullptr, PageContext{&g_dialogs});
+    CPage2 page(nullptr, PageContext {&g_dialogs});
     page.InitializeUI();
     double end = 0;
     loadInPage(page, image, &end);

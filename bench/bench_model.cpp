@@ -6,12 +6,11 @@
 //     model takes per entry;
 //   - the same for one folder of 100,000 files.
 // Run: build-*/bin/bench_model
-#include "benchmain.h"
+#include "core/tools.h"
 #include "image/isocontent.h"
-#include "runner/tools.h"
 #include "runner/sevenzip.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +19,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <benchmark/benchmark.h>
 #include <malloc.h>
 
 namespace {
@@ -38,8 +38,7 @@ void touch(const QString& path)
 }
 
 // Builds (once) an image from a tree of empty files made by `fill`.
-template <typename Fill>
-QString cachedImage(const QString& name, Fill fill)
+template <typename Fill> QString cachedImage(const QString& name, Fill fill)
 {
     const QString image = cacheDir() + QLatin1Char('/') + name + QStringLiteral(".iso");
     if (QFileInfo::exists(image))
@@ -50,9 +49,9 @@ QString cachedImage(const QString& name, Fill fill)
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(QStringLiteral("genisoimage"),
-            {QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"),
-             QStringLiteral("-J"), QStringLiteral("-R"), QStringLiteral("-joliet-long"),
-             QStringLiteral("-o"), image + QStringLiteral(".part"), src});
+        {QStringLiteral("-quiet"), QStringLiteral("-input-charset"), QStringLiteral("utf-8"), QStringLiteral("-J"),
+            QStringLiteral("-R"), QStringLiteral("-joliet-long"), QStringLiteral("-o"), image + QStringLiteral(".part"),
+            src});
     p.waitForFinished(-1);
     if (p.exitCode() != 0 || !QFile::rename(image + QStringLiteral(".part"), image))
         return QString();

@@ -1,14 +1,15 @@
 // Runner throughput: a child printing 500,000 short lines, every piece
 // delivered to a receiver on the main (GUI) thread, against the child alone.
-#include "benchmain.h"
 #include "runner/runcommandthread.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -47,8 +48,8 @@ void BM_RunnerToGuiThread(benchmark::State& state)
         QEventLoop loop;
         qint64 count = 0;
         QObject receiver;
-        QObject::connect(&runner, &CRunCommandThread::standoutputline, &receiver,
-                         [&count](const QString&) { ++count; });
+        QObject::connect(
+            &runner, &CRunCommandThread::standoutputline, &receiver, [&count](const QString&) { ++count; });
         QObject::connect(&runner, &CRunCommandThread::sigfinished, &loop, &QEventLoop::quit);
         runner.setCommand(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script(int(state.range(0)))});
         runner.start();

@@ -3,15 +3,16 @@
 // installed). Wall time covers the process from exec to exit; "shown_ms" is
 // what the program itself measured until its window was painted.
 #include "core/util.h"
-#include "benchmain.h"
 
-#include <benchmark/benchmark.h>
+#include "benchmain.h"
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QStringList>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -52,8 +53,13 @@ void BM_StartupToFirstPaint(benchmark::State& state)
     state.counters["shown_ms"] = benchmark::Counter(shownMs / double(state.iterations()));
     state.SetLabel(path.toStdString());
 }
-BENCHMARK(BM_StartupToFirstPaint)->ArgName("installed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
-    ->UseRealTime()->Iterations(10);
+BENCHMARK(BM_StartupToFirstPaint)
+    ->ArgName("installed")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10);
 
 } // namespace
 

@@ -5,13 +5,13 @@
 //   pipeline_ratio: a whole FAT32 MBR burn against the same tools run one
 //     after the other by hand.
 // Run as root: build/bin/bench_usbburn
-#include "benchmain.h"
-
 #include "burn/usbburnjob.h"
-#include "runner/tools.h"
+#include "core/tools.h"
+#include "runner/sevenzip.h"
+
+#include "benchmain.h"
 #include "testutil.h"
 #include "usbstick.h"
-#include "runner/sevenzip.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,8 +21,7 @@
 
 namespace {
 
-struct Setup
-{
+struct Setup {
     QTemporaryDir dir;
     QString tree, image, why;
     Setup()
@@ -32,7 +31,7 @@ struct Setup
         image = dir.filePath("image.iso");
         if (why.isEmpty()
             && !(UsbTest::makeLinuxTree(tree, 32 * 1024 * 1024)
-                 && TestUtil::makeIso(tree, image, UsbTest::linuxIsoArguments())))
+                && TestUtil::makeIso(tree, image, UsbTest::linuxIsoArguments())))
             why = "cannot build the test image";
     }
 };
@@ -46,8 +45,8 @@ Setup& setup()
 // A whole burn; returns its time and that of its copy stage, in seconds.
 bool burn(const UsbTest::LoopStick& stick, double* total, double* copy)
 {
-    UsbBurnJob job(UsbBurnRequest{setup().image, stick.volume(), "FAT32", "BENCH", false},
-                   UsbTest::burnOptions(stick, setup().dir.path()));
+    UsbBurnJob job(UsbBurnRequest {setup().image, stick.volume(), "FAT32", "BENCH", false},
+        UsbTest::burnOptions(stick, setup().dir.path()));
     QElapsedTimer clock, copyClock;
     QString stage;
     qint64 copyMs = 0;
@@ -92,12 +91,13 @@ double byHand(const UsbTest::LoopStick& stick, double* copy, bool* ok)
     t += timed("fusefat", {"-o", "rw+,blkdev,fsname=" + stick.volume(), stick.volume(), mp}, ok);
     QDir().mkpath(mp + "/.bios-setup");
     QFile::copy("/usr/lib/grub/i386-pc/boot.img", mp + "/.bios-setup/boot.img");
-    t += timed("grub-mkimage", QStringList{"-O", "i386-pc", "-d", "/usr/lib/grub/i386-pc", "-o",
-                                           mp + "/.bios-setup/core.img", "-p", "(,msdos1)/boot/grub", "-c", cfg}
-                                   + UsbPlan::GrubModules(),
-               ok);
+    t += timed("grub-mkimage",
+        QStringList {"-O", "i386-pc", "-d", "/usr/lib/grub/i386-pc", "-o", mp + "/.bios-setup/core.img", "-p",
+            "(,msdos1)/boot/grub", "-c", cfg}
+            + UsbPlan::GrubModules(),
+        ok);
     t += timed("/usr/lib/grub/i386-pc/grub-bios-setup",
-               {"--skip-fs-probe", "-d", mp + "/.bios-setup", "-m", map, stick.disk()}, ok);
+        {"--skip-fs-probe", "-d", mp + "/.bios-setup", "-m", map, stick.disk()}, ok);
     QDir(mp + "/.bios-setup").removeRecursively();
     *copy = timed(Tools::archiveTool(), Tools::copyToDriveArgs(mp, setup().image, QString()), ok);
     t += *copy;

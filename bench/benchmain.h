@@ -1,10 +1,9 @@
 #pragma once
 
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <vector>
 
 // The middle of a set of timings: steadier than the mean on a shared machine.
@@ -18,12 +17,12 @@ inline double median(std::vector<double> values)
 }
 
 // main() for benchmarks that need a Qt event loop but no GUI.
-#define QUILLON_BENCHMARK_MAIN()                                                                   \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        QCoreApplication app(argc, argv);                                                          \
-        benchmark::Initialize(&argc, argv);                                                        \
-        benchmark::RunSpecifiedBenchmarks();                                                       \
-        benchmark::Shutdown();                                                                     \
-        return 0;                                                                                  \
+#define QUILLON_BENCHMARK_MAIN()                                                                                       \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        QCoreApplication app(argc, argv);                                                                              \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

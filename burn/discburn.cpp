@@ -1,6 +1,6 @@
 #include "burn/discburn.h"
-#include "core/trace.h"
 
+#include "core/trace.h"
 #include "runner/recorder.h"
 
 #include <QDebug>
@@ -45,4 +45,13 @@ QString DiscBurnJob::judge(int exitCode, QProcess::ExitStatus status)
     if (!reason.isEmpty() && !m_log.detail().isEmpty())
         reason += QLatin1Char('\n') + m_log.detail();
     return reason;
+}
+
+Job* StartEjectJob(const QString& recorder, const QString& address, QObject* parent)
+{
+    auto* eject = new ToolJob(parent);
+    eject->setCommand(recorder, Tools::ejectArgs(address));
+    QObject::connect(eject, &Job::finished, eject, &QObject::deleteLater);
+    eject->start();
+    return eject;
 }

@@ -25,9 +25,11 @@ QString CheckDiscImageTarget(const QString& path)
         return QCoreApplication::translate("ReadDiscJob", "%1 is a folder.").arg(QDir::toNativeSeparators(path));
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir())
-        return QCoreApplication::translate("ReadDiscJob", "The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder.filePath()));
+        return QCoreApplication::translate("ReadDiscJob", "The folder %1 does not exist.")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isWritable() || (target.exists() && !target.isWritable()))
-        return QCoreApplication::translate("ReadDiscJob", "%1 cannot be written to.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("ReadDiscJob", "%1 cannot be written to.")
+            .arg(QDir::toNativeSeparators(path));
     return QString();
 }
 
@@ -46,8 +48,8 @@ void ReadDiscJob::doStart()
     // A free name beside the target. The reader creates the file itself: a
     // file it would only truncate is flushed at close, which costs time.
     const QFileInfo target(m_target);
-    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                        + QStringLiteral(".XXXXXX.part"));
+    QTemporaryFile part(
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX.part"));
     if (!part.open()) {
         fail(tr("Cannot write to the folder %1: %2")
                  .arg(QDir::toNativeSeparators(target.absolutePath()), part.errorString()));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/job.h"
 #include "runner/discreader.h"
+#include "runner/tooljob.h"
 
 #include <QString>
 
@@ -17,8 +17,7 @@ QString CheckDiscImageTarget(const QString& path);
 // when the reader ended well and the file holds every sector it announced;
 // a stop or a failure removes it and leaves the target as it was. Progress
 // is (sector, sectors).
-class ReadDiscJob : public ToolJob
-{
+class ReadDiscJob : public ToolJob {
     Q_OBJECT
 public:
     static constexpr qint64 SectorBytes = 2048;

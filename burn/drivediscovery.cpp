@@ -11,7 +11,7 @@
 
 QString VolumeItemText(const Platform::RemovableVolume& volume)
 {
-    QStringList parts{QDir::toNativeSeparators(volume.device)};
+    QStringList parts {QDir::toNativeSeparators(volume.device)};
 #ifdef Q_OS_WIN
     parts.first() += QLatin1Char('\\');
 #endif
@@ -55,8 +55,8 @@ static QString normalizedName(const QString& text)
 
 QString GetCDRNoToDriver(const QString& address, const QString& name, const QList<Platform::OpticalDrive>& drives)
 {
-    Util::WriteLog(QStringLiteral("CBurnDialog::GetCDRNoToDriver for windows entry") + address
-                   + QStringLiteral(",name:") + name);
+    Util::WriteLog(
+        QStringLiteral("CBurnDialog::GetCDRNoToDriver for windows entry") + address + QStringLiteral(",name:") + name);
     const QStringList parts = address.split(QLatin1Char(','));
     if (parts.size() != 3) {
         Util::WriteLog(QStringLiteral("GetCDRNoToDriver not valid") + address);
@@ -67,7 +67,8 @@ QString GetCDRNoToDriver(const QString& address, const QString& name, const QLis
     const int lun = parts[2].toInt();
     for (const Platform::OpticalDrive& drive : drives) {
         if (drive.hasAddress) {
-            Util::WriteLog(QStringLiteral("GetCDRNoToDriver info:%1 %2 %3").arg(drive.bus).arg(drive.target).arg(drive.lun));
+            Util::WriteLog(
+                QStringLiteral("GetCDRNoToDriver info:%1 %2 %3").arg(drive.bus).arg(drive.target).arg(drive.lun));
             if (drive.bus == bus && drive.target == target && drive.lun == lun)
                 return drive.device;
             continue;
@@ -99,7 +100,8 @@ QStringList ParseScanbusLine(const QString& line, const QList<Platform::OpticalD
 }
 
 ScanbusJob::ScanbusJob(const QString& recorder, const DriveAccess& drives, QObject* parent)
-    : ToolJob(parent), m_access(drives)
+    : ToolJob(parent)
+    , m_access(drives)
 {
     setCommand(recorder, Tools::scanBusArgs());
 }

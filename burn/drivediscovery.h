@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/job.h"
 #include "platform/drives.h"
+#include "runner/tooljob.h"
 
 #include <QList>
 #include <QString>
@@ -18,8 +18,7 @@ QString VolumeItemText(const Platform::RemovableVolume& volume);
 
 // Where a window finds the drives: the system, or a fake tree below `root`
 // with optical drives that answer from a list (no drive answers ioctls there).
-struct DriveAccess
-{
+struct DriveAccess {
     using OpticalProbe = std::function<QList<Platform::OpticalDrive>()>;
 
     QString root = QStringLiteral("/");
@@ -40,8 +39,7 @@ struct DriveAccess
 // recorder address, or, for a drive that gave no address, whose product
 // identification is part of the name (a blank identification matches every
 // name). Empty when no drive matches.
-QString GetCDRNoToDriver(const QString& address, const QString& name,
-                         const QList<Platform::OpticalDrive>& drives);
+QString GetCDRNoToDriver(const QString& address, const QString& name, const QList<Platform::OpticalDrive>& drives);
 
 // Empty, or the item text ("/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00") and the
 // recorder address.
@@ -49,8 +47,7 @@ QStringList ParseScanbusLine(const QString& line, const QList<Platform::OpticalD
 
 // One bus scan with the recorder. Reports each recorder that sits in a drive
 // of this system. Ends, always, when the tool ends or cannot start.
-class ScanbusJob : public ToolJob
-{
+class ScanbusJob : public ToolJob {
     Q_OBJECT
 public:
     ScanbusJob(const QString& recorder, const DriveAccess& drives, QObject* parent = nullptr);

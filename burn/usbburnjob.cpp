@@ -1,9 +1,9 @@
 #include "burn/usbburnjob.h"
 
 #include "burn/drivediscovery.h"
+#include "core/tools.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
-#include "runner/tools.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
 
@@ -34,11 +34,13 @@ QString archiveToolReason(const QString& output, const QString& image)
 
 const char* packageOf(const QString& tool)
 {
-    static const struct { const char* tool; const char* package; } packages[] = {
-        {"mkfs.vfat", "dosfstools"}, {"fsck.vfat", "dosfstools"}, {"mkntfs", "ntfs-3g"},
-        {"ntfsfix", "ntfs-3g"},      {"ntfs-3g", "ntfs-3g"},      {"mkfs.exfat", "exfatprogs"},
-        {"fsck.exfat", "exfatprogs"}, {"mount.exfat-fuse", "exfat-fuse"}, {"fusefat", "fusefat"},
-        {"sfdisk", "fdisk"},         {"grub-mkimage", "grub-common"}, {"grub-bios-setup", "grub-pc-bin"}};
+    static const struct {
+        const char* tool;
+        const char* package;
+    } packages[] = {{"mkfs.vfat", "dosfstools"}, {"fsck.vfat", "dosfstools"}, {"mkntfs", "ntfs-3g"},
+        {"ntfsfix", "ntfs-3g"}, {"ntfs-3g", "ntfs-3g"}, {"mkfs.exfat", "exfatprogs"}, {"fsck.exfat", "exfatprogs"},
+        {"mount.exfat-fuse", "exfat-fuse"}, {"fusefat", "fusefat"}, {"sfdisk", "fdisk"},
+        {"grub-mkimage", "grub-common"}, {"grub-bios-setup", "grub-pc-bin"}};
     for (const auto& p : packages) {
         if (tool == QLatin1String(p.tool))
             return p.package;
@@ -50,8 +52,7 @@ const char* packageOf(const QString& tool)
 
 // --- UsbToolStep --------------------------------------------------------------------
 
-UsbToolStep::UsbToolStep(const QString& name, const QString& stageText, std::function<Plan()> prepare,
-                         QObject* parent)
+UsbToolStep::UsbToolStep(const QString& name, const QString& stageText, std::function<Plan()> prepare, QObject* parent)
     : ToolJob(parent)
     , m_stageText(stageText)
     , m_prepare(std::move(prepare))
@@ -84,7 +85,7 @@ void UsbToolStep::doStart()
     }
     setProgress(m_stageText, 0, 0);
     QStringList command = plan.privileged && elevate ? elevate(plan.program, plan.arguments)
-                                                     : QStringList{plan.program} + plan.arguments;
+                                                     : QStringList {plan.program} + plan.arguments;
     m_elevated = command.first() != plan.program;
     setCommand(command.takeFirst(), command);
     ToolJob::doStart();
@@ -118,11 +119,6 @@ QString UsbToolStep::judge(int exitCode, QProcess::ExitStatus status)
 
 // --- UsbBurnJob --------------------------------------------------------------------
 
-QString UsbBurnJob::pageText(const char* text)
-{
-    return QCoreApplication::translate("CBurnDialog", text);
-}
-
 UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent)
     : JobSequence(parent)
     , m_request(request)
@@ -143,13 +139,15 @@ UsbBurnJob::~UsbBurnJob()
 UsbBurnJob::Options UsbBurnJob::defaultOptions()
 {
     Options options;
-    options.listed = [](const QString& device) { return DriveAccess().FindRemovableVolume(device).has_value(); };
+    options.listed = [](const QString& device) {
+        return DriveAccess().FindRemovableVolume(device).has_value();
+    };
     options.toolPath = [](const QString& tool) {
         const QString provisioned = Tools::linkedSystemTool(tool);
         if (!provisioned.isEmpty())
             return provisioned;
-        return QStandardPaths::findExecutable(
-            tool, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"), QStringLiteral("/bin")});
+        return QStandardPaths::findExecutable(tool,
+            {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"), QStringLiteral("/bin")});
     };
     options.tempFolder = QDir::tempPath();
     options.tools = ToolSet::Installed();
@@ -157,8 +155,7 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     return options;
 }
 
-UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std::function<Plan()> prepare,
-                              int weight)
+UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std::function<Plan()> prepare, int weight)
 {
     auto* job = new UsbToolStep(name, stageText, std::move(prepare));
     job->elevate = m_options.elevate;
@@ -182,7 +179,7 @@ Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments, b
         plan.failure = tr("%1 is missing (install the package %2).").arg(tool, QLatin1String(packageOf(tool)));
         return plan;
     }
-    return Plan{path, arguments, privileged, false, QString()};
+    return Plan {path, arguments, privileged, false, QString()};
 }
 
 QString UsbBurnJob::checkRequest()
@@ -190,8 +187,8 @@ QString UsbBurnJob::checkRequest()
     const QFileInfo image(m_request.image);
     if (!image.isFile())
         return tr("The image %1 does not exist.").arg(QDir::toNativeSeparators(m_request.image));
-    static const QStringList known{QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"),
-                                   QStringLiteral("FAT")};
+    static const QStringList known {
+        QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")};
     if (!m_request.gpt && !known.contains(m_request.fileSystem))
         return tr("Unknown file system \"%1\".").arg(m_request.fileSystem);
     QString why;
@@ -212,7 +209,7 @@ QString UsbBurnJob::checkRequest()
 
 QString UsbBurnJob::takeListing(const QString& output)
 {
-    const std::optional<QList<UsbPlan::ImageEntry>> entries = UsbPlan::ParseTechnicalListing(output);
+    const std::optional<QList<UsbPlan::ImageEntry>> entries = ParseTechnicalListing(output);
     if (!entries)
         return tr("The image could not be read. %1").arg(archiveToolReason(output, m_request.image));
     m_entries = *entries;
@@ -246,24 +243,32 @@ QString UsbBurnJob::plan()
 
 void UsbBurnJob::build()
 {
-    step(tr("Checking the request"), [this] { return checkRequest(); }, 1);
-    UsbToolStep* listing = tool(tr("Reading the image"), tr("Reading the image..."), [this] {
-        return Plan{m_options.tools.archive, {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
-                    false, QString()};
-    }, 1);
+    step(
+        tr("Checking the request"), [this] { return checkRequest(); }, 1);
+    UsbToolStep* listing = tool(
+        tr("Reading the image"), tr("Reading the image..."),
+        [this] {
+            return Plan {m_options.tools.archive, {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
+                false, QString()};
+        },
+        1);
     listing->verdict = [this, listing](int exitCode, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || exitCode != 0)
             return tr("The image could not be read. %1").arg(archiveToolReason(listing->output(), m_request.image));
         return takeListing(listing->output());
     };
-    step(tr("Preparing the burn"), [this] { return plan(); }, 1);
+    step(
+        tr("Preparing the burn"), [this] { return plan(); }, 1);
     addDeviceStages();
 
-    UsbToolStep* copy = tool(tr("Copying the files"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Burning the USB disk...")), [this] {
-        const QStringList args = Tools::copyToDriveArgs(m_mountPoint, m_request.image,
-                                                        m_installImage ? m_installImage->path : QString());
-        return Plan{m_options.tools.archive, args, false, false, QString()};
-    }, 60);
+    UsbToolStep* copy = tool(
+        tr("Copying the files"), tr("Burning the USB disk..."),
+        [this] {
+            const QStringList args = Tools::copyToDriveArgs(
+                m_mountPoint, m_request.image, m_installImage ? m_installImage->path : QString());
+            return Plan {m_options.tools.archive, args, false, false, QString()};
+        },
+        60);
     copy->percent = [](const QString& piece) -> std::optional<int> {
         if (const std::optional<ExtractProgress> p = ParseExtractProgress(piece))
             return p->percent;
@@ -271,25 +276,29 @@ void UsbBurnJob::build()
     };
     copy->verdict = [this, copy](int exitCode, QProcess::ExitStatus status) {
         const QString reason = archiveToolReason(copy->output(), m_request.image);
-        if (status != QProcess::NormalExit || exitCode != 0 || !copy->output().contains(QLatin1String("Everything is Ok")))
+        if (status != QProcess::NormalExit || exitCode != 0
+            || !copy->output().contains(QLatin1String("Everything is Ok")))
             return reason.isEmpty() ? tr("7-Zip ended with exit status %1.").arg(exitCode) : reason;
         return QString();
     };
 
-    UsbToolStep* extract = tool(tr("Taking out the install image"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Extract the wim file ...")), [this] {
-        if (!m_installImage)
-            return Plan{QString(), {}, false, true, QString()};
-        const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
-        if (room < m_installImage->size + 16 * 1024 * 1024) {
-            Plan plan;
-            plan.failure = tr("There is no room for the install image (%1) in %2: %3 free.")
-                               .arg(FormatSize(m_installImage->size), QDir::toNativeSeparators(m_tempFolder),
-                                    FormatSize(room));
-            return plan;
-        }
-        return Plan{m_options.tools.archive, Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path),
-                    false, false, QString()};
-    }, 15);
+    UsbToolStep* extract = tool(
+        tr("Taking out the install image"), tr("Extract the wim file ..."),
+        [this] {
+            if (!m_installImage)
+                return Plan {QString(), {}, false, true, QString()};
+            const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
+            if (room < m_installImage->size + 16 * 1024 * 1024) {
+                Plan plan;
+                plan.failure = tr("There is no room for the install image (%1) in %2: %3 free.")
+                                   .arg(FormatSize(m_installImage->size), QDir::toNativeSeparators(m_tempFolder),
+                                       FormatSize(room));
+                return plan;
+            }
+            return Plan {m_options.tools.archive,
+                Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path), false, false, QString()};
+        },
+        15);
     extract->verdict = [this, extract](int exitCode, QProcess::ExitStatus status) {
         const QFileInfo taken(m_tempFolder + QStringLiteral("/install.wim"));
         if (status == QProcess::NormalExit && exitCode == 0 && taken.size() == m_installImage->size)
@@ -297,32 +306,39 @@ void UsbBurnJob::build()
         return archiveToolReason(extract->output(), m_request.image);
     };
 
-    UsbToolStep* split = tool(tr("Splitting the install image"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Process the wim file larger than 4 GB...")), [this] {
-        if (!m_installImage)
-            return Plan{QString(), {}, false, true, QString()};
-        const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
-        QDir().mkpath(QFileInfo(target).path());
-        return Plan{m_options.tools.splitter,
-                    Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB),
-                    false, false, QString()};
-    }, 15);
+    UsbToolStep* split = tool(
+        tr("Splitting the install image"), tr("Process the wim file larger than 4 GB..."),
+        [this] {
+            if (!m_installImage)
+                return Plan {QString(), {}, false, true, QString()};
+            const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
+            QDir().mkpath(QFileInfo(target).path());
+            return Plan {m_options.tools.splitter,
+                Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB), false,
+                false, QString()};
+        },
+        15);
     split->percent = &ParseSplitProgress;
     connect(split, &Job::finished, this, [this] { QFile::remove(m_tempFolder + QStringLiteral("/install.wim")); });
 
-    step(tr("Checking the files"), [this] {
-        const QString root = m_mountPoint + QLatin1Char('/');
-        const QStringList wrong = UsbPlan::MissingOrDifferent(
-            m_entries, m_installImage ? m_installImage->path : QString(), [&root](const QString& path) -> qint64 {
-                const QFileInfo info(root + path);
-                if (!info.exists())
-                    return -1;
-                return info.isDir() ? 0 : info.size();
-            });
-        if (wrong.isEmpty())
-            return QString();
-        return tr("%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
-            .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
-    }, 2);
+    step(
+        tr("Checking the files"),
+        [this] {
+            const QString root = m_mountPoint + QLatin1Char('/');
+            const QStringList wrong = UsbPlan::MissingOrDifferent(
+                m_entries, m_installImage ? m_installImage->path : QString(), [&root](const QString& path) -> qint64 {
+                    const QFileInfo info(root + path);
+                    if (!info.exists())
+                        return -1;
+                    return info.isDir() ? 0 : info.size();
+                });
+            if (wrong.isEmpty())
+                return QString();
+            return tr(
+                "%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
+                .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
+        },
+        2);
     addFinalStages();
 }
 
@@ -344,7 +360,7 @@ QString UsbBurnJob::resultMessage() const
 {
     switch (status()) {
     case Status::Succeeded: {
-        QString text = pageText(QT_TRANSLATE_NOOP("CBurnDialog", "Burning Successfully..."));
+        QString text = tr("Burning Successfully...");
         const bool bios = m_request.gpt || m_biosInstalled;
         if (!bios && m_uefi)
             text += QLatin1Char('\n') + tr("The USB disk starts on UEFI only: %1.").arg(m_noBiosReason);
@@ -357,8 +373,7 @@ QString UsbBurnJob::resultMessage() const
     }
     case Status::Failed:
     case Status::Stopped: {
-        QString text = status() == Status::Failed ? tr("Burning failed. %1").arg(reason())
-                                                  : tr("Burning was stopped.");
+        QString text = status() == Status::Failed ? tr("Burning failed. %1").arg(reason()) : tr("Burning was stopped.");
         text += QLatin1Char('\n');
         if (m_mounted)
             text += tr("The USB disk is incomplete and still mounted at %1.").arg(m_mountPoint);

@@ -2,9 +2,9 @@
 
 #include "burn/usbburnrequest.h"
 #include "burn/usbplan.h"
-#include "runner/tools.h"
-#include "core/job.h"
+#include "core/tools.h"
 #include "platform/blockvolume.h"
+#include "runner/tooljob.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,21 +16,19 @@
 // from what earlier stages found. A privileged run goes through pkexec when
 // we are not root; a refused authorisation is reported as such. The reason of
 // a failure carries the tool's last words.
-class UsbToolStep : public ToolJob
-{
+class UsbToolStep : public ToolJob {
     Q_OBJECT
 public:
-    struct Plan
-    {
+    struct Plan {
         QString program;
         QStringList arguments;
         bool privileged = false;
         bool skip = false; // nothing to do: the stage succeeds at once
-        QString failure;   // the stage fails at once with this reason
+        QString failure; // the stage fails at once with this reason
     };
 
-    UsbToolStep(const QString& name, const QString& stageText, std::function<Plan()> prepare,
-                QObject* parent = nullptr);
+    UsbToolStep(
+        const QString& name, const QString& stageText, std::function<Plan()> prepare, QObject* parent = nullptr);
 
     // Turns an output piece into a percentage of this stage, when it is one.
     std::function<std::optional<int>(const QString& piece)> percent;
@@ -57,12 +55,13 @@ private:
 // short in-process step) on the chosen volume, each judged by its exit status
 // and its error lines, the stick checked before success. Stop ends the
 // current stage; the stick is then unmounted and reported incomplete.
-class UsbBurnJob : public JobSequence
-{
+class UsbBurnJob : public JobSequence {
     Q_OBJECT
 public:
-    struct Options
-    {
+    // Room the stick needs beyond the image's size (file system, boot code).
+    static constexpr qint64 HeadroomBytes = Q_INT64_C(52428800);
+
+    struct Options {
         // Whether discovery lists the device as a stick one may burn to.
         std::function<bool(const QString& device)> listed;
         // Full path of a tool ("mkfs.vfat"), empty when it is missing: the
@@ -96,14 +95,12 @@ public:
     QString mountPoint() const { return m_mountPoint; }
 
 private:
-    // Texts the burn page has always shown; their translations live there.
-    static QString pageText(const char* text);
     void build();
     // Stages of this platform (usbburnlinux.cpp, usbburnwin.cpp).
     void addDeviceStages();
     void addFinalStages();
-    UsbToolStep* tool(const QString& name, const QString& stageText, std::function<UsbToolStep::Plan()> prepare,
-                      int weight);
+    UsbToolStep* tool(
+        const QString& name, const QString& stageText, std::function<UsbToolStep::Plan()> prepare, int weight);
     StepJob* step(const QString& name, std::function<QString()> work, int weight);
     UsbToolStep::Plan systemTool(const QString& tool, const QStringList& arguments, bool privileged) const;
     void onEnded(Job::Status status);

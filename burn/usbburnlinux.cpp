@@ -15,7 +15,6 @@ using Plan = UsbToolStep::Plan;
 
 namespace {
 
-
 Plan skipped()
 {
     Plan plan;
@@ -36,16 +35,16 @@ constexpr qint64 GrubGapSectors = 1024;
 
 UsbPlan::Command UsbBurnJob::mountCommand() const
 {
-    return UsbPlan::MountCommand(m_fileSystem, m_volume.device, m_mountPoint,
-                                 readText(QStringLiteral("/proc/filesystems")));
+    return UsbPlan::MountCommand(
+        m_fileSystem, m_volume.device, m_mountPoint, readText(QStringLiteral("/proc/filesystems")));
 }
 
 QString UsbBurnJob::checkPlatform() const
 {
     // Every tool is there before anything is written.
-    QStringList tools{QStringLiteral("umount"), mountCommand().program,
-                      UsbPlan::FormatCommand(m_fileSystem, QString(), m_volume.device, m_volume.start).program,
-                      UsbPlan::CheckCommand(m_fileSystem, m_volume.device).program};
+    QStringList tools {QStringLiteral("umount"), mountCommand().program,
+        UsbPlan::FormatCommand(m_fileSystem, QString(), m_volume.device, m_volume.start).program,
+        UsbPlan::CheckCommand(m_fileSystem, m_volume.device).program};
     if (m_volume.partition > 0)
         tools << QStringLiteral("sfdisk");
     if (!m_request.gpt && m_loader.kind != BiosLoader::None)
@@ -61,7 +60,8 @@ QString UsbBurnJob::checkPlatform() const
     if (name.isEmpty())
         return QString();
     return tr("FAT on this system goes through fusefat, which cannot write the name \"%1\"; "
-              "choose NTFS or exFAT. Nothing was written.").arg(name);
+              "choose NTFS or exFAT. Nothing was written.")
+        .arg(name);
 }
 
 Plan UsbBurnJob::touching(const Plan& plan)
@@ -87,14 +87,19 @@ void UsbBurnJob::decideBiosBoot()
 
 void UsbBurnJob::addDeviceStages()
 {
-    UsbToolStep* table = tool(tr("Reading the partition table"), tr("Reading the partition table..."), [this] {
-        if (m_volume.partition == 0)
-            return skipped();
-        return systemTool(QStringLiteral("sfdisk"), {QStringLiteral("--json"), m_volume.disk}, true);
-    }, 1);
+    UsbToolStep* table = tool(
+        tr("Reading the partition table"), tr("Reading the partition table..."),
+        [this] {
+            if (m_volume.partition == 0)
+                return skipped();
+            return systemTool(QStringLiteral("sfdisk"), {QStringLiteral("--json"), m_volume.disk}, true);
+        },
+        1);
     table->verdict = [this, table](int exitCode, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || exitCode != 0)
-            return tr("sfdisk ended with exit status %1. %2").arg(exitCode).arg(UsbToolStep::lastLines(table->output()));
+            return tr("sfdisk ended with exit status %1. %2")
+                .arg(exitCode)
+                .arg(UsbToolStep::lastLines(table->output()));
         m_partition = UsbPlan::ParsePartitionTable(table->output().toUtf8(), m_volume.start);
         if (!m_partition)
             return tr("The partition table of %1 does not list %2.").arg(m_volume.disk, m_volume.device);
@@ -105,61 +110,76 @@ void UsbBurnJob::addDeviceStages()
             decideBiosBoot();
     });
 
-    tool(tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."), [this] {
-        const QStringList points = UsbPlan::MountPointsOf(Platform::mountTable(), m_volume.device, m_volume.majorMinor);
-        if (points.isEmpty())
-            return skipped();
-        return systemTool(QStringLiteral("umount"), points, true);
-    }, 1);
+    tool(
+        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."),
+        [this] {
+            const QStringList points =
+                UsbPlan::MountPointsOf(Platform::mountTable(), m_volume.device, m_volume.majorMinor);
+            if (points.isEmpty())
+                return skipped();
+            return systemTool(QStringLiteral("umount"), points, true);
+        },
+        1);
 
     // Firmware and boot code go by the type and the active flag, not by what was formatted.
-    tool(tr("Setting the partition type"), tr("Setting the partition type..."), [this] {
-        if (!m_partition)
-            return skipped();
-        const QString type = UsbPlan::PartitionType(m_fileSystem, m_partition->table == QLatin1String("gpt"));
-        if (m_partition->type.compare(type, Qt::CaseInsensitive) == 0)
-            return skipped();
-        return touching(systemTool(QStringLiteral("sfdisk"),
-                                   {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
-                                    QStringLiteral("--part-type"), m_volume.disk,
-                                    QString::number(m_volume.partition), type},
-                                   true));
-    }, 1);
-    tool(tr("Marking the partition active"), tr("Setting the partition type..."), [this] {
-        if (!m_partition || m_partition->table != QLatin1String("dos") || m_request.gpt
-            || (m_partition->bootable && !m_partition->othersBootable))
-            return skipped();
-        return touching(systemTool(QStringLiteral("sfdisk"),
-                                   {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"),
-                                    QStringLiteral("--activate"), m_volume.disk, QString::number(m_volume.partition)},
-                                   true));
-    }, 1);
+    tool(
+        tr("Setting the partition type"), tr("Setting the partition type..."),
+        [this] {
+            if (!m_partition)
+                return skipped();
+            const QString type = UsbPlan::PartitionType(m_fileSystem, m_partition->table == QLatin1String("gpt"));
+            if (m_partition->type.compare(type, Qt::CaseInsensitive) == 0)
+                return skipped();
+            return touching(systemTool(QStringLiteral("sfdisk"),
+                {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), QStringLiteral("--part-type"),
+                    m_volume.disk, QString::number(m_volume.partition), type},
+                true));
+        },
+        1);
+    tool(
+        tr("Marking the partition active"), tr("Setting the partition type..."),
+        [this] {
+            if (!m_partition || m_partition->table != QLatin1String("dos") || m_request.gpt
+                || (m_partition->bootable && !m_partition->othersBootable))
+                return skipped();
+            return touching(systemTool(QStringLiteral("sfdisk"),
+                {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), QStringLiteral("--activate"),
+                    m_volume.disk, QString::number(m_volume.partition)},
+                true));
+        },
+        1);
 
-    tool(tr("Formatting the USB disk"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...")), [this] {
-        const UsbPlan::Command format =
-            UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
-        return touching(systemTool(format.program, format.arguments, true));
-    }, 4);
+    tool(
+        tr("Formatting the USB disk"), tr("The USB disk is under formating..."),
+        [this] {
+            const UsbPlan::Command format =
+                UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
+            return touching(systemTool(format.program, format.arguments, true));
+        },
+        4);
 
-    UsbToolStep* mount = tool(tr("Mounting the USB disk"), tr("Mounting the USB disk..."), [this] {
-        m_mountPoint = QDir(m_tempFolder).absoluteFilePath(QStringLiteral("stick"));
-        if (!QDir().mkpath(m_mountPoint)) {
-            Plan plan;
-            plan.failure = tr("Cannot create the folder %1.").arg(m_mountPoint);
-            return plan;
-        }
-        m_mountPoint = QFileInfo(m_mountPoint).canonicalFilePath(); // as the mount table writes it
-        UsbPlan::Command mount = mountCommand();
-        const QString owner = Platform::ownerMountOptions();
-        if (!owner.isEmpty()) { // a mount made through pkexec, written to by us
-            const int at = mount.arguments.indexOf(QStringLiteral("-o"));
-            if (at >= 0)
-                mount.arguments[at + 1] += QStringLiteral(",allow_other");
-            else
-                mount.arguments = QStringList{QStringLiteral("-o"), owner} + mount.arguments;
-        }
-        return systemTool(mount.program, mount.arguments, true);
-    }, 1);
+    UsbToolStep* mount = tool(
+        tr("Mounting the USB disk"), tr("Mounting the USB disk..."),
+        [this] {
+            m_mountPoint = QDir(m_tempFolder).absoluteFilePath(QStringLiteral("stick"));
+            if (!QDir().mkpath(m_mountPoint)) {
+                Plan plan;
+                plan.failure = tr("Cannot create the folder %1.").arg(m_mountPoint);
+                return plan;
+            }
+            m_mountPoint = QFileInfo(m_mountPoint).canonicalFilePath(); // as the mount table writes it
+            UsbPlan::Command mount = mountCommand();
+            const QString owner = Platform::ownerMountOptions();
+            if (!owner.isEmpty()) { // a mount made through pkexec, written to by us
+                const int at = mount.arguments.indexOf(QStringLiteral("-o"));
+                if (at >= 0)
+                    mount.arguments[at + 1] += QStringLiteral(",allow_other");
+                else
+                    mount.arguments = QStringList {QStringLiteral("-o"), owner} + mount.arguments;
+            }
+            return systemTool(mount.program, mount.arguments, true);
+        },
+        1);
     mount->verdict = [this, mount](int exitCode, QProcess::ExitStatus status) {
         m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
         if (m_mounted && status == QProcess::NormalExit && exitCode == 0)
@@ -172,28 +192,35 @@ void UsbBurnJob::addDeviceStages()
     // BIOS boot code: GRUB's core image, with the hand-over to the image's own
     // loader built in, embedded behind the MBR; its files only pass through
     // a folder of ours on the stick while grub-bios-setup reads them.
-    const QString installing = pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect..."));
-    step(tr("Preparing the boot code"), [this] { return prepareGrub(); }, 1);
-    tool(tr("Building the boot code"), installing, [this] {
-        if (m_grubFolder.isEmpty())
-            return skipped();
-        const QString modules = QFileInfo(m_options.toolPath(QStringLiteral("grub-bios-setup"))).path();
-        return systemTool(QStringLiteral("grub-mkimage"),
-                          QStringList{QStringLiteral("-O"), QStringLiteral("i386-pc"), QStringLiteral("-d"), modules,
-                                      QStringLiteral("-o"), m_grubFolder + QStringLiteral("/core.img"),
-                                      QStringLiteral("-p"), QStringLiteral("(,msdos%1)/boot/grub").arg(m_volume.partition),
-                                      QStringLiteral("-c"), m_tempFolder + QStringLiteral("/grub-early.cfg")}
-                              + UsbPlan::GrubModules(),
-                          false);
-    }, 1);
-    UsbToolStep* setup = tool(tr("Installing the boot code"), installing, [this] {
-        if (m_grubFolder.isEmpty())
-            return skipped();
-        return systemTool(QStringLiteral("grub-bios-setup"),
-                          {QStringLiteral("--skip-fs-probe"), QStringLiteral("-d"), m_grubFolder, QStringLiteral("-m"),
-                           m_tempFolder + QStringLiteral("/device.map"), m_volume.disk},
-                          true);
-    }, 1);
+    const QString installing = tr("The USB disk is installing bootsect...");
+    step(
+        tr("Preparing the boot code"), [this] { return prepareGrub(); }, 1);
+    tool(
+        tr("Building the boot code"), installing,
+        [this] {
+            if (m_grubFolder.isEmpty())
+                return skipped();
+            const QString modules = QFileInfo(m_options.toolPath(QStringLiteral("grub-bios-setup"))).path();
+            return systemTool(QStringLiteral("grub-mkimage"),
+                QStringList {QStringLiteral("-O"), QStringLiteral("i386-pc"), QStringLiteral("-d"), modules,
+                    QStringLiteral("-o"), m_grubFolder + QStringLiteral("/core.img"), QStringLiteral("-p"),
+                    QStringLiteral("(,msdos%1)/boot/grub").arg(m_volume.partition), QStringLiteral("-c"),
+                    m_tempFolder + QStringLiteral("/grub-early.cfg")}
+                    + UsbPlan::GrubModules(),
+                false);
+        },
+        1);
+    UsbToolStep* setup = tool(
+        tr("Installing the boot code"), installing,
+        [this] {
+            if (m_grubFolder.isEmpty())
+                return skipped();
+            return systemTool(QStringLiteral("grub-bios-setup"),
+                {QStringLiteral("--skip-fs-probe"), QStringLiteral("-d"), m_grubFolder, QStringLiteral("-m"),
+                    m_tempFolder + QStringLiteral("/device.map"), m_volume.disk},
+                true);
+        },
+        1);
     connect(setup, &Job::finished, this, [this](Job::Status status) {
         m_biosInstalled = status == Job::Status::Succeeded && !m_grubFolder.isEmpty();
         if (!m_grubFolder.isEmpty())
@@ -212,7 +239,8 @@ QString UsbBurnJob::prepareGrub()
     const QString folder = m_mountPoint + QStringLiteral("/.bios-setup");
     QFile early(m_tempFolder + QStringLiteral("/grub-early.cfg"));
     QFile map(m_tempFolder + QStringLiteral("/device.map"));
-    if (!QDir().mkpath(folder) || !QFile::copy(modules + QStringLiteral("/boot.img"), folder + QStringLiteral("/boot.img"))
+    if (!QDir().mkpath(folder)
+        || !QFile::copy(modules + QStringLiteral("/boot.img"), folder + QStringLiteral("/boot.img"))
         || !early.open(QIODevice::WriteOnly) || !map.open(QIODevice::WriteOnly))
         return tr("Cannot write the boot code's files to the USB disk.");
     early.write(UsbPlan::GrubConfig(m_loader, m_volume.partition).toUtf8());
@@ -224,19 +252,22 @@ QString UsbBurnJob::prepareGrub()
 
 void UsbBurnJob::addFinalStages()
 {
-    UsbToolStep* unmount = tool(tr("Unmounting the USB disk"), tr("Writing the last data to the USB disk..."), [this] {
-        return systemTool(QStringLiteral("umount"), {m_mountPoint}, true);
-    }, 2);
+    UsbToolStep* unmount = tool(
+        tr("Unmounting the USB disk"), tr("Writing the last data to the USB disk..."),
+        [this] { return systemTool(QStringLiteral("umount"), {m_mountPoint}, true); }, 2);
     unmount->verdict = [this](int exitCode, QProcess::ExitStatus) {
         m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
         if (m_mounted)
             return tr("The USB disk could not be unmounted (exit status %1).").arg(exitCode);
         return QString();
     };
-    UsbToolStep* fsck = tool(tr("Checking the file system"), tr("Checking the USB disk..."), [this] {
-        const UsbPlan::Command check = UsbPlan::CheckCommand(m_fileSystem, m_volume.device);
-        return systemTool(check.program, check.arguments, true);
-    }, 2);
+    UsbToolStep* fsck = tool(
+        tr("Checking the file system"), tr("Checking the USB disk..."),
+        [this] {
+            const UsbPlan::Command check = UsbPlan::CheckCommand(m_fileSystem, m_volume.device);
+            return systemTool(check.program, check.arguments, true);
+        },
+        2);
     fsck->verdict = [fsck](int exitCode, QProcess::ExitStatus status) {
         if (status == QProcess::NormalExit && exitCode == 0)
             return QString();
@@ -253,8 +284,8 @@ void UsbBurnJob::cleanUpStick()
         if (!m_grubFolder.isEmpty())
             QDir(m_grubFolder).removeRecursively();
         const QString umount = QStringLiteral("umount");
-        const QStringList command = m_options.elevate ? m_options.elevate(umount, {m_mountPoint})
-                                                      : QStringList{umount, m_mountPoint};
+        const QStringList command =
+            m_options.elevate ? m_options.elevate(umount, {m_mountPoint}) : QStringList {umount, m_mountPoint};
         QProcess::execute(command.first(), command.mid(1));
         m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
     }

@@ -26,34 +26,41 @@ QString UsbBurnJob::checkPlatform() const
 void UsbBurnJob::addDeviceStages()
 {
     // cmd.exe reads these as syntax, whatever quoting is tried.
-    step(tr("Checking the label"), [this] {
-        const QString unsafe = UsbPlan::UnsafeLabelCharacters(m_request.label);
-        return unsafe.isEmpty() ? QString() : tr("The volume label cannot contain %1.").arg(unsafe);
-    }, 1);
-    tool(tr("Formatting the USB disk"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is under formating...")),
-         [this] {
-             m_touched = true;
-             m_mountPoint = m_volume.device;
-             QStringList args{QStringLiteral("/c"), QStringLiteral("format"), m_volume.device,
-                              QStringLiteral("/FS:") + m_fileSystem};
-             if (!m_request.label.isEmpty())
-                 args << QStringLiteral("/V:") + m_request.label;
-             args << QStringLiteral("/Q") << QStringLiteral("/X") << QStringLiteral("/Y");
-             return Plan{commandInterpreter(), args, true, false, QString()};
-         }, 4);
-    tool(tr("Installing the boot code"), pageText(QT_TRANSLATE_NOOP("CBurnDialog", "The USB disk is installing bootsect...")),
-         [this] {
-             if (m_request.gpt) {
-                 Plan plan;
-                 plan.skip = true;
-                 return plan;
-             }
-             m_biosInstalled = true;
-             return Plan{commandInterpreter(),
-                         {QStringLiteral("/c"), QStringLiteral("bootsect.exe"), QStringLiteral("/nt60"),
-                          m_volume.device, QStringLiteral("/force"), QStringLiteral("/mbr")},
-                         true, false, QString()};
-         }, 1);
+    step(
+        tr("Checking the label"),
+        [this] {
+            const QString unsafe = UsbPlan::UnsafeLabelCharacters(m_request.label);
+            return unsafe.isEmpty() ? QString() : tr("The volume label cannot contain %1.").arg(unsafe);
+        },
+        1);
+    tool(
+        tr("Formatting the USB disk"), tr("The USB disk is under formating..."),
+        [this] {
+            m_touched = true;
+            m_mountPoint = m_volume.device;
+            QStringList args {
+                QStringLiteral("/c"), QStringLiteral("format"), m_volume.device, QStringLiteral("/FS:") + m_fileSystem};
+            if (!m_request.label.isEmpty())
+                args << QStringLiteral("/V:") + m_request.label;
+            args << QStringLiteral("/Q") << QStringLiteral("/X") << QStringLiteral("/Y");
+            return Plan {commandInterpreter(), args, true, false, QString()};
+        },
+        4);
+    tool(
+        tr("Installing the boot code"), tr("The USB disk is installing bootsect..."),
+        [this] {
+            if (m_request.gpt) {
+                Plan plan;
+                plan.skip = true;
+                return plan;
+            }
+            m_biosInstalled = true;
+            return Plan {commandInterpreter(),
+                {QStringLiteral("/c"), QStringLiteral("bootsect.exe"), QStringLiteral("/nt60"), m_volume.device,
+                    QStringLiteral("/force"), QStringLiteral("/mbr")},
+                true, false, QString()};
+        },
+        1);
 }
 
 void UsbBurnJob::addFinalStages()

@@ -3,63 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
 
 namespace UsbPlan {
-
-namespace {
-
-bool isBootCatalogEntry(const QString& path)
-{
-    return path == QLatin1String("[BOOT]") || path.startsWith(QLatin1String("[BOOT]/"));
-}
-
-QString field(const QString& line, const char* name)
-{
-    const QString prefix = QLatin1String(name) + QLatin1String(" = ");
-    return line.startsWith(prefix) ? line.mid(prefix.size()) : QString();
-}
-
-} // namespace
-
-std::optional<QList<ImageEntry>> ParseTechnicalListing(const QString& text)
-{
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")));
-    int at = lines.indexOf(QStringLiteral("----------"));
-    if (at < 0)
-        return std::nullopt;
-    QList<ImageEntry> entries;
-    ImageEntry entry;
-    bool inEntry = false;
-    auto close = [&] {
-        if (inEntry && !entry.path.isEmpty() && !isBootCatalogEntry(entry.path))
-            entries << entry;
-        inEntry = false;
-    };
-    for (++at; at < lines.size(); ++at) {
-        const QString& line = lines.at(at);
-        if (line.startsWith(QLatin1String("Path = "))) {
-            close();
-            entry = ImageEntry{field(line, "Path"), 0, false};
-            inEntry = true;
-        } else if (!inEntry) {
-            continue;
-        } else if (line.startsWith(QLatin1String("Folder = "))) {
-            entry.folder = field(line, "Folder") == QLatin1String("+");
-        } else if (line.startsWith(QLatin1String("Size = "))) {
-            const QString size = field(line, "Size"); // folders: empty, 0
-            bool ok = size.isEmpty();
-            entry.size = ok ? 0 : size.toLongLong(&ok);
-            if (!ok || entry.size < 0)
-                return std::nullopt; // a garbled listing would mislead the space check
-        }
-    }
-    close();
-    return entries;
-}
 
 std::optional<ImageEntry> InstallImage(const QList<ImageEntry>& entries)
 {
@@ -94,15 +42,14 @@ QString EffectiveFileSystem(const QString& chosen, qint64 volumeBytes, bool gpt)
     return chosen;
 }
 
-Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device,
-                      qint64 partitionStart)
+Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart)
 {
     const bool wholeDisk = partitionStart <= 0;
     Command c;
     if (fileSystem == QLatin1String("FAT32") || fileSystem == QLatin1String("FAT")) {
         c.program = QStringLiteral("mkfs.vfat");
-        c.arguments << QStringLiteral("-F") << (fileSystem == QLatin1String("FAT") ? QStringLiteral("16")
-                                                                                  : QStringLiteral("32"));
+        c.arguments << QStringLiteral("-F")
+                    << (fileSystem == QLatin1String("FAT") ? QStringLiteral("16") : QStringLiteral("32"));
         if (!label.isEmpty())
             c.arguments << QStringLiteral("-n") << label;
         if (wholeDisk)
@@ -155,8 +102,8 @@ std::optional<PartitionEntry> ParsePartitionTable(const QByteArray& json, qint64
             othersBootable = othersBootable || bootable;
             continue;
         }
-        found = PartitionEntry{table.value(QLatin1String("label")).toString(),
-                               p.value(QLatin1String("type")).toString(), bootable, false};
+        found = PartitionEntry {
+            table.value(QLatin1String("label")).toString(), p.value(QLatin1String("type")).toString(), bootable, false};
     }
     if (found)
         found->othersBootable = othersBootable;
@@ -177,8 +124,7 @@ QString UnsafeLabelCharacters(const QString& label)
 
 namespace {
 
-struct MountLine
-{
+struct MountLine {
     QString majorMinor;
     QString mountPoint;
     QString source;
@@ -211,7 +157,7 @@ QList<MountLine> parseMountinfo(const QString& mountinfo)
         const int dash = f.indexOf(QStringLiteral("-"));
         if (f.size() < 5 || dash < 0 || dash + 2 >= f.size())
             continue;
-        mounts << MountLine{f.at(2), unescape(f.at(4)), unescape(f.at(dash + 2))};
+        mounts << MountLine {f.at(2), unescape(f.at(4)), unescape(f.at(dash + 2))};
     }
     return mounts;
 }
@@ -225,9 +171,8 @@ QStringList MountPointsOf(const QString& mountinfo, const QString& device, const
         if ((m.source == device || m.majorMinor == majorMinor) && !points.contains(m.mountPoint))
             points << m.mountPoint;
     }
-    std::sort(points.begin(), points.end(), [](const QString& a, const QString& b) {
-        return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/'));
-    });
+    std::sort(points.begin(), points.end(),
+        [](const QString& a, const QString& b) { return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')); });
     return points;
 }
 
@@ -240,19 +185,19 @@ bool IsMountedFrom(const QString& mountinfo, const QString& mountPoint, const QS
     return false;
 }
 
-Command MountCommand(const QString& fileSystem, const QString& device, const QString& mountPoint,
-                     const QString& kernelFileSystems)
+Command MountCommand(
+    const QString& fileSystem, const QString& device, const QString& mountPoint, const QString& kernelFileSystems)
 {
     auto kernelHas = [&](const char* type) {
-        return kernelFileSystems.contains(QRegularExpression(QStringLiteral("(^|\\s)") + QLatin1String(type)
-                                                             + QStringLiteral("(\\s|$)")));
+        return kernelFileSystems.contains(
+            QRegularExpression(QStringLiteral("(^|\\s)") + QLatin1String(type) + QStringLiteral("(\\s|$)")));
     };
     const QString mount = QStringLiteral("mount");
     if (fileSystem == QLatin1String("FAT32") || fileSystem == QLatin1String("FAT")) {
         if (kernelHas("vfat"))
             return {mount, {QStringLiteral("-t"), QStringLiteral("vfat"), device, mountPoint}};
         return {QStringLiteral("fusefat"),
-                {QStringLiteral("-o"), QStringLiteral("rw+,blkdev,fsname=") + device, device, mountPoint}};
+            {QStringLiteral("-o"), QStringLiteral("rw+,blkdev,fsname=") + device, device, mountPoint}};
     }
     if (fileSystem == QLatin1String("NTFS")) {
         if (kernelHas("ntfs3"))
@@ -306,9 +251,8 @@ LoaderChoice ChooseBiosLoader(const QList<ImageEntry>& entries)
 {
     if (const ImageEntry* e = findFile(entries, QStringLiteral("bootmgr")))
         return {BiosLoader::Bootmgr, QLatin1Char('/') + e->path};
-    static const char* const syslinux[] = {"isolinux/isolinux.cfg", "boot/isolinux/isolinux.cfg",
-                                           "isolinux.cfg",          "syslinux/syslinux.cfg",
-                                           "boot/syslinux/syslinux.cfg", "syslinux.cfg"};
+    static const char* const syslinux[] = {"isolinux/isolinux.cfg", "boot/isolinux/isolinux.cfg", "isolinux.cfg",
+        "syslinux/syslinux.cfg", "boot/syslinux/syslinux.cfg", "syslinux.cfg"};
     for (const char* path : syslinux) {
         if (const ImageEntry* e = findFile(entries, QLatin1String(path)))
             return {BiosLoader::Syslinux, QLatin1Char('/') + e->path};
@@ -359,22 +303,19 @@ QString GrubConfig(const LoaderChoice& loader, int partition)
 
 QStringList GrubModules()
 {
-    return {QStringLiteral("biosdisk"), QStringLiteral("part_msdos"), QStringLiteral("fat"),
-            QStringLiteral("exfat"),    QStringLiteral("ntfs"),       QStringLiteral("normal"),
-            QStringLiteral("configfile"), QStringLiteral("search"),   QStringLiteral("ntldr"),
-            QStringLiteral("chain"),    QStringLiteral("syslinuxcfg"), QStringLiteral("linux"),
-            QStringLiteral("linux16"),  QStringLiteral("multiboot"),  QStringLiteral("multiboot2"),
-            QStringLiteral("cpuid"),    QStringLiteral("drivemap"),   QStringLiteral("echo"),
-            QStringLiteral("test"),     QStringLiteral("all_video"),  QStringLiteral("gfxterm"),
-            QStringLiteral("boot"),     QStringLiteral("minicmd"),    QStringLiteral("ls"),
-            QStringLiteral("cat"),      QStringLiteral("sleep"),      QStringLiteral("halt"),
-            QStringLiteral("reboot")};
+    return {QStringLiteral("biosdisk"), QStringLiteral("part_msdos"), QStringLiteral("fat"), QStringLiteral("exfat"),
+        QStringLiteral("ntfs"), QStringLiteral("normal"), QStringLiteral("configfile"), QStringLiteral("search"),
+        QStringLiteral("ntldr"), QStringLiteral("chain"), QStringLiteral("syslinuxcfg"), QStringLiteral("linux"),
+        QStringLiteral("linux16"), QStringLiteral("multiboot"), QStringLiteral("multiboot2"), QStringLiteral("cpuid"),
+        QStringLiteral("drivemap"), QStringLiteral("echo"), QStringLiteral("test"), QStringLiteral("all_video"),
+        QStringLiteral("gfxterm"), QStringLiteral("boot"), QStringLiteral("minicmd"), QStringLiteral("ls"),
+        QStringLiteral("cat"), QStringLiteral("sleep"), QStringLiteral("halt"), QStringLiteral("reboot")};
 }
 
 // --- Check -----------------------------------------------------------------------
 
-QStringList MissingOrDifferent(const QList<ImageEntry>& entries, const QString& splitImage,
-                               const std::function<qint64(const QString&)>& present)
+QStringList MissingOrDifferent(
+    const QList<ImageEntry>& entries, const QString& splitImage, const std::function<qint64(const QString&)>& present)
 {
     QStringList wrong;
     for (const ImageEntry& e : entries) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runner/sevenzip.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,25 +16,16 @@ namespace UsbPlan {
 constexpr qint64 FourGiB = Q_INT64_C(4294967296);
 constexpr int SplitPartMiB = 3800;
 
-// One entry of an image, from the archive tool's technical listing ("l -slt").
-struct ImageEntry
-{
-    QString path; // forward slashes, as listed
-    qint64 size = 0;
-    bool folder = false;
-};
-
-// Parses "7z l -slt" output: the blocks after the "----------" line, one
-// "Path = " ... "Folder = " ... "Size = " block per entry. El Torito's
-// "[BOOT]" entries are not content of the image and are left out. Nothing
-// when the text holds no listing at all (not an image, tool failed) or a
-// size is no count of bytes.
-std::optional<QList<ImageEntry>> ParseTechnicalListing(const QString& text);
+// One entry of an image, from the archive tool's technical listing.
+using ImageEntry = ListedItem;
 
 // The install image, sources/install.wim in any case; nothing when absent.
 std::optional<ImageEntry> InstallImage(const QList<ImageEntry>& entries);
 // FAT32 cannot hold a file of 4 GiB or more: such an install image is split.
-inline bool IsLargeInstallImage(qint64 size) { return size >= FourGiB; }
+inline bool IsLargeInstallImage(qint64 size)
+{
+    return size >= FourGiB;
+}
 
 // Bytes the files take on the stick, each rounded up to a cluster of
 // clusterBytes, folders one cluster each; the largest qint64 when that
@@ -45,8 +38,7 @@ qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes);
 // (FAT16) cannot address 4 GiB or more, so FAT32 from there on.
 QString EffectiveFileSystem(const QString& chosen, qint64 volumeBytes, bool gpt);
 
-struct Command
-{
+struct Command {
     QString program;
     QStringList arguments;
 };
@@ -54,18 +46,16 @@ struct Command
 // Format command for a Linux volume; partitionStart (512-byte sectors) is
 // recorded in the boot sector of a partition (0 for a whole disk). Empty
 // program for an unknown file system.
-Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device,
-                      qint64 partitionStart);
+Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart);
 
 // MBR partition type byte for a file system ("c" FAT32 LBA, "e" FAT16 LBA,
 // "7" NTFS/exFAT); GPT tables get Microsoft basic data.
 QString PartitionType(const QString& fileSystem, bool gptTable);
 
 // The volume's entry in its disk's partition table, from "sfdisk --json".
-struct PartitionEntry
-{
-    QString table;         // "dos" or "gpt"
-    QString type;          // "c", "7", a GUID ...
+struct PartitionEntry {
+    QString table; // "dos" or "gpt"
+    QString type; // "c", "7", a GUID ...
     bool bootable = false; // the MBR active flag
     bool othersBootable = false;
 };
@@ -87,8 +77,8 @@ bool IsMountedFrom(const QString& mountinfo, const QString& mountPoint, const QS
 
 // The kernel's driver where /proc/filesystems lists it, else its FUSE driver
 // as a block-device mount (synchronous unmount, device named as the source).
-Command MountCommand(const QString& fileSystem, const QString& device, const QString& mountPoint,
-                     const QString& kernelFileSystems);
+Command MountCommand(
+    const QString& fileSystem, const QString& device, const QString& mountPoint, const QString& kernelFileSystems);
 
 // The first name the FUSE FAT driver (fusefat) would refuse: it writes ASCII
 // names only. Empty when every name is fine.
@@ -101,8 +91,7 @@ Command CheckCommand(const QString& fileSystem, const QString& device);
 
 enum class BiosLoader { None, Bootmgr, Syslinux, Grub };
 
-struct LoaderChoice
-{
+struct LoaderChoice {
     BiosLoader kind = BiosLoader::None;
     QString file; // path on the stick: "/bootmgr", "/isolinux/isolinux.cfg", ...
 };
@@ -129,7 +118,7 @@ QString SplitTarget(const QString& installImage);
 // `present` gives the size of a path on the stick (-1 missing). The split
 // install image (its path in the image, empty for none) counts as present
 // when its first part is; the parts themselves are checked by the splitter.
-QStringList MissingOrDifferent(const QList<ImageEntry>& entries, const QString& splitImage,
-                               const std::function<qint64(const QString&)>& present);
+QStringList MissingOrDifferent(
+    const QList<ImageEntry>& entries, const QString& splitImage, const std::function<qint64(const QString&)>& present);
 
 } // namespace UsbPlan

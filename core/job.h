@@ -10,14 +10,11 @@
 #include <memory>
 #include <vector>
 
-class CRunCommandThread;
-
 // One unit of work the user can follow and stop: a tool run, an in-process
 // step, or a sequence of them. A job reports progress as (stage text, value,
 // maximum) and ends exactly once with finished(). Jobs never open dialogs;
 // questions go through the caller before the job starts.
-class Job : public QObject
-{
+class Job : public QObject {
     Q_OBJECT
 public:
     enum class Status { Idle, Running, Succeeded, Failed, Stopped };
@@ -50,7 +47,7 @@ signals:
 protected:
     virtual void doStart() = 0;
     // Must end the work synchronously (child gone, own cleanup done).
-    virtual void doStop() {}
+    virtual void doStop() { }
 
     void setProgress(const QString& stage, qint64 value, qint64 maximum);
     // Each ends the job once; later calls, and calls after stop(), are ignored.
@@ -66,61 +63,10 @@ private:
     QString m_name;
 };
 
-// One run of an external tool. Subclasses (or the callbacks) parse the output
-// pieces and give the verdict; the default verdict is "exit status 0".
-class ToolJob : public Job
-{
-    Q_OBJECT
-public:
-    explicit ToolJob(QObject* parent = nullptr);
-    ~ToolJob() override;
-
-    void setCommand(const QString& program, const QStringList& arguments);
-    QString program() const { return m_program; }
-    QStringList arguments() const { return m_arguments; }
-
-    // Optional hooks for a job that needs no class of its own.
-    std::function<void(const QString& piece)> onPiece;
-    // Empty when the run is good, else the reason. Called once the tool ended.
-    std::function<QString(int exitCode, QProcess::ExitStatus status)> verdict;
-    // Called after a stop or a failure (remove partial output, etc.).
-    std::function<void()> cleanup;
-
-    // Valid after the run ended.
-    int exitCode() const { return m_exitCode; }
-    QProcess::ExitStatus exitStatus() const { return m_exitStatus; }
-    bool failedToStart() const { return m_failedToStart; }
-    // What the system said when the program did not start.
-    QString startError() const { return m_startError; }
-
-protected:
-    void doStart() override;
-    void doStop() override;
-    virtual void handlePiece(const QString& piece);
-    virtual QString judge(int exitCode, QProcess::ExitStatus status);
-    virtual void cleanUp();
-
-    // The reason for a program that did not start: "Could not start <tool>. <why>".
-    virtual QString startFailure(const QString& error) const;
-
-private:
-    void onEnded();
-    void onStartFailed(const QString& error);
-
-    QString m_program;
-    QStringList m_arguments;
-    QPointer<CRunCommandThread> m_runner;
-    int m_exitCode = -1;
-    QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;
-    bool m_failedToStart = false;
-    QString m_startError;
-};
-
 // An in-process step of a pipeline: `work` runs on the calling thread and
 // returns the reason of a failure, or an empty string. For longer work the
 // step can be asynchronous: `begin` gets a done-callback to call once.
-class StepJob : public Job
-{
+class StepJob : public Job {
     Q_OBJECT
 public:
     using Done = std::function<void(const QString& reason)>;
@@ -142,8 +88,7 @@ private:
 // with the current step's stage text. A failed step ends the sequence with
 // the step's name in the reason; stop() ends the current step and skips the
 // rest. The sequence owns its steps.
-class JobSequence : public Job
-{
+class JobSequence : public Job {
     Q_OBJECT
 public:
     static constexpr qint64 Scale = 1000;
@@ -160,8 +105,7 @@ protected:
     void doStop() override;
 
 private:
-    struct Step
-    {
+    struct Step {
         Job* job;
         int weight;
     };

@@ -54,11 +54,20 @@ void Util::WriteLog(const QString& message)
 
 QString Util::TranslationFileFor(const QLocale& locale)
 {
-    struct Row { QLocale::Language language; const char* code; };
+    struct Row {
+        QLocale::Language language;
+        const char* code;
+    };
     static const Row rows[] = {
-        {QLocale::English, "en"}, {QLocale::Chinese, "zh"}, {QLocale::Japanese, "ja"},
-        {QLocale::French, "fr"},  {QLocale::German, "de"},  {QLocale::Spanish, "es"},
-        {QLocale::Portuguese, "pt"}, {QLocale::Polish, "pl"}, {QLocale::Italian, "it"},
+        {QLocale::English, "en"},
+        {QLocale::Chinese, "zh"},
+        {QLocale::Japanese, "ja"},
+        {QLocale::French, "fr"},
+        {QLocale::German, "de"},
+        {QLocale::Spanish, "es"},
+        {QLocale::Portuguese, "pt"},
+        {QLocale::Polish, "pl"},
+        {QLocale::Italian, "it"},
         {QLocale::Russian, "ru"},
     };
     QString code = QStringLiteral("en");

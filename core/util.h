@@ -8,8 +8,7 @@ class QDataStream;
 // Where the program finds its tools and translations.
 QString AppDir();
 
-class Util
-{
+class Util {
 public:
     static QString GetDataPath();
     static void WriteLog(const QString& message);

@@ -1,7 +1,8 @@
 #include "core/waitjob.h"
 
 WaitJob::WaitJob(const QString& stage, int intervalMs, Poll poll, QObject* parent)
-    : Job(parent), m_poll(std::move(poll))
+    : Job(parent)
+    , m_poll(std::move(poll))
 {
     setName(stage);
     m_timer.setInterval(intervalMs);

@@ -9,12 +9,10 @@
 // Waits for something another part of the program does (an extraction, a
 // copy queue), polling it on a timer so the event loop keeps running. Its
 // progress is what the poll reports; stopping it ends only the wait.
-class WaitJob : public Job
-{
+class WaitJob : public Job {
     Q_OBJECT
 public:
-    struct State
-    {
+    struct State {
         bool done = false;
         qint64 value = 0;
         qint64 maximum = 0;

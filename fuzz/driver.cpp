@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 namespace {
 
 // Bytes the parsers care about, spliced in now and then.
-const char* const Tokens[] = {"\n", "\r\n", "\r", "\b", " ", "-------------------", "Type = Iso\n",
-                              "Type = zip\n", "% ", " - ", "D....", "\\", "/", "..", "ERROR: ", "\xc3\xbc",
-                              "\xff", "\x01", "\x55\xaa", "EL TORITO SPECIFICATION", "CD001"};
+const char* const Tokens[] = {"\n", "\r\n", "\r", "\b", " ", "-------------------", "Type = Iso\n", "Type = zip\n",
+    "% ", " - ", "D....", "\\", "/", "..", "ERROR: ", "\xc3\xbc", "\xff", "\x01", "\x55\xaa", "EL TORITO SPECIFICATION",
+    "CD001"};
 
 QByteArray mutate(QByteArray input, const std::vector<QByteArray>& corpus, QRandomGenerator& random)
 {
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
             seed = arg.mid(6).toUInt();
         else
             for (const QFileInfo& info : QFileInfo(arg).isDir() ? QDir(arg).entryInfoList(QDir::Files, QDir::Name)
-                                                                : QFileInfoList{QFileInfo(arg)}) {
+                                                                : QFileInfoList {QFileInfo(arg)}) {
                 QFile file(info.filePath());
                 if (file.open(QIODevice::ReadOnly))
                     corpus.push_back(file.readAll());
@@ -126,7 +126,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < 64; ++i, ++runs)
             run(mutate(corpus[random.bounded(quint32(corpus.size()))], corpus, random));
     }
-    std::printf("%llu mutated inputs in %.1f s, no failure\n", static_cast<unsigned long long>(runs),
-                clock.elapsed() / 1000.0);
+    std::printf(
+        "%llu mutated inputs in %.1f s, no failure\n", static_cast<unsigned long long>(runs), clock.elapsed() / 1000.0);
     return 0;
 }

@@ -13,7 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const QString image = QDir::temp().filePath(QStringLiteral("quillon-fuzz-%1.iso").arg(QCoreApplication::applicationPid()));
+    static const QString image =
+        QDir::temp().filePath(QStringLiteral("quillon-fuzz-%1.iso").arg(QCoreApplication::applicationPid()));
     static const QString output = image + QStringLiteral(".boot");
     {
         QFile file(image);
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Large boot images would only slow the run down.
         const BootEntry& first = entries.first();
         if (quint64(first.loadRba) * 2048 < 17 * 2048 + size && BootImageSectors(first) < 4096) {
-            if (ExtractBootImage(image, first, output) && QFileInfo(output).size() != qint64(BootImageSectors(first)) * 512)
+            if (ExtractBootImage(image, first, output)
+                && QFileInfo(output).size() != qint64(BootImageSectors(first)) * 512)
                 abort();
             QFile::remove(output);
         }

@@ -8,13 +8,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString line = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
-    const std::optional<IsoEntry> entry = ParseListingLine(line);
+    const std::optional<ListingRow> entry = ParseListingLine(line);
     if (!entry)
         return 0;
     if (entry->name.isEmpty() || entry->sizeText.size() > 12 || entry->dateText.size() != 19)
         abort();
     IsoContentTree tree;
-    if (!tree.AddEntry(*entry))
+    if (!tree.AddEntry(EntryFromListing(ListingRow(*entry))))
         return 0;
     const IsoEntry* added = tree.FindEntry(IsoContentTree::NormalizeName(entry->name));
     if (!added || added->isDir != entry->isDir)

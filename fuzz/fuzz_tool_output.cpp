@@ -5,11 +5,11 @@
 #include "burn/usbplan.h"
 #include "image/extractjob.h"
 #include "image/isobuild.h"
-#include "runner/outputsplitter.h"
-#include "runner/sevenzip.h"
-#include "runner/isobuilder.h"
 #include "runner/discreader.h"
+#include "runner/isobuilder.h"
+#include "runner/outputsplitter.h"
 #include "runner/recorder.h"
+#include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
 
 #include <cstdint>
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // The USB plan reads the whole technical listing: sizes are counts, the sum never wraps.
     const QString whole = pieces.join(QLatin1Char('\n'));
-    if (const auto entries = whole.contains(QLatin1String("----------")) ? UsbPlan::ParseTechnicalListing(whole)
-                                                                          : std::nullopt) {
+    if (const auto entries =
+            whole.contains(QLatin1String("----------")) ? ParseTechnicalListing(whole) : std::nullopt) {
         for (const UsbPlan::ImageEntry& e : *entries)
             if (e.size < 0)
                 abort();

@@ -15,14 +15,12 @@
 namespace ListingCuts {
 
 // Feed `bytes` of the output, then, when `pause` is set, the tool falls silent.
-struct Cut
-{
+struct Cut {
     int bytes = 1;
     bool pause = false;
 };
 
-struct Outcome
-{
+struct Outcome {
     QString model; // every entry, in order, with all its fields
     bool complete = false;
     bool refused = false;
@@ -93,7 +91,7 @@ inline Outcome Delivered(const QByteArray& output, const std::vector<Cut>& cuts)
     QStringList pieces;
     int at = 0;
     for (size_t k = 0; at < output.size(); ++k) {
-        const Cut& cut = cuts.empty() ? Cut{int(output.size()), false} : cuts[k % cuts.size()];
+        const Cut& cut = cuts.empty() ? Cut {int(output.size()), false} : cuts[k % cuts.size()];
         const int n = qBound(1, cut.bytes, int(output.size()) - at);
         splitter.feed(output.constData() + at, n, pieces);
         at += n;

@@ -24,8 +24,7 @@ constexpr int TableEnd = 64;
 constexpr qint64 MaxWholeImage = Q_INT64_C(256) * 1024 * 1024;
 
 // The messages' translation context.
-struct BootRebuild
-{
+struct BootRebuild {
     Q_DECLARE_TR_FUNCTIONS(BootRebuild)
 };
 
@@ -51,8 +50,7 @@ bool sameBytes(const QByteArray& a, const QByteArray& b, qint64 length, bool mas
         return std::equal(a.constData(), a.constData() + length, b.constData());
     const qint64 tail = qMax<qint64>(length, TableEnd);
     return std::equal(a.constData(), a.constData() + TableStart, b.constData())
-        && (length <= TableEnd
-            || std::equal(a.constData() + TableEnd, a.constData() + tail, b.constData() + TableEnd));
+        && (length <= TableEnd || std::equal(a.constData() + TableEnd, a.constData() + tail, b.constData() + TableEnd));
 }
 
 // The end of a hard-disk image: its one partition's last sector.
@@ -215,8 +213,7 @@ QString FindBootImageFile(const OriginalBootImage& image, const IsoEntry& root, 
             return;
         QFile file(path);
         const qint64 leading = qMin(size, image.loadBytes);
-        if (!file.open(QIODevice::ReadOnly)
-            || !sameBytes(file.read(leading), image.data, leading, image.infoTable))
+        if (!file.open(QIODevice::ReadOnly) || !sameBytes(file.read(leading), image.data, leading, image.infoTable))
             return;
         int score = 1;
         if (fits(size, image.data.size()) && file.seek(0)
@@ -230,14 +227,14 @@ QString FindBootImageFile(const OriginalBootImage& image, const IsoEntry& root, 
     return best;
 }
 
-BootRebuildPlan PlanBootRebuild(const ImageBootRecord& original, const IsoEntry& root,
-                                const QString& workingFolder, const QString& ownFolder)
+BootRebuildPlan PlanBootRebuild(
+    const ImageBootRecord& original, const IsoEntry& root, const QString& workingFolder, const QString& ownFolder)
 {
     BootRebuildPlan plan;
     plan.options.volumeLabel = original.volumeLabel;
     if (original.images.isEmpty())
         return plan;
-    QSet<QString> taken;     // root names, lower case
+    QSet<QString> taken; // root names, lower case
     QSet<QString> bootFiles; // paths already named for an entry, lower case
     for (int i = 0; i < original.images.size(); ++i) {
         const OriginalBootImage& image = original.images[i];
@@ -263,8 +260,8 @@ BootRebuildPlan PlanBootRebuild(const ImageBootRecord& original, const IsoEntry&
         }
         if (args.path.isEmpty()) {
             const QString base = i == 0 ? QStringLiteral("boot") : QStringLiteral("boot") + QString::number(i + 1);
-            const QString name = freeRootName(root, taken, base,
-                                              platform == 0xEF ? QStringLiteral(".img") : QStringLiteral(".bin"));
+            const QString name =
+                freeRootName(root, taken, base, platform == 0xEF ? QStringLiteral(".img") : QStringLiteral(".bin"));
             const QString local = ownFolder + QLatin1Char('/') + name;
             QSaveFile out(local);
             if (!QDir().mkpath(ownFolder) || !out.open(QIODevice::WriteOnly)
@@ -309,11 +306,10 @@ QString CompareSavedBoot(const ImageBootRecord& original, const QString& saved)
             || a.entry.mediaType != b.entry.mediaType || a.entry.sectorCount != b.entry.sectorCount
             || a.entry.loadSegment != b.entry.loadSegment)
             return BootRebuild::tr("The saved image's %1 differs from the original's in its platform, emulation or "
-                      "load size.")
+                                   "load size.")
                 .arg(entryText(i));
         if ((a.infoTable && !b.infoTable) || !sameBytes(a.data, b.data, a.loadBytes, a.infoTable))
-            return BootRebuild::tr("The saved image's %1 does not hold the original's boot image.")
-                .arg(entryText(i));
+            return BootRebuild::tr("The saved image's %1 does not hold the original's boot image.").arg(entryText(i));
     }
     return QString();
 }

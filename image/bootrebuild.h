@@ -14,8 +14,7 @@ struct IsoEntry;
 // same way: the volume label and every El Torito entry with its bytes. Read
 // once at open, so a later save does not depend on the original file.
 
-struct OriginalBootImage
-{
+struct OriginalBootImage {
     BootEntry entry;
     // The bytes the firmware loads come first; when the image is known to be
     // longer (a loader with a boot info table names its file length, a hard
@@ -27,12 +26,11 @@ struct OriginalBootImage
     bool infoTable = false;
 };
 
-struct ImageBootRecord
-{
-    bool readable = false;     // the image file could be read at all
-    QString volumeLabel;       // primary volume descriptor, trailing blanks cut
+struct ImageBootRecord {
+    bool readable = false; // the image file could be read at all
+    QString volumeLabel; // primary volume descriptor, trailing blanks cut
     quint32 catalogLba = 0;
-    QByteArray catalog;        // the catalog's first sector
+    QByteArray catalog; // the catalog's first sector
     QList<OriginalBootImage> images; // empty when the image has no boot record
 };
 
@@ -48,17 +46,16 @@ bool ValidBootInfoTable(const QByteArray& file, quint32 lba);
 // starts the same. Empty when no file of the tree holds it.
 QString FindBootImageFile(const OriginalBootImage& image, const IsoEntry& root, const QString& workingFolder);
 
-struct BootRebuildPlan
-{
+struct BootRebuildPlan {
     Tools::SaveEditedOptions options; // boot images, catalog, grafted files, label
-    QString error;                    // why the boot entries cannot be made again
+    QString error; // why the boot entries cannot be made again
 };
 
 // Names every boot entry of `original` to the builder: a file of the tree
 // where one holds it, otherwise a file written into `ownFolder` and grafted at
 // the image's root ("boot.bin" for the default entry).
-BootRebuildPlan PlanBootRebuild(const ImageBootRecord& original, const IsoEntry& root,
-                                const QString& workingFolder, const QString& ownFolder);
+BootRebuildPlan PlanBootRebuild(
+    const ImageBootRecord& original, const IsoEntry& root, const QString& workingFolder, const QString& ownFolder);
 
 // Empty when `saved` carries the same boot entries as `original` (count,
 // platforms, emulation, load sizes and segments, bytes apart from a boot info

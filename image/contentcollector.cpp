@@ -8,7 +8,8 @@
 #include <QFileInfo>
 
 ContentCollector::ContentCollector(IsoContentTree& tree, const QString& excludedRoot)
-    : m_tree(tree), m_excludedRoot(QFileInfo(excludedRoot).canonicalFilePath())
+    : m_tree(tree)
+    , m_excludedRoot(QFileInfo(excludedRoot).canonicalFilePath())
 {
 }
 
@@ -76,7 +77,7 @@ IsoEntry* ContentCollector::addFolder(const QString& prefix, const QString& path
     IsoEntry* folder = insert(prefix + name, path, true);
     if (!folder)
         return nullptr;
-    QStringList ancestors{canonical};
+    QStringList ancestors {canonical};
     fill(folder, ancestors);
     return folder;
 }
@@ -85,7 +86,7 @@ void ContentCollector::fill(IsoEntry* folder, QStringList& ancestors)
 {
     const QFileInfoList items = QDir(folder->localPath)
                                     .entryInfoList(QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                   QDir::Name | QDir::IgnoreCase);
+                                        QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : items) {
         const QString path = info.absoluteFilePath();
         if (!info.isDir()) {

@@ -9,18 +9,16 @@ struct IsoEntry;
 // Turns local files and folders the user chose into entries of a content
 // model, with every item below an added folder. Items that cannot go into an
 // image are left out and named, never silently dropped.
-class ContentCollector
-{
+class ContentCollector {
 public:
     enum class Reason {
-        Backslash,     // a backslash in the name (the model's separator)
-        Unreadable,    // a folder that cannot be listed would arrive empty
-        Loop,          // a linked folder leading back to a folder that holds it
+        Backslash, // a backslash in the name (the model's separator)
+        Unreadable, // a folder that cannot be listed would arrive empty
+        Loop, // a linked folder leading back to a folder that holds it
         WorkingFolder, // the program's own staging folders would copy into themselves
-        NameTaken,     // another item already has that name at that place
+        NameTaken, // another item already has that name at that place
     };
-    struct Skipped
-    {
+    struct Skipped {
         QString path; // local path, as chosen or found
         Reason reason;
     };

@@ -13,17 +13,14 @@ namespace {
 constexpr int RefreshMs = 250;
 constexpr int MaxNamesShown = 8;
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("CPage3", source);
-}
-
 } // namespace
 
 CopyWaitJob::CopyWaitJob(CFileCopy* copier, QObject* parent)
-    : Job(parent), m_copier(copier), m_refresh(new QTimer(this))
+    : Job(parent)
+    , m_copier(copier)
+    , m_refresh(new QTimer(this))
 {
-    setName(text("Copy files and folders..."));
+    setName(QCoreApplication::translate("CreateImageJob", "Copy files and folders..."));
     m_refresh->setInterval(RefreshMs);
     connect(m_refresh, &QTimer::timeout, this, &CopyWaitJob::report);
 }
@@ -74,7 +71,9 @@ CreateImageJob::CreateImageJob(StagedContent* staged, const Request& request, QO
     // Weights in KiB: what is left to copy, and everything for the builder to read.
     const qint64 pending = qMax<qint64>(staged->copier()->RemainingBytes(), 0) / 1024;
     const qint64 content = staged->content().LocalFilesSize() / 1024;
-    const auto weight = [](qint64 kib) { return int(qBound<qint64>(1, kib / 1024 + 1, 1 << 20)); };
+    const auto weight = [](qint64 kib) {
+        return int(qBound<qint64>(1, kib / 1024 + 1, 1 << 20));
+    };
 
     add(new CopyWaitJob(staged->copier()), pending > 0 ? weight(pending) : 0);
 
@@ -88,11 +87,12 @@ CreateImageJob::CreateImageJob(StagedContent* staged, const Request& request, QO
         QStringList shown = missing.mid(0, MaxNamesShown);
         if (missing.size() > MaxNamesShown)
             shown << QStringLiteral("...");
-        return text("These files could not be copied into the working folder, so no image was "
-                    "created (unreadable files, or a full disk?):\n%1")
+        return QCoreApplication::translate("CreateImageJob",
+            "These files could not be copied into the working folder, so no image was "
+            "created (unreadable files, or a full disk?):\n%1")
             .arg(shown.join(QLatin1Char('\n')));
     });
-    check->setName(text("Copy files and folders..."));
+    check->setName(QCoreApplication::translate("CreateImageJob", "Copy files and folders..."));
     add(check, 0);
 
     IsoBuildJob::Request build;
@@ -100,7 +100,7 @@ CreateImageJob::CreateImageJob(StagedContent* staged, const Request& request, QO
     build.program = request.program;
     const QString source = staged->folder();
     build.arguments = [request, source](const QString& file) {
-        return Tools::createImageArgs(request.type, file, source, request.allowLargeFiles);
+        return Tools::createImageArgs(request.type, file, source, request.allowLargeFiles, request.label);
     };
     m_builder = new IsoBuildJob(build);
     add(m_builder, weight(content));

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+using ImageType = Tools::ImageType;
+
 class CFileCopy;
 class IsoBuildJob;
 class QTimer;
@@ -13,8 +15,7 @@ class StagedContent;
 // Waits until a copy worker has done every queued task, showing the bytes
 // done. The worker signals each task's end and its idleness; the timer only
 // refreshes the figure while one large file is being copied.
-class CopyWaitJob : public Job
-{
+class CopyWaitJob : public Job {
     Q_OBJECT
 public:
     explicit CopyWaitJob(CFileCopy* copier, QObject* parent = nullptr);
@@ -33,15 +34,14 @@ private:
 
 // What the create page does on "Create ISO": wait for the staging copies,
 // check the staged tree, run the builder over it into the chosen file.
-class CreateImageJob : public JobSequence
-{
+class CreateImageJob : public JobSequence {
     Q_OBJECT
 public:
-    struct Request
-    {
+    struct Request {
         Tools::ImageType type = Tools::ImageType::Joliet;
         QString output;
         bool allowLargeFiles = false;
+        QString label; // volume label; empty: the builder's default
         QString program; // the builder
     };
 

@@ -22,8 +22,8 @@ QStringList MissingFromWorkingFolder(const IsoEntry& root, const QString& workin
                 visit(entry);
                 continue;
             }
-            const qint64 expected = entry.localPath.isEmpty() ? qint64(entry.size())
-                                                              : QFileInfo(entry.localPath).size();
+            const qint64 expected =
+                entry.localPath.isEmpty() ? qint64(entry.size()) : QFileInfo(entry.localPath).size();
             if (!copy.isFile() || copy.size() != expected)
                 missing << entry.name;
         }

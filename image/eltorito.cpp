@@ -1,4 +1,5 @@
 #include "image/eltorito.h"
+
 #include "core/trace.h"
 
 #include <QDataStream>
@@ -51,8 +52,7 @@ bool readCatalog(QDataStream& stream, char* catalog)
         qCDebug(lcTrace) << "Invalid boot-record-volume!\n";
         return false;
     }
-    if (std::memcmp(buffer + 1, "CD001", 5) != 0
-        || std::memcmp(buffer + 7, "EL TORITO SPECIFICATION", 23) != 0) {
+    if (std::memcmp(buffer + 1, "CD001", 5) != 0 || std::memcmp(buffer + 7, "EL TORITO SPECIFICATION", 23) != 0) {
         qCDebug(lcTrace) << "Invalid signature in boot-record-volume!\n";
         return false;
     }
@@ -101,10 +101,14 @@ int Util::Read(QDataStream& stream, qint64 position, qint64 length, char* buffer
 quint32 BootImageSectors(const BootEntry& entry)
 {
     switch (entry.mediaType) {
-    case 1: return 2400;
-    case 2: return 2880;
-    case 3: return 5760;
-    default: return entry.sectorCount;
+    case 1:
+        return 2400;
+    case 2:
+        return 2880;
+    case 3:
+        return 5760;
+    default:
+        return entry.sectorCount;
     }
 }
 
@@ -118,9 +122,8 @@ void Util::WriteData(const QString& output, QDataStream& stream, const char* ent
     }
     printf("  Boot-Indicator: Bootable\n");
     const BootEntry entry = entryFrom(e, 0);
-    static const char* const mediaTexts[] = {"No emulation\n", "1.2 meg diskette\n",
-                                             "1.44 meg diskette\n", "2.88 meg diskette\n",
-                                             "Hard disk (drive 80)\n"};
+    static const char* const mediaTexts[] = {
+        "No emulation\n", "1.2 meg diskette\n", "1.44 meg diskette\n", "2.88 meg diskette\n", "Hard disk (drive 80)\n"};
     qCDebug(lcTrace) << (entry.mediaType < 5 ? mediaTexts[entry.mediaType] : "Unknown\n");
     const quint32 count = BootImageSectors(entry);
     if (count != entry.sectorCount)

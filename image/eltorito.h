@@ -1,20 +1,10 @@
 #pragma once
 
+#include "core/bootentry.h"
 #include "core/util.h"
 
 #include <QList>
 #include <QString>
-
-// One El Torito boot catalog entry (default or section entry).
-struct BootEntry
-{
-    bool bootable = false;
-    quint8 platform = 0;     // 0 x86, 0xEF UEFI (section header's platform)
-    quint8 mediaType = 0;    // low 4 bits of the media byte
-    quint16 loadSegment = 0;
-    quint16 sectorCount = 0; // 512-byte units, as stored
-    quint32 loadRba = 0;     // 2048-byte sectors
-};
 
 // El Torito boot catalog reading, beside Util::BootExtract (declared in
 // core/util.h, implemented in eltorito.cpp).

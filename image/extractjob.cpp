@@ -3,8 +3,6 @@
 #include "image/fileutils.h"
 #include "runner/sevenzip.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -12,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 // --- Placing the extracted items ---------------------------------------------------
 
@@ -40,11 +40,11 @@ MoveState moveItem(const QString& source, const QString& target, Existing existi
     if (isRealDir(from) && isRealDir(to)) {
         // Merge: the user's folder stays, with everything else it holds.
         MoveState state = MoveState::Moved;
-        const QStringList children = QDir(source).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList children =
+            QDir(source).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& child : children)
-            state = std::max(state, moveItem(source + QLatin1Char('/') + child,
-                                             target + QLatin1Char('/') + child, existing, keep));
+            state = std::max(
+                state, moveItem(source + QLatin1Char('/') + child, target + QLatin1Char('/') + child, existing, keep));
         return state;
     }
     if (isRealDir(from) || isRealDir(to))
@@ -60,8 +60,7 @@ MoveState moveItem(const QString& source, const QString& target, Existing existi
     return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
 }
 
-void filesToReplace(const IsoEntry& entry, const QString& target, const QString& relative, QStringList& out,
-                    int limit)
+void filesToReplace(const IsoEntry& entry, const QString& target, const QString& relative, QStringList& out, int limit)
 {
     if (limit > 0 && out.size() >= limit)
         return;
@@ -75,15 +74,15 @@ void filesToReplace(const IsoEntry& entry, const QString& target, const QString&
         return; // nothing there, or a file a folder never replaces
     for (int i = 0; i < entry.childCount(); ++i) {
         const QString name = DisplayName(LastPathComponent(entry.child(i)->name));
-        filesToReplace(*entry.child(i), target + QLatin1Char('/') + name, relative + QLatin1Char('/') + name,
-                       out, limit);
+        filesToReplace(
+            *entry.child(i), target + QLatin1Char('/') + name, relative + QLatin1Char('/') + name, out, limit);
     }
 }
 
 } // namespace
 
 MoveUpResult MoveUp(const QString& staging, const QList<ExtractItem>& items, const QString& outputFolder,
-                    Existing existing, const QString& keep)
+    Existing existing, const QString& keep)
 {
     const QString keepCanonical = keep.isEmpty() ? QString() : QFileInfo(keep).canonicalFilePath();
     MoveUpResult result;
@@ -124,8 +123,7 @@ QStringList FilesToReplace(const QList<const IsoEntry*>& items, const QString& o
 
 // --- Verdict ----------------------------------------------------------------------
 
-ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log,
-                               const MoveUpResult& placed)
+ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log, const MoveUpResult& placed)
 {
     QStringList reasons;
     const QString toolReason = log.Reason();
@@ -159,12 +157,13 @@ QString ExtractStageText(const ExtractProgress& progress)
 {
     // The extract page's words: its translations hold them.
     if (progress.percent > 99)
-        return QCoreApplication::translate("CPage2", "Copying files! Please wait a few seconds..");
-    return QCoreApplication::translate("CPage2", "Extracting files: ") + progress.item;
+        return QCoreApplication::translate("ExtractJob", "Copying files! Please wait a few seconds..");
+    return QCoreApplication::translate("ExtractJob", "Extracting files: ") + progress.item;
 }
 
 ExtractJob::ExtractJob(const Request& request, QObject* parent)
-    : ToolJob(parent), m_request(request)
+    : ToolJob(parent)
+    , m_request(request)
 {
     setName(QStringLiteral("7-Zip"));
 }
@@ -210,10 +209,9 @@ void ExtractJob::doStart()
     QStringList entries;
     for (const ExtractItem& item : qAsConst(m_items))
         entries << item.path;
-    setCommand(m_request.program,
-               Tools::extractArgs(m_request.image, m_staging, entries));
+    setCommand(m_request.program, Tools::extractArgs(m_request.image, m_staging, entries));
     ToolJob::doStart();
-    setProgress(QCoreApplication::translate("CPage2", "Extracting files..."), 0, 100);
+    setProgress(QCoreApplication::translate("ExtractJob", "Extracting files..."), 0, 100);
 }
 
 Existing ExtractJob::keepingFor(bool complete) const
@@ -260,8 +258,8 @@ void ExtractJob::dropCutOffFiles()
 {
     if (!m_request.expectedSize || m_staging.isEmpty())
         return;
-    QDirIterator it(m_staging, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        m_staging, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
     const QDir staging(m_staging);
     while (it.hasNext()) {
         const QString path = it.next();

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "image/isocontent.h"
+#include "runner/sevenzip.h"
+#include "runner/tooljob.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
-#include "core/job.h"
-#include "image/isocontent.h"
-#include "runner/sevenzip.h"
-
 // --- Placing the extracted items ---------------------------------------------------
 
 // One ticked file or folder: where it is in the image and the name it gets in
 // the output folder.
-struct ExtractItem
-{
+struct ExtractItem {
     QString path; // in the model's form ("boot\bcd")
     QString name; // as the file system shows it ("bcd")
 
@@ -25,7 +24,7 @@ struct ExtractItem
 
 // What becomes of a file of the user's where an extracted one goes.
 enum class Existing {
-    Replace,    // the user agreed, and the run is complete
+    Replace, // the user agreed, and the run is complete
     KeepChosen, // the user chose to keep theirs: not a failure
     KeepUnsure, // the run is incomplete: its data may be cut off
 };
@@ -34,13 +33,12 @@ enum class Existing {
 // afterwards each ticked item is moved up into the output folder and the
 // staging folder is removed. Nothing that was in the output folder before is
 // removed.
-struct MoveUpResult
-{
+struct MoveUpResult {
     QStringList delivered; // names now in the output folder from this run
-    QStringList missing;   // names the tool did not produce
-    QStringList kept;      // names where the user chose to keep their files
+    QStringList missing; // names the tool did not produce
+    QStringList kept; // names where the user chose to keep their files
     QStringList conflicts; // names kept as the user had them without being asked to
-    QStringList failures;  // names that could not be moved
+    QStringList failures; // names that could not be moved
 };
 
 // Moves staging/<path> to output/<name> for every item. A folder that already
@@ -49,7 +47,7 @@ struct MoveUpResult
 // kind (file vs. folder) is never replaced, nor the file `keep` (the image
 // being read).
 MoveUpResult MoveUp(const QString& staging, const QList<ExtractItem>& items, const QString& outputFolder,
-                    Existing existing, const QString& keep = QString());
+    Existing existing, const QString& keep = QString());
 
 // The files in the output folder that extracting `items` would replace (paths
 // relative to it, "/"-separated, in listing order); at most `limit` of them
@@ -58,16 +56,15 @@ QStringList FilesToReplace(const QList<const IsoEntry*>& items, const QString& o
 
 // --- Verdict ----------------------------------------------------------------------
 
-struct ExtractVerdict
-{
+struct ExtractVerdict {
     bool ok = false;
     QString reason; // the tool's words, or what our check found; empty when ok
 };
 
 // A run succeeded when the tool ended by itself with status 0, said
 // "Everything is Ok", reported no error, and every ticked item arrived.
-ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log,
-                               const MoveUpResult& placed);
+ExtractVerdict JudgeExtraction(
+    bool exitedNormally, int exitCode, const ArchiveToolLog& log, const MoveUpResult& placed);
 
 // --- The job ----------------------------------------------------------------------
 
@@ -81,12 +78,10 @@ QString ExtractStageText(const ExtractProgress& progress);
 // missing or not writable) fails at once, within start(). Stop keeps what was
 // extracted so far, never in place of the user's files, and removes the
 // staging folder.
-class ExtractJob : public ToolJob
-{
+class ExtractJob : public ToolJob {
     Q_OBJECT
 public:
-    struct Request
-    {
+    struct Request {
         QString image;
         QString outputFolder;
         QList<ExtractItem> items; // duplicates are dropped

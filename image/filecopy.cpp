@@ -1,15 +1,17 @@
 #include "image/filecopy.h"
+
 #include "core/trace.h"
 
-#include <QDebug>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <vector>
 
-CFileCopy::CFileCopy(QObject* parent) : QThread(parent)
+CFileCopy::CFileCopy(QObject* parent)
+    : QThread(parent)
 {
     start(QThread::InheritPriority);
 }
@@ -188,8 +190,7 @@ bool CFileCopy::execute(const Task& task)
         return CopyFolder(task.source, task.target, &m_progress);
     case Delete:
         if (isFile || info.isSymLink()) {
-            QFile::setPermissions(task.source,
-                                  QFile::permissions(task.source) | QFileDevice::WriteOwner);
+            QFile::setPermissions(task.source, QFile::permissions(task.source) | QFileDevice::WriteOwner);
             return QFile::remove(task.source);
         }
         RemoveFolderTree(task.source);

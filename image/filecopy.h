@@ -15,8 +15,7 @@
 // sigIdle (and RemainingBytes for the figures). Each worker has its own
 // progress counter, so two workers copying at once do not disturb each
 // other's figures.
-class CFileCopy : public QThread
-{
+class CFileCopy : public QThread {
     Q_OBJECT
 public:
     enum Operation { Copy = 0, Delete = 1, Rename = 2 };
@@ -60,8 +59,7 @@ signals:
     void sigIdle();
 
 protected:
-    struct Task
-    {
+    struct Task {
         quint64 id = 0;
         int operation = Copy;
         QString source;
@@ -76,17 +74,16 @@ protected:
     CopyProgress& progressCounter() { return m_progress; }
 
 private:
-
     QMutex m_mutex;
     QWaitCondition m_wake;
     QWaitCondition m_idle;
-    std::deque<Task> m_queue;    // pending tasks, in order
+    std::deque<Task> m_queue; // pending tasks, in order
     bool m_stop = false;
-    bool m_running = false;      // a task is being executed
-    qint64 m_runningSize = 0;    // its measured size, -1 until measured
+    bool m_running = false; // a task is being executed
+    qint64 m_runningSize = 0; // its measured size, -1 until measured
     QString m_runningSource;
     quint64 m_runningId = 0;
     quint64 m_nextId = 1;
     QStringList m_failures;
-    CopyProgress m_progress{0};
+    CopyProgress m_progress {0};
 };

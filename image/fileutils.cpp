@@ -1,6 +1,6 @@
 #include "image/fileutils.h"
-#include "core/trace.h"
 
+#include "core/trace.h"
 #include "core/util.h"
 #include "platform/fastcopy.h"
 #include "platform/shell.h"
@@ -64,9 +64,9 @@ QString nameOf(const QString& path)
 
 void makeWritable(const QString& path)
 {
-    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
-                                    | QFileDevice::WriteUser | QFileDevice::ReadOwner
-                                    | QFileDevice::ReadUser);
+    QFile::setPermissions(path,
+        QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::ReadOwner
+            | QFileDevice::ReadUser);
 }
 
 } // namespace
@@ -114,7 +114,7 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         }
         if (got < 0) {
             Util::WriteLog(QStringLiteral("Can not copy ") + source + QStringLiteral(" to ") + target
-                           + QStringLiteral(": ") + qt_error_string(errno));
+                + QStringLiteral(": ") + qt_error_string(errno));
             failed = true;
             break;
         }
@@ -134,16 +134,14 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
     while (buffer) {
         const qint64 got = in.read(buffer.get(), CopyBlock);
         if (got < 0) {
-            Util::WriteLog(QStringLiteral("Can not read ") + source + QStringLiteral(": ")
-                           + in.errorString());
+            Util::WriteLog(QStringLiteral("Can not read ") + source + QStringLiteral(": ") + in.errorString());
             failed = true;
             break;
         }
         if (got == 0)
             break;
         if (out.write(buffer.get(), got) != got) {
-            Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ")
-                           + out.errorString());
+            Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ") + out.errorString());
             failed = true;
             break;
         }
@@ -153,10 +151,9 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
     if (failed)
         return false; // the temporary file goes with `out`
     out.setPermissions(QFile::permissions(source) | QFileDevice::ReadOwner | QFileDevice::ReadUser
-                       | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+        | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     if (!out.flush() || out.error() != QFileDevice::NoError) {
-        Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ")
-                       + out.errorString());
+        Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ") + out.errorString());
         return false;
     }
     out.close();
@@ -167,8 +164,7 @@ bool CopyFile(const QString& source, const QString& target, CopyProgress* progre
         QFile::remove(target);
     }
     if (!out.rename(target)) {
-        Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ")
-                       + out.errorString());
+        Util::WriteLog(QStringLiteral("Can not write ") + target + QStringLiteral(": ") + out.errorString());
         return false;
     }
     out.setAutoRemove(false);
@@ -194,8 +190,8 @@ bool CopyFolderContents(const QString& source, const QString& target, CopyProgre
     const QString dst = QFileInfo(target).canonicalFilePath();
     if (dst == src || dst.startsWith(src + QLatin1Char('/')))
         return false;
-    const QFileInfoList entries = QDir(source).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString to = target + QLatin1Char('/') + entry.fileName();
         if (entry.isDir()) {
@@ -226,9 +222,8 @@ qint64 FolderSize(const QString& folder)
         path.chop(1);
     qint64 total = 0;
     // Hidden files are copied too, so they count; linked folders are not entered.
-    QDirIterator it(path, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System
-                              | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(path, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
@@ -266,8 +261,7 @@ void DeleteFileOrFolder(const QString& path)
         }
         makeWritable(path);
         if (!QDir().rmdir(path))
-            qCDebug(lcTrace) << "DeleteFileOrFolder: cannot remove folder" << path << errno
-                     << qt_error_string(errno);
+            qCDebug(lcTrace) << "DeleteFileOrFolder: cannot remove folder" << path << errno << qt_error_string(errno);
         return;
     }
     if (!info.isSymLink())

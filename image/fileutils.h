@@ -14,7 +14,7 @@ using CopyProgress = std::atomic<quint64>;
 // "1024 B", "1 KB", "1.50 GB": two decimals, ".00" dropped, up to GB.
 QString FormatSize(qint64 bytes);
 QString FormatDateTime(const QDateTime& dateTime); // "yyyy-MM-dd hh:mm:ss"
-QString CollapseSpaces(const QString& text);        // runs of blanks -> one blank
+QString CollapseSpaces(const QString& text); // runs of blanks -> one blank
 
 bool PathExists(const QString& path);
 

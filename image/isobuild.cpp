@@ -15,8 +15,7 @@ static void collectLargeFiles(const IsoEntry& folder, QStringList& out)
         if (entry->isDir) {
             collectLargeFiles(*entry, out);
         } else {
-            const qint64 size = entry->localPath.isEmpty() ? qint64(entry->size())
-                                                           : QFileInfo(entry->localPath).size();
+            const qint64 size = entry->localPath.isEmpty() ? qint64(entry->size()) : QFileInfo(entry->localPath).size();
             if (size >= LargeFileBytes)
                 out << entry->name;
         }

@@ -8,32 +8,22 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-namespace {
-
-// The create page's texts, kept in its translation context.
-QString text(const char* source)
-{
-    return QCoreApplication::translate("CPage3", source);
-}
-
-} // namespace
-
 IsoBuildJob::IsoBuildJob(Request request, QObject* parent)
-    : ToolJob(parent), m_request(std::move(request))
+    : ToolJob(parent)
+    , m_request(std::move(request))
 {
-    setName(text("Creating ISO file..."));
+    setName(QCoreApplication::translate("IsoBuildJob", "Creating ISO file..."));
 }
 
 void IsoBuildJob::doStart()
 {
     m_log.Clear();
     const QFileInfo target(m_request.output);
-    QTemporaryDir folder(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                         + QStringLiteral(".XXXXXX"));
+    QTemporaryDir folder(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!folder.isValid()) {
-        fail(text("The ISO file could not be created.") + QLatin1Char('\n')
-             + text("Cannot write to the folder %1: %2")
-                   .arg(QDir::toNativeSeparators(target.absolutePath()), folder.errorString()));
+        fail(QCoreApplication::translate("IsoBuildJob", "The ISO file could not be created.") + QLatin1Char('\n')
+            + QCoreApplication::translate("IsoBuildJob", "Cannot write to the folder %1: %2")
+                  .arg(QDir::toNativeSeparators(target.absolutePath()), folder.errorString()));
         return;
     }
     folder.setAutoRemove(false);
@@ -74,7 +64,8 @@ QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
     if (QFileInfo(output).isFile())
         QFile::setPermissions(m_file, QFile::permissions(output));
     if (!ReplaceFile(m_file, output))
-        return text("The ISO file could not be saved as %1.").arg(QDir::toNativeSeparators(output));
+        return QCoreApplication::translate("IsoBuildJob", "The ISO file could not be saved as %1.")
+            .arg(QDir::toNativeSeparators(output));
     QDir().rmdir(m_privateFolder);
     m_privateFolder.clear();
     return QString();
@@ -90,17 +81,18 @@ void IsoBuildJob::cleanUp()
 
 QString IsoBuildJob::failureText(const IsoBuild::Verdict& verdict) const
 {
-    QString result = text("The ISO file could not be created.");
+    QString result = QCoreApplication::translate("IsoBuildJob", "The ISO file could not be created.");
     QString detail = m_log.ErrorLine();
     switch (verdict.outcome) {
     case IsoBuild::Outcome::Crashed:
         if (detail.isEmpty())
-            detail = text("The image builder stopped unexpectedly.");
+            detail = QCoreApplication::translate("IsoBuildJob", "The image builder stopped unexpectedly.");
         break;
     case IsoBuild::Outcome::NoReport:
     case IsoBuild::Outcome::OutputMissing:
     case IsoBuild::Outcome::OutputSizeWrong:
-        detail = text("The image file is incomplete: %1 bytes written, %2 bytes expected.")
+        detail = QCoreApplication::translate(
+            "IsoBuildJob", "The image file is incomplete: %1 bytes written, %2 bytes expected.")
                      .arg(qMax<qint64>(verdict.actualBytes, 0))
                      .arg(qMax<qint64>(verdict.expectedBytes, 0));
         break;

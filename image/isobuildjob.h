@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/job.h"
 #include "image/isobuild.h"
 #include "runner/isobuilder.h"
+#include "runner/tooljob.h"
 
 #include <functional>
 
@@ -12,12 +12,10 @@
 // time), and that file replaces the target only when the run is judged good:
 // a failed or stopped build never costs the user an older image of that name.
 // A new image gets the mode the user's umask gives; a replaced one keeps its mode.
-class IsoBuildJob : public ToolJob
-{
+class IsoBuildJob : public ToolJob {
     Q_OBJECT
 public:
-    struct Request
-    {
+    struct Request {
         QString output; // the image the user chose
         // The builder's arguments for writing to `file` (the private file).
         std::function<QStringList(const QString& file)> arguments;

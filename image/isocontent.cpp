@@ -19,8 +19,12 @@ inline uint hashOf(QStringView text)
 // --- IsoEntry -----------------------------------------------------------------
 
 IsoEntry::IsoEntry(const IsoEntry& other)
-    : name(other.name), localPath(other.localPath), sizeText(other.sizeText),
-      dateText(other.dateText), isDir(other.isDir), reserved(other.reserved)
+    : name(other.name)
+    , localPath(other.localPath)
+    , sizeText(other.sizeText)
+    , dateText(other.dateText)
+    , isDir(other.isDir)
+    , reserved(other.reserved)
 {
     m_children.reserve(other.m_children.size());
     for (const auto& c : other.m_children) {
@@ -40,10 +44,14 @@ IsoEntry& IsoEntry::operator=(const IsoEntry& other)
 
 // Moving keeps the entry's own place (its parent) and adopts the children.
 IsoEntry::IsoEntry(IsoEntry&& other) noexcept
-    : name(std::move(other.name)), localPath(std::move(other.localPath)),
-      sizeText(std::move(other.sizeText)), dateText(std::move(other.dateText)),
-      isDir(other.isDir), reserved(other.reserved), m_children(std::move(other.m_children)),
-      m_index(std::move(other.m_index))
+    : name(std::move(other.name))
+    , localPath(std::move(other.localPath))
+    , sizeText(std::move(other.sizeText))
+    , dateText(std::move(other.dateText))
+    , isDir(other.isDir)
+    , reserved(other.reserved)
+    , m_children(std::move(other.m_children))
+    , m_index(std::move(other.m_index))
 {
     other.m_children.clear();
     other.m_index.clear();
@@ -333,7 +341,7 @@ bool IsoContentTree::RenameEntry(const QString& path, const QString& newName)
     entry->name = renamed;
     renameBelow(entry, oldName + QLatin1Char('\\'), renamed + QLatin1Char('\\'));
     // Every index below is keyed by full names.
-    QVector<IsoEntry*> folders{parent, entry};
+    QVector<IsoEntry*> folders {parent, entry};
     while (!folders.isEmpty()) {
         IsoEntry* folder = folders.takeLast();
         folder->rebuildIndex();
@@ -350,7 +358,7 @@ qint64 IsoContentTree::LocalFilesSize(const IsoEntry* folder) const
 {
     const IsoEntry* start = folder ? folder : &root;
     qint64 total = 0;
-    QVector<const IsoEntry*> stack{start};
+    QVector<const IsoEntry*> stack {start};
     while (!stack.isEmpty()) {
         const IsoEntry* e = stack.takeLast();
         for (int i = 0; i < e->childCount(); ++i) {
@@ -395,27 +403,14 @@ QString DisplayName(const QString& name)
     return QString(name).replace(NameBackslash, QLatin1Char('\\'));
 }
 
-std::optional<IsoEntry> ParseListingLine(const QString& input)
+IsoEntry EntryFromListing(ListingRow&& row)
 {
-    QString line = input;
-    line.remove(QLatin1Char('\r'));
-    line.remove(QLatin1Char('\n'));
-    if (line.size() < 54)
-        return std::nullopt;
     IsoEntry entry;
-    entry.dateText = line.left(19);
-    entry.isDir = QStringView(line).mid(20, 5).contains(QLatin1Char('D'));
-    entry.sizeText = QStringView(line).mid(26, 12).trimmed().toString();
-    entry.name = line.mid(53);
-#ifndef Q_OS_WIN
-    entry.name.replace(QLatin1Char('\\'), NameBackslash);
-#endif
+    entry.dateText = std::move(row.dateText);
+    entry.isDir = row.isDir;
+    entry.sizeText = std::move(row.sizeText);
+    entry.name = std::move(row.name);
     return entry;
-}
-
-bool IsListingSeparator(const QString& line)
-{
-    return line.startsWith(QLatin1String("-------------------"));
 }
 
 void ListingReader::Begin(const QString& label)
@@ -479,19 +474,18 @@ ListingReader::Event ListingReader::readLine(const QString& line)
     if (!m_inListing) {
         // "Type = Iso" in the archive's properties, before the table; the
         // first one is the file itself, not something nested in it.
-        const QString trimmed = line.trimmed();
-        if (m_type.isEmpty() && trimmed.startsWith(QLatin1String("Type = ")))
-            m_type = trimmed.mid(7).trimmed();
+        if (m_type.isEmpty())
+            m_type = ParseArchiveTypeLine(line);
         return Ignored;
     }
-    std::optional<IsoEntry> entry = ParseListingLine(line);
-    if (entry && m_skipBootImages && entry->dateText.trimmed().isEmpty()
-        && IsoContentTree::NormalizeName(entry->name).startsWith(QLatin1String("[BOOT]\\"))) {
-        m_bootImages << IsoContentTree::NormalizeName(entry->name);
+    std::optional<ListingRow> row = ParseListingLine(line);
+    if (row && m_skipBootImages && row->dateText.trimmed().isEmpty()
+        && IsoContentTree::NormalizeName(row->name).startsWith(QLatin1String("[BOOT]\\"))) {
+        m_bootImages << IsoContentTree::NormalizeName(row->name);
         ++m_skipped;
         return EntrySkipped;
     }
-    if (entry && m_tree.AddEntry(std::move(*entry))) {
+    if (row && m_tree.AddEntry(EntryFromListing(std::move(*row)))) {
         ++m_added;
         return EntryAdded;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runner/sevenzip.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -12,19 +14,18 @@
 // One file or folder of an image (or, for the create and edit pages, a local
 // item that will become one). Entries inside an IsoContentTree never move:
 // views keep plain pointers to them until they are removed.
-struct IsoEntry
-{
+struct IsoEntry {
     IsoEntry() = default;
-    IsoEntry(const IsoEntry& other);            // copies the whole subtree
+    IsoEntry(const IsoEntry& other); // copies the whole subtree
     IsoEntry& operator=(const IsoEntry& other);
     IsoEntry(IsoEntry&& other) noexcept;
     IsoEntry& operator=(IsoEntry&& other) noexcept;
     ~IsoEntry();
 
-    QString name;       // full path inside the image, backslash-separated
-    QString localPath;  // file on disk this entry stands for, if any
-    QString sizeText;   // decimal bytes as listed; empty for folders
-    QString dateText;   // "yyyy-MM-dd hh:mm:ss" as listed
+    QString name; // full path inside the image, backslash-separated
+    QString localPath; // file on disk this entry stands for, if any
+    QString sizeText; // decimal bytes as listed; empty for folders
+    QString dateText; // "yyyy-MM-dd hh:mm:ss" as listed
     bool isDir = true;
     qint32 reserved = 0;
 
@@ -53,13 +54,12 @@ private:
 };
 
 // The content of one image: a tree of entries named by full paths.
-class IsoContentTree
-{
+class IsoContentTree {
 public:
     IsoContentTree();
 
-    QString label;   // top tree item text: the image's file name
-    IsoEntry root;   // name empty, isDir true
+    QString label; // top tree item text: the image's file name
+    IsoEntry root; // name empty, isDir true
 
     // Destroys every entry; label empty.
     void Reset();
@@ -99,11 +99,6 @@ private:
     QHash<QString, QString> m_texts;
 };
 
-// The tool on Linux separates listed paths with "/", so a backslash it lists
-// is part of a name (Rock Ridge allows it). The model, which separates with
-// backslashes, holds such a character as this private-use one, the same
-// stand-in Windows uses for a backslash in a foreign name.
-constexpr QChar NameBackslash{0xF05C};
 // A path or name of the model as the user and the file system see it.
 QString DisplayName(const QString& name);
 
@@ -112,25 +107,22 @@ QString LastPathComponent(const QString& path);
 QString ParentPath(const QString& path);
 QString ReplaceLastComponent(const QString& path, const QString& newName);
 
-// Cuts one table line of the archive tool's listing into an entry; nothing
-// for a line without a name (shorter than 54 characters).
-std::optional<IsoEntry> ParseListingLine(const QString& line);
-
-// True when the line is one of the two separator lines framing the listing
-// table (it starts with 19 hyphens).
-bool IsListingSeparator(const QString& line);
+// The model's entry for one row of the archive tool's listing.
+IsoEntry EntryFromListing(ListingRow&& row);
 
 // Drives the parser with the output pieces of one listing run: the table
 // between the two separator lines goes into the tree. Pieces are joined until
 // the line feed, however they were cut. Only an archive the tool names an ISO or UDF image ("Type = Iso")
 // is read; any other is refused at the start of its table. The owner tells it
 // when the run has ended, so a listing that never closes is noticed.
-class ListingReader
-{
+class ListingReader {
 public:
     enum Event { Ignored, TableStarted, EntryAdded, EntrySkipped, TableFinished, Refused };
 
-    explicit ListingReader(IsoContentTree& tree) : m_tree(tree) {}
+    explicit ListingReader(IsoContentTree& tree)
+        : m_tree(tree)
+    {
+    }
 
     // Resets the tree, sets its label and waits for the table.
     void Begin(const QString& label);
@@ -161,7 +153,7 @@ private:
     Event readLine(const QString& line);
 
     IsoContentTree& m_tree;
-    QString m_pending;  // a line cut into several pieces
+    QString m_pending; // a line cut into several pieces
     QString m_type;
     bool m_overlong = false; // the pending line passed MaxLine: dropped up to its end
     bool m_inListing = false;

@@ -1,13 +1,15 @@
 #include "image/listingjob.h"
-#include "runner/sevenzip.h"
 
+#include "runner/sevenzip.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 ListingJob::ListingJob(ListingReader& reader, const QString& program, const QString& image, QObject* parent)
-    : ToolJob(parent), m_reader(reader), m_image(image)
+    : ToolJob(parent)
+    , m_reader(reader)
+    , m_image(image)
 {
     setCommand(program, Tools::listArgs(image));
 }
@@ -45,13 +47,14 @@ QString ListingJob::judge(int exitCode, QProcess::ExitStatus status)
     if (m_reader.WasRefused()) {
         const QString type = m_reader.ArchiveType();
         return type.isEmpty()
-            ? QCoreApplication::translate("CPage2", "The file %1 is not an ISO or UDF image.").arg(name)
-            : QCoreApplication::translate("CPage2", "The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.")
+            ? QCoreApplication::translate("ListingJob", "The file %1 is not an ISO or UDF image.").arg(name)
+            : QCoreApplication::translate(
+                "ListingJob", "The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.")
                   .arg(name, type);
     }
-    QString text =
-        QCoreApplication::translate("CPage2", "The image %1 could not be read. It may not be an ISO image, or it may be damaged.")
-            .arg(name);
+    QString text = QCoreApplication::translate(
+        "ListingJob", "The image %1 could not be read. It may not be an ISO image, or it may be damaged.")
+                       .arg(name);
     if (!m_log.Reason().isEmpty())
         text += QLatin1Char('\n') + m_log.Reason();
     return text;
@@ -65,6 +68,7 @@ void ListingJob::cleanUp()
 
 QString ListingJob::startFailure(const QString& error) const
 {
-    return QCoreApplication::translate("CPage2", "The image %1 could not be read: 7-Zip could not be started (%2): %3")
+    return QCoreApplication::translate(
+        "ListingJob", "The image %1 could not be read: 7-Zip could not be started (%2): %3")
         .arg(QFileInfo(m_image).fileName(), QDir::toNativeSeparators(program()), error);
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "core/job.h"
 #include "image/extractjob.h"
 #include "image/isocontent.h"
 #include "runner/sevenzip.h"
+#include "runner/tooljob.h"
 
 // One 7-Zip listing of an image into a reader (and so into its tree). The
 // tree can be shown as soon as the table is complete (tableReady), before the
 // tool has exited. The listing fails when the table never closed or 7-Zip read
 // the file as another kind of archive, with a reason for the user.
-class ListingJob : public ToolJob
-{
+class ListingJob : public ToolJob {
     Q_OBJECT
 public:
     // `reader` must outlive the job; the job begins it with the image's name.

@@ -10,7 +10,9 @@
 #include <functional>
 
 StagedContent::StagedContent(const QString& kind, QObject* parent, const QString& root)
-    : QObject(parent), m_area(kind, root), m_copy(new CFileCopy(this))
+    : QObject(parent)
+    , m_area(kind, root)
+    , m_copy(new CFileCopy(this))
 {
 }
 

@@ -25,19 +25,17 @@ class CFileCopy;
 //     QStringList missing = staged.verify();   // empty: ready to build
 //
 // Not thread-safe: use it from the thread that made it.
-class StagedContent : public QObject
-{
+class StagedContent : public QObject {
     Q_OBJECT
 public:
     // Makes a new staging folder of this process below `root`; `kind` names
     // the page ("create", "edit").
-    explicit StagedContent(const QString& kind, QObject* parent = nullptr,
-                           const QString& root = StagingArea::DefaultRoot());
+    explicit StagedContent(
+        const QString& kind, QObject* parent = nullptr, const QString& root = StagingArea::DefaultRoot());
     // Stops the worker after its current task and removes the staging folder.
     ~StagedContent() override;
 
-    struct Added
-    {
+    struct Added {
         QList<IsoEntry*> entries; // the new top-level entries, in the order chosen
         QList<ContentCollector::Skipped> skipped;
     };

@@ -30,7 +30,7 @@ const QRegularExpression& folderPattern()
     return pattern;
 }
 
-QAtomicInt counter{0};
+QAtomicInt counter {0};
 
 } // namespace
 
@@ -40,8 +40,7 @@ QString StagingArea::DefaultRoot()
     if (!data.isEmpty())
         return data + QStringLiteral("/staging");
     // Never a folder at the top of the file system.
-    return QDir::tempPath() + QLatin1Char('/') + QCoreApplication::applicationName()
-           + QStringLiteral("-staging");
+    return QDir::tempPath() + QLatin1Char('/') + QCoreApplication::applicationName() + QStringLiteral("-staging");
 }
 
 StagingArea::StagingArea(const QString& kind, const QString& root)
@@ -51,8 +50,8 @@ StagingArea::StagingArea(const QString& kind, const QString& root)
         m_root.clear();
         return;
     }
-    const QString prefix = kind + QLatin1Char('-') + QString::number(QCoreApplication::applicationPid())
-                           + QLatin1Char('-');
+    const QString prefix =
+        kind + QLatin1Char('-') + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
     QDir rootDir(m_root);
     // A folder of this name can only exist if an ended process had our id:
     // take the next number rather than its content.
@@ -115,8 +114,7 @@ QStringList StagingArea::foldersOf(const QString& root, const std::function<bool
     if (cleaned.isEmpty() || QDir(cleaned).isRoot())
         return stale;
     const QDir dir(cleaned);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                    QDir::Name);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     for (const QFileInfo& entry : entries) {
         if (entry.isSymLink())
             continue;

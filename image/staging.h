@@ -9,8 +9,7 @@
 // folder lives below one root folder and is named "<kind>-<pid>-<n>" after
 // the process that made it, so a start can tell the folders of ended runs
 // (which it may delete) from those of live pages (which it must not touch).
-class StagingArea
-{
+class StagingArea {
 public:
     // Root of all staging folders: "staging" below the per-user data folder
     // (the system's temporary folder when there is none).

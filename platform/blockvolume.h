@@ -8,13 +8,12 @@
 namespace Platform {
 
 // What the system says about the volume a USB burn writes to.
-struct BlockVolume
-{
-    QString device;     // as chosen ("/dev/sdb1"; "E:" on Windows)
-    QString disk;       // its whole disk ("/dev/sdb"); the device itself when unpartitioned
-    int partition = 0;  // partition number; 0 for a whole disk
-    qint64 start = 0;   // first 512-byte sector of the partition on its disk
-    qint64 bytes = 0;   // size of the volume
+struct BlockVolume {
+    QString device; // as chosen ("/dev/sdb1"; "E:" on Windows)
+    QString disk; // its whole disk ("/dev/sdb"); the device itself when unpartitioned
+    int partition = 0; // partition number; 0 for a whole disk
+    qint64 start = 0; // first 512-byte sector of the partition on its disk
+    qint64 bytes = 0; // size of the volume
     QString majorMinor; // "8:17", how mount tables name the device
 };
 

@@ -8,23 +8,21 @@
 namespace Platform {
 
 // A volume (a file system) on a disk the system calls removable.
-struct RemovableVolume
-{
-    QString device;  // "/dev/sdb1" on Linux, "E:" on Windows
-    QString label;   // may be empty
+struct RemovableVolume {
+    QString device; // "/dev/sdb1" on Linux, "E:" on Windows
+    QString label; // may be empty
     qint64 size = 0; // bytes
 };
 
 // One optical drive and the answers of its two identity queries.
-struct OpticalDrive
-{
-    QString device;          // "/dev/sr0" on Linux, "E" on Windows
+struct OpticalDrive {
+    QString device; // "/dev/sr0" on Linux, "E" on Windows
     bool hasAddress = false; // the SCSI address query answered
-    int bus = 0;             // host (port) number
+    int bus = 0; // host (port) number
     int target = 0;
     int lun = 0;
     bool hasProduct = false; // the INQUIRY answered
-    QString product;         // product identification, INQUIRY bytes 16 to 31
+    QString product; // product identification, INQUIRY bytes 16 to 31
 };
 
 // Discovery reads the system below `root`: "/", or a fake tree (sys/block,

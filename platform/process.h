@@ -13,8 +13,7 @@ void signalProcess(qint64 pid, bool force);
 
 // Watches one child for its end without touching its output pipes, so a
 // reader can pause while output gathers and still notice the end at once.
-class ChildExitWatch
-{
+class ChildExitWatch {
 public:
     explicit ChildExitWatch(qint64 pid);
     ~ChildExitWatch();

@@ -34,11 +34,7 @@ qint64 ReadAddress(const QString& piece)
 FailureLog<ReaderFailure> ReaderLog()
 {
     using F = ReaderFailure;
-    return {{"Device not ready", F::NoDisc},
-            {"edium not present", F::NoDisc},
-            {"Permission denied", F::NoPermission},
-            {"Cannot read source disk", F::Unreadable},
-            {"Medium Error", F::Unreadable},
-            {"hard read error", F::Unreadable}};
+    return {{"Device not ready", F::NoDisc}, {"edium not present", F::NoDisc}, {"Permission denied", F::NoPermission},
+        {"Cannot read source disk", F::Unreadable}, {"Medium Error", F::Unreadable},
+        {"hard read error", F::Unreadable}};
 }
-

@@ -23,4 +23,3 @@ enum class ReaderFailure { None, NoDisc, NoPermission, Unreadable };
 
 // Why a reader run failed, from the lines it printed.
 FailureLog<ReaderFailure> ReaderLog();
-

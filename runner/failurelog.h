@@ -9,12 +9,9 @@
 // listed most telling first: a line with a marker listed earlier than the
 // one found so far takes its place, so a later consequence never hides the
 // cause. Without any marker, the last line that reads like an error remains.
-template <class Cause>
-class FailureLog
-{
+template <class Cause> class FailureLog {
 public:
-    struct Marker
-    {
+    struct Marker {
         const char* text;
         Cause cause;
     };

@@ -6,16 +6,18 @@
 
 namespace Tools {
 
-QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder,
-                            bool allowLargeFiles)
+QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder, bool allowLargeFiles,
+    const QString& volumeLabel)
 {
     static const char* const typeArgs[] = {"-joliet", "-l", "-udf"};
-    QStringList args{QLatin1String(typeArgs[int(type)]), QStringLiteral("-R")};
+    QStringList args {QLatin1String(typeArgs[int(type)]), QStringLiteral("-R")};
     // "-joliet-long" switches Joliet on by itself: a plain ISO 9660 image goes without.
     if (type != ImageType::Iso9660)
         args << QStringLiteral("-joliet-long");
     if (allowLargeFiles)
         args << QStringLiteral("-allow-limited-size");
+    if (!volumeLabel.isEmpty())
+        args << QStringLiteral("-V") << volumeLabel;
     args << QStringLiteral("-o") << output << QDir::toNativeSeparators(sourceFolder);
     return args;
 }
@@ -38,8 +40,8 @@ QStringList saveEditedArgs(const SaveEditedOptions& options, const QString& outp
 {
     // Rock Ridge keeps long names, case and modes for the systems that read
     // it; long Joliet names keep two names that share 64 characters apart.
-    QStringList args{QStringLiteral("-udf"), QStringLiteral("-J"), QStringLiteral("-joliet-long"),
-                     QStringLiteral("-R")};
+    QStringList args {
+        QStringLiteral("-udf"), QStringLiteral("-J"), QStringLiteral("-joliet-long"), QStringLiteral("-R")};
     if (options.allowLargeFiles)
         args << QStringLiteral("-allow-limited-size");
     if (!options.volumeLabel.isEmpty())
@@ -101,8 +103,11 @@ bool isProgressLine(QStringView line)
 bool isStatisticsLine(QStringView line)
 {
     static const char* const prefixes[] = {
-        "Total translation table size:", "Total rockridge attributes bytes:",
-        "Total directory bytes:", "Path table size(bytes):", "Max brk space used",
+        "Total translation table size:",
+        "Total rockridge attributes bytes:",
+        "Total directory bytes:",
+        "Path table size(bytes):",
+        "Max brk space used",
         "Total extents scheduled to be written",
     };
     for (const char* prefix : prefixes) {
@@ -169,8 +174,7 @@ void OutputLog::Feed(const QString& piece)
         return;
     }
     const QStringView line = trimmedView(piece);
-    if (line.isEmpty() || isProgressLine(line) || isStatisticsLine(line)
-        || line.startsWith(QLatin1String("I:")))
+    if (line.isEmpty() || isProgressLine(line) || isStatisticsLine(line) || line.startsWith(QLatin1String("I:")))
         return;
     if (isToolMessage(line) && !isWarning(line))
         m_toolError = line.toString();

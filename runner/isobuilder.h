@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/eltorito.h"
+#include "core/bootentry.h"
 
 #include <QList>
 #include <QPair>
@@ -16,20 +16,19 @@ namespace Tools {
 enum class ImageType { Joliet = 0, Iso9660 = 1, Udf = 2 };
 // allowLargeFiles: files of 4 GiB or more are accepted; only the image's UDF
 // tree then holds their true size.
+// An empty volumeLabel leaves the builder's default.
 QStringList createImageArgs(ImageType type, const QString& output, const QString& sourceFolder,
-                            bool allowLargeFiles = false);
+    bool allowLargeFiles = false, const QString& volumeLabel = QString());
 // One El Torito entry of an edited image, made again as the original had it.
-struct BootImageArgs
-{
+struct BootImageArgs {
     BootEntry entry;
     bool infoTable = false; // the builder patches the table into the file (give it a copy)
-    QString path;           // the file's path inside the new image, "/" separated
+    QString path; // the file's path inside the new image, "/" separated
 };
 
-struct SaveEditedOptions
-{
-    QString volumeLabel;        // empty: the builder's default
-    QString catalogPath;        // inside the new image; used with boot images only
+struct SaveEditedOptions {
+    QString volumeLabel; // empty: the builder's default
+    QString catalogPath; // inside the new image; used with boot images only
     QList<BootImageArgs> bootImages;
     // Local files placed into the new image beside the source folder's
     // content: (path inside the image, local file).
@@ -61,8 +60,7 @@ qint64 ExtentsWritten(const QString& piece);
 // Collects what one build run prints: the extent count of its closing line
 // and the line that best explains a failure. Informational lines ("I: ..."),
 // progress and statistics are never taken for errors.
-class OutputLog
-{
+class OutputLog {
 public:
     void Feed(const QString& piece);
     void Clear() { *this = OutputLog(); }
@@ -83,18 +81,17 @@ private:
 
 enum class Outcome {
     Succeeded,
-    Stopped,         // the user stopped the run
-    NotStarted,      // the builder could not be started
-    Crashed,         // the builder died from a signal
-    ToolFailed,      // it exited with a status other than 0
-    NoReport,        // status 0 but no "extents written" line
-    OutputMissing,   // no output file
+    Stopped, // the user stopped the run
+    NotStarted, // the builder could not be started
+    Crashed, // the builder died from a signal
+    ToolFailed, // it exited with a status other than 0
+    NoReport, // status 0 but no "extents written" line
+    OutputMissing, // no output file
     OutputSizeWrong, // output size differs from the reported extents
 };
 
 // Everything known about a run once it has ended.
-struct RunFacts
-{
+struct RunFacts {
     bool stopped = false;
     bool failedToStart = false;
     QProcess::ExitStatus exitStatus = QProcess::NormalExit;
@@ -103,11 +100,10 @@ struct RunFacts
     QString outputPath;
 };
 
-struct Verdict
-{
+struct Verdict {
     Outcome outcome = Outcome::ToolFailed;
     qint64 expectedBytes = -1; // extents x 2048, -1 when not reported
-    qint64 actualBytes = -1;   // -1 when the output file is missing
+    qint64 actualBytes = -1; // -1 when the output file is missing
     bool succeeded() const { return outcome == Outcome::Succeeded; }
 };
 

@@ -16,8 +16,7 @@
 // line feed that ends a line already partly out comes as a piece of its own. Bytes are
 // split before decoding, and one decoder lives for the whole run, so a
 // multi-byte character split across reads stays whole.
-class OutputSplitter
-{
+class OutputSplitter {
 public:
     static constexpr int MaxPiece = 2047;
 

@@ -20,7 +20,7 @@ QStringList writeImageArgs(const QString& recorderAddress, const QString& image)
     const QString imageArg = image;
 #endif
     return {QStringLiteral("-v"), QStringLiteral("-eject"), QStringLiteral("dev=") + recorderAddress,
-            QStringLiteral("-sao"), QStringLiteral("driveropts=burnfree"), imageArg};
+        QStringLiteral("-sao"), QStringLiteral("driveropts=burnfree"), imageArg};
 }
 
 QStringList ejectArgs(const QString& recorderAddress)
@@ -61,24 +61,15 @@ FailureLog<RecorderFailure> RecorderLog()
 {
     using F = RecorderFailure;
     // cdrskin (libburn) and cdrecord/wodim lines, strongest cause first.
-    return {{"BURN_DISC_EMPTY", F::NoDisc},
-            {"No media found in drive", F::NoDisc},
-            {"No disk / Wrong disk", F::NoDisc},
-            {"Cannot load media", F::NoDisc},
-            {"edium not present", F::NoDisc},
-            {"BURN_DISC_UNSUITABLE", F::UnsuitableMedium},
-            {"UNSUITABLE MEDIA", F::UnsuitableMedium},
-            {"burn_disc_full", F::UnsuitableMedium},
-            {"BURN_DISC_APPENDABLE", F::UnsuitableMedium},
-            {"does not fit on media", F::UnsuitableMedium},
-            {"Cannot open new session", F::UnsuitableMedium},
-            {"Cannot get next writable address", F::UnsuitableMedium},
-            {"Most recent system error", F::WriteError}, // the system's own words first
-            {"A write error occured", F::WriteError},
-            {"(write error)", F::WriteError},
-            {"Write error", F::WriteError},
-            {"error after", F::WriteError},
-            {"Cannot write desired amount", F::WriteError}};
+    return {{"BURN_DISC_EMPTY", F::NoDisc}, {"No media found in drive", F::NoDisc}, {"No disk / Wrong disk", F::NoDisc},
+        {"Cannot load media", F::NoDisc}, {"edium not present", F::NoDisc},
+        {"BURN_DISC_UNSUITABLE", F::UnsuitableMedium}, {"UNSUITABLE MEDIA", F::UnsuitableMedium},
+        {"burn_disc_full", F::UnsuitableMedium}, {"BURN_DISC_APPENDABLE", F::UnsuitableMedium},
+        {"does not fit on media", F::UnsuitableMedium}, {"Cannot open new session", F::UnsuitableMedium},
+        {"Cannot get next writable address", F::UnsuitableMedium},
+        {"Most recent system error", F::WriteError}, // the system's own words first
+        {"A write error occured", F::WriteError}, {"(write error)", F::WriteError}, {"Write error", F::WriteError},
+        {"error after", F::WriteError}, {"Cannot write desired amount", F::WriteError}};
 }
 
 std::optional<ScanbusFields> ParseScanbusFields(const QString& line)
@@ -102,6 +93,5 @@ std::optional<ScanbusFields> ParseScanbusFields(const QString& line)
     QString name = quoted.cap(1).trimmed().remove(QLatin1Char('\''));
     while (name.contains(QLatin1String("  ")))
         name.replace(QLatin1String("  "), QLatin1String(" "));
-    return ScanbusFields{address.cap(1).trimmed(), name};
+    return ScanbusFields {address.cap(1).trimmed(), name};
 }
-

@@ -29,13 +29,11 @@ enum class RecorderFailure { None, NoDisc, UnsuitableMedium, WriteError };
 // cdrecord/wodim word them differently).
 FailureLog<RecorderFailure> RecorderLog();
 
-struct ScanbusFields
-{
+struct ScanbusFields {
     QString address; // "1,0,0"
-    QString name;    // "HL-DT-ST DVDRAM GH24NSD1 LG00"
+    QString name; // "HL-DT-ST DVDRAM GH24NSD1 LG00"
 };
 
 // The address and the name of a recorder line of a bus scan; nothing for
 // headers, empty slots ("1,1,0  101) *") and anything else.
 std::optional<ScanbusFields> ParseScanbusFields(const QString& line);
-

@@ -160,7 +160,7 @@ void CRunCommandThread::run()
             sloterrorstart(e);
     });
     connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &process,
-            [this](int code) { onFinished(code); });
+        [this](int code) { onFinished(code); });
     m_held.clear();
     m_sentClock.invalidate();
     const bool allowed = m_cancelled.loadAcquire() == 0 && beginStart();
@@ -209,8 +209,7 @@ void CRunCommandThread::run()
 void CRunCommandThread::post(QStringList pieces, bool finished)
 {
     QMetaObject::invokeMethod(
-        &m_relay, [this, pieces = std::move(pieces), finished] { relay(pieces, finished); },
-        Qt::QueuedConnection);
+        &m_relay, [this, pieces = std::move(pieces), finished] { relay(pieces, finished); }, Qt::QueuedConnection);
 }
 
 void CRunCommandThread::relay(const QStringList& pieces, bool finished)

@@ -6,10 +6,8 @@
 #include <QStringList>
 #include <QThread>
 
-
 // The child process of one run; OnTerminate asks it to end.
-class CProcess : public QProcess
-{
+class CProcess : public QProcess {
     Q_OBJECT
 public:
     explicit CProcess(QObject* parent = nullptr);
@@ -25,8 +23,7 @@ public slots:
 // piece (see OutputSplitter), then its end. The signals are emitted in the
 // thread that owns the runner (the one that created it), from its event
 // loop, in order: every piece before the end.
-class CRunCommandThread : public QThread
-{
+class CRunCommandThread : public QThread {
     Q_OBJECT
 public:
     explicit CRunCommandThread(QObject* parent = nullptr);
@@ -92,8 +89,8 @@ private:
 
     QString m_program;
     QStringList m_arguments;
-    QAtomicInt m_running{0};
-    QAtomicInt m_cancelled{0};
+    QAtomicInt m_running {0};
+    QAtomicInt m_cancelled {0};
     CProcess* m_process = nullptr; // worker thread only
     class OutputSplitter* m_splitter = nullptr; // worker thread only
     qint64 m_readBytes = 0; // worker thread only: read since the last wait

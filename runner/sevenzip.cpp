@@ -1,7 +1,5 @@
 #include "runner/sevenzip.h"
 
-#include "image/isocontent.h"
-
 #include <QRegularExpression>
 
 namespace Tools {
@@ -31,9 +29,8 @@ QStringList installProbeArgs(const QString& image)
 
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)
 {
-    QStringList args{QStringLiteral("x"),    image,                             QStringLiteral("-y"),
-                     QStringLiteral("-bb3"), QStringLiteral("-bsp2"),           QStringLiteral("-o") + folder,
-                     QStringLiteral("-spd"), QStringLiteral("--")};
+    QStringList args {QStringLiteral("x"), image, QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
+        QStringLiteral("-o") + folder, QStringLiteral("-spd"), QStringLiteral("--")};
     for (const QString& entry : entries)
         args << imagePathForTool(entry);
     return args;
@@ -42,12 +39,12 @@ QStringList extractArgs(const QString& image, const QString& folder, const QStri
 QStringList extractAllArgs(const QString& folder, const QString& image)
 {
     return {QStringLiteral("x"), QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
-            QStringLiteral("-o") + folder, image};
+        QStringLiteral("-o") + folder, image};
 }
 
 QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut)
 {
-    QStringList args{QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
+    QStringList args {QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
     if (!leaveOut.isEmpty())
         args << QStringLiteral("-x!") + imagePathForTool(leaveOut);
     args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
@@ -56,8 +53,8 @@ QStringList copyToDriveArgs(const QString& drive, const QString& image, const QS
 
 QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage)
 {
-    return {QStringLiteral("e"), QStringLiteral("-y"), image, QStringLiteral("-o") + folder,
-            imagePathForTool(pathInImage)};
+    return {
+        QStringLiteral("e"), QStringLiteral("-y"), image, QStringLiteral("-o") + folder, imagePathForTool(pathInImage)};
 }
 
 } // namespace Tools
@@ -87,9 +84,9 @@ namespace {
 // Count lines of 7-Zip's closing summary; they say how many, not why.
 bool isSummaryLine(const QString& line)
 {
-    static const QRegularExpression summary(QStringLiteral(
-        "^(Sub items Errors|Archives with Errors|Open Errors|Can't open as archive|Errors|Warnings|"
-        "Files|Folders|Size|Compressed)\\s*:"));
+    static const QRegularExpression summary(
+        QStringLiteral("^(Sub items Errors|Archives with Errors|Open Errors|Can't open as archive|Errors|Warnings|"
+                       "Files|Folders|Size|Compressed)\\s*:"));
     return summary.match(line).hasMatch();
 }
 
@@ -194,3 +191,86 @@ QString ArchiveToolLog::Reason() const
     return shown.join(QLatin1Char('\n'));
 }
 
+// --- Listings -------------------------------------------------------------------------
+
+std::optional<ListingRow> ParseListingLine(const QString& input)
+{
+    QString line = input;
+    line.remove(QLatin1Char('\r'));
+    line.remove(QLatin1Char('\n'));
+    if (line.size() < 54)
+        return std::nullopt;
+    ListingRow entry;
+    entry.dateText = line.left(19);
+    entry.isDir = QStringView(line).mid(20, 5).contains(QLatin1Char('D'));
+    entry.sizeText = QStringView(line).mid(26, 12).trimmed().toString();
+    entry.name = line.mid(53);
+#ifndef Q_OS_WIN
+    entry.name.replace(QLatin1Char('\\'), NameBackslash);
+#endif
+    return entry;
+}
+
+bool IsListingSeparator(const QString& line)
+{
+    return line.startsWith(QLatin1String("-------------------"));
+}
+
+QString ParseArchiveTypeLine(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    return trimmed.startsWith(QLatin1String("Type = ")) ? trimmed.mid(7).trimmed() : QString();
+}
+
+// --- Technical listing --------------------------------------------------------------
+
+namespace {
+
+bool isBootCatalogEntry(const QString& path)
+{
+    return path == QLatin1String("[BOOT]") || path.startsWith(QLatin1String("[BOOT]/"));
+}
+
+QString field(const QString& line, const char* name)
+{
+    const QString prefix = QLatin1String(name) + QLatin1String(" = ");
+    return line.startsWith(prefix) ? line.mid(prefix.size()) : QString();
+}
+
+} // namespace
+
+std::optional<QList<ListedItem>> ParseTechnicalListing(const QString& text)
+{
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")));
+    int at = lines.indexOf(QStringLiteral("----------"));
+    if (at < 0)
+        return std::nullopt;
+    QList<ListedItem> entries;
+    ListedItem entry;
+    bool inEntry = false;
+    auto close = [&] {
+        if (inEntry && !entry.path.isEmpty() && !isBootCatalogEntry(entry.path))
+            entries << entry;
+        inEntry = false;
+    };
+    for (++at; at < lines.size(); ++at) {
+        const QString& line = lines.at(at);
+        if (line.startsWith(QLatin1String("Path = "))) {
+            close();
+            entry = ListedItem {field(line, "Path"), 0, false};
+            inEntry = true;
+        } else if (!inEntry) {
+            continue;
+        } else if (line.startsWith(QLatin1String("Folder = "))) {
+            entry.folder = field(line, "Folder") == QLatin1String("+");
+        } else if (line.startsWith(QLatin1String("Size = "))) {
+            const QString size = field(line, "Size"); // folders: empty, 0
+            bool ok = size.isEmpty();
+            entry.size = ok ? 0 : size.toLongLong(&ok);
+            if (!ok || entry.size < 0)
+                return std::nullopt; // a garbled listing would mislead the space check
+        }
+    }
+    close();
+    return entries;
+}

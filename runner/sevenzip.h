@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -32,8 +33,7 @@ QStringList extractFlatArgs(const QString& image, const QString& folder, const Q
 
 // One progress piece of an extraction, as 7-Zip writes it with -bsp2:
 // " 17% 2 - sources/f1.bin" (percentage, file count, item being extracted).
-struct ExtractProgress
-{
+struct ExtractProgress {
     int percent = 0;
     QString item; // text after the first " - ", trimmed
 };
@@ -47,8 +47,7 @@ std::optional<ExtractProgress> ParseExtractProgress(const QString& piece);
 // failure ("ERROR: ...", "System ERROR:" with its "errno=28 : No space left on
 // device", "ERRORS:" with "Unexpected end of archive") and whether the closing
 // "Everything is Ok" was printed.
-class ArchiveToolLog
-{
+class ArchiveToolLog {
 public:
     // The archive the run works on: 7-Zip names it in front of its reasons
     // ("ERROR: /a/b.iso : /a/b.iso"), which says nothing the user does not know.
@@ -70,9 +69,47 @@ private:
     QString m_subject;
     QStringList m_errors;
     QStringList m_warnings;
-    bool m_inWarning = false;      // the last heading was a warning
+    bool m_inWarning = false; // the last heading was a warning
     bool m_everythingOk = false;
     bool m_detailExpected = false; // the previous line announced a reason
     bool m_detailOptional = false; // ... that may follow on the next line
 };
 
+// --- Listings ----------------------------------------------------------------------
+
+// The tool on Linux separates listed paths with "/", so a backslash it lists
+// is part of a name (Rock Ridge allows it). Such a character is given as this
+// private-use one, the same stand-in Windows uses for a backslash in a
+// foreign name.
+constexpr QChar NameBackslash {0xF05C};
+
+// One table line of "7z l", cut into its fixed columns.
+struct ListingRow {
+    QString dateText; // "yyyy-MM-dd hh:mm:ss", blank for El Torito's boot images
+    bool isDir = false;
+    QString sizeText; // decimal bytes; empty for folders
+    QString name; // as listed, "\" in a name given as NameBackslash
+};
+
+// Nothing for a line without a name (shorter than 54 characters).
+std::optional<ListingRow> ParseListingLine(const QString& line);
+// True when the line is one of the two separator lines framing the listing
+// table (it starts with 19 hyphens).
+bool IsListingSeparator(const QString& line);
+// The archive's kind from a "Type = Iso" line of the properties before the
+// table; empty for any other line.
+QString ParseArchiveTypeLine(const QString& line);
+
+// One entry of "7z l -slt".
+struct ListedItem {
+    QString path; // forward slashes, as listed
+    qint64 size = 0;
+    bool folder = false;
+};
+
+// Parses "7z l -slt" output: the blocks after the "----------" line, one
+// "Path = " ... "Folder = " ... "Size = " block per entry. El Torito's
+// "[BOOT]" entries are not content of the image and are left out. Nothing
+// when the text holds no listing at all (not an image, tool failed) or a
+// size is no count of bytes.
+std::optional<QList<ListedItem>> ParseTechnicalListing(const QString& text);

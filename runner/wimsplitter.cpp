@@ -19,4 +19,3 @@ std::optional<int> ParseSplitProgress(const QString& piece)
         return std::nullopt;
     return qBound(0, m.captured(1).toInt(), 100);
 }
-

@@ -17,4 +17,3 @@ QStringList splitArgs(const QString& source, const QString& target, int partMiB)
 // Percentage from a piece of wimlib-imagex's split progress
 // ("Splitting WIM: 32 KiB of 3072 KiB (1%) written, part 2 of 3").
 std::optional<int> ParseSplitProgress(const QString& piece);
-

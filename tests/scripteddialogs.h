@@ -7,16 +7,14 @@
 
 // Answers a window's questions from a script and records what it was asked
 // and told, without opening a dialog.
-class ScriptedDialogs : public PageDialogs
-{
+class ScriptedDialogs : public PageDialogs {
 public:
-    struct Said
-    {
+    struct Said {
         enum Kind { Question, Message, OpenFolder, Picture, Choice };
         Kind kind = Message;
         QString text;
-        QString picture;     // Question and Picture only
-        QString folder;      // OpenFolder only
+        QString picture; // Question and Picture only
+        QString folder; // OpenFolder only
         QStringList choices; // Choice only
     };
 
@@ -71,8 +69,5 @@ private:
         requests << request;
         return answers.isEmpty() ? QString() : answers.dequeue();
     }
-    QStringList list(const QString& request)
-    {
-        return one(request).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
+    QStringList list(const QString& request) { return one(request).split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };

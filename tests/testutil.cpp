@@ -77,8 +77,8 @@ bool makeSparseFile(const QString& path, qint64 size)
 QStringList listTree(const QString& folder)
 {
     QStringList paths;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
         paths << QDir(folder).relativeFilePath(it.next());
     paths.sort();
@@ -130,8 +130,8 @@ bool finish(Job& job, int timeoutMs)
 
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)
 {
-    const QStringList args{"-quiet", "-input-charset", "utf-8", "-J", "-R", "-joliet-long"};
-    return run("genisoimage", args + extra + QStringList{"-o", image, sourceFolder}).exitCode == 0;
+    const QStringList args {"-quiet", "-input-charset", "utf-8", "-J", "-R", "-joliet-long"};
+    return run("genisoimage", args + extra + QStringList {"-o", image, sourceFolder}).exitCode == 0;
 }
 
 QStringList xorrisoFind(const QString& image)
@@ -192,7 +192,7 @@ QList<QStringList> xorrisoBootFacts(const QString& image)
 {
     QList<QStringList> facts;
     for (const QStringList& row : xorrisoBootImages(image))
-        facts << QStringList{row[1], row[2], row[3], row[4], row[6]};
+        facts << QStringList {row[1], row[2], row[3], row[4], row[6]};
     return facts;
 }
 

@@ -11,8 +11,7 @@ struct IsoEntry;
 // Helpers shared by the tests: run real tools, make files and images.
 namespace TestUtil {
 
-struct Result
-{
+struct Result {
     int exitCode = -1;
     QByteArray output; // stdout and stderr merged
 };
@@ -56,8 +55,7 @@ void playStandIn(const QString& recorded, int status = 0);
 bool finish(Job& job, int timeoutMs = 120000);
 
 // A log (any class with Feed) fed the pieces in order.
-template <class Log>
-Log fed(Log log, const QStringList& pieces)
+template <class Log> Log fed(Log log, const QStringList& pieces)
 {
     for (const QString& piece : pieces)
         log.Feed(piece);

@@ -15,12 +15,12 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
 #include <functional>
 
 // Receives the addresses the program opens, instead of a browser or file manager
 // (register with QDesktopServices::setUrlHandler(scheme, &recorder, "open")).
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 public:
     QList<QUrl> urls;
@@ -87,8 +87,7 @@ inline QList<Platform::OpticalDrive> twoRecorders()
 }
 
 // Clicks the picture button with that object name below `parent`.
-inline void clickButton(QWidget* parent, const char* name,
-                        Qt::FindChildOptions options = Qt::FindChildrenRecursively)
+inline void clickButton(QWidget* parent, const char* name, Qt::FindChildOptions options = Qt::FindChildrenRecursively)
 {
     auto* button = parent->findChild<CImageButton*>(QLatin1String(name), options);
     QVERIFY2(button, name);
@@ -104,10 +103,12 @@ inline void clickMenuButton(QWidget* parent, const char* name)
 
 // While it lives, answers every modal dialog of that type inside its loop; the
 // dialog ends with the code returned unless the answer closed it.
-template <class Dialog = QDialog>
-struct ModalAnswers : QObject
-{
-    explicit ModalAnswers(std::function<int(Dialog*)> f) : answer(std::move(f)) { qApp->installEventFilter(this); }
+template <class Dialog = QDialog> struct ModalAnswers : QObject {
+    explicit ModalAnswers(std::function<int(Dialog*)> f)
+        : answer(std::move(f))
+    {
+        qApp->installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (auto* dialog = qobject_cast<Dialog*>(watched); event->type() == QEvent::Show && dialog && dialog->isModal())

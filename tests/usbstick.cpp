@@ -20,7 +20,7 @@ QString cannotRun()
     if (!QFileInfo::exists("/dev/fuse"))
         return "no FUSE (/dev/fuse): the stick's file systems cannot be mounted";
     for (const char* tool : {"losetup", "sfdisk", "mkfs.vfat", "mkntfs", "mkfs.exfat", "fusefat", "ntfs-3g",
-                             "mount.exfat-fuse", "grub-mkimage", "mcopy", "wimlib-imagex", "genisoimage"}) {
+             "mount.exfat-fuse", "grub-mkimage", "mcopy", "wimlib-imagex", "genisoimage"}) {
         if (!TestUtil::haveProgram(QLatin1String(tool)) && !QFileInfo::exists("/usr/sbin/" + QLatin1String(tool)))
             return QLatin1String(tool) + QLatin1String(" is not installed");
     }
@@ -63,7 +63,8 @@ LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitio
         const QStringList numbers = QString::fromLatin1(TestUtil::readFile(sys + "/dev")).trimmed().split(':');
         if (numbers.size() != 2
             || ::mknod(QFile::encodeName(m_volume).constData(), S_IFBLK | 0600,
-                       makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt())) != 0)
+                   makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt()))
+                != 0)
             m_error = "no node for " + m_volume;
     }
 }
@@ -86,7 +87,9 @@ UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolde
 {
     UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
     const QString volume = stick.volume();
-    options.listed = [volume](const QString& device) { return device == volume; };
+    options.listed = [volume](const QString& device) {
+        return device == volume;
+    };
     options.tempFolder = tempFolder;
     return options;
 }
@@ -94,9 +97,9 @@ UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolde
 bool mountReadOnly(const QString& fileSystem, const QString& device, const QString& folder)
 {
     QDir().mkpath(folder);
-    const QString program = fileSystem == QLatin1String("NTFS")    ? "ntfs-3g"
-                            : fileSystem == QLatin1String("exFAT") ? "mount.exfat-fuse"
-                                                                   : "fusefat";
+    const QString program = fileSystem == QLatin1String("NTFS") ? "ntfs-3g"
+        : fileSystem == QLatin1String("exFAT")                  ? "mount.exfat-fuse"
+                                                                : "fusefat";
     const QString options = program == QLatin1String("fusefat") ? "ro,blkdev,fsname=" + device : "ro";
     return TestUtil::run(program, {"-o", options, device, folder}).exitCode == 0;
 }
@@ -144,9 +147,9 @@ static QByteArray bootManagerStandIn()
 {
     // as --32 (.code16): set a stack, DS = CS, find the text by call/pop,
     // print it with INT 10h teletype, halt.
-    static const unsigned char code[] = {0xfa, 0x31, 0xc0, 0x8e, 0xd0, 0xbc, 0x00, 0x70, 0xfb, 0x0e, 0x1f, 0xe8,
-                                         0x00, 0x00, 0x5e, 0x81, 0xc6, 0x16, 0x00, 0xb4, 0x0e, 0xbb, 0x07, 0x00,
-                                         0xac, 0x84, 0xc0, 0x74, 0x04, 0xcd, 0x10, 0xeb, 0xf7, 0xf4, 0xeb, 0xfd};
+    static const unsigned char code[] = {0xfa, 0x31, 0xc0, 0x8e, 0xd0, 0xbc, 0x00, 0x70, 0xfb, 0x0e, 0x1f, 0xe8, 0x00,
+        0x00, 0x5e, 0x81, 0xc6, 0x16, 0x00, 0xb4, 0x0e, 0xbb, 0x07, 0x00, 0xac, 0x84, 0xc0, 0x74, 0x04, 0xcd, 0x10,
+        0xeb, 0xf7, 0xf4, 0xeb, 0xfd};
     return QByteArray(reinterpret_cast<const char*>(code), sizeof code) + "Boot manager stand-in started" + '\0';
 }
 
@@ -158,23 +161,24 @@ bool makeLinuxTree(const QString& folder, qint64 dataBytes)
         || !QFile::copy("/usr/lib/syslinux/modules/bios/ldlinux.c32", isolinux + "ldlinux.c32"))
         return false;
     TestUtil::writeFile(isolinux + "isolinux.cfg",
-                        "SAY Quillon test image: isolinux started\nPROMPT 1\nTIMEOUT 600\nDEFAULT isolinux-entry\n"
-                        "LABEL isolinux-entry\n  MENU LABEL Test entry read from isolinux.cfg\n"
-                        "  KERNEL /isolinux/vmlinuz\n  APPEND quiet\n");
+        "SAY Quillon test image: isolinux started\nPROMPT 1\nTIMEOUT 600\nDEFAULT isolinux-entry\n"
+        "LABEL isolinux-entry\n  MENU LABEL Test entry read from isolinux.cfg\n"
+        "  KERNEL /isolinux/vmlinuz\n  APPEND quiet\n");
     TestUtil::writeFile(folder + "/boot/grub/grub.cfg",
-                        "set timeout=-1\nmenuentry \"Test entry read from boot/grub/grub.cfg\" {\n  echo started\n}\n");
+        "set timeout=-1\nmenuentry \"Test entry read from boot/grub/grub.cfg\" {\n  echo started\n}\n");
     // UEFI: GRUB that finds the image's grub.cfg wherever it was started from.
     const QString work = folder + ".work";
     QDir().mkpath(work);
     TestUtil::writeFile(work + "/efi.cfg",
-                        "search --no-floppy --file --set=root /boot/grub/grub.cfg\nset prefix=($root)/boot/grub\n"
-                        "configfile /boot/grub/grub.cfg\n");
+        "search --no-floppy --file --set=root /boot/grub/grub.cfg\nset prefix=($root)/boot/grub\n"
+        "configfile /boot/grub/grub.cfg\n");
     const QString efiLoader = folder + "/EFI/BOOT/BOOTX64.EFI";
     QDir().mkpath(QFileInfo(efiLoader).path());
-    if (TestUtil::run("grub-mkimage", {"-O", "x86_64-efi", "-o", efiLoader, "-p", "/boot/grub", "-c",
-                                       work + "/efi.cfg", "part_gpt", "part_msdos", "fat", "iso9660", "normal",
-                                       "configfile", "search", "echo", "test"})
-            .exitCode != 0)
+    if (TestUtil::run("grub-mkimage",
+            {"-O", "x86_64-efi", "-o", efiLoader, "-p", "/boot/grub", "-c", work + "/efi.cfg", "part_gpt", "part_msdos",
+                "fat", "iso9660", "normal", "configfile", "search", "echo", "test"})
+            .exitCode
+        != 0)
         return false;
     // The El Torito EFI entry: a FAT image holding the same loader.
     const QString efiImage = folder + "/boot/efi.img";
@@ -192,7 +196,7 @@ bool makeLinuxTree(const QString& folder, qint64 dataBytes)
 QStringList linuxIsoArguments()
 {
     return {"-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4",
-            "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
+        "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
 }
 
 bool makeWindowsTree(const QString& folder, const QString& wimSource, qint64 installBytes)

@@ -16,8 +16,7 @@ QString cannotRun();
 // A file-backed loop device: a whole disk, or one holding an MBR table with
 // one partition (start 2048, type 83, not active). The destructor unmounts
 // whatever is mounted from it and detaches it.
-class LoopStick
-{
+class LoopStick {
 public:
     LoopStick(const QString& backingFile, qint64 megabytes, bool partitioned);
     ~LoopStick();
@@ -25,7 +24,7 @@ public:
     LoopStick& operator=(const LoopStick&) = delete;
 
     QString error() const { return m_error; }
-    QString disk() const { return m_disk; }     // /dev/loopN
+    QString disk() const { return m_disk; } // /dev/loopN
     QString volume() const { return m_volume; } // /dev/loopNp1, or the disk
     QString file() const { return m_file; }
 

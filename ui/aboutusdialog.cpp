@@ -1,7 +1,7 @@
 #include "ui/aboutusdialog.h"
-#include "ui/messages.h"
 
 #include "ui/imagebutton.h"
+#include "ui/messages.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -50,7 +50,7 @@ CAboutusDialog::CAboutusDialog(QWidget* parent)
     SetDragEnabled(true);
 
     m_close->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
-                       QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 0);
+        QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 0);
     m_close->move(width() - m_close->width() - 1, 1);
     connect(m_close, qOverload<>(&CImageButton::clicked), this, &QWidget::close);
 }
@@ -70,17 +70,16 @@ void CAboutusDialog::changeEvent(QEvent* event)
 void CAboutusDialog::retranslate()
 {
     setWindowTitle(tr("About Quillon"));
-    const QString doc = QStringLiteral(
-        "<html><head/><body><p><span style=\" font-size:10pt;\">%1</span></p></body></html>");
-    m_first->setText(doc.arg(
-        tr("Quillon is free software: you may copy and share it under its licence. "
-           "It comes with no warranty, so check every disk you write.")));
+    const QString doc =
+        QStringLiteral("<html><head/><body><p><span style=\" font-size:10pt;\">%1</span></p></body></html>");
+    m_first->setText(doc.arg(tr("Quillon is free software: you may copy and share it under its licence. "
+                                "It comes with no warranty, so check every disk you write.")));
     m_copyright->setText(doc.arg(tr("Copyright (C) the Quillon developers.")));
     const QString url = ProjectUrl();
-    m_url->setText(doc.arg(tr("Please visit offical site: ") +
-                           QStringLiteral("<br/><a href=\"%1\"><span style=\" text-decoration: underline; "
-                                          "color:#0000ff;\">%2</span></a>")
-                               .arg(url, QStringLiteral("github.com/quillon-iso/quillon"))));
+    m_url->setText(doc.arg(tr("Please visit offical site: ")
+        + QStringLiteral("<br/><a href=\"%1\"><span style=\" text-decoration: underline; "
+                         "color:#0000ff;\">%2</span></a>")
+              .arg(url, QStringLiteral("github.com/quillon-iso/quillon"))));
     layoutTexts();
 }
 

@@ -7,8 +7,7 @@ class QLabel;
 
 // The about box: the project's notice and its web address. Shown modally by
 // the main window.
-class CAboutusDialog : public ImageDialog
-{
+class CAboutusDialog : public ImageDialog {
     Q_OBJECT
 public:
     explicit CAboutusDialog(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "ui/baseimagectrl.h"
-#include "core/trace.h"
 
+#include "core/trace.h"
 #include "ui/imagedialog.h"
 
 #include <QDebug>
@@ -29,8 +29,7 @@ CBaseImageCtrl::CBaseImageCtrl(QWidget* parent)
 }
 
 bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, const QString& pressed,
-                               const QString& disabled, const QString& text, const QString& text2,
-                               int textStyle)
+    const QString& disabled, const QString& text, const QString& text2, int textStyle)
 {
     QPixmap base;
     if (!base.load(normal)) {
@@ -61,8 +60,7 @@ bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, cons
     return true;
 }
 
-void CBaseImageCtrl::SetImageStrip(const QString& name, int frameCount, const QString& text,
-                                   int textStyle)
+void CBaseImageCtrl::SetImageStrip(const QString& name, int frameCount, const QString& text, int textStyle)
 {
     m_normal = name;
     m_frameCount = frameCount;
@@ -111,10 +109,18 @@ void CBaseImageCtrl::SourceFor(Look look, QString* name, QRect* source) const
     *source = QRect();
     if (m_frameCount < 2) {
         switch (look) {
-        case Look::Disabled: *name = m_disabled.isEmpty() ? m_normal : m_disabled; break;
-        case Look::Pressed: *name = m_pressed; break;
-        case Look::Hover: *name = m_hover; break;
-        case Look::Normal: *name = m_normal; break;
+        case Look::Disabled:
+            *name = m_disabled.isEmpty() ? m_normal : m_disabled;
+            break;
+        case Look::Pressed:
+            *name = m_pressed;
+            break;
+        case Look::Hover:
+            *name = m_hover;
+            break;
+        case Look::Normal:
+            *name = m_normal;
+            break;
         }
         QPixmap pixmap;
         if (!name->isEmpty() && pixmap.load(*name))
@@ -128,10 +134,18 @@ void CBaseImageCtrl::SourceFor(Look look, QString* name, QRect* source) const
     const int w = pixmap.width() / m_frameCount;
     int x = 0;
     switch (look) {
-    case Look::Disabled: x = m_frameCount > 3 ? 3 * w : 0; break;
-    case Look::Pressed: x = 2 * w; break;
-    case Look::Hover: x = w; break;
-    case Look::Normal: x = 0; break;
+    case Look::Disabled:
+        x = m_frameCount > 3 ? 3 * w : 0;
+        break;
+    case Look::Pressed:
+        x = 2 * w;
+        break;
+    case Look::Hover:
+        x = w;
+        break;
+    case Look::Normal:
+        x = 0;
+        break;
     }
     *source = QRect(x, 0, w, pixmap.height());
 }
@@ -161,15 +175,16 @@ QList<CBaseImageCtrl::TextPlacement> CBaseImageCtrl::TextPlacements(Look look) c
     const QRect whole(0, 0, width(), height());
     const int centred = Qt::AlignHCenter | Qt::AlignVCenter;
     QList<TextPlacement> out;
-    auto place = [&](const QColor& colour, const QFont& font, const QRect& rect, int flags,
-                     const QString& text) { out.append({text, font, rect, flags, colour}); };
+    auto place = [&](const QColor& colour, const QFont& font, const QRect& rect, int flags, const QString& text) {
+        out.append({text, font, rect, flags, colour});
+    };
 
     switch (m_textStyle) {
     case 1:
-        place(pressed ? Qt::white : Qt::gray, sizedFont(base, 13),
-              QRect(0, 0, width(), height() + 90), centred, m_text2);
-        place(pressed ? Qt::white : Qt::black, sizedFont(base, 16, 50),
-              QRect(0, 0, width(), height() + 35), centred, m_text);
+        place(
+            pressed ? Qt::white : Qt::gray, sizedFont(base, 13), QRect(0, 0, width(), height() + 90), centred, m_text2);
+        place(pressed ? Qt::white : Qt::black, sizedFont(base, 16, 50), QRect(0, 0, width(), height() + 35), centred,
+            m_text);
         break;
     case 2:
         place(Qt::white, base, QRect(0, 0, width(), height() + 40), centred, m_text);
@@ -195,12 +210,11 @@ QList<CBaseImageCtrl::TextPlacement> CBaseImageCtrl::TextPlacements(Look look) c
         place(over ? Qt::white : kGreen, sizedFont(base, 14, 50), whole, centred, m_text);
         break;
     case 9:
-        place(Qt::darkGray, sizedFont(base, 12), QRect(22, 2, width() - 22, height() - 2),
-              Qt::AlignLeft, m_text);
+        place(Qt::darkGray, sizedFont(base, 12), QRect(22, 2, width() - 22, height() - 2), Qt::AlignLeft, m_text);
         break;
     case 16:
-        place(look == Look::Disabled || !over ? kGreen : QColor(Qt::white), sizedFont(base, 14, 50),
-              whole, centred, m_text);
+        place(look == Look::Disabled || !over ? kGreen : QColor(Qt::white), sizedFont(base, 14, 50), whole, centred,
+            m_text);
         break;
     default:
         break;

@@ -10,8 +10,7 @@
 // A picture button: normal, mouse-over, pressed and disabled looks, either as
 // four separate pictures or as one strip of equal frames side by side, plus a
 // caption drawn in one of sixteen text styles (0 = no text).
-class CBaseImageCtrl : public QWidget
-{
+class CBaseImageCtrl : public QWidget {
     Q_OBJECT
 public:
     explicit CBaseImageCtrl(QWidget* parent = nullptr);
@@ -19,14 +18,12 @@ public:
     // All further pictures must have the normal picture's size; otherwise, or
     // when the normal picture fails to load, nothing changes. Returns whether
     // the pictures were taken.
-    bool SetImages(const QString& normal, const QString& hover = QString(),
-                   const QString& pressed = QString(), const QString& disabled = QString(),
-                   const QString& text = QString(), const QString& text2 = QString(),
-                   int textStyle = 0);
+    bool SetImages(const QString& normal, const QString& hover = QString(), const QString& pressed = QString(),
+        const QString& disabled = QString(), const QString& text = QString(), const QString& text2 = QString(),
+        int textStyle = 0);
     // One picture holding frameCount equal frames (normal, mouse over,
     // pressed, disabled); stored without checks.
-    void SetImageStrip(const QString& name, int frameCount, const QString& text = QString(),
-                       int textStyle = 0);
+    void SetImageStrip(const QString& name, int frameCount, const QString& text = QString(), int textStyle = 0);
 
     // Changes the caption only, keeping pictures and text style.
     void SetText(const QString& text);
@@ -47,8 +44,7 @@ public:
     void SourceFor(Look look, QString* name, QRect* source) const;
 
     // Where and how each caption is drawn in a look.
-    struct TextPlacement
-    {
+    struct TextPlacement {
         QString text;
         QFont font;
         QRect rect;
@@ -82,6 +78,6 @@ private:
     int m_textStyle = 0;
     int m_frameCount = 0;
     bool m_mouseOver = false;
-    bool m_leftHeld = false;     // from our own press and release events
+    bool m_leftHeld = false; // from our own press and release events
     bool m_cursorInside = false; // last known cursor position was inside
 };

@@ -29,8 +29,8 @@ QRect SCheckBoxHeaderView::CheckBoxRect(const QRect& section) const
 {
     QStyleOptionButton box;
     const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &box, this);
-    return QRect(section.left() + ToggleFrom + 1, section.center().y() - indicator.height() / 2,
-                 indicator.width(), indicator.height());
+    return QRect(section.left() + ToggleFrom + 1, section.center().y() - indicator.height() / 2, indicator.width(),
+        indicator.height());
 }
 
 void SCheckBoxHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const

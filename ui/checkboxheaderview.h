@@ -5,8 +5,7 @@
 // A horizontal header whose selection column shows a select-all check box and
 // toggles it when pressed right of the rows' check box area. The owner sets
 // the state when its rows change (SetAllSelected emits nothing).
-class SCheckBoxHeaderView : public QHeaderView
-{
+class SCheckBoxHeaderView : public QHeaderView {
     Q_OBJECT
 public:
     explicit SCheckBoxHeaderView(int selectionColumn = 0, QWidget* parent = nullptr);

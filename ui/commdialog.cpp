@@ -1,6 +1,6 @@
 #include "ui/commdialog.h"
-#include "core/trace.h"
 
+#include "core/trace.h"
 #include "ui/imagebutton.h"
 #include "ui/messages.h"
 
@@ -12,8 +12,8 @@
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
 bool OpenInExplorer(const QString& folder)
@@ -58,13 +58,11 @@ CommDialog::CommDialog(QWidget* parent)
     SetBackgroundImage(QStringLiteral(":/vud/commdialogbg"));
 
     m_btnClose->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
-                          QStringLiteral(":/vud/close_small_3"), QStringLiteral(":/vud/close_small_3"),
-                          QString(), QString(), 0);
-    m_btnOk->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"),
-                       QStringLiteral(":/vud/OK3"), QStringLiteral(":/vud/OK3"), QString(), QString(), 5);
-    m_btnCancel->SetImages(QStringLiteral(":/vud/NO_1"), QStringLiteral(":/vud/NO_2"),
-                           QStringLiteral(":/vud/NO_3"), QStringLiteral(":/vud/NO_3"), QString(),
-                           QString(), 4);
+        QStringLiteral(":/vud/close_small_3"), QStringLiteral(":/vud/close_small_3"), QString(), QString(), 0);
+    m_btnOk->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
+        QStringLiteral(":/vud/OK3"), QString(), QString(), 5);
+    m_btnCancel->SetImages(QStringLiteral(":/vud/NO_1"), QStringLiteral(":/vud/NO_2"), QStringLiteral(":/vud/NO_3"),
+        QStringLiteral(":/vud/NO_3"), QString(), QString(), 4);
     retranslate();
 
     connect(m_btnCancel, qOverload<>(&CImageButton::clicked), this, &CommDialog::OnBtnCancel);
@@ -116,7 +114,7 @@ void CommDialog::SetChoices(const QStringList& texts)
         auto* button = new CImageButton(this);
         button->setObjectName(QStringLiteral("btnchoice%1").arg(i));
         button->SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
-                          QStringLiteral(":/vud/OK3"), texts.at(i), QString(), 5);
+            QStringLiteral(":/vud/OK3"), texts.at(i), QString(), 5);
         connect(button, qOverload<>(&CImageButton::clicked), this, [this, i] { done(i + 1); });
         total += button->width() + Gap;
         buttons << button;
@@ -132,8 +130,7 @@ void CommDialog::SetOpenFolder(const QString& folder)
 {
     m_folder = folder;
     m_btnCancel->SetImages(QStringLiteral(":/vud/Open-Folder1"), QStringLiteral(":/vud/Open-Folder2"),
-                           QStringLiteral(":/vud/Open-Folder2"), QStringLiteral(":/vud/Open-Folder3"),
-                           QString(), QString(), 14);
+        QStringLiteral(":/vud/Open-Folder2"), QStringLiteral(":/vud/Open-Folder3"), QString(), QString(), 14);
     retranslate();
 }
 
@@ -163,8 +160,8 @@ void CommDialog::OnBtnCancel()
         return;
     }
     if (!OpenInExplorer(m_folder))
-        ShowMessage(tr("No file manager could be opened. The folder is:\n%1").arg(QDir::toNativeSeparators(m_folder)),
-                    this);
+        ShowMessage(
+            tr("No file manager could be opened. The folder is:\n%1").arg(QDir::toNativeSeparators(m_folder)), this);
 }
 
 void CommDialog::OnBtnOK()

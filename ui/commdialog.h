@@ -9,8 +9,7 @@ class QLabel;
 // the ":/vud/commdialogbg" background (replaceable by an illustrated one).
 // Modal; run it with exec(): OK gives 1, NO and close give 0.
 // The buttons are named "btnok", "btncancel" and "btnclose".
-class CommDialog : public ImageDialog
-{
+class CommDialog : public ImageDialog {
     Q_OBJECT
 public:
     explicit CommDialog(QWidget* parent = nullptr);

@@ -1,16 +1,15 @@
 #include "ui/filedialogs.h"
 
+#include "ui/filedialog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
-#include "ui/filedialog.h"
-
 namespace {
 
 // The dialog captions' translation context.
-struct FileDialogs
-{
+struct FileDialogs {
     Q_DECLARE_TR_FUNCTIONS(FileDialogs)
 };
 
@@ -18,22 +17,20 @@ struct FileDialogs
 
 QString ChooseFolder(QWidget* parent)
 {
-    return QFileDialog::getExistingDirectory(parent, FileDialogs::tr("Open Folder"), QStringLiteral("."),
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(
+        parent, FileDialogs::tr("Open Folder"), QStringLiteral("."), QFileDialog::ShowDirsOnly);
 }
 
 QString ChooseOpenFile(QWidget* parent, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, FileDialogs::tr("Open File"), QDir::homePath(),
-                                        QStringLiteral("All Files (*);;") + filter, nullptr,
-                                        QFileDialog::ReadOnly);
+        QStringLiteral("All Files (*);;") + filter, nullptr, QFileDialog::ReadOnly);
 }
 
 QStringList ChooseOpenFiles(QWidget* parent)
 {
     return QFileDialog::getOpenFileNames(parent, FileDialogs::tr("Open Files"), QDir::homePath(),
-                                         QStringLiteral("Any Files(*.*)"), nullptr,
-                                         QFileDialog::ReadOnly);
+        QStringLiteral("Any Files(*.*)"), nullptr, QFileDialog::ReadOnly);
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& filter)

@@ -1,4 +1,5 @@
 #include "ui/fileicons.h"
+
 #include "core/trace.h"
 
 #include <QCoreApplication>
@@ -21,11 +22,10 @@ QFileIconProvider& provider()
 #ifdef Q_OS_WIN
 // The system tells icon and type by extension only for files that exist: ask
 // it about an empty temporary file with that extension.
-template <typename T, typename F>
-T askWithTemporaryFile(const QString& extension, F ask)
+template <typename T, typename F> T askWithTemporaryFile(const QString& extension, F ask)
 {
     QTemporaryFile file(QDir::tempPath() + QLatin1Char('/') + QCoreApplication::applicationName()
-                        + QStringLiteral("_XXXXXX") + extension);
+        + QStringLiteral("_XXXXXX") + extension);
     file.setAutoRemove(false);
     if (!file.open()) {
         qCDebug(lcTrace) << QStringLiteral("failed to write temporary file %1").arg(file.fileTemplate());
@@ -65,8 +65,7 @@ QIcon FileIconFor(const QString& fileName)
         icon = provider().icon(QFileIconProvider::File);
     } else {
 #ifdef Q_OS_WIN
-        icon = askWithTemporaryFile<QIcon>(extension,
-                                           [](const QFileInfo& info) { return provider().icon(info); });
+        icon = askWithTemporaryFile<QIcon>(extension, [](const QFileInfo& info) { return provider().icon(info); });
 #else
         // The desktop's icon theme knows types by name; no file is needed.
         const QMimeType type =
@@ -90,8 +89,8 @@ QString FileTypeFor(const QString& fileName)
     if (it != cache.constEnd())
         return it.value();
 #ifdef Q_OS_WIN
-    const QString type = askWithTemporaryFile<QString>(
-        extension, [](const QFileInfo& info) { return provider().type(info); });
+    const QString type =
+        askWithTemporaryFile<QString>(extension, [](const QFileInfo& info) { return provider().type(info); });
 #else
     const QMimeType mime =
         QMimeDatabase().mimeTypeForFile(QStringLiteral("x") + extension, QMimeDatabase::MatchExtension);

@@ -31,7 +31,7 @@ void GerneralDialog::SetContent(const QString& picture, const QString& text)
         connect(m_btnClose, qOverload<>(&CImageButton::clicked), this, &QWidget::close);
     }
     m_btnClose->SetImages(QStringLiteral(":/vud/close_small_1"), QStringLiteral(":/vud/close_small_2"),
-                          QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 3);
+        QStringLiteral(":/vud/close_small_3"), QString(), QString(), QString(), 3);
     m_btnClose->move(width() - m_btnClose->width() - 1, 1);
 
     QFont font = m_label->font();
@@ -51,8 +51,8 @@ void GerneralDialog::AddOkButton(int y, int x)
         m_btnOk->setObjectName(QStringLiteral("btnok"));
         connect(m_btnOk, qOverload<>(&CImageButton::clicked), this, &QDialog::accept);
     }
-    m_btnOk->SetImages(QStringLiteral(":/vud/OK_1"), QStringLiteral(":/vud/OK_2"),
-                       QStringLiteral(":/vud/OK_3"), QString(), QString(), QString(), 3);
+    m_btnOk->SetImages(QStringLiteral(":/vud/OK_1"), QStringLiteral(":/vud/OK_2"), QStringLiteral(":/vud/OK_3"),
+        QString(), QString(), QString(), 3);
     retranslate();
     const int left = x == 0 ? (width() - m_btnOk->width()) / 2 : x;
     m_btnOk->move(left, y + 10);

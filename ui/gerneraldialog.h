@@ -7,8 +7,7 @@ class QLabel;
 
 // A one-button notice with an illustration as background. Modal; run it with
 // exec(). The OK button is named "btnok", the close button "btnclose".
-class GerneralDialog : public ImageDialog
-{
+class GerneralDialog : public ImageDialog {
     Q_OBJECT
 public:
     explicit GerneralDialog(QWidget* parent = nullptr);

@@ -1,7 +1,7 @@
 #include "ui/imagedialog.h"
 
 #include "core/trace.h"
-#include "platform/gui/compositor.h"
+#include "ui/compositor.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -23,8 +23,8 @@ void InitPictureResources()
     Q_UNUSED(done);
 }
 
-ImageDialog::ImageDialog(QWidget* /*parent*/, const PageContext& context)
-    : QDialog(nullptr, Qt::FramelessWindowHint), m_context(context)
+ImageDialog::ImageDialog(QWidget* /*parent*/)
+    : QDialog(nullptr, Qt::FramelessWindowHint)
 {
     InitPictureResources();
     setWindowTitle(QStringLiteral("Quillon"));

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/pagecontext.h"
-
 #include <QColor>
 #include <QDialog>
 #include <QString>
@@ -16,15 +14,11 @@ void InitPictureResources();
 // A frameless, translucent dialog painted with one background picture. Every
 // window and page of the program derives from it. Pages become embedded child
 // widgets when re-parented into the main window.
-class ImageDialog : public QDialog
-{
+class ImageDialog : public QDialog {
     Q_OBJECT
 public:
     // The parent is not used: an ImageDialog starts as a top-level window.
-    explicit ImageDialog(QWidget* parent = nullptr, const PageContext& context = PageContext());
-
-    const PageContext& Context() const { return m_context; }
-    PageDialogs& Dialogs() const { return *m_context.dialogs; }
+    explicit ImageDialog(QWidget* parent = nullptr);
 
     // Loads the picture and fixes the dialog's size to it. An empty name is
     // ignored; a picture that fails to load leaves everything as it was.
@@ -72,7 +66,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    PageContext m_context;
     QColor m_backgroundColor;
     QColor m_cornerColor; // fills the square corners of an opaque dialog
     QString m_imageName;

@@ -6,8 +6,7 @@ class QLineEdit;
 
 // Asks for a name; run with exec() and read GetText() when it returns 1.
 // Tests: see CommDialog.
-class CInputDialog : public CommDialog
-{
+class CInputDialog : public CommDialog {
     Q_OBJECT
 public:
     explicit CInputDialog(QWidget* parent = nullptr);

@@ -7,7 +7,9 @@
 #include <climits>
 
 JobProgress::JobProgress(CProgressDialog* dialog, QObject* parent)
-    : QObject(parent), m_dialog(dialog), m_timer(new QTimer(this))
+    : QObject(parent)
+    , m_dialog(dialog)
+    , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, [this] {

@@ -17,8 +17,7 @@ class QTimer;
 //
 //     m_binding = new JobProgress(m_progress, this);
 //     m_binding->attach(job);   // shows the dialog
-class JobProgress : public QObject
-{
+class JobProgress : public QObject {
     Q_OBJECT
 public:
     static constexpr int IntervalMs = 100;

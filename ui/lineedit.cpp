@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+
 #include <cstdlib>
 
 CLineEdit::CLineEdit(QWidget* parent)
@@ -12,8 +13,7 @@ CLineEdit::CLineEdit(QWidget* parent)
     setMouseTracking(true);
 }
 
-void CLineEdit::SetIcons(const QString& normal, const QString& focused, const QString& pressed,
-                         int iconX, int iconY)
+void CLineEdit::SetIcons(const QString& normal, const QString& focused, const QString& pressed, int iconX, int iconY)
 {
     m_normal = normal;
     m_focused = focused;

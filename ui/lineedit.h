@@ -6,15 +6,13 @@
 
 // A line edit with a clickable icon drawn over it (for example a browse icon
 // at its right end). Return works like a click on the icon.
-class CLineEdit : public QLineEdit
-{
+class CLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit CLineEdit(QWidget* parent = nullptr);
 
     // A negative x counts from the right edge, a negative y from the bottom.
-    void SetIcons(const QString& normal, const QString& focused, const QString& pressed, int iconX,
-                  int iconY);
+    void SetIcons(const QString& normal, const QString& focused, const QString& pressed, int iconX, int iconY);
     // The square the icon is drawn in and clicks are caught in.
     QRect IconRect() const;
 
@@ -37,5 +35,5 @@ private:
     int m_iconX = 0;
     int m_iconY = 0;
     bool m_leftHeld = false;
-    QPoint m_lastPos{-1, -1};
+    QPoint m_lastPos {-1, -1};
 };

@@ -1,13 +1,13 @@
 #include "ui/messages.h"
 
+#include "ui/commdialog.h"
+#include "ui/gerneraldialog.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QUrl>
-
-#include "ui/commdialog.h"
-#include "ui/gerneraldialog.h"
 
 int AskQuestion(const QString& picture, const QString& text, QWidget* parent)
 {
@@ -60,7 +60,7 @@ void SetBusyCursor()
 void OpenUrl(const QString& url, QWidget* parent)
 {
     if (!QDesktopServices::openUrl(QUrl(url)))
-        ShowMessage(QCoreApplication::translate("Messages", "No web browser could be opened. The address is:\n%1")
-                        .arg(url),
-                    parent);
+        ShowMessage(
+            QCoreApplication::translate("Messages", "No web browser could be opened. The address is:\n%1").arg(url),
+            parent);
 }

@@ -18,8 +18,7 @@ void ShowMessage(const QString& text, QWidget* parent = nullptr);
 void ShowOpenFolderMessage(const QString& text, const QString& folder, QWidget* parent = nullptr);
 // Illustrated one-button information dialog (GerneralDialog): `picture` as
 // background, OK button at okY, centred.
-void ShowPictureMessage(const QString& picture, const QString& text, int okY = 120,
-                        QWidget* parent = nullptr);
+void ShowPictureMessage(const QString& picture, const QString& text, int okY = 120, QWidget* parent = nullptr);
 
 // Application-wide wait cursor; undone by QApplication::restoreOverrideCursor().
 void SetBusyCursor();

@@ -4,8 +4,7 @@
 
 // Announces a left click before its list opens, so the owner can refresh the
 // entries just in time.
-class CMyComboBox : public QComboBox
-{
+class CMyComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit CMyComboBox(QWidget* parent = nullptr);

@@ -3,8 +3,7 @@
 #include <QTreeWidget>
 
 // A click on empty space below the rows clears the selection.
-class CMyTreeWidget : public QTreeWidget
-{
+class CMyTreeWidget : public QTreeWidget {
     Q_OBJECT
 public:
     explicit CMyTreeWidget(QWidget* parent = nullptr);

@@ -5,8 +5,7 @@ NoFocusDelegate::NoFocusDelegate(QObject* parent)
 {
 }
 
-void NoFocusDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                            const QModelIndex& index) const
+void NoFocusDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem plain(option);
     plain.state &= ~QStyle::State_HasFocus;

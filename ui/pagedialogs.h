@@ -8,8 +8,7 @@ class QWidget;
 // Everything a window asks the user or tells them, behind one object it is
 // given: the default one opens the program's dialogs (ui/filedialogs.h,
 // ui/messages.h); a test gives one that answers from a script.
-class PageDialogs
-{
+class PageDialogs {
 public:
     virtual ~PageDialogs() = default;
 

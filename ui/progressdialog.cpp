@@ -16,9 +16,8 @@ CProgressDialog::CProgressDialog(QWidget* parent)
     m_progress->setGeometry(40, 100, 360, 20);
     m_progress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label->setGeometry(40, 60, 340, 25);
-    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
-                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), QString(),
-                           QString(), 12);
+    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"), QStringLiteral(":/vud/Stop3"),
+        QStringLiteral(":/vud/Stop4"), QString(), QString(), 12);
     m_btnCancel->move(325, 140);
     retranslate();
 }
@@ -59,9 +58,8 @@ bool CProgressDialog::IsFinished() const
 
 void CProgressDialog::DisableStop()
 {
-    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"),
-                           QStringLiteral(":/vud/Stop3"), QStringLiteral(":/vud/Stop4"), QString(),
-                           QString(), 13);
+    m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"), QStringLiteral(":/vud/Stop3"),
+        QStringLiteral(":/vud/Stop4"), QString(), QString(), 13);
     m_btnCancel->setEnabled(false);
     retranslate();
 }

@@ -7,8 +7,7 @@ class QProgressBar;
 // A page's progress display while a tool runs: message, bar with a percentage
 // text and a Stop button. Shown with show() and hidden with hide(), never
 // exec()'d; while visible the rest of the program takes no input.
-class CProgressDialog : public CommDialog
-{
+class CProgressDialog : public CommDialog {
     Q_OBJECT
 public:
     explicit CProgressDialog(QWidget* parent = nullptr);

@@ -67,16 +67,16 @@ bool runningPrivileged()
 QStringList privilegedCommand(const QString& program, const QStringList& arguments)
 {
     if (runningPrivileged())
-        return QStringList{program} + arguments;
+        return QStringList {program} + arguments;
     // pkexec wants an absolute program path and does not search sbin for users.
     QString path = program;
     if (!QFileInfo(path).isAbsolute()) {
-        path = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"),
-                                                        QStringLiteral("/sbin"), QStringLiteral("/bin")});
+        path = QStandardPaths::findExecutable(program,
+            {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"), QStringLiteral("/bin")});
         if (path.isEmpty())
             path = program;
     }
-    return QStringList{QStringLiteral("pkexec"), path} + arguments;
+    return QStringList {QStringLiteral("pkexec"), path} + arguments;
 }
 
 QString ownerMountOptions()

@@ -1,5 +1,5 @@
-#include "platform/drivechange.h"
 #include "core/trace.h"
+#include "platform/drivechange.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -7,8 +7,7 @@
 
 #include <libudev.h>
 
-struct CDriveMonitor::Private
-{
+struct CDriveMonitor::Private {
     udev* context = nullptr;
     udev_monitor* monitor = nullptr;
     QSocketNotifier* notifier = nullptr;
@@ -51,8 +50,7 @@ bool CDriveMonitor::start()
         return false;
     }
     d->monitor = udev_monitor_new_from_netlink(d->context, "udev");
-    if (!d->monitor
-        || udev_monitor_filter_add_match_subsystem_devtype(d->monitor, "block", nullptr) < 0
+    if (!d->monitor || udev_monitor_filter_add_match_subsystem_devtype(d->monitor, "block", nullptr) < 0
         || udev_monitor_enable_receiving(d->monitor) < 0) {
         qCDebug(lcTrace) << "CDriveMonitor: no udev monitor, drive changes are not watched";
         if (d->monitor)
@@ -72,7 +70,9 @@ void CDriveMonitor::onReadable()
 {
     // One readable notification may carry several events; take all of them.
     while (udev_device* device = udev_monitor_receive_device(d->monitor)) {
-        auto text = [](const char* value) { return value ? QString::fromUtf8(value) : QString(); };
+        auto text = [](const char* value) {
+            return value ? QString::fromUtf8(value) : QString();
+        };
         DriveEvent event;
         event.action = text(udev_device_get_action(device));
         event.subsystem = text(udev_device_get_subsystem(device));
@@ -81,8 +81,7 @@ void CDriveMonitor::onReadable()
         event.mediaChange = text(udev_device_get_property_value(device, "DISK_MEDIA_CHANGE")) == "1";
         const QString node = text(udev_device_get_devnode(device));
         udev_device_unref(device);
-        qCDebug(lcTrace) << "CDriveMonitor: device event" << event.action << node << event.devType
-                 << event.fsUsage;
+        qCDebug(lcTrace) << "CDriveMonitor: device event" << event.action << node << event.devType << event.fsUsage;
         if (IsVolumeArrivalOrRemoval(event))
             emit sigdrivechange();
     }

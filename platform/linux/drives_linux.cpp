@@ -7,7 +7,6 @@
 #include <QSet>
 
 #include <algorithm>
-
 #include <fcntl.h>
 #include <scsi/scsi.h>
 #include <scsi/sg.h>
@@ -43,14 +42,13 @@ bool ignoredDevice(const QString& name)
 {
     static const char* const prefixes[] = {"loop", "ram", "zram", "dm-", "md", "sr", "fd", "nbd"};
     return std::any_of(std::begin(prefixes), std::end(prefixes),
-                       [&](const char* prefix) { return name.startsWith(QLatin1String(prefix)); });
+        [&](const char* prefix) { return name.startsWith(QLatin1String(prefix)); });
 }
 
 // The block devices of the system: every disk and the disk of every partition.
-struct BlockTree
-{
-    QStringList disks;                 // sys/block entries, sorted
-    QHash<QString, QString> diskOf;    // "sda2" -> "sda", "sda" -> "sda"
+struct BlockTree {
+    QStringList disks; // sys/block entries, sorted
+    QHash<QString, QString> diskOf; // "sda2" -> "sda", "sda" -> "sda"
     QHash<QString, QStringList> parts; // "sda" -> partitions in number order
 
     explicit BlockTree(const QString& root)
@@ -76,14 +74,13 @@ struct BlockTree
 };
 
 // The disks below a block device name, through device-mapper and RAID layers.
-void addDisksOf(const QString& root, const BlockTree& tree, const QString& name, QSet<QString>& disks,
-                int depth = 0)
+void addDisksOf(const QString& root, const BlockTree& tree, const QString& name, QSet<QString>& disks, int depth = 0)
 {
     if (depth > 8 || name.isEmpty())
         return;
     const QDir slaves(under(root, QStringLiteral("/sys/block/") + name + QStringLiteral("/slaves")));
-    const QStringList below = slaves.exists() ? slaves.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
-                                              : QStringList();
+    const QStringList below =
+        slaves.exists() ? slaves.entryList(QDir::AllEntries | QDir::NoDotAndDotDot) : QStringList();
     if (!below.isEmpty()) {
         for (const QString& slave : below)
             addDisksOf(root, tree, slave, disks, depth + 1);
@@ -218,20 +215,20 @@ QList<RemovableVolume> removableVolumes(const QString& root)
             || readText(block + disk + QStringLiteral("/removable")) != QLatin1String("1"))
             continue;
         const QStringList parts = tree.parts.value(disk);
-        for (const QString& name : parts.isEmpty() ? QStringList{disk} : parts) {
+        for (const QString& name : parts.isEmpty() ? QStringList {disk} : parts) {
             const QString sys = parts.isEmpty() ? block + disk : block + disk + QLatin1Char('/') + name;
             const qint64 size = readText(sys + QStringLiteral("/size")).toLongLong() * SectorBytes;
             // No medium (a card reader without a card), or an extended partition's stub.
             if (size < 1024 * 1024)
                 continue;
-            RemovableVolume volume{QStringLiteral("/dev/") + name, QString(), size};
+            RemovableVolume volume {QStringLiteral("/dev/") + name, QString(), size};
             if (haveUdev) {
                 const Properties properties = udevProperties(root, readText(sys + QStringLiteral("/dev")));
                 if (properties.value(QStringLiteral("ID_FS_USAGE")) != QLatin1String("filesystem"))
                     continue;
                 const QString encoded = properties.value(QStringLiteral("ID_FS_LABEL_ENC"));
-                volume.label = encoded.isEmpty() ? properties.value(QStringLiteral("ID_FS_LABEL"))
-                                                 : decodeUdevText(encoded);
+                volume.label =
+                    encoded.isEmpty() ? properties.value(QStringLiteral("ID_FS_LABEL")) : decodeUdevText(encoded);
             } else {
                 volume.label = labelFromLinks(root, name);
             }
@@ -245,9 +242,8 @@ QStringList opticalDevices(const QString& root)
 {
     QStringList names = QDir(under(root, QStringLiteral("/sys/block")))
                             .entryList({QStringLiteral("sr*")}, QDir::Dirs | QDir::NoDotAndDotDot);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.mid(2).toInt() < b.mid(2).toInt();
-    });
+    std::sort(names.begin(), names.end(),
+        [](const QString& a, const QString& b) { return a.mid(2).toInt() < b.mid(2).toInt(); });
     QStringList devices;
     for (const QString& name : names)
         devices << QStringLiteral("/dev/") + name;
@@ -262,11 +258,10 @@ OpticalDrive queryOpticalDrive(const QString& device, const QString& root)
     if (fd < 0)
         return drive;
 
-    struct
-    {
+    struct {
         int devId;
         int hostUniqueId;
-    } idlun{};
+    } idlun {};
     if (::ioctl(fd, SCSI_IOCTL_GET_IDLUN, &idlun) == 0) {
         drive.hasAddress = true;
         drive.target = idlun.devId & 0xff;
@@ -279,7 +274,7 @@ OpticalDrive queryOpticalDrive(const QString& device, const QString& root)
     unsigned char cdb[6] = {0x12, 0, 0, 0, 36, 0}; // standard INQUIRY, 36 bytes
     unsigned char answer[36] = {};
     unsigned char sense[96] = {};
-    sg_io_hdr_t io{};
+    sg_io_hdr_t io {};
     io.interface_id = 'S';
     io.dxfer_direction = SG_DXFER_FROM_DEV;
     io.cmd_len = sizeof cdb;

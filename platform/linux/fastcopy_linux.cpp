@@ -18,8 +18,8 @@ qint64 copyRange(int fromFd, int toFd, qint64 length)
             return n;
         if (errno == EINTR)
             continue;
-        if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP
-            || errno == EBADF || errno == ETXTBSY)
+        if (errno == ENOSYS || errno == EXDEV || errno == EINVAL || errno == EOPNOTSUPP || errno == EBADF
+            || errno == ETXTBSY)
             return CopyUnsupported;
         return CopyFailed;
     }

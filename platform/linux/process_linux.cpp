@@ -43,7 +43,7 @@ bool ChildExitWatch::wait(int ms)
         QThread::msleep(ulong(ms));
         return true;
     }
-    pollfd fd{int(m_handle), POLLIN, 0};
+    pollfd fd {int(m_handle), POLLIN, 0};
     return ::poll(&fd, 1, ms) != 0;
 }
 

@@ -30,7 +30,7 @@ bool runningPrivileged()
 
 QStringList privilegedCommand(const QString& program, const QStringList& arguments)
 {
-    return QStringList{program} + arguments;
+    return QStringList {program} + arguments;
 }
 
 QString ownerMountOptions()

@@ -2,9 +2,7 @@
 
 // Windows reports volume changes as WM_DEVICECHANGE to the main window's
 // native event hook; there is nothing to watch here.
-struct CDriveMonitor::Private
-{
-};
+struct CDriveMonitor::Private { };
 
 CDriveMonitor::CDriveMonitor(QObject* parent)
     : QObject(parent)

@@ -1,10 +1,9 @@
 #include "platform/drives.h"
 
-#include <windows.h>
-#include <ntddscsi.h>
-
 #include <cstddef>
 #include <cstring>
+#include <ntddscsi.h>
+#include <windows.h>
 
 namespace Platform {
 
@@ -56,15 +55,13 @@ OpticalDrive queryOpticalDrive(const QString& device, const QString&)
     drive.device = device;
     const QString path = QStringLiteral("\\\\.\\") + device + QLatin1Char(':');
     HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return drive;
 
-    SCSI_ADDRESS address{};
+    SCSI_ADDRESS address {};
     DWORD returned = 0;
-    if (DeviceIoControl(handle, IOCTL_SCSI_GET_ADDRESS, nullptr, 0, &address, sizeof address, &returned,
-                        nullptr)) {
+    if (DeviceIoControl(handle, IOCTL_SCSI_GET_ADDRESS, nullptr, 0, &address, sizeof address, &returned, nullptr)) {
         drive.hasAddress = true;
         drive.bus = address.PortNumber;
         drive.target = address.TargetId;
@@ -73,11 +70,10 @@ OpticalDrive queryOpticalDrive(const QString& device, const QString&)
         return drive;
     }
 
-    struct
-    {
+    struct {
         SCSI_PASS_THROUGH_DIRECT header;
         UCHAR sense[96];
-    } request{};
+    } request {};
     UCHAR answer[36] = {};
     request.header.Length = sizeof request.header;
     request.header.CdbLength = 6;
@@ -89,8 +85,8 @@ OpticalDrive queryOpticalDrive(const QString& device, const QString&)
     request.header.SenseInfoOffset = offsetof(decltype(request), sense);
     request.header.Cdb[0] = 0x12; // standard INQUIRY
     request.header.Cdb[4] = sizeof answer;
-    if (DeviceIoControl(handle, IOCTL_SCSI_PASS_THROUGH_DIRECT, &request, sizeof request, &request,
-                        sizeof request, &returned, nullptr)) {
+    if (DeviceIoControl(handle, IOCTL_SCSI_PASS_THROUGH_DIRECT, &request, sizeof request, &request, sizeof request,
+            &returned, nullptr)) {
         drive.hasProduct = true;
         const char* product = reinterpret_cast<const char*>(answer + 16);
         drive.product = QString::fromLatin1(product, int(strnlen(product, 16)));

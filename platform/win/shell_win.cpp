@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace Platform {
 

@@ -137,30 +137,6 @@
         <source>The disc could not be burned.</source>
         <translation>Impossibile masterizzare il disco.</translation>
     </message>
-    <message>
-        <source>The USB disk is under formating...</source>
-        <translation>Formattazione della chiavetta USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk is installing bootsect...</source>
-        <translation>Installazione del settore di avvio...</translation>
-    </message>
-    <message>
-        <source>Burning the USB disk...</source>
-        <translation>Scrittura della chiavetta USB...</translation>
-    </message>
-    <message>
-        <source>Extract the wim file ...</source>
-        <translation>Estrazione del file WIM...</translation>
-    </message>
-    <message>
-        <source>Process the wim file larger than 4 GB...</source>
-        <translation>Elaborazione del file WIM oltre 4 GB...</translation>
-    </message>
-    <message>
-        <source>Burning Successfully...</source>
-        <translation>Scrittura completata...</translation>
-    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -209,16 +185,8 @@
         <translation>&amp;Estrai</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Impossibile leggere l’immagine %1. Potrebbe non essere un’immagine ISO oppure essere danneggiata.</translation>
-    </message>
-    <message>
         <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
         <translation>L’immagine %1 sembra danneggiata o incompleta; alcuni elementi potrebbero non essere estratti.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
-        <translation>Impossibile leggere l’immagine %1: non è stato possibile avviare 7-Zip (%2): %3</translation>
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
@@ -229,28 +197,8 @@
         <translation>Impossibile estrarre i file.</translation>
     </message>
     <message>
-        <source>Extracting files...</source>
-        <translation>Estrazione dei file...</translation>
-    </message>
-    <message>
-        <source>Copying files! Please wait a few seconds..</source>
-        <translation>Copia dei file in corso. Attendi qualche secondo...</translation>
-    </message>
-    <message>
-        <source>Extracting files: </source>
-        <translation>Estrazione dei file: </translation>
-    </message>
-    <message>
         <source>Extract files successfully.</source>
         <translation>File estratti correttamente.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image.</source>
-        <translation>Il file %1 non è un’immagine ISO o UDF.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
-        <translation>Il file %1 non è un’immagine ISO o UDF: 7-Zip lo legge come archivio %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
@@ -416,10 +364,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Questi elementi non sono stati aggiunti: esiste già un elemento con lo stesso nome, una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
 %1</translation>
     </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Impossibile creare il file ISO.</translation>
-    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -504,30 +448,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Impossibile creare la cartella di lavoro dell’immagine in %1.</translation>
     </message>
     <message>
-        <source>7-Zip ended with exit status %1.</source>
-        <translation>7-Zip è terminato con lo stato di uscita %1.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be opened: %2</source>
-        <translation>Impossibile aprire l’immagine %1: %2</translation>
-    </message>
-    <message>
-        <source>The extraction did not complete.</source>
-        <translation>L’estrazione non è stata completata.</translation>
-    </message>
-    <message>
-        <source>Please enter a name.</source>
-        <translation>Inserisci un nome.</translation>
-    </message>
-    <message>
-        <source>A name cannot contain / or \.</source>
-        <translation>Un nome non può contenere / o \.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists in this folder.</source>
-        <translation>«%1» esiste già in questa cartella.</translation>
-    </message>
-    <message>
         <source>These items were not added: this folder already holds an item of that name:
 %1</source>
         <translation>Questi elementi non sono stati aggiunti perché la cartella contiene già un elemento con lo stesso nome:
@@ -546,40 +466,12 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Estrazione dell’ISO...</translation>
     </message>
     <message>
-        <source>The image was not extracted completely: %1</source>
-        <translation>L’immagine non è stata estratta completamente: %1</translation>
-    </message>
-    <message>
-        <source>Copy files and directories...</source>
-        <translation>Copia di file e cartelle...</translation>
-    </message>
-    <message>
         <source>Please select files or folders in the list first.</source>
         <translation>Seleziona prima file o cartelle nell’elenco.</translation>
     </message>
     <message>
-        <source>These items could not be copied:
-%1</source>
-        <translation>Impossibile copiare questi elementi:
-%1</translation>
-    </message>
-    <message>
         <source>Please add files or folders first!</source>
         <translation>Aggiungi prima dei file o delle cartelle!</translation>
-    </message>
-    <message>
-        <source>%1 is a folder. Please choose a file name for the image.</source>
-        <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
-    </message>
-    <message>
-        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
-        <translation>Salva l’immagine con un altro nome, fuori dalla cartella di lavoro del programma.</translation>
-    </message>
-    <message>
-        <source>These items are missing from the working folder, so the image would lack them:
-%1</source>
-        <translation>Questi elementi mancano nella cartella di lavoro e quindi mancherebbero nell’immagine:
-%1</translation>
     </message>
     <message>
         <source>Save ISO file successfully!</source>
@@ -602,10 +494,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
 %1</source>
         <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
 %1</translation>
-    </message>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Salvataggio del file ISO...</translation>
     </message>
 </context>
 <context>
@@ -676,13 +564,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
-    <name>CPendingPage</name>
-    <message>
-        <source>Back</source>
-        <translation>Indietro</translation>
-    </message>
-</context>
-<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>
@@ -711,6 +592,249 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Stopped; nothing incomplete was left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Add --force to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>L’immagine %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 non è un file immagine.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image holds no files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files already exist in %1. Add --force to replace them:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted %1 items to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The items could not be extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working folder could not be created below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created %1 (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Impossibile creare il file ISO.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rename needs /PATH=NEWNAME, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image has no folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Impossibile salvare il file ISO.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Disco masterizzato correttamente.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Impossibile masterizzare il disco.</translation>
+    </message>
+    <message>
+        <source>--allow-loop-device is for tests and only accepted as root.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Spazio insufficiente. Usa una chiavetta USB o un CD/DVD di capacità maggiore.</translation>
+    </message>
+    <message>
+        <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr or gpt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All data on %1 will be deleted. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied the disc to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB disk found — plug one in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon [IMAGE]
+       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+       quillon SUBCOMMAND ...
+
+Without a subcommand the window starts, with IMAGE open on the Extract page (or on the page
+--page names). The subcommands run the same jobs without a display:
+
+  extract IMAGE TARGET [ITEM...]      extract the items (everything when none) into TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      build an image from files and folders
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --disc RECORDER          write the image to a CD/DVD
+  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
+  list-drives                         the USB disks and recorders one can burn to
+
+Options:
+  --force               replace an existing output file (extract: existing files)
+  --yes                 write to the USB disk without asking
+  --allow-loop-device   accept a loop device as a USB disk (tests; root only)
+  -h, --help            show this help
+  -v, --version         show the version
+
+Progress goes to standard error, results to standard output. The exit status is 0 only
+when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CreateImageJob</name>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiscBurnJob</name>
     <message>
         <source>There is no disc in the drive.</source>
@@ -731,6 +855,69 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>The recorder ended with exit status %1.</source>
         <translation>Il programma di masterizzazione è terminato con lo stato di uscita %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EditSession</name>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Copia di file e cartelle...</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip è terminato con lo stato di uscita %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Impossibile aprire l’immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>L’estrazione non è stata completata.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Un nome non può contenere / o \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» esiste già in questa cartella.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Estrazione dell’ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>L’immagine non è stata estratta completamente: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 è una cartella. Scegli un nome di file per l’immagine.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Salva l’immagine con un altro nome, fuori dalla cartella di lavoro del programma.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Salvataggio del file ISO...</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Questi elementi mancano nella cartella di lavoro e quindi mancherebbero nell’immagine:
+%1</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Impossibile copiare questi elementi:
+%1</translation>
     </message>
 </context>
 <context>
@@ -775,6 +962,18 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <source>7-Zip could not be started (%1): %2</source>
         <translation>Impossibile avviare 7-Zip (%1): %2</translation>
     </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Copia dei file in corso. Attendi qualche secondo...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Estrazione dei file: </translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Estrazione dei file...</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -803,10 +1002,56 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
 </context>
 <context>
+    <name>IsoBuildJob</name>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Impossibile creare il file ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JobSequence</name>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListingJob</name>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Il file %1 non è un’immagine ISO o UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Il file %1 non è un’immagine ISO o UDF: 7-Zip lo legge come archivio %2.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Impossibile leggere l’immagine %1. Potrebbe non essere un’immagine ISO oppure essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Impossibile leggere l’immagine %1: non è stato possibile avviare 7-Zip (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1539,30 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>The volume label cannot contain %1.</source>
         <translation>L’etichetta del volume non può contenere %1.</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Scrittura della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Estrazione del file WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Elaborazione del file WIM oltre 4 GB...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Scrittura completata...</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Formattazione della chiavetta USB...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Installazione del settore di avvio...</translation>
     </message>
 </context>
 <context>

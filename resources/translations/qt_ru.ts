@@ -137,30 +137,6 @@
         <source>The disc could not be burned.</source>
         <translation>Не удалось записать диск.</translation>
     </message>
-    <message>
-        <source>The USB disk is under formating...</source>
-        <translation>Форматирование флешки...</translation>
-    </message>
-    <message>
-        <source>The USB disk is installing bootsect...</source>
-        <translation>Установка загрузочного сектора на флешку...</translation>
-    </message>
-    <message>
-        <source>Burning the USB disk...</source>
-        <translation>Запись на флешку...</translation>
-    </message>
-    <message>
-        <source>Extract the wim file ...</source>
-        <translation>Извлечение файла WIM...</translation>
-    </message>
-    <message>
-        <source>Process the wim file larger than 4 GB...</source>
-        <translation>Обработка файла WIM больше 4 ГБ...</translation>
-    </message>
-    <message>
-        <source>Burning Successfully...</source>
-        <translation>Запись выполнена...</translation>
-    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -209,16 +185,8 @@
         <translation>&amp;Извлечь</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
-    </message>
-    <message>
         <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
         <translation>Образ %1, по-видимому, повреждён или неполон; некоторые элементы могут не извлечься.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
-        <translation>Не удалось прочитать образ %1: не удалось запустить 7-Zip (%2): %3</translation>
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
@@ -229,28 +197,8 @@
         <translation>Не удалось извлечь файлы.</translation>
     </message>
     <message>
-        <source>Extracting files...</source>
-        <translation>Извлечение файлов...</translation>
-    </message>
-    <message>
-        <source>Copying files! Please wait a few seconds..</source>
-        <translation>Копирование файлов, подождите...</translation>
-    </message>
-    <message>
-        <source>Extracting files: </source>
-        <translation>Извлечение файлов: </translation>
-    </message>
-    <message>
         <source>Extract files successfully.</source>
         <translation>Файлы успешно извлечены.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image.</source>
-        <translation>Файл %1 не является образом ISO или UDF.</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
-        <translation>Файл %1 не является образом ISO или UDF: 7-Zip читает его как архив %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
@@ -417,10 +365,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Эти элементы не добавлены: элемент с таким именем уже есть, папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
 %1</translation>
     </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>Не удалось создать файл ISO.</translation>
-    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -505,30 +449,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Не удалось создать рабочую папку для образа в %1.</translation>
     </message>
     <message>
-        <source>7-Zip ended with exit status %1.</source>
-        <translation>7-Zip завершился с кодом %1.</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be opened: %2</source>
-        <translation>Не удалось открыть образ %1: %2</translation>
-    </message>
-    <message>
-        <source>The extraction did not complete.</source>
-        <translation>Извлечение не завершено.</translation>
-    </message>
-    <message>
-        <source>Please enter a name.</source>
-        <translation>Введите имя.</translation>
-    </message>
-    <message>
-        <source>A name cannot contain / or \.</source>
-        <translation>Имя не может содержать / или \.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists in this folder.</source>
-        <translation>«%1» уже есть в этой папке.</translation>
-    </message>
-    <message>
         <source>These items were not added: this folder already holds an item of that name:
 %1</source>
         <translation>Эти элементы не добавлены, так как в папке уже есть элемент с таким именем:
@@ -547,40 +467,12 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Извлечение ISO...</translation>
     </message>
     <message>
-        <source>The image was not extracted completely: %1</source>
-        <translation>Образ извлечён не полностью: %1</translation>
-    </message>
-    <message>
-        <source>Copy files and directories...</source>
-        <translation>Копирование файлов и папок...</translation>
-    </message>
-    <message>
         <source>Please select files or folders in the list first.</source>
         <translation>Сначала выберите файлы или папки в списке.</translation>
     </message>
     <message>
-        <source>These items could not be copied:
-%1</source>
-        <translation>Не удалось скопировать эти элементы:
-%1</translation>
-    </message>
-    <message>
         <source>Please add files or folders first!</source>
         <translation>Сначала добавьте файлы или папки!</translation>
-    </message>
-    <message>
-        <source>%1 is a folder. Please choose a file name for the image.</source>
-        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
-    </message>
-    <message>
-        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
-        <translation>Сохраните образ под другим именем вне рабочей папки программы.</translation>
-    </message>
-    <message>
-        <source>These items are missing from the working folder, so the image would lack them:
-%1</source>
-        <translation>Этих элементов нет в рабочей папке, поэтому их не будет в образе:
-%1</translation>
     </message>
     <message>
         <source>Save ISO file successfully!</source>
@@ -603,10 +495,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
 %1</source>
         <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
 %1</translation>
-    </message>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>Сохранение файла ISO...</translation>
     </message>
 </context>
 <context>
@@ -677,13 +565,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
-    <name>CPendingPage</name>
-    <message>
-        <source>Back</source>
-        <translation>Назад</translation>
-    </message>
-</context>
-<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>
@@ -712,6 +593,249 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Stopped; nothing incomplete was left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Add --force to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>Образ %1 не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 не является файлом образа.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image holds no files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files already exist in %1. Add --force to replace them:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted %1 items to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The items could not be extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working folder could not be created below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created %1 (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Не удалось создать файл ISO.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rename needs /PATH=NEWNAME, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image has no folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>Не удалось сохранить файл ISO.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>Диск успешно записан.</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>Не удалось записать диск.</translation>
+    </message>
+    <message>
+        <source>--allow-loop-device is for tests and only accepted as root.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>Недостаточно места. Возьмите флешку или CD/DVD большей ёмкости.</translation>
+    </message>
+    <message>
+        <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr or gpt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All data on %1 will be deleted. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied the disc to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB disk found — plug one in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon [IMAGE]
+       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+       quillon SUBCOMMAND ...
+
+Without a subcommand the window starts, with IMAGE open on the Extract page (or on the page
+--page names). The subcommands run the same jobs without a display:
+
+  extract IMAGE TARGET [ITEM...]      extract the items (everything when none) into TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      build an image from files and folders
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --disc RECORDER          write the image to a CD/DVD
+  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
+  list-drives                         the USB disks and recorders one can burn to
+
+Options:
+  --force               replace an existing output file (extract: existing files)
+  --yes                 write to the USB disk without asking
+  --allow-loop-device   accept a loop device as a USB disk (tests; root only)
+  -h, --help            show this help
+  -v, --version         show the version
+
+Progress goes to standard error, results to standard output. The exit status is 0 only
+when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CreateImageJob</name>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiscBurnJob</name>
     <message>
         <source>There is no disc in the drive.</source>
@@ -732,6 +856,69 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>The recorder ended with exit status %1.</source>
         <translation>Программа записи завершилась с кодом %1.</translation>
+    </message>
+</context>
+<context>
+    <name>EditSession</name>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>Копирование файлов и папок...</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>Не удалось открыть образ %1: %2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>Извлечение не завершено.</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>Введите имя.</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>Имя не может содержать / или \.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>«%1» уже есть в этой папке.</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>Извлечение ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>Образ извлечён не полностью: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 — это папка. Укажите имя файла для образа.</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>Сохраните образ под другим именем вне рабочей папки программы.</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>Сохранение файла ISO...</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>Этих элементов нет в рабочей папке, поэтому их не будет в образе:
+%1</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>Не удалось скопировать эти элементы:
+%1</translation>
     </message>
 </context>
 <context>
@@ -776,6 +963,18 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <source>7-Zip could not be started (%1): %2</source>
         <translation>Не удалось запустить 7-Zip (%1): %2</translation>
     </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>Копирование файлов, подождите...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>Извлечение файлов: </translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>Извлечение файлов...</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -804,10 +1003,56 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
 </context>
 <context>
+    <name>IsoBuildJob</name>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>Не удалось создать файл ISO.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Не удаётся записать в папку %1: %2</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JobSequence</name>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListingJob</name>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>Файл %1 не является образом ISO или UDF.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>Файл %1 не является образом ISO или UDF: 7-Zip читает его как архив %2.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>Не удалось прочитать образ %1. Возможно, это не образ ISO или он повреждён.</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>Не удалось прочитать образ %1: не удалось запустить 7-Zip (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1541,30 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>The volume label cannot contain %1.</source>
         <translation>Метка тома не может содержать %1.</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>Запись на флешку...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>Извлечение файла WIM...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>Обработка файла WIM больше 4 ГБ...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>Запись выполнена...</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>Форматирование флешки...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>Установка загрузочного сектора на флешку...</translation>
     </message>
 </context>
 <context>

@@ -137,30 +137,6 @@
         <source>The disc could not be burned.</source>
         <translation>无法刻录光盘。</translation>
     </message>
-    <message>
-        <source>The USB disk is under formating...</source>
-        <translation>正在格式化 U 盘...</translation>
-    </message>
-    <message>
-        <source>The USB disk is installing bootsect...</source>
-        <translation>正在向 U 盘安装引导扇区...</translation>
-    </message>
-    <message>
-        <source>Burning the USB disk...</source>
-        <translation>正在写入 U 盘...</translation>
-    </message>
-    <message>
-        <source>Extract the wim file ...</source>
-        <translation>正在提取 WIM 文件...</translation>
-    </message>
-    <message>
-        <source>Process the wim file larger than 4 GB...</source>
-        <translation>正在处理大于 4 GB 的 WIM 文件...</translation>
-    </message>
-    <message>
-        <source>Burning Successfully...</source>
-        <translation>刻录成功...</translation>
-    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -209,16 +185,8 @@
         <translation>提取(&amp;E)</translation>
     </message>
     <message>
-        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
-        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
-    </message>
-    <message>
         <source>The image %1 seems to be damaged or incomplete; some items may not extract.</source>
         <translation>镜像 %1 似乎已损坏或不完整；部分项目可能无法提取。</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
-        <translation>无法读取镜像 %1：无法启动 7-Zip (%2)：%3</translation>
     </message>
     <message>
         <source>Please select the files or folders you want to extract</source>
@@ -229,28 +197,8 @@
         <translation>无法提取文件。</translation>
     </message>
     <message>
-        <source>Extracting files...</source>
-        <translation>正在提取文件...</translation>
-    </message>
-    <message>
-        <source>Copying files! Please wait a few seconds..</source>
-        <translation>正在复制文件，请稍候...</translation>
-    </message>
-    <message>
-        <source>Extracting files: </source>
-        <translation>正在提取文件：</translation>
-    </message>
-    <message>
         <source>Extract files successfully.</source>
         <translation>文件提取成功。</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image.</source>
-        <translation>文件 %1 不是 ISO 或 UDF 镜像。</translation>
-    </message>
-    <message>
-        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
-        <translation>文件 %1 不是 ISO 或 UDF 镜像：7-Zip 将其识别为 %2 压缩包。</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) in %1 would be replaced by the extracted ones:</source>
@@ -415,10 +363,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>以下项目未添加：已有同名项目、无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
 %1</translation>
     </message>
-    <message>
-        <source>The ISO file could not be created.</source>
-        <translation>无法创建 ISO 文件。</translation>
-    </message>
 </context>
 <context>
     <name>CPage4</name>
@@ -503,30 +447,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>无法在 %1 下创建镜像的工作文件夹。</translation>
     </message>
     <message>
-        <source>7-Zip ended with exit status %1.</source>
-        <translation>7-Zip 已结束，退出状态为 %1。</translation>
-    </message>
-    <message>
-        <source>The image %1 could not be opened: %2</source>
-        <translation>无法打开镜像 %1：%2</translation>
-    </message>
-    <message>
-        <source>The extraction did not complete.</source>
-        <translation>提取未完成。</translation>
-    </message>
-    <message>
-        <source>Please enter a name.</source>
-        <translation>请输入名称。</translation>
-    </message>
-    <message>
-        <source>A name cannot contain / or \.</source>
-        <translation>名称不能包含 / 或 \。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; already exists in this folder.</source>
-        <translation>此文件夹中已存在“%1”。</translation>
-    </message>
-    <message>
         <source>These items were not added: this folder already holds an item of that name:
 %1</source>
         <translation>以下项目未添加，因为此文件夹中已有同名项目：
@@ -545,40 +465,12 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>正在提取 ISO...</translation>
     </message>
     <message>
-        <source>The image was not extracted completely: %1</source>
-        <translation>镜像未完全提取：%1</translation>
-    </message>
-    <message>
-        <source>Copy files and directories...</source>
-        <translation>正在复制文件和文件夹...</translation>
-    </message>
-    <message>
         <source>Please select files or folders in the list first.</source>
         <translation>请先在列表中选择文件或文件夹。</translation>
     </message>
     <message>
-        <source>These items could not be copied:
-%1</source>
-        <translation>以下项目无法复制：
-%1</translation>
-    </message>
-    <message>
         <source>Please add files or folders first!</source>
         <translation>请先添加文件或文件夹！</translation>
-    </message>
-    <message>
-        <source>%1 is a folder. Please choose a file name for the image.</source>
-        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
-    </message>
-    <message>
-        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
-        <translation>请以其他名称将镜像保存在程序的工作文件夹之外。</translation>
-    </message>
-    <message>
-        <source>These items are missing from the working folder, so the image would lack them:
-%1</source>
-        <translation>工作文件夹中缺少以下项目，因此镜像中也会缺少它们：
-%1</translation>
     </message>
     <message>
         <source>Save ISO file successfully!</source>
@@ -601,10 +493,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
 %1</source>
         <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
 %1</translation>
-    </message>
-    <message>
-        <source>Saving ISO file...</source>
-        <translation>正在保存 ISO 文件...</translation>
     </message>
 </context>
 <context>
@@ -675,13 +563,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
-    <name>CPendingPage</name>
-    <message>
-        <source>Back</source>
-        <translation>返回</translation>
-    </message>
-</context>
-<context>
     <name>CProgressDialog</name>
     <message>
         <source>Stop</source>
@@ -710,6 +591,249 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Stopped; nothing incomplete was left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Add --force to replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist.</source>
+        <translation>镜像 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image file.</source>
+        <translation>%1 不是镜像文件。</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in the image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image holds no files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files already exist in %1. Add --force to replace them:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracted %1 items to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The items could not be extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working folder could not be created below %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created %1 (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>无法创建 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rename needs /PATH=NEWNAME, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image has no folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved.</source>
+        <translation>无法保存 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burning disc successfully.</source>
+        <translation>光盘刻录成功。</translation>
+    </message>
+    <message>
+        <source>The disc could not be burned.</source>
+        <translation>无法刻录光盘。</translation>
+    </message>
+    <message>
+        <source>--allow-loop-device is for tests and only accepted as root.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
+        <translation>磁盘空间不足，请更换容量更大的 U 盘或 CD/DVD。</translation>
+    </message>
+    <message>
+        <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr or gpt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All data on %1 will be deleted. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied the disc to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB disk found — plug one in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: quillon [IMAGE]
+       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+       quillon SUBCOMMAND ...
+
+Without a subcommand the window starts, with IMAGE open on the Extract page (or on the page
+--page names). The subcommands run the same jobs without a display:
+
+  extract IMAGE TARGET [ITEM...]      extract the items (everything when none) into TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      build an image from files and folders
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --disc RECORDER          write the image to a CD/DVD
+  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
+  list-drives                         the USB disks and recorders one can burn to
+
+Options:
+  --force               replace an existing output file (extract: existing files)
+  --yes                 write to the USB disk without asking
+  --allow-loop-device   accept a loop device as a USB disk (tests; root only)
+  -h, --help            show this help
+  -v, --version         show the version
+
+Progress goes to standard error, results to standard output. The exit status is 0 only
+when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CreateImageJob</name>
+    <message>
+        <source>Copy files and folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DiscBurnJob</name>
     <message>
         <source>There is no disc in the drive.</source>
@@ -730,6 +854,69 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>The recorder ended with exit status %1.</source>
         <translation>刻录程序已结束，退出状态为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>EditSession</name>
+    <message>
+        <source>Copy files and directories...</source>
+        <translation>正在复制文件和文件夹...</translation>
+    </message>
+    <message>
+        <source>7-Zip ended with exit status %1.</source>
+        <translation>7-Zip 已结束，退出状态为 %1。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be opened: %2</source>
+        <translation>无法打开镜像 %1：%2</translation>
+    </message>
+    <message>
+        <source>The extraction did not complete.</source>
+        <translation>提取未完成。</translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation>请输入名称。</translation>
+    </message>
+    <message>
+        <source>A name cannot contain / or \.</source>
+        <translation>名称不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists in this folder.</source>
+        <translation>此文件夹中已存在“%1”。</translation>
+    </message>
+    <message>
+        <source>Extracting iso...</source>
+        <translation>正在提取 ISO...</translation>
+    </message>
+    <message>
+        <source>The image was not extracted completely: %1</source>
+        <translation>镜像未完全提取：%1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder. Please choose a file name for the image.</source>
+        <translation>%1 是一个文件夹。请为镜像选择一个文件名。</translation>
+    </message>
+    <message>
+        <source>Please save the image under another name, outside the program&apos;s working folder.</source>
+        <translation>请以其他名称将镜像保存在程序的工作文件夹之外。</translation>
+    </message>
+    <message>
+        <source>Saving ISO file...</source>
+        <translation>正在保存 ISO 文件...</translation>
+    </message>
+    <message>
+        <source>These items are missing from the working folder, so the image would lack them:
+%1</source>
+        <translation>工作文件夹中缺少以下项目，因此镜像中也会缺少它们：
+%1</translation>
+    </message>
+    <message>
+        <source>These items could not be copied:
+%1</source>
+        <translation>以下项目无法复制：
+%1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +961,18 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <source>7-Zip could not be started (%1): %2</source>
         <translation>无法启动 7-Zip (%1)：%2</translation>
     </message>
+    <message>
+        <source>Copying files! Please wait a few seconds..</source>
+        <translation>正在复制文件，请稍候...</translation>
+    </message>
+    <message>
+        <source>Extracting files: </source>
+        <translation>正在提取文件：</translation>
+    </message>
+    <message>
+        <source>Extracting files...</source>
+        <translation>正在提取文件...</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -802,10 +1001,56 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
 </context>
 <context>
+    <name>IsoBuildJob</name>
+    <message>
+        <source>Creating ISO file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ISO file could not be created.</source>
+        <translation>无法创建 ISO 文件。</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>The ISO file could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image builder stopped unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JobSequence</name>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListingJob</name>
+    <message>
+        <source>The file %1 is not an ISO or UDF image.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像。</translation>
+    </message>
+    <message>
+        <source>The file %1 is not an ISO or UDF image: 7-Zip reads it as a %2 archive.</source>
+        <translation>文件 %1 不是 ISO 或 UDF 镜像：7-Zip 将其识别为 %2 压缩包。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read. It may not be an ISO image, or it may be damaged.</source>
+        <translation>无法读取镜像 %1。它可能不是 ISO 镜像，或者已损坏。</translation>
+    </message>
+    <message>
+        <source>The image %1 could not be read: 7-Zip could not be started (%2): %3</source>
+        <translation>无法读取镜像 %1：无法启动 7-Zip (%2)：%3</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1537,30 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>The volume label cannot contain %1.</source>
         <translation>卷标不能包含 %1。</translation>
+    </message>
+    <message>
+        <source>Burning the USB disk...</source>
+        <translation>正在写入 U 盘...</translation>
+    </message>
+    <message>
+        <source>Extract the wim file ...</source>
+        <translation>正在提取 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Process the wim file larger than 4 GB...</source>
+        <translation>正在处理大于 4 GB 的 WIM 文件...</translation>
+    </message>
+    <message>
+        <source>Burning Successfully...</source>
+        <translation>刻录成功...</translation>
+    </message>
+    <message>
+        <source>The USB disk is under formating...</source>
+        <translation>正在格式化 U 盘...</translation>
+    </message>
+    <message>
+        <source>The USB disk is installing bootsect...</source>
+        <translation>正在向 U 盘安装引导扇区...</translation>
     </message>
 </context>
 <context>

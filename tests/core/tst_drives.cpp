@@ -6,6 +6,7 @@
 #include "burn/discread.h"
 #include "burn/drivediscovery.h"
 #include "platform/drivechange.h"
+
 #include "testutil.h"
 
 #include <QDir>
@@ -25,21 +26,17 @@ namespace {
 
 // A fake system: block devices in sys/block, the mount table, swaps, and
 // (optionally) udev's database.
-class FakeSystem
-{
+class FakeSystem {
 public:
     QTemporaryDir dir;
 
     QString root() const { return dir.path(); }
 
-    void write(const QString& path, const QByteArray& text) const
-    {
-        QVERIFY(TestUtil::writeFile(root() + path, text));
-    }
+    void write(const QString& path, const QByteArray& text) const { QVERIFY(TestUtil::writeFile(root() + path, text)); }
 
     // A disk of `sectors` 512-byte sectors; partitions as name -> sectors.
     void disk(const QString& name, bool removable, qint64 sectors, int major,
-              const QList<QPair<QString, qint64>>& parts = {}) const
+        const QList<QPair<QString, qint64>>& parts = {}) const
     {
         const QString sys = "/sys/block/" + name;
         write(sys + "/removable", removable ? "1\n" : "0\n");
@@ -50,8 +47,7 @@ public:
             ++number;
             write(sys + "/" + part.first + "/partition", QByteArray::number(number) + "\n");
             write(sys + "/" + part.first + "/size", QByteArray::number(part.second) + "\n");
-            write(sys + "/" + part.first + "/dev",
-                  QByteArray::number(major) + ":" + QByteArray::number(number) + "\n");
+            write(sys + "/" + part.first + "/dev", QByteArray::number(major) + ":" + QByteArray::number(number) + "\n");
         }
     }
 
@@ -73,8 +69,7 @@ QStringList devices(const QList<Platform::RemovableVolume>& volumes)
 
 using TestUtil::playStandIn;
 
-struct Run
-{
+struct Run {
     Job::Status status = Job::Status::Idle;
     QString reason;
     QList<QPair<qint64, qint64>> progress;
@@ -94,8 +89,7 @@ Run runJob(Job& job)
 
 } // namespace
 
-class TestDrives : public QObject
-{
+class TestDrives : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -104,36 +98,38 @@ private slots:
     void cleanup()
     {
         for (const char* name : {"QUILLON_STANDIN_OUTPUT", "QUILLON_STANDIN_STATUS", "QUILLON_STANDIN_ARGS",
-                                 "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ", "QUILLON_STANDIN_DELAY_MS"})
+                 "QUILLON_STANDIN_SECTORS", "QUILLON_STANDIN_READ", "QUILLON_STANDIN_DELAY_MS"})
             qunsetenv(name);
     }
 
     void removableVolumesAreSticksOnly()
     {
         FakeSystem system;
-        system.disk("sda", false, 500 * GiB, 8, {{"sda1", 500 * GiB}});     // fixed SATA disk
-        system.disk("sdb", true, 15 * GiB, 16, {{"sdb1", 15 * GiB}});       // partitioned stick
-        system.disk("sdc", true, 8 * GiB, 32);                              // stick, whole-disk fs
+        system.disk("sda", false, 500 * GiB, 8, {{"sda1", 500 * GiB}}); // fixed SATA disk
+        system.disk("sdb", true, 15 * GiB, 16, {{"sdb1", 15 * GiB}}); // partitioned stick
+        system.disk("sdc", true, 8 * GiB, 32); // stick, whole-disk fs
         system.disk("sdd", true, 64 * GiB, 48, {{"sdd1", 60 * GiB}, {"sdd2", 4 * GiB}}); // holds "/"
-        system.disk("sde", true, 0, 64);                                    // card reader, no card
-        system.disk("sdf", true, 32 * GiB, 80, {{"sdf1", 32 * GiB}});       // under /home through dm
-        system.disk("sdg", true, 4 * GiB, 96, {{"sdg1", 4 * GiB}});         // swap
+        system.disk("sde", true, 0, 64); // card reader, no card
+        system.disk("sdf", true, 32 * GiB, 80, {{"sdf1", 32 * GiB}}); // under /home through dm
+        system.disk("sdg", true, 4 * GiB, 96, {{"sdg1", 4 * GiB}}); // swap
         for (const char* virt : {"loop0", "zram0", "dm-0", "ram0", "sr0"})
             system.disk(virt, true, 2 * GiB, 7);
         system.write("/sys/block/dm-0/slaves/sdf1", "");
         system.write("/dev/dm-0", "");
         QDir().mkpath(system.root() + "/dev/mapper");
         QVERIFY(QFile::link(system.root() + "/dev/dm-0", system.root() + "/dev/mapper/home"));
-        system.write("/proc/mounts", "/dev/sdd1 / ext4 rw 0 0\n/dev/mapper/home /home ext4 rw 0 0\n"
-                                     "/dev/sdb1 /media/stick vfat rw 0 0\nproc /proc proc rw 0 0\n");
+        system.write("/proc/mounts",
+            "/dev/sdd1 / ext4 rw 0 0\n/dev/mapper/home /home ext4 rw 0 0\n"
+            "/dev/sdb1 /media/stick vfat rw 0 0\nproc /proc proc rw 0 0\n");
         system.write("/proc/swaps", "Filename Type Size Used Priority\n/dev/sdg1 partition 4194300 0 -2\n");
 
         // Without udev's database: partitions and whole disks with a medium.
         QCOMPARE(devices(Platform::removableVolumes(system.root())), QStringList({"/dev/sdb1", "/dev/sdc"}));
 
         // With it: only what carries a file system, with its label.
-        system.udev("16:1", "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=KINGSTON\n"
-                            "E:ID_FS_LABEL_ENC=KINGSTON\\x20X\n");
+        system.udev("16:1",
+            "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=KINGSTON\n"
+            "E:ID_FS_LABEL_ENC=KINGSTON\\x20X\n");
         system.udev("32:0", "E:ID_FS_TYPE=\n");
         const auto volumes = Platform::removableVolumes(system.root());
         QCOMPARE(devices(volumes), QStringList({"/dev/sdb1"}));
@@ -153,7 +149,7 @@ private slots:
         QCOMPARE(volumes.size(), 1);
         QCOMPARE(volumes[0].label, QStringLiteral("MY STICK"));
 
-        const DriveAccess drives{system.root(), {}};
+        const DriveAccess drives {system.root(), {}};
         QVERIFY(drives.FindRemovableVolume("/dev/sdb1"));
         QVERIFY(!drives.FindRemovableVolume("/dev/sdb")); // only what the list shows
         QVERIFY(!drives.FindRemovableVolume("/dev/sda1"));
@@ -175,12 +171,12 @@ private slots:
     void recordersMatchDrivesByName()
     {
         // Device, address (none), product.
-        const OpticalDrive byName{"/dev/sr0", false, 0, 0, 0, true, "dvdram  GH24NSD1"};
+        const OpticalDrive byName {"/dev/sr0", false, 0, 0, 0, true, "dvdram  GH24NSD1"};
         QCOMPARE(GetCDRNoToDriver("2,0,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", {byName}), QStringLiteral("/dev/sr0"));
         QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {byName}), QString());
-        const OpticalDrive blank{"/dev/sr0", false, 0, 0, 0, true, ""};
+        const OpticalDrive blank {"/dev/sr0", false, 0, 0, 0, true, ""};
         QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {blank}), QStringLiteral("/dev/sr0"));
-        const OpticalDrive silent{"/dev/sr2", false, 0, 0, 0, false, {}}; // answers neither query
+        const OpticalDrive silent {"/dev/sr2", false, 0, 0, 0, false, {}}; // answers neither query
         QCOMPARE(GetCDRNoToDriver("1,0,0", "ANY", {silent}), QString());
         QCOMPARE(GetCDRNoToDriver("1,0", "ANY", {blank}), QString());
     }
@@ -190,11 +186,11 @@ private slots:
     {
         playStandIn("cdrskin/scanbus-two.txt");
         int probes = 0;
-        const DriveAccess drives{"/", [&] {
-                                     ++probes;
-                                     return QList<OpticalDrive>{{"/dev/sr0", true, 2, 0, 0, false, {}},
-                                                                {"/dev/sr1", true, 1, 0, 0, false, {}}};
-                                 }};
+        const DriveAccess drives {"/", [&] {
+                                      ++probes;
+                                      return QList<OpticalDrive> {{"/dev/sr0", true, 2, 0, 0, false, {}},
+                                          {"/dev/sr1", true, 1, 0, 0, false, {}}};
+                                  }};
         ScanbusJob scan(TestUtil::standInTool(), drives);
         QSignalSpy found(&scan, &ScanbusJob::recorderFound);
         QVERIFY(TestUtil::finish(scan, 10000));
@@ -221,18 +217,18 @@ private slots:
         QTest::addColumn<bool>("counts");
         const QString fs = QStringLiteral("filesystem");
         // A USB stick: the disk without a file system, then its partition.
-        QTest::newRow("stick disk added") << DriveEvent{"add", "block", "disk", ""} << false;
-        QTest::newRow("stick partition added") << DriveEvent{"add", "block", "partition", fs} << true;
-        QTest::newRow("stick partition removed") << DriveEvent{"remove", "block", "partition", fs} << true;
+        QTest::newRow("stick disk added") << DriveEvent {"add", "block", "disk", ""} << false;
+        QTest::newRow("stick partition added") << DriveEvent {"add", "block", "partition", fs} << true;
+        QTest::newRow("stick partition removed") << DriveEvent {"remove", "block", "partition", fs} << true;
         // A stick formatted without a partition table carries the file system itself.
-        QTest::newRow("superfloppy added") << DriveEvent{"add", "block", "disk", fs} << true;
-        QTest::newRow("partition changed") << DriveEvent{"change", "block", "partition", fs} << false;
+        QTest::newRow("superfloppy added") << DriveEvent {"add", "block", "disk", fs} << true;
+        QTest::newRow("partition changed") << DriveEvent {"change", "block", "partition", fs} << false;
         // A disc going into an optical drive.
-        QTest::newRow("disc inserted") << DriveEvent{"change", "block", "disk", fs, true} << false;
-        QTest::newRow("media flag on add") << DriveEvent{"add", "block", "disk", fs, true} << false;
+        QTest::newRow("disc inserted") << DriveEvent {"change", "block", "disk", fs, true} << false;
+        QTest::newRow("media flag on add") << DriveEvent {"add", "block", "disk", fs, true} << false;
         // Not volumes.
-        QTest::newRow("encrypted partition") << DriveEvent{"add", "block", "partition", "crypto"} << false;
-        QTest::newRow("usb device with fs-like property") << DriveEvent{"add", "usb", "usb_device", fs} << false;
+        QTest::newRow("encrypted partition") << DriveEvent {"add", "block", "partition", "crypto"} << false;
+        QTest::newRow("usb device with fs-like property") << DriveEvent {"add", "usb", "usb_device", fs} << false;
         QTest::newRow("empty record") << DriveEvent() << false;
     }
 
@@ -294,7 +290,9 @@ private slots:
     {
         const QString target = m_dir.path() + "/disc.iso";
         QVERIFY(TestUtil::writeFile(target, "an older image"));
-        const auto leftovers = [&] { return QDir(m_dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files); };
+        const auto leftovers = [&] {
+            return QDir(m_dir.path()).entryList({"*.part"}, QDir::Hidden | QDir::Files);
+        };
 
         // A whole disc: progress over its sectors, then the image in place.
         playStandIn("readom/read-ok.txt");

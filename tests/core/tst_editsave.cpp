@@ -2,37 +2,26 @@
 // come back as the original had them, checked with xorriso and 7-Zip as
 // independent readers; failures leave no partial file.
 
+#include "core/job.h"
 #include "image/bootrebuild.h"
 #include "image/editsave.h"
-#include "image/isobuildjob.h"
+#include "image/editsession.h"
+#include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "image/isocontent.h"
 
 #include "testutil.h"
-#include "runner/isobuilder.h"
-#include "runner/tools.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+#include <memory>
 
-struct Opened
-{
-    IsoContentTree model;
-    ImageBootRecord boot;
-    QString work;
-    QStringList bootImageNames;
-};
-
-} // namespace
-
-class TestEditSave : public QObject
-{
+class TestEditSave : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -56,41 +45,33 @@ class TestEditSave : public QObject
         return tree;
     }
 
-    bool open(const QString& image, Opened& o)
+    // Opens the image the way the edit page does: listed, extracted, the
+    // boot images' pseudo entries gone.
+    static std::unique_ptr<EditSession> open(const QString& image, const ToolSet& tools = ToolSet::Installed())
     {
-        o.work = path(QStringLiteral("work%1").arg(++m_count));
-        if (TestUtil::run(QStringLiteral("7z"), {"x", "-y", "-o" + o.work, image}).exitCode != 0)
-            return false;
-        ListingReader reader(o.model);
-        reader.SetSkipBootImages(true);
-        reader.Begin(QFileInfo(image).fileName());
-        for (const QByteArray& line : TestUtil::run(QStringLiteral("7z"), {"l", image}).output.split('\n'))
-            reader.Feed(QString::fromUtf8(line) + QLatin1Char('\n'));
-        if (!reader.EndOfRun())
-            return false;
-        o.bootImageNames = reader.BootImageNames();
-        for (const QString& pseudo : PseudoEntriesToRemove(o.model, o.bootImageNames))
-            RemoveFolderTree(o.work + "/" + QString(pseudo).replace('\\', '/'));
-        o.boot = ReadImageBoot(image);
-        return o.boot.readable;
+        auto session = std::make_unique<EditSession>(tools);
+        QSignalSpy listed(session.get(), &EditSession::listingEnded);
+        QSignalSpy extracted(session.get(), &EditSession::extractionEnded);
+        session->open(image);
+        for (int waited = 0; extracted.isEmpty() && waited < 120000; waited += 20)
+            QTest::qWait(20);
+        if (listed.isEmpty() || !listed.first().first().toBool() || extracted.isEmpty()
+            || !extracted.first().first().toBool() || !session->copier()->WaitForIdle(30000))
+            return nullptr;
+        return session;
     }
 
-    // Plans and runs a save; the job's status comes back, its reason in m_reason.
-    Job::Status save(const Opened& o, const QString& output, const QString& program = Tools::builderTool())
+    // Runs the session's save job; its status comes back, its reason in m_reason.
+    Job::Status save(EditSession& session, const QString& output)
     {
-        const BootRebuildPlan plan = PlanBootRebuild(o.boot, o.model.root, o.work, path("own" + QString::number(++m_count)));
-        m_reason = plan.error;
-        if (!plan.error.isEmpty())
-            return Job::Status::Failed;
-        IsoBuildJob::Request request;
-        request.output = output;
-        request.program = program;
-        request.arguments = [&](const QString& file) { return Tools::saveEditedArgs(plan.options, file, o.work); };
-        request.check = [&](const QString& file) { return CompareSavedBoot(o.boot, file); };
-        IsoBuildJob job(request);
-        TestUtil::finish(job);
-        m_reason = job.reason();
-        return job.status();
+        std::unique_ptr<JobSequence> job(session.makeSaveJob(output));
+        TestUtil::finish(*job);
+        m_reason.clear();
+        for (Job* step : job->findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (step->status() == Job::Status::Failed)
+                m_reason = step->reason();
+        }
+        return job->status();
     }
 
 private slots:
@@ -108,14 +89,14 @@ private slots:
     void roundTrip_data()
     {
         QTest::addColumn<QStringList>("args");
-        const QStringList table{"-V", "QUILLON_LIVE 2026", "-b", "isolinux/isolinux.bin", "-c",
-                                "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table"};
+        const QStringList table {"-V", "QUILLON_LIVE 2026", "-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat",
+            "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table"};
         QTest::newRow("no-emulation with boot info table") << table;
         QTest::newRow("no-emulation without table")
-            << QStringList{"-V", "NOTABLE", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"};
-        QTest::newRow("1.44 MB floppy emulation") << QStringList{"-b", "boot/floppy.img", "-c", "boot/boot.cat"};
-        QTest::newRow("BIOS and EFI")
-            << table + QStringList{"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
+            << QStringList {"-V", "NOTABLE", "-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"};
+        QTest::newRow("1.44 MB floppy emulation") << QStringList {"-b", "boot/floppy.img", "-c", "boot/boot.cat"};
+        QTest::newRow("BIOS and EFI") << table
+                + QStringList {"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
     }
 
     void roundTrip()
@@ -125,35 +106,35 @@ private slots:
         const QString original = path("original" + tag + ".iso");
         QVERIFY(TestUtil::makeIso(makeTree("tree" + tag), original, args));
 
-        Opened first;
-        QVERIFY(open(original, first));
-        QVERIFY(!first.bootImageNames.isEmpty());
-        QVERIFY(!first.model.FindEntry("[BOOT]"));
-        QVERIFY(!QFileInfo::exists(first.work + "/[BOOT]"));
+        const auto first = open(original);
+        QVERIFY(first);
+        QVERIFY(!first->content().FindEntry("[BOOT]"));
+        QVERIFY(!QFileInfo::exists(first->workingFolder() + "/[BOOT]"));
         // An edit: a folder goes, a file comes.
-        QVERIFY(first.model.RemoveEntry("docs"));
-        RemoveFolderTree(first.work + "/docs");
-        QVERIFY(first.model.AddEntry(TestUtil::entry("added.txt", false, "6")));
-        QVERIFY(TestUtil::writeFile(first.work + "/added.txt", "added\n"));
+        QVERIFY(first->removeEntry("docs"));
+        const QString added = path("added" + tag + "/added.txt");
+        QVERIFY(TestUtil::writeFile(added, "added\n"));
+        QCOMPARE(first->addItems(&first->content().root, {added}).added.size(), 1);
 
         const QString saved = path("saved" + tag + ".iso");
-        QVERIFY2(save(first, saved) == Job::Status::Succeeded, qPrintable(m_reason));
+        QVERIFY2(save(*first, saved) == Job::Status::Succeeded, qPrintable(m_reason));
         QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), TestUtil::xorrisoBootPaths(original));
         QStringList found = TestUtil::xorrisoFind(saved);
         found.sort();
-        QCOMPARE(found, TestUtil::modelPaths(first.model.root));
-        QCOMPARE(ReadImageBoot(saved).volumeLabel, first.boot.volumeLabel);
+        QCOMPARE(found, TestUtil::modelPaths(first->content().root));
+        QVERIFY(found.contains("added.txt") && !found.contains("docs"));
+        QCOMPARE(ReadImageBoot(saved).volumeLabel, first->boot().volumeLabel);
 
         // 7-Zip reads the same content back, and no [BOOT] folder.
-        Opened second;
-        QVERIFY(open(saved, second));
-        QCOMPARE(TestUtil::modelPaths(second.model.root), TestUtil::modelPaths(first.model.root));
+        const auto second = open(saved);
+        QVERIFY(second);
+        QCOMPARE(TestUtil::modelPaths(second->content().root), TestUtil::modelPaths(first->content().root));
         const QString again = path("again" + tag + ".iso");
-        QCOMPARE(save(second, again), Job::Status::Succeeded);
+        QCOMPARE(save(*second, again), Job::Status::Succeeded);
         QCOMPARE(TestUtil::xorrisoBootFacts(again), TestUtil::xorrisoBootFacts(original));
         QCOMPARE(TestUtil::xorrisoBootPaths(again), TestUtil::xorrisoBootPaths(original));
-        QVERIFY(CompareSavedBoot(first.boot, again).isEmpty());
+        QVERIFY(CompareSavedBoot(first->boot(), again).isEmpty());
     }
 
     // A boot image whose file the user deleted goes in as a file of ours,
@@ -162,37 +143,36 @@ private slots:
     {
         const QString original = path("gone.iso");
         QVERIFY(TestUtil::makeIso(makeTree("gone"), original,
-                                  {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4",
-                                   "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}));
-        Opened o;
-        QVERIFY(open(original, o));
-        QVERIFY(o.boot.images[0].infoTable);
-        QVERIFY(!o.boot.images[1].infoTable);
-        for (const char* name : {"isolinux\\isolinux.bin", "boot\\efi.img"}) {
-            QVERIFY(o.model.RemoveEntry(name));
-            QVERIFY(QFile::remove(o.work + "/" + QString(name).replace('\\', '/')));
-        }
-        const QStringList before = TestUtil::listTree(o.work);
+            {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table",
+                "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}));
+        const auto o = open(original);
+        QVERIFY(o);
+        QVERIFY(o->boot().images[0].infoTable);
+        QVERIFY(!o->boot().images[1].infoTable);
+        for (const char* name : {"isolinux\\isolinux.bin", "boot\\efi.img"})
+            QVERIFY(o->removeEntry(name));
+        QVERIFY(o->copier()->WaitForIdle(10000));
+        const QStringList before = TestUtil::listTree(o->workingFolder());
         const QString saved = path("gone-saved.iso");
-        QVERIFY2(save(o, saved) == Job::Status::Succeeded, qPrintable(m_reason));
+        QVERIFY2(save(*o, saved) == Job::Status::Succeeded, qPrintable(m_reason));
         QCOMPARE(TestUtil::xorrisoBootPaths(saved), QStringList({"/boot.bin", "/boot2.img"}));
         QCOMPARE(TestUtil::xorrisoBootFacts(saved), TestUtil::xorrisoBootFacts(original));
-        QCOMPARE(TestUtil::listTree(o.work), before);
+        QCOMPARE(TestUtil::listTree(o->workingFolder()), before);
     }
 
     // The check notices a lost table, other load sizes and another label.
     void checkFindsDifferences()
     {
         const QString tree = makeTree("diff");
-        const QStringList base{"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4"};
-        const QString withTable = path("diff-table.iso"), without = path("diff-plain.iso"),
-                      longer = path("diff-8.iso"), labelled = path("diff-label.iso");
+        const QStringList base {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4"};
+        const QString withTable = path("diff-table.iso"), without = path("diff-plain.iso"), longer = path("diff-8.iso"),
+                      labelled = path("diff-label.iso");
         // The builder patches the table into its source: the plain image first.
         QVERIFY(TestUtil::makeIso(tree, without, base));
-        QVERIFY(TestUtil::makeIso(tree, withTable, base + QStringList{"-boot-info-table"}));
-        QVERIFY(TestUtil::makeIso(tree, longer, {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "8",
-                                                 "-boot-info-table"}));
-        QVERIFY(TestUtil::makeIso(tree, labelled, base + QStringList{"-boot-info-table", "-V", "OTHER"}));
+        QVERIFY(TestUtil::makeIso(tree, withTable, base + QStringList {"-boot-info-table"}));
+        QVERIFY(TestUtil::makeIso(tree, longer,
+            {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "8", "-boot-info-table"}));
+        QVERIFY(TestUtil::makeIso(tree, labelled, base + QStringList {"-boot-info-table", "-V", "OTHER"}));
         const ImageBootRecord record = ReadImageBoot(withTable);
         QVERIFY(record.images.size() == 1 && record.images[0].infoTable);
         QVERIFY(!ReadImageBoot(without).images[0].infoTable);
@@ -207,26 +187,34 @@ private slots:
     void failures()
     {
         const QString original = path("fail.iso");
-        QVERIFY(TestUtil::makeIso(makeTree("fail"), original,
-                                  {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
-        Opened o;
-        QVERIFY(open(original, o));
-        QCOMPARE(save(o, path("no-such-folder/out.iso")), Job::Status::Failed);
+        QVERIFY(TestUtil::makeIso(
+            makeTree("fail"), original, {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
+        const auto o = open(original);
+        QVERIFY(o);
+        QCOMPARE(save(*o, path("no-such-folder/out.iso")), Job::Status::Failed);
         QVERIFY(!m_reason.isEmpty());
+        QVERIFY(!o->saveTargetProblem(original).isEmpty());
+        QVERIFY(!o->saveTargetProblem(m_dir.path()).isEmpty());
 
         const QString target = path("keep.iso");
         QVERIFY(TestUtil::writeFile(target, "older image"));
-        QCOMPARE(save(o, target, path("no-such-builder")), Job::Status::Failed);
+        ToolSet broken = ToolSet::Installed();
+        broken.builder = path("no-such-builder");
+        const auto b = open(original, broken);
+        QVERIFY(b);
+        QCOMPARE(save(*b, target), Job::Status::Failed);
         QVERIFY2(m_reason.contains("no-such-builder"), qPrintable(m_reason));
         QCOMPARE(TestUtil::readFile(target), QByteArray("older image"));
 
         // A file of the model that the working folder lost stops the save early.
-        QVERIFY(QFile::resize(o.work + "/docs/readme.txt", 2));
-        QVERIFY(QFile::remove(o.work + "/docs/deep/notes.txt"));
-        QCOMPARE(MissingFromWorkingFolder(o.model.root, o.work),
-                 QStringList({"docs\\deep\\notes.txt", "docs\\readme.txt"}));
-        QCOMPARE(QDir(m_dir.path()).entryList({".keep.iso*", ".out.iso*"}, QDir::Hidden | QDir::AllEntries),
-                 QStringList());
+        QVERIFY(QFile::resize(o->workingFolder() + "/docs/readme.txt", 2));
+        QVERIFY(QFile::remove(o->workingFolder() + "/docs/deep/notes.txt"));
+        QCOMPARE(save(*o, path("lost.iso")), Job::Status::Failed);
+        QVERIFY2(
+            m_reason.contains("docs/deep/notes.txt") && m_reason.contains("docs/readme.txt"), qPrintable(m_reason));
+        QVERIFY(!QFileInfo::exists(path("lost.iso")));
+        QCOMPARE(
+            QDir(m_dir.path()).entryList({".keep.iso*", ".out.iso*"}, QDir::Hidden | QDir::AllEntries), QStringList());
     }
 };
 

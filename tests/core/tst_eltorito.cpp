@@ -5,9 +5,9 @@
 
 #include "testutil.h"
 
-#include <QLoggingCategory>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,12 +42,11 @@ qint64 catalogOffset(const QString& image)
     return qint64(qFromLittleEndian<quint32>(readAt(image, kBootRecord + 0x47, 4).constData())) * 2048;
 }
 
-const QStringList kNoEmul4{"-b", "boot/boot.bin", "-no-emul-boot", "-boot-load-size", "4"};
+const QStringList kNoEmul4 {"-b", "boot/boot.bin", "-no-emul-boot", "-boot-load-size", "4"};
 
 } // namespace
 
-class TestElTorito : public QObject
-{
+class TestElTorito : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -80,12 +79,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<qint64>("expectedBytes");
-        QTest::newRow("no-emul-8") << QStringList{"-b", "boot/boot.bin", "-no-emul-boot", "-boot-load-size", "8"}
+        QTest::newRow("no-emul-8") << QStringList {"-b", "boot/boot.bin", "-no-emul-boot", "-boot-load-size", "8"}
                                    << qint64(4096);
-        QTest::newRow("floppy-1.44") << QStringList{"-b", "boot/fd.img"} << qint64(2880 * 512);
-        QTest::newRow("hard-disk") << QStringList{"-b", "boot/hd.img", "-hard-disk-boot"} << qint64(512);
+        QTest::newRow("floppy-1.44") << QStringList {"-b", "boot/fd.img"} << qint64(2880 * 512);
+        QTest::newRow("hard-disk") << QStringList {"-b", "boot/hd.img", "-hard-disk-boot"} << qint64(512);
         // The first entry is the plain no-emulation case.
-        QTest::newRow("with-efi") << kNoEmul4 + QStringList{"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}
+        QTest::newRow("with-efi") << kNoEmul4
+                + QStringList {"-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}
                                   << qint64(2048);
     }
 
@@ -108,7 +108,7 @@ private slots:
         QList<BootEntry> entries;
         QVERIFY(ReadBootCatalog(image, entries));
         QCOMPARE(entries.size(), report.size());
-        static const QStringList emulations{"none", "fd1.2", "fd1.4", "fd2.8", "hd"};
+        static const QStringList emulations {"none", "fd1.2", "fd1.4", "fd2.8", "hd"};
         for (int i = 0; i < entries.size(); ++i) {
             QCOMPARE(entries[i].platform == 0xEF ? "UEFI" : "BIOS", report[i][1]);
             QCOMPARE(entries[i].bootable ? "y" : "n", report[i][2]);
@@ -126,7 +126,7 @@ private slots:
     void damaged_data()
     {
         QTest::addColumn<QString>("base"); // boot, plain, noboot, empty or truncated
-        QTest::addColumn<qint64>("at");    // patch position; -1 - n: n bytes into the catalog
+        QTest::addColumn<qint64>("at"); // patch position; -1 - n: n bytes into the catalog
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("result");
         QTest::addColumn<qint64>("fileSize"); // -1: no file
@@ -134,17 +134,17 @@ private slots:
         const QString readError = QStringLiteral("Util::Read error");
         QTest::newRow("no boot record") << "plain" << 0ll << QByteArray() << false << -1ll
                                         << "Invalid boot-record-volume!\n";
-        QTest::newRow("wrong signature") << "boot" << kBootRecord + 7 << QByteArray("EL TORITO SPECIFICATIOX")
-                                         << false << -1ll << "Invalid signature in boot-record-volume!\n";
+        QTest::newRow("wrong signature") << "boot" << kBootRecord + 7 << QByteArray("EL TORITO SPECIFICATIOX") << false
+                                         << -1ll << "Invalid signature in boot-record-volume!\n";
         QTest::newRow("bad key bytes") << "boot" << -1 - 30ll << QByteArray("\x55\xAB", 2) << false << -1ll
                                        << "Invalid validation-entry in boot-catalog!\n";
-        QTest::newRow("wrong checksum only") << "boot" << -1 - 28ll << QByteArray("\x12\x34", 2) << true
-                                             << 2048ll << QString();
+        QTest::newRow("wrong checksum only")
+            << "boot" << -1 - 28ll << QByteArray("\x12\x34", 2) << true << 2048ll << QString();
         QTest::newRow("not bootable") << "noboot" << 0ll << QByteArray() << true << -1ll << QString();
         QTest::newRow("sector count 0") << "boot" << -1 - 38ll << QByteArray("\0\0", 2) << true << 0ll << QString();
         QTest::newRow("truncated") << "truncated" << 0ll << QByteArray() << true << -1ll << readError;
-        QTest::newRow("catalog past the end") << "boot" << kBootRecord + 0x47 << QByteArray("\xff\xff\xff\x00", 4)
-                                              << false << -1ll << readError;
+        QTest::newRow("catalog past the end")
+            << "boot" << kBootRecord + 0x47 << QByteArray("\xff\xff\xff\x00", 4) << false << -1ll << readError;
         QTest::newRow("empty file") << "empty" << 0ll << QByteArray() << false << -1ll << readError;
     }
 
@@ -158,8 +158,8 @@ private slots:
         QVERIFY(!bootable.isEmpty());
         QString image = path(QStringLiteral("damaged.iso"));
         if (base == QLatin1String("plain") || base == QLatin1String("noboot")) {
-            image = makeImage(base + ".iso", base == QLatin1String("plain") ? QStringList()
-                                                                            : kNoEmul4 + QStringList{"-no-boot"});
+            image = makeImage(
+                base + ".iso", base == QLatin1String("plain") ? QStringList() : kNoEmul4 + QStringList {"-no-boot"});
         } else if (base == QLatin1String("empty")) {
             QVERIFY(TestUtil::writeFile(image, QByteArray()));
         } else if (base == QLatin1String("truncated")) {

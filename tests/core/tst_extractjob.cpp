@@ -1,8 +1,9 @@
 // Extraction logic against recorded 7-Zip runs: the verdict and placing the
 // ticked items. The live runs are in the extract page test.
 #include "image/extractjob.h"
-#include "testutil.h"
 #include "runner/sevenzip.h"
+
+#include "testutil.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,14 +30,13 @@ QList<ExtractItem> items(const QString& prefix, const QStringList& names)
 {
     QList<ExtractItem> list;
     for (const QString& name : names)
-        list << ExtractItem{prefix + name, name};
+        list << ExtractItem {prefix + name, name};
     return list;
 }
 
 } // namespace
 
-class TestExtractJob : public QObject
-{
+class TestExtractJob : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,13 +49,13 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("missing");
         QTest::addColumn<QString>("reasonPart"); // empty: a success
-        QTest::newRow("ok") << "ok-small.raw" << true << 0 << QStringList{} << "";
-        QTest::newRow("exit 0 but nothing there") << "no-files.raw" << true << 0 << QStringList{"such"}
-                                                  << "Not extracted: such";
-        QTest::newRow("disk full") << "disk-full.raw" << true << 2 << QStringList{} << "No space left";
-        QTest::newRow("crash without words") << "" << false << 0 << QStringList{} << "stopped unexpectedly";
-        QTest::newRow("exit code only") << "" << true << 7 << QStringList{} << "exit code 7";
-        QTest::newRow("no confirmation") << "" << true << 0 << QStringList{} << "did not confirm";
+        QTest::newRow("ok") << "ok-small.raw" << true << 0 << QStringList {} << "";
+        QTest::newRow("exit 0 but nothing there")
+            << "no-files.raw" << true << 0 << QStringList {"such"} << "Not extracted: such";
+        QTest::newRow("disk full") << "disk-full.raw" << true << 2 << QStringList {} << "No space left";
+        QTest::newRow("crash without words") << "" << false << 0 << QStringList {} << "stopped unexpectedly";
+        QTest::newRow("exit code only") << "" << true << 7 << QStringList {} << "exit code 7";
+        QTest::newRow("no confirmation") << "" << true << 0 << QStringList {} << "did not confirm";
     }
 
     void verdict()
@@ -90,11 +90,11 @@ private slots:
         QVERIFY(TestUtil::writeFile(out + "/efi/x.efi", "my efi"));
         QVERIFY(QDir().mkpath(out + "/memtest"));
 
-        const MoveUpResult r = MoveUp(staging, items("boot\\", {"bcd", "fonts", "efi", "memtest", "absent"}), out,
-                                      Existing::KeepUnsure);
-        QCOMPARE(r.delivered, (QStringList{"bcd", "fonts"}));
-        QCOMPARE(r.conflicts, (QStringList{"efi", "memtest"}));
-        QCOMPARE(r.missing, QStringList{"absent"});
+        const MoveUpResult r =
+            MoveUp(staging, items("boot\\", {"bcd", "fonts", "efi", "memtest", "absent"}), out, Existing::KeepUnsure);
+        QCOMPARE(r.delivered, (QStringList {"bcd", "fonts"}));
+        QCOMPARE(r.conflicts, (QStringList {"efi", "memtest"}));
+        QCOMPARE(r.missing, QStringList {"absent"});
         QVERIFY(r.failures.isEmpty());
         QCOMPARE(readFile(out + "/bcd"), QByteArray("new bcd"));
         QCOMPARE(readFile(out + "/fonts/a.ttf"), QByteArray("new font"));
@@ -105,22 +105,22 @@ private slots:
 
         // A complete run replaces a file of the same name, still not a folder.
         const MoveUpResult again = MoveUp(staging, items("boot\\", {"efi", "memtest"}), out, Existing::Replace);
-        QCOMPARE(again.delivered, QStringList{"efi"});
-        QCOMPARE(again.conflicts, QStringList{"memtest"});
+        QCOMPARE(again.delivered, QStringList {"efi"});
+        QCOMPARE(again.conflicts, QStringList {"memtest"});
         QCOMPARE(readFile(out + "/efi/x.efi"), QByteArray("efi"));
 
         // Never the image being read, even by a complete run.
         QVERIFY(TestUtil::writeFile(staging + "/x.iso", "inner file"));
         QVERIFY(TestUtil::writeFile(out + "/x.iso", "the image"));
         const MoveUpResult image = MoveUp(staging, items("", {"x.iso"}), out, Existing::Replace, out + "/x.iso");
-        QCOMPARE(image.conflicts, QStringList{"x.iso"});
+        QCOMPARE(image.conflicts, QStringList {"x.iso"});
         QCOMPARE(readFile(out + "/x.iso"), QByteArray("the image"));
 
         // The user chose to keep theirs: kept, not a conflict, and no failure.
         QVERIFY(TestUtil::writeFile(staging + "/boot/efi/x.efi", "newer efi"));
         QVERIFY(TestUtil::writeFile(staging + "/boot/efi/y.efi", "new y"));
         const MoveUpResult kept = MoveUp(staging, items("boot\\", {"efi"}), out, Existing::KeepChosen);
-        QCOMPARE(kept.kept, QStringList{"efi"});
+        QCOMPARE(kept.kept, QStringList {"efi"});
         QVERIFY(kept.conflicts.isEmpty() && kept.failures.isEmpty());
         QCOMPARE(readFile(out + "/efi/x.efi"), QByteArray("efi"));
         QCOMPARE(readFile(out + "/efi/y.efi"), QByteArray("new y"));
@@ -140,10 +140,10 @@ private slots:
         QVERIFY(TestUtil::writeFile(out.filePath("setup.exe"), "mine"));
         QVERIFY(TestUtil::writeFile(out.filePath("bcd/inside"), "a folder where a file would go"));
         QVERIFY(TestUtil::writeFile(out.filePath("efi"), "a file where a folder would go"));
-        const QList<const IsoEntry*> chosen{tree.FindEntry("boot\\bcd"), tree.FindEntry("boot\\fonts"),
-                                            tree.FindEntry("setup.exe"), tree.FindEntry("efi")};
-        QCOMPARE(FilesToReplace(chosen, out.path()), (QStringList{"fonts/b.ttf", "setup.exe"}));
-        QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList{"fonts/b.ttf"});
+        const QList<const IsoEntry*> chosen {tree.FindEntry("boot\\bcd"), tree.FindEntry("boot\\fonts"),
+            tree.FindEntry("setup.exe"), tree.FindEntry("efi")};
+        QCOMPARE(FilesToReplace(chosen, out.path()), (QStringList {"fonts/b.ttf", "setup.exe"}));
+        QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList {"fonts/b.ttf"});
     }
 
     // Refused before any tool runs, within start(): nothing ticked, no output folder.

@@ -4,8 +4,8 @@
 
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-
 #include "platform/fastcopy.h"
+
 #include "testutil.h"
 
 #include <QDir>
@@ -28,8 +28,7 @@ void makeReadOnly(const QString& path)
 
 // A worker whose tasks wait for the test's go-ahead, so a test can look at
 // the queue while a task is in flight.
-class HeldWorker : public CFileCopy
-{
+class HeldWorker : public CFileCopy {
 public:
     QSemaphore started, release;
 
@@ -52,8 +51,7 @@ protected:
 
 } // namespace
 
-class TestFileCopy : public QObject
-{
+class TestFileCopy : public QObject {
     Q_OBJECT
 
     QScopedPointer<QTemporaryDir> m_dir;
@@ -88,7 +86,7 @@ private slots:
         QCOMPARE(TestUtil::readFile(p("c.txt")), QByteArray("A"));
         QCOMPARE(TestUtil::readFile(p("P/Docs/z/y.txt")), QByteArray("Y"));
         QVERIFY(worker.RemainingBytes() <= 0);
-        QCOMPARE(worker.TakeFailures(), (QStringList{p("none"), "/proc/self/mem"}));
+        QCOMPARE(worker.TakeFailures(), (QStringList {p("none"), "/proc/self/mem"}));
         QVERIFY(worker.TakeFailures().isEmpty());
     }
 
@@ -197,10 +195,9 @@ private slots:
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("text");
         const qint64 k = 1024;
-        for (const auto& row : QList<QPair<qint64, QString>>{
-                 {0, "0 B"}, {k, "1024 B"}, {k + 1, "1 KB"}, {1536, "1.50 KB"}, {8 * k, "8 KB"},
-                 {k * k, "1024 KB"}, {k * k + 1, "1 MB"}, {3 * k * k * k / 2, "1.50 GB"},
-                 {5 * k * k * k * k, "5120 GB"}})
+        for (const auto& row : QList<QPair<qint64, QString>> {{0, "0 B"}, {k, "1024 B"}, {k + 1, "1 KB"},
+                 {1536, "1.50 KB"}, {8 * k, "8 KB"}, {k * k, "1024 KB"}, {k * k + 1, "1 MB"},
+                 {3 * k * k * k / 2, "1.50 GB"}, {5 * k * k * k * k, "5120 GB"}})
             QTest::newRow(qPrintable(QString::number(row.first))) << row.first << row.second;
     }
 
@@ -217,7 +214,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(src, data));
         const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6));
         QVERIFY(Platform::setModificationTime(src, old));
-        CopyProgress progress{0};
+        CopyProgress progress {0};
         // Missing parent folders are made; the counter grows by the size; the date stays.
         QVERIFY(CopyFile(src, p("a/b/c.bin"), &progress));
         QCOMPARE(TestUtil::readFile(p("a/b/c.bin")), data);
@@ -243,7 +240,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(p("t.bin")));
         QVERIFY(!CopyFile(QStringLiteral("/proc/self/mem"), p("ro.bin")));
         QCOMPARE(TestUtil::readFile(p("ro.bin")), data);
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"ro.bin", "src.bin"}));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList {"ro.bin", "src.bin"}));
     }
 
     void copyFolders()
@@ -259,14 +256,14 @@ private slots:
         QVERIFY(TestUtil::writeFile(target + "/other.txt", "untouched"));
         makeReadOnly(target + "/a.txt");
         makeReadOnly(target + "/sub/b.txt");
-        CopyProgress progress{0};
+        CopyProgress progress {0};
         QVERIFY(CopyFolderContents(src, target, &progress));
         QStringList expected = TestUtil::listTree(src) << "other.txt";
         expected.sort();
         QCOMPARE(TestUtil::listTree(target), expected);
         using Pair = std::pair<const char*, const char*>;
         for (const Pair& f :
-             {Pair{"a.txt", "new a"}, {"sub/b.txt", "new b"}, {".hidden", "h"}, {"other.txt", "untouched"}})
+            {Pair {"a.txt", "new a"}, {"sub/b.txt", "new b"}, {".hidden", "h"}, {"other.txt", "untouched"}})
             QCOMPARE(TestUtil::readFile(target + "/" + f.first), QByteArray(f.second));
         QCOMPARE(progress.load(), quint64(11));
         // A folder is copied under its own name, trailing separators or not, with its date.
@@ -298,7 +295,7 @@ private slots:
         QVERIFY(QDir::setCurrent(p("full")));
         RemoveFolderTree(QString());
         QDir::setCurrent(cwd);
-        QCOMPARE(TestUtil::listTree(m_dir->path()), (QStringList{"full", "full/x"}));
+        QCOMPARE(TestUtil::listTree(m_dir->path()), (QStringList {"full", "full/x"}));
         RemoveFolderTree(p("full"));
         QVERIFY(QDir(m_dir->path()).exists() && QDir(m_dir->path()).isEmpty());
     }

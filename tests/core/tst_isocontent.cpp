@@ -1,13 +1,13 @@
 // Listing parser, listing reader and content model, against recorded and live
 // `7z l` output and against xorriso's view of the same images.
 
-#include "fuzz/listingcuts.h"
+#include "core/tools.h"
 #include "image/isocontent.h"
 #include "runner/runcommandthread.h"
-#include "runner/tools.h"
-
-#include "testutil.h"
 #include "runner/sevenzip.h"
+
+#include "fuzz/listingcuts.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -20,9 +20,8 @@ namespace {
 // A table line in the tool's fixed columns.
 QString tableLine(const QString& attr, const QString& size, const QString& name)
 {
-    return QStringLiteral("2019-03-19 11:22:04 ") + attr.leftJustified(5) + QLatin1Char(' ')
-        + size.rightJustified(12) + QLatin1Char(' ') + size.rightJustified(12) + QStringLiteral("  ") + name
-        + QLatin1Char('\n');
+    return QStringLiteral("2019-03-19 11:22:04 ") + attr.leftJustified(5) + QLatin1Char(' ') + size.rightJustified(12)
+        + QLatin1Char(' ') + size.rightJustified(12) + QStringLiteral("  ") + name + QLatin1Char('\n');
 }
 
 using TestUtil::entry;
@@ -56,8 +55,7 @@ QStringList listLive(ListingReader& reader, const QString& image)
 
 } // namespace
 
-class TestIsoContent : public QObject
-{
+class TestIsoContent : public QObject {
     Q_OBJECT
 
 private slots:
@@ -69,20 +67,28 @@ private slots:
         QTest::addColumn<QString>("name"); // empty: no entry
         QTest::addColumn<QString>("size");
         const QString line53 = tableLine(".....", "5", "x").left(53);
-        QTest::newRow("lower-case d is a file") << tableLine("d....", "", "x") << "x" << "";
-        QTest::newRow("CRLF") << tableLine(".....", "5", "a.txt").replace("\n", "\r\n") << "a.txt" << "5";
-        QTest::newRow("53 characters") << line53 << "" << "";
-        QTest::newRow("54 characters") << line53 + "y" << "y" << "5";
+        QTest::newRow("lower-case d is a file") << tableLine("d....", "", "x") << "x"
+                                                << "";
+        QTest::newRow("CRLF") << tableLine(".....", "5", "a.txt").replace("\n", "\r\n") << "a.txt"
+                              << "5";
+        QTest::newRow("53 characters") << line53 << ""
+                                       << "";
+        QTest::newRow("54 characters") << line53 + "y"
+                                       << "y"
+                                       << "5";
         QTest::newRow("no date") << "                    .....         2048         2048  [BOOT]/Boot-NoEmul.img"
-                                 << "[BOOT]/Boot-NoEmul.img" << "2048";
-        QTest::newRow("garbage") << "ERROR: x.iso : Cannot open the file as archive" << "" << "";
+                                 << "[BOOT]/Boot-NoEmul.img"
+                                 << "2048";
+        QTest::newRow("garbage") << "ERROR: x.iso : Cannot open the file as archive"
+                                 << ""
+                                 << "";
     }
 
     void parseLine()
     {
         QFETCH(QString, line);
         QFETCH(QString, name);
-        const std::optional<IsoEntry> e = ParseListingLine(line);
+        const std::optional<ListingRow> e = ParseListingLine(line);
         QCOMPARE(e.has_value(), !name.isEmpty());
         if (!e)
             return;
@@ -207,7 +213,7 @@ private slots:
         QVERIFY(finishedAt > 0 && finishedAt < pieces.size() - 1); // before the totals line
         // A name made of hyphens is an entry, not the end of the table.
         for (const char* name : {"---------------------.txt", "  leading and trailing  ",
-                                 "Program Files\\My App\\read me.txt", "Übersicht – ñ.txt"})
+                 "Program Files\\My App\\read me.txt", "Übersicht – ñ.txt"})
             QVERIFY2(tree.FindEntry(QString::fromUtf8(name)), name);
         QCOMPARE(tree.FindEntry("boot\\bcd")->sizeText, QStringLiteral("8192"));
         QVERIFY(tree.FindEntry("empty")->isDir);
@@ -258,9 +264,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("type");
-        QTest::newRow("ISO 9660") << "iso" << "Iso";
-        QTest::newRow("UDF") << "udf" << "Udf";
-        QTest::newRow("ZIP named .iso") << "zip" << "zip";
+        QTest::newRow("ISO 9660") << "iso"
+                                  << "Iso";
+        QTest::newRow("UDF") << "udf"
+                             << "Udf";
+        QTest::newRow("ZIP named .iso") << "zip"
+                                        << "zip";
     }
 
     void onlyDiscImages()
@@ -271,10 +280,11 @@ private slots:
         QVERIFY(TestUtil::writeFile(dir.filePath("tree/a.txt"), "a"));
         const QString image = dir.filePath("image.iso");
         if (kind == QLatin1String("zip")) {
-            QCOMPARE(TestUtil::run(Tools::archiveTool(), {"a", "-tzip", image, dir.filePath("tree/a.txt")}).exitCode, 0);
+            QCOMPARE(
+                TestUtil::run(Tools::archiveTool(), {"a", "-tzip", image, dir.filePath("tree/a.txt")}).exitCode, 0);
         } else {
-            QVERIFY(TestUtil::makeIso(dir.filePath("tree"), image, kind == QLatin1String("udf") ? QStringList{"-udf"}
-                                                                                               : QStringList{}));
+            QVERIFY(TestUtil::makeIso(
+                dir.filePath("tree"), image, kind == QLatin1String("udf") ? QStringList {"-udf"} : QStringList {}));
         }
         IsoContentTree tree;
         ListingReader reader(tree);
@@ -317,8 +327,7 @@ private slots:
         QTemporaryDir dir;
         const QString root = dir.filePath(QStringLiteral("tree"));
         for (const char* f : {"Program Files/My App/read me.txt", "boot/bcd", "boot/fonts/chs_boot.ttf",
-                              "a b  c/d  e.txt", "ünïcödé/ñ.txt", "x-------------------y.txt",
-                              "deep/1/2/3/4/5/6/7/leaf.bin"})
+                 "a b  c/d  e.txt", "ünïcödé/ñ.txt", "x-------------------y.txt", "deep/1/2/3/4/5/6/7/leaf.bin"})
             QVERIFY(TestUtil::writeFile(root + QLatin1Char('/') + QString::fromUtf8(f), f));
         for (int i = 0; i < 300; ++i)
             QVERIFY(TestUtil::writeFile(root + QStringLiteral("/many/file%1.txt").arg(i), QByteArray()));

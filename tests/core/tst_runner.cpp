@@ -1,12 +1,13 @@
 // The runner under every tool: pieces of output, exit, stop and the log; and
 // the job layer on top of it: verdicts, stop, and jobs run in sequence.
-#include "core/job.h"
+#include "core/tools.h"
 #include "core/util.h"
 #include "runner/outputsplitter.h"
 #include "runner/runcommandthread.h"
-#include "runner/tools.h"
-#include "testutil.h"
 #include "runner/sevenzip.h"
+#include "runner/tooljob.h"
+
+#include "testutil.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -33,8 +34,7 @@ bool processGone(qint64 pid)
 
 } // namespace
 
-class TestRunner : public QObject
-{
+class TestRunner : public QObject {
     Q_OBJECT
 
 private:
@@ -51,7 +51,9 @@ private:
         r.waitUntilFinished();
         if (finished.isEmpty())
             finished.wait(5000);
-        [&] { QCOMPARE(finished.count(), 1); }();
+        [&] {
+            QCOMPARE(finished.count(), 1);
+        }();
         return pieces;
     }
 
@@ -62,17 +64,17 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList{"abc\n"};
-        QTest::newRow("lone LF keeps it") << "printf 'abc\\n'" << QStringList{"abc\n"};
+        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList {"abc\n"};
+        QTest::newRow("lone LF keeps it") << "printf 'abc\\n'" << QStringList {"abc\n"};
         QTest::newRow("CR rewritten progress")
-            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList{"10%", "20%", "30%\n"};
-        QTest::newRow("blank only") << "printf '\\n  \\n\\r\\n\\t\\n'" << QStringList{};
-        QTest::newRow("stderr only") << "printf 'oops\\n' >&2" << QStringList{"oops\n"};
-        QTest::newRow("blanks kept inside a piece") << "printf '  x  \\r'" << QStringList{"  x  "};
+            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList {"10%", "20%", "30%\n"};
+        QTest::newRow("blank only") << "printf '\\n  \\n\\r\\n\\t\\n'" << QStringList {};
+        QTest::newRow("stderr only") << "printf 'oops\\n' >&2" << QStringList {"oops\n"};
+        QTest::newRow("blanks kept inside a piece") << "printf '  x  \\r'" << QStringList {"  x  "};
         QTest::newRow("backspace runs")
             << "printf ' 16%% 1 - a\\b\\b\\b\\b\\b\\b\\b\\b\\b         \\b\\b\\b\\b\\b\\b\\b\\b\\b 40%% 2 - b\\b\\b\\b'"
-            << QStringList{" 16% 1 - a", " 40% 2 - b"};
-        QTest::newRow("no final line end") << "printf 'tail'" << QStringList{"tail"};
+            << QStringList {" 16% 1 - a", " 40% 2 - b"};
+        QTest::newRow("no final line end") << "printf 'tail'" << QStringList {"tail"};
     }
 
     void pieceBoundaries()
@@ -108,7 +110,7 @@ private slots:
         const std::clock_t before = std::clock();
         const QStringList pieces = piecesOf(QStringLiteral("echo first; exec >&- 2>&-; sleep 0.6; exit 4"), &runner);
         const double cpuSeconds = double(std::clock() - before) / CLOCKS_PER_SEC;
-        QCOMPARE(pieces, QStringList{"first\n"});
+        QCOMPARE(pieces, QStringList {"first\n"});
         QCOMPARE(runner.exitCode(), 4);
         QVERIFY2(cpuSeconds < 0.3, qPrintable(QString::number(cpuSeconds)));
     }
@@ -144,8 +146,8 @@ private slots:
         QSignalSpy finished(&runner, &CRunCommandThread::sigfinished);
         QSignalSpy lines(&runner, &CRunCommandThread::standoutputline);
         // Ignores SIGTERM, so only the kill after the grace period ends it.
-        runner.setCommand("/bin/sh", {"-c", QString("trap '' TERM; echo $$ > %1; while :; do echo tick; sleep 0.05; done")
-                                                  .arg(pidFile)});
+        runner.setCommand("/bin/sh",
+            {"-c", QString("trap '' TERM; echo $$ > %1; while :; do echo tick; sleep 0.05; done").arg(pidFile)});
         runner.start();
         QTRY_VERIFY(lines.count() > 2);
         QElapsedTimer timer;
@@ -217,13 +219,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("reasonPart");
 
-        QTest::newRow("good") << "/bin/sh" << "echo hello" << int(Job::Status::Succeeded) << "";
-        QTest::newRow("prints and fails") << "/bin/sh" << "echo 'write error'; exit 3"
-                                          << int(Job::Status::Failed) << "exit status 3";
-        QTest::newRow("cannot start") << "/nonexistent/tool" << "" << int(Job::Status::Failed)
-                                      << "Could not start /nonexistent/tool";
-        QTest::newRow("killed by signal") << "/bin/sh" << "kill -9 $$" << int(Job::Status::Failed)
-                                          << "abnormally";
+        QTest::newRow("good") << "/bin/sh"
+                              << "echo hello" << int(Job::Status::Succeeded) << "";
+        QTest::newRow("prints and fails")
+            << "/bin/sh"
+            << "echo 'write error'; exit 3" << int(Job::Status::Failed) << "exit status 3";
+        QTest::newRow("cannot start") << "/nonexistent/tool"
+                                      << "" << int(Job::Status::Failed) << "Could not start /nonexistent/tool";
+        QTest::newRow("killed by signal") << "/bin/sh"
+                                          << "kill -9 $$" << int(Job::Status::Failed) << "abnormally";
     }
 
     void toolVerdicts()
@@ -236,9 +240,13 @@ private slots:
         ToolJob job;
         job.setCommand(program, {QStringLiteral("-c"), script});
         QStringList pieces;
-        job.onPiece = [&](const QString& p) { pieces << p.trimmed(); };
+        job.onPiece = [&](const QString& p) {
+            pieces << p.trimmed();
+        };
         bool cleaned = false;
-        job.cleanup = [&] { cleaned = true; };
+        job.cleanup = [&] {
+            cleaned = true;
+        };
         QSignalSpy done(&job, &Job::finished);
         job.start();
         QVERIFY(done.wait(10000));
@@ -248,7 +256,7 @@ private slots:
         QVERIFY2(job.reason().contains(reasonPart), qPrintable(job.reason()));
         QCOMPARE(cleaned, status != int(Job::Status::Succeeded));
         if (QTest::currentDataTag() == QByteArray("good"))
-            QCOMPARE(pieces, QStringList{QStringLiteral("hello")});
+            QCOMPARE(pieces, QStringList {QStringLiteral("hello")});
     }
 
     void stopEndsChildAndIsSilent_data()
@@ -267,8 +275,12 @@ private slots:
 
         ToolJob* job = shellJob(script, this);
         qint64 pid = 0;
-        job->onPiece = [&](const QString& p) { pid = p.trimmed().toLongLong(); };
-        job->cleanup = [&] { QFile::remove(partial); };
+        job->onPiece = [&](const QString& p) {
+            pid = p.trimmed().toLongLong();
+        };
+        job->cleanup = [&] {
+            QFile::remove(partial);
+        };
         QSignalSpy done(job, &Job::finished);
         job->start();
         QTRY_VERIFY_WITH_TIMEOUT(pid > 0, 5000);
@@ -292,7 +304,10 @@ private slots:
         auto* format = shellJob(QStringLiteral("echo 'mkfs: device busy'; exit 1"), nullptr);
         format->setName(QStringLiteral("Formatting"));
         seq.add(format, 3);
-        seq.add(new StepJob([&] { thirdRan = true; return QString(); }));
+        seq.add(new StepJob([&] {
+            thirdRan = true;
+            return QString();
+        }));
         QSignalSpy done(&seq, &Job::finished);
         seq.start();
         QVERIFY(done.wait(10000));
@@ -306,17 +321,19 @@ private slots:
     void sequenceProgressNeverGoesBack()
     {
         // A tool whose own figures go back, between a step without figures.
-        class Percent : public ToolJob
-        {
+        class Percent : public ToolJob {
         public:
             using ToolJob::ToolJob;
-            void handlePiece(const QString& piece) override { setProgress(QStringLiteral("Copying"), piece.toInt(), 100); }
+            void handlePiece(const QString& piece) override
+            {
+                setProgress(QStringLiteral("Copying"), piece.toInt(), 100);
+            }
         };
         JobSequence seq;
         seq.add(new StepJob([] { return QString(); }), 1);
         auto* tool = new Percent;
         tool->setCommand(QStringLiteral("/bin/sh"),
-                         {QStringLiteral("-c"), QStringLiteral("for i in 10 50 20 90; do echo $i; sleep 0.02; done")});
+            {QStringLiteral("-c"), QStringLiteral("for i in 10 50 20 90; do echo $i; sleep 0.02; done")});
         seq.add(tool, 5);
         seq.add(new StepJob([] { return QString(); }), 2);
         QVector<qint64> values;
@@ -340,10 +357,15 @@ private slots:
         bool laterRan = false;
         qint64 pid = 0;
         auto* slow = shellJob(QStringLiteral("echo $$; exec sleep 30"), nullptr);
-        slow->onPiece = [&](const QString& p) { pid = p.trimmed().toLongLong(); };
+        slow->onPiece = [&](const QString& p) {
+            pid = p.trimmed().toLongLong();
+        };
         slow->setName(QStringLiteral("Copying"));
         seq.add(slow);
-        seq.add(new StepJob([&] { laterRan = true; return QString(); }));
+        seq.add(new StepJob([&] {
+            laterRan = true;
+            return QString();
+        }));
         QSignalSpy done(&seq, &Job::finished);
         seq.start();
         QTRY_VERIFY_WITH_TIMEOUT(pid > 0, 5000);

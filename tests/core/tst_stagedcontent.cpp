@@ -3,16 +3,15 @@
 // build, the staging folders' life; and the image built from it: the
 // builder's run with its private output folder, and the whole create pipeline.
 
-#include "image/stagedcontent.h"
-
+#include "core/tools.h"
 #include "image/createimagejob.h"
 #include "image/filecopy.h"
 #include "image/isobuild.h"
 #include "image/isobuildjob.h"
+#include "image/stagedcontent.h"
 #include "image/staging.h"
 #include "platform/fastcopy.h"
 
-#include "runner/tools.h"
 #include "testutil.h"
 
 #include <QDateTime>
@@ -40,7 +39,9 @@ IsoBuildJob::Request request(const QString& output, const QString& program)
     IsoBuildJob::Request r;
     r.output = output;
     r.program = program;
-    r.arguments = [](const QString& file) { return QStringList{QStringLiteral("-o"), file}; };
+    r.arguments = [](const QString& file) {
+        return QStringList {QStringLiteral("-o"), file};
+    };
     return r;
 }
 
@@ -52,8 +53,7 @@ QStringList besideTarget(const QTemporaryDir& dir)
 
 } // namespace
 
-class TestStagedContent : public QObject
-{
+class TestStagedContent : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -166,7 +166,7 @@ private slots:
         for (const QString& name : {QStringLiteral("a\\exact"), QStringLiteral("below"), QStringLiteral("missing")}) {
             QVERIFY(tree.AddEntry(TestUtil::entry(name, false, {}, dir.filePath(name.section('\\', -1)))));
         }
-        QCOMPARE(IsoBuild::LargeFiles(tree.root), QStringList{QStringLiteral("a\\exact")});
+        QCOMPARE(IsoBuild::LargeFiles(tree.root), QStringList {QStringLiteral("a\\exact")});
     }
 
     void isInside()
@@ -194,9 +194,11 @@ private slots:
         QVERIFY(ended.waitForStarted());
         const qint64 dead = ended.processId();
         QVERIFY(ended.waitForFinished());
-        QStringList expected{root + QStringLiteral("/create-%1-1").arg(dead), root + QStringLiteral("/edit-%1-7").arg(dead)};
-        for (const QString& path : expected + QStringList{root + QStringLiteral("/create-1-3"), // pid 1 lives
-                                                          root + QStringLiteral("/notes-%1").arg(dead)})
+        QStringList expected {
+            root + QStringLiteral("/create-%1-1").arg(dead), root + QStringLiteral("/edit-%1-7").arg(dead)};
+        for (const QString& path : expected
+                + QStringList {root + QStringLiteral("/create-1-3"), // pid 1 lives
+                    root + QStringLiteral("/notes-%1").arg(dead)})
             QVERIFY(QDir().mkpath(path));
         QStringList stale = StagingArea::StaleFolders(root);
         stale.sort();
@@ -222,8 +224,8 @@ private slots:
         const QString output = dir.filePath(QStringLiteral("out.iso"));
         QVERIFY(TestUtil::writeFile(output, "older image"));
         const QString failing = standIn(dir, QStringLiteral("fail.sh"),
-                                        "echo 'genisoimage: No space left on device. Unable to write'; "
-                                        "echo partial > \"$2\"; exit 1");
+            "echo 'genisoimage: No space left on device. Unable to write'; "
+            "echo partial > \"$2\"; exit 1");
         IsoBuildJob job(request(output, failing));
         QVERIFY(TestUtil::finish(job, 10000));
         QCOMPARE(job.status(), Job::Status::Failed);
@@ -237,7 +239,7 @@ private slots:
         QSignalSpy stoppedSpy(&stopped, &Job::finished);
         stopped.start();
         QTRY_VERIFY(!besideTarget(dir).isEmpty()
-                    && QFileInfo::exists(dir.filePath(besideTarget(dir).first() + QStringLiteral("/out.iso"))));
+            && QFileInfo::exists(dir.filePath(besideTarget(dir).first() + QStringLiteral("/out.iso"))));
         stopped.stop();
         QCOMPARE(stoppedSpy.count(), 1);
         QCOMPARE(stopped.status(), Job::Status::Stopped);
@@ -277,7 +279,7 @@ private slots:
         QCOMPARE(last, JobSequence::Scale);
         QCOMPARE(stages.last(), QStringLiteral("Creating ISO file..."));
         QCOMPARE(TestUtil::xorrisoFind(r.output),
-                 (QStringList{QStringLiteral("Docs"), QStringLiteral("Docs/a.txt"), QStringLiteral("Docs/big.bin")}));
+            (QStringList {QStringLiteral("Docs"), QStringLiteral("Docs/a.txt"), QStringLiteral("Docs/big.bin")}));
 
         // A staged copy gone missing: the check fails, naming its step, and no builder runs.
         QVERIFY(QFile::remove(staged.stagedPath(QStringLiteral("Docs\\a.txt"))));

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "core/util.h"
+
 #include "testutil.h"
 
 #include <QDir>
@@ -8,8 +9,7 @@
 #include <QThread>
 #include <QtTest>
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
     QString m_configDat;
@@ -56,14 +56,14 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("image");
         const QString here = QDir::currentPath();
-        QTest::newRow("none") << QStringList{"quillon"} << QString();
-        QTest::newRow("absolute path") << QStringList{"quillon", "/isos/a b.iso"} << "/isos/a b.iso";
-        QTest::newRow("relative path") << QStringList{"quillon", "a.iso"} << here + "/a.iso";
-        QTest::newRow("file address") << QStringList{"quillon", "file:///isos/a%20b.iso"} << "/isos/a b.iso";
-        QTest::newRow("options skipped") << QStringList{"quillon", "--verbose", "/isos/a.iso"} << "/isos/a.iso";
-        QTest::newRow("a name after --") << QStringList{"quillon", "--", "-a.iso"} << here + "/-a.iso";
-        QTest::newRow("the first of two") << QStringList{"quillon", "/isos/a.iso", "/isos/b.iso"} << "/isos/a.iso";
-        QTest::newRow("only options") << QStringList{"quillon", "-x", "--"} << QString();
+        QTest::newRow("none") << QStringList {"quillon"} << QString();
+        QTest::newRow("absolute path") << QStringList {"quillon", "/isos/a b.iso"} << "/isos/a b.iso";
+        QTest::newRow("relative path") << QStringList {"quillon", "a.iso"} << here + "/a.iso";
+        QTest::newRow("file address") << QStringList {"quillon", "file:///isos/a%20b.iso"} << "/isos/a b.iso";
+        QTest::newRow("options skipped") << QStringList {"quillon", "--verbose", "/isos/a.iso"} << "/isos/a.iso";
+        QTest::newRow("a name after --") << QStringList {"quillon", "--", "-a.iso"} << here + "/-a.iso";
+        QTest::newRow("the first of two") << QStringList {"quillon", "/isos/a.iso", "/isos/b.iso"} << "/isos/a.iso";
+        QTest::newRow("only options") << QStringList {"quillon", "-x", "--"} << QString();
     }
 
     void imageArgument()
@@ -89,7 +89,9 @@ private slots:
         const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 4); // abc, the message, its empty line, and the final split
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d abc$"))
-                     .match(lines[0]).hasMatch(), qPrintable(lines[0]));
+                     .match(lines[0])
+                     .hasMatch(),
+            qPrintable(lines[0]));
         QVERIFY(lines[1].endsWith(QLatin1String(" ends in a line feed")));
         QCOMPARE(lines[2], QString());
     }
@@ -99,8 +101,14 @@ private slots:
         QVERIFY(TestUtil::writeFile(m_configDat, QByteArray()));
         const int perThread = 300;
         const QString a(200, QLatin1Char('a')), b(200, QLatin1Char('b'));
-        QThread* t1 = QThread::create([&] { for (int i = 0; i < perThread; ++i) Util::WriteLog(a); });
-        QThread* t2 = QThread::create([&] { for (int i = 0; i < perThread; ++i) Util::WriteLog(b); });
+        QThread* t1 = QThread::create([&] {
+            for (int i = 0; i < perThread; ++i)
+                Util::WriteLog(a);
+        });
+        QThread* t2 = QThread::create([&] {
+            for (int i = 0; i < perThread; ++i)
+                Util::WriteLog(b);
+        });
         t1->start();
         t2->start();
         QVERIFY(t1->wait(60000) && t2->wait(60000));

@@ -5,6 +5,7 @@
 #include "runner/recorder.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
+
 #include "testutil.h"
 
 #include <QTemporaryDir>
@@ -26,8 +27,7 @@ using TestUtil::fed;
 
 } // namespace
 
-class TestTools : public QObject
-{
+class TestTools : public QObject {
     Q_OBJECT
 
 private slots:
@@ -45,7 +45,7 @@ private slots:
         for (const QString& p : recorded("7z/progress-400mb.raw"))
             if (const auto parsed = ParseExtractProgress(p))
                 percents << parsed->percent;
-        QCOMPARE(percents, (QList<int>{17, 32, 48, 72, 89, 92, 95}));
+        QCOMPARE(percents, (QList<int> {17, 32, 48, 72, 89, 92, 95}));
     }
 
     // 7-Zip names the archive in front of its reasons; that part goes, and
@@ -58,33 +58,33 @@ private slots:
         QTest::addColumn<QStringList>("errors");
         QTest::addColumn<QStringList>("warnings");
         for (const char* ok : {"ok-small.raw", "progress-400mb.raw", "no-files.raw"})
-            QTest::newRow(ok) << recorded(QString("7z/") + ok) << "" << true << QStringList{} << QStringList{};
-        QTest::newRow("truncated image")
-            << recorded("7z/truncated-data-error.raw") << "" << false
-            << QStringList{"Unexpected end of archive", "Data Error : sources/f2.bin", "Data Error : sources/f3.bin",
-                           "Data Error : sources/f4.bin"} << QStringList{};
+            QTest::newRow(ok) << recorded(QString("7z/") + ok) << "" << true << QStringList {} << QStringList {};
+        QTest::newRow("truncated image") << recorded("7z/truncated-data-error.raw") << "" << false
+                                         << QStringList {"Unexpected end of archive", "Data Error : sources/f2.bin",
+                                                "Data Error : sources/f3.bin", "Data Error : sources/f4.bin"}
+                                         << QStringList {};
         QTest::newRow("not an archive") << recorded("7z/not-an-archive.raw") << "notiso.iso" << false
-                                        << QStringList{"Cannot open the file as archive"} << QStringList{};
+                                        << QStringList {"Cannot open the file as archive"} << QStringList {};
         QTest::newRow("disk full") << recorded("7z/disk-full.raw") << "" << false
-                                   << QStringList{"errno=28 : No space left on device"} << QStringList{};
+                                   << QStringList {"errno=28 : No space left on device"} << QStringList {};
         QTest::newRow("read-only folder")
             << recorded("7z/read-only-folder.raw") << "" << false
-            << QStringList{"Cannot create output directory : errno=17 : File exists : /tmp/ext/small/o/",
-                           "errno=17 : File exists"} << QStringList{};
+            << QStringList {"Cannot create output directory : errno=17 : File exists : /tmp/ext/small/o/",
+                   "errno=17 : File exists"}
+            << QStringList {};
         QTest::newRow("listing that cannot open")
-            << QStringList{"ERROR: /a/t40k.iso : /a/t40k.iso\n", "Open ERROR: Cannot open the file as [Iso] archive\n",
-                           "ERRORS:\n", "Unexpected end of archive\n", "ERROR: /a/t40k.iso.bak : x\n"}
+            << QStringList {"ERROR: /a/t40k.iso : /a/t40k.iso\n", "Open ERROR: Cannot open the file as [Iso] archive\n",
+                   "ERRORS:\n", "Unexpected end of archive\n", "ERROR: /a/t40k.iso.bak : x\n"}
             << "/a/t40k.iso" << false
-            << QStringList{"Cannot open the file as [Iso] archive", "Unexpected end of archive", "/a/t40k.iso.bak : x"}
-            << QStringList{};
+            << QStringList {"Cannot open the file as [Iso] archive", "Unexpected end of archive", "/a/t40k.iso.bak : x"}
+            << QStringList {};
         // Upper-case names are names, not headings; data after the image only warns.
-        QTest::newRow("names holding ERRORS")
-            << QStringList{"- ERRORS.TXT\n", "2026-12-06 20:02:13 ....A            6            6  WARNING.LOG\n",
-                           "Everything is Ok\n"}
-            << "" << true << QStringList{} << QStringList{};
+        QTest::newRow("names holding ERRORS") << QStringList {"- ERRORS.TXT\n",
+            "2026-12-06 20:02:13 ....A            6            6  WARNING.LOG\n", "Everything is Ok\n"}
+                                              << "" << true << QStringList {} << QStringList {};
         QTest::newRow("data after the end")
-            << QStringList{"WARNINGS:\n", "There are data after the end of archive\n", "Everything is Ok\n"} << ""
-            << true << QStringList{} << QStringList{"There are data after the end of archive"};
+            << QStringList {"WARNINGS:\n", "There are data after the end of archive\n", "Everything is Ok\n"} << ""
+            << true << QStringList {} << QStringList {"There are data after the end of archive"};
     }
 
     void sevenZipLog()
@@ -110,9 +110,10 @@ private slots:
         QCOMPARE(ProgressHundredths("% done, estimate finish Sun Dec  6 2026"), -1);
         QCOMPARE(ExtentsWritten("Total extents scheduled to be written = 14833"), qint64(-1));
         // The builder's own error line beats later lines; its warnings do not.
-        const OutputLog log = fed(OutputLog(), {"genisoimage: Warning: creating filesystem with Joliet extensions\n",
-                                                "genisoimage: Uh oh, I cant find the boot image 'ogus' !\n",
-                                                "some trailing note\n", "Max brk space used 0\n"});
+        const OutputLog log = fed(OutputLog(),
+            {"genisoimage: Warning: creating filesystem with Joliet extensions\n",
+                "genisoimage: Uh oh, I cant find the boot image 'ogus' !\n", "some trailing note\n",
+                "Max brk space used 0\n"});
         QCOMPARE(log.ErrorLine(), QStringLiteral("genisoimage: Uh oh, I cant find the boot image 'ogus' !"));
     }
 
@@ -125,15 +126,14 @@ private slots:
         QTest::newRow("joliet ok") << "joliet-ok.txt" << qint64(14833) << QString() << 6742;
         QTest::newRow("udf ok") << "udf-ok.txt" << qint64(15079) << QString() << 6636;
         QTest::newRow("large allowed") << "large-allowed.txt" << qint64(2304426) << QString() << 9981;
-        QTest::newRow("unwritable")
-            << "unwritable-output.txt" << qint64(-1)
-            << "genisoimage: Permission denied. Unable to open disc image file '/sys/out.iso'." << -1;
+        QTest::newRow("unwritable") << "unwritable-output.txt" << qint64(-1)
+                                    << "genisoimage: Permission denied. Unable to open disc image file '/sys/out.iso'."
+                                    << -1;
         QTest::newRow("disk full") << "disk-full.txt" << qint64(-1)
                                    << "genisoimage: No space left on device. cannot fwrite 2048*1" << -1;
         QTest::newRow("large refused")
             << "large-refused.txt" << qint64(-1)
-            << "-allow-limited-size was not specified. There is no way do represent this file size. Aborting."
-            << -1;
+            << "-allow-limited-size was not specified. There is no way do represent this file size. Aborting." << -1;
     }
 
     void builderRuns()
@@ -157,15 +157,15 @@ private slots:
         QTest::addColumn<qint64>("fileSize"); // -1: no file
         QTest::addColumn<Outcome>("outcome");
         const auto normal = QProcess::NormalExit;
-        QTest::newRow("good") << RunFacts{false, false, normal, 0, 3, {}} << qint64(6144) << Outcome::Succeeded;
-        QTest::newRow("stopped wins") << RunFacts{true, false, normal, 0, 3, {}} << qint64(6144) << Outcome::Stopped;
-        QTest::newRow("not started") << RunFacts{false, true, normal, -1, -1, {}} << qint64(-1) << Outcome::NotStarted;
-        QTest::newRow("crashed") << RunFacts{false, false, QProcess::CrashExit, 0, 3, {}} << qint64(6144)
+        QTest::newRow("good") << RunFacts {false, false, normal, 0, 3, {}} << qint64(6144) << Outcome::Succeeded;
+        QTest::newRow("stopped wins") << RunFacts {true, false, normal, 0, 3, {}} << qint64(6144) << Outcome::Stopped;
+        QTest::newRow("not started") << RunFacts {false, true, normal, -1, -1, {}} << qint64(-1) << Outcome::NotStarted;
+        QTest::newRow("crashed") << RunFacts {false, false, QProcess::CrashExit, 0, 3, {}} << qint64(6144)
                                  << Outcome::Crashed;
-        QTest::newRow("exit 13") << RunFacts{false, false, normal, 13, -1, {}} << qint64(-1) << Outcome::ToolFailed;
-        QTest::newRow("no report") << RunFacts{false, false, normal, 0, -1, {}} << qint64(2048) << Outcome::NoReport;
-        QTest::newRow("no file") << RunFacts{false, false, normal, 0, 3, {}} << qint64(-1) << Outcome::OutputMissing;
-        QTest::newRow("short") << RunFacts{false, false, normal, 0, 3, {}} << qint64(4096) << Outcome::OutputSizeWrong;
+        QTest::newRow("exit 13") << RunFacts {false, false, normal, 13, -1, {}} << qint64(-1) << Outcome::ToolFailed;
+        QTest::newRow("no report") << RunFacts {false, false, normal, 0, -1, {}} << qint64(2048) << Outcome::NoReport;
+        QTest::newRow("no file") << RunFacts {false, false, normal, 0, 3, {}} << qint64(-1) << Outcome::OutputMissing;
+        QTest::newRow("short") << RunFacts {false, false, normal, 0, 3, {}} << qint64(4096) << Outcome::OutputSizeWrong;
     }
 
     void builderVerdict()
@@ -240,7 +240,7 @@ private slots:
         // Exactly the named entries, names after "--", the platform's separators.
         const QStringList extract = Tools::extractArgs("/i.iso", "/o", {"boot\\bcd", "-y"});
         QVERIFY(!extract.contains("-r"));
-        QCOMPARE(extract.mid(extract.indexOf("--")), (QStringList{"--", "boot/bcd", "-y"}));
+        QCOMPARE(extract.mid(extract.indexOf("--")), (QStringList {"--", "boot/bcd", "-y"}));
         // No shell reads the list: quotes would become part of the name.
         QCOMPARE(Tools::writeImageArgs("1,0,0", "/a \"b\".iso").last(), QString("/a \"b\".iso"));
         // "-joliet-long" would switch Joliet on in a plain ISO 9660 image.
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(Tools::saveEditedArgs(large, "/o.iso", "/d").contains("-allow-limited-size"));
         // Without -no-emul-boot the builder takes any boot image for a diskette.
         Tools::SaveEditedOptions edited;
-        edited.bootImages << Tools::BootImageArgs{BootEntry(), false, "boot.img"};
+        edited.bootImages << Tools::BootImageArgs {BootEntry(), false, "boot.img"};
         edited.graftFiles << qMakePair(QString("x.img"), QString("/d/a=b.img"));
         const QStringList save = Tools::saveEditedArgs(edited, "/o.iso", "/d");
         QVERIFY(save.contains("-no-emul-boot"));

@@ -1,4 +1,5 @@
 #include "burn/usbburnjob.h"
+
 #include "testutil.h"
 #include "usbstick.h"
 
@@ -8,8 +9,7 @@
 
 // The USB burn end to end: real tools writing to a loop device that stands
 // in for the stick. Needs root, loop devices and FUSE; skips elsewhere.
-class TestUsbBurn : public QObject
-{
+class TestUsbBurn : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -65,24 +65,35 @@ private slots:
         QTest::addColumn<bool>("gpt");
         QTest::addColumn<bool>("partitioned");
         QTest::addColumn<QString>("mountedAs"); // what the stick really holds
-        QTest::addColumn<QString>("type");      // partition type afterwards
+        QTest::addColumn<QString>("type"); // partition type afterwards
         QTest::addColumn<bool>("bios");
-        QTest::addColumn<QString>("note");      // part of the final message
+        QTest::addColumn<QString>("note"); // part of the final message
 
-        QTest::newRow("linux, FAT32, MBR") << "linux" << "FAT32" << false << true << "FAT32" << "c" << true << "";
-        QTest::newRow("linux, NTFS, MBR: BIOS only, UEFI reads FAT")
-            << "linux" << "NTFS" << false << true << "NTFS" << "7" << true << "";
-        QTest::newRow("windows, exFAT, MBR") << "windows" << "exFAT" << false << true << "exFAT" << "7" << true << "";
-        QTest::newRow("windows, FAT on a small stick stays FAT16")
-            << "windows" << "FAT" << false << true << "FAT" << "e" << true << "";
-        QTest::newRow("linux, GPT mode formats FAT32 whatever was chosen")
-            << "linux" << "NTFS" << true << true << "FAT32" << "c" << false << "";
-        QTest::newRow("linux, MBR mode on an unpartitioned stick: UEFI only")
-            << "linux" << "FAT32" << false << false << "FAT32" << "" << false << "starts on UEFI only";
+        QTest::newRow("linux, FAT32, MBR") << "linux"
+                                           << "FAT32" << false << true << "FAT32"
+                                           << "c" << true << "";
+        QTest::newRow("linux, NTFS, MBR: BIOS only, UEFI reads FAT") << "linux"
+                                                                     << "NTFS" << false << true << "NTFS"
+                                                                     << "7" << true << "";
+        QTest::newRow("windows, exFAT, MBR") << "windows"
+                                             << "exFAT" << false << true << "exFAT"
+                                             << "7" << true << "";
+        QTest::newRow("windows, FAT on a small stick stays FAT16") << "windows"
+                                                                   << "FAT" << false << true << "FAT"
+                                                                   << "e" << true << "";
+        QTest::newRow("linux, GPT mode formats FAT32 whatever was chosen") << "linux"
+                                                                           << "NTFS" << true << true << "FAT32"
+                                                                           << "c" << false << "";
+        QTest::newRow("linux, MBR mode on an unpartitioned stick: UEFI only") << "linux"
+                                                                              << "FAT32" << false << false << "FAT32"
+                                                                              << "" << false << "starts on UEFI only";
         QTest::newRow("windows, NTFS on an unpartitioned stick: nothing starts it")
-            << "windows" << "NTFS" << false << false << "NTFS" << "" << false << "Neither BIOS nor UEFI";
-        QTest::newRow("names beyond ASCII, exFAT") << "unicode" << "exFAT" << false << true << "exFAT" << "7"
-                                                   << false << "Neither BIOS nor UEFI";
+            << "windows"
+            << "NTFS" << false << false << "NTFS"
+            << "" << false << "Neither BIOS nor UEFI";
+        QTest::newRow("names beyond ASCII, exFAT") << "unicode"
+                                                   << "exFAT" << false << true << "exFAT"
+                                                   << "7" << false << "Neither BIOS nor UEFI";
     }
 
     void burnsAndChecks()
@@ -99,7 +110,7 @@ private slots:
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, partitioned);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const bool isLinux = image == QLatin1String("linux");
-        UsbBurnRequest request{isoOf(image), stick.volume(), fileSystem, "TEST LABEL", gpt};
+        UsbBurnRequest request {isoOf(image), stick.volume(), fileSystem, "TEST LABEL", gpt};
         UsbBurnJob job(request, UsbTest::burnOptions(stick, m_dir.path()));
         QSignalSpy progress(&job, &Job::progress);
         QVERIFY(TestUtil::finish(job, 240000));
@@ -149,7 +160,8 @@ private slots:
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 4096);
         // The default discovery: a loop device is no removable disk.
-        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
+        UsbBurnJob job(
+            UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
         QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("left alone"), qPrintable(job.reason()));
@@ -164,17 +176,19 @@ private slots:
         QTest::addColumn<qint64>("stickMegabytes");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("touched");
-        QTest::newRow("stick too small") << "small" << "linux" << qint64(12) << "Preparing the burn: The image needs"
-                                         << false;
-        QTest::newRow("format tool missing") << "no mkfs" << "linux" << qint64(64)
-                                             << "Preparing the burn: mkfs.vfat is missing" << false;
-        QTest::newRow("archive tool cannot start") << "no 7z" << "linux" << qint64(64)
-                                                   << "Reading the image: Could not start" << false;
-        QTest::newRow("image removed mid-run") << "remove image" << "linux" << qint64(64) << "Copying the files:"
-                                               << true;
-        QTest::newRow("names fusefat cannot write") << "fusefat" << "unicode" << qint64(64)
-                                                    << "Preparing the burn: FAT on this system goes through fusefat"
-                                                    << false;
+        QTest::newRow("stick too small") << "small"
+                                         << "linux" << qint64(12) << "Preparing the burn: The image needs" << false;
+        QTest::newRow("format tool missing")
+            << "no mkfs"
+            << "linux" << qint64(64) << "Preparing the burn: mkfs.vfat is missing" << false;
+        QTest::newRow("archive tool cannot start")
+            << "no 7z"
+            << "linux" << qint64(64) << "Reading the image: Could not start" << false;
+        QTest::newRow("image removed mid-run") << "remove image"
+                                               << "linux" << qint64(64) << "Copying the files:" << true;
+        QTest::newRow("names fusefat cannot write")
+            << "fusefat"
+            << "unicode" << qint64(64) << "Preparing the burn: FAT on this system goes through fusefat" << false;
     }
 
     void failingStages()
@@ -197,11 +211,13 @@ private slots:
         UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
         if (failure == "no mkfs") {
             const auto find = options.toolPath;
-            options.toolPath = [find](const QString& tool) { return tool == "mkfs.vfat" ? QString() : find(tool); };
+            options.toolPath = [find](const QString& tool) {
+                return tool == "mkfs.vfat" ? QString() : find(tool);
+            };
         }
         if (failure == "no 7z")
             options.tools.archive = m_dir.filePath("no-such-7z");
-        UsbBurnJob job(UsbBurnRequest{doomed, stick.volume(), "FAT32", "", false}, options);
+        UsbBurnJob job(UsbBurnRequest {doomed, stick.volume(), "FAT32", "", false}, options);
         if (failure == "remove image") {
             connect(&job, &Job::progress, this, [doomed](const QString& stage) {
                 if (stage == "The USB disk is under formating...")
@@ -212,8 +228,8 @@ private slots:
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));
-        QVERIFY2(job.resultMessage().contains(touched ? "incomplete" : "was not changed"),
-                 qPrintable(job.resultMessage()));
+        QVERIFY2(
+            job.resultMessage().contains(touched ? "incomplete" : "was not changed"), qPrintable(job.resultMessage()));
         if (!touched)
             QCOMPARE(firstBytes(stick.volume(), 64 * 1024), before);
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
@@ -235,18 +251,19 @@ private slots:
         const QString asked = m_dir.filePath("elevated.txt");
         const QString elevator = m_dir.filePath("elevate");
         QFile::remove(asked);
-        QVERIFY(TestUtil::writeFile(elevator, QString("#!/bin/sh\necho \"$1\" >> '%1'\n%2\n")
-                                                  .arg(asked, answer ? QString("exit %1").arg(answer) : "exec \"$@\"")
-                                                  .toUtf8()));
+        QVERIFY(TestUtil::writeFile(elevator,
+            QString("#!/bin/sh\necho \"$1\" >> '%1'\n%2\n")
+                .arg(asked, answer ? QString("exit %1").arg(answer) : "exec \"$@\"")
+                .toUtf8()));
         QVERIFY(QFile::setPermissions(elevator, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 1024 * 1024);
         UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
         options.elevate = [elevator](const QString& program, const QStringList& arguments) {
-            return QStringList{elevator, program} + arguments;
+            return QStringList {elevator, program} + arguments;
         };
-        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, options);
+        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false}, options);
         QVERIFY(TestUtil::finish(job, 240000));
         QStringList tools;
         for (const QString& program : QString::fromUtf8(TestUtil::readFile(asked)).split('\n', Qt::SkipEmptyParts)) {
@@ -272,7 +289,8 @@ private slots:
     {
         UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        UsbBurnJob job(UsbBurnRequest{isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbTest::burnOptions(stick, m_dir.path()));
+        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false},
+            UsbTest::burnOptions(stick, m_dir.path()));
         connect(&job, &Job::progress, this, [&job](const QString& stage, qint64 value) {
             if (stage == "Burning the USB disk..." && value > 0 && job.isRunning())
                 QTimer::singleShot(0, &job, &Job::stop);
@@ -280,7 +298,7 @@ private slots:
         QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Stopped);
         QVERIFY2(job.resultMessage().contains("stopped") && job.resultMessage().contains("incomplete"),
-                 qPrintable(job.resultMessage()));
+            qPrintable(job.resultMessage()));
         QVERIFY(!job.mountPoint().isEmpty());
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
         QVERIFY(!TestUtil::readFile("/proc/self/mountinfo").contains(stick.volume().toLocal8Bit() + ' '));

@@ -1,4 +1,5 @@
 #include "burn/usbburnjob.h"
+
 #include "testutil.h"
 #include "usbstick.h"
 
@@ -10,8 +11,7 @@
 // in an image built with the large-file option. The image and the stick stay
 // small on disk; the one real 4 GiB write is 7-Zip taking the install image
 // out to the working folder, as the burn must.
-class TestUsbBurnLarge : public QObject
-{
+class TestUsbBurnLarge : public QObject {
     Q_OBJECT
 
 private slots:
@@ -30,10 +30,11 @@ private slots:
         QVERIFY(UsbTest::makeWindowsTree(tree, wimSource, installBytes));
         const QString image = dir.filePath("windows.iso");
         // The image is written sparse: its 4 GiB of zeros take no disk space.
-        const TestUtil::Result built = TestUtil::run(
-            "sh", {"-c", "tree=$0 out=$1; shift; genisoimage -quiet -udf -J -R -allow-limited-size \"$@\" "
-                         "-o /dev/stdout \"$tree\" | cp --sparse=always /dev/stdin \"$out\"",
-                   tree, image, "-b", "boot/etfsboot.com", "-c", "boot/boot.cat", "-no-emul-boot"},
+        const TestUtil::Result built = TestUtil::run("sh",
+            {"-c",
+                "tree=$0 out=$1; shift; genisoimage -quiet -udf -J -R -allow-limited-size \"$@\" "
+                "-o /dev/stdout \"$tree\" | cp --sparse=always /dev/stdin \"$out\"",
+                tree, image, "-b", "boot/etfsboot.com", "-c", "boot/boot.cat", "-no-emul-boot"},
             600000);
         QVERIFY2(built.exitCode == 0, built.output.constData());
 
@@ -41,7 +42,7 @@ private slots:
         UsbTest::LoopStick stick(dir.filePath("stick.img"), 5 * 1024, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QString volume = stick.volume();
-        UsbBurnJob job(UsbBurnRequest{image, volume, "FAT32", "WIN", false}, UsbTest::burnOptions(stick, dir.path()));
+        UsbBurnJob job(UsbBurnRequest {image, volume, "FAT32", "WIN", false}, UsbTest::burnOptions(stick, dir.path()));
         QSignalSpy progress(&job, &Job::progress);
         QVERIFY(TestUtil::finish(job, 900000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
@@ -61,9 +62,8 @@ private slots:
         QCOMPARE(onStick.value("sources/boot.wim"), qint64(2 * 1024 * 1024));
         // The parts are a split set the splitter accepts, holding what the original held.
         const QString applied = dir.filePath("applied");
-        const TestUtil::Result apply = TestUtil::run(
-            "wimlib-imagex", {"apply", mounted + "/sources/install.swm", "1", applied,
-                              "--ref=" + mounted + "/sources/install*.swm"});
+        const TestUtil::Result apply = TestUtil::run("wimlib-imagex",
+            {"apply", mounted + "/sources/install.swm", "1", applied, "--ref=" + mounted + "/sources/install*.swm"});
         UsbTest::unmount(mounted);
         QVERIFY2(apply.exitCode == 0, apply.output.constData());
         QCOMPARE(UsbTest::differentFiles(wimSource, applied), QStringList());

@@ -1,4 +1,5 @@
 #include "burn/usbplan.h"
+
 #include "testutil.h"
 
 #include <QtTest>
@@ -8,8 +9,7 @@
 using namespace UsbPlan;
 
 // The USB burn's decisions, from recorded tool output (tests/data/7z, tests/data/sfdisk).
-class TestUsbPlan : public QObject
-{
+class TestUsbPlan : public QObject {
     Q_OBJECT
 
     static QString fixture(const QString& name)
@@ -21,7 +21,7 @@ class TestUsbPlan : public QObject
     {
         QList<ImageEntry> list;
         for (const char* f : files)
-            list << ImageEntry{QString::fromUtf8(f), 10, false};
+            list << ImageEntry {QString::fromUtf8(f), 10, false};
         return list;
     }
 
@@ -34,8 +34,9 @@ private slots:
         for (const ImageEntry& e : *boot)
             paths << e.path + (e.folder ? "/" : "");
         // El Torito's boot image is no file of the tree, and the archive's own header is no entry.
-        QCOMPARE(paths, (QStringList{"isolinux/", "isolinux/boot.cat", "isolinux/isolinux.bin",
-                                     "isolinux/isolinux.cfg", "isolinux/ldlinux.c32"}));
+        QCOMPARE(paths,
+            (QStringList {"isolinux/", "isolinux/boot.cat", "isolinux/isolinux.bin", "isolinux/isolinux.cfg",
+                "isolinux/ldlinux.c32"}));
         QCOMPARE(boot->at(2).size, qint64(38912));
 
         // Eleven digits: the summary-line rule would have called this small.
@@ -58,7 +59,7 @@ private slots:
     void spaceNeeded()
     {
         QCOMPARE(SpaceNeeded({{"a", 1, false}, {"b", 4096, false}, {"c", 0, false}, {"d", 0, true}}, 4096),
-                 qint64(3 * 4096));
+            qint64(3 * 4096));
         // Sizes a crafted image may list: the sum saturates instead of wrapping to "it fits".
         const qint64 most = std::numeric_limits<qint64>::max();
         QCOMPARE(SpaceNeeded({{"a", most, false}}, 32768), most);
@@ -74,10 +75,10 @@ private slots:
 
         // The label is one argument, blanks and all; no label, no option.
         Command c = FormatCommand("FAT32", "MY STICK", "/dev/sdb1", 2048);
-        QCOMPARE(c.arguments, (QStringList{"-F", "32", "-n", "MY STICK", "-h", "2048", "/dev/sdb1"}));
+        QCOMPARE(c.arguments, (QStringList {"-F", "32", "-n", "MY STICK", "-h", "2048", "/dev/sdb1"}));
         QVERIFY(!FormatCommand("NTFS", QString(), "/dev/sdb", 0).arguments.contains("-L"));
         QVERIFY(FormatCommand("NTFS", QString(), "/dev/sdb", 0).arguments.contains("-F")); // whole disk
-        QCOMPARE(FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments, (QStringList{"-L", "A&B", "/dev/sdb1"}));
+        QCOMPARE(FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments, (QStringList {"-L", "A&B", "/dev/sdb1"}));
         QVERIFY(FormatCommand("ext4", "X", "/dev/sdb1", 2048).program.isEmpty());
 
         // MBR types are checked on a real stick by the USB burn test.
@@ -109,14 +110,13 @@ private slots:
 
     void mounts()
     {
-        const QString mountinfo =
-            "22 1 254:1 / / rw,relatime - ext4 /dev/vda rw\n"
-            "45 22 0:40 / /media/u/MY\\040STICK rw,nosuid - fuseblk /dev/sdb1 rw,user_id=0\n"
-            "46 45 8:17 /sub /media/u/MY\\040STICK/inner rw - vfat /dev/disk/by-label/X rw\n"
-            "47 22 8:18 / /media/u/other rw - vfat /dev/sdb2 rw\n";
+        const QString mountinfo = "22 1 254:1 / / rw,relatime - ext4 /dev/vda rw\n"
+                                  "45 22 0:40 / /media/u/MY\\040STICK rw,nosuid - fuseblk /dev/sdb1 rw,user_id=0\n"
+                                  "46 45 8:17 /sub /media/u/MY\\040STICK/inner rw - vfat /dev/disk/by-label/X rw\n"
+                                  "47 22 8:18 / /media/u/other rw - vfat /dev/sdb2 rw\n";
         // By source path or by the device numbers (a bind or a by-label source); deepest first.
         QCOMPARE(MountPointsOf(mountinfo, "/dev/sdb1", "8:17"),
-                 (QStringList{"/media/u/MY STICK/inner", "/media/u/MY STICK"}));
+            (QStringList {"/media/u/MY STICK/inner", "/media/u/MY STICK"}));
         QCOMPARE(MountPointsOf(mountinfo, "/dev/sdc1", "8:33"), QStringList());
         QVERIFY(IsMountedFrom(mountinfo, "/media/u/MY STICK", "/dev/sdb1"));
         QVERIFY(!IsMountedFrom(mountinfo, "/media/u/other", "/dev/sdb1"));
@@ -152,12 +152,15 @@ private slots:
 
     void check()
     {
-        QList<ImageEntry> image{{"sources", 0, true}, {"sources/install.wim", FourGiB + 1, false},
-                                {"sources/boot.wim", 100, false}, {"empty", 0, true}};
-        QMap<QString, qint64> stick{{"sources", 0}, {"sources/install.swm", 10}, {"sources/install2.swm", 10},
-                                    {"sources/boot.wim", 99}};
-        auto present = [&stick](const QString& p) { return stick.value(p, -1); };
-        QCOMPARE(MissingOrDifferent(image, "sources/install.wim", present), (QStringList{"sources/boot.wim", "empty"}));
+        QList<ImageEntry> image {{"sources", 0, true}, {"sources/install.wim", FourGiB + 1, false},
+            {"sources/boot.wim", 100, false}, {"empty", 0, true}};
+        QMap<QString, qint64> stick {
+            {"sources", 0}, {"sources/install.swm", 10}, {"sources/install2.swm", 10}, {"sources/boot.wim", 99}};
+        auto present = [&stick](const QString& p) {
+            return stick.value(p, -1);
+        };
+        QCOMPARE(
+            MissingOrDifferent(image, "sources/install.wim", present), (QStringList {"sources/boot.wim", "empty"}));
         QCOMPARE(MissingOrDifferent(image, QString(), present).first(), QString("sources/install.wim"));
     }
 };

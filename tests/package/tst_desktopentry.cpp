@@ -12,8 +12,7 @@ const QString kEntry = kPackaging + "/" + kId + ".desktop";
 const QString kMetainfo = kPackaging + "/" + kId + ".metainfo.xml";
 } // namespace
 
-class TestDesktopEntry : public QObject
-{
+class TestDesktopEntry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -21,8 +20,8 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList{kEntry};
-        QTest::newRow("metainfo") << "appstreamcli" << QStringList{"validate", "--no-net", kMetainfo};
+        QTest::newRow("desktop entry") << "desktop-file-validate" << QStringList {kEntry};
+        QTest::newRow("metainfo") << "appstreamcli" << QStringList {"validate", "--no-net", kMetainfo};
     }
 
     void validatorsAccept()
@@ -53,7 +52,8 @@ private slots:
     void iconAtEverySize()
     {
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
-            const QString path = QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(kPackaging).arg(size).arg(kId);
+            const QString path =
+                QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(kPackaging).arg(size).arg(kId);
             const QImage icon(path);
             QVERIFY2(icon.size() == QSize(size, size), qPrintable(path));
             QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);

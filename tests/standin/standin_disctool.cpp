@@ -8,8 +8,8 @@
 // QUILLON_STANDIN_READ      sectors it really writes (all unless given)
 // QUILLON_STANDIN_DELAY_MS  pause after each step of the reading
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

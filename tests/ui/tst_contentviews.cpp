@@ -1,12 +1,13 @@
 // Folder tree and file table over the content model, file icons and types,
 // and the test seams of the file choosers and message shortcuts.
 
-#include "ui/contentviews.h"
-#include "ui/fileicons.h"
-#include "ui/messages.h"
 #include "image/isocontent.h"
+#include "pages/contentviews.h"
 #include "ui/commdialog.h"
+#include "ui/fileicons.h"
 #include "ui/gerneraldialog.h"
+#include "ui/messages.h"
+
 #include "uitestutil.h"
 
 #include <QStandardPaths>
@@ -14,8 +15,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-class TestContentViews : public QObject
-{
+class TestContentViews : public QObject {
     Q_OBJECT
 
     IsoContentTree m_content;
@@ -29,7 +29,7 @@ private slots:
         m_content.label = QStringLiteral("win.iso");
         // Listing order, including a file before its folder.
         for (const char* name : {"setup.exe", "boot\\bcd", "boot\\", "boot\\fonts\\", "boot\\fonts\\chs_boot.ttf",
-                                 "sources\\", "README", "Sources.txt"}) {
+                 "sources\\", "README", "Sources.txt"}) {
             IsoEntry e;
             e.name = QString::fromLatin1(name);
             e.isDir = e.name.endsWith(QLatin1Char('\\'));
@@ -53,22 +53,24 @@ private slots:
         top->child(1)->setSelected(true);
         ContentView::RevealFolder(&m_tree, m_content.FindEntry(QStringLiteral("boot\\fonts")));
         QVERIFY(top->child(0)->isExpanded());
-        QCOMPARE(m_tree.selectedItems(), QList<QTreeWidgetItem*>{top->child(0)->child(0)});
+        QCOMPARE(m_tree.selectedItems(), QList<QTreeWidgetItem*> {top->child(0)->child(0)});
     }
 
     void fileTable()
     {
         QCOMPARE(ContentView::FillFileTable(&m_table, &m_content.root).size(), 5);
-        auto text = [&](int r, int c) { return m_table.item(r, c)->text(); };
+        auto text = [&](int r, int c) {
+            return m_table.item(r, c)->text();
+        };
         QCOMPARE(QStringList({text(0, 0), text(0, 1), text(1, 0), text(1, 1), text(1, 2), text(3, 2)}),
-                 QStringList({"setup.exe", "1.50 KB", "boot", "", "Folder", ""})); // README has no type
+            QStringList({"setup.exe", "1.50 KB", "boot", "", "Folder", ""})); // README has no type
         QCOMPARE(m_table.item(1, 0)->data(Qt::UserRole).toInt(), 1);
         QVERIFY(!m_table.item(0, 0)->data(Qt::UserRole).isValid());
         ContentView::FillFileTable(&m_table, m_content.FindEntry(QStringLiteral("boot\\fonts")));
         QCOMPARE(text(0, 1), QStringLiteral("0 B")); // empty size text
         // The filter matches display names in any case; rows map to their entries.
         const QList<IsoEntry*> filtered = ContentView::FillFileTable(&m_table, &m_content.root, "SOURCES");
-        QCOMPARE(filtered, (QList<IsoEntry*>{m_content.FindEntry("sources"), m_content.FindEntry("Sources.txt")}));
+        QCOMPARE(filtered, (QList<IsoEntry*> {m_content.FindEntry("sources"), m_content.FindEntry("Sources.txt")}));
         QVERIFY(ContentView::FillFileTable(&m_table, nullptr).isEmpty());
         QCOMPARE(m_table.rowCount(), 0);
     }
@@ -88,7 +90,7 @@ private slots:
         QVERIFY(!ContentView::ToggleRowCheck(&m_table, &stray, 200));
         QVERIFY(!ContentView::ToggleRowCheck(&m_table, nullptr, 200));
         ContentView::SetAllChecked(&m_table, true);
-        QCOMPARE(ContentView::CheckedRows(&m_table), (QList<int>{0, 1, 2, 3, 4}));
+        QCOMPARE(ContentView::CheckedRows(&m_table), (QList<int> {0, 1, 2, 3, 4}));
         // Check marks do not survive a refill.
         ContentView::FillFileTable(&m_table, &m_content.root);
         QVERIFY(ContentView::CheckedRows(&m_table).isEmpty());

@@ -1,6 +1,4 @@
 // The program's own dialogs, answered from inside their real modal loop.
-#include "testutil.h"
-#include "uitestutil.h"
 #include "ui/aboutusdialog.h"
 #include "ui/commdialog.h"
 #include "ui/filedialog.h"
@@ -8,6 +6,9 @@
 #include "ui/inputdialog.h"
 #include "ui/messages.h"
 #include "ui/progressdialog.h"
+
+#include "testutil.h"
+#include "uitestutil.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -24,8 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestDialogs : public QObject
-{
+class TestDialogs : public QObject {
     Q_OBJECT
 
 private:
@@ -97,7 +97,8 @@ private slots:
                 if (label->wordWrap())
                     QVERIFY(label->height() >= label->heightForWidth(label->width()));
                 else
-                    QVERIFY(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height());
+                    QVERIFY(
+                        label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height());
                 QCOMPARE(area != nullptr, text.count(QLatin1Char('\n')) > 100);
                 checked = true;
             }();
@@ -277,8 +278,8 @@ private slots:
         for (const char* name : {"alpha", "beta", "gamma"})
             QVERIFY(QDir(dir.path()).mkdir(QLatin1String(name)));
         QVERIFY(TestUtil::writeFile(dir.filePath(QStringLiteral("notes.txt")), {}));
-        const QStringList wanted{dir.filePath(QStringLiteral("alpha")), dir.filePath(QStringLiteral("beta")),
-                                 dir.filePath(QStringLiteral("notes.txt"))};
+        const QStringList wanted {dir.filePath(QStringLiteral("alpha")), dir.filePath(QStringLiteral("beta")),
+            dir.filePath(QStringLiteral("notes.txt"))};
 
         CFileDialog dialog(nullptr, true);
         dialog.setDirectory(dir.path());
@@ -310,7 +311,7 @@ private slots:
         QVERIFY(url);
         QVERIFY(url->text().contains(CAboutusDialog::ProjectUrl()));
         emit url->linkActivated(CAboutusDialog::ProjectUrl());
-        QCOMPARE(m_recorder.urls, QList<QUrl>{QUrl(CAboutusDialog::ProjectUrl())});
+        QCOMPARE(m_recorder.urls, QList<QUrl> {QUrl(CAboutusDialog::ProjectUrl())});
     }
 };
 

@@ -5,6 +5,7 @@
 #include "ui/lineedit.h"
 #include "ui/mycombobox.h"
 #include "ui/mytreewidget.h"
+
 #include "uitestutil.h"
 
 #include <QLoggingCategory>
@@ -22,8 +23,7 @@ QColor centreColour(QWidget* widget)
 }
 } // namespace
 
-class TestImageControls : public QObject
-{
+class TestImageControls : public QObject {
     Q_OBJECT
 
 private:
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(button.grab().toImage() != bare);
         // A mouse-over picture one pixel wider, then a normal picture that does not load.
         QVERIFY(!button.SetImages(drawPicture(m_dir.filePath("n2.png"), 50, 20),
-                                  drawPicture(m_dir.filePath("wide.png"), 51, 20), {}, {}, "New", {}, 5));
+            drawPicture(m_dir.filePath("wide.png"), 51, 20), {}, {}, "New", {}, 5));
         QVERIFY(!button.SetImages(m_dir.filePath("missing.png"), {}, {}, {}, "New", {}, 5));
         QCOMPARE(button.NormalImage(), first);
         QCOMPARE(button.HoverImage(), QString());
@@ -132,8 +132,10 @@ private slots:
         CLineEdit edit;
         edit.setFixedSize(200, 27);
         // Negative offsets count from the right or bottom edge.
-        const struct { int x, y; QRect square; } squares[] = {
-            {5, 4, {5, 4, 19, 19}}, {0, -4, {0, 27 - 4, 19, 19}}, {-24, 4, {200 - 24, 4, 19, 19}}};
+        const struct {
+            int x, y;
+            QRect square;
+        } squares[] = {{5, 4, {5, 4, 19, 19}}, {0, -4, {0, 27 - 4, 19, 19}}, {-24, 4, {200 - 24, 4, 19, 19}}};
         const QString icon = drawPicture(m_dir.filePath("icon.png"), 19, 19);
         for (const auto& s : squares) {
             edit.SetIcons(icon, icon, icon, s.x, s.y);
@@ -164,7 +166,9 @@ private slots:
         table.show();
         const QRect box = header->CheckBoxRect(QRect(0, 0, 149, header->height()));
         QVERIFY(box.left() >= 27 && box.right() < 149);
-        const auto shot = [&] { return header->grab().toImage().copy(box); };
+        const auto shot = [&] {
+            return header->grab().toImage().copy(box);
+        };
         const QImage off = shot();
         header->SetAllSelected(true);
         QVERIFY(shot() != off);
@@ -184,8 +188,8 @@ private slots:
         CMyTreeWidget tree;
         tree.resize(300, 300);
         tree.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        auto* first = new QTreeWidgetItem(&tree, QStringList{QStringLiteral("one")});
-        new QTreeWidgetItem(&tree, QStringList{QStringLiteral("two")});
+        auto* first = new QTreeWidgetItem(&tree, QStringList {QStringLiteral("one")});
+        new QTreeWidgetItem(&tree, QStringList {QStringLiteral("two")});
         tree.show();
         const QRect row = tree.visualItemRect(first);
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, row.center());

@@ -1,7 +1,6 @@
 // The binding between a job and the progress dialog every page shows.
 
 #include "ui/jobprogress.h"
-
 #include "ui/progressdialog.h"
 
 #include "uitestutil.h"
@@ -14,8 +13,7 @@
 namespace {
 
 // A job the test drives by hand.
-class HandJob : public Job
-{
+class HandJob : public Job {
 public:
     using Job::Job;
     void report(const QString& stage, qint64 value, qint64 maximum) { setProgress(stage, value, maximum); }
@@ -23,14 +21,13 @@ public:
     int stops = 0;
 
 protected:
-    void doStart() override {}
+    void doStart() override { }
     void doStop() override { ++stops; }
 };
 
 } // namespace
 
-class TestJobProgress : public QObject
-{
+class TestJobProgress : public QObject {
     Q_OBJECT
 private slots:
     void showsStageAndThrottlesValues()

@@ -1,11 +1,12 @@
 // The main window: page navigation, the program's argument, popup menu, help,
 // about box and the close button.
 #include "app/mainwindow.h"
-#include "pages/page2.h"
-#include "scripteddialogs.h"
-#include "testutil.h"
+#include "pages/extractpage.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
+
+#include "scripteddialogs.h"
+#include "testutil.h"
 #include "uitestutil.h"
 
 #include <QAction>
@@ -18,8 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
@@ -167,7 +167,7 @@ private slots:
         CRunCommandThread runner;
         QSignalSpy output(&runner, &CRunCommandThread::standoutputline);
         runner.setCommand(QStringLiteral("/bin/sh"),
-                          {QStringLiteral("-c"), QStringLiteral("echo ready; exec %1 31.4159").arg(sleep)});
+            {QStringLiteral("-c"), QStringLiteral("echo ready; exec %1 31.4159").arg(sleep)});
         runner.start();
         QTRY_VERIFY(!output.isEmpty());
         QVERIFY(processWithArgument(QStringLiteral("31.4159")));

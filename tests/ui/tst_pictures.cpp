@@ -10,7 +10,7 @@ namespace {
 
 struct Group {
     int w, h;
-    const char* names;  // "base*" stands for base1, base2, base3; "base*4" adds base4
+    const char* names; // "base*" stands for base1, base2, base3; "base*4" adds base4
 };
 
 const Group kGroups[] = {
@@ -53,10 +53,9 @@ QStringList expand(const QString& word)
     return out;
 }
 
-}  // namespace
+} // namespace
 
-class TestPictures : public QObject
-{
+class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -104,8 +103,8 @@ private slots:
         QSet<QString> missing;
         int uses = 0;
         for (const char* sub : {"app", "ui", "pages", "image", "burn"}) {
-            QDirIterator it(root + QLatin1Char('/') + QLatin1String(sub), {"*.cpp", "*.h", "*.ui", "*.qss"}, QDir::Files,
-                            QDirIterator::Subdirectories);
+            QDirIterator it(root + QLatin1Char('/') + QLatin1String(sub), {"*.cpp", "*.h", "*.ui", "*.qss"},
+                QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 QFile file(it.next());
                 QVERIFY(file.open(QIODevice::ReadOnly));

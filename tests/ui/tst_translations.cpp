@@ -3,10 +3,11 @@
 // and fitting the widgets they are shown in.
 #include "app/mainwindow.h"
 #include "core/util.h"
-#include "ui/messages.h"
 #include "ui/baseimagectrl.h"
 #include "ui/commdialog.h"
+#include "ui/messages.h"
 #include "ui/progressdialog.h"
+
 #include "uitestutil.h"
 
 #include <QAbstractButton>
@@ -30,14 +31,13 @@
 
 namespace {
 // In the order of the language menu.
-const QStringList kLanguages{"en", "zh", "ja", "fr", "de", "es", "pt", "pl", "it", "ru", "nl", "sv"};
+const QStringList kLanguages {"en", "zh", "ja", "fr", "de", "es", "pt", "pl", "it", "ru", "nl", "sv"};
 
-struct TsMessage
-{
+struct TsMessage {
     QString context;
     QString source;
     QStringList forms; // one, or one per plural form
-    QString type;      // unfinished, vanished, obsolete or empty when finished
+    QString type; // unfinished, vanished, obsolete or empty when finished
 };
 
 QList<TsMessage> readTs(const QString& path)
@@ -62,8 +62,8 @@ QList<TsMessage> readTs(const QString& path)
         } else if (xml.name() == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
             QString text;
-            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement
-                                     && xml.name() == QLatin1String("translation"))) {
+            while (!xml.atEnd()
+                && !(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))) {
                 if (xml.isStartElement())
                     message.forms << xml.readElementText();
                 else if (xml.isCharacters())
@@ -163,8 +163,8 @@ void chooseLanguage(MainWindow* window, const QString& lang)
 
 // The five job buttons' slots.
 using Opener = void (MainWindow::*)();
-const Opener kOpeners[] = {&MainWindow::onBurn, &MainWindow::onExtract, &MainWindow::onCreate, &MainWindow::onEdit,
-                           &MainWindow::onCopy};
+const Opener kOpeners[] = {
+    &MainWindow::onBurn, &MainWindow::onExtract, &MainWindow::onCreate, &MainWindow::onEdit, &MainWindow::onCopy};
 
 // Opens every job page over the window; returns them in the order opened.
 QList<QWidget*> openAllPages(MainWindow* window)
@@ -184,8 +184,8 @@ QStringList misfits(QWidget* root)
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     const auto report = [&](QWidget* w, const QString& text) {
-        out << QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(w->metaObject()->className()),
-                                                w->objectName(), text);
+        out << QStringLiteral("%1 %2: %3")
+                   .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
     };
     for (QWidget* w : widgets) {
         if (!w->isVisible())
@@ -201,9 +201,8 @@ QStringList misfits(QWidget* root)
                 continue;
             const QRect inside = label->contentsRect();
             const bool fits = label->wordWrap()
-                                  ? label->heightForWidth(label->width()) <= label->height()
-                                  : label->sizeHint().width() <= label->width()
-                                        && label->sizeHint().height() <= label->height() + 2;
+                ? label->heightForWidth(label->width()) <= label->height()
+                : label->sizeHint().width() <= label->width() && label->sizeHint().height() <= label->height() + 2;
             if (!fits || inside.isEmpty())
                 report(w, label->text());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -241,8 +240,7 @@ QString filled(QString text)
 
 // Whether anything listens to an action (the member is protected; its
 // address taken through a subclass may be used on any object).
-struct Listeners : QObject
-{
+struct Listeners : QObject {
     static bool any(const QAction* action)
     {
         return (action->*(&Listeners::isSignalConnected))(QMetaMethod::fromSignal(&QAction::triggered));
@@ -250,8 +248,7 @@ struct Listeners : QObject
 };
 } // namespace
 
-class TestTranslations : public QObject
-{
+class TestTranslations : public QObject {
     Q_OBJECT
 
     UrlRecorder m_recorder;
@@ -337,8 +334,8 @@ private slots:
             }
             chooseLanguage(&window, lang);
             // The window's captions include those of its pages.
-            for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&message),
-                               static_cast<QWidget*>(&progress)}) {
+            for (QWidget* w :
+                {static_cast<QWidget*>(&window), static_cast<QWidget*>(&message), static_cast<QWidget*>(&progress)}) {
                 const QStringList stale = staleCaptions(w, before, lang);
                 QVERIFY2(stale.isEmpty(), qPrintable(lang + QLatin1Char(' ') + stale.join(QLatin1String(" | "))));
             }
@@ -387,7 +384,7 @@ private slots:
             };
             check(&window, QStringLiteral("home"));
             clickMenuButton(&window, "menu");
-            QList<QMenu*> menus{window.PopupMenu()};
+            QList<QMenu*> menus {window.PopupMenu()};
             menus += window.PopupMenu()->findChildren<QMenu*>();
             for (Opener open : kOpeners) {
                 (window.*open)();
@@ -414,7 +411,7 @@ private slots:
                     ++shown;
                     const bool about = dialog->inherits("CAboutusDialog");
                     check(dialog, about ? QStringLiteral("about") : QStringLiteral("message%1").arg(shown),
-                          about || shown == 1);
+                        about || shown == 1);
                     return 0;
                 });
                 for (const TsMessage& m : readTs(tsPath(lang))) {

@@ -149,4 +149,4 @@ void iconCross(QPainter& p, QPointF c, qreal half, qreal width, const QColor& co
     p.restore();
 }
 
-}  // namespace Look
+} // namespace Look

@@ -1,9 +1,9 @@
 #include "look.h"
 
+#include <QConicalGradient>
 #include <QFontDatabase>
 #include <QLinearGradient>
 #include <QRadialGradient>
-#include <QConicalGradient>
 #include <QtMath>
 
 namespace Look {
@@ -12,8 +12,8 @@ QString fontFamily()
 {
     // Pictures are generated ahead of time, so pick a family that renders
     // the same wherever the generator runs; fall back to the default.
-    const QStringList wanted{QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans"),
-                             QStringLiteral("Nimbus Sans")};
+    const QStringList wanted {
+        QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans"), QStringLiteral("Nimbus Sans")};
     const QStringList have = QFontDatabase().families();
     for (const QString& f : wanted)
         if (have.contains(f))
@@ -87,10 +87,14 @@ struct Fill {
 Fill greenFill(State s)
 {
     switch (s) {
-    case Hover: return {QColor(98, 186, 151), QColor(80, 167, 132), QColor(58, 138, 107)};
-    case Pressed: return {QColor(54, 130, 101), QColor(62, 142, 111), QColor(44, 112, 86)};
-    case Disabled: return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
-    default: return {QColor(88, 176, 141), QColor(68, 154, 120), QColor(52, 128, 99)};
+    case Hover:
+        return {QColor(98, 186, 151), QColor(80, 167, 132), QColor(58, 138, 107)};
+    case Pressed:
+        return {QColor(54, 130, 101), QColor(62, 142, 111), QColor(44, 112, 86)};
+    case Disabled:
+        return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
+    default:
+        return {QColor(88, 176, 141), QColor(68, 154, 120), QColor(52, 128, 99)};
     }
 }
 
@@ -98,22 +102,29 @@ Fill greenFill(State s)
 Fill slateFill(State s)
 {
     switch (s) {
-    case Hover: return {QColor(0x6E, 0x81, 0x8B), QColor(0x5C, 0x6F, 0x79), QColor(0x4A, 0x5B, 0x64)};
-    case Pressed: return {QColor(0x4A, 0x5B, 0x64), QColor(0x54, 0x66, 0x70), QColor(0x3E, 0x4E, 0x56)};
-    case Disabled: return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
-    default: return {QColor(0x63, 0x76, 0x80), QColor(0x52, 0x64, 0x6E), QColor(0x44, 0x55, 0x5E)};
+    case Hover:
+        return {QColor(0x6E, 0x81, 0x8B), QColor(0x5C, 0x6F, 0x79), QColor(0x4A, 0x5B, 0x64)};
+    case Pressed:
+        return {QColor(0x4A, 0x5B, 0x64), QColor(0x54, 0x66, 0x70), QColor(0x3E, 0x4E, 0x56)};
+    case Disabled:
+        return {kDisabled.lighter(108), kDisabled, kDisabled.darker(112)};
+    default:
+        return {QColor(0x63, 0x76, 0x80), QColor(0x52, 0x64, 0x6E), QColor(0x44, 0x55, 0x5E)};
     }
 }
 
-}  // namespace
+} // namespace
 
 QColor glyphColor(Body body, State state)
 {
     switch (body) {
     case Body::Primary:
-    case Body::Neutral: return kWhite;
-    case Body::Outline: return state == Normal ? kGreen : state == Disabled ? kDisabled : kWhite;
-    case Body::Flat: return state == Disabled ? kDisabled : kGreenDark;
+    case Body::Neutral:
+        return kWhite;
+    case Body::Outline:
+        return state == Normal ? kGreen : state == Disabled ? kDisabled : kWhite;
+    case Body::Flat:
+        return state == Disabled ? kDisabled : kGreenDark;
     }
     return kText;
 }
@@ -216,12 +227,12 @@ void drawFlame(QPainter& p, const QRectF& r)
         const qreal cx = b.center().x();
         path.moveTo(cx, b.top());
         path.cubicTo(cx + b.width() * 0.15, b.top() + b.height() * 0.25, b.right(), b.top() + b.height() * 0.4,
-                     b.right(), b.top() + b.height() * 0.66);
+            b.right(), b.top() + b.height() * 0.66);
         path.cubicTo(b.right(), b.bottom() - b.height() * 0.1, cx + b.width() * 0.28, b.bottom(), cx, b.bottom());
         path.cubicTo(cx - b.width() * 0.28, b.bottom(), b.left(), b.bottom() - b.height() * 0.1, b.left(),
-                     b.top() + b.height() * 0.66);
-        path.cubicTo(b.left(), b.top() + b.height() * 0.45, cx - b.width() * 0.2, b.top() + b.height() * 0.35,
-                     cx, b.top());
+            b.top() + b.height() * 0.66);
+        path.cubicTo(
+            b.left(), b.top() + b.height() * 0.45, cx - b.width() * 0.2, b.top() + b.height() * 0.35, cx, b.top());
         return path;
     };
     QLinearGradient outer(r.topLeft(), r.bottomLeft());
@@ -230,8 +241,7 @@ void drawFlame(QPainter& p, const QRectF& r)
     p.setPen(QPen(QColor(0xC9, 0x3E, 0x2B), qMax<qreal>(1, r.width() / 22)));
     p.setBrush(outer);
     p.drawPath(flame(r));
-    const QRectF inner(r.left() + r.width() * 0.27, r.top() + r.height() * 0.38, r.width() * 0.46,
-                       r.height() * 0.56);
+    const QRectF inner(r.left() + r.width() * 0.27, r.top() + r.height() * 0.38, r.width() * 0.46, r.height() * 0.56);
     QLinearGradient in(inner.topLeft(), inner.bottomLeft());
     in.setColorAt(0, QColor(0xFF, 0xD5, 0x4F));
     in.setColorAt(1, QColor(0xFF, 0xB0, 0x2E));
@@ -273,9 +283,9 @@ void drawUsbStick(QPainter& p, const QRectF& body, qreal angleDeg)
     // Label band.
     p.setPen(Qt::NoPen);
     p.setBrush(kGreen);
-    p.drawRoundedRect(QRectF(b.left() + b.width() * 0.18, b.top() + b.height() * 0.3, b.width() * 0.64,
-                             b.height() * 0.38),
-                      line * 1.5, line * 1.5);
+    p.drawRoundedRect(
+        QRectF(b.left() + b.width() * 0.18, b.top() + b.height() * 0.3, b.width() * 0.64, b.height() * 0.38),
+        line * 1.5, line * 1.5);
     p.setBrush(QColor(255, 255, 255, 200));
     p.drawEllipse(QPointF(0, b.top() + b.height() * 0.49), b.width() * 0.1, b.width() * 0.1);
     p.restore();
@@ -325,8 +335,8 @@ void drawBadge(QPainter& p, QPointF c, qreal r, const QColor& fill, const QStrin
     } else if (glyph == QLatin1String(">")) {
         p.drawLine(QPointF(c.x() - a, c.y()), QPointF(c.x() + a, c.y()));
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(QPolygonF(QVector<QPointF>{QPointF(c.x() + a * 0.1, c.y() - a * 0.75), QPointF(c.x() + a, c.y()),
-                                                  QPointF(c.x() + a * 0.1, c.y() + a * 0.75)}));
+        p.drawPolyline(QPolygonF(QVector<QPointF> {QPointF(c.x() + a * 0.1, c.y() - a * 0.75),
+            QPointF(c.x() + a, c.y()), QPointF(c.x() + a * 0.1, c.y() + a * 0.75)}));
     } else if (glyph == QLatin1String("v")) {
         QPainterPath tick;
         tick.moveTo(c.x() - a, c.y());
@@ -342,7 +352,7 @@ void drawPencil(QPainter& p, QPointF tip, qreal length, qreal width, qreal angle
 {
     p.save();
     p.translate(tip);
-    p.rotate(angleDeg);  // pencil lies along +x from its tip
+    p.rotate(angleDeg); // pencil lies along +x from its tip
     const qreal w2 = width / 2;
     const qreal cone = width * 1.3;
     const qreal line = qMax<qreal>(1, width / 9);
@@ -419,8 +429,8 @@ void drawOpenBox(QPainter& p, const QRectF& r)
     p.save();
     const qreal line = qMax<qreal>(1, r.width() / 40);
     const qreal top = r.top() + r.height() * 0.3;
-    const QRectF front(r.left() + r.width() * 0.1, top + r.height() * 0.12, r.width() * 0.8,
-                       r.bottom() - top - r.height() * 0.12);
+    const QRectF front(
+        r.left() + r.width() * 0.1, top + r.height() * 0.12, r.width() * 0.8, r.bottom() - top - r.height() * 0.12);
     QPen edge(kGreenDeep, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(edge);
     // Inside.
@@ -456,7 +466,7 @@ void drawOpenBox(QPainter& p, const QRectF& r)
     p.drawRect(front);
     p.setPen(QPen(QColor(255, 255, 255, 110), line));
     p.drawLine(QPointF(front.left() + front.width() * 0.3, front.center().y()),
-               QPointF(front.right() - front.width() * 0.3, front.center().y()));
+        QPointF(front.right() - front.width() * 0.3, front.center().y()));
     p.restore();
 }
 
@@ -494,4 +504,4 @@ void drawLogo(QPainter& p, QPointF c, qreal r)
     p.restore();
 }
 
-}  // namespace Look
+} // namespace Look

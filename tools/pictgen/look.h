@@ -23,9 +23,9 @@ inline const QColor kBlueTint(0xE2, 0xF8, 0xFE);
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kText(0x3C, 0x4A, 0x50);
 inline const QColor kTextMuted(0x7C, 0x8C, 0x93);
-inline const QColor kLine(0x9C, 0xC5, 0xD3);    // drawing outlines
+inline const QColor kLine(0x9C, 0xC5, 0xD3); // drawing outlines
 inline const QColor kDisabled(0xB9, 0xC4, 0xC9);
-inline const QColor kAccent(0x3A, 0xA3, 0xD4);  // arrows in illustrations
+inline const QColor kAccent(0x3A, 0xA3, 0xD4); // arrows in illustrations
 inline const QColor kAmber(0xF5, 0xA6, 0x23);
 inline const QColor kRed(0xE2, 0x5B, 0x4F);
 
@@ -38,10 +38,10 @@ enum State { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
 // so a body carries no text; its colours suit the caption colour of the
 // text style the button is meant for.
 enum class Body {
-    Primary,    // solid green, for white captions
-    Outline,    // white with a green rim, green fill under the mouse
-    Neutral,    // solid slate, for white captions
-    Flat        // toolbar: only a tint under the mouse
+    Primary, // solid green, for white captions
+    Outline, // white with a green rim, green fill under the mouse
+    Neutral, // solid slate, for white captions
+    Flat // toolbar: only a tint under the mouse
 };
 
 QImage canvas(int w, int h);
@@ -56,7 +56,7 @@ void drawButtonBody(QPainter& p, const QSize& size, Body body, State state);
 QColor glyphColor(Body body, State state);
 
 // Illustrations, drawn into a square box (design units 0..100).
-void inBox(QPainter& p, const QRectF& box);  // maps 0..100 onto box
+void inBox(QPainter& p, const QRectF& box); // maps 0..100 onto box
 void drawDisc(QPainter& p, QPointF c, qreal r, const QColor& hole);
 void drawFlame(QPainter& p, const QRectF& r);
 void drawUsbStick(QPainter& p, const QRectF& body, qreal angleDeg);
@@ -78,4 +78,4 @@ void iconTrash(QPainter& p, const QRectF& r, const QColor& c);
 void iconNewFolder(QPainter& p, const QRectF& r, const QColor& c);
 void iconCross(QPainter& p, QPointF c, qreal half, qreal width, const QColor& col);
 
-}  // namespace Look
+} // namespace Look

@@ -17,7 +17,8 @@
 #include <QStringList>
 #include <QTextStream>
 
-// One alias per picture, so the program loads ":/vud/NAME" without extension.
+// One alias per picture, so the program loads ":/vud/NAME" without extension;
+// the files themselves are named in lower case.
 static bool writeQrc(const QVector<Picture>& set, const QString& qrcPath, const QString& folder)
 {
     QFile file(qrcPath);
@@ -31,7 +32,7 @@ static bool writeQrc(const QVector<Picture>& set, const QString& qrcPath, const 
     QTextStream out(&file);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/vud\">\n";
     for (const QString& n : names)
-        out << "    <file alias=\"" << n << "\">" << rel << "/" << n << ".png</file>\n";
+        out << "    <file alias=\"" << n << "\">" << rel << "/" << n.toLower() << ".png</file>\n";
     out << "</qresource>\n</RCC>\n";
     return out.status() == QTextStream::Ok;
 }
@@ -84,7 +85,7 @@ int main(int argc, char* argv[])
 
     const QVector<Picture> set = paintAll();
     for (const Picture& pic : set) {
-        const QString path = QDir(folder).filePath(pic.name + QStringLiteral(".png"));
+        const QString path = QDir(folder).filePath(pic.name.toLower() + QStringLiteral(".png"));
         // Straight (not premultiplied) alpha keeps the files portable.
         if (!pic.image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
             err << "cannot write " << path << "\n";

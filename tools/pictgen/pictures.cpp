@@ -3,6 +3,7 @@
 #include "look.h"
 
 #include <QLinearGradient>
+
 #include <functional>
 
 using namespace Look;
@@ -113,7 +114,9 @@ void jobCard(QPainter& p, const QSize& s, State st, const std::vector<std::funct
     const qreal gap = 34;
     const qreal total = n * kArtSize + (n - 1) * gap;
     // Backdrop behind the drawing(s).
-    const QColor backdrop = st == Pressed ? QColor(255, 255, 255, 175) : st == Hover ? QColor(0xD4, 0xF4, 0xFD) : kBlueTint;
+    const QColor backdrop = st == Pressed ? QColor(255, 255, 255, 175)
+        : st == Hover                     ? QColor(0xD4, 0xF4, 0xFD)
+                                          : kBlueTint;
     p.setPen(Qt::NoPen);
     p.setBrush(backdrop);
     const qreal bh = kArtSize + 6;
@@ -127,12 +130,13 @@ void jobCard(QPainter& p, const QSize& s, State st, const std::vector<std::funct
     p.setPen(QPen(st == Normal ? kGreen : kWhite, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     const QPointF chev = go + QPointF(1, st == Pressed ? 1 : 0);
-    p.drawPolyline(QPolygonF(QVector<QPointF>{chev + QPointF(-3, -5), chev + QPointF(2, 0), chev + QPointF(-3, 5)}));
+    p.drawPolyline(QPolygonF(QVector<QPointF> {chev + QPointF(-3, -5), chev + QPointF(2, 0), chev + QPointF(-3, 5)}));
 
     for (int i = 0; i < n; ++i) {
         p.save();
-        inBox(p, QRectF(cx - total / 2 + i * (kArtSize + gap), kArtCentreY - kArtSize / 2 + (st == Pressed ? 1 : 0),
-                        kArtSize, kArtSize));
+        inBox(p,
+            QRectF(cx - total / 2 + i * (kArtSize + gap), kArtCentreY - kArtSize / 2 + (st == Pressed ? 1 : 0),
+                kArtSize, kArtSize));
         arts[size_t(i)](p);
         p.restore();
     }
@@ -294,22 +298,26 @@ void closeSmall(QPainter& p, const QSize& s, State st)
     iconCross(p, c, 4.5, 1.6, st == Normal ? kTextMuted : kWhite);
 }
 
-void toolbarButton(QPainter& p, const QSize& s, State st, const std::function<void(QPainter&, const QRectF&, QColor)>& icon)
+void toolbarButton(
+    QPainter& p, const QSize& s, State st, const std::function<void(QPainter&, const QRectF&, QColor)>& icon)
 {
     drawButtonBody(p, s, Body::Flat, st);
     // The caption is drawn by the program from x 22 (text style 9).
     icon(p, QRectF(4.5, 2.5, 14, 14), glyphColor(Body::Flat, st));
 }
 
-}  // namespace
+} // namespace
 
 QVector<Picture> paintAll()
 {
     QVector<Picture> out;
-    auto add = [&](const QString& name, int w, int h, const Painter& fn) { out.push_back({name, paint(w, h, fn)}); };
+    auto add = [&](const QString& name, int w, int h, const Painter& fn) {
+        out.push_back({name, paint(w, h, fn)});
+    };
     auto button = [&](const QString& base, int w, int h, Body body, int states) {
         for (int i = 0; i < states; ++i)
-            add(base + kStateSuffix[i], w, h, [=](QPainter& p, const QSize& s) { drawButtonBody(p, s, body, State(i)); });
+            add(base + kStateSuffix[i], w, h,
+                [=](QPainter& p, const QSize& s) { drawButtonBody(p, s, body, State(i)); });
     };
 
     add(QStringLiteral("main"), 860, 580, mainWindow);
@@ -405,7 +413,8 @@ QVector<Picture> paintAll()
             p.drawRoundedRect(QRectF(16, y, 11, 11), 2, 2);
             if (i == 1 || i == 2) {
                 p.setPen(QPen(kWhite, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                p.drawPolyline(QPolygonF(QVector<QPointF>{QPointF(18.5, y + 5.5), QPointF(21, y + 8), QPointF(25, y + 3)}));
+                p.drawPolyline(
+                    QPolygonF(QVector<QPointF> {QPointF(18.5, y + 5.5), QPointF(21, y + 8), QPointF(25, y + 3)}));
             }
             p.setPen(QPen(kLine, 3, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(34, y + 5.5), QPointF(i % 2 ? 64 : 74, y + 5.5));
@@ -488,11 +497,15 @@ QVector<Picture> paintAll()
             add(base + kStateSuffix[i], w, 19,
                 [=](QPainter& p, const QSize& s) { toolbarButton(p, s, State(i), icon); });
     };
-    toolbar(QStringLiteral("Add"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconPlus(p, r.adjusted(0.5, 0.5, -0.5, -0.5), c); });
+    toolbar(QStringLiteral("Add"), 104,
+        [](QPainter& p, const QRectF& r, QColor c) { iconPlus(p, r.adjusted(0.5, 0.5, -0.5, -0.5), c); });
     toolbar(QStringLiteral("New"), 104, [](QPainter& p, const QRectF& r, QColor c) { iconNewFolder(p, r, c); });
-    toolbar(QStringLiteral("Export"), 96, [](QPainter& p, const QRectF& r, QColor c) { iconExport(p, r.adjusted(1, 0, -1, -1), c); });
-    toolbar(QStringLiteral("Rename"), 124, [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
-    toolbar(QStringLiteral("Delete"), 120, [](QPainter& p, const QRectF& r, QColor) { iconTrash(p, r.adjusted(1, 0, -1, -1), kRed); });
+    toolbar(QStringLiteral("Export"), 96,
+        [](QPainter& p, const QRectF& r, QColor c) { iconExport(p, r.adjusted(1, 0, -1, -1), c); });
+    toolbar(QStringLiteral("Rename"), 124,
+        [](QPainter& p, const QRectF& r, QColor c) { iconRename(p, r.adjusted(0, 0, 0, -1), c); });
+    toolbar(QStringLiteral("Delete"), 120,
+        [](QPainter& p, const QRectF& r, QColor) { iconTrash(p, r.adjusted(1, 0, -1, -1), kRed); });
 
     // Title bar strips: normal, mouse over, pressed side by side.
     for (const char* kind : {"close", "menu", "minimize"}) {
@@ -531,7 +544,7 @@ QVector<Picture> paintAll()
     add(QStringLiteral("select"), 10, 5, [](QPainter& p, const QSize&) {
         p.setPen(Qt::NoPen);
         p.setBrush(kText);
-        p.drawPolygon(QPolygonF(QVector<QPointF>{QPointF(0.5, 0), QPointF(9.5, 0), QPointF(5, 5)}));
+        p.drawPolygon(QPolygonF(QVector<QPointF> {QPointF(0.5, 0), QPointF(9.5, 0), QPointF(5, 5)}));
     });
     return out;
 }

@@ -11,15 +11,14 @@ using namespace Look;
 namespace {
 
 struct Placed {
-    QString base;  // picture name without the state suffix, or a full name
+    QString base; // picture name without the state suffix, or a full name
     int x, y;
     QString text;
     int style;
     State state;
 };
 
-class Set
-{
+class Set {
 public:
     explicit Set(const QVector<Picture>& all)
     {
@@ -52,12 +51,30 @@ void caption(QPainter& p, const QRect& r, int style, const QString& text, State 
     QRect box = r;
     int align = Qt::AlignCenter;
     switch (style) {
-    case 3: f = font(14); break;
-    case 5: case 7: case 8: case 12: c = over ? kWhite : kGreen; break;
-    case 6: c = over ? kWhite : kGreen; f = font(14, QFont::Normal); break;
-    case 9: c = Qt::darkGray; box = r.adjusted(22, 2, 0, 0); align = Qt::AlignLeft | Qt::AlignTop; break;
-    case 16: c = over ? kWhite : kGreen; f = font(14, QFont::Normal); break;
-    default: break;
+    case 3:
+        f = font(14);
+        break;
+    case 5:
+    case 7:
+    case 8:
+    case 12:
+        c = over ? kWhite : kGreen;
+        break;
+    case 6:
+        c = over ? kWhite : kGreen;
+        f = font(14, QFont::Normal);
+        break;
+    case 9:
+        c = Qt::darkGray;
+        box = r.adjusted(22, 2, 0, 0);
+        align = Qt::AlignLeft | Qt::AlignTop;
+        break;
+    case 16:
+        c = over ? kWhite : kGreen;
+        f = font(14, QFont::Normal);
+        break;
+    default:
+        break;
     }
     p.setPen(c);
     p.setFont(f);
@@ -89,13 +106,21 @@ void jobCaptions(QPainter& p, const QRect& r, const QString& title, const QStrin
 void homePage(QPainter& p, const Set& set, State burn, State other)
 {
     p.drawImage(0, 0, set.get(QStringLiteral("main")));
-    struct Job { QString base; int x, y; QString title, desc; };
+    struct Job {
+        QString base;
+        int x, y;
+        QString title, desc;
+    };
     const Job jobs[] = {
-        {QStringLiteral("mburn"), 40, 120, QStringLiteral("Burn"), QStringLiteral("Make bootable USB or DVD/CD from ISO")},
+        {QStringLiteral("mburn"), 40, 120, QStringLiteral("Burn"),
+            QStringLiteral("Make bootable USB or DVD/CD from ISO")},
         {QStringLiteral("Extract"), 570, 120, QStringLiteral("Extract"), QStringLiteral("Extract content from ISO")},
-        {QStringLiteral("Create"), 40, 350, QStringLiteral("Create"), QStringLiteral("Create ISO from files or folders")},
-        {QStringLiteral("Edit"), 305, 350, QStringLiteral("Edit"), QStringLiteral("\n Add, delete, rename \n content in ISO file")},
-        {QStringLiteral("Copy-Disc"), 570, 350, QStringLiteral("Copy Disk"), QStringLiteral("\n Make ISO file from \n CD/DVD disc")},
+        {QStringLiteral("Create"), 40, 350, QStringLiteral("Create"),
+            QStringLiteral("Create ISO from files or folders")},
+        {QStringLiteral("Edit"), 305, 350, QStringLiteral("Edit"),
+            QStringLiteral("\n Add, delete, rename \n content in ISO file")},
+        {QStringLiteral("Copy-Disc"), 570, 350, QStringLiteral("Copy Disk"),
+            QStringLiteral("\n Make ISO file from \n CD/DVD disc")},
     };
     for (const Job& j : jobs) {
         const State st = j.base == QLatin1String("mburn") ? burn : other;
@@ -127,16 +152,17 @@ QImage page(const Set& set, int n, const QVector<Placed>& items, const QString& 
 }
 
 void dialog(QPainter& p, const Set& set, QPoint at, const QString& bg, const QString& text,
-            const QVector<Placed>& items, int textX)
+    const QVector<Placed>& items, int textX)
 {
     p.drawImage(at, set.get(bg));
     p.setPen(QColor(0x60, 0x60, 0x60));
     p.setFont(font(13));
-    p.drawText(QRect(at + QPoint(textX, 60), QSize(400 - textX - 20, 61)), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+    p.drawText(QRect(at + QPoint(textX, 60), QSize(400 - textX - 20, 61)),
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
     placeAll(p, set, items, at);
 }
 
-}  // namespace
+} // namespace
 
 void writePreviews(const QVector<Picture>& all, const QString& folder)
 {
@@ -156,70 +182,71 @@ void writePreviews(const QVector<Picture>& all, const QString& folder)
 
     const QVector<QImage> pages = {
         page(set, 1,
-             {{QStringLiteral("Broswe"), 546, 26, QStringLiteral("Browse"), 10, Normal},
-              {QStringLiteral("runchecked"), 204, 85, {}, 0, Normal},
-              {QStringLiteral("rchecked"), 204, 181, {}, 0, Normal},
-              {QStringLiteral("backwhite"), 339, 405, QStringLiteral("Back"), 6, Normal},
-              {QStringLiteral("burn"), 473, 405, QStringLiteral("Burn"), 3, Hover}},
-             QString(), QPoint(39, 8)),
+            {{QStringLiteral("Broswe"), 546, 26, QStringLiteral("Browse"), 10, Normal},
+                {QStringLiteral("runchecked"), 204, 85, {}, 0, Normal},
+                {QStringLiteral("rchecked"), 204, 181, {}, 0, Normal},
+                {QStringLiteral("backwhite"), 339, 405, QStringLiteral("Back"), 6, Normal},
+                {QStringLiteral("burn"), 473, 405, QStringLiteral("Burn"), 3, Hover}},
+            QString(), QPoint(39, 8)),
         page(set, 2,
-             {{QStringLiteral("loadiso"), 709, 17, QStringLiteral("Load ISO"), 16, Normal},
-              {QStringLiteral("Back"), 39, 417, QStringLiteral("Back"), 16, Normal},
-              {QStringLiteral("btnextract"), 700, 417, QStringLiteral("Extract"), 16, Hover}},
-             QStringLiteral("ISO Extract"), QPoint(39, 8)),
+            {{QStringLiteral("loadiso"), 709, 17, QStringLiteral("Load ISO"), 16, Normal},
+                {QStringLiteral("Back"), 39, 417, QStringLiteral("Back"), 16, Normal},
+                {QStringLiteral("btnextract"), 700, 417, QStringLiteral("Extract"), 16, Hover}},
+            QStringLiteral("ISO Extract"), QPoint(39, 8)),
         page(set, 3,
-             {{QStringLiteral("addfile"), 115, 419, QStringLiteral("Add Files..."), 10, Normal},
-              {QStringLiteral("adddir"), 277, 419, QStringLiteral("Add Folder..."), 10, Hover},
-              {QStringLiteral("Remove"), 439, 419, QStringLiteral("Remove"), 10, Pressed},
-              {QStringLiteral("Back"), 599, 417, QStringLiteral("Back"), 3, Normal},
-              {QStringLiteral("Create-IOS"), 720, 417, QStringLiteral("Create ISO"), 3, Normal}},
-             QStringLiteral("File & Folder Backup"), QPoint(41, 15)),
+            {{QStringLiteral("addfile"), 115, 419, QStringLiteral("Add Files..."), 10, Normal},
+                {QStringLiteral("adddir"), 277, 419, QStringLiteral("Add Folder..."), 10, Hover},
+                {QStringLiteral("Remove"), 439, 419, QStringLiteral("Remove"), 10, Pressed},
+                {QStringLiteral("Back"), 599, 417, QStringLiteral("Back"), 3, Normal},
+                {QStringLiteral("Create-IOS"), 720, 417, QStringLiteral("Create ISO"), 3, Normal}},
+            QStringLiteral("File & Folder Backup"), QPoint(41, 15)),
         page(set, 4,
-             {{QStringLiteral("loadiso"), 11, 16, QStringLiteral("Load ISO"), 7, Normal},
-              {QStringLiteral("Add"), 206, 24, QStringLiteral("Add"), 9, Normal},
-              {QStringLiteral("Export"), 303, 24, QStringLiteral("Export"), 9, Hover},
-              {QStringLiteral("Rename"), 409, 24, QStringLiteral("Rename"), 9, Pressed},
-              {QStringLiteral("Delete"), 539, 24, QStringLiteral("Delete"), 9, Normal},
-              {QStringLiteral("New"), 609, 24, QStringLiteral("New"), 9, Normal},
-              {QStringLiteral("zoom"), 718, 22, {}, 0, Normal},
-              {QStringLiteral("backwhite"), 11, 416, QStringLiteral("Back"), 6, Hover},
-              {QStringLiteral("save"), 741, 416, QStringLiteral("Save"), 3, Pressed}},
-             QString(), QPoint(39, 8)),
+            {{QStringLiteral("loadiso"), 11, 16, QStringLiteral("Load ISO"), 7, Normal},
+                {QStringLiteral("Add"), 206, 24, QStringLiteral("Add"), 9, Normal},
+                {QStringLiteral("Export"), 303, 24, QStringLiteral("Export"), 9, Hover},
+                {QStringLiteral("Rename"), 409, 24, QStringLiteral("Rename"), 9, Pressed},
+                {QStringLiteral("Delete"), 539, 24, QStringLiteral("Delete"), 9, Normal},
+                {QStringLiteral("New"), 609, 24, QStringLiteral("New"), 9, Normal},
+                {QStringLiteral("zoom"), 718, 22, {}, 0, Normal},
+                {QStringLiteral("backwhite"), 11, 416, QStringLiteral("Back"), 6, Hover},
+                {QStringLiteral("save"), 741, 416, QStringLiteral("Save"), 3, Pressed}},
+            QString(), QPoint(39, 8)),
         page(set, 5,
-             {{QStringLiteral("filedialog"), 549, 334, {}, 0, Normal},
-              {QStringLiteral("refresh"), 549, 147, {}, 0, Hover},
-              {QStringLiteral("select"), 505, 158, {}, 0, Normal},
-              {QStringLiteral("backwhite"), 44, 417, QStringLiteral("Back"), 6, Normal},
-              {QStringLiteral("start"), 709, 417, QStringLiteral("Start"), 3, Normal}},
-             QStringLiteral("Make Image From Disc"), QPoint(32, 25)),
+            {{QStringLiteral("filedialog"), 549, 334, {}, 0, Normal},
+                {QStringLiteral("refresh"), 549, 147, {}, 0, Hover},
+                {QStringLiteral("select"), 505, 158, {}, 0, Normal},
+                {QStringLiteral("backwhite"), 44, 417, QStringLiteral("Back"), 6, Normal},
+                {QStringLiteral("start"), 709, 417, QStringLiteral("Start"), 3, Normal}},
+            QStringLiteral("Make Image From Disc"), QPoint(32, 25)),
     };
     for (int i = 0; i < pages.size(); ++i)
         pages[i].save(folder + QStringLiteral("/page%1.png").arg(i + 1));
 
     {
         const QStringList illustrated = {QStringLiteral("about_us"), QStringLiteral("burn-fails"),
-                                         QStringLiteral("format_usb"), QStringLiteral("insert_usb"),
-                                         QStringLiteral("insufficient_space"), QStringLiteral("select_files_extract")};
+            QStringLiteral("format_usb"), QStringLiteral("insert_usb"), QStringLiteral("insufficient_space"),
+            QStringLiteral("select_files_extract")};
         QImage img = canvas(2 * 440 + 20, 4 * 208 + 20);
         img.fill(QColor(0x58, 0x66, 0x6C));
         QPainter p(&img);
         prepare(p);
-        dialog(p, set, QPoint(20, 20), QStringLiteral("commdialogbg"), QStringLiteral("Do you want to delete the selected items?"),
-               {{QStringLiteral("close_small_"), 382, 10, {}, 0, Normal},
+        dialog(p, set, QPoint(20, 20), QStringLiteral("commdialogbg"),
+            QStringLiteral("Do you want to delete the selected items?"),
+            {{QStringLiteral("close_small_"), 382, 10, {}, 0, Normal},
                 {QStringLiteral("OK"), 80, 140, QStringLiteral("OK"), 5, Normal},
                 {QStringLiteral("NO_"), 260, 140, QStringLiteral("NO"), 4, Normal}},
-               40);
+            40);
         dialog(p, set, QPoint(460, 20), QStringLiteral("commdialogbg"), QStringLiteral("Extracting files..."),
-               {{QStringLiteral("Stop"), 325, 140, QStringLiteral("Stop"), 12, Normal},
+            {{QStringLiteral("Stop"), 325, 140, QStringLiteral("Stop"), 12, Normal},
                 {QStringLiteral("Open-Folder"), 180, 140, QStringLiteral("Open Folder"), 14, Normal},
                 {QStringLiteral("Stop"), 80, 140, QStringLiteral("Stop"), 13, Disabled}},
-               40);
+            40);
         for (int i = 0; i < illustrated.size(); ++i) {
             const QPoint at(20 + (i % 2) * 440, 228 + (i / 2) * 208);
             dialog(p, set, at, illustrated[i], QStringLiteral("Please select the files or folders you want to extract"),
-                   {{QStringLiteral("close_small_"), 391, 1, {}, 0, i == 1 ? Hover : Normal},
+                {{QStringLiteral("close_small_"), 391, 1, {}, 0, i == 1 ? Hover : Normal},
                     {QStringLiteral("OK_"), 164, 130, QStringLiteral("OK"), 3, i == 2 ? Hover : Normal}},
-                   140);
+                140);
         }
         img.save(folder + QStringLiteral("/dialogs.png"));
     }

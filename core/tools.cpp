@@ -1,0 +1,58 @@
+#include "core/tools.h"
+
+#include "core/util.h"
+
+namespace Tools {
+
+static QString tool(const char* relative)
+{
+#ifdef Q_OS_WIN
+    return AppDir() + QLatin1String(relative) + QLatin1String(".exe");
+#else
+    return AppDir() + QLatin1String(relative);
+#endif
+}
+
+QString archiveTool()
+{
+    return tool("/7z/7z");
+}
+QString recorderTool()
+{
+    return tool("/cdrtools/cdrecord");
+}
+QString readerTool()
+{
+    return tool("/cdrtools/readcd");
+}
+QString builderTool()
+{
+    return tool("/cdrtools/mkisofs");
+}
+QString splitterTool()
+{
+    return tool("/wimlib/wimlib-imagex");
+}
+
+QString linkedSystemTool(const QString& name)
+{
+    static const struct {
+        const char* name;
+        const char* relative;
+    } linked[] = {{"mkfs.vfat", "/format/mkfs.vfat"}, {"mkntfs", "/format/mkntfs"},
+        {"mkfs.exfat", "/format/mkfs.exfat"}, {"grub-mkimage", "/grub/grub-mkimage"},
+        {"grub-bios-setup", "/grub/i386-pc/grub-bios-setup"}};
+    for (const auto& l : linked) {
+        if (name == QLatin1String(l.name))
+            return tool(l.relative);
+    }
+    return QString();
+}
+
+} // namespace Tools
+
+ToolSet ToolSet::Installed()
+{
+    return {
+        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool()};
+}

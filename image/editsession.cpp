@@ -1,0 +1,417 @@
+#include "image/editsession.h"
+
+#include "core/job.h"
+#include "core/trace.h"
+#include "core/util.h"
+#include "core/waitjob.h"
+#include "image/createimagejob.h"
+#include "image/editsave.h"
+#include "image/filecopy.h"
+#include "image/fileutils.h"
+#include "image/isobuild.h"
+#include "image/isobuildjob.h"
+#include "image/listingjob.h"
+#include "runner/tooljob.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int ExtractPollMs = 200;
+constexpr int MaxNamesShown = 8;
+
+QString nameList(const QStringList& names)
+{
+    QStringList shown = names.mid(0, MaxNamesShown);
+    if (names.size() > MaxNamesShown)
+        shown << QStringLiteral("...");
+    return shown.join(QLatin1Char('\n'));
+}
+
+QString folderPrefix(const IsoEntry* folder)
+{
+    return folder->name.isEmpty() ? QString() : folder->name + QLatin1Char('\\');
+}
+
+CopyWaitJob* copyWait(CFileCopy* copy)
+{
+    auto* wait = new CopyWaitJob(copy);
+    wait->setName(QCoreApplication::translate("EditSession", "Copy files and directories..."));
+    return wait;
+}
+
+} // namespace
+
+EditSession::EditSession(const ToolSet& tools, QObject* parent)
+    : QObject(parent)
+    , m_tools(tools)
+    , m_area(QStringLiteral("edit"))
+{
+    m_copy = new CFileCopy(this);
+    m_exportCopy = new CFileCopy(this);
+    // Working folders of runs that have ended; live sessions keep theirs.
+    for (const QString& stale : StagingArea::StaleFolders())
+        m_copy->AddTask(stale, QString(), CFileCopy::Delete);
+}
+
+EditSession::~EditSession()
+{
+    stopImageWork();
+    // The workers finish their running task; then the working folders go
+    // (an extracted image can be gigabytes: never leave it for a later start).
+    delete m_exportCopy;
+    delete m_copy;
+    m_copy = m_exportCopy = nullptr;
+    if (m_area.isValid())
+        RemoveFolderTree(m_area.path());
+}
+
+QString EditSession::working(const QString& name) const
+{
+    return m_workingFolder + QLatin1Char('/') + QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+bool EditSession::isListing() const
+{
+    return m_listJob && m_listJob->isRunning();
+}
+
+bool EditSession::isExtracting() const
+{
+    return m_extractJob && m_extractJob->isRunning();
+}
+
+// --- Opening -------------------------------------------------------------------------
+
+void EditSession::stopImageWork()
+{
+    for (ToolJob* job : {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data()}) {
+        if (!job)
+            continue;
+        disconnect(job, nullptr, this, nullptr);
+        job->stop(); // the tool is gone when this returns
+        job->deleteLater();
+    }
+    m_listJob = nullptr;
+    m_extractJob = nullptr;
+}
+
+void EditSession::open(const QString& image)
+{
+    m_imagePath = image;
+    stopImageWork();
+    // The old image's work goes; a task under way finishes in its own
+    // folder, and the new image is extracted into a fresh one.
+    m_deferred.clear();
+    m_copy->Clear();
+    m_copy->ResetProgress();
+    if (!m_workingFolder.isEmpty())
+        m_copy->AddTask(m_workingFolder, QString(), CFileCopy::Delete);
+    m_workingFolder = m_area.path() + QStringLiteral("/tree-") + QString::number(++m_generation);
+    m_extractFailure.clear();
+    m_extractProgress = 0;
+    m_extractLog = ArchiveToolLog();
+    m_extractLog.SetSubject(image);
+    m_ready = false;
+    m_reader.SetSkipBootImages(true);
+    m_boot = ReadImageBoot(image);
+
+    m_listJob = new ListingJob(m_reader, m_tools.archive, image, this);
+    connect(m_listJob, &ListingJob::tableReady, this, &EditSession::onTableReady);
+    connect(m_listJob, &Job::finished, this, &EditSession::onListingEnded);
+
+    m_extractJob = new ToolJob(this);
+    m_extractJob->setCommand(m_tools.archive, Tools::extractAllArgs(m_workingFolder, image));
+    m_extractJob->onPiece = [this](const QString& piece) {
+        onExtractPiece(piece);
+    };
+    m_extractJob->verdict = [this](int exitCode, QProcess::ExitStatus status) {
+        // Exit status 1 is 7-Zip's warning; the save checks every file anyway.
+        if (status == QProcess::NormalExit && exitCode <= 1)
+            return QString();
+        return m_extractLog.Reason().isEmpty() ? tr("7-Zip ended with exit status %1.").arg(exitCode)
+                                               : m_extractLog.Reason();
+    };
+    connect(m_extractJob, &Job::finished, this, &EditSession::onExtractFinished);
+    m_listJob->start();
+}
+
+void EditSession::feedListing(const QString& piece)
+{
+    if (m_reader.Feed(piece) == ListingReader::TableFinished)
+        onTableReady();
+}
+
+void EditSession::onTableReady()
+{
+    if (m_ready)
+        return;
+    m_ready = true;
+    // The extraction starts once the listing is complete: run together, the
+    // two 7-Zip processes slow the listing down many times for a gain of
+    // milliseconds.
+    if (m_extractJob && m_extractJob->status() == Job::Status::Idle)
+        m_extractJob->start();
+    // 7-Zip also extracts the boot images as "[BOOT]/...": no content.
+    for (const QString& pseudo : PseudoEntriesToRemove(m_content, m_reader.BootImageNames()))
+        queueOrDefer({CFileCopy::Delete, working(pseudo), QString()});
+    emit tableReady();
+}
+
+void EditSession::onListingEnded()
+{
+    ListingJob* job = m_listJob;
+    if (!job)
+        return;
+    m_listJob = nullptr;
+    job->deleteLater();
+    const bool complete = job->status() == Job::Status::Succeeded;
+    const QString reason = job->reason();
+    if (!complete)
+        abandon(reason);
+    emit listingEnded(complete, reason);
+}
+
+void EditSession::abandon(const QString& reason)
+{
+    stopImageWork();
+    m_deferred.clear();
+    m_copy->Clear();
+    m_reader.Begin(QString());
+    m_ready = false;
+    Util::WriteLog(QStringLiteral("Open failed: ") + m_imagePath + QLatin1Char(' ') + reason);
+}
+
+void EditSession::onExtractPiece(const QString& piece)
+{
+    m_extractLog.Feed(piece);
+    if (const auto progress = ParseExtractProgress(piece))
+        m_extractProgress = progress->percent;
+}
+
+void EditSession::onExtractFinished()
+{
+    ToolJob* job = m_extractJob;
+    if (!job)
+        return;
+    const bool succeeded = job->status() == Job::Status::Succeeded;
+    if (!succeeded && job->exitCode() < 0 && !m_reader.Complete()) {
+        // 7-Zip did not start: neither the listing nor the extraction will come.
+        m_extractJob = nullptr;
+        job->deleteLater();
+        const QString reason =
+            tr("The image %1 could not be opened: %2").arg(QFileInfo(m_imagePath).fileName(), job->reason());
+        abandon(reason);
+        emit listingEnded(false, reason);
+        emit extractionEnded(false);
+        return;
+    }
+    if (!succeeded)
+        m_extractFailure = job->reason().isEmpty() ? tr("The extraction did not complete.") : job->reason();
+    m_extractJob = nullptr;
+    job->deleteLater();
+    flushDeferred();
+    emit extractionEnded(succeeded);
+}
+
+void EditSession::flushDeferred()
+{
+    const QList<Task> deferred = m_deferred;
+    m_deferred.clear();
+    for (const Task& task : deferred)
+        m_copy->AddTask(task.source, task.target, task.operation);
+}
+
+void EditSession::queueOrDefer(const Task& task)
+{
+    if (isExtracting()) {
+        m_deferred << task;
+        return;
+    }
+    flushDeferred();
+    m_copy->AddTask(task.source, task.target, task.operation);
+}
+
+// --- Changes -----------------------------------------------------------------------------
+
+QString EditSession::nameProblem(const IsoEntry* folder, const QString& name, const IsoEntry* self) const
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return tr("Please enter a name.");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return tr("A name cannot contain / or \\.");
+    for (int i = 0; folder && i < folder->childCount(); ++i) {
+        const IsoEntry* sibling = folder->child(i);
+        if (sibling != self && LastPathComponent(sibling->name).compare(name, Qt::CaseInsensitive) == 0)
+            return tr("\"%1\" already exists in this folder.").arg(name);
+    }
+    return QString();
+}
+
+EditSession::AddResult EditSession::addItems(IsoEntry* folder, const QStringList& paths)
+{
+    AddResult result;
+    if (!folder)
+        return result;
+    const QString prefix = folderPrefix(folder);
+    ContentCollector collector(m_content, m_area.root());
+    for (const QString& path : paths) {
+        IsoEntry* added = QFileInfo(path).isDir() ? collector.addFolder(prefix, path) : collector.addFile(prefix, path);
+        if (!added)
+            continue;
+        result.added << added;
+        // A folder is copied under its own name into its parent.
+        queueOrDefer({CFileCopy::Copy, path, added->isDir ? working(folder->name) : working(added->name)});
+    }
+    for (const ContentCollector::Skipped& item : collector.skipped()) {
+        if (item.reason == ContentCollector::Reason::NameTaken)
+            result.nameTaken << QFileInfo(item.path).fileName();
+        else
+            result.refused << QDir::toNativeSeparators(item.path);
+    }
+    return result;
+}
+
+bool EditSession::removeEntry(QString path)
+{
+    if (!m_content.FindEntry(path))
+        return false;
+    queueOrDefer({CFileCopy::Delete, working(path), QString()});
+    return m_content.RemoveEntry(path);
+}
+
+bool EditSession::renameEntry(QString path, const QString& newName)
+{
+    IsoEntry* entry = m_content.FindEntry(path);
+    if (!entry || !m_content.RenameEntry(path, newName))
+        return false;
+    queueOrDefer({CFileCopy::Rename, working(path), working(entry->name)});
+    return true;
+}
+
+IsoEntry* EditSession::newFolder(IsoEntry* folder, const QString& name)
+{
+    if (!folder)
+        return nullptr;
+    IsoEntry entry;
+    entry.name = folderPrefix(folder) + name;
+    entry.dateText = FormatDateTime(QDateTime::currentDateTime());
+    IsoEntry* added = m_content.Insert(std::move(entry));
+    if (!added)
+        return nullptr;
+    // The copy worker makes the folder: a copy of an empty folder of ours.
+    const QString empty = m_area.path() + QStringLiteral("/new/") + name;
+    QDir().mkpath(empty);
+    queueOrDefer({CFileCopy::Copy, empty, working(folder->name)});
+    return added;
+}
+
+IsoEntry* EditSession::findPath(const QString& path) const
+{
+    if (path.isEmpty() || path == QLatin1String("/") || path == QLatin1String("\\"))
+        return const_cast<IsoEntry*>(&m_content.root);
+    QString name = path;
+    const QString normalized = IsoContentTree::NormalizeName(name.replace(QLatin1Char('/'), QLatin1Char('\\')));
+    return normalized.isEmpty() ? nullptr : m_content.FindEntry(normalized);
+}
+
+// --- Jobs -------------------------------------------------------------------------------
+
+void EditSession::addWaits(JobSequence* run)
+{
+    run->add(new WaitJob(tr("Extracting iso..."), ExtractPollMs,
+                 [this] {
+                     WaitJob::State state;
+                     state.done = !isExtracting();
+                     state.value = m_extractProgress;
+                     state.maximum = 100;
+                     if (state.done && !m_extractFailure.isEmpty())
+                         state.failure = tr("The image was not extracted completely: %1").arg(m_extractFailure);
+                     return state;
+                 }),
+        3);
+    run->add(copyWait(m_copy), 1);
+}
+
+QString EditSession::saveTargetProblem(const QString& output) const
+{
+    if (QFileInfo(output).isDir())
+        return tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output));
+    if (IsoBuild::IsInside(output, m_area.root()) || QFileInfo(output) == QFileInfo(m_imagePath))
+        return tr("Please save the image under another name, outside the program's working folder.");
+    return QString();
+}
+
+JobSequence* EditSession::makeSaveJob(const QString& output, QObject* parent)
+{
+    auto* run = new JobSequence(parent);
+    addWaits(run);
+    run->add(new StepJob([this] { return prepareSave(); }), 0);
+    IsoBuildJob::Request build;
+    build.output = output;
+    build.program = m_tools.builder;
+    build.arguments = [this](const QString& file) {
+        return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
+    };
+    // The new image must boot as the original did, under its label.
+    build.check = [this](const QString& file) {
+        return CompareSavedBoot(m_boot, file);
+    };
+    auto* builder = new IsoBuildJob(build);
+    builder->setName(tr("Saving ISO file..."));
+    run->add(builder, 16);
+    return run;
+}
+
+QString EditSession::prepareSave()
+{
+    const QStringList failed = m_copy->TakeFailures();
+    QStringList missing = MissingFromWorkingFolder(m_content.root, m_workingFolder);
+    if (!failed.isEmpty() || !missing.isEmpty()) {
+        for (QString& name : missing)
+            name = QDir::toNativeSeparators(DisplayName(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'))));
+        return tr("These items are missing from the working folder, so the image would lack them:\n%1")
+            .arg(nameList(failed + missing));
+    }
+    const BootRebuildPlan plan =
+        PlanBootRebuild(m_boot, m_content.root, m_workingFolder, m_area.path() + QStringLiteral("/boot"));
+    if (!plan.error.isEmpty())
+        return plan.error;
+    m_saveOptions = plan.options;
+    m_saveOptions.allowLargeFiles = !IsoBuild::LargeFiles(m_content.root).isEmpty();
+    return QString();
+}
+
+JobSequence* EditSession::makeExportJob(const QStringList& names, const QString& folder, QObject* parent)
+{
+    auto* run = new JobSequence(parent);
+    addWaits(run);
+    run->add(new StepJob([this, names, folder] {
+        for (const QString& name : names) {
+            const IsoEntry* entry = m_content.FindEntry(name);
+            if (!entry)
+                continue;
+            const QString source = entry->localPath.isEmpty() ? working(entry->name) : entry->localPath;
+            const QString target = entry->isDir ? folder : folder + QLatin1Char('/') + QFileInfo(source).fileName();
+            m_exportCopy->AddTask(source, target, CFileCopy::Copy);
+        }
+        m_exportCopy->TakeFailures();
+        return QString();
+    }),
+        0);
+    run->add(copyWait(m_exportCopy), 6);
+    run->add(new StepJob([this] {
+        const QStringList failed = m_exportCopy->TakeFailures();
+        return failed.isEmpty() ? QString() : tr("These items could not be copied:\n%1").arg(nameList(failed));
+    }),
+        0);
+    return run;
+}
+
+void EditSession::stopExport()
+{
+    m_exportCopy->Clear();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "burn/discburn.h"
+#include "burn/drivediscovery.h"
+#include "burn/usbburnjob.h"
+#include "pages/pagecontext.h"
+
+#include <QPointer>
+#include <QString>
+
+class CImageButton;
+class JobProgress;
+class CMyComboBox;
+class CProgressDialog;
+class JobProgress;
+class QComboBox;
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// The burn page: an ISO image to a CD/DVD or to a bootable USB stick. Owns
+// the two drive lists, the checks that run before anything is written, and
+// the dispatch to the disc burn or the USB pipeline.
+class CBurnDialog : public PageWindow {
+    Q_OBJECT
+public:
+    // Item data of the removable list: the device, and the volume's size.
+    static constexpr int DeviceRole = Qt::UserRole;
+    static constexpr int SizeRole = Qt::UserRole + 1;
+    // What a USB burn needs beyond the image: the image and 50 MiB.
+    static constexpr qint64 UsbHeadroomBytes = UsbBurnJob::HeadroomBytes;
+
+    explicit CBurnDialog(QWidget* parent = nullptr, const PageContext& context = PageContext());
+    ~CBurnDialog() override;
+
+    // For tests and benchmarks.
+    QLineEdit* ImageField() const { return m_isoFile; }
+    QLineEdit* LabelField() const { return m_volumeLab; }
+    QComboBox* DiscList() const;
+    QComboBox* UsbList() const;
+    QComboBox* PartitionList() const { return m_ptList; }
+    QComboBox* FileSystemList() const { return m_sysFileList; }
+    QRadioButton* DiscRadio() const { return m_rdvd; }
+    QRadioButton* UsbRadio() const { return m_rusb; }
+    CProgressDialog* Progress() const { return m_progress; }
+    DiscBurnJob* BurnJob() const { return m_burnJob; }
+    UsbBurnJob* UsbJob() const { return m_usbJob; }
+    int ScansRun() const { return m_scansRun; }
+
+signals:
+    // A burn that got past the checks has ended, after its message.
+    void sigBurnEnded(bool succeeded);
+
+public slots:
+    void onBrowser();
+    void onBurn();
+    void onBack();
+    void InitializeUSBAndDVDComboBox(int type = 0);
+    void OnRadioSelected();
+    void OnVolumeLabTextChange(QString text);
+    void OnMBRSelect();
+    void onLineOutput(QString text, QString address);
+    void onDVDBurnFinished();
+    void updateUI();
+
+protected:
+    void changeEvent(QEvent* qe) override;
+
+private:
+    void createWidgets();
+    void retranslate();
+    void refreshRemovableList();
+    void refreshOpticalList();
+    void startDiscBurn(const QString& image);
+    void burnToUsb(const QString& image);
+    // The USB pipeline.
+    void StartUsbBurn(const UsbBurnRequest& request);
+    void onUsbBurnFinished();
+    void showBurnFailed(const QString& picture, const QString& text);
+
+    QLabel* m_isoPath = nullptr;
+    QLineEdit* m_isoFile = nullptr;
+    CImageButton* m_browser = nullptr;
+    QRadioButton* m_rdvd = nullptr;
+    QLabel* m_bootDvd = nullptr;
+    QLabel* m_selectDvd = nullptr;
+    CMyComboBox* m_dvdList = nullptr;
+    QRadioButton* m_rusb = nullptr;
+    QLabel* m_bootUsb = nullptr;
+    QLabel* m_selectUsb = nullptr;
+    CMyComboBox* m_usbList = nullptr;
+    QLabel* m_partitionStyle = nullptr;
+    QComboBox* m_ptList = nullptr;
+    QLabel* m_fileSystem = nullptr;
+    QComboBox* m_sysFileList = nullptr;
+    QLabel* m_volumeLabel = nullptr;
+    QLineEdit* m_volumeLab = nullptr;
+    CImageButton* m_back = nullptr;
+    CImageButton* m_burn = nullptr;
+    CProgressDialog* m_progress = nullptr;
+    JobProgress* m_burnProgress = nullptr;
+
+    // The optical scan under way, and the text to select again when its
+    // recorder shows up.
+    QPointer<ScanbusJob> m_scan;
+    QPointer<QEventLoop> m_scanLoop;
+    QString m_rememberedOptical;
+    int m_scansRun = 0;
+
+    QPointer<DiscBurnJob> m_burnJob;
+    QPointer<UsbBurnJob> m_usbJob;
+    JobProgress* m_usbProgress = nullptr;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "burn/drivediscovery.h"
+#include "core/tools.h"
+#include "platform/drivechange.h"
+#include "ui/imagedialog.h"
+#include "ui/pagedialogs.h"
+
+#include <QPointer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+// What a window works with besides its widgets: where it asks and tells the
+// user things, the programs its jobs run and where it finds the drives. The
+// main window hands its own to every page it opens; a test makes one with
+// scripted dialogs, stand-in programs and a fake system.
+struct PageContext {
+    // Not explicit: `{&dialogs}` makes a context with everything else real.
+    PageContext(PageDialogs* dialogs = &PageDialogs::Real())
+        : dialogs(dialogs)
+    {
+    }
+
+    PageDialogs* dialogs;
+    ToolSet tools = ToolSet::Installed();
+    DriveAccess drives;
+    // Volume arrivals and removals, when the window that opened the page
+    // watches for them; lists of drives refresh on it.
+    QPointer<DriveChangeSignal> driveChanges;
+    // What closing the main window ends with, once the tool children are
+    // gone: the process, at once. A test records the code instead.
+    std::function<void(int)> exit = [](int code) {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(code);
+    };
+};
+
+// A window of the program that runs jobs: a page or the main window.
+class PageWindow : public ImageDialog {
+public:
+    explicit PageWindow(QWidget* parent = nullptr, const PageContext& context = PageContext())
+        : ImageDialog(parent)
+        , m_context(context)
+    {
+    }
+
+    const PageContext& Context() const { return m_context; }
+    PageDialogs& Dialogs() const { return *m_context.dialogs; }
+
+protected:
+    PageContext& MutableContext() { return m_context; }
+
+private:
+    PageContext m_context;
+};

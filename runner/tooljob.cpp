@@ -1,0 +1,109 @@
+#include "runner/tooljob.h"
+
+#include "runner/runcommandthread.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+ToolJob::ToolJob(QObject* parent)
+    : Job(parent)
+{
+}
+
+ToolJob::~ToolJob()
+{
+    if (m_runner && m_runner->isRunning()) {
+        m_runner->terminate();
+        m_runner->wait();
+    }
+}
+
+void ToolJob::setCommand(const QString& program, const QStringList& arguments)
+{
+    m_program = program;
+    m_arguments = arguments;
+    if (name().isEmpty())
+        setName(QFileInfo(program).fileName());
+}
+
+void ToolJob::doStart()
+{
+    m_exitCode = -1;
+    m_exitStatus = QProcess::NormalExit;
+    m_failedToStart = false;
+    m_startError.clear();
+    if (m_runner)
+        m_runner->deleteLater();
+    auto* runner = new CRunCommandThread(this);
+    m_runner = runner;
+    connect(runner, &CRunCommandThread::standoutputline, this, &ToolJob::handlePiece);
+    connect(runner, &CRunCommandThread::sigfinished, this, &ToolJob::onEnded);
+    connect(runner, &CRunCommandThread::sigstartfailed, this, &ToolJob::onStartFailed);
+    runner->setCommand(m_program, m_arguments);
+    runner->start();
+}
+
+void ToolJob::doStop()
+{
+    if (m_runner) {
+        m_runner->terminate();
+        m_runner->wait(); // the child is gone when this returns
+    }
+    cleanUp();
+}
+
+void ToolJob::handlePiece(const QString& piece)
+{
+    if (onPiece)
+        onPiece(piece);
+}
+
+QString ToolJob::judge(int exitCode, QProcess::ExitStatus status)
+{
+    if (verdict)
+        return verdict(exitCode, status);
+    if (status != QProcess::NormalExit)
+        return tr("%1 ended abnormally.").arg(QFileInfo(m_program).fileName());
+    if (exitCode != 0)
+        return tr("%1 ended with exit status %2.").arg(QFileInfo(m_program).fileName()).arg(exitCode);
+    return QString();
+}
+
+void ToolJob::cleanUp()
+{
+    if (cleanup)
+        cleanup();
+}
+
+QString ToolJob::startFailure(const QString& error) const
+{
+    QString text = tr("Could not start %1.").arg(QDir::toNativeSeparators(m_program));
+    if (!error.isEmpty())
+        text += QLatin1Char(' ') + error;
+    return text;
+}
+
+void ToolJob::onEnded()
+{
+    if (!isRunning())
+        return;
+    m_exitCode = m_runner->exitCode();
+    m_exitStatus = m_runner->exitStatus();
+    const QString reason = judge(m_exitCode, m_exitStatus);
+    if (reason.isEmpty()) {
+        succeed();
+        return;
+    }
+    cleanUp();
+    fail(reason);
+}
+
+void ToolJob::onStartFailed(const QString& error)
+{
+    if (!isRunning())
+        return;
+    m_failedToStart = true;
+    m_startError = error;
+    cleanUp();
+    fail(startFailure(error));
+}
