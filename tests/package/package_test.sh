@@ -180,7 +180,10 @@ install)
   binaries=("$appdir/quillon")
   [ "$helper" != 1 ] || binaries+=("$helper_path")
   if command -v hardening-check >/dev/null; then
-    hardening-check "${binaries[@]}" >"$out/hardening.log" 2>&1 || { cat "$out/hardening.log"; fail "hardening-check"; }
+    # Control-flow protection needs a toolchain whose start files carry the
+    # CET marks; Debian 12's do not, so no binary built there can have it.
+    hardening-check --nocfprotection "${binaries[@]}" >"$out/hardening.log" 2>&1 ||
+      { cat "$out/hardening.log"; fail "hardening-check"; }
     cat "$out/hardening.log"
   else
     echo "hardening-check is not installed (package devscripts): hardening not checked"
