@@ -226,6 +226,7 @@ install)
   echo "purged in $(seconds "$start" "$(date +%s%N)") s"
   left=""
   while read -r path; do
+    [ "$path" != /. ] || continue
     if [ -e "$path" ] || [ -L "$path" ]; then
       dpkg-query -S "$path" >/dev/null 2>&1 || left="$left $path"
     fi
