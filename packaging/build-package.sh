@@ -32,6 +32,7 @@ else
 fi
 sum=$(tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$stage" -cf - "$tree" | sha256sum | cut -d' ' -f1)
 if [ "${QUILLON_PACKAGE_REBUILD:-0}" != 1 ] && [ -e "$changes" ] && [ "$(cat "$out/source.sha256" 2>/dev/null)" = "$sum" ]; then
+  rm -rf "$stage"
   echo "The source is unchanged since the last build: $changes"
   exit 0
 fi
