@@ -29,8 +29,10 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
-package: build
-	cd $(BUILD) && cpack -G DEB -B package
+# The Debian source and binary packages (with -dbgsym) through dpkg-buildpackage,
+# into $(BUILD)/package; see packaging/build-package.sh.
+package: deps
+	QUILLON_JOBS=$(JOBS) packaging/build-package.sh $(BUILD)/package
 
 clean:
 	rm -rf $(BUILD)

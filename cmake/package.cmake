@@ -1,37 +1,33 @@
-# Debian package through CPack: `cpack -G DEB` in the build folder, or
-# `cmake --build build --target package`.
-set(_depends)
-foreach(row ${QUILLON_TOOLS})
-  string(REGEX MATCHALL "[^ ]+" parts "${row}")
-  list(GET parts 2 package)
-  list(APPEND _depends ${package})
+# The Debian package's relations, from the one tool list (tools.cmake):
+# debian/rules adds this file to the package's substvars, and control names
+# ${quillon:Depends}, ${quillon:Recommends} and ${quillon:Suggests}.
+set(_relations depends recommends suggests)
+foreach(level ${_relations})
+  set(_${level})
 endforeach()
-list(REMOVE_DUPLICATES _depends)
-list(APPEND _depends ${QUILLON_RUNTIME_PACKAGES})
-list(JOIN _depends ", " QUILLON_PACKAGE_DEPENDS)
-list(JOIN QUILLON_RECOMMENDED_PACKAGES ", " QUILLON_PACKAGE_RECOMMENDS)
+foreach(row ${QUILLON_TOOLS} ${QUILLON_SYSTEM_PACKAGES})
+  string(REGEX MATCHALL "[^ ]+" parts "${row}")
+  list(LENGTH parts n)
+  math(EXPR last "${n} - 1")
+  math(EXPR pkg "${n} - 2")
+  list(GET parts ${last} level)
+  list(GET parts ${pkg} package)
+  if(NOT level IN_LIST _relations)
+    message(FATAL_ERROR "tools.cmake: \"${row}\" ends in \"${level}\", not one of ${_relations}")
+  endif()
+  list(APPEND _${level} ${package})
+endforeach()
+set(_substvars "")
+foreach(level ${_relations})
+  list(REMOVE_DUPLICATES _${level})
+  list(JOIN _${level} ", " _joined)
+  string(SUBSTRING ${level} 0 1 _first)
+  string(TOUPPER ${_first} _first)
+  string(SUBSTRING ${level} 1 -1 _rest)
+  string(APPEND _substvars "quillon:${_first}${_rest}=${_joined}\n")
+endforeach()
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/quillon.substvars "${_substvars}")
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME quillon)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Quillon developers <maintainers@users.noreply.github.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop toolkit for ISO disc images")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Quillon makes a bootable USB stick from an ISO image or writes it to a
-CD/DVD, extracts chosen files and folders from an ISO image, creates an ISO
-image from files and folders, edits an image's content while keeping it
-bootable, and reads a CD/DVD into an ISO image. It runs 7-Zip, the
-cdrecord/readcd/mkisofs family, wimlib and the file system tools for this work.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES TRUE)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
-set(CPACK_DEBIAN_PACKAGE_SECTION otherosfs)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quillon-iso/quillon)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${QUILLON_PACKAGE_DEPENDS}")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${QUILLON_PACKAGE_RECOMMENDS}")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
-include(CPack)
+# What the package installs, without the tests, fuzz targets and benchmarks
+# (`make install` builds nothing itself: CMAKE_SKIP_INSTALL_ALL_DEPENDENCY).
+add_custom_target(package_payload DEPENDS quillon translations)
