@@ -595,7 +595,7 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen; es wurde nichts Unvollständiges zurückgelassen.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -603,7 +603,7 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Mit --force wird es ersetzt.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -615,72 +615,73 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht im Abbild enthalten.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild enthält keine Dateien.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien sind in %1 bereits vorhanden. Mit --force werden sie ersetzt:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Elemente nach %2 extrahiert.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Elemente konnten nicht extrahiert werden.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Abbildtyp %1: Verwenden Sie joliet, iso9660 oder udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner konnte unterhalb von %1 nicht erstellt werden.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht hinzugefügt werden: Ein anderes Element hat denselben Namen, es ist nicht lesbar oder ein Name enthält einen umgekehrten Schrägstrich.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien ab 4 GiB zeigen ihre tatsächliche Größe nur im UDF-Verzeichnisbaum des Abbilds.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erstellt (%2 Bytes).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -688,27 +689,27 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add erwartet SOURCE=/PATH/IN/IMAGE, nicht %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename erwartet /PATH=NEWNAME, nicht %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Abbild enthält keinen Ordner %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht hinzugefügt werden: Es ist nicht lesbar, ein Name enthält einen umgekehrten Schrägstrich oder es verweist auf einen Ordner zurück, der es enthält.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -716,12 +717,13 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein CD/DVD-Brenner %1 gefunden. quillon list-drives zeigt die Brenner an.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -733,11 +735,11 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device ist für Tests gedacht und wird nur als root akzeptiert.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein USB-Datenträger. quillon list-drives zeigt die USB-Datenträger an.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -745,15 +747,15 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Dateisystem %1: Verwenden Sie FAT32, NTFS, exFAT oder FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Partitionsstil %1: Verwenden Sie mbr oder gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Daten auf %1 werden gelöscht. Fortfahren?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -761,27 +763,27 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Disc wurde nach %1 kopiert.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Disc konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach Brennern am Bus wurde nicht innerhalb von %1 Sekunden abgeschlossen.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB-Datenträger gefunden – bitte schließen Sie einen an.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein CD/DVD-Brenner gefunden.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -811,27 +813,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillon [IMAGE]
+        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+        quillon SUBCOMMAND ...
+
+Ohne Unterbefehl wird das Fenster gestartet und IMAGE auf der Seite „Extrahieren“ geöffnet (bzw. auf der
+mit --page angegebenen Seite). Die Unterbefehle führen dieselben Vorgänge ohne grafische Oberfläche aus:
+
+  extract IMAGE TARGET [ITEM...]      die Elemente (ohne Angabe alles) nach TARGET extrahieren
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      ein Abbild aus Dateien und Ordnern erstellen
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    eine geänderte Kopie speichern, die wie das Original bootet
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        einen bootfähigen USB-Stick erstellen
+  burn IMAGE --disc RECORDER          das Abbild auf eine CD/DVD brennen
+  copy-disc DRIVE --output IMAGE      eine CD/DVD in ein Abbild einlesen
+  list-drives                         die USB-Datenträger und Brenner, auf die gebrannt werden kann
+
+Optionen:
+  --force               eine vorhandene Ausgabedatei ersetzen (extract: vorhandene Dateien)
+  --yes                 ohne Rückfrage auf den USB-Datenträger schreiben
+  --allow-loop-device   ein Loop-Gerät als USB-Datenträger akzeptieren (Tests; nur root)
+  -h, --help            diese Hilfe anzeigen
+  -v, --version         die Version anzeigen
+
+Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Standardausgabe. Der Exit-Status ist nur dann
+0, wenn die eigene Prüfung des Vorgangs bestanden wurde; Ctrl+C bricht den Vorgang ab und entfernt unvollständige Ausgaben.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Seite %1: Verwenden Sie burn, extract, create, edit oder copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help zeigt die Aufrufsyntax an.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien und Ordner werden kopiert...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht in den Arbeitsordner kopiert werden, daher wurde kein Abbild erstellt (nicht lesbare Dateien oder voller Datenträger?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1034,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO-Datei wird erstellt...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1017,15 +1046,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ISO-Datei konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbilderstellung wurde unerwartet beendet.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abbilddatei ist unvollständig: %1 Bytes geschrieben, %2 Bytes erwartet.</translation>
     </message>
 </context>
 <context>

@@ -595,7 +595,7 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped; nothing incomplete was left behind.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -603,7 +603,7 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 already exists. Add --force to replace it.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -615,72 +615,73 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image %1 cannot be read.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a folder.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not in the image.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image holds no files.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>These files already exist in %1. Add --force to replace them:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder %1 cannot be created.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extracted %1 items to %2.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>The items could not be extracted.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown image type %1: use joliet, iso9660 or udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The working folder could not be created below %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 does not exist.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Created %1 (%2 bytes).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -688,27 +689,27 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename needs /PATH=NEWNAME, not %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image has no folder %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved %1.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -716,12 +717,13 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -733,11 +735,11 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device is for tests and only accepted as root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a USB disk. quillon list-drives shows the USB disks.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -745,15 +747,15 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown partition style %1: use mbr or gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>All data on %1 will be deleted. Continue?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -761,27 +763,27 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copied the disc to %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The disc could not be read.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>The recorder&apos;s bus scan did not end within %1 seconds.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>No USB disk found — plug one in.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No CD/DVD recorder found.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -811,27 +813,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: quillon [IMAGE]
+       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+       quillon SUBCOMMAND ...
+
+Without a subcommand the window starts, with IMAGE open on the Extract page (or on the page
+--page names). The subcommands run the same jobs without a display:
+
+  extract IMAGE TARGET [ITEM...]      extract the items (everything when none) into TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      build an image from files and folders
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --disc RECORDER          write the image to a CD/DVD
+  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
+  list-drives                         the USB disks and recorders one can burn to
+
+Options:
+  --force               replace an existing output file (extract: existing files)
+  --yes                 write to the USB disk without asking
+  --allow-loop-device   accept a loop device as a USB disk (tests; root only)
+  -h, --help            show this help
+  -v, --version         show the version
+
+Progress goes to standard error, results to standard output. The exit status is 0 only
+when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown page %1: use burn, extract, create, edit or copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help shows the usage.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy files and folders...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1034,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creating ISO file...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1017,15 +1046,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ISO file could not be saved as %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image builder stopped unexpectedly.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
     </message>
 </context>
 <context>

@@ -595,7 +595,7 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido; no ha quedado nada incompleto.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -603,7 +603,7 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. Añada --force para reemplazarlo.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -615,72 +615,73 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen %1.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en la imagen.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no contiene archivos.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos ya existen en %1. Añada --force para reemplazarlos:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se extrajeron %1 elementos en %2.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron extraer los elementos.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de imagen desconocido %1: use joliet, iso9660 o udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta de trabajo en %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir %1: otro elemento tiene el mismo nombre, no se puede leer o un nombre contiene una barra invertida.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de 4 GiB o más solo muestran su tamaño real en el árbol UDF de la imagen.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se creó %1 (%2 bytes).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -688,27 +689,27 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add requiere SOURCE=/PATH/IN/IMAGE, no %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename requiere /PATH=NEWNAME, no %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen no tiene ninguna carpeta %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir %1: no se puede leer, un nombre contiene una barra invertida o enlaza de vuelta a una carpeta que lo contiene.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó %1.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -716,12 +717,13 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna grabadora de CD/DVD %1. quillon list-drives muestra las grabadoras.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+     quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -733,11 +735,11 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device es para pruebas y solo se acepta como root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un disco USB. quillon list-drives muestra los discos USB.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -745,15 +747,15 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de archivos desconocido %1: use FAT32, NTFS, exFAT o FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo de partición desconocido %1: use mbr o gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se borrarán todos los datos de %1. ¿Continuar?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -761,27 +763,27 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se copió el disco en %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el disco.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda de grabadoras en el bus no terminó en %1 segundos.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún disco USB: conecte uno.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna grabadora de CD/DVD.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -811,27 +813,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon [IMAGE]
+     quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+     quillon SUBCOMMAND ...
+
+Sin subcomando se inicia la ventana, con IMAGE abierta en la página Extraer (o en la página
+que indique --page). Los subcomandos ejecutan las mismas tareas sin interfaz gráfica:
+
+  extract IMAGE TARGET [ITEM...]      extraer los elementos (todos si no se indica ninguno) en TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      crear una imagen a partir de archivos y carpetas
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    guardar una copia modificada que arranca como la original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        crear una memoria USB de arranque
+  burn IMAGE --disc RECORDER          grabar la imagen en un CD/DVD
+  copy-disc DRIVE --output IMAGE      leer un CD/DVD en una imagen
+  list-drives                         los discos USB y grabadoras en los que se puede grabar
+
+Opciones:
+  --force               reemplazar un archivo de salida existente (extract: archivos existentes)
+  --yes                 escribir en el disco USB sin preguntar
+  --allow-loop-device   aceptar un dispositivo loop como disco USB (pruebas; solo root)
+  -h, --help            mostrar esta ayuda
+  -v, --version         mostrar la versión
+
+El progreso se envía a la salida de error estándar y los resultados, a la salida estándar. El código de salida es
+0 solo si la comprobación propia de la tarea se ha superado; Ctrl+C detiene la tarea y elimina la salida parcial.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Página desconocida %1: use burn, extract, create, edit o copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help muestra el uso.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando archivos y carpetas...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos no se pudieron copiar en la carpeta de trabajo, por lo que no se creó ninguna imagen (¿archivos ilegibles o disco lleno?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1034,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando archivo ISO...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1017,15 +1046,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo ISO como %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>El generador de imágenes se detuvo inesperadamente.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de imagen está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
     </message>
 </context>
 <context>

@@ -595,7 +595,7 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté ; aucun élément incomplet n&apos;a été laissé.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -603,7 +603,7 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Ajoutez --force pour le remplacer.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -615,72 +615,73 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image %1.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne se trouve pas dans l&apos;image.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image ne contient aucun fichier.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers existent déjà dans %1. Ajoutez --force pour les remplacer :
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments extraits vers %2.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;extraire les éléments.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;image inconnu %1 : utilisez joliet, iso9660 ou udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de travail dans %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 : un autre élément porte le même nom, il est illisible ou un nom contient une barre oblique inverse.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de 4 GiB ou plus n&apos;affichent leur taille réelle que dans l&apos;arborescence UDF de l&apos;image.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créé (%2 octets).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -688,27 +689,27 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add attend SOURCE=/PATH/IN/IMAGE, et non %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename attend /PATH=NEWNAME, et non %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image ne contient pas de dossier %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 : il est illisible, un nom contient une barre oblique inverse ou il renvoie vers un dossier qui le contient.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -716,12 +717,13 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun graveur CD/DVD %1 trouvé. quillon list-drives affiche les graveurs.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+              quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -733,11 +735,11 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device est réservé aux tests et n&apos;est accepté qu&apos;en tant que root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un disque USB. quillon list-drives affiche les disques USB.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -745,15 +747,15 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Système de fichiers inconnu %1 : utilisez FAT32, NTFS, exFAT ou FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Style de partition inconnu %1 : utilisez mbr ou gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données de %1 seront effacées. Continuer ?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -761,27 +763,27 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque copié vers %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le disque.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de graveurs sur le bus ne s&apos;est pas terminée en %1 secondes.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun disque USB trouvé — branchez-en un.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun graveur CD/DVD trouvé.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -811,27 +813,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillon [IMAGE]
+              quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+              quillon SUBCOMMAND ...
+
+Sans sous-commande, la fenêtre s&apos;ouvre avec IMAGE sur la page Extraire (ou sur la page
+indiquée par --page). Les sous-commandes exécutent les mêmes tâches sans interface graphique :
+
+  extract IMAGE TARGET [ITEM...]      extraire les éléments (tout si aucun) dans TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      créer une image à partir de fichiers et de dossiers
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    enregistrer une copie modifiée qui démarre comme l&apos;original
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        créer une clé USB amorçable
+  burn IMAGE --disc RECORDER          graver l&apos;image sur un CD/DVD
+  copy-disc DRIVE --output IMAGE      lire un CD/DVD dans une image
+  list-drives                         les disques USB et graveurs sur lesquels graver
+
+Options :
+  --force               remplacer un fichier de sortie existant (extract : fichiers existants)
+  --yes                 écrire sur le disque USB sans demander de confirmation
+  --allow-loop-device   accepter un périphérique loop comme disque USB (tests ; root uniquement)
+  -h, --help            afficher cette aide
+  -v, --version         afficher la version
+
+La progression est écrite sur la sortie d&apos;erreur standard, les résultats sur la sortie standard. Le code de sortie
+ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche et supprime la sortie partielle.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Page inconnue %1 : utilisez burn, extract, create, edit ou copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help affiche l&apos;utilisation.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie des fichiers et dossiers...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n&apos;ont pas pu être copiés dans le dossier de travail, aucune image n&apos;a donc été créée (fichiers illisibles ou disque plein ?) :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1034,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du fichier ISO...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1017,15 +1046,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier ISO sous %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le générateur d&apos;images s&apos;est arrêté de manière inattendue.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
     </message>
 </context>
 <context>

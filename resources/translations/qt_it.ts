@@ -595,7 +595,7 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto; non è rimasto nulla di incompleto.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -603,7 +603,7 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già. Aggiungere --force per sostituirlo.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -615,72 +615,73 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;immagine %1.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrotto.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è presente nell&apos;immagine.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine non contiene file.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi file esistono già in %1. Aggiungere --force per sostituirli:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elementi estratti in %2.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile estrarre gli elementi.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di immagine sconosciuto %1: usare joliet, iso9660 o udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella di lavoro in %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere %1: un altro elemento ha lo stesso nome, non è leggibile o un nome contiene una barra rovesciata.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file da 4 GiB o più mostrano la dimensione reale solo nell&apos;albero UDF dell&apos;immagine.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 creato (%2 byte).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -688,27 +689,27 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add richiede SOURCE=/PATH/IN/IMAGE, non %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename richiede /PATH=NEWNAME, non %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;immagine non contiene la cartella %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere %1: non è leggibile, un nome contiene una barra rovesciata o rimanda a una cartella che lo contiene.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 salvato.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -716,12 +717,13 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun masterizzatore CD/DVD %1 trovato. quillon list-drives mostra i masterizzatori.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+     quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -733,11 +735,11 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device è destinato ai test ed è accettato solo come root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un disco USB. quillon list-drives mostra i dischi USB.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -745,15 +747,15 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>File system sconosciuto %1: usare FAT32, NTFS, exFAT o FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile di partizione sconosciuto %1: usare mbr o gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i dati su %1 verranno eliminati. Continuare?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -761,27 +763,27 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco copiato in %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il disco.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca di masterizzatori sul bus non è terminata entro %1 secondi.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun disco USB trovato — collegarne uno.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun masterizzatore CD/DVD trovato.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -811,27 +813,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quillon [IMAGE]
+     quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+     quillon SUBCOMMAND ...
+
+Senza sottocomando si avvia la finestra, con IMAGE aperta nella pagina Estrai (o nella pagina
+indicata da --page). I sottocomandi eseguono le stesse operazioni senza interfaccia grafica:
+
+  extract IMAGE TARGET [ITEM...]      estrae gli elementi (tutto se non ne è indicato nessuno) in TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      crea un&apos;immagine da file e cartelle
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    salva una copia modificata avviabile come l&apos;originale
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        crea una chiavetta USB avviabile
+  burn IMAGE --disc RECORDER          masterizza l&apos;immagine su un CD/DVD
+  copy-disc DRIVE --output IMAGE      legge un CD/DVD in un&apos;immagine
+  list-drives                         i dischi USB e i masterizzatori su cui è possibile scrivere
+
+Opzioni:
+  --force               sostituisce un file di output esistente (extract: i file esistenti)
+  --yes                 scrive sul disco USB senza chiedere conferma
+  --allow-loop-device   accetta un dispositivo loop come disco USB (test; solo root)
+  -h, --help            mostra questo aiuto
+  -v, --version         mostra la versione
+
+L&apos;avanzamento viene scritto sullo standard error, i risultati sullo standard output. Lo stato di uscita è 0 solo
+se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&apos;operazione e rimuove l&apos;output parziale.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina sconosciuta %1: usare burn, extract, create, edit o copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help mostra l&apos;utilizzo.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia di file e cartelle...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare questi file nella cartella di lavoro, quindi non è stata creata alcuna immagine (file illeggibili o disco pieno?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1034,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del file ISO...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1017,15 +1046,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file ISO come %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il generatore di immagini si è interrotto inaspettatamente.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
     </message>
 </context>
 <context>

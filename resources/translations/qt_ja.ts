@@ -594,7 +594,7 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止しました。不完全なものは残っていません。</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -602,7 +602,7 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。置き換えるには --force を追加してください。</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -614,72 +614,73 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージ %1 を読み込めません。</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません。</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止しました。</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はイメージ内にありません。</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージにファイルがありません。</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルは %1 に既に存在します。置き換えるには --force を追加してください:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません。</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個の項目を %2 に展開しました。</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>項目を展開できませんでした。</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なイメージの種類 %1 です。joliet、iso9660、udf のいずれかを指定してください。</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の下に作業フォルダーを作成できませんでした。</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は存在しません。</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を追加できません: 同じ名前の項目が既にあるか、読み込めないか、名前にバックスラッシュが含まれています。</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 GiB 以上のファイルは、イメージの UDF ツリーでのみ実際のサイズが表示されます。</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を作成しました (%2 バイト)。</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -687,27 +688,27 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add には %1 ではなく SOURCE=/PATH/IN/IMAGE を指定してください。</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename には %1 ではなく /PATH=NEWNAME を指定してください。</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージにフォルダー %1 がありません。</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を追加できません: 読み込めないか、名前にバックスラッシュが含まれているか、それ自体を含むフォルダーへのリンクになっています。</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を保存しました。</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -715,12 +716,13 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>CD/DVD ライター %1 が見つかりません。quillon list-drives でライターを一覧表示できます。</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -732,11 +734,11 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device はテスト用で、root としてのみ使用できます。</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は USB ディスクではありません。quillon list-drives で USB ディスクを一覧表示できます。</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -744,15 +746,15 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なファイルシステム %1 です。FAT32、NTFS、exFAT、FAT のいずれかを指定してください。</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なパーティション形式 %1 です。mbr または gpt を指定してください。</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のすべてのデータが消去されます。続行しますか?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -760,27 +762,27 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクを %1 にコピーしました。</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクを読み込めませんでした。</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライターのバススキャンが %1 秒以内に終了しませんでした。</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB ディスクが見つかりません。USB ディスクを接続してください。</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>CD/DVD ライターが見つかりません。</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -810,27 +812,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: quillon [IMAGE]
+        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+        quillon SUBCOMMAND ...
+
+サブコマンドを指定しない場合はウィンドウが起動し、IMAGE が「抽出」ページ (または --page で
+指定したページ) で開かれます。サブコマンドは同じ処理を画面表示なしで実行します:
+
+  extract IMAGE TARGET [ITEM...]      項目 (指定がなければすべて) を TARGET に展開
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      ファイルとフォルダーからイメージを作成
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    元と同じように起動できる変更済みのコピーを保存
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        起動可能な USB メモリを作成
+  burn IMAGE --disc RECORDER          イメージを CD/DVD に書き込み
+  copy-disc DRIVE --output IMAGE      CD/DVD をイメージに読み込み
+  list-drives                         書き込み先にできる USB ディスクとライターを一覧表示
+
+オプション:
+  --force               既存の出力ファイルを置き換える (extract: 既存のファイル)
+  --yes                 確認せずに USB ディスクに書き込む
+  --allow-loop-device   ループデバイスを USB ディスクとして受け付ける (テスト用、root のみ)
+  -h, --help            このヘルプを表示
+  -v, --version         バージョンを表示
+
+進行状況は標準エラー出力に、結果は標準出力に出力されます。終了ステータスが 0 になるのは
+処理自体のチェックに合格した場合のみです。Ctrl+C で処理を停止し、途中までの出力を削除します。</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なページ %1 です。burn、extract、create、edit、copy-disc のいずれかを指定してください。</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方は quillon --help で表示できます。</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルとフォルダーをコピーしています...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルを作業フォルダーにコピーできなかったため、イメージは作成されませんでした (読み込めないファイルがあるか、ディスクがいっぱいの可能性があります):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1033,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO ファイルを作成しています...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1016,15 +1045,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO ファイルを %1 として保存できませんでした。</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージ作成処理が予期せず停止しました。</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>イメージファイルが不完全です: %1 バイト書き込まれましたが、%2 バイト必要です。</translation>
     </message>
 </context>
 <context>

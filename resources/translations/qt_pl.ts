@@ -596,7 +596,7 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano; nie pozostawiono niczego niekompletnego.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -604,7 +604,7 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje. Aby zastąpić, dodaj --force.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -616,72 +616,73 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać obrazu %1.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest folderem.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz nie zawiera %1.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz nie zawiera plików.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Te pliki już istnieją w %1. Aby je zastąpić, dodaj --force:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć folderu %1.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyodrębniono elementy (%1) do %2.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyodrębnić elementów.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany typ obrazu %1: użyj joliet, iso9660 lub udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć folderu roboczego w %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie istnieje.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można dodać %1: inny element ma tę samą nazwę, nie można go odczytać lub nazwa zawiera ukośnik wsteczny.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki o rozmiarze 4 GiB lub większym pokazują rzeczywisty rozmiar tylko w drzewie UDF obrazu.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono %1 (%2 B).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -689,27 +690,27 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add wymaga SOURCE=/PATH/IN/IMAGE, a nie %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename wymaga /PATH=NEWNAME, a nie %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz nie zawiera folderu %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można dodać %1: nie można go odczytać, nazwa zawiera ukośnik wsteczny lub wskazuje z powrotem na folder, który go zawiera.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano %1.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -717,12 +718,13 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono nagrywarki CD/DVD %1. Polecenie quillon list-drives wyświetla nagrywarki.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -734,11 +736,11 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device służy do testów i jest akceptowane tylko dla użytkownika root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest dyskiem USB. Polecenie quillon list-drives wyświetla dyski USB.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -746,15 +748,15 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany system plików %1: użyj FAT32, NTFS, exFAT lub FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany styl partycjonowania %1: użyj mbr lub gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie dane na %1 zostaną usunięte. Kontynuować?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -762,27 +764,27 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano płytę do %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać płyty.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skanowanie magistrali w poszukiwaniu nagrywarek nie zakończyło się w ciągu %1 s.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono dysku USB — podłącz dysk.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono nagrywarki CD/DVD.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -812,27 +814,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillon [IMAGE]
+        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+        quillon SUBCOMMAND ...
+
+Bez podpolecenia uruchamiane jest okno z obrazem IMAGE otwartym na stronie Wyodrębnij (lub na
+stronie podanej w --page). Podpolecenia wykonują te same zadania bez interfejsu graficznego:
+
+  extract IMAGE TARGET [ITEM...]      wyodrębnij elementy (wszystkie, jeśli nie podano) do TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      utwórz obraz z plików i folderów
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    zapisz zmienioną kopię, która uruchamia się jak oryginał
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        utwórz rozruchowy pendrive USB
+  burn IMAGE --disc RECORDER          nagraj obraz na płytę CD/DVD
+  copy-disc DRIVE --output IMAGE      odczytaj płytę CD/DVD do obrazu
+  list-drives                         dyski USB i nagrywarki, na które można nagrywać
+
+Opcje:
+  --force               zastąp istniejący plik wyjściowy (extract: istniejące pliki)
+  --yes                 zapisz na dysku USB bez pytania
+  --allow-loop-device   akceptuj urządzenie loop jako dysk USB (testy; tylko root)
+  -h, --help            wyświetl tę pomoc
+  -v, --version         wyświetl wersję
+
+Postęp trafia na standardowe wyjście błędów, a wyniki na standardowe wyjście. Kod wyjścia wynosi 0 tylko wtedy,
+gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje zadanie i usuwa częściowe dane wyjściowe.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana strona %1: użyj burn, extract, create, edit lub copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie quillon --help wyświetla sposób użycia.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiowanie plików i folderów...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się skopiować tych plików do folderu roboczego, więc nie utworzono obrazu (nieczytelne pliki lub pełny dysk?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1035,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie pliku ISO...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1018,15 +1047,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku ISO jako %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduł tworzenia obrazów nieoczekiwanie przerwał działanie.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik obrazu jest niekompletny: zapisano %1 B, oczekiwano %2 B.</translation>
     </message>
 </context>
 <context>

@@ -596,7 +596,7 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено; незавершённых данных не осталось.</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -604,7 +604,7 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже существует. Добавьте --force, чтобы заменить.</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -616,72 +616,73 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать образ %1.</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не является папкой.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено.</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отсутствует в образе.</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Образ не содержит файлов.</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Эти файлы уже существуют в %1. Добавьте --force, чтобы заменить их:
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать папку %1.</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Извлечено элементов в %2: %1.</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось извлечь элементы.</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный тип образа %1: используйте joliet, iso9660 или udf.</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать рабочую папку в %1.</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не существует.</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся добавить %1: другой элемент имеет то же имя, его не удаётся прочитать или имя содержит обратную косую черту.</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы размером 4 GiB и более показывают свой истинный размер только в дереве UDF образа.</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Создан %1 (%2 байт).</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -689,27 +690,27 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для --add требуется SOURCE=/PATH/IN/IMAGE, а не %1.</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для --rename требуется /PATH=NEWNAME, а не %1.</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В образе нет папки %1.</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся добавить %1: его не удаётся прочитать, имя содержит обратную косую черту или он ссылается на содержащую его папку.</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено: %1.</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -717,12 +718,13 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывающий привод CD/DVD %1 не найден. Список приводов выводит quillon list-drives.</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+               quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -734,11 +736,11 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device предназначен для тестов и принимается только от root.</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не является USB-диском. Список USB-дисков выводит quillon list-drives.</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -746,15 +748,15 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная файловая система %1: используйте FAT32, NTFS, exFAT или FAT.</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная схема разделов %1: используйте mbr или gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Все данные на %1 будут удалены. Продолжить?</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -762,27 +764,27 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск скопирован в %1.</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать диск.</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск записывающих приводов на шине не завершился за %1 с.</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-диск не найден — подключите его.</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывающий привод CD/DVD не найден.</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -812,27 +814,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillon [IMAGE]
+               quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+               quillon SUBCOMMAND ...
+
+Без подкоманды запускается окно, в котором IMAGE открыт на странице «Извлечь» (или на
+странице, заданной --page). Подкоманды выполняют те же задания без графического интерфейса:
+
+  extract IMAGE TARGET [ITEM...]      извлечь элементы (все, если не указаны) в TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      создать образ из файлов и папок
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    сохранить изменённую копию, загружающуюся как оригинал
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        создать загрузочную USB-флешку
+  burn IMAGE --disc RECORDER          записать образ на CD/DVD
+  copy-disc DRIVE --output IMAGE      считать CD/DVD в образ
+  list-drives                         USB-диски и приводы, на которые можно записывать
+
+Параметры:
+  --force               заменить существующий выходной файл (extract: существующие файлы)
+  --yes                 записать на USB-диск без подтверждения
+  --allow-loop-device   принять loop-устройство как USB-диск (для тестов; только root)
+  -h, --help            показать эту справку
+  -v, --version         показать версию
+
+Ход выполнения выводится в стандартный поток ошибок, результаты — в стандартный вывод. Код выхода равен 0, только
+если собственная проверка задания пройдена; Ctrl+C останавливает задание и удаляет неполные выходные данные.</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная страница %1: используйте burn, extract, create, edit или copy-disc.</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Справку по использованию выводит quillon --help.</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирование файлов и папок...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось скопировать эти файлы в рабочую папку, поэтому образ не создан (файлы нечитаемы или диск заполнен?):
+%1</translation>
     </message>
 </context>
 <context>
@@ -1006,7 +1035,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание файла ISO...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1018,15 +1047,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить файл ISO как %1.</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Создание образа неожиданно прервалось.</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл образа неполон: записано %1 байт, ожидалось %2 байт.</translation>
     </message>
 </context>
 <context>

@@ -594,7 +594,7 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <name>CommandLine</name>
     <message>
         <source>Stopped; nothing incomplete was left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止；未留下任何不完整的内容。</translation>
     </message>
     <message>
         <source>%1 is a folder. Please choose a file name for the image.</source>
@@ -602,7 +602,7 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>%1 already exists. Add --force to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在。添加 --force 可替换它。</translation>
     </message>
     <message>
         <source>The image %1 does not exist.</source>
@@ -614,72 +614,73 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>The image %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取镜像 %1。</translation>
     </message>
     <message>
         <source>Usage: quillon extract IMAGE TARGET [ITEM...]</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon extract IMAGE TARGET [ITEM...]</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是文件夹。</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止。</translation>
     </message>
     <message>
         <source>%1 is not in the image.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像中没有 %1。</translation>
     </message>
     <message>
         <source>The image holds no files.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像中不包含任何文件。</translation>
     </message>
     <message>
         <source>These files already exist in %1. Add --force to replace them:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中已存在以下文件。添加 --force 可替换它们：
+%2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1。</translation>
     </message>
     <message>
         <source>Extracted %1 items to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个项目提取到 %2。</translation>
     </message>
     <message>
         <source>The items could not be extracted.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法提取这些项目。</translation>
     </message>
     <message>
         <source>Usage: quillon create --output IMAGE [--label LABEL] SOURCE...</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon create --output IMAGE [--label LABEL] SOURCE...</translation>
     </message>
     <message>
         <source>Unknown image type %1: use joliet, iso9660 or udf.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的镜像类型 %1：请使用 joliet、iso9660 或 udf。</translation>
     </message>
     <message>
         <source>The working folder could not be created below %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 下创建工作文件夹。</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不存在。</translation>
     </message>
     <message>
         <source>%1 cannot be added: another item has its name, it cannot be read, or it holds a backslash in a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加 %1：已有同名项目、无法读取，或名称中包含反斜杠。</translation>
     </message>
     <message>
         <source>Files of 4 GiB or more show their true size only in the image&apos;s UDF tree.</source>
-        <translation type="unfinished"></translation>
+        <translation>4 GiB 及以上的文件仅在镜像的 UDF 目录树中显示真实大小。</translation>
     </message>
     <message>
         <source>Created %1 (%2 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>已创建 %1（%2 字节）。</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -687,27 +688,27 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>Usage: quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]... [--rename /PATH=NEWNAME]...</translation>
     </message>
     <message>
         <source>--add needs SOURCE=/PATH/IN/IMAGE, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--add 需要 SOURCE=/PATH/IN/IMAGE 格式，而不是 %1。</translation>
     </message>
     <message>
         <source>--rename needs /PATH=NEWNAME, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--rename 需要 /PATH=NEWNAME 格式，而不是 %1。</translation>
     </message>
     <message>
         <source>The image has no folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像中没有文件夹 %1。</translation>
     </message>
     <message>
         <source>%1 cannot be added: it cannot be read, it holds a backslash in a name, or it links back to a folder that holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法添加 %1：无法读取、名称中包含反斜杠，或它链接回包含它的文件夹。</translation>
     </message>
     <message>
         <source>Saved %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存 %1。</translation>
     </message>
     <message>
         <source>The ISO file could not be saved.</source>
@@ -715,12 +716,13 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 CD/DVD 刻录机 %1。quillon list-drives 可列出刻录机。</translation>
     </message>
     <message>
         <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
        quillon burn IMAGE --disc RECORDER</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+      quillon burn IMAGE --disc RECORDER</translation>
     </message>
     <message>
         <source>Burning disc successfully.</source>
@@ -732,11 +734,11 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>--allow-loop-device is for tests and only accepted as root.</source>
-        <translation type="unfinished"></translation>
+        <translation>--allow-loop-device 仅用于测试，且只在以 root 身份运行时接受。</translation>
     </message>
     <message>
         <source>%1 is not a USB disk. quillon list-drives shows the USB disks.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是 USB 磁盘。quillon list-drives 可列出 USB 磁盘。</translation>
     </message>
     <message>
         <source>Insufficient space on disk, please change a large-capacity USB or CD/DVD.</source>
@@ -744,15 +746,15 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的文件系统 %1：请使用 FAT32、NTFS、exFAT 或 FAT。</translation>
     </message>
     <message>
         <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知的分区样式 %1：请使用 mbr 或 gpt。</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上的所有数据都将被删除。是否继续？</translation>
     </message>
     <message>
         <source>Nothing was written.</source>
@@ -760,27 +762,27 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     </message>
     <message>
         <source>Usage: quillon copy-disc DRIVE --output IMAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon copy-disc DRIVE --output IMAGE</translation>
     </message>
     <message>
         <source>Copied the disc to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已将光盘复制到 %1。</translation>
     </message>
     <message>
         <source>The disc could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取光盘。</translation>
     </message>
     <message>
         <source>The recorder&apos;s bus scan did not end within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>刻录机总线扫描未在 %1 秒内完成。</translation>
     </message>
     <message>
         <source>No USB disk found — plug one in.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 USB 磁盘——请插入一个。</translation>
     </message>
     <message>
         <source>No CD/DVD recorder found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 CD/DVD 刻录机。</translation>
     </message>
     <message>
         <source>Usage: quillon [IMAGE]
@@ -810,27 +812,54 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillon [IMAGE]
+      quillon --page burn|extract|create|edit|copy-disc [IMAGE]
+      quillon SUBCOMMAND ...
+
+不带子命令时将启动窗口，并在“提取”页面（或 --page 指定的页面）打开 IMAGE。
+子命令在不显示窗口的情况下执行相同的任务：
+
+  extract IMAGE TARGET [ITEM...]      将项目（未指定时为全部）提取到 TARGET
+  create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
+                                      从文件和文件夹创建镜像
+  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
+       [--rename /PATH=NEWNAME]...    保存修改后的副本，可像原镜像一样启动
+  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        制作可启动的 USB 闪存盘
+  burn IMAGE --disc RECORDER          将镜像刻录到 CD/DVD
+  copy-disc DRIVE --output IMAGE      将 CD/DVD 读取为镜像
+  list-drives                         列出可刻录的 USB 磁盘和刻录机
+
+选项：
+  --force               替换已有的输出文件（extract：替换已有的文件）
+  --yes                 不经询问直接写入 USB 磁盘
+  --allow-loop-device   将 loop 设备视为 USB 磁盘（用于测试；仅限 root）
+  -h, --help            显示此帮助
+  -v, --version         显示版本
+
+进度输出到标准错误，结果输出到标准输出。仅当任务自身的检查通过时，退出状态才为 0；
+Ctrl+C 会停止任务并删除不完整的输出。</translation>
     </message>
     <message>
         <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知页面 %1：请使用 burn、extract、create、edit 或 copy-disc。</translation>
     </message>
     <message>
         <source>quillon --help shows the usage.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillon --help 可显示用法。</translation>
     </message>
 </context>
 <context>
     <name>CreateImageJob</name>
     <message>
         <source>Copy files and folders...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在复制文件和文件夹...</translation>
     </message>
     <message>
         <source>These files could not be copied into the working folder, so no image was created (unreadable files, or a full disk?):
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>以下文件无法复制到工作文件夹，因此未创建镜像（文件无法读取，或磁盘已满？）：
+%1</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1033,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <name>IsoBuildJob</name>
     <message>
         <source>Creating ISO file...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在创建 ISO 文件...</translation>
     </message>
     <message>
         <source>The ISO file could not be created.</source>
@@ -1016,15 +1045,15 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>The ISO file could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将 ISO 文件保存为 %1。</translation>
     </message>
     <message>
         <source>The image builder stopped unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像生成器意外停止。</translation>
     </message>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像文件不完整：已写入 %1 字节，预期 %2 字节。</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,8 @@ private slots:
                     return 0;
                 });
                 for (const TsMessage& m : readTs(tsPath(lang))) {
+                    if (m.context == QLatin1String("CommandLine"))
+                        continue; // printed on a terminal, never shown in a window
                     for (const QString& form : m.forms)
                         ShowMessage(filled(form), &window);
                 }
@@ -424,7 +426,7 @@ private slots:
             progress.show();
             for (const TsMessage& m : readTs(tsPath(lang))) {
                 const QString& text = m.forms.first();
-                if (text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": "))) {
+                if (m.context != QLatin1String("CommandLine") && text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": "))) {
                     progress.SetText(text);
                     check(&progress, QStringLiteral("progress"), false);
                 }
