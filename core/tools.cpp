@@ -49,6 +49,23 @@ QString linkedSystemTool(const QString& name)
     return QString();
 }
 
+QString packageOf(const QString& program)
+{
+    static const struct {
+        const char* name;
+        const char* package;
+    } packages[] = {{"7z", "p7zip-full"}, {"cdrecord", "cdrskin"}, {"readcd", "wodim"}, {"mkisofs", "genisoimage"},
+        {"wimlib-imagex", "wimtools"}, {"xorriso", "xorriso"}};
+    QString name = program.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
+    if (name.endsWith(QLatin1String(".exe")))
+        name.chop(4);
+    for (const auto& p : packages) {
+        if (name == QLatin1String(p.name))
+            return QLatin1String(p.package);
+    }
+    return QString();
+}
+
 } // namespace Tools
 
 ToolSet ToolSet::Installed()

@@ -18,6 +18,10 @@ QString splitterTool(); // wimlib-imagex
 // linked there (the system's own: sfdisk, mount, fsck).
 QString linkedSystemTool(const QString& name);
 
+// The Debian package that ships a tool of ours, by the tool's file name
+// ("7z", "cdrecord", "mkisofs"); empty for one we do not know.
+QString packageOf(const QString& program);
+
 } // namespace Tools
 
 // The programs a window and its jobs run. Windows get one when they are made

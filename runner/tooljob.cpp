@@ -1,5 +1,6 @@
 #include "runner/tooljob.h"
 
+#include "core/tools.h"
 #include "runner/runcommandthread.h"
 
 #include <QDir>
@@ -80,6 +81,10 @@ QString ToolJob::startFailure(const QString& error) const
     QString text = tr("Could not start %1.").arg(QDir::toNativeSeparators(m_program));
     if (!error.isEmpty())
         text += QLatin1Char(' ') + error;
+    // A tool that is not there at all: say what brings it.
+    const QString package = Tools::packageOf(m_program);
+    if (!package.isEmpty() && !QFileInfo(m_program).exists())
+        text += QLatin1Char(' ') + tr("Install the package %1.").arg(package);
     return text;
 }
 

@@ -1321,6 +1321,10 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <source>Could not start %1.</source>
         <translation>%1 konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Installieren Sie das Paket %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

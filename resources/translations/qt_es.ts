@@ -1321,6 +1321,10 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <source>Could not start %1.</source>
         <translation>No se pudo iniciar %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Instale el paquete %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -1321,6 +1321,10 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <source>Could not start %1.</source>
         <translation>Impossible de lancer %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Installez le paquet %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

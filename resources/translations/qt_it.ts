@@ -1319,6 +1319,10 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <source>Could not start %1.</source>
         <translation>Impossibile avviare %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Installare il pacchetto %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

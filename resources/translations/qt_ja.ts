@@ -1318,6 +1318,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Could not start %1.</source>
         <translation>%1 を起動できませんでした。</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>パッケージ %1 をインストールしてください。</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -1319,6 +1319,10 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <source>Could not start %1.</source>
         <translation>Kan %1 niet starten.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Installeer het pakket %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -1320,6 +1320,10 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <source>Could not start %1.</source>
         <translation>Nie można uruchomić %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Zainstaluj pakiet %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -1321,6 +1321,10 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <source>Could not start %1.</source>
         <translation>Não foi possível iniciar %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Instale o pacote %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -1320,6 +1320,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Could not start %1.</source>
         <translation>Не удалось запустить %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Установите пакет %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

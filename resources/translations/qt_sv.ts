@@ -1319,6 +1319,10 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <source>Could not start %1.</source>
         <translation>Det gick inte att starta %1.</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>Installera paketet %1.</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

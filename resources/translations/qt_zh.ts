@@ -1318,6 +1318,10 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <source>Could not start %1.</source>
         <translation>无法启动 %1。</translation>
     </message>
+    <message>
+        <source>Install the package %1.</source>
+        <translation>请安装软件包 %1。</translation>
+    </message>
 </context>
 <context>
     <name>UsbBurnJob</name>

@@ -262,6 +262,11 @@ private slots:
         for (const char* tool : {"cdrecord", "readcd"})
             QVERIFY(QFile::link(TestUtil::standInTool(), app + "/cdrtools/" + tool));
 
+        // This folder has no image builder: the message names its package.
+        const Run noBuilder = quillon({"create", "--output", path("nb.iso"), path("tree/docs")}, program);
+        QCOMPARE(noBuilder.status, 1);
+        QVERIFY2(noBuilder.err.contains("Install the package genisoimage"), qPrintable(noBuilder.err));
+
         TestUtil::playStandIn("readom/read-ok.txt");
         qputenv("QUILLON_STANDIN_SECTORS", "3000");
         const Run copied = quillon({"copy-disc", "1,0,0", "--output", path("disc")}, program);
