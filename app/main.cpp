@@ -5,6 +5,7 @@
 #include "core/trace.h"
 #include "core/util.h"
 #include "image/stagedcontent.h"
+#include "platform/leftovers.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -85,6 +86,9 @@ int main(int argc, char* argv[])
 
     // Staged copies of runs that ended without cleaning up (a crash, a power cut).
     StagedContent::RemoveStaleFolders();
+    // Working items that crashed runs left beside the user's files.
+    for (const QString& removed : Leftovers::RemoveFromEndedRuns())
+        qCDebug(lcTrace) << "removed a crashed run's" << removed;
 
     MainWindow window(nullptr);
     QuitAfterFirstShowIfAsked(&window, sinceStart);

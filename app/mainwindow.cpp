@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "core/job.h"
 #include "core/trace.h"
 #include "core/util.h"
 #include "image/stagedcontent.h"
@@ -15,6 +16,7 @@
 #include "ui/messages.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
@@ -120,12 +122,34 @@ QMenu* MainWindow::PopupMenu() const
 
 void MainWindow::onClose()
 {
-    // The window goes at once, but no tool may keep writing to a disk or an
-    // image after it: end every child first.
+    closeProgram();
+}
+
+bool MainWindow::closeProgram()
+{
+    if (Job::AnyRunning()
+        && Dialogs().AskQuestion(
+               QStringLiteral(":/vud/commdialogbg"), tr("A job is still running. Stop it and close the program?"), this)
+            != 1)
+        return false;
+    // Each job cleans up as its Stop does: partial images, staging folders,
+    // the stick's mount.
+    Job::StopAll();
+    // No tool may keep writing to a disk or an image after the window: end
+    // every child that no job ended.
     CRunCommandThread::terminateAll();
     // The pages are not destroyed on this way out: their staged copies go here.
     StagedContent::RemoveOwnFolders();
     Context().exit(0);
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closeProgram())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::onMin()

@@ -66,6 +66,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
@@ -73,6 +74,8 @@ protected:
 
 private:
     void setupHomePage();
+    // Asks while a job runs; false when the user keeps the program open.
+    bool closeProgram();
     void openPage(ImageDialog* page, bool initialize, int x);
 
     CImageButton* m_menu = nullptr;

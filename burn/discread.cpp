@@ -1,6 +1,7 @@
 #include "burn/discread.h"
 
 #include "image/fileutils.h"
+#include "platform/leftovers.h"
 #include "runner/discreader.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,7 @@ void ReadDiscJob::doStart()
     m_part = part.fileName();
     part.close();
     part.remove();
+    Leftovers::Note(m_part);
     setCommand(m_reader, Tools::readDiscArgs(m_address, m_part));
     ToolJob::doStart();
 }
@@ -111,11 +113,12 @@ QString ReadDiscJob::judge(int exitCode, QProcess::ExitStatus status)
         return tr("The image is incomplete: %1 of %2 bytes were read.").arg(actual).arg(expected);
     if (!ReplaceFile(m_part, m_target))
         return tr("The image could not be put in place of %1.").arg(QDir::toNativeSeparators(m_target));
+    Leftovers::Forget(m_part);
     return QString();
 }
 
 void ReadDiscJob::cleanUp()
 {
-    if (!m_part.isEmpty())
-        QFile::remove(m_part);
+    if (!m_part.isEmpty() && QFile::remove(m_part))
+        Leftovers::Forget(m_part);
 }

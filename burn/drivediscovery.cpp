@@ -104,6 +104,10 @@ ScanbusJob::ScanbusJob(const QString& recorder, const DriveAccess& drives, QObje
     , m_access(drives)
 {
     setCommand(recorder, Tools::scanBusArgs());
+    // A recorder hung on a drive would keep the pages from ever listing one.
+    setTimeLimit(ScanLimitMs,
+        tr("The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.")
+            .arg(ScanLimitMs / 1000));
 }
 
 void ScanbusJob::handlePiece(const QString& piece)

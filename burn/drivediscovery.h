@@ -52,6 +52,8 @@ class ScanbusJob : public ToolJob {
 public:
     ScanbusJob(const QString& recorder, const DriveAccess& drives, QObject* parent = nullptr);
 
+    static constexpr int ScanLimitMs = 30000;
+
 signals:
     void recorderFound(QString text, QString address);
 

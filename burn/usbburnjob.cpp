@@ -4,6 +4,7 @@
 #include "core/tools.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
+#include "platform/leftovers.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
 
@@ -204,6 +205,7 @@ QString UsbBurnJob::checkRequest()
         return tr("Cannot create a working folder in %1.").arg(QDir::toNativeSeparators(m_options.tempFolder));
     temp.setAutoRemove(false);
     m_tempFolder = temp.path();
+    Leftovers::Note(m_tempFolder);
     return QString();
 }
 
@@ -248,8 +250,7 @@ void UsbBurnJob::build()
     UsbToolStep* listing = tool(
         tr("Reading the image"), tr("Reading the image..."),
         [this] {
-            return Plan {m_options.tools.archive, {QStringLiteral("l"), QStringLiteral("-slt"), m_request.image}, false,
-                false, QString()};
+            return Plan {m_options.tools.archive, Tools::technicalListArgs(m_request.image), false, false, QString()};
         },
         1);
     listing->verdict = [this, listing](int exitCode, QProcess::ExitStatus status) {
@@ -352,7 +353,8 @@ void UsbBurnJob::onEnded(Job::Status status)
             QFile::remove(m_tempFolder + QLatin1Char('/') + QLatin1String(name));
         if (!m_mounted)
             QDir().rmdir(m_tempFolder + QStringLiteral("/stick"));
-        QDir().rmdir(m_tempFolder);
+        if (QDir().rmdir(m_tempFolder))
+            Leftovers::Forget(m_tempFolder);
     }
 }
 

@@ -13,13 +13,42 @@ Job::Job(QObject* parent)
     Q_UNUSED(registered);
 }
 
-Job::~Job() = default;
+namespace {
+// Jobs live on the GUI thread (or the command line's main thread).
+QList<Job*> g_running;
+} // namespace
+
+Job::~Job()
+{
+    g_running.removeOne(this);
+}
+
+bool Job::AnyRunning()
+{
+    return !g_running.isEmpty();
+}
+
+void Job::StopAll()
+{
+    while (!g_running.isEmpty()) {
+        // An outer job (a sequence) stops its current step itself.
+        Job* outer = g_running.first();
+        for (QObject* up = outer->parent(); up; up = up->parent()) {
+            auto* job = qobject_cast<Job*>(up);
+            if (job && job->isRunning())
+                outer = job;
+        }
+        outer->stop();
+        g_running.removeOne(outer); // a stop never leaves it running
+    }
+}
 
 void Job::start()
 {
     if (m_status == Status::Running)
         return;
     m_status = Status::Running;
+    g_running.append(this);
     m_reason.clear();
     doStart();
 }
@@ -30,6 +59,7 @@ void Job::stop()
         return;
     // Marked first, so whatever doStop() triggers cannot end the job another way.
     m_status = Status::Stopped;
+    g_running.removeOne(this);
     doStop();
     emit finished(Status::Stopped, QString());
 }
@@ -58,6 +88,7 @@ void Job::finish(Status status, const QString& reason)
         return;
     m_status = status;
     m_reason = reason;
+    g_running.removeOne(this);
     emit finished(status, reason);
 }
 

@@ -40,6 +40,12 @@ public:
     QString name() const { return m_name; }
     void setName(const QString& name) { m_name = name; }
 
+    // Whether any job of this program runs now (closing the program asks first).
+    static bool AnyRunning();
+    // Stops every running job as its Stop would, outermost first, so each
+    // cleans up after itself.
+    static void StopAll();
+
 signals:
     void progress(QString stage, qint64 value, qint64 maximum);
     void finished(Job::Status status, QString reason);

@@ -195,10 +195,11 @@ bool ReadBootCatalog(const QString& image, QList<BootEntry>& entries)
         for (int i = 0; i < count && offset + 32 <= SectorSize; ++i, offset += 32) {
             const unsigned char* e = b + offset;
             entries << entryFrom(e, platform);
-            // Selection-criteria extensions (0x44) belong to the entry before.
+            // Selection-criteria extensions (0x44) belong to the entry before;
+            // bit 5 of an extension's second byte says another one follows.
             while (offset + 64 <= SectorSize && (b[offset + 32] == 0x44)) {
                 offset += 32;
-                if ((b[offset] & 0x20) == 0)
+                if ((b[offset + 1] & 0x20) == 0)
                     break;
             }
         }

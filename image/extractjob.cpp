@@ -1,6 +1,7 @@
 #include "image/extractjob.h"
 
 #include "image/fileutils.h"
+#include "platform/leftovers.h"
 #include "runner/sevenzip.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -37,6 +40,17 @@ MoveState moveItem(const QString& source, const QString& target, Existing existi
     if (!to.exists() && !to.isSymLink())
         return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
 
+    if (to.isSymLink()) {
+        // The user's link is asked about as a file is; replacing it removes
+        // the link, never what it points to.
+        if (existing == Existing::KeepChosen)
+            return MoveState::Kept;
+        if (existing == Existing::KeepUnsure)
+            return MoveState::Conflict;
+        if (!QFile::remove(target))
+            return MoveState::Failed;
+        return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+    }
     if (isRealDir(from) && isRealDir(to)) {
         // Merge: the user's folder stays, with everything else it holds.
         MoveState state = MoveState::Moved;
@@ -65,8 +79,12 @@ void filesToReplace(const IsoEntry& entry, const QString& target, const QString&
     if (limit > 0 && out.size() >= limit)
         return;
     const QFileInfo info(target);
+    if (info.isSymLink()) {
+        out << relative; // replaced like a file, whatever it points to
+        return;
+    }
     if (!entry.isDir) {
-        if (info.isFile() && !info.isSymLink())
+        if (info.isFile())
             out << relative;
         return;
     }
@@ -178,9 +196,12 @@ ExtractJob::~ExtractJob()
 void ExtractJob::doStart()
 {
     m_items.clear();
+    QSet<QString> seen; // a selection of 100,000 items: no search per item
     for (const ExtractItem& item : qAsConst(m_request.items)) {
-        if (!item.path.isEmpty() && !m_items.contains(item))
+        if (!item.path.isEmpty() && !seen.contains(item.path + QChar(0) + item.name)) {
+            seen.insert(item.path + QChar(0) + item.name);
             m_items << item;
+        }
     }
     m_log = ArchiveToolLog();
     m_log.SetSubject(m_request.image);
@@ -205,11 +226,35 @@ void ExtractJob::doStart()
         return;
     }
     m_staging = staging.path();
+    Leftovers::Note(m_staging);
 
     QStringList entries;
-    for (const ExtractItem& item : qAsConst(m_items))
+    qsizetype length = 0;
+    for (const ExtractItem& item : qAsConst(m_items)) {
         entries << item.path;
-    setCommand(m_request.program, Tools::extractArgs(m_request.image, m_staging, entries));
+        length += item.path.size() + 1;
+    }
+    if (length <= MaxCommandLineEntries) {
+        setCommand(m_request.program, Tools::extractArgs(m_request.image, m_staging, entries));
+    } else {
+        // A command line has a limit (about 32,000 characters on Windows).
+        QStringList listed;
+        QStringList onCommandLine;
+        for (const QString& entry : qAsConst(entries))
+            (Tools::FitsListFile(entry) ? listed : onCommandLine) << entry;
+        m_listFile = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/quillon-list-XXXXXX"));
+        if (!m_listFile->open() || m_listFile->write(Tools::ListFileText(listed)) < 0 || !m_listFile->flush()) {
+            const QString why = m_listFile->errorString();
+            m_listFile.reset();
+            removeStaging();
+            fail(tr("Cannot write the list of items to extract: %1").arg(why));
+            return;
+        }
+        m_listFile->close();
+        Leftovers::Note(m_listFile->fileName());
+        setCommand(
+            m_request.program, Tools::extractArgs(m_request.image, m_staging, onCommandLine, m_listFile->fileName()));
+    }
     ToolJob::doStart();
     setProgress(QCoreApplication::translate("ExtractJob", "Extracting files..."), 0, 100);
 }
@@ -271,10 +316,16 @@ void ExtractJob::dropCutOffFiles()
 
 void ExtractJob::removeStaging()
 {
+    if (m_listFile) {
+        Leftovers::Forget(m_listFile->fileName());
+        m_listFile.reset();
+    }
     if (m_staging.isEmpty())
         return;
     RemoveFolderTree(m_staging);
     if (QFileInfo::exists(m_staging))
         qWarning() << "ExtractJob: staging folder left behind:" << m_staging;
+    else
+        Leftovers::Forget(m_staging);
     m_staging.clear();
 }

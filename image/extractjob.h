@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // --- Placing the extracted items ---------------------------------------------------
@@ -42,8 +43,9 @@ struct MoveUpResult {
 };
 
 // Moves staging/<path> to output/<name> for every item. A folder that already
-// exists there is merged into; an existing file is replaced only with
-// Existing::Replace, otherwise the user's file stays. An item of the other
+// exists there is merged into; an existing file, or a symbolic link of any
+// kind (the link itself), is replaced only with Existing::Replace, otherwise
+// the user's file stays. An item of the other
 // kind (file vs. folder) is never replaced, nor the file `keep` (the image
 // being read).
 MoveUpResult MoveUp(const QString& staging, const QList<ExtractItem>& items, const QString& outputFolder,
@@ -101,6 +103,9 @@ public:
     // The items passed to the tool (without duplicates).
     QList<ExtractItem> items() const { return m_items; }
     QString stagingFolder() const { return m_staging; }
+    // Entries of at most this many characters in all go on the command line,
+    // more through a list file.
+    static constexpr qsizetype MaxCommandLineEntries = 16000;
 
 protected:
     void doStart() override;
@@ -117,6 +122,7 @@ private:
     void dropCutOffFiles();
 
     Request m_request;
+    std::unique_ptr<class QTemporaryFile> m_listFile;
     QList<ExtractItem> m_items;
     QString m_staging;
     ArchiveToolLog m_log;

@@ -1,6 +1,7 @@
 #include "image/isobuildjob.h"
 
 #include "image/fileutils.h"
+#include "platform/leftovers.h"
 #include "runner/isobuilder.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ void IsoBuildJob::doStart()
     }
     folder.setAutoRemove(false);
     m_privateFolder = folder.path();
+    Leftovers::Note(m_privateFolder);
     m_file = m_privateFolder + QLatin1Char('/') + target.fileName();
     const QStringList args = m_request.arguments(m_file);
     setCommand(m_request.program, args);
@@ -66,7 +68,8 @@ QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
     if (!ReplaceFile(m_file, output))
         return QCoreApplication::translate("IsoBuildJob", "The ISO file could not be saved as %1.")
             .arg(QDir::toNativeSeparators(output));
-    QDir().rmdir(m_privateFolder);
+    if (QDir().rmdir(m_privateFolder))
+        Leftovers::Forget(m_privateFolder);
     m_privateFolder.clear();
     return QString();
 }
@@ -74,8 +77,11 @@ QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
 void IsoBuildJob::cleanUp()
 {
     // A broken image left behind would look like a good one.
-    if (!m_privateFolder.isEmpty())
+    if (!m_privateFolder.isEmpty()) {
         RemoveFolderTree(m_privateFolder);
+        if (!QFileInfo::exists(m_privateFolder))
+            Leftovers::Forget(m_privateFolder);
+    }
     m_privateFolder.clear();
 }
 

@@ -267,6 +267,8 @@ void CBurnDialog::refreshOpticalList()
     // Returns when the tool has ended or could not start; events keep flowing.
     if (scan && scan->isRunning())
         loop.exec();
+    if (scan && scan->timedOut())
+        Dialogs().ShowMessage(scan->reason(), this);
     if (scan)
         scan->deleteLater();
 }
@@ -337,10 +339,10 @@ void CBurnDialog::startDiscBurn(const QString& image)
         m_burnJob->deleteLater();
     m_burnJob = new DiscBurnJob(Context().tools.recorder, m_dvdList->currentData().toString(), image, this);
     connect(m_burnJob, &Job::finished, this, &CBurnDialog::onDVDBurnFinished);
-    // A burn stopped halfway spoils the disc: no Stop. A recorder that cannot
-    // start ends the job all the same, so the dialog never stays for good.
+    // Stop stays: a burn stopped halfway spoils the disc, but a recorder that
+    // hangs must not hold the program for good. The result says what it cost.
     m_burnProgress->attach(m_burnJob);
-    m_progress->DisableStop();
+    m_progress->StopButton()->setEnabled(true);
     m_progress->SetRange(0, 100);
     m_progress->SetText(tr("Burning the disc..."));
     m_burnJob->start();
@@ -351,6 +353,8 @@ void CBurnDialog::onDVDBurnFinished()
     const bool succeeded = m_burnJob && m_burnJob->status() == Job::Status::Succeeded;
     if (succeeded)
         Dialogs().ShowMessage(tr("Burning disc successfully."), this);
+    else if (m_burnJob && m_burnJob->status() == Job::Status::Stopped)
+        Dialogs().ShowMessage(tr("The burn was stopped. The disc may be unusable."), this);
     else
         Dialogs().ShowMessage(
             tr("The disc could not be burned.") + QLatin1Char('\n') + (m_burnJob ? m_burnJob->reason() : QString()),

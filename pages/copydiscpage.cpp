@@ -147,6 +147,8 @@ void CPage5::InitializeDVDComboBox()
         scan->deleteLater();
         if (m_scan == scan) {
             m_scan = nullptr;
+            if (scan->timedOut())
+                Dialogs().ShowMessage(scan->reason(), this);
             emit sigScanEnded();
         }
     });
@@ -171,7 +173,8 @@ void CPage5::OnEject()
 
 void CPage5::OnBrowser()
 {
-    m_lineEdit->setText(Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)")));
+    m_chosenFile = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    m_lineEdit->setText(m_chosenFile);
 }
 
 void CPage5::OnStart()
@@ -191,6 +194,9 @@ void CPage5::OnStart()
         Dialogs().ShowMessage(tr("The image cannot be saved there.") + QLatin1Char('\n') + refused, this);
         return;
     }
+    // The save dialog asked already about exactly the name it returned.
+    if (target != m_chosenFile && !ConfirmReplace(target))
+        return;
     if (m_readJob) {
         disconnect(m_readJob, nullptr, this, nullptr);
         m_readJob->stop();

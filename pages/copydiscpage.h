@@ -62,6 +62,7 @@ private:
     QComboBox* m_formatList = nullptr;
     QLabel* m_location = nullptr;
     QLineEdit* m_lineEdit = nullptr;
+    QString m_chosenFile; // the save dialog's answer, which it confirmed
     CImageButton* m_browser = nullptr;
     CImageButton* m_back = nullptr;
     CImageButton* m_start = nullptr;

@@ -309,6 +309,9 @@ QString CPage3::chooseOutput()
             tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output)), this);
         return QString();
     }
+    // The dialog asked about the name as chosen, not with ".iso" added.
+    if (output != chosen && !ConfirmReplace(output))
+        return QString();
     return output;
 }
 

@@ -316,7 +316,7 @@ void CPage2::OnExtract()
     }
     // Items of different folders all land in the output folder: one name, one item.
     QList<ExtractItem> items;
-    QStringList names;
+    QSet<QString> names;
     for (const IsoEntry* entry : chosen) {
         items << ExtractItem::Of(*entry);
         if (names.contains(items.last().name)) {
@@ -325,7 +325,7 @@ void CPage2::OnExtract()
                 this);
             return;
         }
-        names << items.last().name;
+        names.insert(items.last().name);
     }
     const QString folder = Dialogs().ChooseFolder(this);
     if (folder.isEmpty())

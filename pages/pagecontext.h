@@ -6,6 +6,9 @@
 #include "ui/imagedialog.h"
 #include "ui/pagedialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <cstdio>
@@ -49,6 +52,20 @@ public:
 
     const PageContext& Context() const { return m_context; }
     PageDialogs& Dialogs() const { return *m_context.dialogs; }
+
+    // True when nothing is at `path`, or the user agrees to replace what is
+    // (a symbolic link counts: the link is replaced, not what it points to).
+    bool ConfirmReplace(const QString& path)
+    {
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return true;
+        return Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
+                   QCoreApplication::translate("PageWindow", "%1 already exists. Do you want to replace it?")
+                       .arg(QDir::toNativeSeparators(path)),
+                   this)
+            == 1;
+    }
 
 protected:
     PageContext& MutableContext() { return m_context; }

@@ -8,8 +8,14 @@ namespace Platform {
 // Suffix of executables on this platform ("" or ".exe").
 QString exeSuffix();
 
-// Asks a child process to end (force = false) or ends it at once (force = true).
+// Asks a tool child and everything it started to end (force = false) or ends
+// them at once (force = true). A child started with startOwnProcessGroup in
+// it leads its own group, and the whole group gets the signal.
 void signalProcess(qint64 pid, bool force);
+
+// Called in a new child before the tool's program takes over, so the tool and
+// its own children form one group that a stop reaches as a whole.
+void startOwnProcessGroup();
 
 // Watches one child for its end without touching its output pipes, so a
 // reader can pause while output gathers and still notice the end at once.

@@ -25,9 +25,8 @@ void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& ou
         piece.prepend(m_held);
         m_held.clear();
     }
-    if (cut == Cut::CrLf)
-        piece += QLatin1Char('\n');
-    const bool endsLine = piece.endsWith(QLatin1Char('\n'));
+    // CR LF ends its line without a line-end character, as a lone CR does.
+    const bool endsLine = cut == Cut::CrLf || cut == Cut::LineEnd;
     if (isBlank(piece)) {
         if (cut == Cut::InsideLine) {
             m_held = piece; // blanks inside a line (columns) must not be lost
@@ -36,8 +35,12 @@ void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& ou
         // A line feed alone still ends a line whose start went out already,
         // and so do the blanks at the very end of the output (a name's
         // trailing blanks after a pause).
-        if (!(m_lineOpen && (endsLine || (cut == Cut::EndOfRun && !piece.isEmpty()))))
+        const bool lineFeed = piece.endsWith(QLatin1Char('\n'));
+        if (!(m_lineOpen && (lineFeed || (cut == Cut::EndOfRun && !piece.isEmpty())))) {
+            if (endsLine)
+                m_lineOpen = false;
             return;
+        }
     }
     out.append(piece);
     m_lineOpen = !endsLine;

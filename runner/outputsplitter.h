@@ -7,11 +7,13 @@
 
 #include <memory>
 
-// Cuts a tool's merged output into pieces. A piece ends at a line feed (kept;
-// a CRLF becomes a line feed), a lone carriage return (dropped) or a run of
+// Cuts a tool's merged output into pieces. A piece ends at a lone line feed
+// (kept), a CR LF or a lone carriage return (both dropped) or a run of
 // backspaces (dropped): tools that rewrite a progress line in place use one or
-// the other. So a piece ending in a line feed is the end of a line, and any
-// other piece may be the start of a longer one. Blank pieces are dropped, but
+// the other. A line longer than MaxPiece, or one the tool pauses in, comes in
+// several pieces; only a piece ending in a line feed tells that its line is
+// complete, which is enough for the tools whose lines are re-joined (they end
+// lines with a lone line feed). Blank pieces are dropped, but
 // blanks cut from the inside of a line are joined to its next piece, and a
 // line feed that ends a line already partly out comes as a piece of its own. Bytes are
 // split before decoding, and one decoder lives for the whole run, so a

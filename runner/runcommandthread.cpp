@@ -43,6 +43,12 @@ bool endStart(qint64 pid)
     return !g_closing;
 }
 
+bool isClosing()
+{
+    QMutexLocker lock(&g_childrenMutex);
+    return g_closing;
+}
+
 void unregisterChild(qint64 pid)
 {
     QMutexLocker lock(&g_childrenMutex);
@@ -63,16 +69,29 @@ CProcess::CProcess(QObject* parent)
 {
 }
 
+void CProcess::setupChildProcess()
+{
+    Platform::startOwnProcessGroup();
+}
+
 void CProcess::OnTerminate()
 {
     qCDebug(lcRunner) << "CProcess::OnTerminate()";
     if (state() == QProcess::NotRunning)
         return;
-    QProcess::terminate();
+    m_pid = processId();
+    Platform::signalProcess(m_pid, false);
     QTimer::singleShot(KillGraceMs, this, [this] {
         if (state() != QProcess::NotRunning)
-            kill();
+            killGroup();
     });
+}
+
+void CProcess::killGroup()
+{
+    if (state() != QProcess::NotRunning)
+        m_pid = processId();
+    Platform::signalProcess(m_pid, true);
 }
 
 CRunCommandThread::CRunCommandThread(QObject* parent)
@@ -177,10 +196,13 @@ void CRunCommandThread::run()
         const bool closing = !endStart(pid);
         if (started) {
             if (closing)
-                process.kill();
+                process.killGroup();
             else if (m_cancelled.loadAcquire() != 0)
                 process.OnTerminate();
             waitForChild(process, splitter);
+            // A stopped tool's own children may still run in its group.
+            if (closing || m_cancelled.loadAcquire() != 0 || isClosing())
+                Platform::signalProcess(pid, true);
             unregisterChild(pid);
         }
     }
@@ -330,7 +352,7 @@ void CRunCommandThread::OnTerminateProcess()
 {
     qCDebug(lcRunner) << "CRunCommandThread::OnTerminateProcess is called";
     if (m_process) {
-        m_process->kill();
+        m_process->killGroup();
         m_process = nullptr;
     }
 }

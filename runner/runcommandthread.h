@@ -14,9 +14,19 @@ public:
 
     static constexpr int KillGraceMs = 2000;
 
+    // Ends the child and whatever it started at once.
+    void killGroup();
+
 public slots:
-    // Asks the child to end, and kills it if it is still there after a grace period.
+    // Asks the child and its own children to end, and kills them if the child
+    // is still there after a grace period.
     void OnTerminate();
+
+protected:
+    void setupChildProcess() override;
+
+private:
+    qint64 m_pid = 0;
 };
 
 // Runs one tool on a worker thread and reports its merged output piece by

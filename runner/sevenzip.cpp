@@ -16,10 +16,16 @@ QString imagePathForTool(const QString& pathInImage)
 #endif
 }
 
-// "-spd": the image path is a name, not a pattern ("a?b.iso" would list axb.iso too).
+// "-spd" in every command: the image path is a name, not a pattern ("a?b.iso"
+// would read axb.iso too), and so are the entry paths.
 QStringList listArgs(const QString& image)
 {
     return {QStringLiteral("l"), QStringLiteral("-spd"), image};
+}
+
+QStringList technicalListArgs(const QString& image)
+{
+    return {QStringLiteral("l"), QStringLiteral("-slt"), QStringLiteral("-spd"), image};
 }
 
 QStringList installProbeArgs(const QString& image)
@@ -29,22 +35,51 @@ QStringList installProbeArgs(const QString& image)
 
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries)
 {
+    return extractArgs(image, folder, entries, QString());
+}
+
+QStringList extractArgs(
+    const QString& image, const QString& folder, const QStringList& entries, const QString& listFile)
+{
     QStringList args {QStringLiteral("x"), image, QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
-        QStringLiteral("-o") + folder, QStringLiteral("-spd"), QStringLiteral("--")};
+        QStringLiteral("-o") + folder, QStringLiteral("-spd")};
+    // Before "--": after it "@..." would be a name.
+    if (!listFile.isEmpty())
+        args << QStringLiteral("-scsUTF-8") << QLatin1Char('@') + listFile;
+    args << QStringLiteral("--");
     for (const QString& entry : entries)
         args << imagePathForTool(entry);
     return args;
 }
 
+bool FitsListFile(const QString& entry)
+{
+    if (entry.isEmpty() || entry.front().isSpace() || entry.back().isSpace())
+        return false;
+    return !entry.contains(QLatin1Char('"')) && !entry.contains(QLatin1Char('\n'))
+        && !entry.contains(QLatin1Char('\r'));
+}
+
+QByteArray ListFileText(const QStringList& entries)
+{
+    QByteArray text;
+    for (const QString& entry : entries) {
+        text += imagePathForTool(entry).toUtf8();
+        text += '\n';
+    }
+    return text;
+}
+
 QStringList extractAllArgs(const QString& folder, const QString& image)
 {
     return {QStringLiteral("x"), QStringLiteral("-y"), QStringLiteral("-bb3"), QStringLiteral("-bsp2"),
-        QStringLiteral("-o") + folder, image};
+        QStringLiteral("-o") + folder, QStringLiteral("-spd"), image};
 }
 
 QStringList copyToDriveArgs(const QString& drive, const QString& image, const QString& leaveOut)
 {
-    QStringList args {QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-x![BOOT]")};
+    QStringList args {QStringLiteral("x"), QStringLiteral("-bsp2"), QStringLiteral("-y"), QStringLiteral("-spd"),
+        QStringLiteral("-x![BOOT]")};
     if (!leaveOut.isEmpty())
         args << QStringLiteral("-x!") + imagePathForTool(leaveOut);
     args << QStringLiteral("-o") + drive + QLatin1Char('/') << image;
@@ -53,8 +88,8 @@ QStringList copyToDriveArgs(const QString& drive, const QString& image, const QS
 
 QStringList extractFlatArgs(const QString& image, const QString& folder, const QString& pathInImage)
 {
-    return {
-        QStringLiteral("e"), QStringLiteral("-y"), image, QStringLiteral("-o") + folder, imagePathForTool(pathInImage)};
+    return {QStringLiteral("e"), QStringLiteral("-y"), QStringLiteral("-spd"), image, QStringLiteral("-o") + folder,
+        imagePathForTool(pathInImage)};
 }
 
 } // namespace Tools

@@ -15,11 +15,22 @@ namespace Tools {
 QString imagePathForTool(const QString& pathInImage);
 
 QStringList listArgs(const QString& image);
+// "7z l -slt": one block of properties per entry (ParseTechnicalListing).
+QStringList technicalListArgs(const QString& image);
 QStringList installProbeArgs(const QString& image);
 // Extracts exactly the named entries: no recursive name matching (with "-r" a
 // root name such as "setup.exe" also pulls in sources/setup.exe), no wildcard
 // matching, and names after "--" so an entry called "-y" or "@list" stays a name.
 QStringList extractArgs(const QString& image, const QString& folder, const QStringList& entries);
+// The same with the entries read from a list file (UTF-8, one a line, see
+// ListFileText) besides those on the command line; "-spd" holds for both.
+QStringList extractArgs(
+    const QString& image, const QString& folder, const QStringList& entries, const QString& listFile);
+// Whether 7-Zip reads an entry back unchanged from a list file: it trims
+// blanks from a line and takes quotes off it.
+bool FitsListFile(const QString& entry);
+// The list file's content for entries that fit it (in the tools' form).
+QByteArray ListFileText(const QStringList& entries);
 QStringList extractAllArgs(const QString& folder, const QString& image);
 // Every file of the image onto a stick: no question can stop the run, El
 // Torito's "[BOOT]" entries stay behind, and so does `leaveOut` (a path in

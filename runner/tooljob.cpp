@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 ToolJob::ToolJob(QObject* parent)
     : Job(parent)
@@ -27,8 +28,38 @@ void ToolJob::setCommand(const QString& program, const QStringList& arguments)
         setName(QFileInfo(program).fileName());
 }
 
+void ToolJob::setTimeLimit(int ms, const QString& reason)
+{
+    m_limitMs = ms;
+    m_limitReason = reason;
+}
+
+void ToolJob::onTimeLimit()
+{
+    if (!isRunning())
+        return;
+    m_timedOut = true;
+    if (m_runner) {
+        disconnect(m_runner, nullptr, this, nullptr);
+        m_runner->terminate();
+        m_runner->wait();
+    }
+    cleanUp();
+    fail(m_limitReason);
+}
+
 void ToolJob::doStart()
 {
+    m_timedOut = false;
+    if (m_limitMs > 0) {
+        if (!m_limit) {
+            m_limit = new QTimer(this);
+            m_limit->setSingleShot(true);
+            connect(m_limit, &QTimer::timeout, this, &ToolJob::onTimeLimit);
+            connect(this, &Job::finished, m_limit, &QTimer::stop);
+        }
+        m_limit->start(m_limitMs);
+    }
     m_exitCode = -1;
     m_exitStatus = QProcess::NormalExit;
     m_failedToStart = false;

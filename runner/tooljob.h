@@ -29,6 +29,11 @@ public:
     // Called after a stop or a failure (remove partial output, etc.).
     std::function<void()> cleanup;
 
+    // Ends a run that takes longer than `ms` (0: no limit) as a failure with
+    // `reason`, the tool stopped as by Stop.
+    void setTimeLimit(int ms, const QString& reason);
+    bool timedOut() const { return m_timedOut; }
+
     // Valid after the run ended.
     int exitCode() const { return m_exitCode; }
     QProcess::ExitStatus exitStatus() const { return m_exitStatus; }
@@ -49,10 +54,15 @@ protected:
 private:
     void onEnded();
     void onStartFailed(const QString& error);
+    void onTimeLimit();
 
     QString m_program;
     QStringList m_arguments;
     QPointer<CRunCommandThread> m_runner;
+    class QTimer* m_limit = nullptr;
+    int m_limitMs = 0;
+    QString m_limitReason;
+    bool m_timedOut = false;
     int m_exitCode = -1;
     QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;
     bool m_failedToStart = false;

@@ -17,8 +17,17 @@ QString exeSuffix()
 
 void signalProcess(qint64 pid, bool force)
 {
-    if (pid > 0)
-        ::kill(pid_t(pid), force ? SIGKILL : SIGTERM);
+    if (pid <= 0)
+        return;
+    const int sig = force ? SIGKILL : SIGTERM;
+    // The group outlives its leader while a child of the tool still runs.
+    if (::kill(-pid_t(pid), sig) != 0)
+        ::kill(pid_t(pid), sig);
+}
+
+void startOwnProcessGroup()
+{
+    ::setpgid(0, 0);
 }
 
 ChildExitWatch::ChildExitWatch(qint64 pid)

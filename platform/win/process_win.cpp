@@ -20,6 +20,10 @@ void signalProcess(qint64 pid, bool force)
     }
 }
 
+void startOwnProcessGroup()
+{
+}
+
 ChildExitWatch::ChildExitWatch(qint64 pid)
 {
     if (pid > 0) {

@@ -3,6 +3,7 @@
 
 #include "image/eltorito.h"
 
+#include "fuzz/catalogwriter.h"
 #include "testutil.h"
 
 #include <QFile>
@@ -123,6 +124,29 @@ private slots:
     }
 
     // Damaged or unbootable images: the result, the debug line, and no file.
+    // Entries after chains of selection-criteria extensions, in sections of
+    // their own platforms, on a catalog written here.
+    void entriesAfterExtensions()
+    {
+        QTemporaryDir dir;
+        BootEntry initial {true, 0, 0, 0x7C0, 4, 40};
+        CatalogWriter::Section bios {0, {{true, 0, 2, 0, 0, 50}, {false, 0, 4, 0x7C0, 1, 60}}, {2, 1}};
+        CatalogWriter::Section efi {0xEF, {{true, 0xEF, 0, 0, 2880, 70}}, {0}};
+        const QString image = dir.filePath("catalog.iso");
+        QVERIFY(TestUtil::writeFile(image, CatalogWriter::Image(0, initial, {bios, efi})));
+        QList<BootEntry> entries;
+        QVERIFY(ReadBootCatalog(image, entries));
+        QCOMPARE(entries.size(), 4);
+        QList<quint32> rbas;
+        for (const BootEntry& e : entries)
+            rbas << e.loadRba;
+        QCOMPARE(rbas, (QList<quint32> {40, 50, 60, 70}));
+        QCOMPARE(entries[2].bootable, false);
+        QCOMPARE(entries[2].mediaType, quint8(4));
+        QCOMPARE(entries[3].platform, quint8(0xEF));
+        QCOMPARE(entries[3].sectorCount, quint16(2880));
+    }
+
     void damaged_data()
     {
         QTest::addColumn<QString>("base"); // boot, plain, noboot, empty or truncated

@@ -1,5 +1,6 @@
 // Extraction logic against recorded 7-Zip runs: the verdict and placing the
 // ticked items. The live runs are in the extract page test.
+#include "core/tools.h"
 #include "image/extractjob.h"
 #include "runner/sevenzip.h"
 
@@ -144,6 +145,81 @@ private slots:
             tree.FindEntry("setup.exe"), tree.FindEntry("efi")};
         QCOMPARE(FilesToReplace(chosen, out.path()), (QStringList {"fonts/b.ttf", "setup.exe"}));
         QCOMPARE(FilesToReplace(chosen, out.path(), 1), QStringList {"fonts/b.ttf"});
+    }
+
+    // The user's symbolic links get the question files get, whatever they
+    // point to; replacing one replaces the link, never its target.
+    void symbolicLinksInTheOutput()
+    {
+        IsoContentTree tree;
+        for (const char* path : {"a.txt", "b.txt", "dir\\x", "gone.txt"})
+            QVERIFY(tree.AddEntry(TestUtil::entry(path)));
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out");
+        const QString staging = out + "/.stage";
+        QVERIFY(TestUtil::writeFile(dir.filePath("target.txt"), "the link's target"));
+        QVERIFY(QDir().mkpath(dir.filePath("folder")));
+        for (const char* name : {"a.txt", "b.txt", "dir/x", "gone.txt"})
+            QVERIFY(TestUtil::writeFile(staging + "/" + name, QByteArray("new ") + name));
+        QVERIFY(QFile::link(dir.filePath("target.txt"), out + "/a.txt"));
+        QVERIFY(QFile::link(dir.filePath("folder"), out + "/b.txt"));
+        QVERIFY(QFile::link(dir.filePath("folder"), out + "/dir"));
+        QVERIFY(QFile::link(dir.filePath("nothing"), out + "/gone.txt"));
+        const QList<const IsoEntry*> chosen {
+            tree.FindEntry("a.txt"), tree.FindEntry("b.txt"), tree.FindEntry("dir"), tree.FindEntry("gone.txt")};
+        QCOMPARE(FilesToReplace(chosen, out), (QStringList {"a.txt", "b.txt", "dir", "gone.txt"}));
+
+        const MoveUpResult kept = MoveUp(staging, items("", {"a.txt", "gone.txt"}), out, Existing::KeepChosen);
+        QCOMPARE(kept.kept, (QStringList {"a.txt", "gone.txt"}));
+        QVERIFY(QFileInfo(out + "/a.txt").isSymLink());
+        const MoveUpResult unsure = MoveUp(staging, items("", {"a.txt"}), out, Existing::KeepUnsure);
+        QCOMPARE(unsure.conflicts, QStringList {"a.txt"});
+
+        const MoveUpResult replaced =
+            MoveUp(staging, items("", {"a.txt", "b.txt", "dir", "gone.txt"}), out, Existing::Replace);
+        QCOMPARE(replaced.delivered, (QStringList {"a.txt", "b.txt", "dir", "gone.txt"}));
+        QCOMPARE(readFile(out + "/a.txt"), QByteArray("new a.txt"));
+        QVERIFY(!QFileInfo(out + "/dir").isSymLink());
+        QCOMPARE(readFile(out + "/dir/x"), QByteArray("new dir/x"));
+        QCOMPARE(readFile(dir.filePath("target.txt")), QByteArray("the link's target"));
+        QCOMPARE(TestUtil::listTree(dir.filePath("folder")), QStringList());
+    }
+
+    // More names than a command line holds go through a list file; names a
+    // list file would change (blanks at an end, quotes) stay on the command line.
+    void largeSelectionGoesThroughAListFile()
+    {
+        QTemporaryDir dir;
+        const QString src = dir.filePath("src");
+        QStringList names;
+        for (int i = 0; i < 1500; ++i)
+            names << QString("a file with a long name, number %1.txt").arg(i);
+        names << " leading blank.txt"
+              << "\"quoted\""
+              << "-y"
+              << "@list"
+              << "ünï.txt";
+        for (const QString& name : qAsConst(names))
+            QVERIFY(TestUtil::writeFile(src + "/" + name, name.toUtf8()));
+        const QString image = dir.filePath("many.iso");
+        QVERIFY(TestUtil::makeIso(src, image));
+        QVERIFY(QDir().mkpath(dir.filePath("out")));
+
+        ExtractJob job({image, dir.filePath("out"), items("", names), Existing::Replace, {}, Tools::archiveTool()});
+        QVERIFY(TestUtil::finish(job));
+        QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
+        const QStringList args = job.arguments();
+        QVERIFY(args.size() < 20);
+        QVERIFY(args.contains("-spd"));
+        QCOMPARE(args.mid(args.indexOf("--") + 1), (QStringList {" leading blank.txt", "\"quoted\""}));
+        QStringList expected = names;
+        expected.sort();
+        QCOMPARE(TestUtil::listTree(dir.filePath("out")), expected);
+        QCOMPARE(readFile(dir.filePath("out/ünï.txt")), QString("ünï.txt").toUtf8());
+        // The list file goes with the run.
+        const QString listFile = args.value(args.indexOf("--") - 1).mid(1);
+        QVERIFY(listFile.contains("quillon-list-"));
+        QVERIFY(!QFile::exists(listFile));
     }
 
     // Refused before any tool runs, within start(): nothing ticked, no output folder.

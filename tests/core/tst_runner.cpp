@@ -27,9 +27,16 @@ ToolJob* shellJob(const QString& script, QObject* parent)
     return job;
 }
 
+// An orphaned grandchild that was killed stays a zombie until init reaps it.
 bool processGone(qint64 pid)
 {
-    return ::kill(pid_t(pid), 0) != 0;
+    if (::kill(pid_t(pid), 0) != 0)
+        return true;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    return text.mid(text.lastIndexOf(')') + 2, 1) == "Z";
 }
 
 } // namespace
@@ -64,10 +71,10 @@ private slots:
     {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList {"abc\n"};
+        QTest::newRow("CR LF") << "printf 'abc\\r\\n'" << QStringList {"abc"};
         QTest::newRow("lone LF keeps it") << "printf 'abc\\n'" << QStringList {"abc\n"};
         QTest::newRow("CR rewritten progress")
-            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList {"10%", "20%", "30%\n"};
+            << "printf '10%%\\r20%%\\r30%%\\r\\n'" << QStringList {"10%", "20%", "30%"};
         QTest::newRow("blank only") << "printf '\\n  \\n\\r\\n\\t\\n'" << QStringList {};
         QTest::newRow("stderr only") << "printf 'oops\\n' >&2" << QStringList {"oops\n"};
         QTest::newRow("blanks kept inside a piece") << "printf '  x  \\r'" << QStringList {"  x  "};
@@ -264,6 +271,9 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::newRow("plain") << "echo $$; exec sleep 30";
         QTest::newRow("ignores SIGTERM") << "trap '' TERM; echo $$; while :; do sleep 0.05; done";
+        QTest::newRow("the tool's own child") << "sleep 30 & echo $!; wait";
+        QTest::newRow("a child that ignores SIGTERM")
+            << "sh -c 'trap \"\" TERM; echo $$; while :; do sleep 0.05; done' & wait";
     }
 
     void stopEndsChildAndIsSilent()
@@ -293,6 +303,37 @@ private slots:
         QVERIFY(job->reason().isEmpty());
         QTest::qWait(300);
         QCOMPARE(done.count(), 1);
+        delete job;
+    }
+
+    // A tool that hangs past its limit is a failure with the given reason,
+    // ended and cleaned up as by Stop; one that ends in time is judged as usual.
+    void timeLimitEndsAHungTool()
+    {
+        ToolJob* job = shellJob("echo $$; exec sleep 30", this);
+        qint64 pid = 0;
+        job->onPiece = [&](const QString& p) {
+            pid = p.trimmed().toLongLong();
+        };
+        bool cleaned = false;
+        job->cleanup = [&] {
+            cleaned = true;
+        };
+        job->setTimeLimit(300, "The tool did not answer.");
+        QSignalSpy done(job, &Job::finished);
+        job->start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 5000);
+        QCOMPARE(job->status(), Job::Status::Failed);
+        QCOMPARE(job->reason(), QString("The tool did not answer."));
+        QVERIFY(job->timedOut() && cleaned);
+        QVERIFY(processGone(pid));
+
+        job->setCommand("/bin/sh", {"-c", "exit 0"});
+        QVERIFY(TestUtil::finish(*job));
+        QCOMPARE(job->status(), Job::Status::Succeeded);
+        QVERIFY(!job->timedOut());
+        QTest::qWait(400); // the limit of the first run is gone with it
+        QCOMPARE(job->status(), Job::Status::Succeeded);
         delete job;
     }
 

@@ -1,13 +1,17 @@
 #include "app/commandline.h"
 #include "core/util.h"
+#include "platform/leftovers.h"
 
 #include "testutil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+#include <sys/file.h>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -22,7 +26,6 @@ private slots:
         m_configDat = Util::GetDataPath() + QStringLiteral("/config.dat");
         m_log = Util::GetDataPath() + QStringLiteral("/log.txt");
         QVERIFY(!Util::GetDataPath().isEmpty());
-        QVERIFY(Util::GetDataPath() == Util::GetDataPath()); // second call with the folder present
     }
 
     void init()
@@ -32,6 +35,43 @@ private slots:
     }
 
     void cleanup() { QFile::remove(m_configDat); }
+
+    // A start removes what crashed runs noted, only where the name is ours,
+    // never through a mount, and nothing of a run still going on.
+    void crashedRunsLeftoversGo()
+    {
+        QTemporaryDir dir;
+        Leftovers::SetNotesFolder(dir.filePath("runs"));
+        QVERIFY(QDir().mkpath(dir.filePath("runs")));
+        const QString staging = dir.filePath("out/.quillon-extract-AbC123");
+        const QString part = dir.filePath(".disc.iso.x1Y2z3.part");
+        const QString userFile = dir.filePath("disc.iso");
+        const QString live = dir.filePath("out/.quillon-extract-Live00");
+        for (const QString& path : {staging + "/boot/bcd", part, userFile, live + "/a"})
+            QVERIFY(TestUtil::writeFile(path, "x"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("runs/run-2147480001.txt"),
+            (QStringList {staging, part, userFile, dir.filePath("gone.XXXXXX")}.join('\n') + '\n').toUtf8()));
+        QVERIFY(TestUtil::writeFile(dir.filePath("runs/run-2147480002.txt"), (live + '\n').toUtf8()));
+        QFile liveNotes(dir.filePath("runs/run-2147480002.txt"));
+        QVERIFY(liveNotes.open(QIODevice::ReadWrite));
+        QCOMPARE(::flock(liveNotes.handle(), LOCK_EX | LOCK_NB), 0); // that run still holds its notes
+
+        QCOMPARE(Leftovers::RemoveFromEndedRuns(), (QStringList {staging, part}));
+        QVERIFY(!QFileInfo::exists(staging) && !QFileInfo::exists(part));
+        QVERIFY(QFileInfo::exists(userFile)); // noted, but not a name we give
+        QVERIFY(QFileInfo::exists(live + "/a"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("runs/run-2147480001.txt")));
+
+        // This run's own notes: a later start sees them only once it has ended.
+        const QString own = dir.filePath("out/.quillon-extract-Own000");
+        QVERIFY(QDir().mkpath(own));
+        Leftovers::Note(own);
+        QCOMPARE(Leftovers::RemoveFromEndedRuns(), QStringList());
+        Leftovers::Forget(own);
+        QVERIFY(Leftovers::IsOurName("/x/.big.iso.Ab12Cd"));
+        QVERIFY(!Leftovers::IsOurName("/x/big.iso"));
+        Leftovers::SetNotesFolder(QString());
+    }
 
     void localeTable_data()
     {

@@ -1,5 +1,6 @@
 // Each tool's file: its parsers and verdicts against the runs recorded in
 // tests/data/<tool>/, and the few command-line decisions worth pinning.
+#include "core/tools.h"
 #include "runner/discreader.h"
 #include "runner/isobuilder.h"
 #include "runner/recorder.h"
@@ -234,6 +235,36 @@ private slots:
     }
 
     // --- Command lines: only what a change could silently break
+
+    // "disc?.iso" next to "disc1.iso": 7-Zip would read both unless told the
+    // path is a name.
+    void everySevenZipCommandTakesPathsLiterally()
+    {
+        QTemporaryDir dir;
+        const QString wild = dir.filePath("wild/");
+        QVERIFY(TestUtil::writeFile(dir.filePath("a/mine.txt"), "mine"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("a/sources/install.wim"), "wim"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("b/other.txt"), "other"));
+        QVERIFY(TestUtil::writeFile(dir.filePath("b/sources/install.wim"), "other wim"));
+        const QString image = wild + "disc?.iso";
+        QVERIFY(QDir().mkpath(wild));
+        QVERIFY(TestUtil::makeIso(dir.filePath("a"), image));
+        QVERIFY(TestUtil::makeIso(dir.filePath("b"), wild + "disc1.iso"));
+
+        const QString out = dir.filePath("out");
+        const QList<QStringList> commands {Tools::listArgs(image), Tools::technicalListArgs(image),
+            Tools::installProbeArgs(image), Tools::extractArgs(image, out + "/x", {"mine.txt", "other.txt"}),
+            Tools::extractAllArgs(out + "/all", image), Tools::copyToDriveArgs(out + "/drive", image, QString()),
+            Tools::extractFlatArgs(image, out + "/flat", "sources/install.wim")};
+        for (const QStringList& args : commands) {
+            const TestUtil::Result r = TestUtil::run(Tools::archiveTool(), args);
+            QVERIFY2(!r.output.contains("other"), qPrintable(args.join(' ')));
+        }
+        QCOMPARE(TestUtil::listTree(out),
+            (QStringList {"all", "all/mine.txt", "all/sources", "all/sources/install.wim", "drive", "drive/mine.txt",
+                "drive/sources", "drive/sources/install.wim", "flat", "flat/install.wim", "x", "x/mine.txt"}));
+        QCOMPARE(TestUtil::readFile(out + "/flat/install.wim"), QByteArray("wim"));
+    }
 
     void decisions()
     {

@@ -161,6 +161,19 @@ private slots:
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), true);
         QCOMPARE(QFileInfo(target).size(), 128 * 2048);
+
+        // A typed name whose image exists, or a link of that name: asked first.
+        QVERIFY(QFile::link(target, m_dir.path() + "/linked.iso"));
+        for (const QString& typed : {m_dir.path() + "/stopped", m_dir.path() + "/linked"}) {
+            m_dialogs.said.clear();
+            p->OutputField()->setText(typed);
+            p->OnStart();
+            QCOMPARE(m_dialogs.said.size(), 1);
+            QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+            QVERIFY(!p->ReadJob());
+        }
+        QCOMPARE(QFileInfo(target).size(), 128 * 2048);
+        QVERIFY(QFileInfo(m_dir.path() + "/linked.iso").isSymLink());
     }
 };
 

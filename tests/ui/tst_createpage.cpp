@@ -345,6 +345,18 @@ private slots:
         QVERIFY(waitStaged(page));
         QVERIFY(create(page, image));
         QCOMPARE(TestUtil::xorrisoFind(image), QStringList {QStringLiteral("a.txt")});
+
+        // The save dialog asked about "after-failures", not the ".iso" added to it.
+        const QByteArray before = TestUtil::readFile(image);
+        m_dialogs.answers << image.chopped(4);
+        page.OnCreate();
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Question);
+        QVERIFY(m_dialogs.last().text.contains(QDir::toNativeSeparators(image)));
+        QCOMPARE(page.BuildsStarted(), 1);
+        QCOMPARE(TestUtil::readFile(image), before);
+        m_dialogs.confirmations << 1;
+        QVERIFY(create(page, image.chopped(4)));
+        QCOMPARE(page.BuildsStarted(), 2);
     }
 
     // Back asks before it discards a list; once left, the page's staged

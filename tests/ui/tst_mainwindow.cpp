@@ -1,6 +1,7 @@
 // The main window: page navigation, the program's argument, popup menu, help,
 // about box and the close button.
 #include "app/mainwindow.h"
+#include "image/extractjob.h"
 #include "pages/extractpage.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
@@ -176,6 +177,41 @@ private slots:
         QCOMPARE(exitCode, 0);
         QVERIFY(childGoneAtExit);
         QVERIFY(runner.wait(5000));
+    }
+
+    // Closing while a job runs asks first; then the job ends as by Stop and
+    // leaves nothing of its own in the user's folder.
+    void closeAsksThenStopsJobsAndCleansUp()
+    {
+        QTemporaryDir dir;
+        const QString tool = dir.filePath("slow7z");
+        QVERIFY(TestUtil::writeFile(tool, "#!/bin/sh\necho working\nexec sleep 30\n"));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QDir().mkpath(dir.filePath("out")));
+        ScriptedDialogs dialogs;
+        PageContext context(&dialogs);
+        int exitCode = -1;
+        context.exit = [&](int code) {
+            exitCode = code;
+        };
+        MainWindow window(nullptr, context);
+        window.show();
+        ExtractJob job({dir.filePath("x.iso"), dir.filePath("out"), {{"a", "a"}}, Existing::Replace, {}, tool});
+        job.start();
+        QVERIFY(job.isRunning());
+        QVERIFY(QFileInfo(job.stagingFolder()).isDir());
+
+        clickButton(&window, "close"); // not confirmed
+        QCOMPARE(exitCode, -1);
+        QVERIFY(job.isRunning());
+        QCOMPARE(dialogs.said.size(), 1);
+        QCOMPARE(dialogs.last().kind, ScriptedDialogs::Said::Question);
+
+        dialogs.confirmations << 1;
+        window.close();
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(job.status(), Job::Status::Stopped);
+        QCOMPARE(TestUtil::listTree(dir.filePath("out")), QStringList());
     }
 };
 
