@@ -29,6 +29,10 @@ QString builderTool()
 {
     return tool("/cdrtools/mkisofs");
 }
+QString xorrisoTool()
+{
+    return tool("/xorriso/xorriso");
+}
 QString splitterTool()
 {
     return tool("/wimlib/wimlib-imagex");
@@ -54,5 +58,6 @@ QString linkedSystemTool(const QString& name)
 ToolSet ToolSet::Installed()
 {
     return {
-        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool()};
+        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool(),
+        Tools::xorrisoTool()};
 }
