@@ -57,7 +57,6 @@ QString linkedSystemTool(const QString& name)
 
 ToolSet ToolSet::Installed()
 {
-    return {
-        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool(),
-        Tools::xorrisoTool()};
+    return {Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(),
+        Tools::splitterTool(), Tools::xorrisoTool()};
 }

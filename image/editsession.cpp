@@ -89,8 +89,8 @@ bool EditSession::isExtracting() const
 
 void EditSession::stopImageWork()
 {
-    for (ToolJob* job : {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data(), m_treeJob.data(),
-             m_zisofsJob.data()}) {
+    for (ToolJob* job :
+        {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data(), m_treeJob.data(), m_zisofsJob.data()}) {
         if (!job)
             continue;
         disconnect(job, nullptr, this, nullptr);

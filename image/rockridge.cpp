@@ -60,6 +60,24 @@ RockRidgeMerge MergeRockRidge(IsoContentTree& model, const Xorriso::RockRidgeTre
             merge.zisofs << entry.name;
         }
     });
+    // xorriso's Joliet tree leaves links out, so 7-Zip never lists them.
+    for (const QString& link : tree.Links()) {
+        QString name = link.mid(1);
+        name.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        if (model.FindEntry(name))
+            continue;
+        const int cut = name.lastIndexOf(QLatin1Char('\\'));
+        const IsoEntry* parent = cut < 0 ? &model.root : model.FindEntry(name.left(cut));
+        if (!parent || !parent->isDir)
+            continue;
+        IsoEntry entry;
+        entry.name = name;
+        entry.isDir = false;
+        entry.sizeText = QStringLiteral("0");
+        entry.dateText = parent->dateText;
+        entry.linkTarget = tree.Find(link)->target;
+        model.Insert(std::move(entry));
+    }
     return merge;
 }
 
@@ -85,8 +103,8 @@ void MakeFoldersWritable(const QString& folder)
 {
     const auto own = QFileDevice::WriteOwner | QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     QFile::setPermissions(folder, QFile::permissions(folder) | own);
-    QDirIterator it(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks,
-        QDirIterator::Subdirectories);
+    QDirIterator it(
+        folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString dir = it.next();
         const QFileDevice::Permissions now = it.fileInfo().permissions();

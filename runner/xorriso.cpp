@@ -17,17 +17,16 @@ QStringList rockRidgeTreeArgs(const QString& image)
 {
     return xorrisoLiteralArgs()
         + QStringList {QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"),
-              QStringLiteral("-exec"), QStringLiteral("lsdl"), QStringLiteral("--"), QStringLiteral("-print"),
-              Xorriso::FilterMarker(), QStringLiteral("-find"), QStringLiteral("/"), QStringLiteral("-has_filter"),
-              QStringLiteral("-exec"), QStringLiteral("lsdl"), QStringLiteral("--")};
+            QStringLiteral("-exec"), QStringLiteral("lsdl"), QStringLiteral("--"), QStringLiteral("-print"),
+            Xorriso::FilterMarker(), QStringLiteral("-find"), QStringLiteral("/"), QStringLiteral("-has_filter"),
+            QStringLiteral("-exec"), QStringLiteral("lsdl"), QStringLiteral("--")};
 }
 
 QStringList rockRidgeExtractArgs(const QString& image, const QString& folder, const QStringList& isoPaths)
 {
     QStringList args = xorrisoLiteralArgs();
-    args << QStringLiteral("-osirrox") << QStringLiteral("on") << QStringLiteral("-overwrite")
-         << QStringLiteral("on") << QStringLiteral("-indev") << image << QStringLiteral("-extract_l")
-         << QStringLiteral("/") << folder;
+    args << QStringLiteral("-osirrox") << QStringLiteral("on") << QStringLiteral("-overwrite") << QStringLiteral("on")
+         << QStringLiteral("-indev") << image << QStringLiteral("-extract_l") << QStringLiteral("/") << folder;
     args += isoPaths;
     args << QStringLiteral("--");
     return args;
@@ -36,8 +35,11 @@ QStringList rockRidgeExtractArgs(const QString& image, const QString& folder, co
 QStringList xorrisoSaveArgs(const QString& original, const QString& output, const QList<XorrisoEdit>& edits)
 {
     QStringList args = xorrisoLiteralArgs();
-    args << QStringLiteral("-indev") << original << QStringLiteral("-outdev") << output
-         << QStringLiteral("-boot_image") << QStringLiteral("any") << QStringLiteral("replay");
+    // A plain image from sector 0: without no_emul_toc xorriso starts the
+    // tree at sector 32 as for a medium that grows by sessions.
+    args << QStringLiteral("-indev") << original << QStringLiteral("-outdev") << output << QStringLiteral("-compliance")
+         << QStringLiteral("no_emul_toc") << QStringLiteral("-boot_image") << QStringLiteral("any")
+         << QStringLiteral("replay");
     for (const XorrisoEdit& edit : edits) {
         switch (edit.kind) {
         case XorrisoEdit::Remove:
