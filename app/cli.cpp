@@ -437,6 +437,11 @@ int runEdit(const QCommandLineParser& parser, const Common& common)
             session.renameEntry(result.added.first()->name, name);
     }
 
+    // Which builder and what the copy will lack, before anything is written.
+    const EditSession::SavePlan plan = session.savePlan();
+    err() << plan.why << '\n';
+    if (!plan.lost.isEmpty())
+        err() << CommandLine::tr("The new image will not keep: %1").arg(plan.lost.join(QStringLiteral("; "))) << '\n';
     std::unique_ptr<JobSequence> save(session.makeSaveJob(output));
     runJob(*save, &interrupted);
     return verdict(*save, interrupted, CommandLine::tr("Saved %1.").arg(native(output)),

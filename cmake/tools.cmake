@@ -11,6 +11,8 @@ set(QUILLON_TOOLS
   "cdrtools/cdrecord     /usr/bin/cdrskin            cdrskin      recommends"
   "cdrtools/readcd       /usr/bin/readom             wodim        recommends"
   "cdrtools/mkisofs      /usr/bin/genisoimage        genisoimage  depends"
+  # Rock Ridge links and zisofs files, and saving edited hybrid images.
+  "xorriso/xorriso       /usr/bin/xorriso            xorriso      recommends"
   "wimlib/wimlib-imagex  /usr/bin/wimlib-imagex      wimtools     recommends"
   "format/mkfs.vfat      /usr/sbin/mkfs.vfat         dosfstools   recommends"
   "format/mkntfs         /usr/sbin/mkntfs            ntfs-3g      recommends"

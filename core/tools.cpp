@@ -29,6 +29,10 @@ QString builderTool()
 {
     return tool("/cdrtools/mkisofs");
 }
+QString xorrisoTool()
+{
+    return tool("/xorriso/xorriso");
+}
 QString splitterTool()
 {
     return tool("/wimlib/wimlib-imagex");
@@ -70,6 +74,6 @@ QString packageOf(const QString& program)
 
 ToolSet ToolSet::Installed()
 {
-    return {
-        Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(), Tools::splitterTool()};
+    return {Tools::archiveTool(), Tools::recorderTool(), Tools::readerTool(), Tools::builderTool(),
+        Tools::splitterTool(), Tools::xorrisoTool()};
 }

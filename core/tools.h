@@ -12,6 +12,7 @@ QString archiveTool(); // 7-Zip
 QString recorderTool(); // cdrecord (cdrskin)
 QString readerTool(); // readcd (readom)
 QString builderTool(); // mkisofs (genisoimage)
+QString xorrisoTool(); // xorriso
 QString splitterTool(); // wimlib-imagex
 // The format tools and GRUB's, linked below the application directory like
 // the others ("mkfs.vfat", "grub-bios-setup"); empty for a tool that is not
@@ -33,6 +34,7 @@ struct ToolSet {
     QString reader; // readcd (readom)
     QString builder; // mkisofs (genisoimage)
     QString splitter; // wimlib-imagex
+    QString xorriso; // Rock Ridge reader and hybrid image writer
 
     static ToolSet Installed();
 };

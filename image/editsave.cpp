@@ -16,6 +16,14 @@ QStringList MissingFromWorkingFolder(const IsoEntry& root, const QString& workin
             QString relative = entry.name;
             relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
             const QFileInfo copy(workingFolder + QLatin1Char('/') + relative);
+            if (!entry.linkTarget.isEmpty()) {
+                const QString expected = QDir::isAbsolutePath(entry.linkTarget)
+                    ? QDir::cleanPath(entry.linkTarget)
+                    : QDir::cleanPath(copy.absolutePath() + QLatin1Char('/') + entry.linkTarget);
+                if (!copy.isSymLink() || QDir::cleanPath(copy.symLinkTarget()) != expected)
+                    missing << entry.name;
+                continue;
+            }
             if (entry.isDir) {
                 if (!copy.isDir())
                     missing << entry.name;

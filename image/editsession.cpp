@@ -11,6 +11,7 @@
 #include "image/isobuild.h"
 #include "image/isobuildjob.h"
 #include "image/listingjob.h"
+#include "image/rockridge.h"
 #include "runner/tooljob.h"
 
 #include <QCoreApplication>
@@ -81,14 +82,15 @@ bool EditSession::isListing() const
 
 bool EditSession::isExtracting() const
 {
-    return m_extractJob && m_extractJob->isRunning();
+    return m_openWork;
 }
 
 // --- Opening -------------------------------------------------------------------------
 
 void EditSession::stopImageWork()
 {
-    for (ToolJob* job : {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data()}) {
+    for (ToolJob* job :
+        {static_cast<ToolJob*>(m_listJob.data()), m_extractJob.data(), m_treeJob.data(), m_zisofsJob.data()}) {
         if (!job)
             continue;
         disconnect(job, nullptr, this, nullptr);
@@ -97,6 +99,9 @@ void EditSession::stopImageWork()
     }
     m_listJob = nullptr;
     m_extractJob = nullptr;
+    m_treeJob = nullptr;
+    m_zisofsJob = nullptr;
+    m_openWork = false;
 }
 
 void EditSession::open(const QString& image)
@@ -116,8 +121,28 @@ void EditSession::open(const QString& image)
     m_extractLog = ArchiveToolLog();
     m_extractLog.SetSubject(image);
     m_ready = false;
+    m_tableDone = false;
+    m_namesMatch = false;
+    m_tree = Xorriso::RockRidgeTree();
+    m_linksToRestore.clear();
+    m_zisofsToRestore.clear();
+    m_edits.clear();
+    m_savedEdits = 0;
     m_reader.SetSkipBootImages(true);
     m_boot = ReadImageBoot(image);
+    m_hybrid = HasSystemArea(image);
+    m_udf = HasUdf(image);
+    m_systemArea = Xorriso::SystemArea();
+    m_openWork = true;
+
+    if (QFileInfo(m_tools.xorriso).isExecutable()) {
+        m_treeJob = new ToolJob(this);
+        m_treeJob->setCommand(m_tools.xorriso, Tools::rockRidgeTreeArgs(image));
+        m_treeJob->onPiece = [this](const QString& piece) {
+            m_tree.Feed(piece);
+        };
+        connect(m_treeJob, &Job::finished, this, &EditSession::onTreeEnded);
+    }
 
     m_listJob = new ListingJob(m_reader, m_tools.archive, image, this);
     connect(m_listJob, &ListingJob::tableReady, this, &EditSession::onTableReady);
@@ -136,6 +161,8 @@ void EditSession::open(const QString& image)
                                                : m_extractLog.Reason();
     };
     connect(m_extractJob, &Job::finished, this, &EditSession::onExtractFinished);
+    if (m_treeJob)
+        m_treeJob->start();
     m_listJob->start();
 }
 
@@ -147,9 +174,47 @@ void EditSession::feedListing(const QString& piece)
 
 void EditSession::onTableReady()
 {
+    m_tableDone = true;
+    if (!m_treeJob || !m_treeJob->isRunning())
+        becomeReady();
+}
+
+void EditSession::onTreeEnded()
+{
+    if (m_treeJob)
+        m_treeJob->deleteLater();
+    m_treeJob = nullptr;
+    if (m_tableDone)
+        becomeReady();
+}
+
+void EditSession::becomeReady()
+{
     if (m_ready)
         return;
     m_ready = true;
+    // Links and zisofs sizes come from the Rock Ridge tree; the names of
+    // what needs repair are kept as they are now, before the user renames.
+    if (m_tree.Loaded()) {
+        const RockRidgeMerge merge = MergeRockRidge(m_content, m_tree);
+        m_namesMatch = merge.namesMatch;
+        for (const QString& name : merge.zisofs)
+            m_zisofsToRestore << IsoPath(name);
+        std::function<void(const IsoEntry&)> links = [&](const IsoEntry& folder) {
+            for (int i = 0; i < folder.childCount(); ++i) {
+                const IsoEntry& entry = *folder.child(i);
+                if (!entry.linkTarget.isEmpty())
+                    m_linksToRestore << qMakePair(entry.name, entry.linkTarget);
+                if (entry.isDir)
+                    links(entry);
+            }
+        };
+        links(m_content.root);
+        if (m_hybrid) {
+            if (const auto lines = Xorriso::RunForLines(m_tools.xorriso, Tools::systemAreaReportArgs(m_imagePath)))
+                m_systemArea = Xorriso::ParseSystemArea(*lines);
+        }
+    }
     // The extraction starts once the listing is complete: run together, the
     // two 7-Zip processes slow the listing down many times for a gain of
     // milliseconds.
@@ -213,8 +278,36 @@ void EditSession::onExtractFinished()
         m_extractFailure = job->reason().isEmpty() ? tr("The extraction did not complete.") : job->reason();
     m_extractJob = nullptr;
     job->deleteLater();
+    MakeFoldersWritable(m_workingFolder);
+    if (!succeeded || m_zisofsToRestore.isEmpty()) {
+        finishOpenWork();
+        return;
+    }
+    // 7-Zip wrote zisofs files as they are stored, compressed.
+    m_zisofsJob = new ToolJob(this);
+    m_zisofsJob->setCommand(
+        m_tools.xorriso, Tools::rockRidgeExtractArgs(m_imagePath, m_workingFolder, m_zisofsToRestore));
+    connect(m_zisofsJob, &Job::finished, this, [this] {
+        ToolJob* zisofs = m_zisofsJob;
+        if (!zisofs)
+            return;
+        if (zisofs->status() != Job::Status::Succeeded)
+            m_extractFailure = tr("The compressed (zisofs) files could not be unpacked: %1").arg(zisofs->reason());
+        m_zisofsJob = nullptr;
+        zisofs->deleteLater();
+        finishOpenWork();
+    });
+    m_zisofsJob->start();
+}
+
+void EditSession::finishOpenWork()
+{
+    const QStringList failed = RestoreLinks(m_linksToRestore, m_workingFolder);
+    if (!failed.isEmpty() && m_extractFailure.isEmpty())
+        m_extractFailure = tr("These links could not be made: %1").arg(nameList(failed));
+    m_openWork = false;
     flushDeferred();
-    emit extractionEnded(succeeded);
+    emit extractionEnded(m_extractFailure.isEmpty());
 }
 
 void EditSession::flushDeferred()
@@ -263,6 +356,7 @@ EditSession::AddResult EditSession::addItems(IsoEntry* folder, const QStringList
         if (!added)
             continue;
         result.added << added;
+        record({Tools::XorrisoEdit::Add, IsoPath(added->name), path});
         // A folder is copied under its own name into its parent.
         queueOrDefer({CFileCopy::Copy, path, added->isDir ? working(folder->name) : working(added->name)});
     }
@@ -280,6 +374,7 @@ bool EditSession::removeEntry(QString path)
     if (!m_content.FindEntry(path))
         return false;
     queueOrDefer({CFileCopy::Delete, working(path), QString()});
+    record({Tools::XorrisoEdit::Remove, IsoPath(path), QString()});
     return m_content.RemoveEntry(path);
 }
 
@@ -289,6 +384,7 @@ bool EditSession::renameEntry(QString path, const QString& newName)
     if (!entry || !m_content.RenameEntry(path, newName))
         return false;
     queueOrDefer({CFileCopy::Rename, working(path), working(entry->name)});
+    record({Tools::XorrisoEdit::Rename, IsoPath(path), IsoPath(entry->name)});
     return true;
 }
 
@@ -306,7 +402,13 @@ IsoEntry* EditSession::newFolder(IsoEntry* folder, const QString& name)
     const QString empty = m_area.path() + QStringLiteral("/new/") + name;
     QDir().mkpath(empty);
     queueOrDefer({CFileCopy::Copy, empty, working(folder->name)});
+    record({Tools::XorrisoEdit::MakeFolder, IsoPath(added->name), QString()});
     return added;
+}
+
+void EditSession::record(Tools::XorrisoEdit edit)
+{
+    m_edits << std::move(edit);
 }
 
 IsoEntry* EditSession::findPath(const QString& path) const
@@ -336,11 +438,52 @@ void EditSession::addWaits(JobSequence* run)
     run->add(copyWait(m_copy), 1);
 }
 
+EditSession::SavePlan EditSession::savePlan() const
+{
+    SavePlan plan;
+    const bool haveXorriso = QFileInfo(m_tools.xorriso).isExecutable();
+    const bool large = !IsoBuild::LargeFiles(m_content.root).isEmpty();
+    const QString area = tr("the original's boot setup for disks (its MBR or GPT system area)");
+    if (!haveXorriso)
+        plan.lost << tr("symbolic links and compressed files, if it has any (xorriso is not installed)");
+    if (!m_hybrid) {
+        plan.why = tr("genisoimage: the image has no system area, so UDF and Joliet are written as before.");
+    } else if (m_udf || large) {
+        plan.why = m_udf ? tr("genisoimage: the image has a UDF tree, which only genisoimage writes.")
+                         : tr("genisoimage: files of 4 GiB or more need its UDF tree.");
+        plan.lost << area;
+    } else if (!haveXorriso) {
+        plan.why = tr("genisoimage: xorriso, which keeps the system area, is not installed.");
+        plan.lost << area;
+    } else if (!m_tree.Loaded() || !m_namesMatch) {
+        plan.why = tr("genisoimage: the names 7-Zip reads differ from the image's Rock Ridge names.");
+        plan.lost << area;
+    } else {
+        plan.xorriso = true;
+        plan.why = tr("xorriso: it replays the image's boot setup and system area, so the copy boots from a "
+                      "disk as the original does.");
+    }
+    return plan;
+}
+
+QString EditSession::WithIsoSuffix(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive))
+        return path;
+    return path + QStringLiteral(".iso");
+}
+
 QString EditSession::saveTargetProblem(const QString& output) const
 {
     if (QFileInfo(output).isDir())
         return tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output));
-    if (IsoBuild::IsInside(output, m_area.root()) || QFileInfo(output) == QFileInfo(m_imagePath))
+    // The same file however it is written: through links, "..", another case of nothing.
+    const QFileInfo target(output);
+    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    const QString canonical =
+        target.exists() ? target.canonicalFilePath() : folder + QLatin1Char('/') + target.fileName();
+    if (IsoBuild::IsInside(output, m_area.root()) || (!folder.isEmpty() && IsoBuild::IsInside(canonical, m_area.root()))
+        || canonical == QFileInfo(m_imagePath).canonicalFilePath())
         return tr("Please save the image under another name, outside the program's working folder.");
     return QString();
 }
@@ -353,17 +496,56 @@ JobSequence* EditSession::makeSaveJob(const QString& output, QObject* parent)
     IsoBuildJob::Request build;
     build.output = output;
     build.program = m_tools.builder;
-    build.arguments = [this](const QString& file) {
-        return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
-    };
-    // The new image must boot as the original did, under its label.
-    build.check = [this](const QString& file) {
-        return CompareSavedBoot(m_boot, file);
+    const SavePlan plan = savePlan();
+    if (plan.xorriso) {
+        build.program = m_tools.xorriso;
+        build.xorriso = true;
+        build.arguments = [this](const QString& file) {
+            return Tools::xorrisoSaveArgs(m_imagePath, file, m_edits);
+        };
+    } else {
+        build.arguments = [this](const QString& file) {
+            return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
+        };
+    }
+    // The new image must boot as the original did, under its label, and hold
+    // what the model shows.
+    build.check = [this, xorriso = plan.xorriso](const QString& file) {
+        return checkSaved(file, xorriso);
     };
     auto* builder = new IsoBuildJob(build);
     builder->setName(tr("Saving ISO file..."));
     run->add(builder, 16);
+    const int edits = m_edits.size();
+    run->add(new StepJob([this, edits] {
+        m_savedEdits = edits;
+        return QString();
+    }),
+        0);
     return run;
+}
+
+QString EditSession::checkSaved(const QString& file, bool xorriso) const
+{
+    QString problem = CompareSavedBoot(m_boot, file);
+    if (!problem.isEmpty() || !QFileInfo(m_tools.xorriso).isExecutable())
+        return problem;
+    Xorriso::RockRidgeTree saved;
+    const auto lines = Xorriso::RunForLines(m_tools.xorriso, Tools::rockRidgeTreeArgs(file));
+    for (const QString& line : lines.value_or(QStringList()))
+        saved.Feed(line);
+    if (!saved.Loaded())
+        return tr("The saved image cannot be read.");
+    problem = CompareSavedTree(m_content.root, saved);
+    if (!problem.isEmpty() || !xorriso || m_systemArea.empty())
+        return problem;
+    const auto report = Xorriso::RunForLines(m_tools.xorriso, Tools::systemAreaReportArgs(file));
+    const Xorriso::SystemArea area = Xorriso::ParseSystemArea(report.value_or(QStringList()));
+    if (area.summary != m_systemArea.summary || area.mbrTypes != m_systemArea.mbrTypes
+        || area.gptEntries != m_systemArea.gptEntries)
+        return tr("The saved image's system area (%1) differs from the original's (%2).")
+            .arg(area.summary.join(QLatin1Char(' ')), m_systemArea.summary.join(QLatin1Char(' ')));
+    return QString();
 }
 
 QString EditSession::prepareSave()
@@ -376,12 +558,23 @@ QString EditSession::prepareSave()
         return tr("These items are missing from the working folder, so the image would lack them:\n%1")
             .arg(nameList(failed + missing));
     }
+    if (savePlan().xorriso)
+        return QString(); // xorriso takes the boot setup from the original itself
     const BootRebuildPlan plan =
         PlanBootRebuild(m_boot, m_content.root, m_workingFolder, m_area.path() + QStringLiteral("/boot"));
     if (!plan.error.isEmpty())
         return plan.error;
     m_saveOptions = plan.options;
     m_saveOptions.allowLargeFiles = !IsoBuild::LargeFiles(m_content.root).isEmpty();
+    // The builder patches a boot info table into the file itself: our copy,
+    // which the image may have marked read-only.
+    for (const Tools::BootImageArgs& image : qAsConst(m_saveOptions.bootImages)) {
+        if (!image.infoTable)
+            continue;
+        const QString copy = working(image.path);
+        if (QFileInfo(copy).isFile() && IsoBuild::IsInside(copy, m_workingFolder))
+            QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+    }
     return QString();
 }
 
@@ -395,7 +588,9 @@ JobSequence* EditSession::makeExportJob(const QStringList& names, const QString&
             if (!entry)
                 continue;
             const QString source = entry->localPath.isEmpty() ? working(entry->name) : entry->localPath;
-            const QString target = entry->isDir ? folder : folder + QLatin1Char('/') + QFileInfo(source).fileName();
+            // The name the item has now, which a rename may have changed.
+            const QString target =
+                entry->isDir ? folder : folder + QLatin1Char('/') + DisplayName(LastPathComponent(entry->name));
             m_exportCopy->AddTask(source, target, CFileCopy::Copy);
         }
         m_exportCopy->TakeFailures();

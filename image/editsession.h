@@ -7,6 +7,7 @@
 #include "image/staging.h"
 #include "runner/isobuilder.h"
 #include "runner/sevenzip.h"
+#include "runner/xorriso.h"
 
 #include <QList>
 #include <QObject>
@@ -84,11 +85,23 @@ public:
     bool removeEntry(QString path);
     bool renameEntry(QString path, const QString& newName);
     IsoEntry* newFolder(IsoEntry* folder, const QString& name);
+    // Changes made since the image was opened or last saved.
+    bool hasUnsavedChanges() const { return m_edits.size() != m_savedEdits; }
     // Finds an entry by the path the user types ("/boot/grub", "boot\\grub").
     IsoEntry* findPath(const QString& path) const;
 
     // --- Jobs ---------------------------------------------------------------------------
 
+    // Which builder a save uses, why, and what of the original the new image
+    // will lack (said before the save starts).
+    struct SavePlan {
+        bool xorriso = false;
+        QString why;
+        QStringList lost;
+    };
+    SavePlan savePlan() const;
+    // "name" becomes "name.iso"; a name with that suffix in any case stays.
+    static QString WithIsoSuffix(const QString& path);
     // Why the new image cannot be written there (a folder, inside the working
     // folder, the image being edited); empty when it can.
     QString saveTargetProblem(const QString& output) const;
@@ -110,6 +123,12 @@ signals:
 
 private:
     void onTableReady();
+    void onTreeEnded();
+    void becomeReady();
+    void continueOpenWork();
+    void finishOpenWork();
+    void record(Tools::XorrisoEdit edit);
+    QString checkSaved(const QString& file, bool xorriso) const;
     void onListingEnded();
     void onExtractPiece(const QString& piece);
     void onExtractFinished();
@@ -137,4 +156,20 @@ private:
     int m_extractProgress = 0;
     QString m_extractFailure; // why the working folder is not the whole image
     Tools::SaveEditedOptions m_saveOptions; // what the save step found for the builder
+
+    // The Rock Ridge tree, read by xorriso beside 7-Zip's listing.
+    QPointer<ToolJob> m_treeJob;
+    Xorriso::RockRidgeTree m_tree;
+    QPointer<ToolJob> m_zisofsJob;
+    bool m_tableDone = false;
+    bool m_openWork = false; // extraction and its repairs are under way
+    bool m_namesMatch = false; // 7-Zip's names are the Rock Ridge names
+    QList<QPair<QString, QString>> m_linksToRestore; // model name at open, target
+    QStringList m_zisofsToRestore; // image paths
+    bool m_hybrid = false;
+    bool m_udf = false;
+    Xorriso::SystemArea m_systemArea;
+    QList<Tools::XorrisoEdit> m_edits;
+    int m_savedEdits = 0;
+    bool m_saveWithXorriso = false;
 };

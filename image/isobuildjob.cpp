@@ -19,6 +19,7 @@ IsoBuildJob::IsoBuildJob(Request request, QObject* parent)
 void IsoBuildJob::doStart()
 {
     m_log.Clear();
+    m_xorrisoLog = Xorriso::OutputLog();
     const QFileInfo target(m_request.output);
     QTemporaryDir folder(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     if (!folder.isValid()) {
@@ -41,8 +42,12 @@ void IsoBuildJob::doStart()
 void IsoBuildJob::handlePiece(const QString& piece)
 {
     ToolJob::handlePiece(piece);
-    m_log.Feed(piece);
-    const int hundredths = IsoBuild::ProgressHundredths(piece);
+    if (m_request.xorriso)
+        m_xorrisoLog.Feed(piece);
+    else
+        m_log.Feed(piece);
+    const int hundredths =
+        m_request.xorriso ? Xorriso::WriteProgressHundredths(piece) : IsoBuild::ProgressHundredths(piece);
     if (hundredths >= 0)
         setProgress(name(), hundredths, 10000);
 }
@@ -53,6 +58,12 @@ QString IsoBuildJob::judge(int exitCode, QProcess::ExitStatus status)
     facts.exitCode = exitCode;
     facts.exitStatus = status;
     facts.extents = m_log.Extents();
+    if (m_request.xorriso) {
+        // The same rule in its words: "completed successfully" and a file
+        // as long as the sectors it wrote.
+        const qint64 bytes = m_xorrisoLog.ExpectedBytes();
+        facts.extents = m_xorrisoLog.Completed() && bytes >= 0 ? bytes / IsoBuild::ExtentBytes : -1;
+    }
     facts.outputPath = m_file;
     const IsoBuild::Verdict verdict = IsoBuild::Judge(facts);
     if (!verdict.succeeded())
@@ -88,7 +99,7 @@ void IsoBuildJob::cleanUp()
 QString IsoBuildJob::failureText(const IsoBuild::Verdict& verdict) const
 {
     QString result = QCoreApplication::translate("IsoBuildJob", "The ISO file could not be created.");
-    QString detail = m_log.ErrorLine();
+    QString detail = m_request.xorriso ? m_xorrisoLog.Problem() : m_log.ErrorLine();
     switch (verdict.outcome) {
     case IsoBuild::Outcome::Crashed:
         if (detail.isEmpty())

@@ -3,6 +3,7 @@
 #include "image/isobuild.h"
 #include "runner/isobuilder.h"
 #include "runner/tooljob.h"
+#include "runner/xorriso.h"
 
 #include <functional>
 
@@ -23,6 +24,8 @@ public:
         // A further check of the complete file before it replaces the
         // target: the reason it is not good, or an empty text.
         std::function<QString(const QString& file)> check;
+        // xorriso reports its run in other words than genisoimage.
+        bool xorriso = false;
     };
 
     explicit IsoBuildJob(Request request, QObject* parent = nullptr);
@@ -46,6 +49,7 @@ private:
 
     Request m_request;
     IsoBuild::OutputLog m_log;
+    Xorriso::OutputLog m_xorrisoLog;
     QString m_privateFolder;
     QString m_file;
 };

@@ -25,6 +25,7 @@ IsoEntry::IsoEntry(const IsoEntry& other)
     , dateText(other.dateText)
     , isDir(other.isDir)
     , reserved(other.reserved)
+    , linkTarget(other.linkTarget)
 {
     m_children.reserve(other.m_children.size());
     for (const auto& c : other.m_children) {
@@ -50,6 +51,7 @@ IsoEntry::IsoEntry(IsoEntry&& other) noexcept
     , dateText(std::move(other.dateText))
     , isDir(other.isDir)
     , reserved(other.reserved)
+    , linkTarget(std::move(other.linkTarget))
     , m_children(std::move(other.m_children))
     , m_index(std::move(other.m_index))
 {
@@ -68,6 +70,7 @@ IsoEntry& IsoEntry::operator=(IsoEntry&& other) noexcept
         dateText = std::move(other.dateText);
         isDir = other.isDir;
         reserved = other.reserved;
+        linkTarget = std::move(other.linkTarget);
         m_children = std::move(other.m_children);
         m_index = std::move(other.m_index);
         other.m_children.clear();

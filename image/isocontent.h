@@ -28,6 +28,9 @@ struct IsoEntry {
     QString dateText; // "yyyy-MM-dd hh:mm:ss" as listed
     bool isDir = true;
     qint32 reserved = 0;
+    // A symbolic link's target as the Rock Ridge tree records it; empty for
+    // everything else.
+    QString linkTarget;
 
     // Direct children in insertion (listing) order.
     int childCount() const { return int(m_children.size()); }

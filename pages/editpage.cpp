@@ -536,14 +536,28 @@ void CPage4::OnSave()
         Dialogs().ShowMessage(tr("Please add files or folders first!"), this);
         return;
     }
-    const QString output = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
-    if (output.isEmpty() || m_run)
+    const QString chosen = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
+    if (chosen.isEmpty() || m_run)
         return;
+    const QString output = EditSession::WithIsoSuffix(chosen);
     const QString problem = m_session->saveTargetProblem(output);
     if (!problem.isEmpty()) {
         Dialogs().ShowMessage(problem, this);
         return;
     }
+    // The dialog asked about the name typed, not about the one with ".iso".
+    if (output != chosen && QFileInfo::exists(output)
+        && Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
+               tr("%1 already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(output)), this)
+            != 1)
+        return;
+    // What the copy will lack is said before anything is written.
+    const EditSession::SavePlan plan = m_session->savePlan();
+    if (!plan.lost.isEmpty()
+        && Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
+               tr("The new image will not keep %1. Save anyway?").arg(plan.lost.join(tr(" and "))), this)
+            != 1)
+        return;
     m_outputPath = output;
     JobSequence* run = m_session->makeSaveJob(output, this);
     startRun(run, true);
