@@ -42,7 +42,7 @@ QString readText(const QString& path)
 QString rateText(qint64 done, qint64 total, qint64 elapsedMs)
 {
     QString text = UsbBurnJob::tr("%1 of %2").arg(FormatSize(done), FormatSize(total));
-    if (elapsedMs < 500 || done <= 0)
+    if (elapsedMs <= 0 || done <= 0)
         return text;
     const double perSecond = double(done) * 1000.0 / double(elapsedMs);
     const qint64 left = qint64(double(total - done) / perSecond);
@@ -52,6 +52,22 @@ QString rateText(qint64 done, qint64 total, qint64 elapsedMs)
     else
         text += QStringLiteral(", ") + UsbBurnJob::tr("%n s left", nullptr, int(left));
     return text;
+}
+
+// Makes the folder (relative to root) and its missing parents; the ones it
+// made join `made`, so the check can leave them out.
+bool makeFolders(const QString& root, const QString& relative, QStringList& made)
+{
+    QString path;
+    for (const QString& part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += (path.isEmpty() ? QString() : QStringLiteral("/")) + part;
+        if (QFileInfo(root + QLatin1Char('/') + path).isDir())
+            continue;
+        if (!QDir().mkdir(root + QLatin1Char('/') + path))
+            return false;
+        made << path;
+    }
+    return true;
 }
 
 } // namespace
@@ -172,7 +188,7 @@ QString UsbBurnJob::copyEfiFiles()
         const QString target = m_mountPoint + QLatin1Char('/') + relative;
         if (QFileInfo::exists(target))
             continue;
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(path, target))
+        if (!makeFolders(m_mountPoint, QFileInfo(relative).path(), m_addedFiles) || !QFile::copy(path, target))
             return tr("Cannot copy %1 of the El Torito EFI image to the USB disk.").arg(relative);
         m_addedFiles << relative;
     }
@@ -237,7 +253,8 @@ QString UsbBurnJob::writeSyslinuxMenu()
     const QString cfg = readText(m_mountPoint + m_loader.file);
     const QString menu = m_mountPoint + QLatin1Char('/') + UsbPlan::SyslinuxMenuPath;
     QFile file(menu);
-    if (!QDir().mkpath(QFileInfo(menu).path()) || !file.open(QIODevice::WriteOnly))
+    if (!makeFolders(m_mountPoint, QFileInfo(UsbPlan::SyslinuxMenuPath).path(), m_addedFiles)
+        || !file.open(QIODevice::WriteOnly))
         return tr("Cannot write the boot menu to the USB disk.");
     file.write(UsbPlan::SyslinuxMenu(cfg, m_loader.file).toUtf8());
     m_addedFiles << UsbPlan::SyslinuxMenuPath;
@@ -274,11 +291,11 @@ void UsbBurnJob::addCheckStages()
     // fusefat shows a FAT volume label as a file of the root folder: left out on both sides.
     auto labelEntry = [this] {
         return Mount::UsesFuseFat(m_fileSystem, kernelFileSystems()) && !m_request.label.isEmpty()
-            ? QStringList {m_request.label}
+            ? QStringList {Mount::FuseFatLabelEntry(m_request.label)}
             : QStringList();
     };
-    auto leftOut = [this, labelEntry] {
-        QStringList paths = labelEntry();
+    auto leftOut = [this] {
+        QStringList paths;
         if (m_installImage)
             paths << m_installImage->path;
         return paths;

@@ -210,6 +210,22 @@ QString UsbHelper::unmountAll()
     const QStringList left = Mount::MountPointsOf(Platform::mountTable(), devices, numbers);
     if (!left.isEmpty())
         return QStringLiteral("%1 is still mounted at %2. %3").arg(m_device, left.join(QStringLiteral(", ")), failed);
+    // A FUSE driver may still be writing its last data after umount returns:
+    // the disk is ours again once nothing holds it open (O_EXCL).
+    QElapsedTimer waited;
+    waited.start();
+    for (const QString& device : qAsConst(devices)) {
+        for (;;) {
+            const int fd = ::open(QFile::encodeName(device).constData(), O_RDONLY | O_EXCL | O_CLOEXEC);
+            if (fd >= 0) {
+                ::close(fd);
+                break;
+            }
+            if (errno != EBUSY || waited.elapsed() > 30000)
+                break;
+            QThread::msleep(50);
+        }
+    }
     return QString();
 }
 
@@ -392,16 +408,19 @@ QString UsbHelper::writeImage(const QString& image)
         const qint64 padded = (got + 511) / 512 * 512;
         std::memset(buffer.data + got, 0, size_t(padded - got));
         qint64 written = 0;
+        QString why = QStringLiteral("the disk ended there; was it removed?");
         while (written < padded) {
             const ssize_t n = ::pwrite(out, buffer.data + written, size_t(padded - written), done + written);
             if (n < 0 && errno == EINTR)
                 continue;
+            if (n < 0)
+                why = errnoText();
             if (n <= 0)
                 break;
             written += n;
         }
         if (written < padded) {
-            failure = QStringLiteral("Writing to %1 failed at byte %2: %3").arg(m_device).arg(done + written).arg(errnoText());
+            failure = QStringLiteral("Writing to %1 failed at byte %2: %3").arg(m_device).arg(done + written).arg(why);
             break;
         }
         done += got;
@@ -448,16 +467,23 @@ QString UsbHelper::verifyImage(const QString& image)
         const qint64 got = readFull(in, mine.data, std::min(ChunkBytes, total - done));
         const qint64 padded = (got + 511) / 512 * 512;
         qint64 read = 0;
+        QString why = QStringLiteral("the disk ended there; was it removed?");
         while (got > 0 && read < padded) {
             const ssize_t n = ::pread(dev, theirs.data + read, size_t(padded - read), done + read);
             if (n < 0 && errno == EINTR)
                 continue;
+            if (n < 0)
+                why = errnoText();
             if (n <= 0)
                 break;
             read += n;
         }
-        if (got <= 0 || read < got) {
-            failure = QStringLiteral("Reading %1 back failed at byte %2: %3").arg(m_device).arg(done + read).arg(errnoText());
+        if (got <= 0) {
+            failure = QStringLiteral("Cannot read %1 again.").arg(image);
+            break;
+        }
+        if (read < got) {
+            failure = QStringLiteral("Reading %1 back failed at byte %2: %3").arg(m_device).arg(done + read).arg(why);
             break;
         }
         if (std::memcmp(mine.data, theirs.data, size_t(got)) != 0) {

@@ -103,6 +103,14 @@ ToolCommand MountCommand(const QString& fileSystem, const QString& device, const
     return {};
 }
 
+QString FuseFatLabelEntry(const QString& label)
+{
+    const QString padded = label.leftJustified(11, QLatin1Char(' '), true);
+    const QString base = padded.left(8).remove(QLatin1Char(' '));
+    const QString extension = padded.mid(8).remove(QLatin1Char(' '));
+    return extension.isEmpty() ? base : base + QLatin1Char('.') + extension;
+}
+
 ToolCommand UnmountCommand(const QStringList& mountPoints)
 {
     return {QStringLiteral("umount"), mountPoints, {}};

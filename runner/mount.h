@@ -19,6 +19,10 @@ ToolCommand UnmountCommand(const QStringList& mountPoints);
 // refuses to set file attributes.
 bool UsesFuseFat(const QString& fileSystem, const QString& kernelFileSystems);
 
+// The name under which fusefat shows a FAT volume label as a file of the
+// root folder: its 8.3 form without blanks ("TEST LABEL" is "TESTLAB.EL").
+QString FuseFatLabelEntry(const QString& label);
+
 // Mount points of every file system whose source is one of the devices (by
 // path or by "major:minor"), from /proc/self/mountinfo text; deepest first so
 // they can be unmounted in that order.
