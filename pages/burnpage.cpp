@@ -223,8 +223,11 @@ void CBurnDialog::offerImageMode()
     const bool offered = m_ptList->count() > ImageModeIndex;
     if (hybrid && !offered)
         m_ptList->addItem(tr("Image (write the ISO as it is)"));
-    else if (!hybrid && offered)
-        m_ptList->removeItem(ImageModeIndex); // the current entry falls back to MBR
+    else if (!hybrid && offered) {
+        if (m_ptList->currentIndex() == ImageModeIndex)
+            m_ptList->setCurrentIndex(0); // back to MBR, not to the neighbour GPT
+        m_ptList->removeItem(ImageModeIndex);
+    }
 }
 
 void CBurnDialog::OnRadioSelected()
