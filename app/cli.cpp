@@ -511,9 +511,10 @@ int runBurn(const QCommandLineParser& parser, const Common& common)
     const bool usb = parser.isSet(QStringLiteral("usb"));
     const bool disc = parser.isSet(QStringLiteral("disc"));
     if (positional.size() != 1 || usb == disc)
-        return fail(CommandLine::tr(
-                        "Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] "
-                        "[--label LABEL] [--yes]\n       quillon burn IMAGE --disc RECORDER"),
+        return fail(
+            CommandLine::tr(
+                "Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] "
+                "[--label LABEL] [--yes]\n       quillon burn IMAGE --disc RECORDER"),
             ExitUsage);
     const QString image = QFileInfo(positional.first()).absoluteFilePath();
     if (const QString problem = imageProblem(image); !problem.isEmpty())
@@ -565,9 +566,7 @@ int runBurn(const QCommandLineParser& parser, const Common& common)
     if (!known && !imageMode)
         return fail(CommandLine::tr("Unknown file system %1: use FAT32, NTFS, exFAT or FAT.").arg(request.fileSystem),
             ExitUsage);
-    request.style = imageMode                  ? UsbStyle::Image
-        : style == QLatin1String("gpt") ? UsbStyle::Gpt
-                                        : UsbStyle::Mbr;
+    request.style = imageMode ? UsbStyle::Image : style == QLatin1String("gpt") ? UsbStyle::Gpt : UsbStyle::Mbr;
     request.label = parser.value(QStringLiteral("label")).toUpper().left(11);
 
     if (!parser.isSet(QStringLiteral("yes"))

@@ -93,7 +93,8 @@ double byHand(const UsbTest::LoopStick& stick, double* copy, bool* ok)
     TestUtil::writeFile(map, ("(hd0) " + stick.disk() + "\n").toUtf8());
     double t = timed(Tools::archiveTool(), {"l", "-slt", setup().image}, ok);
     t += timed("wipefs", {"--all", "--force", stick.partition(1), stick.disk()}, ok);
-    t += timed("sh", {"-c", "printf 'label: dos\\nstart=2048, type=c, bootable\\n' | sfdisk -q \"$0\"", stick.disk()}, ok);
+    t += timed(
+        "sh", {"-c", "printf 'label: dos\\nstart=2048, type=c, bootable\\n' | sfdisk -q \"$0\"", stick.disk()}, ok);
     const QString volume = stick.partition(1);
     t += timed("mkfs.vfat", {"-F", "32", "-n", "BENCH", "-h", "2048", volume}, ok);
     t += timed("fusefat", {"-o", "rw+,blkdev,fsname=" + volume, volume, mp}, ok);
@@ -178,9 +179,10 @@ void ImageMode(benchmark::State& state)
         double write = 0, verify = 0;
         QObject::connect(&job, &Job::progress, [&](const QString& now) {
             // Each stage from its first text ("Writing the image...") to the next stage's.
-            const QString kind = now.startsWith("Writing the image")                                      ? "write"
-                : now == "Checking the USB disk..." || now.startsWith("Comparing the USB disk with the image") ? "verify"
-                                                                                                            : now;
+            const QString kind = now.startsWith("Writing the image") ? "write"
+                : now == "Checking the USB disk..." || now.startsWith("Comparing the USB disk with the image")
+                ? "verify"
+                : now;
             if (kind == stage)
                 return;
             if (stage == "write")
@@ -198,7 +200,8 @@ void ImageMode(benchmark::State& state)
         const double dd = timed("dd",
             {"if=" + setup().hybrid, "of=" + stick.disk(), "bs=4M", "oflag=direct", "conv=fsync", "status=none"}, &ok);
         TestUtil::run("blockdev", {"--flushbufs", stick.disk()});
-        const double cmp = timed("cmp", {"-n", QString::number(QFileInfo(setup().hybrid).size()), setup().hybrid, stick.disk()}, &ok);
+        const double cmp =
+            timed("cmp", {"-n", QString::number(QFileInfo(setup().hybrid).size()), setup().hybrid, stick.disk()}, &ok);
         if (!ok) {
             state.SkipWithError("dd or cmp failed");
             return;

@@ -2,15 +2,15 @@
 
 #include "burn/drivediscovery.h"
 #include "burn/usbhelperprotocol.h"
+#include "core/tools.h"
 #include "image/eltorito.h"
+#include "image/extractjob.h"
+#include "image/fileutils.h"
 #include "platform/blockvolume.h"
 #include "runner/mkfs.h"
 #include "runner/mount.h"
-#include "runner/sfdisk.h"
-#include "core/tools.h"
-#include "image/extractjob.h"
-#include "image/fileutils.h"
 #include "runner/sevenzip.h"
+#include "runner/sfdisk.h"
 #include "runner/wimsplitter.h"
 
 #include <QCoreApplication>
@@ -158,7 +158,8 @@ QStringList UsbBurnJob::defaultHelperCommand(const QString& device, bool allowLo
     const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + UsbHelperProtocol::HelperName;
     const bool root = Platform::runningPrivileged();
     // pkexec only grants the one action to the installed helper.
-    QString helper = QFileInfo(beside).isExecutable() && (root || !QFileInfo::exists(UsbHelperProtocol::InstalledHelper))
+    QString helper =
+        QFileInfo(beside).isExecutable() && (root || !QFileInfo::exists(UsbHelperProtocol::InstalledHelper))
         ? beside
         : UsbHelperProtocol::InstalledHelper;
     QStringList command {helper, device};
@@ -184,7 +185,9 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     };
     options.tempFolder = QDir::tempPath();
     options.tools = ToolSet::Installed();
-    options.helperCommand = [](const QString& device) { return defaultHelperCommand(device, false); };
+    options.helperCommand = [](const QString& device) {
+        return defaultHelperCommand(device, false);
+    };
     return options;
 }
 

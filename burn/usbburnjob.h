@@ -1,10 +1,10 @@
 #pragma once
 
 #include "burn/usbburnrequest.h"
+#include "burn/usbhelperclient.h"
 #include "burn/usbplan.h"
 #include "core/tools.h"
 #include "platform/blockvolume.h"
-#include "burn/usbhelperclient.h"
 #include "runner/tooljob.h"
 
 #include <QString>

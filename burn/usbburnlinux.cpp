@@ -129,8 +129,8 @@ void UsbBurnJob::addDeviceStages()
 {
     addHelperStart();
     helper(
-        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."), [] { return QStringList {QStringLiteral("unmount")}; },
-        1, false);
+        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."),
+        [] { return QStringList {QStringLiteral("unmount")}; }, 1, false);
     helper(
         tr("Erasing the USB disk"), tr("The USB disk is under formating..."),
         [] { return QStringList {QStringLiteral("wipe")}; }, 1);
@@ -147,7 +147,10 @@ void UsbBurnJob::addDeviceStages()
     };
     helper(
         tr("Formatting the USB disk"), tr("The USB disk is under formating..."),
-        [this] { return QStringList {QStringLiteral("format"), m_fileSystem, m_request.label}; }, 4);
+        [this] {
+            return QStringList {QStringLiteral("format"), m_fileSystem, m_request.label};
+        },
+        4);
 
     UsbHelperStep* mount = helper(
         tr("Mounting the USB disk"), tr("Mounting the USB disk..."),
@@ -204,14 +207,13 @@ void UsbBurnJob::addEfiStages()
             if (m_efiImage.isEmpty())
                 return skipped();
             QDir().mkpath(m_tempFolder + QStringLiteral("/efi"));
-            const ToolCommand mcopy = Mtools::CopyOutCommand(
-                m_efiImage, QStringLiteral("::/EFI"), m_tempFolder + QStringLiteral("/efi/"));
+            const ToolCommand mcopy =
+                Mtools::CopyOutCommand(m_efiImage, QStringLiteral("::/EFI"), m_tempFolder + QStringLiteral("/efi/"));
             return systemTool(mcopy.program, mcopy.arguments);
         },
         1);
     step(
-        tr("Copying the UEFI loader"),
-        [this] { return m_efiImage.isEmpty() ? QString() : copyEfiFiles(); }, 1);
+        tr("Copying the UEFI loader"), [this] { return m_efiImage.isEmpty() ? QString() : copyEfiFiles(); }, 1);
 
     // BIOS boot code: GRUB's core image, with the hand-over to the image's own
     // loader built in, embedded behind the MBR; its files only pass through
@@ -302,12 +304,15 @@ void UsbBurnJob::addCheckStages()
     };
     UsbToolStep* image = tool(
         tr("Reading the image back"), tr("Checking the USB disk..."),
-        [this, leftOut] { return Plan {m_options.tools.archive, Tools::imageSumArgs(m_request.image, leftOut()), false, QString()}; },
+        [this, leftOut] {
+            return Plan {m_options.tools.archive, Tools::imageSumArgs(m_request.image, leftOut()), false, QString()};
+        },
         8);
     image->verdict = [this, image](int exitCode, QProcess::ExitStatus status) {
         m_imageSum = ParseContentSum(image->output());
         if (status != QProcess::NormalExit || exitCode != 0 || m_imageSum.isEmpty())
-            return tr("The image could not be read. %1").arg(UsbToolStep::archiveReason(image->output(), m_request.image));
+            return tr("The image could not be read. %1")
+                .arg(UsbToolStep::archiveReason(image->output(), m_request.image));
         return QString();
     };
     UsbToolStep* stick = tool(
@@ -334,8 +339,8 @@ void UsbBurnJob::addCheckStages()
                 return info.isDir() ? 0 : info.size();
             });
         if (!wrong.isEmpty())
-            return tr("%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr,
-                int(wrong.size()))
+            return tr(
+                "%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
                 .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
         return tr("The files on the USB disk differ from the image's.");
     };
@@ -353,8 +358,13 @@ void UsbBurnJob::addFinalStages()
     };
     helper(
         tr("Checking the file system"), tr("Checking the USB disk..."),
-        [this] { return QStringList {QStringLiteral("check"), m_fileSystem}; }, 2, false)
-        ->explain = [](const QString& why) { return tr("The file system on the USB disk is not clean: %1").arg(why); };
+        [this] {
+            return QStringList {QStringLiteral("check"), m_fileSystem};
+        },
+        2, false)
+        ->explain = [](const QString& why) {
+        return tr("The file system on the USB disk is not clean: %1").arg(why);
+    };
     UsbHelperStep* flush = helper(
         tr("Flushing the USB disk"), tr("Writing the last data to the USB disk..."),
         [] { return QStringList {QStringLiteral("flush")}; }, 1, false);
@@ -370,19 +380,25 @@ void UsbBurnJob::buildImageMode()
         tr("Checking the request"), [this] { return checkRequest(); }, 1);
     addHelperStart();
     helper(
-        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."), [] { return QStringList {QStringLiteral("unmount")}; },
-        1, false);
+        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."),
+        [] { return QStringList {QStringLiteral("unmount")}; }, 1, false);
     helper(
         tr("Erasing the USB disk"), tr("Writing the image..."), [] { return QStringList {QStringLiteral("wipe")}; }, 1);
     UsbHelperStep* write = helper(
         tr("Writing the image"), tr("Writing the image..."),
-        [this] { return QStringList {QStringLiteral("write"), m_request.image}; }, 60);
+        [this] {
+            return QStringList {QStringLiteral("write"), m_request.image};
+        },
+        60);
     write->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
         return tr("Writing the image: %1").arg(rateText(done, total, elapsedMs));
     };
     UsbHelperStep* verify = helper(
         tr("Reading the image back"), tr("Checking the USB disk..."),
-        [this] { return QStringList {QStringLiteral("verify"), m_request.image}; }, 40, false);
+        [this] {
+            return QStringList {QStringLiteral("verify"), m_request.image};
+        },
+        40, false);
     verify->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
         return tr("Comparing the USB disk with the image: %1").arg(rateText(done, total, elapsedMs));
     };

@@ -12,8 +12,7 @@ UsbHelperClient::UsbHelperClient(QObject* parent)
 {
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
     connect(&m_process, &QProcess::readyReadStandardOutput, this, &UsbHelperClient::readAnswers);
-    connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
-        &UsbHelperClient::onFinished);
+    connect(&m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this, &UsbHelperClient::onFinished);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             emit ended(tr("The USB helper could not be started: %1").arg(m_process.errorString()));

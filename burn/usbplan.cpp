@@ -76,8 +76,8 @@ QStringList NameClashes(const QList<ImageEntry>& entries)
     static const QString refused = QStringLiteral("\"*:<>?\\|");
     for (const ImageEntry& e : entries) {
         const QString name = e.path.section(QLatin1Char('/'), -1);
-        const bool bad = std::any_of(
-            name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || refused.contains(c); });
+        const bool bad =
+            std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || refused.contains(c); });
         if (bad || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
             problems << e.path;
     }
@@ -245,7 +245,8 @@ QString SyslinuxMenu(const QString& cfgText, const QString& cfgPath)
         menu += QStringLiteral("  boot\n}\n");
         ++count;
     }
-    menu += QStringLiteral("menuentry \"isolinux menu\" {\n  syslinux_configfile --isolinux %1\n}\n").arg(quoted(cfgPath));
+    menu +=
+        QStringLiteral("menuentry \"isolinux menu\" {\n  syslinux_configfile --isolinux %1\n}\n").arg(quoted(cfgPath));
     // A menu of one boots at once, as isolinux does; a real choice waits a little.
     const int timeout = timeoutTenths > 0 ? (timeoutTenths + 9) / 10 : count > 1 ? 5 : 0;
     return QStringLiteral("set default=%1\nset timeout=%2\n").arg(defaultIndex).arg(timeout) + menu;

@@ -1,6 +1,7 @@
 // quillon-usb-helper DEVICE [--allow-loop-device]: the privileged part of a
 // USB burn, started once per burn through pkexec (or directly by root).
 #include "burn/usbhelperprotocol.h"
+
 #include "helper/usbhelper.h"
 
 #include <QCoreApplication>

@@ -380,7 +380,10 @@ QString UsbHelper::writeImage(const QString& image)
     const qint64 total = st.st_size;
     if (total > m_size) {
         ::close(in);
-        return QStringLiteral("The image (%1 bytes) is larger than %2 (%3 bytes).").arg(total).arg(m_device).arg(m_size);
+        return QStringLiteral("The image (%1 bytes) is larger than %2 (%3 bytes).")
+            .arg(total)
+            .arg(m_device)
+            .arg(m_size);
     }
     // O_EXCL: the kernel refuses while anything has the disk or a partition open or mounted.
     const int out = ::open(QFile::encodeName(m_device).constData(), O_WRONLY | O_DIRECT | O_EXCL | O_CLOEXEC);
@@ -401,7 +404,8 @@ QString UsbHelper::writeImage(const QString& image)
         }
         const qint64 got = readFull(in, buffer.data, ChunkBytes);
         if (got <= 0) {
-            failure = QStringLiteral("Cannot read %1: %2").arg(image, got < 0 ? errnoText() : QStringLiteral("it ended early"));
+            failure = QStringLiteral("Cannot read %1: %2")
+                          .arg(image, got < 0 ? errnoText() : QStringLiteral("it ended early"));
             break;
         }
         // Direct writes go in whole sectors; an image ending mid-sector gets zeros.

@@ -347,7 +347,7 @@ void CBurnDialog::burnToUsb(const QString& image)
     request.device = disk->device;
     request.fileSystem = m_sysFileList->currentText().trimmed();
     request.label = m_volumeLab->text().trimmed();
-    request.style = imageMode                                                  ? UsbStyle::Image
+    request.style = imageMode                                         ? UsbStyle::Image
         : m_ptList->currentText().trimmed() == QLatin1String(GptText) ? UsbStyle::Gpt
                                                                       : UsbStyle::Mbr;
     StartUsbBurn(request);

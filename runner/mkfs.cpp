@@ -53,7 +53,8 @@ QString LabelProblem(const QString& fileSystem, const QString& label)
     const QString forbidden = fat ? QStringLiteral("\"*+,./:;<=>?[\\]|") : QStringLiteral("\"*/:<>?\\|");
     QString found;
     for (const QChar c : label) {
-        const bool bad = c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c) || (fat && c.unicode() > 0x7e);
+        const bool bad =
+            c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c) || (fat && c.unicode() > 0x7e);
         if (bad && !found.contains(c))
             found += c;
     }

@@ -11,7 +11,8 @@ namespace Mkfs {
 // Format command for a partition that starts at partitionStart (512-byte
 // sectors, recorded in the boot sector); empty program for an unknown file
 // system.
-ToolCommand FormatCommand(const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart);
+ToolCommand FormatCommand(
+    const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart);
 
 // Read-only check of a file system that is not mounted.
 ToolCommand CheckCommand(const QString& fileSystem, const QString& device);

@@ -17,14 +17,16 @@ static QStringList leaveOutArgs(const QStringList& leaveOut)
 QStringList imageSumArgs(const QString& image, const QStringList& leaveOut)
 {
     return QStringList {QStringLiteral("t"), QStringLiteral("-scrcSHA256"), QStringLiteral("-x![BOOT]")}
-    + leaveOutArgs(leaveOut) << image;
+        + leaveOutArgs(leaveOut)
+        << image;
 }
 
 QStringList folderSumArgs(const QString& folder, const QStringList& leaveOut)
 {
     // Relative wildcards name the files otherwise; an absolute one names them as the image does.
     return QStringList {QStringLiteral("h"), QStringLiteral("-scrcSHA256"), QStringLiteral("-r")}
-    + leaveOutArgs(leaveOut) << folder + QStringLiteral("/*");
+        + leaveOutArgs(leaveOut)
+        << folder + QStringLiteral("/*");
 }
 
 } // namespace Tools

@@ -264,8 +264,8 @@ QStringList linuxIsoArguments()
 bool makeHybridIso(const QString& tree, const QString& image)
 {
     QFile::remove(image);
-    QStringList args {"-as", "mkisofs", "-quiet", "-R", "-V", "QUILLON_HYBRID", "-isohybrid-mbr",
-        "/usr/lib/ISOLINUX/isohdpfx.bin"};
+    QStringList args {
+        "-as", "mkisofs", "-quiet", "-R", "-V", "QUILLON_HYBRID", "-isohybrid-mbr", "/usr/lib/ISOLINUX/isohdpfx.bin"};
     args << linuxIsoArguments() << "-isohybrid-gpt-basdat"
          << "-o" << image << tree;
     return TestUtil::run("xorriso", args).exitCode == 0;

@@ -237,8 +237,8 @@ private slots:
         QCOMPARE(declined.status, 1);
         QCOMPARE(TestUtil::readAt(stick.disk(), 0, 1024 * 1024 + 4096), before);
         // Image mode takes hybrid images only, whatever file system is named.
-        const Run notHybrid = quillon({"burn", m_boot, "--usb", stick.disk(), "--allow-loop-device", "--yes",
-            "--style", "image", "--file-system", "ext4"});
+        const Run notHybrid = quillon({"burn", m_boot, "--usb", stick.disk(), "--allow-loop-device", "--yes", "--style",
+            "image", "--file-system", "ext4"});
         QCOMPARE(notHybrid.status, 1);
         QVERIFY2(notHybrid.err.contains("no partition table of its own"), qPrintable(notHybrid.err));
         QCOMPARE(TestUtil::readAt(stick.disk(), 0, 1024 * 1024 + 4096), before);

@@ -140,7 +140,8 @@ private slots:
         const auto disks = Platform::usbDisks(system.root());
         QCOMPARE(devices(disks), QStringList({"/dev/sdb", "/dev/sdc", "/dev/sdh"}));
         QCOMPARE(disks[0].size, 15 * GiB * 512);
-        QCOMPARE(DiskItemText(disks[0]), QStringLiteral("/dev/sdb  Kingston DataTraveler 3.0  15 GB  [KINGSTON X, DATA]"));
+        QCOMPARE(
+            DiskItemText(disks[0]), QStringLiteral("/dev/sdb  Kingston DataTraveler 3.0  15 GB  [KINGSTON X, DATA]"));
         QCOMPARE(DiskItemText(disks[1]), QStringLiteral("/dev/sdc  8 GB  [Debian 12]"));
         QCOMPARE(DiskItemText(disks[2]), QStringLiteral("/dev/sdh  WD Elements  30 GB")); // no vendor twice
     }

@@ -106,8 +106,8 @@ private slots:
     void fileNamesAreLowerCase()
     {
         QStringList offenders;
-        for (const char* folder : {"core", "platform", "runner", "image", "burn", "helper", "ui", "pages", "app", "tests",
-                 "bench", "fuzz", "tools", "resources"}) {
+        for (const char* folder : {"core", "platform", "runner", "image", "burn", "helper", "ui", "pages", "app",
+                 "tests", "bench", "fuzz", "tools", "resources"}) {
             QDirIterator it(m_root.filePath(QLatin1String(folder)), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString name = QFileInfo(it.next()).fileName();

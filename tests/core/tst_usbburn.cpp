@@ -84,11 +84,10 @@ private slots:
         } states[] = {{"blank", StartState::Blank}, {"written with dd", StartState::Written},
             {"GPT, one partition", StartState::GptOne}, {"MBR, two partitions", StartState::MbrTwo}};
         for (const auto& s : states) {
-            QTest::addRow("%s, MBR FAT32", s.name)
-                << s.state << UsbStyle::Mbr << "hybrid"
-                << "FAT32"
-                << "vfat"
-                << "C" << true << true;
+            QTest::addRow("%s, MBR FAT32", s.name) << s.state << UsbStyle::Mbr << "hybrid"
+                                                   << "FAT32"
+                                                   << "vfat"
+                                                   << "C" << true << true;
             QTest::addRow("%s, GPT", s.name) << s.state << UsbStyle::Gpt << "hybrid"
                                              << "NTFS"
                                              << "vfat" << esp << false << true;
@@ -158,7 +157,8 @@ private slots:
             QCOMPARE(table.starts, original.starts);
             const QString size = QString::number(QFileInfo(isoOf(image)).size());
             QCOMPARE(TestUtil::run("cmp", {"-n", size, isoOf(image), stick.disk()}).exitCode, 0);
-            QVERIFY2(stages.indexOf(QRegularExpression("^Writing the image: .* of .*, .*/s, .* left$")) >= 0, qPrintable(stages.join("\n")));
+            QVERIFY2(stages.indexOf(QRegularExpression("^Writing the image: .* of .*, .*/s, .* left$")) >= 0,
+                qPrintable(stages.join("\n")));
             return;
         }
         QCOMPARE(table.label, style == UsbStyle::Gpt ? QString("gpt") : QString("dos"));
@@ -211,8 +211,8 @@ private slots:
             QVERIFY(r.exitCode != 0);
         }
         // Through pkexec, even root's helper takes no loop device.
-        const TestUtil::Result viaPkexec =
-            TestUtil::run("env", {"PKEXEC_UID=1000", helperProgram(), stick.disk(), UsbHelperProtocol::AllowLoopOption});
+        const TestUtil::Result viaPkexec = TestUtil::run(
+            "env", {"PKEXEC_UID=1000", helperProgram(), stick.disk(), UsbHelperProtocol::AllowLoopOption});
         QVERIFY2(viaPkexec.output.startsWith("refused\t"), viaPkexec.output.constData());
 
         // The default discovery: the job refuses before the helper is asked.
@@ -258,20 +258,20 @@ private slots:
             << ""
             << "linux" << UsbStyle::Image << "" << qint64(64)
             << "Checking the request: The image has no partition table of its own" << false;
-        QTest::newRow("archive tool cannot start") << "no 7z"
-                                                   << "linux" << UsbStyle::Mbr << "" << qint64(64)
-                                                   << "Reading the image: Could not start" << false;
-        QTest::newRow("image removed mid-run") << "remove image"
-                                               << "linux" << UsbStyle::Mbr << "" << qint64(64)
-                                               << "Copying the files:" << true;
+        QTest::newRow("archive tool cannot start")
+            << "no 7z"
+            << "linux" << UsbStyle::Mbr << "" << qint64(64) << "Reading the image: Could not start" << false;
+        QTest::newRow("image removed mid-run")
+            << "remove image"
+            << "linux" << UsbStyle::Mbr << "" << qint64(64) << "Copying the files:" << true;
         QTest::newRow("names fusefat cannot write")
             << "fusefat"
             << "unicode" << UsbStyle::Mbr << "" << qint64(64)
             << "Preparing the burn: FAT on this system goes through fusefat" << false;
         // The small image may be written before the stick shrinks: then the read-back fails.
-        QTest::newRow("stick gone mid-write") << "shrink"
-                                              << "hybrid" << UsbStyle::Image << "" << qint64(64)
-                                              << "ing /dev/loop" << true;
+        QTest::newRow("stick gone mid-write")
+            << "shrink"
+            << "hybrid" << UsbStyle::Image << "" << qint64(64) << "ing /dev/loop" << true;
     }
 
     void failingStages()
@@ -311,7 +311,8 @@ private slots:
         QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
         if (failure == "shrink")
-            QVERIFY2(job.reason().contains(reason) && job.reason().contains("was it removed?"), qPrintable(job.reason()));
+            QVERIFY2(
+                job.reason().contains(reason) && job.reason().contains("was it removed?"), qPrintable(job.reason()));
         else
             QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));

@@ -42,7 +42,8 @@ private slots:
         UsbTest::LoopStick stick(dir.filePath("stick.img"), 5 * 1024, UsbTest::StartState::Blank);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QString disk = stick.disk();
-        UsbBurnJob job(UsbBurnRequest {image, disk, "FAT32", "WIN", UsbStyle::Mbr}, UsbTest::burnOptions(stick, dir.path()));
+        UsbBurnJob job(
+            UsbBurnRequest {image, disk, "FAT32", "WIN", UsbStyle::Mbr}, UsbTest::burnOptions(stick, dir.path()));
         QSignalSpy progress(&job, &Job::progress);
         QVERIFY(TestUtil::finish(job, 900000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));

@@ -83,13 +83,14 @@ private slots:
         ToolCommand c = Mkfs::FormatCommand("FAT32", "MY STICK", "/dev/sdb1", 2048);
         QCOMPARE(c.arguments, (QStringList {"-F", "32", "-n", "MY STICK", "-h", "2048", "/dev/sdb1"}));
         QVERIFY(!Mkfs::FormatCommand("NTFS", QString(), "/dev/sdb1", 2048).arguments.contains("-L"));
-        QCOMPARE(Mkfs::FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments,
-            (QStringList {"-L", "A&B", "/dev/sdb1"}));
+        QCOMPARE(
+            Mkfs::FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments, (QStringList {"-L", "A&B", "/dev/sdb1"}));
         QVERIFY(Mkfs::FormatCommand("ext4", "X", "/dev/sdb1", 2048).program.isEmpty());
 
         // Labels the formatter would refuse after the table was already gone.
         QCOMPARE(Mkfs::LabelProblem("FAT32", "DATA 2024"), QString());
-        QCOMPARE(Mkfs::LabelProblem("FAT32", "A*B.C*"), QString("FAT32 does not allow these characters in a label: *."));
+        QCOMPARE(
+            Mkfs::LabelProblem("FAT32", "A*B.C*"), QString("FAT32 does not allow these characters in a label: *."));
         QCOMPARE(Mkfs::LabelProblem("FAT", QString::fromUtf8("ÄPFEL")),
             QString::fromUtf8("FAT does not allow these characters in a label: Ä"));
         QCOMPARE(Mkfs::LabelProblem("exFAT", QString::fromUtf8("ÄPFEL.1")), QString());
@@ -135,7 +136,8 @@ private slots:
         QVERIFY(!Mount::IsMountedFrom(mountinfo, "/media/u/other", "/dev/sdb1"));
 
         // FUSE's FAT driver as a block-device mount, so the table names the device.
-        const ToolCommand fuse = Mount::MountCommand("FAT32", "/dev/sdb1", "/m", "nodev\tfuse\n\tfuseblk\n\text4\n", {});
+        const ToolCommand fuse =
+            Mount::MountCommand("FAT32", "/dev/sdb1", "/m", "nodev\tfuse\n\tfuseblk\n\text4\n", {});
         QCOMPARE(fuse.program, QString("fusefat"));
         QVERIFY(fuse.arguments.contains("rw+,blkdev,fsname=/dev/sdb1"));
         QVERIFY(Mount::UsesFuseFat("FAT", "\text4\n"));
@@ -215,7 +217,8 @@ private slots:
         QVERIFY(menu.contains("menuentry \"Live system\" {\n  linux16 \"/live/vmlinuz\" \"boot=live\"\n"
                               "  initrd16 \"/live/initrd.img\"\n  boot\n}\n"));
         // Several entries and no timeout: a short wait, so the choice can be seen.
-        QVERIFY(SyslinuxMenu("LABEL a\nKERNEL a\nLABEL b\nKERNEL b\n", "/s.cfg").startsWith("set default=0\nset timeout=5\n"));
+        QVERIFY(SyslinuxMenu("LABEL a\nKERNEL a\nLABEL b\nKERNEL b\n", "/s.cfg")
+                    .startsWith("set default=0\nset timeout=5\n"));
     }
 
     void contentSumsAndHelperLines()
@@ -225,7 +228,8 @@ private slots:
                                "SHA256 for data:              2f5fc07185e248c31bffcabe42340bec1a65dc8679d427f9618e4ef3"
                                "feb1a2b8-00000001\nSHA256 for data and names:    ac6fa1b28533f3e6c5ed10d04d201ae0f52006"
                                "3f3772456d18d3094eeae9e134-00000002\n";
-        QCOMPARE(ParseContentSum(tested), QString("ac6fa1b28533f3e6c5ed10d04d201ae0f520063f3772456d18d3094eeae9e134-00000002"));
+        QCOMPARE(ParseContentSum(tested),
+            QString("ac6fa1b28533f3e6c5ed10d04d201ae0f520063f3772456d18d3094eeae9e134-00000002"));
         QCOMPARE(ParseContentSum("ERROR: Cannot open the file as archive\n"), QString());
         QCOMPARE(Tools::folderSumArgs("/m", {"sources/install.swm"}),
             (QStringList {"h", "-scrcSHA256", "-r", "-x!sources/install.swm", "/m/*"}));
