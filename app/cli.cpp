@@ -466,15 +466,14 @@ bool isRoot()
 #endif
 }
 
-// A loop device as a stand-in stick ("/dev/loop3", "/dev/loop3p1"): only for
-// tests, only as root.
-std::optional<Platform::RemovableVolume> loopVolume(const QString& device)
+// A loop device as a stand-in stick ("/dev/loop3"): only for tests, only as root.
+std::optional<Platform::UsbDisk> loopDisk(const QString& device)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(device);
     return std::nullopt;
 #else
-    static const QRegularExpression loop(QStringLiteral("^/dev/loop\\d+(p\\d+)?$"));
+    static const QRegularExpression loop(QStringLiteral("^/dev/loop\\d+$"));
     struct stat info = {};
     if (!loop.match(device).hasMatch() || ::stat(QFile::encodeName(device).constData(), &info) != 0
         || !S_ISBLK(info.st_mode))
@@ -482,14 +481,13 @@ std::optional<Platform::RemovableVolume> loopVolume(const QString& device)
     QFile file(device);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    Platform::RemovableVolume volume;
-    volume.device = device;
-    volume.size = file.size();
-    if (volume.size <= 0) {
-        // Block devices report no size through QFile: seek to the end.
-        volume.size = qint64(::lseek(file.handle(), 0, SEEK_END));
-    }
-    return volume;
+    Platform::UsbDisk disk;
+    disk.device = device;
+    // Block devices report no size through QFile: seek to the end.
+    disk.size = qint64(::lseek(file.handle(), 0, SEEK_END));
+    if (disk.size <= 0)
+        return std::nullopt;
+    return disk;
 #endif
 }
 
@@ -518,9 +516,10 @@ int runBurn(const QCommandLineParser& parser, const Common& common)
     const bool usb = parser.isSet(QStringLiteral("usb"));
     const bool disc = parser.isSet(QStringLiteral("disc"));
     if (positional.size() != 1 || usb == disc)
-        return fail(CommandLine::tr(
-                        "Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] "
-                        "[--label LABEL] [--yes]\n       quillon burn IMAGE --disc RECORDER"),
+        return fail(
+            CommandLine::tr(
+                "Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] "
+                "[--label LABEL] [--yes]\n       quillon burn IMAGE --disc RECORDER"),
             ExitUsage);
     const QString image = QFileInfo(positional.first()).absoluteFilePath();
     if (const QString problem = imageProblem(image); !problem.isEmpty())
@@ -543,17 +542,21 @@ int runBurn(const QCommandLineParser& parser, const Common& common)
     if (allowLoop && !isRoot())
         return fail(CommandLine::tr("--allow-loop-device is for tests and only accepted as root."));
     const DriveAccess drives;
-    std::optional<Platform::RemovableVolume> volume = drives.FindRemovableVolume(device);
-    if (!volume && allowLoop)
-        volume = loopVolume(device);
-    if (!volume)
+    std::optional<Platform::UsbDisk> disk = drives.FindUsbDisk(device);
+    if (!disk && allowLoop)
+        disk = loopDisk(device);
+    if (!disk)
         return fail(CommandLine::tr("%1 is not a USB disk. quillon list-drives shows the USB disks.").arg(device));
-    if (volume->size < QFileInfo(image).size() + UsbBurnJob::HeadroomBytes)
+    const QString style = parser.value(QStringLiteral("style")).toLower();
+    if (style != QLatin1String("mbr") && style != QLatin1String("gpt") && style != QLatin1String("image"))
+        return fail(CommandLine::tr("Unknown partition style %1: use mbr, gpt or image.").arg(style), ExitUsage);
+    const bool imageMode = style == QLatin1String("image");
+    if (disk->size < QFileInfo(image).size() + (imageMode ? 0 : UsbBurnJob::HeadroomBytes))
         return fail(CommandLine::tr("Insufficient space on disk, please change a large-capacity USB or CD/DVD."));
 
     UsbBurnRequest request;
     request.image = image;
-    request.device = volume->device;
+    request.device = disk->device;
     request.fileSystem = parser.value(QStringLiteral("file-system"));
     static const QStringList systems {
         QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")};
@@ -564,26 +567,27 @@ int runBurn(const QCommandLineParser& parser, const Common& common)
             known = true;
         }
     }
-    if (!known)
+    // Image mode writes the image's own file systems: the choice is ignored, not refused.
+    if (!known && !imageMode)
         return fail(CommandLine::tr("Unknown file system %1: use FAT32, NTFS, exFAT or FAT.").arg(request.fileSystem),
             ExitUsage);
-    const QString style = parser.value(QStringLiteral("style")).toLower();
-    if (style != QLatin1String("mbr") && style != QLatin1String("gpt"))
-        return fail(CommandLine::tr("Unknown partition style %1: use mbr or gpt.").arg(style), ExitUsage);
-    request.gpt = style == QLatin1String("gpt");
+    request.style = imageMode ? UsbStyle::Image : style == QLatin1String("gpt") ? UsbStyle::Gpt : UsbStyle::Mbr;
     request.label = parser.value(QStringLiteral("label")).toUpper().left(11);
 
     if (!parser.isSet(QStringLiteral("yes"))
-        && !confirmOnTerminal(CommandLine::tr("All data on %1 will be deleted. Continue?").arg(volume->device)))
+        && !confirmOnTerminal(CommandLine::tr("All data on %1 will be deleted. Continue?").arg(disk->device)))
         return fail(CommandLine::tr("Nothing was written."));
 
     UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
     options.tools = common.tools;
-    const QString chosen = volume->device;
+    const QString chosen = disk->device;
     options.listed = [drives, allowLoop, chosen](const QString& candidate) {
-        if (drives.FindRemovableVolume(candidate))
+        if (drives.FindUsbDisk(candidate))
             return true;
-        return allowLoop && candidate == chosen && loopVolume(candidate).has_value();
+        return allowLoop && candidate == chosen && loopDisk(candidate).has_value();
+    };
+    options.helperCommand = [allowLoop](const QString& device) {
+        return UsbBurnJob::defaultHelperCommand(device, allowLoop);
     };
     UsbBurnJob job(request, options);
     runJob(job, &interrupted);
@@ -619,9 +623,9 @@ int runCopyDisc(const QCommandLineParser& parser, const Common& common)
 int runListDrives(const Common& common)
 {
     const DriveAccess drives;
-    const QList<Platform::RemovableVolume> volumes = drives.RemovableVolumes();
-    for (const Platform::RemovableVolume& volume : volumes)
-        out() << "usb\t" << volume.device << '\t' << VolumeItemText(volume) << Qt::endl;
+    const QList<Platform::UsbDisk> volumes = drives.UsbDisks();
+    for (const Platform::UsbDisk& disk : volumes)
+        out() << "usb\t" << disk.device << '\t' << DiskItemText(disk) << Qt::endl;
     ScanbusJob scan(common.tools.recorder, drives);
     int recorders = 0;
     QObject::connect(&scan, &ScanbusJob::recorderFound, &scan, [&](const QString& text, const QString& address) {
@@ -679,8 +683,9 @@ QString CommandLineHelp()
         "                                      build an image from files and folders\n"
         "  edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...\n"
         "       [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original\n"
-        "  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]\n"
-        "       [--label LABEL] [--yes]        make a bootable USB stick\n"
+        "  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]\n"
+        "       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid\n"
+        "                                      image as it is; file system and label ignored)\n"
         "  burn IMAGE --disc RECORDER          write the image to a CD/DVD\n"
         "  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image\n"
         "  list-drives                         the USB disks and recorders one can burn to\n"

@@ -7,30 +7,39 @@
 #include <QDir>
 #include <QRegExp>
 
-// --- Removable volumes -----------------------------------------------------------
+// --- USB disks -------------------------------------------------------------------
 
-QString VolumeItemText(const Platform::RemovableVolume& volume)
+QString DiskItemText(const Platform::UsbDisk& disk)
 {
-    QStringList parts {QDir::toNativeSeparators(volume.device)};
+    QStringList parts {QDir::toNativeSeparators(disk.device)};
 #ifdef Q_OS_WIN
     parts.first() += QLatin1Char('\\');
 #endif
-    if (!volume.label.trimmed().isEmpty())
-        parts << volume.label.trimmed();
-    parts << FormatSize(volume.size);
+    QString name = disk.vendor.simplified();
+    const QString model = disk.model.simplified();
+    // Some sticks repeat the vendor in the model.
+    if (!model.isEmpty() && !model.startsWith(name, Qt::CaseInsensitive))
+        name = (name + QLatin1Char(' ') + model).trimmed();
+    else if (!model.isEmpty())
+        name = model;
+    if (!name.isEmpty())
+        parts << name;
+    parts << FormatSize(disk.size);
+    if (!disk.labels.isEmpty())
+        parts << QLatin1Char('[') + disk.labels.join(QStringLiteral(", ")) + QLatin1Char(']');
     return parts.join(QStringLiteral("  "));
 }
 
-QList<Platform::RemovableVolume> DriveAccess::RemovableVolumes() const
+QList<Platform::UsbDisk> DriveAccess::UsbDisks() const
 {
-    return Platform::removableVolumes(root);
+    return Platform::usbDisks(root);
 }
 
-std::optional<Platform::RemovableVolume> DriveAccess::FindRemovableVolume(const QString& device) const
+std::optional<Platform::UsbDisk> DriveAccess::FindUsbDisk(const QString& device) const
 {
-    for (const Platform::RemovableVolume& volume : RemovableVolumes()) {
-        if (volume.device == device)
-            return volume;
+    for (const Platform::UsbDisk& disk : UsbDisks()) {
+        if (disk.device == device)
+            return disk;
     }
     return std::nullopt;
 }

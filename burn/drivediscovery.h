@@ -10,11 +10,11 @@
 #include <functional>
 #include <optional>
 
-// --- Removable volumes -----------------------------------------------------------
+// --- USB disks -------------------------------------------------------------------
 
-// "/dev/sdb1  KINGSTON  14.91 GB" ("E:\  KINGSTON  14.91 GB" on Windows);
-// without a label "/dev/sdb1  14.91 GB".
-QString VolumeItemText(const Platform::RemovableVolume& volume);
+// "/dev/sdb  SanDisk Cruzer Blade  14.91 GB  [DEBIAN, EFI]": device, vendor and
+// model, size, the labels of its volumes; parts it does not know left out.
+QString DiskItemText(const Platform::UsbDisk& disk);
 
 // Where a window finds the drives: the system, or a fake tree below `root`
 // with optical drives that answer from a list (no drive answers ioctls there).
@@ -24,11 +24,11 @@ struct DriveAccess {
     QString root = QStringLiteral("/");
     OpticalProbe probe; // empty: the drives below root are asked
 
-    QList<Platform::RemovableVolume> RemovableVolumes() const;
-    // The volume of that device as discovery lists it right now, or nothing.
+    QList<Platform::UsbDisk> UsbDisks() const;
+    // The disk of that device as discovery lists it right now, or nothing.
     // A burn refuses a device this does not find: it never writes to a disk
     // the user could not have chosen from the list.
-    std::optional<Platform::RemovableVolume> FindRemovableVolume(const QString& device) const;
+    std::optional<Platform::UsbDisk> FindUsbDisk(const QString& device) const;
     // The optical drives with the answers of their identity queries, in order.
     QList<Platform::OpticalDrive> OpticalDrives() const;
 };

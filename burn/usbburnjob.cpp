@@ -1,11 +1,17 @@
 #include "burn/usbburnjob.h"
 
 #include "burn/drivediscovery.h"
+#include "burn/usbhelperprotocol.h"
 #include "core/tools.h"
+#include "image/eltorito.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
+#include "platform/blockvolume.h"
 #include "platform/leftovers.h"
+#include "runner/mkfs.h"
+#include "runner/mount.h"
 #include "runner/sevenzip.h"
+#include "runner/sfdisk.h"
 #include "runner/wimsplitter.h"
 
 #include <QCoreApplication>
@@ -13,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -26,12 +33,21 @@ namespace {
 
 QString archiveToolReason(const QString& output, const QString& image)
 {
+    return UsbToolStep::archiveReason(output, image);
+}
+
+} // namespace
+
+QString UsbToolStep::archiveReason(const QString& output, const QString& image)
+{
     ArchiveToolLog log;
     log.SetSubject(image);
     for (const QString& line : output.split(QLatin1Char('\n')))
         log.Feed(line);
     return log.Errors().isEmpty() ? UsbToolStep::lastLines(output) : log.Reason();
 }
+
+namespace {
 
 const char* packageOf(const QString& tool)
 {
@@ -85,10 +101,7 @@ void UsbToolStep::doStart()
         return;
     }
     setProgress(m_stageText, 0, 0);
-    QStringList command = plan.privileged && elevate ? elevate(plan.program, plan.arguments)
-                                                     : QStringList {plan.program} + plan.arguments;
-    m_elevated = command.first() != plan.program;
-    setCommand(command.takeFirst(), command);
+    setCommand(plan.program, plan.arguments);
     ToolJob::doStart();
 }
 
@@ -106,9 +119,6 @@ void UsbToolStep::handlePiece(const QString& piece)
 
 QString UsbToolStep::judge(int exitCode, QProcess::ExitStatus status)
 {
-    // pkexec: 126 the user dismissed the dialog, 127 not authorised.
-    if (m_elevated && status == QProcess::NormalExit && (exitCode == 126 || exitCode == 127))
-        return tr("Authorisation was refused.");
     if (verdict)
         return verdict(exitCode, status);
     QString reason = ToolJob::judge(exitCode, status);
@@ -124,10 +134,17 @@ UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QO
     : JobSequence(parent)
     , m_request(request)
     , m_options(options)
+    , m_helper(new UsbHelperClient(this))
 {
     setName(tr("USB burn"));
     // Connected first, so the stick is unmounted before anyone else hears the end.
     connect(this, &Job::finished, this, [this](Job::Status status) { onEnded(status); });
+#ifndef Q_OS_WIN
+    if (m_request.style == UsbStyle::Image) {
+        buildImageMode();
+        return;
+    }
+#endif
     build();
 }
 
@@ -137,11 +154,28 @@ UsbBurnJob::~UsbBurnJob()
         stop();
 }
 
+QStringList UsbBurnJob::defaultHelperCommand(const QString& device, bool allowLoop)
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QLatin1Char('/') + UsbHelperProtocol::HelperName;
+    const bool root = Platform::runningPrivileged();
+    // pkexec only grants the one action to the installed helper.
+    QString helper =
+        QFileInfo(beside).isExecutable() && (root || !QFileInfo::exists(UsbHelperProtocol::InstalledHelper))
+        ? beside
+        : UsbHelperProtocol::InstalledHelper;
+    QStringList command {helper, device};
+    if (allowLoop && root)
+        command << UsbHelperProtocol::AllowLoopOption;
+    if (!root)
+        command.prepend(QStringLiteral("pkexec"));
+    return command;
+}
+
 UsbBurnJob::Options UsbBurnJob::defaultOptions()
 {
     Options options;
     options.listed = [](const QString& device) {
-        return DriveAccess().FindRemovableVolume(device).has_value();
+        return DriveAccess().FindUsbDisk(device).has_value();
     };
     options.toolPath = [](const QString& tool) {
         const QString provisioned = Tools::linkedSystemTool(tool);
@@ -152,14 +186,15 @@ UsbBurnJob::Options UsbBurnJob::defaultOptions()
     };
     options.tempFolder = QDir::tempPath();
     options.tools = ToolSet::Installed();
-    options.elevate = Platform::privilegedCommand;
+    options.helperCommand = [](const QString& device) {
+        return defaultHelperCommand(device, false);
+    };
     return options;
 }
 
 UsbToolStep* UsbBurnJob::tool(const QString& name, const QString& stageText, std::function<Plan()> prepare, int weight)
 {
     auto* job = new UsbToolStep(name, stageText, std::move(prepare));
-    job->elevate = m_options.elevate;
     add(job, weight);
     return job;
 }
@@ -172,7 +207,7 @@ StepJob* UsbBurnJob::step(const QString& name, std::function<QString()> work, in
     return job;
 }
 
-Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments, bool privileged) const
+Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments) const
 {
     const QString path = m_options.toolPath ? m_options.toolPath(tool) : tool;
     if (path.isEmpty() || !QFileInfo(path).isExecutable()) {
@@ -180,7 +215,7 @@ Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments, b
         plan.failure = tr("%1 is missing (install the package %2).").arg(tool, QLatin1String(packageOf(tool)));
         return plan;
     }
-    return Plan {path, arguments, privileged, false, QString()};
+    return Plan {path, arguments, false, QString()};
 }
 
 QString UsbBurnJob::checkRequest()
@@ -190,16 +225,33 @@ QString UsbBurnJob::checkRequest()
         return tr("The image %1 does not exist.").arg(QDir::toNativeSeparators(m_request.image));
     static const QStringList known {
         QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")};
-    if (!m_request.gpt && !known.contains(m_request.fileSystem))
+    if (m_request.style == UsbStyle::Mbr && !known.contains(m_request.fileSystem))
         return tr("Unknown file system \"%1\".").arg(m_request.fileSystem);
+    if (!m_options.listed || !m_options.listed(m_request.device))
+        return tr("%1 is not a USB disk this page lists; it was left alone.").arg(m_request.device);
     QString why;
     const std::optional<Platform::BlockVolume> volume = Platform::describeBlockVolume(m_request.device, &why);
     if (!volume)
         return why;
-    if (!m_options.listed || !m_options.listed(m_request.device))
-        return tr("%1 is not a USB disk this page lists; it was left alone.").arg(m_request.device);
+    if (volume->partition != 0)
+        return tr("%1 is a partition; choose the whole USB disk.").arg(m_request.device);
     m_volume = *volume;
-    m_fileSystem = UsbPlan::EffectiveFileSystem(m_request.fileSystem, m_volume.bytes, m_request.gpt);
+    if (m_request.style == UsbStyle::Image) {
+        QFile file(m_request.image);
+        if (!file.open(QIODevice::ReadOnly))
+            return tr("The image %1 cannot be read.").arg(QDir::toNativeSeparators(m_request.image));
+        if (!UsbPlan::IsHybridImage(file.read(1024)))
+            return tr("The image has no partition table of its own, so written as it is it would not start; "
+                      "choose MBR or GPT instead. Nothing was written.");
+        if (file.size() > m_volume.bytes)
+            return tr("The image needs %1 on the USB disk, which holds %2; nothing was written.")
+                .arg(FormatSize(file.size()), FormatSize(m_volume.bytes));
+    } else {
+        m_fileSystem = UsbPlan::EffectiveFileSystem(m_request.fileSystem, m_volume.bytes, m_request.gpt());
+        const QString label = Mkfs::LabelProblem(m_fileSystem, m_request.label);
+        if (!label.isEmpty())
+            return tr("The volume label \"%1\" cannot be used: %2. Nothing was written.").arg(m_request.label, label);
+    }
     QTemporaryDir temp(m_options.tempFolder + QStringLiteral("/quillon-usb-XXXXXX"));
     if (!temp.isValid())
         return tr("Cannot create a working folder in %1.").arg(QDir::toNativeSeparators(m_options.tempFolder));
@@ -220,24 +272,49 @@ QString UsbBurnJob::takeListing(const QString& output)
 
 QString UsbBurnJob::plan()
 {
+    const QStringList clashes = UsbPlan::NameClashes(m_entries);
+    if (!clashes.isEmpty())
+        return tr("%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.")
+            .arg(m_fileSystem, clashes.mid(0, 5).join(QStringLiteral("; ")));
     m_installImage = UsbPlan::InstallImage(m_entries);
     if (m_installImage && !UsbPlan::IsLargeInstallImage(m_installImage->size))
         m_installImage.reset();
     m_loader = UsbPlan::ChooseBiosLoader(m_entries);
+    m_noBiosReason.clear();
+    if (!m_request.gpt() && m_loader.kind == BiosLoader::None)
+        m_noBiosReason = tr("the image has no loader a BIOS can start from a USB disk");
     m_noUefiReason.clear();
-    if (!UsbPlan::HasUefiLoader(m_entries))
-        m_noUefiReason = tr("the image has no EFI/BOOT/BOOTX64.EFI");
-    else if (!m_fileSystem.startsWith(QLatin1String("FAT")))
+    m_efiImage.clear();
+    if (!m_fileSystem.startsWith(QLatin1String("FAT")))
         m_noUefiReason = tr("UEFI firmware reads FAT file systems only");
+    else if (!UsbPlan::HasUefiLoader(m_entries)) {
+        // Some images keep their UEFI loader only inside the El Torito EFI image.
+        QList<BootEntry> boot;
+        if (ReadBootCatalog(m_request.image, boot)) {
+            for (const BootEntry& entry : qAsConst(boot)) {
+                if (entry.platform == 0xEF) {
+                    m_efiImage = m_tempFolder + QStringLiteral("/efi.img");
+                    if (!ExtractBootImage(m_request.image, entry, m_efiImage))
+                        m_efiImage.clear();
+                    break;
+                }
+            }
+        }
+        if (m_efiImage.isEmpty())
+            m_noUefiReason = tr("the image has no EFI/BOOT/BOOTX64.EFI");
+    }
     m_uefi = m_noUefiReason.isEmpty();
     const QString platform = checkPlatform();
     if (!platform.isEmpty())
         return platform;
     // Large clusters as the formatters pick them for sticks; slack for the file system itself.
-    const qint64 files = UsbPlan::SpaceNeeded(m_entries, 32 * 1024);
-    const qint64 slack = m_volume.bytes / 50;
+    qint64 files = UsbPlan::SpaceNeeded(m_entries, 32 * 1024);
+    if (!m_efiImage.isEmpty())
+        files += QFileInfo(m_efiImage).size();
+    const qint64 room = m_volume.bytes - Sfdisk::FirstSector * 512;
+    const qint64 slack = room / 50;
     const qint64 needed = files > std::numeric_limits<qint64>::max() - slack ? files : files + slack;
-    if (needed > m_volume.bytes)
+    if (needed > room)
         return tr("The image needs %1 on the USB disk, which holds %2; nothing was written.")
             .arg(FormatSize(needed), FormatSize(m_volume.bytes));
     return QString();
@@ -250,7 +327,7 @@ void UsbBurnJob::build()
     UsbToolStep* listing = tool(
         tr("Reading the image"), tr("Reading the image..."),
         [this] {
-            return Plan {m_options.tools.archive, Tools::technicalListArgs(m_request.image), false, false, QString()};
+            return Plan {m_options.tools.archive, Tools::technicalListArgs(m_request.image), false, QString()};
         },
         1);
     listing->verdict = [this, listing](int exitCode, QProcess::ExitStatus status) {
@@ -267,7 +344,7 @@ void UsbBurnJob::build()
         [this] {
             const QStringList args = Tools::copyToDriveArgs(
                 m_mountPoint, m_request.image, m_installImage ? m_installImage->path : QString());
-            return Plan {m_options.tools.archive, args, false, false, QString()};
+            return Plan {m_options.tools.archive, args, false, QString()};
         },
         60);
     copy->percent = [](const QString& piece) -> std::optional<int> {
@@ -276,20 +353,35 @@ void UsbBurnJob::build()
         return std::nullopt;
     };
     copy->verdict = [this, copy](int exitCode, QProcess::ExitStatus status) {
-        const QString reason = archiveToolReason(copy->output(), m_request.image);
-        if (status != QProcess::NormalExit || exitCode != 0
-            || !copy->output().contains(QLatin1String("Everything is Ok")))
+        const QString output = copy->output();
+#ifndef Q_OS_WIN
+        // fusefat cannot set Unix attributes (Rock Ridge images); the content check judges the files.
+        if (Mount::UsesFuseFat(m_fileSystem, kernelFileSystems())) {
+            static const QRegularExpression attribute(
+                QStringLiteral("ERROR: Cannot set file attribute : errno=38[^\\n]*"));
+            const int errors = output.count(QLatin1String("ERROR:"));
+            const int attributes = int(output.count(attribute));
+            if (status == QProcess::NormalExit && exitCode == 2 && errors > 0 && errors == attributes)
+                return QString();
+        }
+#endif
+        const QString reason = archiveToolReason(output, m_request.image);
+        if (status != QProcess::NormalExit || exitCode != 0 || !output.contains(QLatin1String("Everything is Ok")))
             return reason.isEmpty() ? tr("7-Zip ended with exit status %1.").arg(exitCode) : reason;
         return QString();
     };
+#ifndef Q_OS_WIN
+    addEfiStages();
+#endif
 
     UsbToolStep* extract = tool(
         tr("Taking out the install image"), tr("Extract the wim file ..."),
         [this] {
             if (!m_installImage)
-                return Plan {QString(), {}, false, true, QString()};
+                return Plan {QString(), {}, true, QString()};
+            // Unknown free space is no reason to refuse: the tool's own failure decides.
             const qint64 room = QStorageInfo(m_tempFolder).bytesAvailable();
-            if (room < m_installImage->size + 16 * 1024 * 1024) {
+            if (room >= 0 && room < m_installImage->size + 16 * 1024 * 1024) {
                 Plan plan;
                 plan.failure = tr("There is no room for the install image (%1) in %2: %3 free.")
                                    .arg(FormatSize(m_installImage->size), QDir::toNativeSeparators(m_tempFolder),
@@ -297,7 +389,7 @@ void UsbBurnJob::build()
                 return plan;
             }
             return Plan {m_options.tools.archive,
-                Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path), false, false, QString()};
+                Tools::extractFlatArgs(m_request.image, m_tempFolder, m_installImage->path), false, QString()};
         },
         15);
     extract->verdict = [this, extract](int exitCode, QProcess::ExitStatus status) {
@@ -311,35 +403,20 @@ void UsbBurnJob::build()
         tr("Splitting the install image"), tr("Process the wim file larger than 4 GB..."),
         [this] {
             if (!m_installImage)
-                return Plan {QString(), {}, false, true, QString()};
+                return Plan {QString(), {}, true, QString()};
             const QString target = m_mountPoint + QLatin1Char('/') + UsbPlan::SplitTarget(m_installImage->path);
             QDir().mkpath(QFileInfo(target).path());
             return Plan {m_options.tools.splitter,
                 Tools::splitArgs(m_tempFolder + QStringLiteral("/install.wim"), target, UsbPlan::SplitPartMiB), false,
-                false, QString()};
+                QString()};
         },
         15);
     split->percent = &ParseSplitProgress;
     connect(split, &Job::finished, this, [this] { QFile::remove(m_tempFolder + QStringLiteral("/install.wim")); });
 
-    step(
-        tr("Checking the files"),
-        [this] {
-            const QString root = m_mountPoint + QLatin1Char('/');
-            const QStringList wrong = UsbPlan::MissingOrDifferent(
-                m_entries, m_installImage ? m_installImage->path : QString(), [&root](const QString& path) -> qint64 {
-                    const QFileInfo info(root + path);
-                    if (!info.exists())
-                        return -1;
-                    return info.isDir() ? 0 : info.size();
-                });
-            if (wrong.isEmpty())
-                return QString();
-            return tr(
-                "%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
-                .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
-        },
-        2);
+#ifndef Q_OS_WIN
+    addCheckStages();
+#endif
     addFinalStages();
 }
 
@@ -347,9 +424,10 @@ void UsbBurnJob::onEnded(Job::Status status)
 {
     if (status != Status::Succeeded)
         cleanUpStick();
+    m_helper->quit();
     // Only the files we put there: the folder may still hold the stick's mount point.
     if (!m_tempFolder.isEmpty()) {
-        for (const char* name : {"install.wim", "grub-early.cfg", "device.map"})
+        for (const char* name : {"install.wim", "grub-early.cfg", "efi.img"})
             QFile::remove(m_tempFolder + QLatin1Char('/') + QLatin1String(name));
         if (!m_mounted)
             QDir().rmdir(m_tempFolder + QStringLiteral("/stick"));
@@ -363,14 +441,18 @@ QString UsbBurnJob::resultMessage() const
     switch (status()) {
     case Status::Succeeded: {
         QString text = tr("Burning Successfully...");
-        const bool bios = m_request.gpt || m_biosInstalled;
-        if (!bios && m_uefi)
+        const bool bios = m_request.style != UsbStyle::Mbr || m_biosInstalled;
+        if (m_request.style == UsbStyle::Image)
+            ; // the image starts as it was made to
+        else if (!bios && m_uefi)
             text += QLatin1Char('\n') + tr("The USB disk starts on UEFI only: %1.").arg(m_noBiosReason);
         else if (!bios)
             text += QLatin1Char('\n')
                 + tr("Neither BIOS nor UEFI can start from the USB disk: %1; %2.").arg(m_noBiosReason, m_noUefiReason);
-        else if (m_request.gpt && !m_uefi)
+        else if (m_request.gpt() && !m_uefi)
             text += QLatin1Char('\n') + tr("UEFI cannot start from the USB disk: %1.").arg(m_noUefiReason);
+        if (m_done)
+            text += QLatin1Char('\n') + tr("The USB disk can be removed.");
         return text;
     }
     case Status::Failed:

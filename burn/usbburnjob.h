@@ -1,6 +1,7 @@
 #pragma once
 
 #include "burn/usbburnrequest.h"
+#include "burn/usbhelperclient.h"
 #include "burn/usbplan.h"
 #include "core/tools.h"
 #include "platform/blockvolume.h"
@@ -13,16 +14,14 @@
 #include <memory>
 
 // One tool run of the burn whose command is decided when the stage begins,
-// from what earlier stages found. A privileged run goes through pkexec when
-// we are not root; a refused authorisation is reported as such. The reason of
-// a failure carries the tool's last words.
+// from what earlier stages found. The reason of a failure carries the tool's
+// last words.
 class UsbToolStep : public ToolJob {
     Q_OBJECT
 public:
     struct Plan {
         QString program;
         QStringList arguments;
-        bool privileged = false;
         bool skip = false; // nothing to do: the stage succeeds at once
         QString failure; // the stage fails at once with this reason
     };
@@ -32,12 +31,12 @@ public:
 
     // Turns an output piece into a percentage of this stage, when it is one.
     std::function<std::optional<int>(const QString& piece)> percent;
-    // How a privileged plan is run (UsbBurnJob::Options::elevate).
-    std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
 
     QString output() const { return m_output; }
     // The last few lines a tool printed: what it said about its failure.
     static QString lastLines(const QString& output, int count = 3);
+    // What 7-Zip's output says went wrong with the image.
+    static QString archiveReason(const QString& output, const QString& image);
 
 protected:
     void doStart() override;
@@ -48,13 +47,16 @@ private:
     QString m_stageText;
     std::function<Plan()> m_prepare;
     QString m_output;
-    bool m_elevated = false;
 };
 
-// Makes a bootable USB stick from an ISO image: every stage a tool run (or a
-// short in-process step) on the chosen volume, each judged by its exit status
-// and its error lines, the stick checked before success. Stop ends the
-// current stage; the stick is then unmounted and reported incomplete.
+class UsbHelperClient;
+
+// Makes a bootable USB stick from an ISO image on the whole chosen disk:
+// file mode (a new table, one partition, the image's files, boot code) or
+// image mode (the image written as it is and read back). Every privileged
+// stage goes through one helper process, started once per burn; the others
+// are tool runs of our own. The stick is checked before success. Stop ends
+// the current stage; the stick is then unmounted and reported incomplete.
 class UsbBurnJob : public JobSequence {
     Q_OBJECT
 public:
@@ -64,25 +66,26 @@ public:
     struct Options {
         // Whether discovery lists the device as a stick one may burn to.
         std::function<bool(const QString& device)> listed;
-        // Full path of a tool ("mkfs.vfat"), empty when it is missing: the
-        // format tools and GRUB's below the application directory, the
-        // others from the system.
+        // Full path of a tool ("grub-mkimage"), empty when it is missing.
         std::function<QString(const QString& tool)> toolPath;
         // Where the install image is taken out before it is split.
         QString tempFolder;
         // 7-Zip and the splitter.
         ToolSet tools;
-        // The command line that runs a privileged tool: as it is for root,
-        // through pkexec for anyone else.
-        std::function<QStringList(const QString& program, const QStringList& arguments)> elevate;
+        // The command line that starts the helper for a device: through
+        // pkexec for anyone but root.
+        std::function<QStringList(const QString& device)> helperCommand;
     };
 
     UsbBurnJob(const UsbBurnRequest& request, const Options& options, QObject* parent = nullptr);
     ~UsbBurnJob() override;
 
     // Discovery's list, the system's tools, the system's temporary folder,
-    // the installed 7-Zip and splitter.
+    // the installed 7-Zip and splitter, the installed helper.
     static Options defaultOptions();
+    // The helper beside our executable (the build tree), else the installed
+    // one; through pkexec unless we are root. `allowLoop` only for root.
+    static QStringList defaultHelperCommand(const QString& device, bool allowLoop);
 
     const UsbBurnRequest& request() const { return m_request; }
     // The message the user sees once the job has ended.
@@ -90,45 +93,54 @@ public:
     // What the stick will start on, valid after success.
     bool startsOnBios() const { return m_biosInstalled; }
     bool startsOnUefi() const { return m_uefi; }
-    // Whether anything was written to the stick (the format ran).
+    // Whether anything was written to the stick.
     bool touched() const { return m_touched; }
     QString mountPoint() const { return m_mountPoint; }
 
 private:
     void build();
+    void buildImageMode();
     // Stages of this platform (usbburnlinux.cpp, usbburnwin.cpp).
     void addDeviceStages();
     void addFinalStages();
     UsbToolStep* tool(
         const QString& name, const QString& stageText, std::function<UsbToolStep::Plan()> prepare, int weight);
     StepJob* step(const QString& name, std::function<QString()> work, int weight);
-    UsbToolStep::Plan systemTool(const QString& tool, const QStringList& arguments, bool privileged) const;
+    UsbToolStep::Plan systemTool(const QString& tool, const QStringList& arguments) const;
     void onEnded(Job::Status status);
     void cleanUpStick();
 
     QString checkRequest();
     QString takeListing(const QString& output);
     // Decides from the listing what the stick gets; fails before anything is
-    // written when it cannot work (no room, a tool missing).
+    // written when it cannot work (no room, names that clash, a tool missing).
     QString plan();
-    // What the platform's stages need beyond room on the stick: their tools,
-    // names their file system drivers can write.
     QString checkPlatform() const;
 #ifndef Q_OS_WIN
-    void decideBiosBoot();
+    void addHelperStart();
+    UsbHelperStep* helper(const QString& name, const QString& stageText, std::function<QStringList()> request,
+        int weight, bool touches = true);
+    void addEfiStages();
+    void addCheckStages();
+    QString copyEfiFiles();
+    QString writeSyslinuxMenu();
     QString prepareGrub();
-    UsbPlan::Command mountCommand() const;
-    UsbToolStep::Plan touching(const UsbToolStep::Plan& plan);
+    QString kernelFileSystems() const;
 #endif
 
     UsbBurnRequest m_request;
     Options m_options;
-    Platform::BlockVolume m_volume;
+    UsbHelperClient* m_helper = nullptr;
+    Platform::BlockVolume m_volume; // the whole disk
+    QString m_partition; // its new first partition
     QString m_fileSystem;
     QList<UsbPlan::ImageEntry> m_entries;
     std::optional<UsbPlan::ImageEntry> m_installImage; // only when it must be split
-    std::optional<UsbPlan::PartitionEntry> m_partition;
     UsbPlan::LoaderChoice m_loader;
+    QString m_efiImage; // the El Torito EFI image, taken out when the tree lacks a loader
+    QStringList m_addedFiles; // put on the stick beside the image's files
+    QString m_imageSum;
+    QString m_stickSum;
     QString m_noBiosReason;
     QString m_noUefiReason;
     QString m_mountPoint;
@@ -138,4 +150,5 @@ private:
     bool m_touched = false;
     bool m_biosInstalled = false;
     bool m_uefi = false;
+    bool m_done = false; // flushed and unmounted: the stick can be removed
 };

@@ -1,17 +1,27 @@
-// The stages of a USB burn that differ on Linux: Debian's format, mount and
-// partition tools, GRUB as the BIOS boot code, and unmounting at the end.
+// The stages of a USB burn that differ on Linux: the helper for everything
+// privileged (table, format, mount, boot code, raw write), Debian's tools for
+// the rest, GRUB as the BIOS boot code.
 #include "burn/usbburnjob.h"
 
 #ifndef Q_OS_WIN
 
+#include "burn/usbhelperclient.h"
+#include "image/fileutils.h"
+#include "runner/mount.h"
+#include "runner/mtools.h"
+#include "runner/sevenziphash.h"
+#include "runner/sfdisk.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
 using UsbPlan::BiosLoader;
 using Plan = UsbToolStep::Plan;
+using Request = UsbHelperStep::Request;
 
 namespace {
 
@@ -28,33 +38,59 @@ QString readText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// Room GRUB's core image needs between the MBR and the partition.
-constexpr qint64 GrubGapSectors = 1024;
+// "1.2 GB of 3.9 GB, 25.3 MB/s, 2 min left"
+QString rateText(qint64 done, qint64 total, qint64 elapsedMs)
+{
+    QString text = UsbBurnJob::tr("%1 of %2").arg(FormatSize(done), FormatSize(total));
+    if (elapsedMs <= 0 || done <= 0)
+        return text;
+    const double perSecond = double(done) * 1000.0 / double(elapsedMs);
+    const qint64 left = qint64(double(total - done) / perSecond);
+    text += QStringLiteral(", ") + UsbBurnJob::tr("%1/s").arg(FormatSize(qint64(perSecond)));
+    if (left >= 60)
+        text += QStringLiteral(", ") + UsbBurnJob::tr("%n min left", nullptr, int((left + 59) / 60));
+    else
+        text += QStringLiteral(", ") + UsbBurnJob::tr("%n s left", nullptr, int(left));
+    return text;
+}
+
+// Makes the folder (relative to root) and its missing parents; the ones it
+// made join `made`, so the check can leave them out.
+bool makeFolders(const QString& root, const QString& relative, QStringList& made)
+{
+    QString path;
+    for (const QString& part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += (path.isEmpty() ? QString() : QStringLiteral("/")) + part;
+        if (QFileInfo(root + QLatin1Char('/') + path).isDir())
+            continue;
+        if (!QDir().mkdir(root + QLatin1Char('/') + path))
+            return false;
+        made << path;
+    }
+    return true;
+}
 
 } // namespace
 
-UsbPlan::Command UsbBurnJob::mountCommand() const
+QString UsbBurnJob::kernelFileSystems() const
 {
-    return UsbPlan::MountCommand(
-        m_fileSystem, m_volume.device, m_mountPoint, readText(QStringLiteral("/proc/filesystems")));
+    return readText(QStringLiteral("/proc/filesystems"));
 }
 
 QString UsbBurnJob::checkPlatform() const
 {
-    // Every tool is there before anything is written.
-    QStringList tools {QStringLiteral("umount"), mountCommand().program,
-        UsbPlan::FormatCommand(m_fileSystem, QString(), m_volume.device, m_volume.start).program,
-        UsbPlan::CheckCommand(m_fileSystem, m_volume.device).program};
-    if (m_volume.partition > 0)
-        tools << QStringLiteral("sfdisk");
-    if (!m_request.gpt && m_loader.kind != BiosLoader::None)
+    // Every tool of ours is there before anything is written; the helper checks its own.
+    QStringList tools;
+    if (!m_efiImage.isEmpty())
+        tools << QStringLiteral("mcopy");
+    if (!m_request.gpt() && m_loader.kind != BiosLoader::None)
         tools << QStringLiteral("grub-mkimage") << QStringLiteral("grub-bios-setup");
     for (const QString& tool : tools) {
-        const QString missing = systemTool(tool, {}, false).failure;
+        const QString missing = systemTool(tool, {}).failure;
         if (!missing.isEmpty())
             return missing + QLatin1Char(' ') + tr("Nothing was written.");
     }
-    if (mountCommand().program != QLatin1String("fusefat"))
+    if (!Mount::UsesFuseFat(m_fileSystem, kernelFileSystems()))
         return QString();
     const QString name = UsbPlan::NameFuseFatRefuses(m_entries);
     if (name.isEmpty())
@@ -64,130 +100,120 @@ QString UsbBurnJob::checkPlatform() const
         .arg(name);
 }
 
-Plan UsbBurnJob::touching(const Plan& plan)
+void UsbBurnJob::addHelperStart()
 {
-    m_touched = m_touched || plan.failure.isEmpty();
-    return plan;
+    add(new UsbHelperStartStep(m_helper,
+            [this] {
+                return m_options.helperCommand ? m_options.helperCommand(m_volume.device)
+                                               : defaultHelperCommand(m_volume.device, false);
+            }),
+        1);
 }
 
-void UsbBurnJob::decideBiosBoot()
+UsbHelperStep* UsbBurnJob::helper(
+    const QString& name, const QString& stageText, std::function<QStringList()> request, int weight, bool touches)
 {
-    m_noBiosReason.clear();
-    if (m_request.gpt)
-        return;
-    if (m_loader.kind == BiosLoader::None)
-        m_noBiosReason = tr("the image has no loader a BIOS can start from a USB disk");
-    else if (m_volume.partition == 0)
-        m_noBiosReason = tr("the USB disk has no partition table to hold BIOS boot code");
-    else if (!m_partition || m_partition->table != QLatin1String("dos"))
-        m_noBiosReason = tr("BIOS boot code needs an MBR partition table");
-    else if (m_volume.start < GrubGapSectors)
-        m_noBiosReason = tr("the partition starts too close to the disk's start for BIOS boot code");
+    auto* job = new UsbHelperStep(name, stageText, m_helper, [this, request, touches] {
+        Request r;
+        r.fields = request();
+        r.skip = r.fields.isEmpty();
+        if (touches && !r.skip)
+            m_touched = true;
+        return r;
+    });
+    add(job, weight);
+    return job;
 }
 
 void UsbBurnJob::addDeviceStages()
 {
-    UsbToolStep* table = tool(
-        tr("Reading the partition table"), tr("Reading the partition table..."),
-        [this] {
-            if (m_volume.partition == 0)
-                return skipped();
-            return systemTool(QStringLiteral("sfdisk"), {QStringLiteral("--json"), m_volume.disk}, true);
-        },
-        1);
-    table->verdict = [this, table](int exitCode, QProcess::ExitStatus status) {
-        if (status != QProcess::NormalExit || exitCode != 0)
-            return tr("sfdisk ended with exit status %1. %2")
-                .arg(exitCode)
-                .arg(UsbToolStep::lastLines(table->output()));
-        m_partition = UsbPlan::ParsePartitionTable(table->output().toUtf8(), m_volume.start);
-        if (!m_partition)
-            return tr("The partition table of %1 does not list %2.").arg(m_volume.disk, m_volume.device);
-        return QString();
-    };
-    connect(table, &Job::finished, this, [this](Job::Status status) {
-        if (status == Job::Status::Succeeded)
-            decideBiosBoot();
-    });
-
-    tool(
+    addHelperStart();
+    helper(
         tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."),
+        [] { return QStringList {QStringLiteral("unmount")}; }, 1, false);
+    helper(
+        tr("Erasing the USB disk"), tr("The USB disk is under formating..."),
+        [] { return QStringList {QStringLiteral("wipe")}; }, 1);
+    UsbHelperStep* table = helper(
+        tr("Writing the partition table"), tr("The USB disk is under formating..."),
         [this] {
-            const QStringList points =
-                UsbPlan::MountPointsOf(Platform::mountTable(), m_volume.device, m_volume.majorMinor);
-            if (points.isEmpty())
-                return skipped();
-            return systemTool(QStringLiteral("umount"), points, true);
+            return QStringList {QStringLiteral("partition"),
+                m_request.gpt() ? QStringLiteral("gpt") : QStringLiteral("mbr"), m_fileSystem};
         },
         1);
-
-    // Firmware and boot code go by the type and the active flag, not by what was formatted.
-    tool(
-        tr("Setting the partition type"), tr("Setting the partition type..."),
-        [this] {
-            if (!m_partition)
-                return skipped();
-            const QString type = UsbPlan::PartitionType(m_fileSystem, m_partition->table == QLatin1String("gpt"));
-            if (m_partition->type.compare(type, Qt::CaseInsensitive) == 0)
-                return skipped();
-            return touching(systemTool(QStringLiteral("sfdisk"),
-                {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), QStringLiteral("--part-type"),
-                    m_volume.disk, QString::number(m_volume.partition), type},
-                true));
-        },
-        1);
-    tool(
-        tr("Marking the partition active"), tr("Setting the partition type..."),
-        [this] {
-            if (!m_partition || m_partition->table != QLatin1String("dos") || m_request.gpt
-                || (m_partition->bootable && !m_partition->othersBootable))
-                return skipped();
-            return touching(systemTool(QStringLiteral("sfdisk"),
-                {QStringLiteral("--no-reread"), QStringLiteral("--no-tell-kernel"), QStringLiteral("--activate"),
-                    m_volume.disk, QString::number(m_volume.partition)},
-                true));
-        },
-        1);
-
-    tool(
+    table->accept = [this](const QString& node) {
+        m_partition = node;
+        return node.isEmpty() ? tr("The new partition did not appear.") : QString();
+    };
+    helper(
         tr("Formatting the USB disk"), tr("The USB disk is under formating..."),
         [this] {
-            const UsbPlan::Command format =
-                UsbPlan::FormatCommand(m_fileSystem, m_request.label, m_volume.device, m_volume.start);
-            return touching(systemTool(format.program, format.arguments, true));
+            return QStringList {QStringLiteral("format"), m_fileSystem, m_request.label};
         },
         4);
 
-    UsbToolStep* mount = tool(
+    UsbHelperStep* mount = helper(
         tr("Mounting the USB disk"), tr("Mounting the USB disk..."),
         [this] {
             m_mountPoint = QDir(m_tempFolder).absoluteFilePath(QStringLiteral("stick"));
-            if (!QDir().mkpath(m_mountPoint)) {
-                Plan plan;
-                plan.failure = tr("Cannot create the folder %1.").arg(m_mountPoint);
-                return plan;
-            }
+            QDir().mkpath(m_mountPoint);
             m_mountPoint = QFileInfo(m_mountPoint).canonicalFilePath(); // as the mount table writes it
-            UsbPlan::Command mount = mountCommand();
-            const QString owner = Platform::ownerMountOptions();
-            if (!owner.isEmpty()) { // a mount made through pkexec, written to by us
-                const int at = mount.arguments.indexOf(QStringLiteral("-o"));
-                if (at >= 0)
-                    mount.arguments[at + 1] += QStringLiteral(",allow_other");
-                else
-                    mount.arguments = QStringList {QStringLiteral("-o"), owner} + mount.arguments;
-            }
-            return systemTool(mount.program, mount.arguments, true);
+            return QStringList {QStringLiteral("mount"), m_fileSystem, m_mountPoint};
         },
         1);
-    mount->verdict = [this, mount](int exitCode, QProcess::ExitStatus status) {
-        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
-        if (m_mounted && status == QProcess::NormalExit && exitCode == 0)
-            return QString();
-        return tr("The new file system could not be mounted (exit status %1). %2")
-            .arg(exitCode)
-            .arg(UsbToolStep::lastLines(mount->output()));
+    mount->accept = [this](const QString&) {
+        m_mounted = true;
+        return QString();
     };
+}
+
+QString UsbBurnJob::copyEfiFiles()
+{
+    const QString from = m_tempFolder + QStringLiteral("/efi");
+    const QString loader = from + QStringLiteral("/EFI/BOOT/BOOTX64.EFI");
+    bool found = false;
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        found = found || path.compare(loader, Qt::CaseInsensitive) == 0;
+    }
+    if (!found) {
+        m_uefi = false;
+        m_noUefiReason = tr("neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI");
+        QDir(from).removeRecursively();
+        return QString();
+    }
+    // Beside the image's own files; on FAT a name differing only in case is the same file.
+    QDirIterator files(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QString relative = QDir(from).relativeFilePath(path);
+        const QString target = m_mountPoint + QLatin1Char('/') + relative;
+        if (QFileInfo::exists(target))
+            continue;
+        if (!makeFolders(m_mountPoint, QFileInfo(relative).path(), m_addedFiles) || !QFile::copy(path, target))
+            return tr("Cannot copy %1 of the El Torito EFI image to the USB disk.").arg(relative);
+        m_addedFiles << relative;
+    }
+    QDir(from).removeRecursively();
+    return QString();
+}
+
+void UsbBurnJob::addEfiStages()
+{
+    tool(
+        tr("Reading the UEFI loader"), tr("Burning the USB disk..."),
+        [this] {
+            if (m_efiImage.isEmpty())
+                return skipped();
+            QDir().mkpath(m_tempFolder + QStringLiteral("/efi"));
+            const ToolCommand mcopy =
+                Mtools::CopyOutCommand(m_efiImage, QStringLiteral("::/EFI"), m_tempFolder + QStringLiteral("/efi/"));
+            return systemTool(mcopy.program, mcopy.arguments);
+        },
+        1);
+    step(
+        tr("Copying the UEFI loader"), [this] { return m_efiImage.isEmpty() ? QString() : copyEfiFiles(); }, 1);
 
     // BIOS boot code: GRUB's core image, with the hand-over to the image's own
     // loader built in, embedded behind the MBR; its files only pass through
@@ -204,21 +230,17 @@ void UsbBurnJob::addDeviceStages()
             return systemTool(QStringLiteral("grub-mkimage"),
                 QStringList {QStringLiteral("-O"), QStringLiteral("i386-pc"), QStringLiteral("-d"), modules,
                     QStringLiteral("-o"), m_grubFolder + QStringLiteral("/core.img"), QStringLiteral("-p"),
-                    QStringLiteral("(,msdos%1)/boot/grub").arg(m_volume.partition), QStringLiteral("-c"),
+                    QStringLiteral("(,msdos1)/boot/grub"), QStringLiteral("-c"),
                     m_tempFolder + QStringLiteral("/grub-early.cfg")}
-                    + UsbPlan::GrubModules(),
-                false);
+                    + UsbPlan::GrubModules());
         },
         1);
-    UsbToolStep* setup = tool(
+    UsbHelperStep* setup = helper(
         tr("Installing the boot code"), installing,
         [this] {
             if (m_grubFolder.isEmpty())
-                return skipped();
-            return systemTool(QStringLiteral("grub-bios-setup"),
-                {QStringLiteral("--skip-fs-probe"), QStringLiteral("-d"), m_grubFolder, QStringLiteral("-m"),
-                    m_tempFolder + QStringLiteral("/device.map"), m_volume.disk},
-                true);
+                return QStringList();
+            return QStringList {QStringLiteral("bios-boot"), m_grubFolder};
         },
         1);
     connect(setup, &Job::finished, this, [this](Job::Status status) {
@@ -228,67 +250,181 @@ void UsbBurnJob::addDeviceStages()
     });
 }
 
+QString UsbBurnJob::writeSyslinuxMenu()
+{
+    const QString cfg = readText(m_mountPoint + m_loader.file);
+    const QString menu = m_mountPoint + QLatin1Char('/') + UsbPlan::SyslinuxMenuPath;
+    QFile file(menu);
+    if (!makeFolders(m_mountPoint, QFileInfo(UsbPlan::SyslinuxMenuPath).path(), m_addedFiles)
+        || !file.open(QIODevice::WriteOnly))
+        return tr("Cannot write the boot menu to the USB disk.");
+    file.write(UsbPlan::SyslinuxMenu(cfg, m_loader.file).toUtf8());
+    m_addedFiles << UsbPlan::SyslinuxMenuPath;
+    return QString();
+}
+
 QString UsbBurnJob::prepareGrub()
 {
     m_grubFolder.clear();
-    if (m_request.gpt || !m_noBiosReason.isEmpty())
+    if (m_request.gpt() || !m_noBiosReason.isEmpty())
         return QString();
     const QString modules = QFileInfo(m_options.toolPath(QStringLiteral("grub-bios-setup"))).path();
     if (modules.isEmpty() || modules == QLatin1String("."))
         return tr("grub-bios-setup is missing (install the package grub-pc-bin).");
+    if (m_loader.kind == BiosLoader::Syslinux) {
+        const QString failed = writeSyslinuxMenu();
+        if (!failed.isEmpty())
+            return failed;
+    }
     const QString folder = m_mountPoint + QStringLiteral("/.bios-setup");
     QFile early(m_tempFolder + QStringLiteral("/grub-early.cfg"));
-    QFile map(m_tempFolder + QStringLiteral("/device.map"));
     if (!QDir().mkpath(folder)
         || !QFile::copy(modules + QStringLiteral("/boot.img"), folder + QStringLiteral("/boot.img"))
-        || !early.open(QIODevice::WriteOnly) || !map.open(QIODevice::WriteOnly))
+        || !early.open(QIODevice::WriteOnly))
         return tr("Cannot write the boot code's files to the USB disk.");
-    early.write(UsbPlan::GrubConfig(m_loader, m_volume.partition).toUtf8());
-    // The stick is the first BIOS disk when it boots.
-    map.write(QStringLiteral("(hd0) %1\n").arg(m_volume.disk).toUtf8());
+    early.write(UsbPlan::GrubConfig(m_loader, 1).toUtf8());
     m_grubFolder = folder;
     return QString();
 }
 
-void UsbBurnJob::addFinalStages()
+void UsbBurnJob::addCheckStages()
 {
-    UsbToolStep* unmount = tool(
-        tr("Unmounting the USB disk"), tr("Writing the last data to the USB disk..."),
-        [this] { return systemTool(QStringLiteral("umount"), {m_mountPoint}, true); }, 2);
-    unmount->verdict = [this](int exitCode, QProcess::ExitStatus) {
-        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
-        if (m_mounted)
-            return tr("The USB disk could not be unmounted (exit status %1).").arg(exitCode);
+    // 7-Zip's sum over names and contents, of the image and of the stick.
+    // fusefat shows a FAT volume label as a file of the root folder: left out on both sides.
+    auto labelEntry = [this] {
+        return Mount::UsesFuseFat(m_fileSystem, kernelFileSystems()) && !m_request.label.isEmpty()
+            ? QStringList {Mount::FuseFatLabelEntry(m_request.label)}
+            : QStringList();
+    };
+    auto leftOut = [this] {
+        QStringList paths;
+        if (m_installImage)
+            paths << m_installImage->path;
+        return paths;
+    };
+    UsbToolStep* image = tool(
+        tr("Reading the image back"), tr("Checking the USB disk..."),
+        [this, leftOut] {
+            return Plan {m_options.tools.archive, Tools::imageSumArgs(m_request.image, leftOut()), false, QString()};
+        },
+        8);
+    image->verdict = [this, image](int exitCode, QProcess::ExitStatus status) {
+        m_imageSum = ParseContentSum(image->output());
+        if (status != QProcess::NormalExit || exitCode != 0 || m_imageSum.isEmpty())
+            return tr("The image could not be read. %1")
+                .arg(UsbToolStep::archiveReason(image->output(), m_request.image));
         return QString();
     };
-    UsbToolStep* fsck = tool(
+    UsbToolStep* stick = tool(
+        tr("Reading the USB disk back"), tr("Checking the USB disk..."),
+        [this, labelEntry] {
+            QStringList paths = m_addedFiles + labelEntry();
+            if (m_installImage) {
+                const QString split = UsbPlan::SplitTarget(m_installImage->path);
+                paths << split << split.left(split.size() - 4) + QStringLiteral("*.swm");
+            }
+            return Plan {m_options.tools.archive, Tools::folderSumArgs(m_mountPoint, paths), false, QString()};
+        },
+        8);
+    stick->verdict = [this, stick](int exitCode, QProcess::ExitStatus status) {
+        m_stickSum = ParseContentSum(stick->output());
+        if (status == QProcess::NormalExit && exitCode == 0 && !m_stickSum.isEmpty() && m_stickSum == m_imageSum)
+            return QString();
+        const QString root = m_mountPoint + QLatin1Char('/');
+        const QStringList wrong = UsbPlan::MissingOrDifferent(
+            m_entries, m_installImage ? m_installImage->path : QString(), [&root](const QString& path) -> qint64 {
+                const QFileInfo info(root + path);
+                if (!info.exists())
+                    return -1;
+                return info.isDir() ? 0 : info.size();
+            });
+        if (!wrong.isEmpty())
+            return tr(
+                "%n file(s) of the image are missing or incomplete on the USB disk: %1", nullptr, int(wrong.size()))
+                .arg(QStringList(wrong.mid(0, 5)).join(QStringLiteral(", ")));
+        return tr("The files on the USB disk differ from the image's.");
+    };
+}
+
+void UsbBurnJob::addFinalStages()
+{
+    UsbHelperStep* unmount = helper(
+        tr("Unmounting the USB disk"), tr("Writing the last data to the USB disk..."),
+        [] { return QStringList {QStringLiteral("unmount")}; }, 2, false);
+    unmount->accept = [this](const QString&) {
+        m_mounted = false;
+        QDir().rmdir(m_mountPoint);
+        return QString();
+    };
+    helper(
         tr("Checking the file system"), tr("Checking the USB disk..."),
         [this] {
-            const UsbPlan::Command check = UsbPlan::CheckCommand(m_fileSystem, m_volume.device);
-            return systemTool(check.program, check.arguments, true);
+            return QStringList {QStringLiteral("check"), m_fileSystem};
         },
-        2);
-    fsck->verdict = [fsck](int exitCode, QProcess::ExitStatus status) {
-        if (status == QProcess::NormalExit && exitCode == 0)
-            return QString();
-        return tr("The file system on the USB disk is not clean: %1").arg(UsbToolStep::lastLines(fsck->output()));
+        2, false)
+        ->explain = [](const QString& why) {
+        return tr("The file system on the USB disk is not clean: %1").arg(why);
+    };
+    UsbHelperStep* flush = helper(
+        tr("Flushing the USB disk"), tr("Writing the last data to the USB disk..."),
+        [] { return QStringList {QStringLiteral("flush")}; }, 1, false);
+    flush->accept = [this](const QString&) {
+        m_done = true;
+        return QString();
+    };
+}
+
+void UsbBurnJob::buildImageMode()
+{
+    step(
+        tr("Checking the request"), [this] { return checkRequest(); }, 1);
+    addHelperStart();
+    helper(
+        tr("Unmounting the USB disk"), tr("Unmounting the USB disk..."),
+        [] { return QStringList {QStringLiteral("unmount")}; }, 1, false);
+    helper(
+        tr("Erasing the USB disk"), tr("Writing the image..."), [] { return QStringList {QStringLiteral("wipe")}; }, 1);
+    UsbHelperStep* write = helper(
+        tr("Writing the image"), tr("Writing the image..."),
+        [this] {
+            return QStringList {QStringLiteral("write"), m_request.image};
+        },
+        60);
+    write->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
+        return tr("Writing the image: %1").arg(rateText(done, total, elapsedMs));
+    };
+    UsbHelperStep* verify = helper(
+        tr("Reading the image back"), tr("Checking the USB disk..."),
+        [this] {
+            return QStringList {QStringLiteral("verify"), m_request.image};
+        },
+        40, false);
+    verify->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
+        return tr("Comparing the USB disk with the image: %1").arg(rateText(done, total, elapsedMs));
+    };
+    UsbHelperStep* flush = helper(
+        tr("Flushing the USB disk"), tr("Writing the last data to the USB disk..."),
+        [] { return QStringList {QStringLiteral("flush")}; }, 1, false);
+    flush->accept = [this](const QString&) {
+        m_done = true;
+        m_biosInstalled = true;
+        m_uefi = true;
+        return QString();
     };
 }
 
 void UsbBurnJob::cleanUpStick()
 {
-    // A stop while the mount tool ran may have left it mounted all the same.
-    if (!m_mountPoint.isEmpty())
-        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
-    if (m_mounted) {
-        if (!m_grubFolder.isEmpty())
-            QDir(m_grubFolder).removeRecursively();
-        const QString umount = QStringLiteral("umount");
-        const QStringList command =
-            m_options.elevate ? m_options.elevate(umount, {m_mountPoint}) : QStringList {umount, m_mountPoint};
-        QProcess::execute(command.first(), command.mid(1));
-        m_mounted = UsbPlan::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_volume.device);
+    if (!m_grubFolder.isEmpty() && m_mounted)
+        QDir(m_grubFolder).removeRecursively();
+    if (m_mounted && m_helper->isRunning()) {
+        const QStringList answer = m_helper->call({QStringLiteral("unmount")}, 60000);
+        if (answer.value(0) == QLatin1String("ok"))
+            m_mounted = false;
     }
+    // A helper that is gone may have left the mount behind: look.
+    if (m_mounted && !m_partition.isEmpty())
+        m_mounted = Mount::IsMountedFrom(Platform::mountTable(), m_mountPoint, m_partition);
     if (!m_mounted && !m_mountPoint.isEmpty())
         QDir().rmdir(m_mountPoint); // only ever an empty folder: never below a mount
 }

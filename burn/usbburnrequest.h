@@ -2,12 +2,19 @@
 
 #include <QString>
 
+// How the stick is made: a new MBR or GPT table with one formatted partition
+// and the image's files on it, or the image written to the whole stick as it
+// is (images made for that, hybrid images).
+enum class UsbStyle { Mbr, Gpt, Image };
+
 // What the burn page hands the USB pipeline once every check has passed and
-// the user confirmed the format.
+// the user confirmed that the stick will be erased.
 struct UsbBurnRequest {
     QString image; // the ISO image
-    QString device; // the chosen volume's device identity ("/dev/sdb1"; "E:" on Windows)
-    QString fileSystem; // "FAT32", "NTFS", "exFAT" or "FAT", as the list shows it
-    QString label; // volume label, upper case, at most 11 characters
-    bool gpt = false; // GPT (UEFI) style: always FAT32, no BIOS boot code
+    QString device; // the chosen whole disk ("/dev/sdb"; "E:" on Windows)
+    QString fileSystem; // "FAT32", "NTFS", "exFAT" or "FAT", as the list shows it; unused for Image
+    QString label; // volume label, upper case, at most 11 characters; unused for Image
+    UsbStyle style = UsbStyle::Mbr;
+
+    bool gpt() const { return style == UsbStyle::Gpt; }
 };

@@ -49,7 +49,7 @@ void UsbBurnJob::addDeviceStages()
     tool(
         tr("Installing the boot code"), tr("The USB disk is installing bootsect..."),
         [this] {
-            if (m_request.gpt) {
+            if (m_request.gpt()) {
                 Plan plan;
                 plan.skip = true;
                 return plan;

@@ -1,8 +1,6 @@
 #include "burn/usbplan.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QMap>
 
 #include <algorithm>
 #include <limits>
@@ -42,74 +40,6 @@ QString EffectiveFileSystem(const QString& chosen, qint64 volumeBytes, bool gpt)
     return chosen;
 }
 
-Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart)
-{
-    const bool wholeDisk = partitionStart <= 0;
-    Command c;
-    if (fileSystem == QLatin1String("FAT32") || fileSystem == QLatin1String("FAT")) {
-        c.program = QStringLiteral("mkfs.vfat");
-        c.arguments << QStringLiteral("-F")
-                    << (fileSystem == QLatin1String("FAT") ? QStringLiteral("16") : QStringLiteral("32"));
-        if (!label.isEmpty())
-            c.arguments << QStringLiteral("-n") << label;
-        if (wholeDisk)
-            c.arguments << QStringLiteral("-I"); // no partition table: the disk is the volume
-        else
-            c.arguments << QStringLiteral("-h") << QString::number(partitionStart);
-    } else if (fileSystem == QLatin1String("NTFS")) {
-        c.program = QStringLiteral("mkntfs");
-        c.arguments << QStringLiteral("--quick");
-        if (!label.isEmpty())
-            c.arguments << QStringLiteral("-L") << label;
-        if (wholeDisk)
-            c.arguments << QStringLiteral("-F");
-        else // what a loader reading the boot sector expects; loop devices cannot tell
-            c.arguments << QStringLiteral("-p") << QString::number(partitionStart) << QStringLiteral("-H")
-                        << QStringLiteral("255") << QStringLiteral("-S") << QStringLiteral("63");
-    } else if (fileSystem == QLatin1String("exFAT")) {
-        c.program = QStringLiteral("mkfs.exfat");
-        if (!label.isEmpty())
-            c.arguments << QStringLiteral("-L") << label;
-    } else {
-        return {};
-    }
-    c.arguments << device;
-    return c;
-}
-
-QString PartitionType(const QString& fileSystem, bool gptTable)
-{
-    if (gptTable)
-        return QStringLiteral("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7");
-    if (fileSystem == QLatin1String("FAT32"))
-        return QStringLiteral("c");
-    if (fileSystem == QLatin1String("FAT"))
-        return QStringLiteral("e");
-    return QStringLiteral("7");
-}
-
-std::optional<PartitionEntry> ParsePartitionTable(const QByteArray& json, qint64 start)
-{
-    const QJsonObject table = QJsonDocument::fromJson(json).object().value(QLatin1String("partitiontable")).toObject();
-    if (table.isEmpty())
-        return std::nullopt;
-    std::optional<PartitionEntry> found;
-    bool othersBootable = false;
-    for (const QJsonValue& v : table.value(QLatin1String("partitions")).toArray()) {
-        const QJsonObject p = v.toObject();
-        const bool bootable = p.value(QLatin1String("bootable")).toBool();
-        if (qint64(p.value(QLatin1String("start")).toDouble(-1)) != start) {
-            othersBootable = othersBootable || bootable;
-            continue;
-        }
-        found = PartitionEntry {
-            table.value(QLatin1String("label")).toString(), p.value(QLatin1String("type")).toString(), bootable, false};
-    }
-    if (found)
-        found->othersBootable = othersBootable;
-    return found;
-}
-
 QString UnsafeLabelCharacters(const QString& label)
 {
     QString found;
@@ -120,97 +50,7 @@ QString UnsafeLabelCharacters(const QString& label)
     return found;
 }
 
-// --- Mounting --------------------------------------------------------------------
-
-namespace {
-
-struct MountLine {
-    QString majorMinor;
-    QString mountPoint;
-    QString source;
-};
-
-// mountinfo escapes blanks and a few others as octal (\040).
-QString unescape(const QString& text)
-{
-    QString out;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('\\') && i + 3 < text.size()) {
-            bool ok = false;
-            const int code = text.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok) {
-                out += QChar(code);
-                i += 3;
-                continue;
-            }
-        }
-        out += text.at(i);
-    }
-    return out;
-}
-
-QList<MountLine> parseMountinfo(const QString& mountinfo)
-{
-    QList<MountLine> mounts;
-    for (const QString& line : mountinfo.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList f = line.split(QLatin1Char(' '));
-        const int dash = f.indexOf(QStringLiteral("-"));
-        if (f.size() < 5 || dash < 0 || dash + 2 >= f.size())
-            continue;
-        mounts << MountLine {f.at(2), unescape(f.at(4)), unescape(f.at(dash + 2))};
-    }
-    return mounts;
-}
-
-} // namespace
-
-QStringList MountPointsOf(const QString& mountinfo, const QString& device, const QString& majorMinor)
-{
-    QStringList points;
-    for (const MountLine& m : parseMountinfo(mountinfo)) {
-        if ((m.source == device || m.majorMinor == majorMinor) && !points.contains(m.mountPoint))
-            points << m.mountPoint;
-    }
-    std::sort(points.begin(), points.end(),
-        [](const QString& a, const QString& b) { return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')); });
-    return points;
-}
-
-bool IsMountedFrom(const QString& mountinfo, const QString& mountPoint, const QString& device)
-{
-    for (const MountLine& m : parseMountinfo(mountinfo)) {
-        if (m.mountPoint == mountPoint && m.source == device)
-            return true;
-    }
-    return false;
-}
-
-Command MountCommand(
-    const QString& fileSystem, const QString& device, const QString& mountPoint, const QString& kernelFileSystems)
-{
-    auto kernelHas = [&](const char* type) {
-        return kernelFileSystems.contains(
-            QRegularExpression(QStringLiteral("(^|\\s)") + QLatin1String(type) + QStringLiteral("(\\s|$)")));
-    };
-    const QString mount = QStringLiteral("mount");
-    if (fileSystem == QLatin1String("FAT32") || fileSystem == QLatin1String("FAT")) {
-        if (kernelHas("vfat"))
-            return {mount, {QStringLiteral("-t"), QStringLiteral("vfat"), device, mountPoint}};
-        return {QStringLiteral("fusefat"),
-            {QStringLiteral("-o"), QStringLiteral("rw+,blkdev,fsname=") + device, device, mountPoint}};
-    }
-    if (fileSystem == QLatin1String("NTFS")) {
-        if (kernelHas("ntfs3"))
-            return {mount, {QStringLiteral("-t"), QStringLiteral("ntfs3"), device, mountPoint}};
-        return {QStringLiteral("ntfs-3g"), {device, mountPoint}};
-    }
-    if (fileSystem == QLatin1String("exFAT")) {
-        if (kernelHas("exfat"))
-            return {mount, {QStringLiteral("-t"), QStringLiteral("exfat"), device, mountPoint}};
-        return {QStringLiteral("mount.exfat-fuse"), {device, mountPoint}};
-    }
-    return {};
-}
+// --- Names and images ----------------------------------------------------------
 
 QString NameFuseFatRefuses(const QList<ImageEntry>& entries)
 {
@@ -223,13 +63,44 @@ QString NameFuseFatRefuses(const QList<ImageEntry>& entries)
     return QString();
 }
 
-Command CheckCommand(const QString& fileSystem, const QString& device)
+QStringList NameClashes(const QList<ImageEntry>& entries)
 {
-    if (fileSystem == QLatin1String("NTFS"))
-        return {QStringLiteral("ntfsfix"), {QStringLiteral("-n"), device}};
-    if (fileSystem == QLatin1String("exFAT"))
-        return {QStringLiteral("fsck.exfat"), {QStringLiteral("-n"), device}};
-    return {QStringLiteral("fsck.vfat"), {QStringLiteral("-n"), device}};
+    QStringList problems;
+    QMap<QString, QStringList> byFolded;
+    for (const ImageEntry& e : entries)
+        byFolded[e.path.toCaseFolded()] << e.path;
+    for (const QStringList& same : byFolded) {
+        if (same.size() > 1)
+            problems << same.join(QStringLiteral(", "));
+    }
+    static const QString refused = QStringLiteral("\"*:<>?\\|");
+    for (const ImageEntry& e : entries) {
+        const QString name = e.path.section(QLatin1Char('/'), -1);
+        const bool bad =
+            std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20 || refused.contains(c); });
+        if (bad || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+            problems << e.path;
+    }
+    return problems;
+}
+
+bool IsHybridImage(const QByteArray& head)
+{
+    if (head.size() >= 1024 && head.mid(512, 8) == "EFI PART")
+        return true;
+    if (head.size() < 512 || quint8(head.at(510)) != 0x55 || quint8(head.at(511)) != 0xaa)
+        return false;
+    // An entry with a type and a size; an ISO's system area is zeros otherwise.
+    for (int i = 0; i < 4; ++i) {
+        const int at = 446 + 16 * i;
+        const quint8 type = quint8(head.at(at + 4));
+        quint32 sectors = 0;
+        for (int k = 3; k >= 0; --k)
+            sectors = (sectors << 8) | quint8(head.at(at + 12 + k));
+        if (type != 0 && sectors != 0)
+            return true;
+    }
+    return false;
 }
 
 // --- Boot code -------------------------------------------------------------------
@@ -270,26 +141,37 @@ bool HasUefiLoader(const QList<ImageEntry>& entries)
     return findFile(entries, QStringLiteral("EFI/BOOT/BOOTX64.EFI")) != nullptr;
 }
 
+namespace {
+
+// Double quotes keep blanks in a name; inside them GRUB still reads $ and
+// backslash escapes, so those are escaped.
+QString quoted(QString text)
+{
+    text.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    text.replace(QLatin1Char('$'), QStringLiteral("\\$"));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+struct SyslinuxEntry {
+    QString label;
+    QString title;
+    QString kernel;
+    QStringList append;
+    QString initrd;
+};
+
+} // namespace
+
 QString GrubConfig(const LoaderChoice& loader, int partition)
 {
-    // Double quotes keep blanks in a name; inside them GRUB still reads $ and
-    // backslash escapes, so those are escaped.
-    auto quoted = [](QString path) {
-        path.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
-        path.replace(QLatin1Char('$'), QStringLiteral("\\$"));
-        return QLatin1Char('"') + path + QLatin1Char('"');
-    };
     QString cfg = QStringLiteral("set root=(hd0,msdos%1)\n").arg(partition);
     switch (loader.kind) {
     case BiosLoader::Bootmgr:
         cfg += QStringLiteral("ntldr %1\nboot\n").arg(quoted(loader.file));
         break;
-    case BiosLoader::Syslinux: {
-        const bool isolinux = loader.file.endsWith(QLatin1String("isolinux.cfg"), Qt::CaseInsensitive);
-        cfg += QStringLiteral("syslinux_configfile %1 %2\n")
-                   .arg(isolinux ? QStringLiteral("--isolinux") : QStringLiteral("--syslinux"), quoted(loader.file));
+    case BiosLoader::Syslinux:
+        cfg += QStringLiteral("configfile %1\n").arg(quoted(QLatin1Char('/') + SyslinuxMenuPath));
         break;
-    }
     case BiosLoader::Grub: {
         const QString folder = loader.file.left(loader.file.lastIndexOf(QLatin1Char('/')));
         cfg += QStringLiteral("set prefix=($root)%1\nconfigfile %2\n").arg(folder, quoted(loader.file));
@@ -299,6 +181,75 @@ QString GrubConfig(const LoaderChoice& loader, int partition)
         break;
     }
     return cfg;
+}
+
+QString SyslinuxMenu(const QString& cfgText, const QString& cfgPath)
+{
+    const QString folder = cfgPath.left(cfgPath.lastIndexOf(QLatin1Char('/')));
+    auto resolve = [&folder](const QString& path) {
+        return path.startsWith(QLatin1Char('/')) ? path : folder + QLatin1Char('/') + path;
+    };
+    QList<SyslinuxEntry> entries;
+    SyslinuxEntry global; // KERNEL and APPEND before any LABEL: what isolinux boots by itself
+    QString defaultLabel;
+    int timeoutTenths = 0;
+    for (const QString& raw : cfgText.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        const QString keyword = line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toLower();
+        const QString rest = line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty).trimmed();
+        SyslinuxEntry& entry = entries.isEmpty() ? global : entries.last();
+        if (keyword == QLatin1String("label")) {
+            entries.append(SyslinuxEntry {rest, rest, {}, {}, {}});
+        } else if (keyword == QLatin1String("kernel") || keyword == QLatin1String("linux")) {
+            entry.kernel = rest.section(QLatin1Char(' '), 0, 0);
+            entry.append = rest.section(QLatin1Char(' '), 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        } else if (keyword == QLatin1String("append")) {
+            entry.append += rest.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        } else if (keyword == QLatin1String("initrd")) {
+            entry.initrd = rest;
+        } else if (keyword == QLatin1String("menu") && rest.startsWith(QLatin1String("label "), Qt::CaseInsensitive)
+            && !entries.isEmpty()) {
+            entry.title = rest.mid(6).trimmed().remove(QLatin1Char('^'));
+        } else if (keyword == QLatin1String("default")) {
+            defaultLabel = rest;
+        } else if (keyword == QLatin1String("timeout")) {
+            timeoutTenths = rest.toInt();
+        }
+    }
+    if (!global.kernel.isEmpty()) {
+        global.title = global.kernel.section(QLatin1Char('/'), -1);
+        entries.prepend(global);
+    }
+
+    QString menu;
+    int count = 0;
+    int defaultIndex = 0;
+    for (SyslinuxEntry& e : entries) {
+        // Modules (menus, chain loaders) and local boot have no GRUB kernel.
+        if (e.kernel.isEmpty() || e.kernel.endsWith(QLatin1String(".c32"), Qt::CaseInsensitive))
+            continue;
+        QStringList args;
+        for (const QString& arg : qAsConst(e.append)) {
+            if (arg.startsWith(QLatin1String("initrd="), Qt::CaseInsensitive))
+                e.initrd = arg.mid(7);
+            else
+                args << quoted(arg);
+        }
+        if (e.label.compare(defaultLabel, Qt::CaseInsensitive) == 0)
+            defaultIndex = count;
+        menu += QStringLiteral("menuentry %1 {\n  linux16 %2%3\n")
+                    .arg(quoted(e.title), quoted(resolve(e.kernel)),
+                        args.isEmpty() ? QString() : QLatin1Char(' ') + args.join(QLatin1Char(' ')));
+        for (const QString& initrd : e.initrd.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            menu += QStringLiteral("  initrd16 %1\n").arg(quoted(resolve(initrd)));
+        menu += QStringLiteral("  boot\n}\n");
+        ++count;
+    }
+    menu +=
+        QStringLiteral("menuentry \"isolinux menu\" {\n  syslinux_configfile --isolinux %1\n}\n").arg(quoted(cfgPath));
+    // A menu of one boots at once, as isolinux does; a real choice waits a little.
+    const int timeout = timeoutTenths > 0 ? (timeoutTenths + 9) / 10 : count > 1 ? 5 : 0;
+    return QStringLiteral("set default=%1\nset timeout=%2\n").arg(defaultIndex).arg(timeout) + menu;
 }
 
 QStringList GrubModules()

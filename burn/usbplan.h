@@ -38,54 +38,25 @@ qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes);
 // (FAT16) cannot address 4 GiB or more, so FAT32 from there on.
 QString EffectiveFileSystem(const QString& chosen, qint64 volumeBytes, bool gpt);
 
-struct Command {
-    QString program;
-    QStringList arguments;
-};
-
-// Format command for a Linux volume; partitionStart (512-byte sectors) is
-// recorded in the boot sector of a partition (0 for a whole disk). Empty
-// program for an unknown file system.
-Command FormatCommand(const QString& fileSystem, const QString& label, const QString& device, qint64 partitionStart);
-
-// MBR partition type byte for a file system ("c" FAT32 LBA, "e" FAT16 LBA,
-// "7" NTFS/exFAT); GPT tables get Microsoft basic data.
-QString PartitionType(const QString& fileSystem, bool gptTable);
-
-// The volume's entry in its disk's partition table, from "sfdisk --json".
-struct PartitionEntry {
-    QString table; // "dos" or "gpt"
-    QString type; // "c", "7", a GUID ...
-    bool bootable = false; // the MBR active flag
-    bool othersBootable = false;
-};
-// Nothing when the text is no table or no partition starts at `start`.
-std::optional<PartitionEntry> ParsePartitionTable(const QByteArray& json, qint64 start);
-
 // A label the Windows command interpreter would read as syntax ("&|<>^\"%"):
 // the offending characters, empty when the label is safe.
 QString UnsafeLabelCharacters(const QString& label);
 
-// --- Mounting ---------------------------------------------------------------------
-
-// Mount points of every filesystem whose source is the device (by path or by
-// its "major:minor" numbers), from /proc/self/mountinfo text; deepest first so
-// they can be unmounted in that order.
-QStringList MountPointsOf(const QString& mountinfo, const QString& device, const QString& majorMinor);
-// Whether the mount point is mounted from the device.
-bool IsMountedFrom(const QString& mountinfo, const QString& mountPoint, const QString& device);
-
-// The kernel's driver where /proc/filesystems lists it, else its FUSE driver
-// as a block-device mount (synchronous unmount, device named as the source).
-Command MountCommand(
-    const QString& fileSystem, const QString& device, const QString& mountPoint, const QString& kernelFileSystems);
+// --- Names and images ----------------------------------------------------------
 
 // The first name the FUSE FAT driver (fusefat) would refuse: it writes ASCII
 // names only. Empty when every name is fine.
 QString NameFuseFatRefuses(const QList<ImageEntry>& entries);
 
-// Read-only check of a filesystem that is not mounted.
-Command CheckCommand(const QString& fileSystem, const QString& device);
+// Names FAT, NTFS (as Windows reads it) and exFAT cannot hold apart: paths
+// that differ only in case, one line per group ("a/readme.txt, a/README.TXT"),
+// and paths with characters those file systems refuse. Empty when all fit.
+QStringList NameClashes(const QList<ImageEntry>& entries);
+
+// Whether the image's first sectors hold a partition table with partitions
+// (an MBR with an entry, or a GPT header), as images made to be written to a
+// stick whole do. `head` is at least the first 1024 bytes.
+bool IsHybridImage(const QByteArray& head);
 
 // --- Boot code -------------------------------------------------------------------
 
@@ -103,9 +74,18 @@ LoaderChoice ChooseBiosLoader(const QList<ImageEntry>& entries);
 // Whether UEFI firmware finds a loader: EFI/BOOT/BOOTX64.EFI, any case.
 bool HasUefiLoader(const QList<ImageEntry>& entries);
 
+// Where the stick keeps the GRUB menu made from an isolinux configuration.
+const QString SyslinuxMenuPath = QStringLiteral("boot/quillon/grub.cfg");
+
 // GRUB's embedded configuration: hand over to the image's loader on the
-// partition the BIOS booted from.
+// partition the BIOS booted from (for isolinux, to the menu made from it).
 QString GrubConfig(const LoaderChoice& loader, int partition);
+
+// A GRUB menu that boots what an isolinux configuration boots: an entry per
+// kernel (each ending in boot), its default, a timeout, and the isolinux
+// menu itself as the last entry. `cfgPath` ("/isolinux/isolinux.cfg") is
+// where relative kernel paths start.
+QString SyslinuxMenu(const QString& cfgText, const QString& cfgPath);
 // Modules built into core.img: no module folder is needed on the stick.
 QStringList GrubModules();
 

@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +79,7 @@ CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
     m_ptList->addItems({QStringLiteral("MBR(for legacy BIOS/CSM boot)"), QLatin1String(GptText)});
     m_ptList->setCurrentIndex(0);
     connect(m_ptList, qOverload<int>(&QComboBox::currentIndexChanged), this, &CBurnDialog::OnMBRSelect);
+    connect(m_isoFile, &QLineEdit::textChanged, this, &CBurnDialog::offerImageMode);
     m_sysFileList->addItems(
         {QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")});
     m_sysFileList->setCurrentIndex(0);
@@ -203,11 +205,28 @@ void CBurnDialog::OnVolumeLabTextChange(QString text)
 
 void CBurnDialog::OnMBRSelect()
 {
+    const bool imageMode = m_ptList->currentIndex() == ImageModeIndex;
     if (m_ptList->currentIndex() == 1) {
         m_sysFileList->setEnabled(false);
         m_sysFileList->setCurrentIndex(0); // GPT boots from FAT32 only
     } else {
-        m_sysFileList->setEnabled(m_rusb->isChecked());
+        m_sysFileList->setEnabled(m_rusb->isChecked() && !imageMode);
+    }
+    // The image brings its own file systems and labels.
+    m_volumeLab->setEnabled(m_rusb->isChecked() && !imageMode);
+}
+
+void CBurnDialog::offerImageMode()
+{
+    QFile file(m_isoFile->text().trimmed());
+    const bool hybrid = file.open(QIODevice::ReadOnly) && UsbPlan::IsHybridImage(file.read(1024));
+    const bool offered = m_ptList->count() > ImageModeIndex;
+    if (hybrid && !offered)
+        m_ptList->addItem(tr("Image (write the ISO as it is)"));
+    else if (!hybrid && offered) {
+        if (m_ptList->currentIndex() == ImageModeIndex)
+            m_ptList->setCurrentIndex(0); // back to MBR, not to the neighbour GPT
+        m_ptList->removeItem(ImageModeIndex);
     }
 }
 
@@ -216,8 +235,8 @@ void CBurnDialog::OnRadioSelected()
     const bool disc = m_rdvd->isChecked();
     m_usbList->setEnabled(!disc);
     m_ptList->setEnabled(!disc);
-    m_sysFileList->setEnabled(!disc && m_ptList->currentIndex() != 1);
-    m_volumeLab->setEnabled(!disc);
+    m_sysFileList->setEnabled(!disc && m_ptList->currentIndex() != 1 && m_ptList->currentIndex() != ImageModeIndex);
+    m_volumeLab->setEnabled(!disc && m_ptList->currentIndex() != ImageModeIndex);
     m_dvdList->setEnabled(disc);
 
     const QString optical = m_dvdList->currentText();
@@ -239,10 +258,10 @@ void CBurnDialog::refreshRemovableList()
 {
     const QString remembered = m_usbList->currentText();
     m_usbList->clear();
-    for (const Platform::RemovableVolume& volume : Context().drives.RemovableVolumes()) {
-        const QString text = VolumeItemText(volume);
-        m_usbList->addItem(text, volume.device);
-        m_usbList->setItemData(m_usbList->count() - 1, volume.size, SizeRole);
+    for (const Platform::UsbDisk& disk : Context().drives.UsbDisks()) {
+        const QString text = DiskItemText(disk);
+        m_usbList->addItem(text, disk.device);
+        m_usbList->setItemData(m_usbList->count() - 1, disk.size, SizeRole);
         if (text == remembered)
             m_usbList->setCurrentIndex(m_usbList->count() - 1);
     }
@@ -310,26 +329,29 @@ void CBurnDialog::burnToUsb(const QString& image)
             tr("Your USB drive will be formatted and all data in it will be deleted! Do you want to continue?"), this)
         != 1)
         return;
-    // The list may be older than the drive: only a volume that is still
+    // The list may be older than the drive: only a disk that is still
     // there, as discovery sees it now, is written to.
-    const std::optional<Platform::RemovableVolume> volume =
-        Context().drives.FindRemovableVolume(m_usbList->currentData(DeviceRole).toString());
-    if (!volume) {
+    const std::optional<Platform::UsbDisk> disk =
+        Context().drives.FindUsbDisk(m_usbList->currentData(DeviceRole).toString());
+    if (!disk) {
         showBurnFailed(QStringLiteral(":/vud/insert_usb"), insertText);
         InitializeUSBAndDVDComboBox(2);
         return;
     }
-    if (volume->size < QFileInfo(image).size() + UsbHeadroomBytes) {
+    const bool imageMode = m_ptList->currentIndex() == ImageModeIndex;
+    if (disk->size < QFileInfo(image).size() + (imageMode ? 0 : UsbHeadroomBytes)) {
         showBurnFailed(QStringLiteral(":/vud/insufficient_space"),
             tr("Insufficient space on disk, please change a large-capacity USB or CD/DVD."));
         return;
     }
     UsbBurnRequest request;
     request.image = image;
-    request.device = volume->device;
+    request.device = disk->device;
     request.fileSystem = m_sysFileList->currentText().trimmed();
     request.label = m_volumeLab->text().trimmed();
-    request.gpt = m_ptList->currentText().trimmed() == QLatin1String(GptText);
+    request.style = imageMode                                         ? UsbStyle::Image
+        : m_ptList->currentText().trimmed() == QLatin1String(GptText) ? UsbStyle::Gpt
+                                                                      : UsbStyle::Mbr;
     StartUsbBurn(request);
 }
 
@@ -370,7 +392,7 @@ void CBurnDialog::StartUsbBurn(const UsbBurnRequest& request)
     options.tools = Context().tools;
     const DriveAccess drives = Context().drives;
     options.listed = [drives](const QString& device) {
-        return drives.FindRemovableVolume(device).has_value();
+        return drives.FindUsbDisk(device).has_value();
     };
     m_usbJob = new UsbBurnJob(request, options, this);
     if (!m_usbProgress)

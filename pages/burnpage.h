@@ -3,6 +3,7 @@
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
 #include "burn/usbburnjob.h"
+#include "burn/usbplan.h"
 #include "pages/pagecontext.h"
 
 #include <QPointer>
@@ -25,7 +26,9 @@ class QRadioButton;
 class CBurnDialog : public PageWindow {
     Q_OBJECT
 public:
-    // Item data of the removable list: the device, and the volume's size.
+    // The partition-style entry of image mode, offered for hybrid images only.
+    static constexpr int ImageModeIndex = 2;
+    // Item data of the removable list: the device, and the disk's size.
     static constexpr int DeviceRole = Qt::UserRole;
     static constexpr int SizeRole = Qt::UserRole + 1;
     // What a USB burn needs beyond the image: the image and 50 MiB.
@@ -60,6 +63,7 @@ public slots:
     void OnRadioSelected();
     void OnVolumeLabTextChange(QString text);
     void OnMBRSelect();
+    void offerImageMode();
     void onLineOutput(QString text, QString address);
     void onDVDBurnFinished();
     void updateUI();

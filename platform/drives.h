@@ -7,11 +7,14 @@
 // What the system knows about the drives a burn or a disc copy may use.
 namespace Platform {
 
-// A volume (a file system) on a disk the system calls removable.
-struct RemovableVolume {
-    QString device; // "/dev/sdb1" on Linux, "E:" on Windows
-    QString label; // may be empty
+// A whole USB disk (or a disk the system calls removable), whatever it holds:
+// nothing, one or several partitions, a written hybrid image.
+struct UsbDisk {
+    QString device; // "/dev/sdb" on Linux, "E:" on Windows
+    QString vendor; // may be empty
+    QString model; // may be empty
     qint64 size = 0; // bytes
+    QStringList labels; // of its volumes, in device order; may be empty
 };
 
 // One optical drive and the answers of its two identity queries.
@@ -28,10 +31,12 @@ struct OpticalDrive {
 // Discovery reads the system below `root`: "/", or a fake tree (sys/block,
 // proc/mounts, proc/swaps, run/udev/data, dev/disk/by-label).
 
-// Volumes on removable disks, in device order. Never a fixed disk, the disk
-// holding "/", "/boot", "/home" or swap, an optical drive, nor a loop, RAM,
-// zram or device-mapper device.
-QList<RemovableVolume> removableVolumes(const QString& root = QStringLiteral("/"));
+// Whole disks that are removable or sit on USB, in device order. Never a disk
+// holding "/", "/boot", "/home" or swap, one udev marks as a system disk
+// (UDISKS_SYSTEM, where udisks2 gets its hint) or hides (UDISKS_IGNORE), an
+// optical drive, a disk without a medium, nor a loop, RAM, zram or
+// device-mapper device.
+QList<UsbDisk> usbDisks(const QString& root = QStringLiteral("/"));
 
 // Device names of the optical drives, in order ("/dev/sr0", "/dev/sr1").
 QStringList opticalDevices(const QString& root = QStringLiteral("/"));

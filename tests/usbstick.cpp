@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -20,7 +23,7 @@ QString cannotRun()
     if (!QFileInfo::exists("/dev/fuse"))
         return "no FUSE (/dev/fuse): the stick's file systems cannot be mounted";
     for (const char* tool : {"losetup", "sfdisk", "mkfs.vfat", "mkntfs", "mkfs.exfat", "fusefat", "ntfs-3g",
-             "mount.exfat-fuse", "grub-mkimage", "mcopy", "wimlib-imagex", "genisoimage"}) {
+             "mount.exfat-fuse", "grub-mkimage", "mcopy", "wimlib-imagex", "genisoimage", "xorriso", "wipefs"}) {
         if (!TestUtil::haveProgram(QLatin1String(tool)) && !QFileInfo::exists("/usr/sbin/" + QLatin1String(tool)))
             return QLatin1String(tool) + QLatin1String(" is not installed");
     }
@@ -31,15 +34,37 @@ QString cannotRun()
     return QString();
 }
 
-LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitioned)
+LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, StartState state, const QString& writtenImage)
     : m_file(backingFile)
 {
     if (!TestUtil::makeSparseFile(m_file, megabytes * 1024 * 1024)) {
         m_error = "cannot create " + m_file;
         return;
     }
-    const QString table = "printf 'label: dos\\nstart=2048, type=83\\n' | sfdisk -q \"$0\"";
-    if (partitioned && TestUtil::run("sh", {"-c", table, m_file}).exitCode != 0) {
+    QString table;
+    switch (state) {
+    case StartState::Blank:
+        break;
+    case StartState::MbrOne:
+        table = "label: dos\nstart=2048, type=83\n";
+        break;
+    case StartState::MbrTwo:
+        table = "label: dos\nstart=2048, size=20480, type=83\nstart=24576, type=7, bootable\n";
+        break;
+    case StartState::GptOne:
+        table = "label: gpt\nstart=2048, type=0FC63DAF-8483-4772-8E79-3D69D8477DE4\n";
+        break;
+    case StartState::Written:
+        if (TestUtil::run("dd", {"if=" + writtenImage, "of=" + m_file, "conv=notrunc,fsync", "bs=1M", "status=none"})
+                .exitCode
+            != 0) {
+            m_error = "dd failed";
+            return;
+        }
+        break;
+    }
+    const QString script = "printf '" + table + "' | sfdisk -q \"$0\"";
+    if (!table.isEmpty() && TestUtil::run("sh", {"-c", QString(script).replace("\n", "\\n"), m_file}).exitCode != 0) {
         m_error = "sfdisk failed on " + m_file;
         return;
     }
@@ -50,23 +75,29 @@ LoopStick::LoopStick(const QString& backingFile, qint64 megabytes, bool partitio
         m_disk.clear();
         return;
     }
-    m_volume = m_disk;
-    if (!partitioned)
-        return;
-    const QString name = QFileInfo(m_disk).fileName();
-    const QString sys = QString("/sys/block/%1/%1p1").arg(name);
+    if (!table.isEmpty() && partition(1).isEmpty())
+        m_error = "no node for the first partition of " + m_disk;
+}
+
+QString LoopStick::partition(int number) const
+{
+    const QString name = QFileInfo(m_disk).fileName() + "p" + QString::number(number);
+    const QString sys = QString("/sys/block/%1/%2").arg(QFileInfo(m_disk).fileName(), name);
     if (!QFileInfo::exists(sys))
         TestUtil::run("partx", {"-a", m_disk});
-    m_volume = m_disk + "p1";
+    if (!QFileInfo::exists(sys))
+        return QString();
+    const QString node = "/dev/" + name;
     // Without udev nobody makes the partition's node: make it from sysfs's numbers.
-    if (!QFileInfo::exists(m_volume)) {
-        const QStringList numbers = QString::fromLatin1(TestUtil::readFile(sys + "/dev")).trimmed().split(':');
-        if (numbers.size() != 2
-            || ::mknod(QFile::encodeName(m_volume).constData(), S_IFBLK | 0600,
-                   makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt()))
-                != 0)
-            m_error = "no node for " + m_volume;
-    }
+    const QStringList numbers = QString::fromLatin1(TestUtil::readFile(sys + "/dev")).trimmed().split(':');
+    if (numbers.size() != 2)
+        return QString();
+    const dev_t wanted = makedev(numbers.at(0).toUInt(), numbers.at(1).toUInt());
+    struct stat st = {};
+    if (::stat(QFile::encodeName(node).constData(), &st) == 0 && st.st_rdev == wanted)
+        return node;
+    ::unlink(QFile::encodeName(node).constData());
+    return ::mknod(QFile::encodeName(node).constData(), S_IFBLK | 0600, wanted) == 0 ? node : QString();
 }
 
 LoopStick::~LoopStick()
@@ -76,22 +107,47 @@ LoopStick::~LoopStick()
     for (const QByteArray& line : TestUtil::readFile("/proc/self/mountinfo").split('\n')) {
         const QList<QByteArray> f = line.split(' ');
         const int dash = f.indexOf("-");
-        if (dash > 4 && dash + 2 < f.size()
-            && (f.at(dash + 2) == m_volume.toLocal8Bit() || f.at(dash + 2) == m_disk.toLocal8Bit()))
+        if (dash > 4 && dash + 2 < f.size() && f.at(dash + 2).startsWith(m_disk.toLocal8Bit()))
             TestUtil::run("umount", {QString::fromLocal8Bit(f.at(4))});
     }
     TestUtil::run("losetup", {"-d", m_disk});
 }
 
-UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolder)
+UsbBurnJob::Options burnOptions(const LoopStick& stick, const QString& tempFolder, int* helperStarts)
 {
     UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
-    const QString volume = stick.volume();
-    options.listed = [volume](const QString& device) {
-        return device == volume;
+    const QString disk = stick.disk();
+    options.listed = [disk](const QString& device) {
+        return device == disk;
+    };
+    options.helperCommand = [helperStarts](const QString& device) {
+        if (helperStarts)
+            ++*helperStarts;
+        return UsbBurnJob::defaultHelperCommand(device, true);
     };
     options.tempFolder = tempFolder;
     return options;
+}
+
+TableSeen readTable(const QString& disk)
+{
+    TableSeen seen;
+    const QJsonObject table = QJsonDocument::fromJson(TestUtil::run("sfdisk", {"--json", disk}).output)
+                                  .object()
+                                  .value("partitiontable")
+                                  .toObject();
+    seen.label = table.value("label").toString();
+    for (const QJsonValue& v : table.value("partitions").toArray()) {
+        seen.starts << qint64(v.toObject().value("start").toDouble());
+        seen.types << v.toObject().value("type").toString().toUpper();
+        seen.bootable << v.toObject().value("bootable").toBool();
+    }
+    return seen;
+}
+
+QString blkid(const QString& device, const QString& tag)
+{
+    return QString::fromUtf8(TestUtil::run("blkid", {"-p", "-o", "value", "-s", tag, device}).output).trimmed();
 }
 
 bool mountReadOnly(const QString& fileSystem, const QString& device, const QString& folder)
@@ -153,7 +209,7 @@ static QByteArray bootManagerStandIn()
     return QByteArray(reinterpret_cast<const char*>(code), sizeof code) + "Boot manager stand-in started" + '\0';
 }
 
-bool makeLinuxTree(const QString& folder, qint64 dataBytes)
+bool makeLinuxTree(const QString& folder, qint64 dataBytes, bool loaderInTree)
 {
     const QString isolinux = folder + "/isolinux/";
     QDir().mkpath(isolinux);
@@ -187,6 +243,12 @@ bool makeLinuxTree(const QString& folder, qint64 dataBytes)
         || TestUtil::run("mcopy", {"-i", efiImage, efiLoader, "::/EFI/BOOT/"}).exitCode != 0)
         return false;
     QDir(work).removeRecursively();
+    if (!loaderInTree) {
+        QFile::remove(folder + ".BOOTX64.EFI");
+        if (!QFile::rename(efiLoader, folder + ".BOOTX64.EFI"))
+            return false;
+        QDir(folder + "/EFI").removeRecursively();
+    }
     QDir().mkpath(folder + "/data/empty");
     return TestUtil::writeFile(folder + "/data/big.bin", TestUtil::randomBytes(dataBytes))
         && TestUtil::writeFile(folder + "/data/nested/deeper/readme.txt", "nested\n")
@@ -197,6 +259,16 @@ QStringList linuxIsoArguments()
 {
     return {"-b", "isolinux/isolinux.bin", "-c", "isolinux/boot.cat", "-no-emul-boot", "-boot-load-size", "4",
         "-boot-info-table", "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"};
+}
+
+bool makeHybridIso(const QString& tree, const QString& image)
+{
+    QFile::remove(image);
+    QStringList args {
+        "-as", "mkisofs", "-quiet", "-R", "-V", "QUILLON_HYBRID", "-isohybrid-mbr", "/usr/lib/ISOLINUX/isohdpfx.bin"};
+    args << linuxIsoArguments() << "-isohybrid-gpt-basdat"
+         << "-o" << image << tree;
+    return TestUtil::run("xorriso", args).exitCode == 0;
 }
 
 bool makeWindowsTree(const QString& folder, const QString& wimSource, qint64 installBytes)

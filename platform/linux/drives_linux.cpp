@@ -202,40 +202,58 @@ QString labelFromLinks(const QString& root, const QString& name)
 
 } // namespace
 
-QList<RemovableVolume> removableVolumes(const QString& root)
+QList<UsbDisk> usbDisks(const QString& root)
 {
     const BlockTree tree(root);
     const QSet<QString> system = systemDisks(root, tree);
     const bool haveUdev = QDir(under(root, QStringLiteral("/run/udev/data"))).exists();
     const QString block = under(root, QStringLiteral("/sys/block")) + QLatin1Char('/');
 
-    QList<RemovableVolume> volumes;
+    auto labelOf = [&](const QString& name, const Properties& properties) {
+        if (!haveUdev)
+            return labelFromLinks(root, name);
+        const QString encoded = properties.value(QStringLiteral("ID_FS_LABEL_ENC"));
+        return encoded.isEmpty() ? properties.value(QStringLiteral("ID_FS_LABEL")) : decodeUdevText(encoded);
+    };
+
+    QList<UsbDisk> disks;
     for (const QString& disk : tree.disks) {
-        if (ignoredDevice(disk) || system.contains(disk)
-            || readText(block + disk + QStringLiteral("/removable")) != QLatin1String("1"))
+        if (ignoredDevice(disk) || system.contains(disk))
             continue;
-        const QStringList parts = tree.parts.value(disk);
-        for (const QString& name : parts.isEmpty() ? QStringList {disk} : parts) {
-            const QString sys = parts.isEmpty() ? block + disk : block + disk + QLatin1Char('/') + name;
-            const qint64 size = readText(sys + QStringLiteral("/size")).toLongLong() * SectorBytes;
-            // No medium (a card reader without a card), or an extended partition's stub.
-            if (size < 1024 * 1024)
-                continue;
-            RemovableVolume volume {QStringLiteral("/dev/") + name, QString(), size};
-            if (haveUdev) {
-                const Properties properties = udevProperties(root, readText(sys + QStringLiteral("/dev")));
-                if (properties.value(QStringLiteral("ID_FS_USAGE")) != QLatin1String("filesystem"))
-                    continue;
-                const QString encoded = properties.value(QStringLiteral("ID_FS_LABEL_ENC"));
-                volume.label =
-                    encoded.isEmpty() ? properties.value(QStringLiteral("ID_FS_LABEL")) : decodeUdevText(encoded);
-            } else {
-                volume.label = labelFromLinks(root, name);
-            }
-            volumes.append(volume);
+        const QString sys = block + disk;
+        const Properties properties = udevProperties(root, readText(sys + QStringLiteral("/dev")));
+        if (properties.value(QStringLiteral("UDISKS_SYSTEM")) == QLatin1String("1")
+            || properties.value(QStringLiteral("UDISKS_IGNORE")) == QLatin1String("1"))
+            continue;
+        // Many USB disks call themselves fixed; their place on the bus says what they are.
+        const bool onUsb = properties.value(QStringLiteral("ID_BUS")) == QLatin1String("usb")
+            || QFileInfo(sys).canonicalFilePath().contains(QLatin1String("/usb"));
+        if (!onUsb && readText(sys + QStringLiteral("/removable")) != QLatin1String("1"))
+            continue;
+        UsbDisk found;
+        found.device = QStringLiteral("/dev/") + disk;
+        found.size = readText(sys + QStringLiteral("/size")).toLongLong() * SectorBytes;
+        if (found.size < 1024 * 1024) // a card reader without a card
+            continue;
+        found.vendor = decodeUdevText(properties.value(QStringLiteral("ID_VENDOR_ENC"))).trimmed();
+        if (found.vendor.isEmpty())
+            found.vendor = readText(sys + QStringLiteral("/device/vendor"));
+        found.model = decodeUdevText(properties.value(QStringLiteral("ID_MODEL_ENC"))).trimmed();
+        if (found.model.isEmpty())
+            found.model = readText(sys + QStringLiteral("/device/model"));
+        // A hybrid image written whole has its label on the disk itself.
+        const QStringList names = QStringList {disk} + tree.parts.value(disk);
+        for (const QString& name : names) {
+            const QString node = name == disk ? sys : sys + QLatin1Char('/') + name;
+            const QString label =
+                labelOf(name, name == disk ? properties : udevProperties(root, readText(node + QStringLiteral("/dev"))))
+                    .trimmed();
+            if (!label.isEmpty() && !found.labels.contains(label))
+                found.labels << label;
         }
+        disks.append(found);
     }
-    return volumes;
+    return disks;
 }
 
 QStringList opticalDevices(const QString& root)

@@ -19,18 +19,18 @@ UINT driveType(wchar_t letter, bool withBackslash)
 
 } // namespace
 
-QList<RemovableVolume> removableVolumes(const QString&)
+QList<UsbDisk> usbDisks(const QString&)
 {
-    QList<RemovableVolume> volumes;
+    QList<UsbDisk> volumes;
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         if (driveType(letter, true) != DRIVE_REMOVABLE)
             continue;
         const wchar_t root[] = {letter, L':', L'\\', L'\0'};
-        RemovableVolume volume;
+        UsbDisk volume;
         volume.device = QString::fromWCharArray(root, 2);
         wchar_t label[MAX_PATH + 1] = {};
         if (GetVolumeInformationW(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0))
-            volume.label = QString::fromWCharArray(label);
+            volume.labels << QString::fromWCharArray(label);
         ULARGE_INTEGER available, total, free;
         if (GetDiskFreeSpaceExW(root, &available, &total, &free))
             volume.size = qint64(total.QuadPart);

@@ -228,20 +228,28 @@ private slots:
         UsbTest::LoopStick stick(path("stick.img"), 64, true);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         // Not listed as a stick: refused even with --yes, unless the test switch says so.
-        QCOMPARE(quillon({"burn", m_boot, "--usb", stick.volume(), "--yes"}).status, 1);
+        QCOMPARE(quillon({"burn", m_boot, "--usb", stick.disk(), "--yes"}).status, 1);
+        // A partition is no USB disk: the whole stick is burned.
+        QCOMPARE(quillon({"burn", m_boot, "--usb", stick.partition(1), "--allow-loop-device", "--yes"}).status, 1);
         // Without --yes the terminal is asked; "n" writes nothing.
-        const QByteArray before = TestUtil::readAt(stick.volume(), 0, 4096);
-        const Run declined =
-            quillon({"burn", m_boot, "--usb", stick.volume(), "--allow-loop-device"}, QString(), "n\n");
+        const QByteArray before = TestUtil::readAt(stick.disk(), 0, 1024 * 1024 + 4096);
+        const Run declined = quillon({"burn", m_boot, "--usb", stick.disk(), "--allow-loop-device"}, QString(), "n\n");
         QCOMPARE(declined.status, 1);
-        QCOMPARE(TestUtil::readAt(stick.volume(), 0, 4096), before);
+        QCOMPARE(TestUtil::readAt(stick.disk(), 0, 1024 * 1024 + 4096), before);
+        // Image mode takes hybrid images only, whatever file system is named.
+        const Run notHybrid = quillon({"burn", m_boot, "--usb", stick.disk(), "--allow-loop-device", "--yes", "--style",
+            "image", "--file-system", "ext4"});
+        QCOMPARE(notHybrid.status, 1);
+        QVERIFY2(notHybrid.err.contains("no partition table of its own"), qPrintable(notHybrid.err));
+        QCOMPARE(TestUtil::readAt(stick.disk(), 0, 1024 * 1024 + 4096), before);
 
-        const Run burned = quillon({"burn", m_boot, "--usb", stick.volume(), "--allow-loop-device", "--yes",
+        const Run burned = quillon({"burn", m_boot, "--usb", stick.disk(), "--allow-loop-device", "--yes",
             "--file-system", "NTFS", "--label", "stick"});
         QVERIFY2(burned.status == 0, qPrintable(burned.err + burned.out));
+        QVERIFY2(burned.out.contains("can be removed"), qPrintable(burned.out));
         const QString mounted = path("mounted");
         QVERIFY(QDir().mkpath(mounted));
-        QVERIFY(UsbTest::mountReadOnly("NTFS", stick.volume(), mounted));
+        QVERIFY(UsbTest::mountReadOnly("NTFS", stick.partition(1), mounted));
         // The image's tree, as the builder took it in (its boot image patched in place).
         const QStringList differences = UsbTest::differentFiles(path("tree"), mounted);
         UsbTest::unmount(mounted);

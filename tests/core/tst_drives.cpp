@@ -59,7 +59,7 @@ public:
 
 constexpr qint64 GiB = 1024 * 1024 * 2; // in sectors
 
-QStringList devices(const QList<Platform::RemovableVolume>& volumes)
+QStringList devices(const QList<Platform::UsbDisk>& volumes)
 {
     QStringList names;
     for (const auto& volume : volumes)
@@ -102,16 +102,18 @@ private slots:
             qunsetenv(name);
     }
 
-    void removableVolumesAreSticksOnly()
+    void usbDisksAreWholeSticksOnly()
     {
         FakeSystem system;
         system.disk("sda", false, 500 * GiB, 8, {{"sda1", 500 * GiB}}); // fixed SATA disk
-        system.disk("sdb", true, 15 * GiB, 16, {{"sdb1", 15 * GiB}}); // partitioned stick
-        system.disk("sdc", true, 8 * GiB, 32); // stick, whole-disk fs
+        system.disk("sdb", true, 15 * GiB, 16, {{"sdb1", 10 * GiB}, {"sdb2", 5 * GiB}}); // two partitions
+        system.disk("sdc", true, 8 * GiB, 32); // blank, or a whole-disk file system
         system.disk("sdd", true, 64 * GiB, 48, {{"sdd1", 60 * GiB}, {"sdd2", 4 * GiB}}); // holds "/"
         system.disk("sde", true, 0, 64); // card reader, no card
         system.disk("sdf", true, 32 * GiB, 80, {{"sdf1", 32 * GiB}}); // under /home through dm
         system.disk("sdg", true, 4 * GiB, 96, {{"sdg1", 4 * GiB}}); // swap
+        system.disk("sdh", false, 30 * GiB, 112, {{"sdh1", 30 * GiB}}); // a USB disk that says it is fixed
+        system.disk("sdi", true, 16 * GiB, 128); // udisks2's system hint
         for (const char* virt : {"loop0", "zram0", "dm-0", "ram0", "sr0"})
             system.disk(virt, true, 2 * GiB, 7);
         system.write("/sys/block/dm-0/slaves/sdf1", "");
@@ -122,20 +124,26 @@ private slots:
             "/dev/sdd1 / ext4 rw 0 0\n/dev/mapper/home /home ext4 rw 0 0\n"
             "/dev/sdb1 /media/stick vfat rw 0 0\nproc /proc proc rw 0 0\n");
         system.write("/proc/swaps", "Filename Type Size Used Priority\n/dev/sdg1 partition 4194300 0 -2\n");
+        system.write("/sys/block/sdb/device/vendor", "Kingston\n");
+        system.write("/sys/block/sdb/device/model", "DataTraveler 3.0\n");
 
-        // Without udev's database: partitions and whole disks with a medium.
-        QCOMPARE(devices(Platform::removableVolumes(system.root())), QStringList({"/dev/sdb1", "/dev/sdc"}));
+        // Without udev's database: whole disks with a medium, whatever they hold.
+        QCOMPARE(devices(Platform::usbDisks(system.root())), QStringList({"/dev/sdb", "/dev/sdc", "/dev/sdi"}));
 
-        // With it: only what carries a file system, with its label.
-        system.udev("16:1",
-            "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=KINGSTON\n"
-            "E:ID_FS_LABEL_ENC=KINGSTON\\x20X\n");
-        system.udev("32:0", "E:ID_FS_TYPE=\n");
-        const auto volumes = Platform::removableVolumes(system.root());
-        QCOMPARE(devices(volumes), QStringList({"/dev/sdb1"}));
-        QCOMPARE(volumes[0].label, QStringLiteral("KINGSTON X"));
-        QCOMPARE(volumes[0].size, 15 * GiB * 512);
-        QCOMPARE(VolumeItemText(volumes[0]), QStringLiteral("/dev/sdb1  KINGSTON X  15 GB"));
+        // With it: its names and labels, the bus, and the system hint.
+        system.udev("16:0", "E:ID_BUS=usb\nE:ID_VENDOR_ENC=Kingston\nE:ID_MODEL_ENC=DataTraveler\\x203.0\n");
+        system.udev("16:1", "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL_ENC=KINGSTON\\x20X\n");
+        system.udev("16:2", "E:ID_FS_USAGE=filesystem\nE:ID_FS_TYPE=ntfs\nE:ID_FS_LABEL=DATA\n");
+        system.udev("32:0", "E:ID_FS_TYPE=iso9660\nE:ID_FS_LABEL=Debian 12\n"); // a hybrid image written whole
+        system.udev("112:0", "E:ID_BUS=usb\nE:ID_VENDOR_ENC=WD\nE:ID_MODEL_ENC=WD\\x20Elements\n");
+        system.udev("128:0", "E:ID_BUS=usb\nE:UDISKS_SYSTEM=1\n");
+        const auto disks = Platform::usbDisks(system.root());
+        QCOMPARE(devices(disks), QStringList({"/dev/sdb", "/dev/sdc", "/dev/sdh"}));
+        QCOMPARE(disks[0].size, 15 * GiB * 512);
+        QCOMPARE(
+            DiskItemText(disks[0]), QStringLiteral("/dev/sdb  Kingston DataTraveler 3.0  15 GB  [KINGSTON X, DATA]"));
+        QCOMPARE(DiskItemText(disks[1]), QStringLiteral("/dev/sdc  8 GB  [Debian 12]"));
+        QCOMPARE(DiskItemText(disks[2]), QStringLiteral("/dev/sdh  WD Elements  30 GB")); // no vendor twice
     }
 
     void labelsFromLinksWithoutUdev()
@@ -145,14 +153,14 @@ private slots:
         system.write("/dev/sdb1", "");
         QDir().mkpath(system.root() + "/dev/disk/by-label");
         QVERIFY(QFile::link(system.root() + "/dev/sdb1", system.root() + "/dev/disk/by-label/MY\\x20STICK"));
-        const auto volumes = Platform::removableVolumes(system.root());
-        QCOMPARE(volumes.size(), 1);
-        QCOMPARE(volumes[0].label, QStringLiteral("MY STICK"));
+        const auto disks = Platform::usbDisks(system.root());
+        QCOMPARE(disks.size(), 1);
+        QCOMPARE(disks[0].labels, QStringList({"MY STICK"}));
 
         const DriveAccess drives {system.root(), {}};
-        QVERIFY(drives.FindRemovableVolume("/dev/sdb1"));
-        QVERIFY(!drives.FindRemovableVolume("/dev/sdb")); // only what the list shows
-        QVERIFY(!drives.FindRemovableVolume("/dev/sda1"));
+        QVERIFY(drives.FindUsbDisk("/dev/sdb"));
+        QVERIFY(!drives.FindUsbDisk("/dev/sdb1")); // the whole disk is burned, never a partition
+        QVERIFY(!drives.FindUsbDisk("/dev/sda"));
     }
 
     void opticalDevicesInOrder()

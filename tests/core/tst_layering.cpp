@@ -62,6 +62,7 @@ private slots:
             {"runner", {"core", "platform", "runner"}},
             {"image", {"core", "platform", "runner", "image"}},
             {"burn", {"core", "platform", "runner", "image", "burn"}},
+            {"helper", {"core", "platform", "runner", "image", "burn", "helper"}},
             {"ui", {"core", "platform", "ui"}},
             {"pages", {"core", "platform", "image", "burn", "ui", "pages"}},
             {"app", {"core", "platform", "runner", "image", "burn", "ui", "pages", "app"}},
@@ -91,7 +92,7 @@ private slots:
             "Pixmap|Image|Icon|Menu|Action|Cursor|TreeWidget|TableWidget|LineEdit|ComboBox|MessageBox|FileDialog|"
             "Screen|Font|Color|Palette)$"));
         QStringList offenders;
-        for (const Include& include : includesOf({"core", "platform", "runner", "image", "burn"})) {
+        for (const Include& include : includesOf({"core", "platform", "runner", "image", "burn", "helper"})) {
             if (include.folder.isEmpty() && gui.match(include.header).hasMatch())
                 offenders << QStringLiteral("%1:%2: %3").arg(include.file).arg(include.line).arg(include.text);
         }
@@ -105,8 +106,8 @@ private slots:
     void fileNamesAreLowerCase()
     {
         QStringList offenders;
-        for (const char* folder : {"core", "platform", "runner", "image", "burn", "ui", "pages", "app", "tests",
-                 "bench", "fuzz", "tools", "resources"}) {
+        for (const char* folder : {"core", "platform", "runner", "image", "burn", "helper", "ui", "pages", "app",
+                 "tests", "bench", "fuzz", "tools", "resources"}) {
             QDirIterator it(m_root.filePath(QLatin1String(folder)), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString name = QFileInfo(it.next()).fileName();

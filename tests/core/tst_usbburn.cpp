@@ -1,4 +1,5 @@
 #include "burn/usbburnjob.h"
+#include "burn/usbhelperprotocol.h"
 
 #include "testutil.h"
 #include "usbstick.h"
@@ -7,14 +8,22 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The USB burn end to end: real tools writing to a loop device that stands
-// in for the stick. Needs root, loop devices and FUSE; skips elsewhere.
+using UsbTest::StartState;
+
+Q_DECLARE_METATYPE(StartState)
+Q_DECLARE_METATYPE(UsbStyle)
+
+// The USB burn end to end: real tools and the real helper writing to a loop
+// device that stands in for the stick, whatever it held before; the result
+// read back by tools of their own (sfdisk, blkid, cmp, FUSE mounts). Needs
+// root, loop devices and FUSE; skips elsewhere.
 class TestUsbBurn : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
 
     QString isoOf(const QString& name) const { return m_dir.filePath(name + ".iso"); }
+    QString treeOf(const QString& name) const { return m_dir.filePath(name); }
 
     // QUILLON_KEEP_STICKS=folder keeps the sticks and images for boot checks
     // in a virtual machine (tools/usb-boot-check.sh).
@@ -25,18 +34,9 @@ class TestUsbBurn : public QObject {
             TestUtil::run("cp", {"--sparse=always", file, folder + "/" + name});
     }
 
-    static QString partitionType(const UsbTest::LoopStick& stick)
-    {
-        const TestUtil::Result r = TestUtil::run("sfdisk", {"--part-type", stick.disk(), "1"});
-        return QString::fromLatin1(r.output).trimmed();
-    }
-
-    static bool active(const UsbTest::LoopStick& stick)
-    {
-        return TestUtil::run("sfdisk", {"--json", stick.disk()}).output.contains("\"bootable\": true");
-    }
-
     static QByteArray firstBytes(const QString& device, int count) { return TestUtil::readAt(device, 0, count); }
+
+    static QString helperProgram() { return QCoreApplication::applicationDirPath() + "/quillon-usb-helper"; }
 
 private slots:
     void initTestCase()
@@ -45,82 +45,101 @@ private slots:
         if (!why.isEmpty())
             QSKIP(qPrintable(why));
         QVERIFY(m_dir.isValid());
-        const QString linuxTree = m_dir.filePath("linux"), windowsTree = m_dir.filePath("windows");
-        QVERIFY(UsbTest::makeLinuxTree(linuxTree, 12 * 1024 * 1024));
-        QVERIFY(TestUtil::makeIso(linuxTree, isoOf("linux"), UsbTest::linuxIsoArguments()));
-        QVERIFY(UsbTest::makeWindowsTree(windowsTree, linuxTree + "/data/nested", 0));
-        QVERIFY(TestUtil::makeIso(windowsTree, isoOf("windows"), UsbTest::windowsIsoArguments()));
-        const QString unicode = m_dir.filePath("unicode");
-        QVERIFY(TestUtil::writeFile(unicode + QString::fromUtf8("/Überblick.txt"), "names\n"));
-        QVERIFY(TestUtil::writeFile(unicode + QString::fromUtf8("/Ordner ä/Datei ö.txt"), "more\n"));
-        QVERIFY(TestUtil::makeIso(unicode, isoOf("unicode")));
+        QVERIFY(UsbTest::makeLinuxTree(treeOf("linux"), 12 * 1024 * 1024));
+        QVERIFY(TestUtil::makeIso(treeOf("linux"), isoOf("linux"), UsbTest::linuxIsoArguments()));
+        // Rock Ridge only, isohybrid, the UEFI loader only inside the El Torito EFI image.
+        QVERIFY(UsbTest::makeLinuxTree(treeOf("hybrid"), 4 * 1024 * 1024, false));
+        QVERIFY(UsbTest::makeHybridIso(treeOf("hybrid"), isoOf("hybrid")));
+        // As 7-Zip reads it: the image holds isolinux.bin with its boot information table.
+        QVERIFY(QDir(treeOf("hybrid")).removeRecursively());
+        QCOMPARE(TestUtil::run("7z", {"x", "-y", "-x![BOOT]", "-o" + treeOf("hybrid"), isoOf("hybrid")}).exitCode, 0);
+        QVERIFY(UsbTest::makeWindowsTree(treeOf("windows"), treeOf("linux") + "/data/nested", 0));
+        QVERIFY(TestUtil::makeIso(treeOf("windows"), isoOf("windows"), UsbTest::windowsIsoArguments()));
+        QVERIFY(TestUtil::writeFile(treeOf("unicode") + QString::fromUtf8("/Überblick.txt"), "names\n"));
+        QVERIFY(TestUtil::writeFile(treeOf("unicode") + QString::fromUtf8("/Ordner ä/Datei ö.txt"), "more\n"));
+        QVERIFY(TestUtil::makeIso(treeOf("unicode"), isoOf("unicode")));
+        QVERIFY(TestUtil::writeFile(treeOf("clash") + "/docs/readme.txt", "one\n"));
+        QVERIFY(TestUtil::writeFile(treeOf("clash") + "/docs/README.TXT", "two\n"));
+        QVERIFY(TestUtil::makeIso(treeOf("clash"), isoOf("clash")));
         keep(isoOf("linux"), "linux.iso");
+        keep(isoOf("hybrid"), "hybrid.iso");
         keep(isoOf("windows"), "windows.iso");
     }
 
-    void burnsAndChecks_data()
+    void wholeStick_data()
     {
+        QTest::addColumn<StartState>("state");
+        QTest::addColumn<UsbStyle>("style");
         QTest::addColumn<QString>("image");
         QTest::addColumn<QString>("fileSystem");
-        QTest::addColumn<bool>("gpt");
-        QTest::addColumn<bool>("partitioned");
-        QTest::addColumn<QString>("mountedAs"); // what the stick really holds
-        QTest::addColumn<QString>("type"); // partition type afterwards
+        QTest::addColumn<QString>("blkidType"); // what the partition holds afterwards
+        QTest::addColumn<QString>("type"); // its partition type
         QTest::addColumn<bool>("bios");
-        QTest::addColumn<QString>("note"); // part of the final message
+        QTest::addColumn<bool>("uefi");
 
-        QTest::newRow("linux, FAT32, MBR") << "linux"
-                                           << "FAT32" << false << true << "FAT32"
-                                           << "c" << true << "";
-        QTest::newRow("linux, NTFS, MBR: BIOS only, UEFI reads FAT") << "linux"
-                                                                     << "NTFS" << false << true << "NTFS"
-                                                                     << "7" << true << "";
-        QTest::newRow("windows, exFAT, MBR") << "windows"
-                                             << "exFAT" << false << true << "exFAT"
-                                             << "7" << true << "";
-        QTest::newRow("windows, FAT on a small stick stays FAT16") << "windows"
-                                                                   << "FAT" << false << true << "FAT"
-                                                                   << "e" << true << "";
-        QTest::newRow("linux, GPT mode formats FAT32 whatever was chosen") << "linux"
-                                                                           << "NTFS" << true << true << "FAT32"
-                                                                           << "c" << false << "";
-        QTest::newRow("linux, MBR mode on an unpartitioned stick: UEFI only") << "linux"
-                                                                              << "FAT32" << false << false << "FAT32"
-                                                                              << "" << false << "starts on UEFI only";
-        QTest::newRow("windows, NTFS on an unpartitioned stick: nothing starts it")
-            << "windows"
-            << "NTFS" << false << false << "NTFS"
-            << "" << false << "Neither BIOS nor UEFI";
-        QTest::newRow("names beyond ASCII, exFAT") << "unicode"
-                                                   << "exFAT" << false << true << "exFAT"
-                                                   << "7" << false << "Neither BIOS nor UEFI";
+        const QString esp = "C12A7328-F81F-11D2-BA4B-00A0C93EC93B";
+        const struct {
+            const char* name;
+            StartState state;
+        } states[] = {{"blank", StartState::Blank}, {"written with dd", StartState::Written},
+            {"GPT, one partition", StartState::GptOne}, {"MBR, two partitions", StartState::MbrTwo}};
+        for (const auto& s : states) {
+            QTest::addRow("%s, MBR FAT32", s.name) << s.state << UsbStyle::Mbr << "hybrid"
+                                                   << "FAT32"
+                                                   << "vfat"
+                                                   << "C" << true << true;
+            QTest::addRow("%s, GPT", s.name) << s.state << UsbStyle::Gpt << "hybrid"
+                                             << "NTFS"
+                                             << "vfat" << esp << false << true;
+            QTest::addRow("%s, image", s.name) << s.state << UsbStyle::Image << "hybrid"
+                                               << "NTFS"
+                                               << "" << QString() << true << true;
+        }
+        QTest::newRow("linux with Joliet, NTFS: BIOS only, UEFI reads FAT")
+            << StartState::MbrOne << UsbStyle::Mbr << "linux"
+            << "NTFS"
+            << "ntfs"
+            << "7" << true << false;
+        QTest::newRow("windows, exFAT") << StartState::MbrOne << UsbStyle::Mbr << "windows"
+                                        << "exFAT"
+                                        << "exfat"
+                                        << "7" << true << false;
+        QTest::newRow("windows, FAT on a small stick stays FAT16") << StartState::Blank << UsbStyle::Mbr << "windows"
+                                                                   << "FAT"
+                                                                   << "vfat"
+                                                                   << "C" << true << false;
+        QTest::newRow("names beyond ASCII, exFAT: nothing to start") << StartState::Blank << UsbStyle::Mbr << "unicode"
+                                                                     << "exFAT"
+                                                                     << "exfat"
+                                                                     << "7" << false << false;
     }
 
-    void burnsAndChecks()
+    void wholeStick()
     {
+        QFETCH(StartState, state);
+        QFETCH(UsbStyle, style);
         QFETCH(QString, image);
         QFETCH(QString, fileSystem);
-        QFETCH(bool, gpt);
-        QFETCH(bool, partitioned);
-        QFETCH(QString, mountedAs);
+        QFETCH(QString, blkidType);
         QFETCH(QString, type);
         QFETCH(bool, bios);
-        QFETCH(QString, note);
+        QFETCH(bool, uefi);
 
-        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, partitioned);
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, state, isoOf("hybrid"));
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        const bool isLinux = image == QLatin1String("linux");
-        UsbBurnRequest request {isoOf(image), stick.volume(), fileSystem, "TEST LABEL", gpt};
-        UsbBurnJob job(request, UsbTest::burnOptions(stick, m_dir.path()));
+        int starts = 0;
+        UsbBurnRequest request {isoOf(image), stick.disk(), fileSystem, "TEST LABEL", style};
+        UsbBurnJob job(request, UsbTest::burnOptions(stick, m_dir.path(), &starts));
         QSignalSpy progress(&job, &Job::progress);
         QVERIFY(TestUtil::finish(job, 240000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
-        QVERIFY(job.resultMessage().startsWith("Burning Successfully..."));
-        QVERIFY2(job.resultMessage().contains(note), qPrintable(job.resultMessage()));
+        QVERIFY2(job.resultMessage().startsWith("Burning Successfully..."), qPrintable(job.resultMessage()));
+        QVERIFY2(job.resultMessage().endsWith("The USB disk can be removed."), qPrintable(job.resultMessage()));
+        QCOMPARE(starts, 1); // one authentication at most
         QCOMPARE(job.startsOnBios(), bios);
-        QCOMPARE(job.startsOnUefi(), isLinux && mountedAs == QLatin1String("FAT32"));
+        QCOMPARE(job.startsOnUefi(), uefi);
 
-        // One bar that never goes back, ending full, through the copy's own percentages.
+        // One bar that never goes back, ending full.
         qint64 last = 0;
         QStringList stages;
         for (const QList<QVariant>& p : progress) {
@@ -129,43 +148,86 @@ private slots:
             stages << p.at(0).toString();
         }
         QCOMPARE(last, JobSequence::Scale);
-        QVERIFY(stages.contains("The USB disk is under formating..."));
-        QVERIFY(stages.contains("Burning the USB disk..."));
-        QCOMPARE(stages.contains("The USB disk is installing bootsect..."), bios);
 
-        if (partitioned) {
-            QCOMPARE(partitionType(stick), type);
-            QCOMPARE(active(stick), !gpt);
+        const UsbTest::TableSeen table = UsbTest::readTable(stick.disk());
+        if (style == UsbStyle::Image) {
+            // The stick is the image: its table, and its bytes.
+            const UsbTest::TableSeen original = UsbTest::readTable(isoOf(image));
+            QCOMPARE(table.label, original.label);
+            QCOMPARE(table.starts, original.starts);
+            const QString size = QString::number(QFileInfo(isoOf(image)).size());
+            QCOMPARE(TestUtil::run("cmp", {"-n", size, isoOf(image), stick.disk()}).exitCode, 0);
+            QVERIFY2(stages.indexOf(QRegularExpression("^Writing the image: .* of .*, .*/s, .* left$")) >= 0,
+                qPrintable(stages.join("\n")));
+            return;
         }
-        // GRUB's boot.img starts with a short jump; the partition table stays.
+        QCOMPARE(table.label, style == UsbStyle::Gpt ? QString("gpt") : QString("dos"));
+        QCOMPARE(table.starts, QList<qint64>({2048})); // one partition, at 1 MiB
+        QCOMPARE(table.types, QStringList({type}));
+        QCOMPARE(table.bootable, QList<bool>({style == UsbStyle::Mbr}));
+        // No trace of what the stick held before.
+        QVERIFY(UsbTest::blkid(stick.disk(), "TYPE") != "iso9660");
+        const QString partition = stick.partition(1);
+        QVERIFY(!partition.isEmpty());
+        QCOMPARE(UsbTest::blkid(partition, "TYPE"), blkidType);
+        QCOMPARE(UsbTest::blkid(partition, "LABEL"), QString("TEST LABEL"));
+        // GRUB's boot.img starts with a short jump.
         if (bios)
             QCOMPARE(firstBytes(stick.disk(), 2), QByteArray("\xeb\x63", 2));
 
         const QString mountPoint = m_dir.filePath("check");
-        QVERIFY(UsbTest::mountReadOnly(mountedAs, stick.volume(), mountPoint));
-        const QString tree = m_dir.filePath(image);
-        const QStringList different = UsbTest::differentFiles(tree, mountPoint);
+        const QString mountedAs = blkidType == "vfat" ? "FAT32" : blkidType == "ntfs" ? "NTFS" : "exFAT";
+        QVERIFY(UsbTest::mountReadOnly(mountedAs, partition, mountPoint));
+        const QStringList different = UsbTest::differentFiles(treeOf(image), mountPoint);
         const QMap<QString, qint64> have = UsbTest::treeSizes(mountPoint);
-        const bool bootFolderLeft = have.contains(".bios-setup") || have.contains("[BOOT]");
+        const QByteArray loader = TestUtil::readFile(mountPoint + "/EFI/BOOT/BOOTX64.EFI");
+        const QByteArray menu = TestUtil::readFile(mountPoint + "/boot/quillon/grub.cfg");
         UsbTest::unmount(mountPoint);
         QVERIFY2(different.isEmpty(), qPrintable(different.join(", ")));
-        QVERIFY(!bootFolderLeft);
+        QVERIFY(!have.contains(".bios-setup") && !have.contains("[BOOT]"));
+        if (image == "hybrid" && uefi) // out of the El Torito EFI image
+            QCOMPARE(loader, TestUtil::readFile(treeOf("hybrid") + ".BOOTX64.EFI"));
+        if (bios && image != "windows") { // isolinux's entries as a GRUB menu that boots
+            QVERIFY2(menu.contains("menuentry \"Test entry read from isolinux.cfg\" {\n  linux16 \"/isolinux/vmlinuz\" "
+                                   "\"quiet\"\n  boot\n}"),
+                menu.constData());
+            QVERIFY(menu.startsWith("set default=0\nset timeout=60\n"));
+        }
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
         keep(stick.file(), QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-") + ".img");
     }
 
-    void refusesWhatDiscoveryWouldNotList()
+    void helperRefusesWhatDiscoveryWouldNotList()
     {
-        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, true);
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, StartState::MbrOne);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 4096);
-        // The default discovery: a loop device is no removable disk.
-        UsbBurnJob job(
-            UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false}, UsbBurnJob::defaultOptions());
+        // A loop device is no USB disk unless root itself asks for it; a partition is no whole disk.
+        const QList<QStringList> refused {{stick.disk()}, {stick.partition(1), UsbHelperProtocol::AllowLoopOption},
+            {"/dev/null", UsbHelperProtocol::AllowLoopOption}, {}};
+        for (const QStringList& args : refused) {
+            const TestUtil::Result r = TestUtil::run(helperProgram(), args);
+            QVERIFY2(r.output.startsWith("refused\t"), r.output.constData());
+            QVERIFY(r.exitCode != 0);
+        }
+        // Through pkexec, even root's helper takes no loop device.
+        const TestUtil::Result viaPkexec = TestUtil::run(
+            "env", {"PKEXEC_UID=1000", helperProgram(), stick.disk(), UsbHelperProtocol::AllowLoopOption});
+        QVERIFY2(viaPkexec.output.startsWith("refused\t"), viaPkexec.output.constData());
+
+        // The default discovery: the job refuses before the helper is asked.
+        int starts = 0;
+        UsbBurnJob::Options options = UsbBurnJob::defaultOptions();
+        options.helperCommand = [&starts](const QString& device) {
+            ++starts;
+            return UsbBurnJob::defaultHelperCommand(device, true);
+        };
+        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.disk(), "FAT32", "", UsbStyle::Mbr}, options);
         QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
         QVERIFY2(job.reason().contains("left alone"), qPrintable(job.reason()));
         QVERIFY(job.resultMessage().contains("was not changed"));
+        QCOMPARE(starts, 0);
         QCOMPARE(firstBytes(stick.disk(), 4096), before);
     }
 
@@ -173,28 +235,51 @@ private slots:
     {
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("image");
+        QTest::addColumn<UsbStyle>("style");
+        QTest::addColumn<QString>("label");
         QTest::addColumn<qint64>("stickMegabytes");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("touched");
-        QTest::newRow("stick too small") << "small"
-                                         << "linux" << qint64(12) << "Preparing the burn: The image needs" << false;
-        QTest::newRow("format tool missing")
-            << "no mkfs"
-            << "linux" << qint64(64) << "Preparing the burn: mkfs.vfat is missing" << false;
+        QTest::newRow("stick too small") << ""
+                                         << "linux" << UsbStyle::Mbr << "" << qint64(12)
+                                         << "Preparing the burn: The image needs" << false;
+        QTest::newRow("names FAT cannot hold apart")
+            << ""
+            << "clash" << UsbStyle::Mbr << "" << qint64(64)
+            << "Preparing the burn: FAT32 cannot hold these names of the image apart, or refuses them: "
+               "docs/README.TXT, docs/readme.txt."
+            << false;
+        QTest::newRow("a label FAT refuses") << ""
+                                             << "linux" << UsbStyle::Mbr << "A*B.C" << qint64(64)
+                                             << "Checking the request: The volume label \"A*B.C\" cannot be used: "
+                                                "FAT32 does not allow these characters in a label: *."
+                                             << false;
+        QTest::newRow("image mode, image without a table")
+            << ""
+            << "linux" << UsbStyle::Image << "" << qint64(64)
+            << "Checking the request: The image has no partition table of its own" << false;
         QTest::newRow("archive tool cannot start")
             << "no 7z"
-            << "linux" << qint64(64) << "Reading the image: Could not start" << false;
-        QTest::newRow("image removed mid-run") << "remove image"
-                                               << "linux" << qint64(64) << "Copying the files:" << true;
+            << "linux" << UsbStyle::Mbr << "" << qint64(64) << "Reading the image: Could not start" << false;
+        QTest::newRow("image removed mid-run")
+            << "remove image"
+            << "linux" << UsbStyle::Mbr << "" << qint64(64) << "Copying the files:" << true;
         QTest::newRow("names fusefat cannot write")
             << "fusefat"
-            << "unicode" << qint64(64) << "Preparing the burn: FAT on this system goes through fusefat" << false;
+            << "unicode" << UsbStyle::Mbr << "" << qint64(64)
+            << "Preparing the burn: FAT on this system goes through fusefat" << false;
+        // The small image may be written before the stick shrinks: then the read-back fails.
+        QTest::newRow("stick gone mid-write")
+            << "shrink"
+            << "hybrid" << UsbStyle::Image << "" << qint64(64) << "ing /dev/loop" << true;
     }
 
     void failingStages()
     {
         QFETCH(QString, failure);
         QFETCH(QString, image);
+        QFETCH(UsbStyle, style);
+        QFETCH(QString, label);
         QFETCH(qint64, stickMegabytes);
         QFETCH(QString, reason);
         QFETCH(bool, touched);
@@ -204,40 +289,43 @@ private slots:
         const QString doomed = m_dir.filePath("doomed.iso");
         QFile::remove(doomed);
         QVERIFY(QFile::copy(isoOf(image), doomed));
-        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), stickMegabytes, true);
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), stickMegabytes, StartState::MbrOne);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        const QByteArray before = firstBytes(stick.volume(), 64 * 1024);
+        const QByteArray before = firstBytes(stick.disk(), 1024 * 1024 + 64 * 1024);
 
         UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
-        if (failure == "no mkfs") {
-            const auto find = options.toolPath;
-            options.toolPath = [find](const QString& tool) {
-                return tool == "mkfs.vfat" ? QString() : find(tool);
-            };
-        }
         if (failure == "no 7z")
             options.tools.archive = m_dir.filePath("no-such-7z");
-        UsbBurnJob job(UsbBurnRequest {doomed, stick.volume(), "FAT32", "", false}, options);
-        if (failure == "remove image") {
-            connect(&job, &Job::progress, this, [doomed](const QString& stage) {
-                if (stage == "The USB disk is under formating...")
-                    QFile::remove(doomed);
-            });
-        }
+        UsbBurnJob job(UsbBurnRequest {doomed, stick.disk(), "FAT32", label, style}, options);
+        bool shrunk = false;
+        connect(&job, &Job::progress, this, [&](const QString& stage, qint64 value) {
+            if (failure == "remove image" && stage == "The USB disk is under formating...")
+                QFile::remove(doomed);
+            // The stick's capacity drops to 1 MiB under the writer, as when it is pulled.
+            if (failure == "shrink" && !shrunk && stage.startsWith("Writing the image: ") && value > 0) {
+                shrunk = true;
+                QFile(stick.file()).resize(1024 * 1024);
+                TestUtil::run("losetup", {"-c", stick.disk()});
+            }
+        });
         QVERIFY(TestUtil::finish(job, 240000));
         QCOMPARE(job.status(), Job::Status::Failed);
-        QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
+        if (failure == "shrink")
+            QVERIFY2(
+                job.reason().contains(reason) && job.reason().contains("was it removed?"), qPrintable(job.reason()));
+        else
+            QVERIFY2(job.reason().startsWith(reason), qPrintable(job.reason()));
         QVERIFY(!job.resultMessage().contains("Successfully"));
         QVERIFY2(
             job.resultMessage().contains(touched ? "incomplete" : "was not changed"), qPrintable(job.resultMessage()));
         if (!touched)
-            QCOMPARE(firstBytes(stick.volume(), 64 * 1024), before);
+            QCOMPARE(firstBytes(stick.disk(), 1024 * 1024 + 64 * 1024), before);
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
     }
 
-    // Not root: every privileged stage goes through the elevation program
-    // (pkexec), and a refusal (126/127) ends the burn before the stick is touched.
-    void privilegedStagesGoThroughElevation_data()
+    // Not root: the helper starts through pkexec, once; a refusal (126/127)
+    // ends the burn before the stick is touched.
+    void authorisationIsAskedOnce_data()
     {
         QTest::addColumn<int>("answer");
         QTest::newRow("authorised") << 0;
@@ -245,51 +333,43 @@ private slots:
         QTest::newRow("not authorised") << 127;
     }
 
-    void privilegedStagesGoThroughElevation()
+    void authorisationIsAskedOnce()
     {
         QFETCH(int, answer);
         const QString asked = m_dir.filePath("elevated.txt");
-        const QString elevator = m_dir.filePath("elevate");
+        const QString pkexec = m_dir.filePath("pkexec");
         QFile::remove(asked);
-        QVERIFY(TestUtil::writeFile(elevator,
+        QVERIFY(TestUtil::writeFile(pkexec,
             QString("#!/bin/sh\necho \"$1\" >> '%1'\n%2\n")
                 .arg(asked, answer ? QString("exit %1").arg(answer) : "exec \"$@\"")
                 .toUtf8()));
-        QVERIFY(QFile::setPermissions(elevator, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, true);
+        QVERIFY(QFile::setPermissions(pkexec, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, StartState::MbrTwo);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
         const QByteArray before = firstBytes(stick.disk(), 1024 * 1024);
         UsbBurnJob::Options options = UsbTest::burnOptions(stick, m_dir.path());
-        options.elevate = [elevator](const QString& program, const QStringList& arguments) {
-            return QStringList {elevator, program} + arguments;
+        options.helperCommand = [pkexec](const QString& device) {
+            return QStringList {pkexec} + UsbBurnJob::defaultHelperCommand(device, true);
         };
-        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false}, options);
+        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.disk(), "FAT32", "", UsbStyle::Mbr}, options);
         QVERIFY(TestUtil::finish(job, 240000));
-        QStringList tools;
-        for (const QString& program : QString::fromUtf8(TestUtil::readFile(asked)).split('\n', Qt::SkipEmptyParts)) {
-            tools << QFileInfo(program).fileName();
-            if (tools.last().startsWith("mkfs") || tools.last().startsWith("grub")) // the provisioned links
-                QVERIFY2(program.startsWith(QCoreApplication::applicationDirPath() + "/"), qPrintable(program));
-        }
+        const QStringList programs = QString::fromUtf8(TestUtil::readFile(asked)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(programs, QStringList({helperProgram()}));
         if (answer != 0) {
             QCOMPARE(job.status(), Job::Status::Failed);
             QVERIFY2(job.reason().contains("Authorisation was refused."), qPrintable(job.reason()));
             QVERIFY(job.resultMessage().contains("was not changed"));
-            QCOMPARE(tools.size(), 1); // nothing after the refusal
             QCOMPARE(firstBytes(stick.disk(), 1024 * 1024), before);
             return;
         }
-        QCOMPARE(job.status(), Job::Status::Succeeded);
-        for (const char* tool : {"sfdisk", "mkfs.vfat", "grub-bios-setup", "umount", "fsck.vfat"})
-            QVERIFY2(tools.contains(tool), qPrintable(tools.join(' ')));
-        QVERIFY(!tools.contains("7z")); // the copy runs as the user, onto a mount the user may write
+        QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
     }
 
     void stopDuringCopyUnmounts()
     {
-        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, true);
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 128, StartState::Blank);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.volume(), "FAT32", "", false},
+        UsbBurnJob job(UsbBurnRequest {isoOf("linux"), stick.disk(), "FAT32", "", UsbStyle::Mbr},
             UsbTest::burnOptions(stick, m_dir.path()));
         connect(&job, &Job::progress, this, [&job](const QString& stage, qint64 value) {
             if (stage == "Burning the USB disk..." && value > 0 && job.isRunning())
@@ -301,7 +381,7 @@ private slots:
             qPrintable(job.resultMessage()));
         QVERIFY(!job.mountPoint().isEmpty());
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
-        QVERIFY(!TestUtil::readFile("/proc/self/mountinfo").contains(stick.volume().toLocal8Bit() + ' '));
+        QVERIFY(!TestUtil::readFile("/proc/self/mountinfo").contains(stick.disk().toLocal8Bit() + "p1 "));
     }
 };
 

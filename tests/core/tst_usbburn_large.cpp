@@ -39,10 +39,11 @@ private slots:
         QVERIFY2(built.exitCode == 0, built.output.constData());
 
         // Room for the parts as a real install image would need it; sparse, like the image.
-        UsbTest::LoopStick stick(dir.filePath("stick.img"), 5 * 1024, true);
+        UsbTest::LoopStick stick(dir.filePath("stick.img"), 5 * 1024, UsbTest::StartState::Blank);
         QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
-        const QString volume = stick.volume();
-        UsbBurnJob job(UsbBurnRequest {image, volume, "FAT32", "WIN", false}, UsbTest::burnOptions(stick, dir.path()));
+        const QString disk = stick.disk();
+        UsbBurnJob job(
+            UsbBurnRequest {image, disk, "FAT32", "WIN", UsbStyle::Mbr}, UsbTest::burnOptions(stick, dir.path()));
         QSignalSpy progress(&job, &Job::progress);
         QVERIFY(TestUtil::finish(job, 900000));
         QVERIFY2(job.status() == Job::Status::Succeeded, qPrintable(job.reason()));
@@ -55,7 +56,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList({"quillon-usb-*"}, QDir::AllEntries | QDir::Hidden), QStringList());
 
         const QString mounted = dir.filePath("check");
-        QVERIFY(UsbTest::mountReadOnly("FAT32", volume, mounted));
+        QVERIFY(UsbTest::mountReadOnly("FAT32", stick.partition(1), mounted));
         const QMap<QString, qint64> onStick = UsbTest::treeSizes(mounted);
         QVERIFY(!onStick.contains("sources/install.wim"));
         QVERIFY(onStick.contains("sources/install.swm"));

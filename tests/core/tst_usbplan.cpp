@@ -1,4 +1,9 @@
+#include "burn/usbhelperprotocol.h"
 #include "burn/usbplan.h"
+#include "runner/mkfs.h"
+#include "runner/mount.h"
+#include "runner/sevenziphash.h"
+#include "runner/sfdisk.h"
 
 #include "testutil.h"
 
@@ -8,7 +13,8 @@
 
 using namespace UsbPlan;
 
-// The USB burn's decisions, from recorded tool output (tests/data/7z, tests/data/sfdisk).
+// The USB burn's decisions and its tools' command lines and parsers, from
+// recorded tool output (tests/data/7z, tests/data/sfdisk).
 class TestUsbPlan : public QObject {
     Q_OBJECT
 
@@ -74,38 +80,46 @@ private slots:
         QCOMPARE(EffectiveFileSystem("exFAT", FourGiB, false), QString("exFAT"));
 
         // The label is one argument, blanks and all; no label, no option.
-        Command c = FormatCommand("FAT32", "MY STICK", "/dev/sdb1", 2048);
+        ToolCommand c = Mkfs::FormatCommand("FAT32", "MY STICK", "/dev/sdb1", 2048);
         QCOMPARE(c.arguments, (QStringList {"-F", "32", "-n", "MY STICK", "-h", "2048", "/dev/sdb1"}));
-        QVERIFY(!FormatCommand("NTFS", QString(), "/dev/sdb", 0).arguments.contains("-L"));
-        QVERIFY(FormatCommand("NTFS", QString(), "/dev/sdb", 0).arguments.contains("-F")); // whole disk
-        QCOMPARE(FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments, (QStringList {"-L", "A&B", "/dev/sdb1"}));
-        QVERIFY(FormatCommand("ext4", "X", "/dev/sdb1", 2048).program.isEmpty());
+        QVERIFY(!Mkfs::FormatCommand("NTFS", QString(), "/dev/sdb1", 2048).arguments.contains("-L"));
+        QCOMPARE(
+            Mkfs::FormatCommand("exFAT", "A&B", "/dev/sdb1", 2048).arguments, (QStringList {"-L", "A&B", "/dev/sdb1"}));
+        QVERIFY(Mkfs::FormatCommand("ext4", "X", "/dev/sdb1", 2048).program.isEmpty());
 
-        // MBR types are checked on a real stick by the USB burn test.
-        QCOMPARE(PartitionType("FAT32", true), QString("EBD0A0A2-B9E5-4433-87C0-68B6B72699C7"));
+        // Labels the formatter would refuse after the table was already gone.
+        QCOMPARE(Mkfs::LabelProblem("FAT32", "DATA 2024"), QString());
+        QCOMPARE(
+            Mkfs::LabelProblem("FAT32", "A*B.C*"), QString("FAT32 does not allow these characters in a label: *."));
+        QCOMPARE(Mkfs::LabelProblem("FAT", QString::fromUtf8("ÄPFEL")),
+            QString::fromUtf8("FAT does not allow these characters in a label: Ä"));
+        QCOMPARE(Mkfs::LabelProblem("exFAT", QString::fromUtf8("ÄPFEL.1")), QString());
+        QCOMPARE(Mkfs::LabelProblem("NTFS", "A|B"), QString("NTFS does not allow these characters in a label: |"));
+        QVERIFY(Mkfs::LabelProblem("exFAT", "TWELVE CHARS").contains("at most 11"));
 
-        QCOMPARE(UnsafeLabelCharacters("DATA 2024"), QString());
         QCOMPARE(UnsafeLabelCharacters("A&B|C&\"%"), QString("&|\"%"));
     }
 
     void partitionTable()
     {
-        const auto entry = ParsePartitionTable(fixture("sfdisk/json-dos.txt").toUtf8(), 2048);
-        QVERIFY(entry);
-        QCOMPARE(entry->table, QString("dos"));
-        QCOMPARE(entry->type, QString("7"));
-        QVERIFY(entry->bootable);
-        QVERIFY(!entry->othersBootable);
-        QVERIFY(!ParsePartitionTable(fixture("sfdisk/json-dos.txt").toUtf8(), 63));
-        QVERIFY(!ParsePartitionTable("sfdisk: cannot open /dev/sdz", 2048));
+        // One partition from 1 MiB to the end; MBR types by file system, GPT an EFI System partition.
+        const ToolCommand mbr = Sfdisk::NewTableCommand("/dev/sdb", Sfdisk::Style::Mbr, "exFAT");
+        QCOMPARE(mbr.arguments.last(), QString("/dev/sdb"));
+        QVERIFY(mbr.arguments.contains("--wipe"));
+        QCOMPARE(mbr.input, QByteArray("label: dos\nstart=2048, type=7, bootable\n"));
+        QCOMPARE(Sfdisk::NewTableCommand("/dev/sdb", Sfdisk::Style::Mbr, "FAT").input,
+            QByteArray("label: dos\nstart=2048, type=c, bootable\n"));
+        QCOMPARE(Sfdisk::NewTableCommand("/dev/sdb", Sfdisk::Style::Gpt, "FAT32").input,
+            QByteArray("label: gpt\nstart=2048, type=C12A7328-F81F-11D2-BA4B-00A0C93EC93B\n"));
 
-        const QByteArray two = R"({"partitiontable": {"label": "dos", "partitions": [
-            {"node": "/dev/sdb1", "start": 2048, "size": 100, "type": "83", "bootable": true},
-            {"node": "/dev/sdb2", "start": 4096, "size": 100, "type": "c"}]}})";
-        const auto second = ParsePartitionTable(two, 4096);
-        QVERIFY(second);
-        QVERIFY(!second->bootable);
-        QVERIFY(second->othersBootable);
+        const auto table = Sfdisk::ParseJson(fixture("sfdisk/json-dos.txt").toUtf8());
+        QVERIFY(table);
+        QCOMPARE(table->label, QString("dos"));
+        QCOMPARE(table->partitions.size(), 1);
+        QCOMPARE(table->partitions[0].node, QString("/dev/loop1p1"));
+        QCOMPARE(table->partitions[0].start, qint64(2048));
+        QVERIFY(table->partitions[0].bootable);
+        QVERIFY(!Sfdisk::ParseJson("sfdisk: cannot open /dev/sdz"));
     }
 
     void mounts()
@@ -115,22 +129,52 @@ private slots:
                                   "46 45 8:17 /sub /media/u/MY\\040STICK/inner rw - vfat /dev/disk/by-label/X rw\n"
                                   "47 22 8:18 / /media/u/other rw - vfat /dev/sdb2 rw\n";
         // By source path or by the device numbers (a bind or a by-label source); deepest first.
-        QCOMPARE(MountPointsOf(mountinfo, "/dev/sdb1", "8:17"),
+        QCOMPARE(Mount::MountPointsOf(mountinfo, {"/dev/sdb", "/dev/sdb1"}, {"8:16", "8:17"}),
             (QStringList {"/media/u/MY STICK/inner", "/media/u/MY STICK"}));
-        QCOMPARE(MountPointsOf(mountinfo, "/dev/sdc1", "8:33"), QStringList());
-        QVERIFY(IsMountedFrom(mountinfo, "/media/u/MY STICK", "/dev/sdb1"));
-        QVERIFY(!IsMountedFrom(mountinfo, "/media/u/other", "/dev/sdb1"));
+        QCOMPARE(Mount::MountPointsOf(mountinfo, {"/dev/sdc1"}, {"8:33"}), QStringList());
+        QVERIFY(Mount::IsMountedFrom(mountinfo, "/media/u/MY STICK", "/dev/sdb1"));
+        QVERIFY(!Mount::IsMountedFrom(mountinfo, "/media/u/other", "/dev/sdb1"));
 
         // FUSE's FAT driver as a block-device mount, so the table names the device.
-        const Command fuse = MountCommand("FAT32", "/dev/sdb1", "/m", "nodev\tfuse\n\tfuseblk\n\text4\n");
+        const ToolCommand fuse =
+            Mount::MountCommand("FAT32", "/dev/sdb1", "/m", "nodev\tfuse\n\tfuseblk\n\text4\n", {});
         QCOMPARE(fuse.program, QString("fusefat"));
         QVERIFY(fuse.arguments.contains("rw+,blkdev,fsname=/dev/sdb1"));
-        QCOMPARE(MountCommand("FAT", "/dev/sdb1", "/m", "\tvfat\n").program, QString("mount"));
-        QCOMPARE(MountCommand("exFAT", "/dev/sdb1", "/m", "\tvfat\n").program, QString("mount.exfat-fuse"));
-        QCOMPARE(MountCommand("NTFS", "/dev/sdb1", "/m", "\tntfs3\n").arguments.at(1), QString("ntfs3"));
+        QVERIFY(Mount::UsesFuseFat("FAT", "\text4\n"));
+        QCOMPARE(Mount::FuseFatLabelEntry("TEST LABEL"), QString("TESTLAB.EL"));
+        QCOMPARE(Mount::FuseFatLabelEntry("DATA"), QString("DATA"));
+        QVERIFY(!Mount::UsesFuseFat("FAT", "\tvfat\n"));
+        // A mount made for a user through pkexec is the user's to write.
+        QCOMPARE(Mount::MountCommand("FAT", "/dev/sdb1", "/m", "\tvfat\n", "uid=1000,gid=1000").arguments,
+            (QStringList {"-t", "vfat", "-o", "uid=1000,gid=1000", "/dev/sdb1", "/m"}));
+        QCOMPARE(Mount::MountCommand("NTFS", "/dev/sdb1", "/m", "", "uid=1000,gid=1000").arguments,
+            (QStringList {"-o", "allow_other,uid=1000,gid=1000", "/dev/sdb1", "/m"}));
+        QCOMPARE(Mount::MountCommand("exFAT", "/dev/sdb1", "/m", "\tvfat\n", {}).program, QString("mount.exfat-fuse"));
 
         QCOMPARE(NameFuseFatRefuses(entries({"a/b c.txt", "Übersicht.txt"})), QString("Übersicht.txt"));
         QCOMPARE(NameFuseFatRefuses(entries({"a/b c.txt"})), QString());
+    }
+
+    void namesAndImages()
+    {
+        QCOMPARE(NameClashes(entries({"docs/readme.txt", "Docs/README.TXT", "b.txt", "B.TXT", "c.txt"})),
+            (QStringList {"b.txt, B.TXT", "docs/readme.txt, Docs/README.TXT"}));
+        QCOMPARE(NameClashes(entries({"a:b", "c/d?", "ok.txt", "dot."})), (QStringList {"a:b", "c/d?", "dot."}));
+        QCOMPARE(NameClashes(entries({"Straße.txt", "readme.txt"})), QStringList());
+
+        // A hybrid image: an MBR entry or a GPT header; an ISO's zeroed system area is neither.
+        QByteArray head(1024, '\0');
+        QVERIFY(!IsHybridImage(head));
+        head[510] = char(0x55);
+        head[511] = char(0xaa);
+        QVERIFY(!IsHybridImage(head)); // a boot sector without partitions
+        head[446 + 16 + 4] = char(0x17); // second entry: type and size
+        head[446 + 16 + 12] = char(0x40);
+        QVERIFY(IsHybridImage(head));
+        QByteArray gpt(1024, '\0');
+        gpt.replace(512, 8, "EFI PART");
+        QVERIFY(IsHybridImage(gpt));
+        QVERIFY(!IsHybridImage(QByteArray(100, '\0')));
     }
 
     void bootLoaders()
@@ -143,11 +187,59 @@ private slots:
         QVERIFY(HasUefiLoader(entries({"efi/boot/bootx64.efi"})));
         QVERIFY(!HasUefiLoader(entries({"EFI/BOOT/grubx64.efi"})));
 
-        QVERIFY(GrubConfig(hybrid, 1).contains("syslinux_configfile --isolinux \"/isolinux/isolinux.cfg\""));
+        QCOMPARE(GrubConfig(hybrid, 1), QString("set root=(hd0,msdos1)\nconfigfile \"/boot/quillon/grub.cfg\"\n"));
         // A name GRUB would otherwise read as syntax stays one word.
         const QString odd = GrubConfig({BiosLoader::Bootmgr, "/my \"$boot\""}, 2);
         QVERIFY(odd.startsWith("set root=(hd0,msdos2)\n"));
         QVERIFY(odd.contains("ntldr \"/my \\\"\\$boot\\\"\""));
+    }
+
+    // isolinux configurations as GRUB menus whose entries boot by themselves.
+    void syslinuxMenus()
+    {
+        // One KERNEL and no LABEL, TIMEOUT 0: GRUB's own translation stops at a prompt.
+        const QString bare = SyslinuxMenu("# iPXE\nTIMEOUT 0\nKERNEL ipxe.krn\n", "/isolinux.cfg");
+        QVERIFY2(bare.startsWith("set default=0\nset timeout=0\nmenuentry \"ipxe.krn\" {\n  linux16 \"/ipxe.krn\"\n"
+                                 "  boot\n}\n"),
+            qPrintable(bare));
+        QVERIFY(bare.endsWith("syslinux_configfile --isolinux \"/isolinux.cfg\"\n}\n"));
+
+        const QString menu = SyslinuxMenu("UI vesamenu.c32\nTIMEOUT 25\nDEFAULT live\n"
+                                          "LABEL hdt\n  MENU LABEL Hardware\n  KERNEL hdt.c32\n"
+                                          "label rescue\n  kernel vmlinuz\n  append initrd=initrd.gz,extra.gz rescue\n"
+                                          "LABEL live\n  MENU LABEL ^Live system\n  LINUX /live/vmlinuz boot=live\n"
+                                          "  INITRD /live/initrd.img\n",
+            "/isolinux/isolinux.cfg");
+        QVERIFY2(menu.startsWith("set default=1\nset timeout=3\n"), qPrintable(menu)); // no module entry counted
+        QVERIFY(!menu.contains("hdt"));
+        QVERIFY(menu.contains("menuentry \"rescue\" {\n  linux16 \"/isolinux/vmlinuz\" \"rescue\"\n"
+                              "  initrd16 \"/isolinux/initrd.gz\"\n  initrd16 \"/isolinux/extra.gz\"\n  boot\n}\n"));
+        QVERIFY(menu.contains("menuentry \"Live system\" {\n  linux16 \"/live/vmlinuz\" \"boot=live\"\n"
+                              "  initrd16 \"/live/initrd.img\"\n  boot\n}\n"));
+        // Several entries and no timeout: a short wait, so the choice can be seen.
+        QVERIFY(SyslinuxMenu("LABEL a\nKERNEL a\nLABEL b\nKERNEL b\n", "/s.cfg")
+                    .startsWith("set default=0\nset timeout=5\n"));
+    }
+
+    void contentSumsAndHelperLines()
+    {
+        // Recorded: 7z t -scrcSHA256 of an image, 7z h -scrcSHA256 -r of a folder (7-Zip 26.02).
+        const QString tested = "Everything is Ok\n\nFolders: 1\nFiles: 2\nSize:       5\nCompressed: 364544\n\n"
+                               "SHA256 for data:              2f5fc07185e248c31bffcabe42340bec1a65dc8679d427f9618e4ef3"
+                               "feb1a2b8-00000001\nSHA256 for data and names:    ac6fa1b28533f3e6c5ed10d04d201ae0f52006"
+                               "3f3772456d18d3094eeae9e134-00000002\n";
+        QCOMPARE(ParseContentSum(tested),
+            QString("ac6fa1b28533f3e6c5ed10d04d201ae0f520063f3772456d18d3094eeae9e134-00000002"));
+        QCOMPARE(ParseContentSum("ERROR: Cannot open the file as archive\n"), QString());
+        QCOMPARE(Tools::folderSumArgs("/m", {"sources/install.swm"}),
+            (QStringList {"h", "-scrcSHA256", "-r", "-x!sources/install.swm", "/m/*"}));
+
+        // Paths with tabs, line ends and percent signs survive the helper's lines.
+        const QStringList fields {"write", "/home/u/a\tb\nc%41.iso", ""};
+        const QByteArray line = UsbHelperProtocol::encode(fields);
+        QCOMPARE(line.count('\n'), 1);
+        QCOMPARE(line.count('\t'), 2);
+        QCOMPARE(UsbHelperProtocol::decode(line), fields);
     }
 
     void check()

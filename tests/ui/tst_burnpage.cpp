@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(items(page.DiscList()),
             QStringList({"/dev/sr0: HL-DT-ST DVDRAM GH24NSD1 LG00", "/dev/sr1: ASUS BW-16D1HT 3.02"}));
         QCOMPARE(page.DiscList()->itemData(1).toString(), QStringLiteral("2,0,0"));
-        QCOMPARE(items(page.UsbList()), QStringList({"/dev/sdb1  3.73 GB"}));
+        QCOMPARE(items(page.UsbList()), QStringList({"/dev/sdb  3.73 GB"})); // the whole stick
         QVERIFY(page.DiscList()->isEnabled());
         QVERIFY(!page.UsbList()->isEnabled() && !page.LabelField()->isEnabled());
 
@@ -132,6 +132,24 @@ private slots:
         page.PartitionList()->setCurrentIndex(0);
         QVERIFY(page.FileSystemList()->isEnabled());
         QCOMPARE(page.FileSystemList()->currentText(), QStringLiteral("FAT32"));
+
+        // Image mode is offered for an image with a partition table of its own, and only then.
+        QByteArray hybrid(2048, '\0');
+        hybrid[446 + 4] = char(0x17);
+        hybrid[446 + 12] = char(0x40);
+        hybrid[510] = char(0x55);
+        hybrid[511] = char(0xaa);
+        const QString image = m_dir.path() + "/hybrid.iso";
+        QVERIFY(TestUtil::writeFile(image, hybrid));
+        QCOMPARE(page.PartitionList()->count(), 2);
+        page.ImageField()->setText(image);
+        QCOMPARE(page.PartitionList()->count(), 3);
+        QCOMPARE(page.PartitionList()->itemText(2), QStringLiteral("Image (write the ISO as it is)"));
+        page.PartitionList()->setCurrentIndex(2);
+        QVERIFY(!page.FileSystemList()->isEnabled() && !page.LabelField()->isEnabled());
+        page.ImageField()->setText(m_dir.path() + "/none.iso");
+        QCOMPARE(page.PartitionList()->count(), 2);
+        QVERIFY(page.FileSystemList()->isEnabled() && page.LabelField()->isEnabled());
     }
 
     void imageCheck()
@@ -211,7 +229,7 @@ private slots:
         page.onBurn();
         QVERIFY(!ended.isEmpty() || ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
-        QVERIFY2(m_dialogs.last().text.startsWith("Burning failed. Checking the request: /dev/quillonfake1"),
+        QVERIFY2(m_dialogs.last().text.startsWith("Burning failed. Checking the request: /dev/quillonfake "),
             qPrintable(m_dialogs.last().text));
         QVERIFY(m_dialogs.last().text.endsWith("The USB disk was not changed."));
         QVERIFY(!page.Progress()->isVisible());

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The privileged side of a USB burn: one whole USB disk, checked when the
+// helper starts, and a fixed set of operations on it, asked for over stdin
+// (burn/usbhelperprotocol.h). Programs come from the system's own folders.
+class UsbHelper {
+public:
+    // `allowLoop`: a loop device counts as a stick (tests), only for a
+    // helper root started itself, never one started through pkexec.
+    UsbHelper(const QString& device, bool allowLoop);
+
+    // Empty when the device may be written; otherwise why not.
+    QString refusal() const { return m_refusal; }
+    qint64 size() const { return m_size; }
+
+    // Runs the requests read from `in` (a file descriptor) until quit or end
+    // of input, answering on stdout. Returns the exit status.
+    int serve(int in);
+
+private:
+    QString unmountAll();
+    QString wipe();
+    QString partition(const QString& style, const QString& fileSystem, QString& node);
+    QString format(const QString& fileSystem, const QString& label);
+    QString mount(const QString& fileSystem, const QString& folder);
+    QString biosBoot(const QString& folder);
+    QString check(const QString& fileSystem);
+    QString writeImage(const QString& image);
+    QString verifyImage(const QString& image);
+    QString flush();
+
+    // Runs a tool found in the system's folders; its last lines on failure.
+    QString run(const QString& tool, const QStringList& arguments, const QByteArray& input = {});
+    QStringList partitionNodes(bool makeNodes) const;
+    QString firstPartition() const;
+    // Opens the user's image with the user's rights, not root's.
+    int openImageAsCaller(const QString& image, QString& why) const;
+    // Whether a stop (or the end of input) arrived while a long operation ran.
+    bool stopAsked();
+    void answer(const QStringList& fields) const;
+
+    QString m_device;
+    QString m_name; // "sdb"
+    QString m_refusal;
+    qint64 m_size = 0;
+    int m_in = 0;
+    QByteArray m_pending; // read but not yet handled
+    bool m_stopped = false;
+    bool m_eof = false;
+};
