@@ -23,10 +23,12 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -109,6 +111,19 @@ void CPage4::createWidgets()
     connect(m_list, &QTableWidget::itemDoubleClicked, this, &CPage4::OnListViewDoubleClicked);
     connect(m_list, &QTableWidget::itemClicked, this, &CPage4::OnListViewClicked);
     connect(m_progress, &CProgressDialog::SigCancel, this, &CPage4::StopCreate);
+    auto* navigation = new ContentView::Navigation(m_tree, m_list, this);
+    connect(navigation, &ContentView::Navigation::folderChosen, this, &CPage4::OnTreeCurrentChanged);
+    connect(navigation, &ContentView::Navigation::openRequested, this, &CPage4::OnListViewDoubleClicked);
+    connect(navigation, &ContentView::Navigation::upRequested, this, &CPage4::openParentFolder);
+    // The keys do what the buttons do, and only while those can be pressed.
+    connect(navigation, &ContentView::Navigation::deleteRequested, this, [this] {
+        if (m_delete->isEnabled())
+            OnDelete();
+    });
+    connect(navigation, &ContentView::Navigation::renameRequested, this, [this] {
+        if (m_rename->isEnabled())
+            OnRename();
+    });
     setButtonsEnabled(false);
 }
 
@@ -359,6 +374,15 @@ void CPage4::OnTreeCurrentChanged()
     FillFileTable();
 }
 
+void CPage4::openParentFolder()
+{
+    if (!m_currentFolder || !m_currentFolder->parent())
+        return;
+    m_currentFolder = m_currentFolder->parent();
+    RefreshTreeWidget();
+    FillFileTable();
+}
+
 void CPage4::OnListViewDoubleClicked()
 {
     QTableWidgetItem* item = m_list->currentItem();
@@ -395,8 +419,15 @@ void CPage4::OnListContextMenuRequest(QPoint pos)
 
 QList<IsoEntry*> CPage4::checkedEntries() const
 {
+    QList<int> rows = ContentView::CheckedRows(m_list);
+    if (rows.isEmpty()) {
+        // Nothing ticked: the highlighted rows, as Delete or F2 on a row means.
+        for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+    }
     QList<IsoEntry*> entries;
-    for (int row : ContentView::CheckedRows(m_list)) {
+    for (int row : qAsConst(rows)) {
         if (row < m_rows.size())
             entries << m_rows.at(row);
     }

@@ -102,6 +102,7 @@ private:
     void applyLook();
     void setButtonsEnabled(bool enabled);
     void restoreCursor();
+    void openParentFolder();
     void onListingEnded(bool complete, const QString& reason);
     void abandonImage(const QString& message);
     QList<IsoEntry*> checkedEntries() const;

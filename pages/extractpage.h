@@ -90,6 +90,7 @@ private:
     void restoreCursor();
     void onListingEnded();
     void onItemChanged(QTableWidgetItem* item);
+    void openParentFolder();
     void updateHeaderState();
     // Asks about files the extraction would replace; false when cancelled.
     bool askAboutExisting(const QList<const IsoEntry*>& items, const QString& folder, Existing& existing);
