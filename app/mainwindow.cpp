@@ -81,6 +81,20 @@ MainWindow::MainWindow(QWidget* parent, const PageContext& context)
 
     m_translator = new QTranslator;
 
+    // The menu's actions belong to the window, so their shortcuts act
+    // whenever it (or one of its pages) is active, not only in the menu.
+    m_helpAction = new QAction(this);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::onHelp);
+    m_aboutAction = new QAction(this);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::aboutus);
+    m_exitAction = new QAction(this);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    for (QAction* action : {m_helpAction, m_aboutAction, m_exitAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    translateActions();
+
 #ifndef Q_OS_WIN
     m_driveMonitor = new CDriveMonitor(this);
     if (m_driveMonitor->start())
@@ -167,21 +181,10 @@ void MainWindow::onMenu()
     }
     menu->addMenu(languages);
 
-    // Shortcuts act while the menu is open.
-    auto* help = new QAction(tr("Help(&H)"), menu);
-    help->setShortcut(QKeySequence(tr("CTRL+H")));
-    connect(help, &QAction::triggered, this, &MainWindow::onHelp);
-    menu->addAction(help);
-    auto* about = new QAction(tr("About Us(&U)"), menu);
-    about->setShortcut(QKeySequence(tr("CTRL+U")));
-    connect(about, &QAction::triggered, this, &MainWindow::aboutus);
-    menu->addAction(about);
+    menu->addAction(m_helpAction);
+    menu->addAction(m_aboutAction);
     menu->addSeparator();
-    auto* exit = new QAction(tr("Exit(&E)"), menu);
-    exit->setShortcut(QKeySequence(tr("CTRL+E")));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    menu->addAction(exit);
-
+    menu->addAction(m_exitAction);
     menu->exec(QCursor::pos());
 }
 
@@ -334,10 +337,22 @@ void MainWindow::onSwitzerland()
     LoadLanguage(QStringLiteral("/translations/qt_sv.qm"));
 }
 
+void MainWindow::translateActions()
+{
+    m_helpAction->setText(tr("Help(&H)"));
+    m_helpAction->setShortcut(QKeySequence(tr("CTRL+H")));
+    m_aboutAction->setText(tr("About Us(&U)"));
+    m_aboutAction->setShortcut(QKeySequence(tr("CTRL+U")));
+    m_exitAction->setText(tr("Exit(&E)"));
+    m_exitAction->setShortcut(QKeySequence(tr("CTRL+E")));
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         setupHomePage();
+        translateActions();
+    }
     ImageDialog::changeEvent(event);
 }
 

@@ -7,6 +7,7 @@
 class CDriveMonitor;
 class CImageButton;
 class ImageDialog;
+class QAction;
 class QMenu;
 class QTranslator;
 
@@ -73,6 +74,7 @@ protected:
 
 private:
     void setupHomePage();
+    void translateActions();
     void openPage(ImageDialog* page, bool initialize, int x);
 
     CImageButton* m_menu = nullptr;
@@ -85,6 +87,9 @@ private:
     CImageButton* m_copy = nullptr;
     CImageButton* m_help = nullptr;
     QTranslator* m_translator = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_exitAction = nullptr;
     ImageDialog* m_currentPage = nullptr;
     CDriveMonitor* m_driveMonitor = nullptr;
     // One popup menu at a time.

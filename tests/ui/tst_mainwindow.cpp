@@ -149,6 +149,29 @@ private slots:
         QVERIFY(window.findChildren<CAboutusDialog*>().isEmpty());
     }
 
+    // The menu's shortcuts act without the menu, on a page too.
+    void menuShortcuts()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.onExtract();
+        m_recorder.urls.clear();
+        QTest::keyClick(window.CurrentPage(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(m_recorder.urls.size(), 1);
+        int abouts = 0;
+        ModalAnswers<CAboutusDialog> answer([&](CAboutusDialog*) {
+            ++abouts;
+            return 0;
+        });
+        QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(abouts, 1);
+        window.activateWindow(); // the about box had it
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
     void closeEndsToolChildrenThenExits()
     {
         int exitCode = -1;
