@@ -3,6 +3,7 @@
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
 #include "burn/usbburnjob.h"
+#include "ui/emptylisttext.h"
 #include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -168,6 +169,18 @@ void CBurnDialog::retranslate()
     m_partitionStyle->setText(tr("Partition Style"));
     m_fileSystem->setText(tr("File System"));
     m_volumeLabel->setText(tr("Volume Label"));
+    SetEmptyListText(m_usbList, NoUsbText());
+    SetEmptyListText(m_dvdList, NoRecorderText());
+}
+
+QString CBurnDialog::NoUsbText()
+{
+    return tr("No USB disk found — plug one in");
+}
+
+QString CBurnDialog::NoRecorderText()
+{
+    return tr("No CD/DVD recorder found");
 }
 
 void CBurnDialog::changeEvent(QEvent* qe)
@@ -295,11 +308,19 @@ void CBurnDialog::onBurn()
         burnToUsb(image);
     else if (m_dvdList->currentIndex() >= 0)
         startDiscBurn(image);
+    else
+        Dialogs().ShowMessage(NoRecorderText() + QLatin1Char('\n')
+                + tr("Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead."),
+            this);
 }
 
 void CBurnDialog::burnToUsb(const QString& image)
 {
     const QString insertText = tr("Please insert your USB drive to computer");
+    if (m_usbList->count() == 0) {
+        showBurnFailed(QStringLiteral(":/vud/insert_usb"), NoUsbText() + QLatin1Char('\n') + insertText);
+        return;
+    }
     if (m_usbList->currentText().isEmpty()) {
         showBurnFailed(QStringLiteral(":/vud/insert_usb"), insertText);
         return;

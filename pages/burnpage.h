@@ -28,6 +28,9 @@ public:
     // Item data of the removable list: the device, and the volume's size.
     static constexpr int DeviceRole = Qt::UserRole;
     static constexpr int SizeRole = Qt::UserRole + 1;
+    // What an empty list shows, and what a burn without a drive says.
+    static QString NoUsbText();
+    static QString NoRecorderText();
     // What a USB burn needs beyond the image: the image and 50 MiB.
     static constexpr qint64 UsbHeadroomBytes = UsbBurnJob::HeadroomBytes;
 

@@ -340,7 +340,8 @@ void CPage3::OnCreate()
         OnCreateOutput(piece);
     };
     connect(job, &Job::finished, this, &CPage3::OnCreateFinished);
-    m_binding->attach(job);
+    // Roughly what the run moves: the copies still to do, then every byte for the builder.
+    m_binding->attach(job, qMax<qint64>(m_staged->copier()->RemainingBytes(), 0) + Content().LocalFilesSize());
     job->start();
 }
 

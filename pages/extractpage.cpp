@@ -211,6 +211,15 @@ void CPage2::OnListViewDoubleClicked()
     RefreshTreeWidget();
 }
 
+void CPage2::openParentFolder()
+{
+    if (!m_currentFolder || !m_currentFolder->parent())
+        return;
+    m_currentFolder = m_currentFolder->parent();
+    FillFileTable();
+    RefreshTreeWidget();
+}
+
 void CPage2::RefreshTreeWidget()
 {
     ContentView::RevealFolder(m_tree, m_currentFolder);
@@ -256,6 +265,16 @@ void collectTicked(const IsoEntry* folder, const QSet<const IsoEntry*>& ticked, 
         else
             collectTicked(child, ticked, out);
     }
+}
+
+qint64 bytesBelow(const IsoEntry* entry)
+{
+    if (!entry->isDir)
+        return qint64(entry->size());
+    qint64 total = 0;
+    for (int i = 0; i < entry->childCount(); ++i)
+        total += bytesBelow(entry->child(i));
+    return total;
 }
 
 } // namespace
@@ -351,7 +370,10 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(request, this);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
     setEnabled(false);
-    m_binding->attach(m_job);
+    qint64 bytes = 0;
+    for (const IsoEntry* entry : chosen)
+        bytes += bytesBelow(entry);
+    m_binding->attach(m_job, bytes);
     m_job->start();
 }
 
@@ -478,6 +500,10 @@ void CPage2::createWidgets()
     connect(m_list, &QTableWidget::itemChanged, this, &CPage2::onItemChanged);
     connect(m_header, &SCheckBoxHeaderView::checkStausChange, this, &CPage2::slotSelectAll);
     connect(m_progress, &CProgressDialog::SigCancel, this, &CPage2::OnStopExtract);
+    auto* navigation = new ContentView::Navigation(m_tree, m_list, this);
+    connect(navigation, &ContentView::Navigation::folderChosen, this, &CPage2::OnTreeCurrentChanged);
+    connect(navigation, &ContentView::Navigation::openRequested, this, &CPage2::OnListViewDoubleClicked);
+    connect(navigation, &ContentView::Navigation::upRequested, this, &CPage2::openParentFolder);
 }
 
 void CPage2::InitializeUI()

@@ -1,6 +1,7 @@
 // The burn page headless: drive lists over a fake system, every check before
 // a burn, and the disc burn with the stand-in recorder.
 #include "pages/burnpage.h"
+#include "ui/emptylisttext.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
 
@@ -148,12 +149,13 @@ private slots:
             QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/burn-fails"));
             m_dialogs.said.clear();
         }
-        // Upper case passes the check; with no recorder, Burn does nothing.
+        // Upper case passes the check; with no recorder, Burn says so.
         const QString upper = m_dir.path() + "/IMAGES/WIN.ISO";
         QVERIFY(TestUtil::writeFile(upper, "x"));
         page.ImageField()->setText(upper);
         page.onBurn();
-        QVERIFY(m_dialogs.said.isEmpty());
+        QCOMPARE(m_dialogs.said.size(), 1);
+        QVERIFY(m_dialogs.last().text.startsWith(CBurnDialog::NoRecorderText()));
         QVERIFY(!page.BurnJob());
         QVERIFY(!page.Progress()->isVisible());
     }
@@ -168,7 +170,16 @@ private slots:
 
         page.onBurn();
         QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/insert_usb"));
-        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please insert your USB drive to computer"));
+        QCOMPARE(m_dialogs.last().text,
+            CBurnDialog::NoUsbText() + QStringLiteral("\nPlease insert your USB drive to computer"));
+        // The empty list says the same in its box.
+        auto* usbList = page.findChild<QComboBox*>("usblist");
+        QCOMPARE(EmptyListText(usbList), CBurnDialog::NoUsbText());
+        page.show();
+        const QImage empty = usbList->grab().toImage();
+        SetEmptyListText(usbList, QString());
+        QVERIFY(usbList->grab().toImage() != empty);
+        SetEmptyListText(usbList, CBurnDialog::NoUsbText());
 
         addStick("sdb", Q_INT64_C(4000000000));
         page.InitializeUSBAndDVDComboBox(2);
