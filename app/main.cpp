@@ -87,6 +87,7 @@ int main(int argc, char* argv[])
     StagedContent::RemoveStaleFolders();
 
     MainWindow window(nullptr);
+    window.RestoreLanguage();
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
     const QString image = ImageArgument(QCoreApplication::arguments());

@@ -13,6 +13,7 @@
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
 #include "ui/messages.h"
+#include "ui/settings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent, const PageContext& context)
     connect(m_menu, qOverload<>(&CImageButton::clicked), this, &MainWindow::onMenu);
 
     setupHomePage();
+    setAcceptDrops(true); // an image dropped on the home page
 
     connect(m_burn, qOverload<>(&CImageButton::clicked), this, &MainWindow::onBurn);
     connect(m_extract, qOverload<>(&CImageButton::clicked), this, &MainWindow::onExtract);
@@ -181,6 +183,21 @@ void MainWindow::onMenu()
     }
     menu->addMenu(languages);
 
+    // Images opened lately, newest first; the Extract page opens them.
+    auto* recent = new QMenu(tr("Recent Images(&R)"), menu);
+    const QStringList images = Settings::RecentImages();
+    for (const QString& image : images) {
+        auto* action = new QAction(QDir::toNativeSeparators(image), recent);
+        connect(action, &QAction::triggered, this, [this, image] { OpenImage(image); });
+        recent->addAction(action);
+    }
+    if (images.isEmpty()) {
+        recent->addAction(tr("No recent images"))->setEnabled(false);
+    } else {
+        recent->addSeparator();
+        connect(recent->addAction(tr("Clear List")), &QAction::triggered, this, [] { Settings::ClearRecentImages(); });
+    }
+    menu->addMenu(recent);
     menu->addAction(m_helpAction);
     menu->addAction(m_aboutAction);
     menu->addSeparator();
@@ -275,10 +292,31 @@ void MainWindow::aboutus()
     delete about;
 }
 
+void MainWindow::RestoreLanguage()
+{
+    const QString file = Settings::Value(QLatin1String(LanguageKey)).toString();
+    // Only one of the menu's own files, never a path from elsewhere.
+    if (file.startsWith(QLatin1String("/translations/qt_")) && file.endsWith(QLatin1String(".qm"))
+        && !file.contains(QLatin1String("..")))
+        LoadLanguage(file);
+}
+
+bool MainWindow::CanTakeDrop(const QStringList& paths) const
+{
+    const bool homeShown = !m_currentPage || !m_currentPage->isVisible();
+    return homeShown && paths.size() == 1 && IsImageFile(paths.first());
+}
+
+void MainWindow::TakeDrop(const QStringList& paths)
+{
+    OpenImage(paths.first());
+}
+
 void MainWindow::LoadLanguage(const QString& file)
 {
     const QString path = AppDir() + file;
     m_translator->load(path);
+    Settings::SetValue(QLatin1String(LanguageKey), file); // the next start comes up in it
     qCDebug(lcTrace) << path;
     // Once in the list, in front of the start-up translator, however often
     // the user switches. Taking it out also re-translates every window when

@@ -37,6 +37,13 @@ public:
     // application directory); a file that cannot be loaded leaves the
     // start-up language everywhere.
     void LoadLanguage(const QString& file);
+    // The language last chosen in the menu, if any (kept in the settings).
+    void RestoreLanguage();
+    static constexpr const char* LanguageKey = "ui/language";
+
+    // An image dropped on the home page opens on the Extract page.
+    bool CanTakeDrop(const QStringList& paths) const override;
+    void TakeDrop(const QStringList& paths) override;
 
 signals:
     void sigdrivechange();

@@ -7,6 +7,7 @@
 #include "ui/pagedialogs.h"
 
 #include <QPointer>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,11 @@ struct PageContext {
     };
 };
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+
 // A window of the program that runs jobs: a page or the main window.
 class PageWindow : public ImageDialog {
 public:
@@ -50,8 +56,23 @@ public:
     const PageContext& Context() const { return m_context; }
     PageDialogs& Dialogs() const { return *m_context.dialogs; }
 
+    // Files dropped from a file manager: whether the window takes them now,
+    // and taking them. Windows that take drops call setAcceptDrops(true).
+    virtual bool CanTakeDrop(const QStringList& paths) const
+    {
+        Q_UNUSED(paths);
+        return false;
+    }
+    virtual void TakeDrop(const QStringList& paths) { Q_UNUSED(paths); }
+    // The local files of a drag, or none when it carries anything else.
+    static QStringList DroppedPaths(const QMimeData* data);
+    static bool IsImageFile(const QString& path);
+
 protected:
     PageContext& MutableContext() { return m_context; }
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PageContext m_context;
