@@ -9,6 +9,7 @@
 #include "ui/jobprogress.h"
 #include "ui/mycombobox.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -82,6 +83,7 @@ CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
     m_sysFileList->addItems(
         {QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")});
     m_sysFileList->setCurrentIndex(0);
+    restoreOptions();
 
     connect(m_rdvd, &QRadioButton::toggled, this, &CBurnDialog::OnRadioSelected);
     OnRadioSelected();
@@ -171,6 +173,24 @@ void CBurnDialog::retranslate()
     m_volumeLabel->setText(tr("Volume Label"));
     SetEmptyListText(m_usbList, NoUsbText());
     SetEmptyListText(m_dvdList, NoRecorderText());
+}
+
+// The stick's partition style and file system of the last USB burn are
+// offered again (the user's machine boots one way).
+void CBurnDialog::restoreOptions()
+{
+    const int style = Settings::Value(QLatin1String(PartitionStyleKey), 0).toInt();
+    if (style >= 0 && style < m_ptList->count())
+        m_ptList->setCurrentIndex(style);
+    const int system = m_sysFileList->findText(Settings::Value(QLatin1String(FileSystemKey)).toString());
+    if (system >= 0 && m_ptList->currentIndex() != 1) // GPT boots from FAT32 only
+        m_sysFileList->setCurrentIndex(system);
+}
+
+void CBurnDialog::saveOptions() const
+{
+    Settings::SetValue(QLatin1String(PartitionStyleKey), m_ptList->currentIndex());
+    Settings::SetValue(QLatin1String(FileSystemKey), m_sysFileList->currentText());
 }
 
 QString CBurnDialog::NoUsbText()
@@ -343,6 +363,7 @@ void CBurnDialog::burnToUsb(const QString& image)
             tr("Insufficient space on disk, please change a large-capacity USB or CD/DVD."));
         return;
     }
+    saveOptions();
     UsbBurnRequest request;
     request.image = image;
     request.device = volume->device;

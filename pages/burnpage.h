@@ -31,6 +31,9 @@ public:
     // What an empty list shows, and what a burn without a drive says.
     static QString NoUsbText();
     static QString NoRecorderText();
+    // Where the last USB burn's options are kept.
+    static constexpr const char* PartitionStyleKey = "burn/partitionStyle";
+    static constexpr const char* FileSystemKey = "burn/fileSystem";
     // What a USB burn needs beyond the image: the image and 50 MiB.
     static constexpr qint64 UsbHeadroomBytes = UsbBurnJob::HeadroomBytes;
 
@@ -73,6 +76,8 @@ protected:
 private:
     void createWidgets();
     void retranslate();
+    void restoreOptions();
+    void saveOptions() const;
     void refreshRemovableList();
     void refreshOpticalList();
     void startDiscBurn(const QString& image);

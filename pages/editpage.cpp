@@ -14,6 +14,7 @@
 #include "ui/messages.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ CPage4::CPage4(QWidget* parent, const PageContext& context)
     connect(m_session, &EditSession::extractionEnded, this, &CPage4::OnExtractFinished);
     createWidgets();
     updateUI();
+    setAcceptDrops(true);
 }
 
 CPage4::~CPage4()
@@ -321,6 +323,8 @@ void CPage4::OnUnzipFinished()
 
 void CPage4::onListingEnded(bool complete, const QString& reason)
 {
+    if (complete)
+        Settings::AddRecentImage(m_session->imagePath());
     if (!complete)
         abandonImage(reason);
     emit sigListingEnded(complete);
@@ -464,6 +468,34 @@ void CPage4::OnAdd()
     const QStringList paths = Dialogs().ChooseItems(this, true);
     if (paths.isEmpty())
         return;
+    addPaths(paths);
+}
+
+bool CPage4::CanTakeDrop(const QStringList& paths) const
+{
+    if (m_run || m_loaded == Loaded::Listing)
+        return false;
+    // With no image open, one image is opened; with one open, items are added.
+    if (!m_currentFolder)
+        return paths.size() == 1 && IsImageFile(paths.first());
+    if (!m_add->isEnabled())
+        return false;
+    for (const QString& path : paths)
+        if (!QFileInfo::exists(path))
+            return false;
+    return true;
+}
+
+void CPage4::TakeDrop(const QStringList& paths)
+{
+    if (!m_currentFolder)
+        LoadImage(paths.first());
+    else
+        addPaths(paths);
+}
+
+void CPage4::addPaths(const QStringList& paths)
+{
     QTreeWidgetItem* folderItem = ContentView::FindTreeItem(m_tree->topLevelItem(0), m_currentFolder);
     SetBusyCursor();
     const EditSession::AddResult result = m_session->addItems(m_currentFolder, paths);

@@ -10,6 +10,7 @@
 #include "ui/messages.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +37,17 @@ CPage2::CPage2(QWidget* parent, const PageContext& context)
     SetBackgroundImage(QStringLiteral(":/vud/page2"));
     createWidgets();
     updateUI();
+    setAcceptDrops(true);
+}
+
+bool CPage2::CanTakeDrop(const QStringList& paths) const
+{
+    return paths.size() == 1 && IsImageFile(paths.first()) && isEnabled() && !IsListing();
+}
+
+void CPage2::TakeDrop(const QStringList& paths)
+{
+    LoadImage(paths.first());
 }
 
 CPage2::~CPage2()
@@ -131,6 +143,8 @@ void CPage2::onListingEnded()
     restoreCursor();
     setButtonsEnabled(true);
     const bool complete = job->status() == ExtractJob::Status::Succeeded;
+    if (complete)
+        Settings::AddRecentImage(m_imagePath);
     if (!complete) {
         Util::WriteLog(QStringLiteral("Listing failed: ") + m_imagePath + QLatin1Char(' ') + job->reason());
         Dialogs().ShowMessage(job->reason(), this);

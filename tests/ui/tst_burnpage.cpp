@@ -4,6 +4,7 @@
 #include "ui/emptylisttext.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include "scripteddialogs.h"
 #include "testutil.h"
@@ -16,6 +17,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +56,7 @@ class TestBurnDialog : public QObject {
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true); // settings in ~/.qttest, not the user's
         m_root = m_dir.path() + "/root";
         m_context.tools.recorder = m_dir.path() + "/recorder";
         QVERIFY(QFile::copy(TestUtil::standInTool(), m_context.tools.recorder));
@@ -67,6 +70,36 @@ private slots:
         QDir().mkpath(m_root + "/sys/block");
         TestUtil::playStandIn("cdrskin/scanbus-none.raw");
         m_dialogs = ScriptedDialogs();
+        Settings::SetValue(QLatin1String(CBurnDialog::PartitionStyleKey), QVariant());
+        Settings::SetValue(QLatin1String(CBurnDialog::FileSystemKey), QVariant());
+    }
+
+    // A USB burn's partition style and file system come back on the next
+    // page; GPT keeps FAT32 whatever was kept.
+    void burnOptionsAreKept()
+    {
+        const QString image = m_dir.path() + "/kept.iso";
+        QVERIFY(TestUtil::writeFile(image, "x"));
+        addStick("quillonfake", Q_INT64_C(16000000000)); // no such device node: nothing real is touched
+        {
+            CBurnDialog page(nullptr, m_context);
+            QCOMPARE(page.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("FAT32"));
+            page.ImageField()->setText(image);
+            page.UsbRadio()->setChecked(true);
+            page.findChild<QComboBox*>("sysfilelist")->setCurrentText(QStringLiteral("exFAT"));
+            QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
+            m_dialogs.confirmations << 1;
+            page.onBurn();
+            QVERIFY(!ended.isEmpty() || ended.wait(10000));
+        }
+        CBurnDialog again(nullptr, m_context);
+        QCOMPARE(again.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("exFAT"));
+        QCOMPARE(again.findChild<QComboBox*>("ptlist")->currentIndex(), 0);
+        Settings::SetValue(QLatin1String(CBurnDialog::PartitionStyleKey), 1);
+        CBurnDialog gpt(nullptr, m_context);
+        QCOMPARE(gpt.findChild<QComboBox*>("ptlist")->currentIndex(), 1);
+        QCOMPARE(gpt.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("FAT32"));
+        QDir(m_root + "/sys/block/quillonfake").removeRecursively();
     }
 
     void listsAndRefreshKinds()

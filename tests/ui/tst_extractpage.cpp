@@ -6,6 +6,7 @@
 #include "pages/extractpage.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include "scripteddialogs.h"
 #include "testutil.h"
@@ -327,6 +328,28 @@ private slots:
         const QString first = page.Tree()->topLevelItem(0)->child(0)->text(0);
         QCOMPARE(LastPathComponent(page.CurrentFolder()->name), first);
         QCOMPARE(table->rowCount(), page.CurrentFolder()->childCount());
+    }
+
+    // An image dropped on the page is listed (and remembered as recent);
+    // anything else, or a drop during a listing, is refused.
+    void dropAnImage()
+    {
+        CPage2& page = *m_page;
+        Settings::ClearRecentImages();
+        const QString notImage = m_dir.path() + "/notes.txt";
+        QVERIFY(TestUtil::writeFile(notImage, "text"));
+        QVERIFY(!dropFiles(&page, {notImage}));
+        QVERIFY(!dropFiles(&page, {m_image, m_image}));
+        QVERIFY(!dropFiles(&page, {m_dir.path() + "/missing.iso"}));
+        QSignalSpy ended(&page, &CPage2::sigListingEnded);
+        QVERIFY(dropFiles(&page, {m_image}));
+        QVERIFY(page.IsListing());
+        QVERIFY(!dropFiles(&page, {m_largeImage}));
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(page.Table()->rowCount(), 7);
+        QCOMPARE(page.ImagePath(), m_image);
+        QCOMPARE(Settings::RecentImages(), QStringList {m_image});
+        QVERIFY(m_dialogs.requests.isEmpty()); // no chooser
     }
 
     // Without an image the user is told to load one; with nothing ticked or
