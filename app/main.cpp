@@ -91,6 +91,7 @@ int main(int argc, char* argv[])
         qCDebug(lcTrace) << "removed a crashed run's" << removed;
 
     MainWindow window(nullptr);
+    window.RestoreLanguage();
     QuitAfterFirstShowIfAsked(&window, sinceStart);
     window.show();
     const QString image = ImageArgument(QCoreApplication::arguments());

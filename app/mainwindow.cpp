@@ -14,6 +14,7 @@
 #include "ui/aboutusdialog.h"
 #include "ui/imagebutton.h"
 #include "ui/messages.h"
+#include "ui/settings.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent, const PageContext& context)
     connect(m_menu, qOverload<>(&CImageButton::clicked), this, &MainWindow::onMenu);
 
     setupHomePage();
+    setAcceptDrops(true); // an image dropped on the home page
 
     connect(m_burn, qOverload<>(&CImageButton::clicked), this, &MainWindow::onBurn);
     connect(m_extract, qOverload<>(&CImageButton::clicked), this, &MainWindow::onExtract);
@@ -82,6 +84,20 @@ MainWindow::MainWindow(QWidget* parent, const PageContext& context)
     connect(m_help, qOverload<>(&CImageButton::clicked), this, &MainWindow::onHelp);
 
     m_translator = new QTranslator;
+
+    // The menu's actions belong to the window, so their shortcuts act
+    // whenever it (or one of its pages) is active, not only in the menu.
+    m_helpAction = new QAction(this);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::onHelp);
+    m_aboutAction = new QAction(this);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::aboutus);
+    m_exitAction = new QAction(this);
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+    for (QAction* action : {m_helpAction, m_aboutAction, m_exitAction}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    translateActions();
 
 #ifndef Q_OS_WIN
     m_driveMonitor = new CDriveMonitor(this);
@@ -191,21 +207,25 @@ void MainWindow::onMenu()
     }
     menu->addMenu(languages);
 
-    // Shortcuts act while the menu is open.
-    auto* help = new QAction(tr("Help(&H)"), menu);
-    help->setShortcut(QKeySequence(tr("CTRL+H")));
-    connect(help, &QAction::triggered, this, &MainWindow::onHelp);
-    menu->addAction(help);
-    auto* about = new QAction(tr("About Us(&U)"), menu);
-    about->setShortcut(QKeySequence(tr("CTRL+U")));
-    connect(about, &QAction::triggered, this, &MainWindow::aboutus);
-    menu->addAction(about);
+    // Images opened lately, newest first; the Extract page opens them.
+    auto* recent = new QMenu(tr("Recent Images(&R)"), menu);
+    const QStringList images = Settings::RecentImages();
+    for (const QString& image : images) {
+        auto* action = new QAction(QDir::toNativeSeparators(image), recent);
+        connect(action, &QAction::triggered, this, [this, image] { OpenImage(image); });
+        recent->addAction(action);
+    }
+    if (images.isEmpty()) {
+        recent->addAction(tr("No recent images"))->setEnabled(false);
+    } else {
+        recent->addSeparator();
+        connect(recent->addAction(tr("Clear List")), &QAction::triggered, this, [] { Settings::ClearRecentImages(); });
+    }
+    menu->addMenu(recent);
+    menu->addAction(m_helpAction);
+    menu->addAction(m_aboutAction);
     menu->addSeparator();
-    auto* exit = new QAction(tr("Exit(&E)"), menu);
-    exit->setShortcut(QKeySequence(tr("CTRL+E")));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    menu->addAction(exit);
-
+    menu->addAction(m_exitAction);
     menu->exec(QCursor::pos());
 }
 
@@ -296,10 +316,31 @@ void MainWindow::aboutus()
     delete about;
 }
 
+void MainWindow::RestoreLanguage()
+{
+    const QString file = Settings::Value(QLatin1String(LanguageKey)).toString();
+    // Only one of the menu's own files, never a path from elsewhere.
+    if (file.startsWith(QLatin1String("/translations/qt_")) && file.endsWith(QLatin1String(".qm"))
+        && !file.contains(QLatin1String("..")))
+        LoadLanguage(file);
+}
+
+bool MainWindow::CanTakeDrop(const QStringList& paths) const
+{
+    const bool homeShown = !m_currentPage || !m_currentPage->isVisible();
+    return homeShown && paths.size() == 1 && IsImageFile(paths.first());
+}
+
+void MainWindow::TakeDrop(const QStringList& paths)
+{
+    OpenImage(paths.first());
+}
+
 void MainWindow::LoadLanguage(const QString& file)
 {
     const QString path = AppDir() + file;
     m_translator->load(path);
+    Settings::SetValue(QLatin1String(LanguageKey), file); // the next start comes up in it
     qCDebug(lcTrace) << path;
     // Once in the list, in front of the start-up translator, however often
     // the user switches. Taking it out also re-translates every window when
@@ -358,10 +399,22 @@ void MainWindow::onSwitzerland()
     LoadLanguage(QStringLiteral("/translations/qt_sv.qm"));
 }
 
+void MainWindow::translateActions()
+{
+    m_helpAction->setText(tr("Help(&H)"));
+    m_helpAction->setShortcut(QKeySequence(tr("CTRL+H")));
+    m_aboutAction->setText(tr("About Us(&U)"));
+    m_aboutAction->setShortcut(QKeySequence(tr("CTRL+U")));
+    m_exitAction->setText(tr("Exit(&E)"));
+    m_exitAction->setShortcut(QKeySequence(tr("CTRL+E")));
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         setupHomePage();
+        translateActions();
+    }
     ImageDialog::changeEvent(event);
 }
 

@@ -7,6 +7,7 @@
 class CDriveMonitor;
 class CImageButton;
 class ImageDialog;
+class QAction;
 class QMenu;
 class QTranslator;
 
@@ -36,6 +37,13 @@ public:
     // application directory); a file that cannot be loaded leaves the
     // start-up language everywhere.
     void LoadLanguage(const QString& file);
+    // The language last chosen in the menu, if any (kept in the settings).
+    void RestoreLanguage();
+    static constexpr const char* LanguageKey = "ui/language";
+
+    // An image dropped on the home page opens on the Extract page.
+    bool CanTakeDrop(const QStringList& paths) const override;
+    void TakeDrop(const QStringList& paths) override;
 
 signals:
     void sigdrivechange();
@@ -76,6 +84,7 @@ private:
     void setupHomePage();
     // Asks while a job runs; false when the user keeps the program open.
     bool closeProgram();
+    void translateActions();
     void openPage(ImageDialog* page, bool initialize, int x);
 
     CImageButton* m_menu = nullptr;
@@ -88,6 +97,9 @@ private:
     CImageButton* m_copy = nullptr;
     CImageButton* m_help = nullptr;
     QTranslator* m_translator = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    QAction* m_exitAction = nullptr;
     ImageDialog* m_currentPage = nullptr;
     CDriveMonitor* m_driveMonitor = nullptr;
     // One popup menu at a time.

@@ -3,11 +3,13 @@
 #include "burn/discburn.h"
 #include "burn/drivediscovery.h"
 #include "burn/usbburnjob.h"
+#include "ui/emptylisttext.h"
 #include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
 #include "ui/mycombobox.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -83,6 +85,7 @@ CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
     m_sysFileList->addItems(
         {QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")});
     m_sysFileList->setCurrentIndex(0);
+    restoreOptions();
 
     connect(m_rdvd, &QRadioButton::toggled, this, &CBurnDialog::OnRadioSelected);
     OnRadioSelected();
@@ -170,6 +173,36 @@ void CBurnDialog::retranslate()
     m_partitionStyle->setText(tr("Partition Style"));
     m_fileSystem->setText(tr("File System"));
     m_volumeLabel->setText(tr("Volume Label"));
+    SetEmptyListText(m_usbList, NoUsbText());
+    SetEmptyListText(m_dvdList, NoRecorderText());
+}
+
+// The stick's partition style and file system of the last USB burn are
+// offered again (the user's machine boots one way).
+void CBurnDialog::restoreOptions()
+{
+    const int style = Settings::Value(QLatin1String(PartitionStyleKey), 0).toInt();
+    if (style >= 0 && style < m_ptList->count())
+        m_ptList->setCurrentIndex(style);
+    const int system = m_sysFileList->findText(Settings::Value(QLatin1String(FileSystemKey)).toString());
+    if (system >= 0 && m_ptList->currentIndex() != 1) // GPT boots from FAT32 only
+        m_sysFileList->setCurrentIndex(system);
+}
+
+void CBurnDialog::saveOptions() const
+{
+    Settings::SetValue(QLatin1String(PartitionStyleKey), m_ptList->currentIndex());
+    Settings::SetValue(QLatin1String(FileSystemKey), m_sysFileList->currentText());
+}
+
+QString CBurnDialog::NoUsbText()
+{
+    return tr("No USB disk found — plug one in");
+}
+
+QString CBurnDialog::NoRecorderText()
+{
+    return tr("No CD/DVD recorder found");
 }
 
 void CBurnDialog::changeEvent(QEvent* qe)
@@ -316,11 +349,19 @@ void CBurnDialog::onBurn()
         burnToUsb(image);
     else if (m_dvdList->currentIndex() >= 0)
         startDiscBurn(image);
+    else
+        Dialogs().ShowMessage(NoRecorderText() + QLatin1Char('\n')
+                + tr("Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead."),
+            this);
 }
 
 void CBurnDialog::burnToUsb(const QString& image)
 {
     const QString insertText = tr("Please insert your USB drive to computer");
+    if (m_usbList->count() == 0) {
+        showBurnFailed(QStringLiteral(":/vud/insert_usb"), NoUsbText() + QLatin1Char('\n') + insertText);
+        return;
+    }
     if (m_usbList->currentText().isEmpty()) {
         showBurnFailed(QStringLiteral(":/vud/insert_usb"), insertText);
         return;
@@ -344,6 +385,7 @@ void CBurnDialog::burnToUsb(const QString& image)
             tr("Insufficient space on disk, please change a large-capacity USB or CD/DVD."));
         return;
     }
+    saveOptions();
     UsbBurnRequest request;
     request.image = image;
     request.device = disk->device;

@@ -31,6 +31,12 @@ public:
     // Item data of the removable list: the device, and the disk's size.
     static constexpr int DeviceRole = Qt::UserRole;
     static constexpr int SizeRole = Qt::UserRole + 1;
+    // What an empty list shows, and what a burn without a drive says.
+    static QString NoUsbText();
+    static QString NoRecorderText();
+    // Where the last USB burn's options are kept.
+    static constexpr const char* PartitionStyleKey = "burn/partitionStyle";
+    static constexpr const char* FileSystemKey = "burn/fileSystem";
     // What a USB burn needs beyond the image: the image and 50 MiB.
     static constexpr qint64 UsbHeadroomBytes = UsbBurnJob::HeadroomBytes;
 
@@ -74,6 +80,8 @@ protected:
 private:
     void createWidgets();
     void retranslate();
+    void restoreOptions();
+    void saveOptions() const;
     void refreshRemovableList();
     void refreshOpticalList();
     void startDiscBurn(const QString& image);

@@ -4,7 +4,10 @@
 #include "image/isocontent.h"
 #include "ui/fileicons.h"
 
+#include <QApplication>
 #include <QDebug>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -122,6 +125,8 @@ void RevealFolder(QTreeWidget* tree, const IsoEntry* folder)
         if (!parent->isExpanded())
             parent->setExpanded(true);
     tree->clearSelection();
+    // Current as well, so the arrow keys go on from the folder shown.
+    tree->setCurrentItem(item);
     item->setSelected(true);
     item->setExpanded(true);
     tree->scrollToItem(item);
@@ -172,6 +177,98 @@ QList<int> CheckedRows(QTableWidget* table)
             if (item->checkState() == Qt::Checked)
                 rows << r;
     return rows;
+}
+
+Navigation::Navigation(QTreeWidget* tree, QTableWidget* table, QObject* parent)
+    : QObject(parent)
+    , m_tree(tree)
+    , m_table(table)
+{
+    tree->installEventFilter(this);
+    table->installEventFilter(this);
+    table->viewport()->installEventFilter(this);
+    connect(tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (m_inTreeKey && current)
+            emit folderChosen();
+    });
+}
+
+bool Navigation::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress)
+        return tableKey(event);
+    if (watched == m_tree && event->type() == QEvent::KeyPress)
+        return treeKey(watched, event);
+    if (watched == m_table->viewport())
+        undoFirstClick(event);
+    return false;
+}
+
+bool Navigation::tableKey(QEvent* event)
+{
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        QTableWidgetItem* item = m_table->currentItem();
+        QTableWidgetItem* first = item ? m_table->item(item->row(), 0) : nullptr;
+        if (first && first->data(Qt::UserRole).toInt() == 1)
+            emit openRequested();
+        return true;
+    }
+    case Qt::Key_Backspace:
+        emit upRequested();
+        return true;
+    case Qt::Key_Delete:
+        emit deleteRequested();
+        return true;
+    case Qt::Key_F2:
+        emit renameRequested();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Navigation::treeKey(QObject* watched, QEvent* event)
+{
+    if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace) {
+        emit upRequested();
+        return true;
+    }
+    if (m_inTreeKey)
+        return false;
+    // Let the tree handle the key now, knowing that a change of its current
+    // item comes from the keyboard (a programmatic one fills nothing).
+    m_inTreeKey = true;
+    QApplication::sendEvent(watched, event);
+    m_inTreeKey = false;
+    return true;
+}
+
+void Navigation::undoFirstClick(QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int row = m_table->rowAt(mouse->pos().y());
+    QTableWidgetItem* first = row >= 0 ? m_table->item(row, 0) : nullptr;
+    if (event->type() == QEvent::MouseButtonPress) {
+        // A double-click comes as press, release, press, double-click: keep
+        // the first press's record for it.
+        m_firstPress = m_lastPress;
+        m_lastPress = {first ? row : -1, first ? int(first->checkState()) : 0};
+        m_firstPress.msecsBefore = m_pressClock.isValid() ? m_pressClock.restart() : -1;
+        if (!m_pressClock.isValid())
+            m_pressClock.start();
+        return;
+    }
+    // The first click of a double-click toggled the row's box; the second
+    // toggles nothing (the view takes it as the double-click, and a folder's
+    // content is shown by then). A double-click leaves the box as it was.
+    if (first && row == m_firstPress.row && m_firstPress.msecsBefore >= 0
+        && m_firstPress.msecsBefore <= QApplication::doubleClickInterval()
+        && int(first->checkState()) != m_firstPress.state)
+        first->setCheckState(Qt::CheckState(m_firstPress.state));
 }
 
 } // namespace ContentView

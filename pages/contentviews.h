@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class IsoContentTree;
@@ -9,6 +11,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QEvent;
 
 // The folder tree and the four-column file table over an IsoContentTree,
 // shared by the extract and the edit page. Tree items carry the IsoEntry
@@ -45,6 +48,48 @@ bool ToggleRowCheck(QTableWidget* table, QTableWidgetItem* item, int x);
 void SetAllChecked(QTableWidget* table, bool checked);
 // Rows whose column-0 box is checked, top to bottom.
 QList<int> CheckedRows(QTableWidget* table);
+
+// The keyboard and mouse rules of a folder tree with its file table, as
+// desktop file managers have them: Enter (or a double-click) opens a folder
+// row, Backspace goes up, the arrow keys in the tree change the table, and
+// a double-click does not leave a row ticked by its first click.
+// Delete and F2 in the table are announced for pages that act on them.
+class Navigation : public QObject {
+    Q_OBJECT
+public:
+    Navigation(QTreeWidget* tree, QTableWidget* table, QObject* parent);
+
+signals:
+    // The tree's current item was changed from the keyboard.
+    void folderChosen();
+    // Enter on a folder row; the table's current item is that row.
+    void openRequested();
+    void upRequested();
+    void deleteRequested();
+    void renameRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool tableKey(QEvent* event);
+    bool treeKey(QObject* watched, QEvent* event);
+    void undoFirstClick(QEvent* event);
+
+    QTreeWidget* m_tree;
+    QTableWidget* m_table;
+    bool m_inTreeKey = false;
+    // The row under a press and its box before that press; for the first
+    // press of a pair also how long before the second it came.
+    struct Press {
+        int row = -1;
+        int state = 0;
+        qint64 msecsBefore = -1;
+    };
+    Press m_firstPress;
+    Press m_lastPress;
+    QElapsedTimer m_pressClock;
+};
 
 // Column headers in order: "File Name", " Size", "Type", "Time" (translated
 // by the caller).

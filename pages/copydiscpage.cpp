@@ -2,6 +2,7 @@
 
 #include "burn/discburn.h"
 #include "core/trace.h"
+#include "ui/emptylisttext.h"
 #include "ui/fonts.h"
 #include "ui/imagebutton.h"
 #include "ui/jobprogress.h"
@@ -124,6 +125,7 @@ void CPage5::retranslate()
     m_destination->setText(tr("Destination"));
     m_output->setText(tr("Output Format:"));
     m_location->setText(tr("Location"));
+    SetEmptyListText(m_dvdList, NoDriveText());
 }
 
 void CPage5::changeEvent(QEvent* qe)
@@ -133,6 +135,11 @@ void CPage5::changeEvent(QEvent* qe)
         retranslate();
     }
     ImageDialog::changeEvent(qe);
+}
+
+QString CPage5::NoDriveText()
+{
+    return tr("No CD/DVD recorder found");
 }
 
 void CPage5::InitializeDVDComboBox()
@@ -179,6 +186,13 @@ void CPage5::OnBrowser()
 
 void CPage5::OnStart()
 {
+    if (m_dvdList->count() == 0) {
+        // Not the image file's message: a location may well be filled in.
+        Dialogs().ShowMessage(NoDriveText() + QLatin1Char('\n')
+                + tr("Connect a CD/DVD drive with the disc to copy in it, then press Start again."),
+            this);
+        return;
+    }
     if (m_dvdList->currentIndex() < 0) {
         Dialogs().ShowMessage(tr("Please select the iso file to save"), this);
         return;
@@ -220,6 +234,7 @@ void CPage5::OnReadProgress(qint64 sector, qint64 sectors)
     if (!m_rangeSet) {
         m_rangeSet = true;
         m_progress->SetText(tr("Reading Disc..."));
+        m_readProgress->setTotalBytes(sectors * 2048);
     }
     if (sector > 0 && sector >= sectors)
         m_progress->SetText(QStringLiteral("Reading is completed,please wait a few seconds..."));

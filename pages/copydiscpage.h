@@ -21,6 +21,8 @@ class CPage5 : public PageWindow {
 public:
     explicit CPage5(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage5() override;
+    // What the empty drive list shows and Start without a drive says.
+    static QString NoDriveText();
 
     // For tests and benchmarks.
     QComboBox* DriveList() const { return m_dvdList; }

@@ -57,6 +57,7 @@ CPage3::CPage3(QWidget* parent, const PageContext& context)
     SetBackgroundImage(QStringLiteral(":/vud/page3"));
     createWidgets();
     retranslate();
+    setAcceptDrops(true);
 }
 
 CPage3::~CPage3()
@@ -194,14 +195,45 @@ void CPage3::addItems(bool folders)
 {
     if (!ready())
         return;
-    const Target target = SelectedTarget();
     const QStringList chosen = folders ? Dialogs().ChooseItems(this, false) : Dialogs().ChooseOpenFiles(this);
     if (chosen.isEmpty())
         return;
+    AddPaths(folders ? QStringList() : chosen, folders ? chosen : QStringList());
+}
 
+bool CPage3::CanTakeDrop(const QStringList& paths) const
+{
+    if (m_job)
+        return false;
+    for (const QString& path : paths)
+        if (!QFileInfo::exists(path))
+            return false;
+    return true;
+}
+
+void CPage3::TakeDrop(const QStringList& paths)
+{
+    if (!ready())
+        return;
+    QStringList files;
+    QStringList folders;
+    for (const QString& path : paths)
+        (QFileInfo(path).isDir() ? folders : files) << path;
+    AddPaths(files, folders);
+}
+
+void CPage3::AddPaths(const QStringList& files, const QStringList& folders)
+{
+    const Target target = SelectedTarget();
     SetBusyCursor();
-    const StagedContent::Added added =
-        folders ? m_staged->addFolders(target.prefix, chosen) : m_staged->addFiles(target.prefix, chosen);
+    StagedContent::Added added;
+    if (!files.isEmpty())
+        added = m_staged->addFiles(target.prefix, files);
+    if (!folders.isEmpty()) {
+        const StagedContent::Added more = m_staged->addFolders(target.prefix, folders);
+        added.entries += more.entries;
+        added.skipped += more.skipped;
+    }
     QList<QTreeWidgetItem*> rows;
     for (const IsoEntry* entry : added.entries)
         rows << makeRow(*entry);
@@ -343,7 +375,8 @@ void CPage3::OnCreate()
         OnCreateOutput(piece);
     };
     connect(job, &Job::finished, this, &CPage3::OnCreateFinished);
-    m_binding->attach(job);
+    // Roughly what the run moves: the copies still to do, then every byte for the builder.
+    m_binding->attach(job, qMax<qint64>(m_staged->copier()->RemainingBytes(), 0) + Content().LocalFilesSize());
     job->start();
 }
 

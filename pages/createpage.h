@@ -32,6 +32,13 @@ public:
     explicit CPage3(QWidget* parent = nullptr, const PageContext& context = PageContext());
     ~CPage3() override;
 
+    // Adds files and folders into the selected folder, as Add Files and Add
+    // Folder do after their dialogs.
+    void AddPaths(const QStringList& files, const QStringList& folders);
+    // Files and folders dropped on the page are added, while no image is made.
+    bool CanTakeDrop(const QStringList& paths) const override;
+    void TakeDrop(const QStringList& paths) override;
+
     // The usage bar is full at this total.
     static constexpr qint64 MaxImageBytes = Q_INT64_C(5) * 1024 * 1024 * 1024;
     // Column 0 roles: Qt::UserRole holds 1 on folder rows; NameRole the

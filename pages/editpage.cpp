@@ -14,6 +14,7 @@
 #include "ui/messages.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,10 +24,12 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -57,6 +60,7 @@ CPage4::CPage4(QWidget* parent, const PageContext& context)
     connect(m_session, &EditSession::extractionEnded, this, &CPage4::OnExtractFinished);
     createWidgets();
     updateUI();
+    setAcceptDrops(true);
 }
 
 CPage4::~CPage4()
@@ -109,6 +113,19 @@ void CPage4::createWidgets()
     connect(m_list, &QTableWidget::itemDoubleClicked, this, &CPage4::OnListViewDoubleClicked);
     connect(m_list, &QTableWidget::itemClicked, this, &CPage4::OnListViewClicked);
     connect(m_progress, &CProgressDialog::SigCancel, this, &CPage4::StopCreate);
+    auto* navigation = new ContentView::Navigation(m_tree, m_list, this);
+    connect(navigation, &ContentView::Navigation::folderChosen, this, &CPage4::OnTreeCurrentChanged);
+    connect(navigation, &ContentView::Navigation::openRequested, this, &CPage4::OnListViewDoubleClicked);
+    connect(navigation, &ContentView::Navigation::upRequested, this, &CPage4::openParentFolder);
+    // The keys do what the buttons do, and only while those can be pressed.
+    connect(navigation, &ContentView::Navigation::deleteRequested, this, [this] {
+        if (m_delete->isEnabled())
+            OnDelete();
+    });
+    connect(navigation, &ContentView::Navigation::renameRequested, this, [this] {
+        if (m_rename->isEnabled())
+            OnRename();
+    });
     setButtonsEnabled(false);
 }
 
@@ -306,6 +323,8 @@ void CPage4::OnUnzipFinished()
 
 void CPage4::onListingEnded(bool complete, const QString& reason)
 {
+    if (complete)
+        Settings::AddRecentImage(m_session->imagePath());
     if (!complete)
         abandonImage(reason);
     emit sigListingEnded(complete);
@@ -359,6 +378,15 @@ void CPage4::OnTreeCurrentChanged()
     FillFileTable();
 }
 
+void CPage4::openParentFolder()
+{
+    if (!m_currentFolder || !m_currentFolder->parent())
+        return;
+    m_currentFolder = m_currentFolder->parent();
+    RefreshTreeWidget();
+    FillFileTable();
+}
+
 void CPage4::OnListViewDoubleClicked()
 {
     QTableWidgetItem* item = m_list->currentItem();
@@ -395,8 +423,15 @@ void CPage4::OnListContextMenuRequest(QPoint pos)
 
 QList<IsoEntry*> CPage4::checkedEntries() const
 {
+    QList<int> rows = ContentView::CheckedRows(m_list);
+    if (rows.isEmpty()) {
+        // Nothing ticked: the highlighted rows, as Delete or F2 on a row means.
+        for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+    }
     QList<IsoEntry*> entries;
-    for (int row : ContentView::CheckedRows(m_list)) {
+    for (int row : qAsConst(rows)) {
         if (row < m_rows.size())
             entries << m_rows.at(row);
     }
@@ -433,6 +468,34 @@ void CPage4::OnAdd()
     const QStringList paths = Dialogs().ChooseItems(this, true);
     if (paths.isEmpty())
         return;
+    addPaths(paths);
+}
+
+bool CPage4::CanTakeDrop(const QStringList& paths) const
+{
+    if (m_run || m_loaded == Loaded::Listing)
+        return false;
+    // With no image open, one image is opened; with one open, items are added.
+    if (!m_currentFolder)
+        return paths.size() == 1 && IsImageFile(paths.first());
+    if (!m_add->isEnabled())
+        return false;
+    for (const QString& path : paths)
+        if (!QFileInfo::exists(path))
+            return false;
+    return true;
+}
+
+void CPage4::TakeDrop(const QStringList& paths)
+{
+    if (!m_currentFolder)
+        LoadImage(paths.first());
+    else
+        addPaths(paths);
+}
+
+void CPage4::addPaths(const QStringList& paths)
+{
     QTreeWidgetItem* folderItem = ContentView::FindTreeItem(m_tree->topLevelItem(0), m_currentFolder);
     SetBusyCursor();
     const EditSession::AddResult result = m_session->addItems(m_currentFolder, paths);

@@ -41,6 +41,10 @@ public:
 
     // What OnLoadISO does once an image is chosen.
     void LoadImage(const QString& image);
+    // With no image open, a dropped image is opened; with one, dropped files
+    // and folders are added to the folder shown.
+    bool CanTakeDrop(const QStringList& paths) const override;
+    void TakeDrop(const QStringList& paths) override;
     // While the extraction runs, the task waits; afterwards it goes, after
     // every task that waited, to the copy worker.
     void QueueOrDefer(const Task& task);
@@ -102,6 +106,8 @@ private:
     void applyLook();
     void setButtonsEnabled(bool enabled);
     void restoreCursor();
+    void openParentFolder();
+    void addPaths(const QStringList& paths);
     void onListingEnded(bool complete, const QString& reason);
     void abandonImage(const QString& message);
     QList<IsoEntry*> checkedEntries() const;

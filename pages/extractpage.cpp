@@ -10,6 +10,7 @@
 #include "ui/messages.h"
 #include "ui/nofocusdelegate.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +37,17 @@ CPage2::CPage2(QWidget* parent, const PageContext& context)
     SetBackgroundImage(QStringLiteral(":/vud/page2"));
     createWidgets();
     updateUI();
+    setAcceptDrops(true);
+}
+
+bool CPage2::CanTakeDrop(const QStringList& paths) const
+{
+    return paths.size() == 1 && IsImageFile(paths.first()) && isEnabled() && !IsListing();
+}
+
+void CPage2::TakeDrop(const QStringList& paths)
+{
+    LoadImage(paths.first());
 }
 
 CPage2::~CPage2()
@@ -131,6 +143,8 @@ void CPage2::onListingEnded()
     restoreCursor();
     setButtonsEnabled(true);
     const bool complete = job->status() == ExtractJob::Status::Succeeded;
+    if (complete)
+        Settings::AddRecentImage(m_imagePath);
     if (!complete) {
         Util::WriteLog(QStringLiteral("Listing failed: ") + m_imagePath + QLatin1Char(' ') + job->reason());
         Dialogs().ShowMessage(job->reason(), this);
@@ -211,6 +225,15 @@ void CPage2::OnListViewDoubleClicked()
     RefreshTreeWidget();
 }
 
+void CPage2::openParentFolder()
+{
+    if (!m_currentFolder || !m_currentFolder->parent())
+        return;
+    m_currentFolder = m_currentFolder->parent();
+    FillFileTable();
+    RefreshTreeWidget();
+}
+
 void CPage2::RefreshTreeWidget()
 {
     ContentView::RevealFolder(m_tree, m_currentFolder);
@@ -256,6 +279,16 @@ void collectTicked(const IsoEntry* folder, const QSet<const IsoEntry*>& ticked, 
         else
             collectTicked(child, ticked, out);
     }
+}
+
+qint64 bytesBelow(const IsoEntry* entry)
+{
+    if (!entry->isDir)
+        return qint64(entry->size());
+    qint64 total = 0;
+    for (int i = 0; i < entry->childCount(); ++i)
+        total += bytesBelow(entry->child(i));
+    return total;
 }
 
 } // namespace
@@ -351,7 +384,10 @@ void CPage2::OnExtract()
     m_job = new ExtractJob(request, this);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
     setEnabled(false);
-    m_binding->attach(m_job);
+    qint64 bytes = 0;
+    for (const IsoEntry* entry : chosen)
+        bytes += bytesBelow(entry);
+    m_binding->attach(m_job, bytes);
     m_job->start();
 }
 
@@ -478,6 +514,10 @@ void CPage2::createWidgets()
     connect(m_list, &QTableWidget::itemChanged, this, &CPage2::onItemChanged);
     connect(m_header, &SCheckBoxHeaderView::checkStausChange, this, &CPage2::slotSelectAll);
     connect(m_progress, &CProgressDialog::SigCancel, this, &CPage2::OnStopExtract);
+    auto* navigation = new ContentView::Navigation(m_tree, m_list, this);
+    connect(navigation, &ContentView::Navigation::folderChosen, this, &CPage2::OnTreeCurrentChanged);
+    connect(navigation, &ContentView::Navigation::openRequested, this, &CPage2::OnListViewDoubleClicked);
+    connect(navigation, &ContentView::Navigation::upRequested, this, &CPage2::openParentFolder);
 }
 
 void CPage2::InitializeUI()

@@ -40,6 +40,9 @@ public:
 
     // Starts the listing of an image (what OnLoadISO does after its dialog).
     void LoadImage(const QString& image);
+    // One image dropped on the page is loaded, while nothing runs.
+    bool CanTakeDrop(const QStringList& paths) const override;
+    void TakeDrop(const QStringList& paths) override;
 
     // For tests and the main window.
     QTreeWidget* Tree() const { return m_tree; }
@@ -90,6 +93,7 @@ private:
     void restoreCursor();
     void onListingEnded();
     void onItemChanged(QTableWidgetItem* item);
+    void openParentFolder();
     void updateHeaderState();
     // Asks about files the extraction would replace; false when cancelled.
     bool askAboutExisting(const QList<const IsoEntry*>& items, const QString& folder, Existing& existing);

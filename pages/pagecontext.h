@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,11 @@ struct PageContext {
     };
 };
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMimeData;
+
 // A window of the program that runs jobs: a page or the main window.
 class PageWindow : public ImageDialog {
 public:
@@ -66,9 +72,23 @@ public:
                    this)
             == 1;
     }
+    // Files dropped from a file manager: whether the window takes them now,
+    // and taking them. Windows that take drops call setAcceptDrops(true).
+    virtual bool CanTakeDrop(const QStringList& paths) const
+    {
+        Q_UNUSED(paths);
+        return false;
+    }
+    virtual void TakeDrop(const QStringList& paths) { Q_UNUSED(paths); }
+    // The local files of a drag, or none when it carries anything else.
+    static QStringList DroppedPaths(const QMimeData* data);
+    static bool IsImageFile(const QString& path);
 
 protected:
     PageContext& MutableContext() { return m_context; }
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PageContext m_context;

@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QList>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QObject>
 #include <QPainter>
+#include <QStringList>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -70,6 +74,25 @@ inline void drag(QWidget* widget, const QPoint& from, const QPoint& delta)
     QMouseEvent release(QEvent::MouseButtonRelease, from + delta, global + delta, Qt::LeftButton, Qt::NoButton, {});
     for (QMouseEvent* event : {&press, &move, &release})
         QApplication::sendEvent(widget, event);
+}
+
+// Drags local files onto `widget` and drops them there, as a file manager
+// does; true when the widget took the drop.
+inline bool dropFiles(QWidget* widget, const QStringList& paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPoint at(widget->width() / 2, widget->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+    return drop.isAccepted();
 }
 
 // Two recorders as the drive probe finds them: /dev/sr0 on bus 1, /dev/sr1 on bus 2.

@@ -4,6 +4,7 @@
 #include "ui/imagedialog.h"
 
 #include <QDebug>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -26,6 +27,8 @@ CBaseImageCtrl::CBaseImageCtrl(QWidget* parent)
 {
     InitPictureResources();
     setEnabled(true);
+    // Reached with Tab (a click does not move the focus away from a field).
+    setFocusPolicy(Qt::TabFocus);
 }
 
 bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, const QString& pressed,
@@ -165,6 +168,48 @@ void CBaseImageCtrl::paintEvent(QPaintEvent* /*event*/)
         }
     }
     drawText(painter, look);
+    if (hasFocus()) {
+        // A dotted frame inside the picture, as a focused push button has.
+        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+    }
+}
+
+void CBaseImageCtrl::Click()
+{
+    if (!isEnabled())
+        return;
+    emit clicked(true);
+    emit clicked();
+}
+
+void CBaseImageCtrl::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            Click();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CBaseImageCtrl::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CBaseImageCtrl::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 QList<CBaseImageCtrl::TextPlacement> CBaseImageCtrl::TextPlacements(Look look) const

@@ -25,6 +25,9 @@ public:
     // pressed, disabled); stored without checks.
     void SetImageStrip(const QString& name, int frameCount, const QString& text = QString(), int textStyle = 0);
 
+    // Clicks an enabled control as the mouse or the keyboard does.
+    void Click();
+
     // Changes the caption only, keeping pictures and text style.
     void SetText(const QString& text);
 
@@ -64,6 +67,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space and Enter press a focused control.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyAutoSize();

@@ -58,9 +58,21 @@ void SCheckBoxHeaderView::paintSection(QPainter* painter, const QRect& rect, int
     painter->restore();
 }
 
+bool SCheckBoxHeaderView::OnCheckBox(const QPoint& pos) const
+{
+    if (logicalIndexAt(pos) != m_column)
+        return false;
+    const int left = sectionViewportPosition(m_column);
+    const QRect section(left, 0, sectionSize(m_column), height());
+    // From the rows' box margin to a little right of the header's box: a
+    // press on the caption or on a column border (to resize) does not toggle.
+    const QRect box = CheckBoxRect(section);
+    return pos.x() >= left + ToggleFrom && pos.x() <= box.right() + 4;
+}
+
 void SCheckBoxHeaderView::mousePressEvent(QMouseEvent* event)
 {
-    if (logicalIndexAt(event->pos()) == m_column && event->pos().x() >= ToggleFrom) {
+    if (event->button() == Qt::LeftButton && OnCheckBox(event->pos())) {
         m_allSelected = !m_allSelected;
         updateSection(m_column);
         emit checkStausChange(m_allSelected);

@@ -3,7 +3,8 @@
 #include <QHeaderView>
 
 // A horizontal header whose selection column shows a select-all check box and
-// toggles it when pressed right of the rows' check box area. The owner sets
+// toggles it when the box itself is pressed (right of the rows' check box
+// area). The owner sets
 // the state when its rows change (SetAllSelected emits nothing).
 class SCheckBoxHeaderView : public QHeaderView {
     Q_OBJECT
@@ -15,6 +16,8 @@ public:
     int SelectionColumn() const { return m_column; }
     // Where the box is drawn inside a section of the selection column.
     QRect CheckBoxRect(const QRect& section) const;
+    // Whether a press at `pos` (viewport coordinates) toggles the box.
+    bool OnCheckBox(const QPoint& pos) const;
 
 signals:
     void checkStausChange(bool allSelected);

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QUrl>
 
@@ -119,6 +120,7 @@ void CommDialog::SetChoices(const QStringList& texts)
         total += button->width() + Gap;
         buttons << button;
     }
+    m_choices = buttons;
     int x = m_label->x() + (m_label->width() - total) / 2;
     for (CImageButton* button : qAsConst(buttons)) {
         button->move(x, m_btnOk->y());
@@ -151,6 +153,37 @@ int CommDialog::exec()
 {
     GrowToText(m_label);
     return ImageDialog::exec();
+}
+
+CImageButton* CommDialog::DefaultButton() const
+{
+    if (!m_btnOk->isHidden() && m_btnOk->isEnabled())
+        return m_btnOk;
+    if (!m_choices.isEmpty())
+        return m_choices.first();
+    return nullptr;
+}
+
+void CommDialog::showEvent(QShowEvent* event)
+{
+    ImageDialog::showEvent(event);
+    // Space then presses it, and the focus frame shows which button that is.
+    if (CImageButton* button = DefaultButton())
+        if (!focusWidget() || !focusWidget()->inherits("QLineEdit"))
+            button->setFocus(Qt::OtherFocusReason);
+}
+
+void CommDialog::keyPressEvent(QKeyEvent* event)
+{
+    // A focused button takes Enter itself; from anywhere else (the name
+    // field of a prompt) Enter presses the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (CImageButton* button = DefaultButton())
+            button->Click();
+        event->accept();
+        return;
+    }
+    ImageDialog::keyPressEvent(event);
 }
 
 void CommDialog::OnBtnCancel()

@@ -37,6 +37,9 @@ public:
     CImageButton* CancelButton() const { return m_btnCancel; }
     CImageButton* CloseButton() const { return m_btnClose; }
     QLabel* Label() const { return m_label; }
+    // What Enter presses: OK, or the first of several choices; none in a
+    // progress dialog, where Enter must not stop the run.
+    CImageButton* DefaultButton() const;
 
 public slots:
     virtual void OnBtnCancel();
@@ -45,6 +48,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Puts the buttons' captions in the current language.
     virtual void retranslate();
 
@@ -53,6 +58,7 @@ protected:
     CImageButton* m_btnCancel = nullptr;
     QLabel* m_label = nullptr;
     QString m_folder;
+    QList<CImageButton*> m_choices;
 };
 
 // Opens a folder in the desktop's file manager (through the desktop

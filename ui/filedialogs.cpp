@@ -1,6 +1,7 @@
 #include "ui/filedialogs.h"
 
 #include "ui/filedialog.h"
+#include "ui/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,33 +16,56 @@ struct FileDialogs {
 
 } // namespace
 
+// Every chooser starts where the user last chose something (or at home)
+// and remembers the new place.
+static QString remembered(const QString& path)
+{
+    Settings::RememberPlace(path);
+    return path;
+}
+
+static QStringList remembered(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        Settings::RememberPlace(paths.first());
+    return paths;
+}
+
 QString ChooseFolder(QWidget* parent)
 {
-    return QFileDialog::getExistingDirectory(
-        parent, FileDialogs::tr("Open Folder"), QStringLiteral("."), QFileDialog::ShowDirsOnly);
+    return remembered(QFileDialog::getExistingDirectory(
+        parent, FileDialogs::tr("Open Folder"), Settings::StartFolder(), QFileDialog::ShowDirsOnly));
 }
 
 QString ChooseOpenFile(QWidget* parent, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, FileDialogs::tr("Open File"), QDir::homePath(),
-        QStringLiteral("All Files (*);;") + filter, nullptr, QFileDialog::ReadOnly);
+    return remembered(QFileDialog::getOpenFileName(parent, FileDialogs::tr("Open File"), Settings::StartFolder(),
+        QStringLiteral("All Files (*);;") + filter, nullptr, QFileDialog::ReadOnly));
 }
 
 QStringList ChooseOpenFiles(QWidget* parent)
 {
-    return QFileDialog::getOpenFileNames(parent, FileDialogs::tr("Open Files"), QDir::homePath(),
-        QStringLiteral("Any Files(*.*)"), nullptr, QFileDialog::ReadOnly);
+    // "*", not "*.*": files without an extension (LICENSE, Makefile) show too.
+    return remembered(QFileDialog::getOpenFileNames(parent, FileDialogs::tr("Open Files"), Settings::StartFolder(),
+        AllFilesFilter(), nullptr, QFileDialog::ReadOnly));
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, FileDialogs::tr("Save File"), QStringLiteral("."), filter);
+    return remembered(
+        QFileDialog::getSaveFileName(parent, FileDialogs::tr("Save File"), Settings::StartFolder(), filter));
 }
 
 QStringList ChooseItems(QWidget* parent, bool includeFiles)
 {
     CFileDialog dialog(parent, includeFiles);
+    dialog.setDirectory(Settings::StartFolder());
     if (dialog.exec() == 1)
-        return dialog.selectedFiles();
+        return remembered(dialog.selectedFiles());
     return {};
+}
+
+QString AllFilesFilter()
+{
+    return FileDialogs::tr("All files (*)");
 }

@@ -3,6 +3,7 @@
 #include "ui/imagebutton.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 
 GerneralDialog::GerneralDialog(QWidget* parent)
@@ -80,4 +81,21 @@ int GerneralDialog::exec()
 {
     GrowToText(m_label);
     return ImageDialog::exec();
+}
+
+void GerneralDialog::showEvent(QShowEvent* event)
+{
+    ImageDialog::showEvent(event);
+    if (m_btnOk)
+        m_btnOk->setFocus(Qt::OtherFocusReason);
+}
+
+void GerneralDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (m_btnOk && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        m_btnOk->Click();
+        event->accept();
+        return;
+    }
+    ImageDialog::keyPressEvent(event);
 }

@@ -27,6 +27,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // OK is the default button: focused, and pressed by Enter.
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void retranslate();

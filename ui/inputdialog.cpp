@@ -10,6 +10,8 @@ CInputDialog::CInputDialog(QWidget* parent)
     m_edit->setGeometry(40, 100, 360, 20);
     m_label->setGeometry(40, 60, 340, 25);
     m_label->setText(QStringLiteral("Please input the name:"));
+    // Typing goes into the name; Enter accepts it (CommDialog).
+    m_edit->setFocus(Qt::OtherFocusReason);
 }
 
 void CInputDialog::SetText(const QString& text)

@@ -2,9 +2,67 @@
 
 #include "ui/progressdialog.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <climits>
+
+void RateEstimate::reset()
+{
+    *this = RateEstimate();
+}
+
+void RateEstimate::add(qint64 msecs, qint64 bytesDone)
+{
+    m_done = bytesDone;
+    if (m_firstMs < 0) {
+        m_firstMs = m_lastMs = msecs;
+        m_lastBytes = bytesDone;
+        return;
+    }
+    const qint64 span = msecs - m_lastMs;
+    if (span < SampleMs)
+        return;
+    const double sample = double(qMax<qint64>(0, bytesDone - m_lastBytes)) * 1000.0 / double(span);
+    m_lastMs = msecs;
+    m_lastBytes = bytesDone;
+    if (msecs - m_firstMs < MinMs) {
+        m_speed = 0;
+        return;
+    }
+    // The first estimate is the mean since the start; then each sample
+    // counts for a quarter.
+    m_speed = m_speed <= 0 ? double(bytesDone) * 1000.0 / double(qMax<qint64>(1, msecs - m_firstMs))
+                           : 0.75 * m_speed + 0.25 * sample;
+}
+
+qint64 RateEstimate::secondsLeft(qint64 total) const
+{
+    if (m_speed <= 0 || total <= 0)
+        return -1;
+    return qint64(double(qMax<qint64>(0, total - m_done)) / m_speed + 0.5);
+}
+
+QString RateEstimate::DurationText(qint64 seconds)
+{
+    if (seconds < 60)
+        return QCoreApplication::translate("JobProgress", "%1 s").arg(seconds);
+    if (seconds < 3600)
+        return QCoreApplication::translate("JobProgress", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return QCoreApplication::translate("JobProgress", "%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+}
+
+QString RateEstimate::Text(double bytesPerSecond, qint64 secondsLeft)
+{
+    QStringList parts;
+    if (bytesPerSecond > 0)
+        parts << QCoreApplication::translate("JobProgress", "%1/s")
+                     .arg(QLocale().formattedDataSize(qint64(bytesPerSecond), 1, QLocale::DataSizeTraditionalFormat));
+    if (secondsLeft >= 0)
+        parts << QCoreApplication::translate("JobProgress", "%1 left").arg(DurationText(secondsLeft));
+    return parts.join(QStringLiteral(", "));
+}
 
 JobProgress::JobProgress(CProgressDialog* dialog, QObject* parent)
     : QObject(parent)
@@ -18,10 +76,14 @@ JobProgress::JobProgress(CProgressDialog* dialog, QObject* parent)
     });
 }
 
-void JobProgress::attach(Job* job)
+void JobProgress::attach(Job* job, qint64 totalBytes)
 {
     detach();
     m_job = job;
+    m_totalBytes = totalBytes;
+    m_rate.reset();
+    m_started.start();
+    m_dialog->SetDetail(QString());
     m_stage.clear();
     m_value = 0;
     m_maximum = 0;
@@ -76,6 +138,11 @@ void JobProgress::show(qint64 value, qint64 maximum)
     }
     m_dialog->SetValue(int(qBound<qint64>(0, value >> shift, top)));
     m_clock.start();
+    if (m_totalBytes > 0 && maximum > 0) {
+        const qint64 done = qint64(double(m_totalBytes) * double(qBound<qint64>(0, value, maximum)) / double(maximum));
+        m_rate.add(m_started.elapsed(), done);
+        m_dialog->SetDetail(RateEstimate::Text(m_rate.speed(), m_rate.secondsLeft(m_totalBytes)));
+    }
 }
 
 void JobProgress::onFinished()

@@ -9,6 +9,33 @@
 class CProgressDialog;
 class QTimer;
 
+// Speed and time left from (time, bytes done) samples: the speed is an
+// exponential average over samples at least SampleMs apart, so one stall or
+// burst does not swing the estimate; nothing is estimated before MinMs.
+class RateEstimate {
+public:
+    static constexpr qint64 SampleMs = 500;
+    static constexpr qint64 MinMs = 1500;
+
+    void reset();
+    void add(qint64 msecs, qint64 bytesDone);
+    // Bytes per second; 0 while unknown.
+    double speed() const { return m_speed; }
+    // Seconds left for `total` bytes; -1 while unknown.
+    qint64 secondsLeft(qint64 total) const;
+
+    // "12.5 MB/s, 1 min 20 s left" (either part may be missing).
+    static QString Text(double bytesPerSecond, qint64 secondsLeft);
+    static QString DurationText(qint64 seconds);
+
+private:
+    qint64 m_firstMs = -1;
+    qint64 m_lastMs = -1;
+    qint64 m_lastBytes = 0;
+    qint64 m_done = 0;
+    double m_speed = 0;
+};
+
 // Shows one job (a tool run, a step or a sequence) in a page's progress
 // dialog: the job's stage as the dialog text, its value at most once per
 // interval (a tool may print hundreds of progress lines a second), Stop
@@ -26,8 +53,11 @@ public:
 
     // Follows `job` from now on (and lets go of any earlier one) and shows the
     // dialog at value 0. Call before job->start(): a job that ends while
-    // starting hides the dialog again.
-    void attach(Job* job);
+    // starting hides the dialog again. With the bytes the whole job moves,
+    // the dialog also shows the speed and the time left.
+    void attach(Job* job, qint64 totalBytes = 0);
+    // For a job that learns its size on the way (sectors of a disc).
+    void setTotalBytes(qint64 totalBytes) { m_totalBytes = totalBytes; }
     // Lets go of the job without hiding the dialog or stopping the job.
     void detach();
     Job* job() const { return m_job; }
@@ -47,4 +77,7 @@ private:
     qint64 m_value = 0;
     qint64 m_maximum = 0;
     qint64 m_shownMaximum = -1;
+    qint64 m_totalBytes = 0;
+    QElapsedTimer m_started;
+    RateEstimate m_rate;
 };

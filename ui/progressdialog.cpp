@@ -16,6 +16,10 @@ CProgressDialog::CProgressDialog(QWidget* parent)
     m_progress->setGeometry(40, 100, 360, 20);
     m_progress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_label->setGeometry(40, 60, 340, 25);
+    m_detail = new QLabel(this);
+    m_detail->setObjectName(QStringLiteral("detail"));
+    m_detail->setGeometry(40, 140, 275, 21); // left of Stop
+    m_detail->setStyleSheet(QStringLiteral("font:12px;\ncolor:#606060;"));
     m_btnCancel->SetImages(QStringLiteral(":/vud/Stop1"), QStringLiteral(":/vud/Stop2"), QStringLiteral(":/vud/Stop3"),
         QStringLiteral(":/vud/Stop4"), QString(), QString(), 12);
     m_btnCancel->move(325, 140);
@@ -26,6 +30,20 @@ void CProgressDialog::retranslate()
 {
     CommDialog::retranslate();
     m_btnCancel->SetText(tr("Stop"));
+}
+
+void CProgressDialog::SetText(const QString& text)
+{
+    m_fullText = text;
+    m_label->ensurePolished(); // the style sheet's font
+    const QString shown = m_label->fontMetrics().elidedText(text, Qt::ElideMiddle, m_label->width());
+    m_label->setText(shown);
+    m_label->setToolTip(shown == text ? QString() : text);
+}
+
+void CProgressDialog::SetDetail(const QString& text)
+{
+    m_detail->setText(text);
 }
 
 void CProgressDialog::SetRange(int minimum, int maximum)

@@ -2,6 +2,7 @@
 
 #include "ui/commdialog.h"
 
+class QLabel;
 class QProgressBar;
 
 // A page's progress display while a tool runs: message, bar with a percentage
@@ -11,6 +12,14 @@ class CProgressDialog : public CommDialog {
     Q_OBJECT
 public:
     explicit CProgressDialog(QWidget* parent = nullptr);
+
+    // The message line; a text too long for it (a file path) is shortened in
+    // the middle, the whole of it in the tool tip.
+    void SetText(const QString& text);
+    QString FullText() const { return m_fullText; }
+    // The line below the bar: speed and time left.
+    void SetDetail(const QString& text);
+    QLabel* DetailLabel() const { return m_detail; }
 
     void SetRange(int minimum, int maximum);
     void SetValue(int value);
@@ -38,4 +47,6 @@ protected:
 
 private:
     QProgressBar* m_progress = nullptr;
+    QLabel* m_detail = nullptr;
+    QString m_fullText;
 };

@@ -1,8 +1,10 @@
 // The burn page headless: drive lists over a fake system, every check before
 // a burn, and the disc burn with the stand-in recorder.
 #include "pages/burnpage.h"
+#include "ui/emptylisttext.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include "scripteddialogs.h"
 #include "testutil.h"
@@ -15,6 +17,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,6 +56,7 @@ class TestBurnDialog : public QObject {
 private slots:
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true); // settings in ~/.qttest, not the user's
         m_root = m_dir.path() + "/root";
         m_context.tools.recorder = m_dir.path() + "/recorder";
         QVERIFY(QFile::copy(TestUtil::standInTool(), m_context.tools.recorder));
@@ -66,6 +70,36 @@ private slots:
         QDir().mkpath(m_root + "/sys/block");
         TestUtil::playStandIn("cdrskin/scanbus-none.raw");
         m_dialogs = ScriptedDialogs();
+        Settings::SetValue(QLatin1String(CBurnDialog::PartitionStyleKey), QVariant());
+        Settings::SetValue(QLatin1String(CBurnDialog::FileSystemKey), QVariant());
+    }
+
+    // A USB burn's partition style and file system come back on the next
+    // page; GPT keeps FAT32 whatever was kept.
+    void burnOptionsAreKept()
+    {
+        const QString image = m_dir.path() + "/kept.iso";
+        QVERIFY(TestUtil::writeFile(image, "x"));
+        addStick("quillonfake", Q_INT64_C(16000000000)); // no such device node: nothing real is touched
+        {
+            CBurnDialog page(nullptr, m_context);
+            QCOMPARE(page.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("FAT32"));
+            page.ImageField()->setText(image);
+            page.UsbRadio()->setChecked(true);
+            page.findChild<QComboBox*>("sysfilelist")->setCurrentText(QStringLiteral("exFAT"));
+            QSignalSpy ended(&page, &CBurnDialog::sigBurnEnded);
+            m_dialogs.confirmations << 1;
+            page.onBurn();
+            QVERIFY(!ended.isEmpty() || ended.wait(10000));
+        }
+        CBurnDialog again(nullptr, m_context);
+        QCOMPARE(again.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("exFAT"));
+        QCOMPARE(again.findChild<QComboBox*>("ptlist")->currentIndex(), 0);
+        Settings::SetValue(QLatin1String(CBurnDialog::PartitionStyleKey), 1);
+        CBurnDialog gpt(nullptr, m_context);
+        QCOMPARE(gpt.findChild<QComboBox*>("ptlist")->currentIndex(), 1);
+        QCOMPARE(gpt.findChild<QComboBox*>("sysfilelist")->currentText(), QStringLiteral("FAT32"));
+        QDir(m_root + "/sys/block/quillonfake").removeRecursively();
     }
 
     void listsAndRefreshKinds()
@@ -166,12 +200,13 @@ private slots:
             QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/burn-fails"));
             m_dialogs.said.clear();
         }
-        // Upper case passes the check; with no recorder, Burn does nothing.
+        // Upper case passes the check; with no recorder, Burn says so.
         const QString upper = m_dir.path() + "/IMAGES/WIN.ISO";
         QVERIFY(TestUtil::writeFile(upper, "x"));
         page.ImageField()->setText(upper);
         page.onBurn();
-        QVERIFY(m_dialogs.said.isEmpty());
+        QCOMPARE(m_dialogs.said.size(), 1);
+        QVERIFY(m_dialogs.last().text.startsWith(CBurnDialog::NoRecorderText()));
         QVERIFY(!page.BurnJob());
         QVERIFY(!page.Progress()->isVisible());
     }
@@ -186,7 +221,16 @@ private slots:
 
         page.onBurn();
         QCOMPARE(m_dialogs.last().picture, QStringLiteral(":/vud/insert_usb"));
-        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please insert your USB drive to computer"));
+        QCOMPARE(m_dialogs.last().text,
+            CBurnDialog::NoUsbText() + QStringLiteral("\nPlease insert your USB drive to computer"));
+        // The empty list says the same in its box.
+        auto* usbList = page.findChild<QComboBox*>("usblist");
+        QCOMPARE(EmptyListText(usbList), CBurnDialog::NoUsbText());
+        page.show();
+        const QImage empty = usbList->grab().toImage();
+        SetEmptyListText(usbList, QString());
+        QVERIFY(usbList->grab().toImage() != empty);
+        SetEmptyListText(usbList, CBurnDialog::NoUsbText());
 
         addStick("sdb", Q_INT64_C(4000000000));
         page.InitializeUSBAndDVDComboBox(2);

@@ -1,5 +1,6 @@
 // The copy-disc page headless, with the stand-in recorder and reader.
 #include "pages/copydiscpage.h"
+#include "ui/emptylisttext.h"
 #include "ui/imagebutton.h"
 #include "ui/progressdialog.h"
 
@@ -61,8 +62,9 @@ private slots:
         empty.OnEject();
         QTest::qWait(300);
         QVERIFY(!QFile::exists(args)); // nothing ran
-        empty.OnStart();
-        QCOMPARE(m_dialogs.last().text, QStringLiteral("Please select the iso file to save"));
+        empty.OnStart(); // what is missing is the drive, not the file
+        QVERIFY(m_dialogs.last().text.startsWith(CPage5::NoDriveText()));
+        QCOMPARE(EmptyListText(empty.DriveList()), CPage5::NoDriveText());
 
         qunsetenv("QUILLON_STANDIN_ARGS");
         auto full = page();

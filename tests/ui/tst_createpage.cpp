@@ -10,10 +10,12 @@
 
 #include "scripteddialogs.h"
 #include "testutil.h"
+#include "uitestutil.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QMap>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -211,6 +213,26 @@ private slots:
         add(page, {src("b.bin")});
         QTreeWidgetItem* top = page.RowOf(QStringLiteral("b.bin"));
         QVERIFY(top && !top->parent());
+    }
+
+    // Files and folders dropped on the page are added and staged as chosen
+    // ones are, a file without an extension too; a web address is refused.
+    void dropFilesAndFolders()
+    {
+        CPage3 page(nullptr, {&m_dialogs});
+        QVERIFY(TestUtil::writeFile(src("LICENSE"), "licence"));
+        QVERIFY(dropFiles(&page, {src("LICENSE"), src("Docs"), src("a.txt")}));
+        QVERIFY(page.RowOf(QStringLiteral("LICENSE")));
+        QVERIFY(page.RowOf(QStringLiteral("a.txt")));
+        QVERIFY(page.RowOf(QStringLiteral("Docs\\Photos\\p1.jpg")));
+        QVERIFY(m_dialogs.requests.isEmpty());
+        QVERIFY(waitStaged(page));
+        QCOMPARE(TestUtil::readFile(page.StagedPath(QStringLiteral("LICENSE"))), QByteArray("licence"));
+        QVERIFY(!dropFiles(&page, {src("missing.bin")}));
+
+        QMimeData web;
+        web.setUrls({QUrl(QStringLiteral("https://example.org/a.iso"))});
+        QCOMPARE(PageWindow::DroppedPaths(&web), QStringList());
     }
 
     void removingQueuedCopyCancelsIt()

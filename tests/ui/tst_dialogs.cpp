@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 class TestDialogs : public QObject {
     Q_OBJECT
 
@@ -239,6 +241,71 @@ private slots:
         QCOMPARE(m_recorder.urls.size(), kind == QLatin1String("folder") ? 1 : 0);
         if (!m_recorder.urls.isEmpty())
             QCOMPARE(m_recorder.urls.first(), QUrl::fromLocalFile(dir.path()));
+    }
+
+    // The default button has the focus and its frame; Enter presses it from
+    // anywhere (the name field too), Space the focused button, Tab moves on.
+    // A progress dialog has no default: Enter must not stop its run.
+    void keyboardPressesTheDefaultButton_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("result");
+        QTest::newRow("message Enter") << "message" << QList<int> {Qt::Key_Return} << 1;
+        QTest::newRow("message Space") << "message" << QList<int> {Qt::Key_Space} << 1;
+        QTest::newRow("message Tab Space: NO") << "message" << QList<int> {Qt::Key_Tab, Qt::Key_Space} << 0;
+        QTest::newRow("choices Enter: the first") << "choices" << QList<int> {Qt::Key_Enter} << 1;
+        QTest::newRow("notice Enter") << "notice" << QList<int> {Qt::Key_Return} << 1;
+        QTest::newRow("name typed, Enter") << "input" << QList<int> {Qt::Key_X, Qt::Key_Return} << 1;
+    }
+
+    void keyboardPressesTheDefaultButton()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, result);
+        QTemporaryDir dir;
+        std::unique_ptr<QDialog> dialog;
+        if (kind == QLatin1String("notice")) {
+            auto* notice = new GerneralDialog;
+            notice->SetContent(drawPicture(dir.filePath("picture.png"), 300, 150), QStringLiteral("Pick the files"));
+            notice->AddOkButton(120);
+            dialog.reset(notice);
+        } else if (kind == QLatin1String("input")) {
+            dialog.reset(new CInputDialog);
+        } else {
+            auto* message = new CommDialog;
+            if (kind == QLatin1String("choices"))
+                message->SetChoices({QStringLiteral("Replace"), QStringLiteral("Keep Mine")});
+            dialog.reset(message);
+        }
+        bool framed = false;
+        ModalAnswers<> answer([&](QDialog* d) {
+            d->activateWindow();
+            if (!QTest::qWaitForWindowActive(d))
+                return -2;
+            auto* focused = qobject_cast<CImageButton*>(d->focusWidget());
+            if (focused) {
+                const QImage withFrame = focused->grab().toImage();
+                focused->clearFocus();
+                framed = focused->grab().toImage() != withFrame;
+                focused->setFocus();
+            }
+            for (int key : keys)
+                QTest::keyClick(d->focusWidget(), Qt::Key(key));
+            return -1;
+        });
+        QCOMPARE(dialog->exec(), result);
+        QCOMPARE(framed, kind != QLatin1String("input"));
+        if (auto* input = qobject_cast<CInputDialog*>(dialog.get()))
+            QCOMPARE(input->GetText(), QStringLiteral("x"));
+
+        CProgressDialog progress;
+        QSignalSpy cancelled(&progress, &CProgressDialog::SigCancel);
+        progress.show();
+        QTest::keyClick(&progress, Qt::Key_Return);
+        QVERIFY(progress.isVisible());
+        QCOMPARE(cancelled.count(), 0);
     }
 
     void illustratedBackgroundMovesTextRightOfThePicture()

@@ -6,12 +6,14 @@
 #include "pages/extractpage.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/progressdialog.h"
+#include "ui/settings.h"
 
 #include "scripteddialogs.h"
 #include "testutil.h"
 #include "uitestutil.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -239,7 +241,9 @@ private slots:
         QCOMPARE(ContentView::CheckedRows(page.Table()), QList<int> {rowOf(page.Table(), "setup.exe")});
         QVERIFY(!header->AllSelected());
         QVERIFY(openAndTick({"sources"})); // a folder never ticked: the first click ticks all
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(60, 5)); // the caption: no toggle
+        QVERIFY(ContentView::CheckedRows(page.Table()).isEmpty());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, header->CheckBoxRect(QRect(0, 0, 149, 20)).center());
         QCOMPARE(ContentView::CheckedRows(page.Table()).size(), page.Table()->rowCount());
         page.slotSelectAll(false);
 
@@ -247,6 +251,105 @@ private slots:
         QCOMPARE(page.Job()->status(), ExtractJob::Status::Succeeded);
         QCOMPARE(listTree(out()), (QStringList {"bcd", "keep.txt", "setup.exe"}));
         QCOMPARE(readFile(out() + "/setup.exe"), QByteArray("root setup"));
+    }
+
+    // A double-click on a folder row opens it and leaves its box as it was;
+    // a single click still ticks; a double-click on a file changes nothing.
+    void doubleClickOpensWithoutTicking()
+    {
+        CPage2& page = *m_page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(load(m_image, {}, {"setup.exe"}));
+        QTableWidget* table = page.Table();
+        const auto rowPoint = [table](const QString& name) {
+            return table->visualItemRect(table->item(rowOf(table, name), 1)).center();
+        };
+        // The page reads the cursor's position, as the spec's click rule has it.
+        const auto click = [table](const QPoint& at) {
+            QCursor::setPos(table->viewport()->mapToGlobal(at));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        };
+        const auto doubleClick = [table, click](const QPoint& at) {
+            // What the window system delivers: press, release, press, double-click, release.
+            click(at);
+            QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, at);
+        };
+        click(rowPoint("sources"));
+        QCOMPARE(ContentView::CheckedRows(table).size(), 2); // setup.exe and sources
+        click(rowPoint("sources"));
+        doubleClick(rowPoint("boot"));
+        QCOMPARE(page.CurrentFolder()->name, QString("boot"));
+        QVERIFY(ContentView::CheckedRows(table).isEmpty());
+        QCOMPARE(page.ChosenItems().size(), 1); // setup.exe only
+        doubleClick(rowPoint("bcd"));
+        QCOMPARE(page.CurrentFolder()->name, QString("boot"));
+        QVERIFY(ContentView::CheckedRows(table).isEmpty());
+        click(rowPoint("bcd"));
+        QCOMPARE(ContentView::CheckedRows(table), QList<int> {rowOf(table, "bcd")});
+        showRoot();
+        QCOMPARE(page.ChosenItems().size(), 2); // setup.exe and boot/bcd, not the boot folder
+        QVERIFY(!page.ChosenItems().contains(page.Content().FindEntry("boot")));
+    }
+
+    // Enter opens the current folder row, Backspace goes up (in the table and
+    // the tree), the arrow keys in the tree show the folder they reach.
+    void keyboardNavigation()
+    {
+        CPage2& page = *m_page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(load(m_image));
+        QTableWidget* table = page.Table();
+        table->setFocus();
+        table->setCurrentCell(rowOf(table, "setup.exe"), 0);
+        QTest::keyClick(table, Qt::Key_Return); // a file: stays
+        QCOMPARE(page.CurrentFolder(), &page.Content().root);
+        table->setCurrentCell(rowOf(table, "Program Files"), 0);
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(page.CurrentFolder()->name, QString("Program Files"));
+        table->setCurrentCell(rowOf(table, "My App"), 0);
+        QTest::keyClick(table, Qt::Key_Enter);
+        QCOMPARE(page.CurrentFolder()->name, QString("Program Files\\My App"));
+        QCOMPARE(page.Tree()->currentItem()->text(0), QString("My App"));
+        QTest::keyClick(table, Qt::Key_Backspace);
+        QCOMPARE(page.CurrentFolder()->name, QString("Program Files"));
+        QCOMPARE(rowOf(table, "My App"), 0);
+        QTest::keyClick(page.Tree(), Qt::Key_Backspace);
+        QCOMPARE(page.CurrentFolder(), &page.Content().root);
+        QTest::keyClick(page.Tree(), Qt::Key_Backspace); // nothing above the root
+        QCOMPARE(page.CurrentFolder(), &page.Content().root);
+
+        page.Tree()->setCurrentItem(page.Tree()->topLevelItem(0));
+        page.OnTreeCurrentChanged();
+        QTest::keyClick(page.Tree(), Qt::Key_Down); // the first folder below the root
+        const QString first = page.Tree()->topLevelItem(0)->child(0)->text(0);
+        QCOMPARE(LastPathComponent(page.CurrentFolder()->name), first);
+        QCOMPARE(table->rowCount(), page.CurrentFolder()->childCount());
+    }
+
+    // An image dropped on the page is listed (and remembered as recent);
+    // anything else, or a drop during a listing, is refused.
+    void dropAnImage()
+    {
+        CPage2& page = *m_page;
+        Settings::ClearRecentImages();
+        const QString notImage = m_dir.path() + "/notes.txt";
+        QVERIFY(TestUtil::writeFile(notImage, "text"));
+        QVERIFY(!dropFiles(&page, {notImage}));
+        QVERIFY(!dropFiles(&page, {m_image, m_image}));
+        QVERIFY(!dropFiles(&page, {m_dir.path() + "/missing.iso"}));
+        QSignalSpy ended(&page, &CPage2::sigListingEnded);
+        QVERIFY(dropFiles(&page, {m_image}));
+        QVERIFY(page.IsListing());
+        QVERIFY(!dropFiles(&page, {m_largeImage}));
+        QVERIFY(ended.wait(20000));
+        QCOMPARE(page.Table()->rowCount(), 7);
+        QCOMPARE(page.ImagePath(), m_image);
+        QCOMPARE(Settings::RecentImages(), QStringList {m_image});
+        QVERIFY(m_dialogs.requests.isEmpty()); // no chooser
     }
 
     // Without an image the user is told to load one; with nothing ticked or

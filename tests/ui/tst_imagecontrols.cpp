@@ -181,6 +181,17 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, box.center());
         QVERIFY(!header->AllSelected());
         QCOMPARE(shot(), off);
+
+        // The caption and the column's border are not the box: no toggle,
+        // and dragging the border still widens the column.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(100, 5));
+        const QPoint border(header->sectionSize(0) - 1, 5);
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, border);
+        QMouseEvent move(QEvent::MouseMove, border + QPoint(40, 0), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(header->viewport(), &move);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, border + QPoint(40, 0));
+        QCOMPARE(spy.count(), 3);
+        QCOMPARE(header->sectionSize(0), 189);
     }
 
     void treeClearsSelectionBelowTheRows()

@@ -30,6 +30,75 @@ protected:
 class TestJobProgress : public QObject {
     Q_OBJECT
 private slots:
+    // A steady 10 MB/s with one stalled sample: the estimate moves, but not
+    // to nothing; before 1.5 s and for an unknown total nothing is claimed.
+    void rateIsSmoothed()
+    {
+        RateEstimate rate;
+        const qint64 total = 100'000'000;
+        rate.add(0, 0);
+        rate.add(1000, 10'000'000);
+        QCOMPARE(rate.speed(), 0.0);
+        QCOMPARE(rate.secondsLeft(total), qint64(-1));
+        rate.add(2000, 20'000'000);
+        QCOMPARE(rate.speed(), 1e7);
+        QCOMPARE(rate.secondsLeft(total), qint64(8));
+        rate.add(2100, 90'000'000); // too soon after the last sample: no new speed
+        QCOMPARE(rate.speed(), 1e7);
+        rate.add(3000, 20'000'000); // a stall of one second
+        QVERIFY(rate.speed() > 5e6 && rate.speed() < 1e7);
+        QCOMPARE(rate.secondsLeft(0), qint64(-1));
+        QCOMPARE(RateEstimate::Text(0, -1), QString());
+        QCOMPARE(RateEstimate::DurationText(59), QStringLiteral("59 s"));
+        QCOMPARE(RateEstimate::DurationText(80), QStringLiteral("1 min 20 s"));
+        QCOMPARE(RateEstimate::DurationText(3 * 3600 + 120), QStringLiteral("3 h 2 min"));
+        QVERIFY(RateEstimate::Text(2.5e6, 80).endsWith(QStringLiteral("/s, 1 min 20 s left")));
+    }
+
+    // A job that knows its bytes shows speed and time left below the bar.
+    void speedAndTimeLeftForBytes()
+    {
+        CProgressDialog dialog;
+        JobProgress binding(&dialog);
+        HandJob job;
+        binding.attach(&job, 1'000'000'000);
+        job.start();
+        QCOMPARE(dialog.DetailLabel()->text(), QString());
+        for (int i = 1; i <= 5; ++i) {
+            QTest::qWait(RateEstimate::SampleMs + 20);
+            job.report(QStringLiteral("Copying"), i, 1000);
+        }
+        QTRY_VERIFY(dialog.DetailLabel()->text().contains(QStringLiteral("left")));
+        job.end(true);
+
+        HandJob unsized; // no byte count: no figures
+        binding.attach(&unsized);
+        unsized.start();
+        QTest::qWait(RateEstimate::MinMs + 100);
+        unsized.report(QStringLiteral("Copying"), 500, 1000);
+        QCOMPARE(dialog.DetailLabel()->text(), QString());
+    }
+
+    // A long path is shortened in the middle, at a character, with all of it
+    // in the tool tip; a short one is shown as it is.
+    void longPathElidedInTheMiddle()
+    {
+        CProgressDialog dialog;
+        const QString path =
+            QStringLiteral("Extracting sources/") + QString(200, QLatin1Char('x')) + QStringLiteral("/install.wim");
+        dialog.SetText(path);
+        const QString shown = dialog.Label()->text();
+        QVERIFY(shown.startsWith(QStringLiteral("Extracting sources/")));
+        QVERIFY(shown.endsWith(QStringLiteral("install.wim")));
+        QVERIFY(shown.contains(QChar(0x2026)));
+        QVERIFY(dialog.Label()->fontMetrics().horizontalAdvance(shown) <= dialog.Label()->width());
+        QCOMPARE(dialog.Label()->toolTip(), path);
+        QCOMPARE(dialog.FullText(), path);
+        dialog.SetText(QStringLiteral("Copying"));
+        QCOMPARE(dialog.Label()->text(), QStringLiteral("Copying"));
+        QVERIFY(dialog.Label()->toolTip().isEmpty());
+    }
+
     void showsStageAndThrottlesValues()
     {
         CProgressDialog dialog;

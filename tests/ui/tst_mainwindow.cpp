@@ -5,6 +5,7 @@
 #include "pages/extractpage.h"
 #include "runner/runcommandthread.h"
 #include "ui/aboutusdialog.h"
+#include "ui/settings.h"
 
 #include "scripteddialogs.h"
 #include "testutil.h"
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -148,6 +150,101 @@ private slots:
         QVERIFY(asked);
         QVERIFY(about.isNull());
         QVERIFY(window.findChildren<CAboutusDialog*>().isEmpty());
+    }
+
+    // The menu's shortcuts act without the menu, on a page too.
+    void menuShortcuts()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.onExtract();
+        m_recorder.urls.clear();
+        QTest::keyClick(window.CurrentPage(), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(m_recorder.urls.size(), 1);
+        int abouts = 0;
+        ModalAnswers<CAboutusDialog> answer([&](CAboutusDialog*) {
+            ++abouts;
+            return 0;
+        });
+        QTest::keyClick(&window, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(abouts, 1);
+        window.activateWindow(); // the about box had it
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+
+    // What the program keeps between runs: the language chosen in the menu,
+    // where the file dialogs start, the recent images (existing ones only).
+    void settingsRoundTrip()
+    {
+        QTemporaryDir dir;
+        {
+            MainWindow window;
+            window.onGerman();
+        }
+        QCOMPARE(Settings::Value(MainWindow::LanguageKey).toString(), QStringLiteral("/translations/qt_de.qm"));
+        {
+            MainWindow window;
+            QVERIFY(window.LanguageTranslator()->isEmpty()); // only main() restores it
+            window.RestoreLanguage();
+            QVERIFY(!window.LanguageTranslator()->isEmpty());
+            QCOMPARE(window.findChild<CImageButton*>("burn")->Text(), QStringLiteral("Brennen"));
+            window.onEnglish();
+        }
+        Settings::SetValue(MainWindow::LanguageKey, QStringLiteral("/../../etc/passwd"));
+        MainWindow other;
+        other.RestoreLanguage();
+        QVERIFY(other.LanguageTranslator()->isEmpty());
+
+        const QString file = dir.filePath("sub/one.iso");
+        QVERIFY(TestUtil::writeFile(file, "x"));
+        Settings::RememberPlace(file);
+        QCOMPARE(Settings::StartFolder(), dir.filePath("sub"));
+        Settings::RememberPlace(dir.path());
+        QCOMPARE(Settings::StartFolder(), dir.path());
+        Settings::RememberPlace(dir.filePath("gone/x.iso")); // no such folder: kept as it was
+        QCOMPARE(Settings::StartFolder(), dir.path());
+
+        Settings::ClearRecentImages();
+        const QString two = dir.filePath("two.iso");
+        QVERIFY(TestUtil::writeFile(two, "x"));
+        for (const QString& image : {file, two, file})
+            Settings::AddRecentImage(image);
+        QCOMPARE(Settings::RecentImages(), (QStringList {file, two}));
+        QFile::remove(two);
+        QCOMPARE(Settings::RecentImages(), QStringList {file});
+    }
+
+    // The menu lists the recent images; choosing one opens it on the Extract
+    // page. An image dropped on the home page opens there too.
+    void recentImagesAndDrops()
+    {
+        QTemporaryDir dir;
+        const QString image = dir.filePath("recent.iso");
+        QVERIFY(TestUtil::writeFile(image, "not really an image"));
+        Settings::ClearRecentImages();
+        Settings::AddRecentImage(image);
+        ScriptedDialogs dialogs;
+        MainWindow window(nullptr, {&dialogs});
+        window.show();
+        clickMenuButton(&window, "menu");
+        QMenu* recent = window.PopupMenu()->actions().at(1)->menu();
+        QVERIFY(recent);
+        QCOMPARE(recent->actions().first()->text(), image);
+        recent->actions().first()->trigger();
+        auto* page = qobject_cast<CPage2*>(window.CurrentPage());
+        QVERIFY(page);
+        QCOMPARE(page->ImagePath(), image);
+
+        page->close();
+        const QString dropped = dir.filePath("dropped.ISO");
+        QVERIFY(TestUtil::writeFile(dropped, "x"));
+        QVERIFY(!dropFiles(&window, {dir.filePath("notes.txt")}));
+        QVERIFY(dropFiles(&window, {dropped}));
+        QCOMPARE(qobject_cast<CPage2*>(window.CurrentPage())->ImagePath(), dropped);
+        QVERIFY(!dropFiles(&window, {dropped})); // a page is shown: it decides
     }
 
     void closeEndsToolChildrenThenExits()
