@@ -43,7 +43,7 @@ void UsbBurnJob::addDeviceStages()
             if (!m_request.label.isEmpty())
                 args << QStringLiteral("/V:") + m_request.label;
             args << QStringLiteral("/Q") << QStringLiteral("/X") << QStringLiteral("/Y");
-            return Plan {commandInterpreter(), args, true, false, QString()};
+            return Plan {commandInterpreter(), args, false, QString()};
         },
         4);
     tool(
@@ -58,7 +58,7 @@ void UsbBurnJob::addDeviceStages()
             return Plan {commandInterpreter(),
                 {QStringLiteral("/c"), QStringLiteral("bootsect.exe"), QStringLiteral("/nt60"), m_volume.device,
                     QStringLiteral("/force"), QStringLiteral("/mbr")},
-                true, false, QString()};
+                false, QString()};
         },
         1);
 }
