@@ -89,21 +89,23 @@ inline Outcome Delivered(const QByteArray& output, const std::vector<Cut>& cuts)
     reader.Begin(QStringLiteral("x.iso"));
     OutputSplitter splitter;
     QStringList pieces;
+    QVector<bool> ends;
     int at = 0;
     for (size_t k = 0; at < output.size(); ++k) {
         const Cut& cut = cuts.empty() ? Cut {int(output.size()), false} : cuts[k % cuts.size()];
         const int n = qBound(1, cut.bytes, int(output.size()) - at);
-        splitter.feed(output.constData() + at, n, pieces);
+        splitter.feed(output.constData() + at, n, pieces, &ends);
         at += n;
         if (cut.pause)
-            splitter.flush(pieces, false);
-        for (const QString& piece : qAsConst(pieces))
-            reader.Feed(piece);
+            splitter.flush(pieces, false, &ends);
+        for (int i = 0; i < pieces.size(); ++i)
+            reader.Feed(pieces[i], ends[i]);
         pieces.clear();
+        ends.clear();
     }
-    splitter.flush(pieces);
-    for (const QString& piece : qAsConst(pieces))
-        reader.Feed(piece);
+    splitter.flush(pieces, true, &ends);
+    for (int i = 0; i < pieces.size(); ++i)
+        reader.Feed(pieces[i], ends[i]);
     return finish(tree, reader);
 }
 

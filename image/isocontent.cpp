@@ -431,13 +431,13 @@ void ListingReader::Begin(const QString& label)
     m_bootImages.clear();
 }
 
-ListingReader::Event ListingReader::Feed(const QString& piece)
+ListingReader::Event ListingReader::Feed(const QString& piece, bool endsLine)
 {
     if (m_complete || m_refused)
         return Ignored;
     // The runner cuts a line into pieces at a length limit and when the tool
-    // pauses; only the line feed ends it.
-    if (!piece.endsWith(QLatin1Char('\n'))) {
+    // pauses.
+    if (!endsLine) {
         if (!m_overlong)
             m_pending += piece;
         if (m_pending.size() > MaxLine) {

@@ -129,7 +129,10 @@ public:
 
     // Resets the tree, sets its label and waits for the table.
     void Begin(const QString& label);
-    Event Feed(const QString& piece);
+    Event Feed(const QString& piece) { return Feed(piece, piece.endsWith(QLatin1Char('\n'))); }
+    // `endsLine`: the piece ends its line (the runner says so); other pieces
+    // are joined to the next one.
+    Event Feed(const QString& piece, bool endsLine);
     // The run has ended (finished, failed to start or stopped). Leaves the
     // listing state; returns true only when the closing separator was seen.
     bool EndOfRun();

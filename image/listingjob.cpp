@@ -32,7 +32,13 @@ void ListingJob::doStop()
 void ListingJob::handlePiece(const QString& piece)
 {
     m_log.Feed(piece);
-    if (m_reader.Feed(piece) == ListingReader::TableFinished)
+    if (m_reader.Feed(piece, pieceEndsLine()) == ListingReader::TableFinished)
+        emit tableReady();
+}
+
+void ListingJob::lineEnded()
+{
+    if (m_reader.Feed(QString(), true) == ListingReader::TableFinished)
         emit tableReady();
 }
 

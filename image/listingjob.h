@@ -28,6 +28,7 @@ protected:
     void doStart() override;
     void doStop() override;
     void handlePiece(const QString& piece) override;
+    void lineEnded() override;
     QString judge(int exitCode, QProcess::ExitStatus status) override;
     void cleanUp() override;
     QString startFailure(const QString& error) const override;

@@ -211,6 +211,7 @@ void CPage5::OnStart()
     // The save dialog asked already about exactly the name it returned.
     if (target != m_chosenFile && !ConfirmReplace(target))
         return;
+    m_chosenFile.clear(); // its answer held for one reading
     if (m_readJob) {
         disconnect(m_readJob, nullptr, this, nullptr);
         m_readJob->stop();

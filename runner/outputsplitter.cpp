@@ -37,17 +37,30 @@ void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& ou
         // trailing blanks after a pause).
         const bool lineFeed = piece.endsWith(QLatin1Char('\n'));
         if (!(m_lineOpen && (lineFeed || (cut == Cut::EndOfRun && !piece.isEmpty())))) {
+            if (endsLine && m_lineOpen && m_lineEnds) {
+                // A reader re-joining lines must hear of the end: on the piece
+                // itself while it is still here, else as an empty piece.
+                if (!out.isEmpty() && m_lineEnds->size() == out.size()) {
+                    m_lineEnds->last() = true;
+                } else {
+                    out.append(QString());
+                    m_lineEnds->append(true);
+                }
+            }
             if (endsLine)
                 m_lineOpen = false;
             return;
         }
     }
     out.append(piece);
+    if (m_lineEnds)
+        m_lineEnds->append(endsLine || cut == Cut::EndOfRun);
     m_lineOpen = !endsLine;
 }
 
-void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out)
+void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out, QVector<bool>* lineEnds)
 {
+    m_lineEnds = lineEnds;
     // Work on pending + new bytes without copying when nothing is pending.
     QByteArray joined;
     if (!m_pending.isEmpty()) {
@@ -85,8 +98,9 @@ void OutputSplitter::feed(const char* data, qsizetype size, QStringList& out)
         m_pending = QByteArray(data + start, int(size - start));
 }
 
-void OutputSplitter::flush(QStringList& out, bool endOfRun)
+void OutputSplitter::flush(QStringList& out, bool endOfRun, QVector<bool>* lineEnds)
 {
+    m_lineEnds = lineEnds;
     if (m_pending.isEmpty() && !endOfRun)
         return;
     QByteArray rest = m_pending;

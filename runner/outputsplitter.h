@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextDecoder>
+#include <QVector>
 
 #include <memory>
 
@@ -11,9 +12,9 @@
 // (kept), a CR LF or a lone carriage return (both dropped) or a run of
 // backspaces (dropped): tools that rewrite a progress line in place use one or
 // the other. A line longer than MaxPiece, or one the tool pauses in, comes in
-// several pieces; only a piece ending in a line feed tells that its line is
-// complete, which is enough for the tools whose lines are re-joined (they end
-// lines with a lone line feed). Blank pieces are dropped, but
+// several pieces; whether a piece ends its line is told beside it (lineEnds),
+// for the readers that re-join lines; a CR LF or CR that ends a line already
+// out comes to them as an empty piece. Blank pieces are dropped, but
 // blanks cut from the inside of a line are joined to its next piece, and a
 // line feed that ends a line already partly out comes as a piece of its own. Bytes are
 // split before decoding, and one decoder lives for the whole run, so a
@@ -25,17 +26,22 @@ public:
     OutputSplitter();
     ~OutputSplitter();
 
-    // Feeds bytes and appends the complete pieces to `out`.
-    void feed(const char* data, qsizetype size, QStringList& out);
-    void feed(const QByteArray& data, QStringList& out) { feed(data.constData(), data.size(), out); }
+    // Feeds bytes and appends the complete pieces to `out`, and to `lineEnds`
+    // (when given) whether each one ends its line.
+    void feed(const char* data, qsizetype size, QStringList& out, QVector<bool>* lineEnds = nullptr);
+    void feed(const QByteArray& data, QStringList& out, QVector<bool>* lineEnds = nullptr)
+    {
+        feed(data.constData(), data.size(), out, lineEnds);
+    }
     // Emits what is pending even without a separator: at the end of the run,
     // or when the tool pauses (endOfRun false: blanks wait for the rest of their line).
-    void flush(QStringList& out, bool endOfRun = true);
+    void flush(QStringList& out, bool endOfRun = true, QVector<bool>* lineEnds = nullptr);
     bool hasPending() const { return !m_pending.isEmpty(); }
 
 private:
     enum class Cut { LineEnd, CrLf, InsideLine, EndOfRun };
     void emitPiece(const char* data, qsizetype size, QStringList& out, Cut cut);
+    QVector<bool>* m_lineEnds = nullptr; // of the call under way
 
     QByteArray m_pending;
     QString m_held; // blank text cut from a line, joined to its next piece

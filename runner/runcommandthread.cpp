@@ -181,6 +181,7 @@ void CRunCommandThread::run()
     connect(&process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), &process,
         [this](int code) { onFinished(code); });
     m_held.clear();
+    m_heldEnds.clear();
     m_sentClock.invalidate();
     const bool allowed = m_cancelled.loadAcquire() == 0 && beginStart();
     if (!allowed && m_cancelled.loadAcquire() == 0) {
@@ -209,8 +210,9 @@ void CRunCommandThread::run()
 
     readFrom(&process);
     QStringList rest;
-    splitter.flush(rest);
-    deliver(rest);
+    QVector<bool> restEnds;
+    splitter.flush(rest, true, &restEnds);
+    deliver(rest, restEnds);
     sendHeld();
 
     m_process = nullptr;
@@ -225,21 +227,27 @@ void CRunCommandThread::run()
     disconnect(this, &CRunCommandThread::terminateprocess, &process, &CProcess::OnTerminate);
     m_running.storeRelease(0);
     if (!cancelled)
-        post({}, true);
+        post({}, {}, true);
 }
 
-void CRunCommandThread::post(QStringList pieces, bool finished)
+void CRunCommandThread::post(QStringList pieces, QVector<bool> lineEnds, bool finished)
 {
     QMetaObject::invokeMethod(
-        &m_relay, [this, pieces = std::move(pieces), finished] { relay(pieces, finished); }, Qt::QueuedConnection);
+        &m_relay,
+        [this, pieces = std::move(pieces), lineEnds = std::move(lineEnds), finished] {
+            relay(pieces, lineEnds, finished);
+        },
+        Qt::QueuedConnection);
 }
 
-void CRunCommandThread::relay(const QStringList& pieces, bool finished)
+void CRunCommandThread::relay(const QStringList& pieces, const QVector<bool>& lineEnds, bool finished)
 {
-    for (const QString& piece : pieces) {
+    for (int i = 0; i < pieces.size(); ++i) {
         if (m_cancelled.loadAcquire() != 0)
             return;
-        emit standoutputline(piece);
+        if (!pieces[i].isEmpty()) // only a line end for the readers that re-join lines
+            emit standoutputline(pieces[i]);
+        emit outputpiece(pieces[i], lineEnds.value(i, true));
     }
     if (!finished || m_cancelled.loadAcquire() != 0)
         return;
@@ -273,8 +281,9 @@ void CRunCommandThread::waitForChild(CProcess& process, OutputSplitter& splitter
         } else if (quiet.elapsed() >= IdleFlushMs && splitter.hasPending()) {
             // Progress written without a line end still reaches the page when the tool pauses.
             QStringList pieces;
-            splitter.flush(pieces, false);
-            deliver(pieces);
+            QVector<bool> ends;
+            splitter.flush(pieces, false, &ends);
+            deliver(pieces, ends);
             quiet.start();
         }
         if (!m_held.isEmpty() && m_sentClock.elapsed() >= SendIntervalMs)
@@ -287,28 +296,32 @@ void CRunCommandThread::readFrom(QIODevice* device)
     if (!device || !m_splitter || !device->isOpen())
         return;
     QStringList pieces;
+    QVector<bool> ends;
     char buffer[16384];
     for (;;) {
         const qint64 n = device->read(buffer, sizeof buffer);
         if (n <= 0)
             break;
         m_readBytes += n;
-        m_splitter->feed(buffer, n, pieces);
+        m_splitter->feed(buffer, n, pieces, &ends);
     }
-    deliver(pieces);
+    deliver(pieces, ends);
 }
 
-void CRunCommandThread::deliver(const QStringList& pieces)
+void CRunCommandThread::deliver(const QStringList& pieces, const QVector<bool>& lineEnds)
 {
     if (pieces.isEmpty() || m_cancelled.loadRelaxed() != 0)
         return;
     const bool logging = Util::LogEnabled();
     for (const QString& piece : pieces) {
+        if (piece.isEmpty())
+            continue;
         qCDebug(lcRunner) << piece;
         if (logging)
             Util::WriteLog(piece);
     }
     m_held += pieces;
+    m_heldEnds += lineEnds;
     if (!m_sentClock.isValid() || m_sentClock.elapsed() >= SendIntervalMs)
         sendHeld();
 }
@@ -317,8 +330,9 @@ void CRunCommandThread::sendHeld()
 {
     if (m_held.isEmpty() || m_cancelled.loadRelaxed() != 0)
         return;
-    post(std::move(m_held), false);
+    post(std::move(m_held), std::move(m_heldEnds), false);
     m_held = QStringList();
+    m_heldEnds = QVector<bool>();
     m_sentClock.start();
 }
 

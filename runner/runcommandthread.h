@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QThread>
+#include <QVector>
 
 // The child process of one run; OnTerminate asks it to end.
 class CProcess : public QProcess {
@@ -69,6 +70,10 @@ public:
 
 signals:
     void standoutputline(QString line);
+    // The same piece, just after it, and whether it ends its line of the
+    // tool's output (a piece cut at MaxPiece or at a pause does not); an
+    // empty piece here only ends the line of the one before.
+    void outputpiece(QString piece, bool endsLine);
     void sigfinished();
     void terminateprocess();
     // The child could not be started; no piece and no sigfinished follow.
@@ -86,11 +91,11 @@ private slots:
 
 private:
     void readFrom(QIODevice* device);
-    void deliver(const QStringList& pieces);
+    void deliver(const QStringList& pieces, const QVector<bool>& lineEnds);
     void sendHeld();
     void waitForChild(CProcess& process, class OutputSplitter& splitter);
-    void post(QStringList pieces, bool finished);
-    void relay(const QStringList& pieces, bool finished);
+    void post(QStringList pieces, QVector<bool> lineEnds, bool finished);
+    void relay(const QStringList& pieces, const QVector<bool>& lineEnds, bool finished);
 
     // Lives in the starting thread: the worker hands it whole batches of
     // pieces, and it emits them one by one there. One cross-thread wake-up
@@ -108,6 +113,7 @@ private:
     // tool printing thousands of progress pieces a second would otherwise
     // wake the starting thread for each of them.
     QStringList m_held;
+    QVector<bool> m_heldEnds;
     QElapsedTimer m_sentClock;
 
     int m_exitCode = -1;

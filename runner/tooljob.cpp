@@ -68,7 +68,13 @@ void ToolJob::doStart()
         m_runner->deleteLater();
     auto* runner = new CRunCommandThread(this);
     m_runner = runner;
-    connect(runner, &CRunCommandThread::standoutputline, this, &ToolJob::handlePiece);
+    connect(runner, &CRunCommandThread::outputpiece, this, [this](const QString& piece, bool endsLine) {
+        m_pieceEndsLine = endsLine;
+        if (piece.isEmpty())
+            lineEnded();
+        else
+            handlePiece(piece);
+    });
     connect(runner, &CRunCommandThread::sigfinished, this, &ToolJob::onEnded);
     connect(runner, &CRunCommandThread::sigstartfailed, this, &ToolJob::onStartFailed);
     runner->setCommand(m_program, m_arguments);

@@ -45,6 +45,10 @@ protected:
     void doStart() override;
     void doStop() override;
     virtual void handlePiece(const QString& piece);
+    // Whether the piece handlePiece has now ends its line of the tool's output.
+    bool pieceEndsLine() const { return m_pieceEndsLine; }
+    // The line of the last piece ended (at a CR LF or CR that came on its own).
+    virtual void lineEnded() { }
     virtual QString judge(int exitCode, QProcess::ExitStatus status);
     virtual void cleanUp();
 
@@ -63,6 +67,7 @@ private:
     int m_limitMs = 0;
     QString m_limitReason;
     bool m_timedOut = false;
+    bool m_pieceEndsLine = true;
     int m_exitCode = -1;
     QProcess::ExitStatus m_exitStatus = QProcess::NormalExit;
     bool m_failedToStart = false;

@@ -145,7 +145,7 @@ private slots:
         QVERIFY(languages.size() >= 11);
         const auto groups = readEntry();
         for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
-            for (const QString& key : {"GenericName", "Comment", "Keywords", "Name"}) {
+            for (const QString key : {"GenericName", "Comment", "Keywords", "Name"}) {
                 // The program's own name is the same in every language.
                 if (!group->contains(key) || (group.key() == "Desktop Entry" && key == QLatin1String("Name")))
                     continue;
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         const QString man = manPageText();
         QCOMPARE(optionsIn(man), inHelp);
-        for (const QString& command : {"extract", "create", "edit", "burn", "copy-disc", "list-drives"}) {
+        for (const QString command : {"extract", "create", "edit", "burn", "copy-disc", "list-drives"}) {
             QVERIFY2(man.contains("quillon " + command), qPrintable(command));
             // The help lists the subcommands under "quillon SUBCOMMAND", one a line.
             QVERIFY2(help.output.contains(("\n  " + command + " ").toUtf8()), qPrintable(command));

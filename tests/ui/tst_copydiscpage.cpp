@@ -103,15 +103,19 @@ private slots:
         QCOMPARE(QFileInfo(target + ".iso").size(), 2000 * 2048);
 
         // A disc that breaks off midway: the job's reason reaches the user.
+        // Its image is there now: replacing it is asked about.
         TestUtil::playStandIn("readom/read-error.txt", 255);
         qputenv("QUILLON_STANDIN_SECTORS", "2000");
         qputenv("QUILLON_STANDIN_READ", "700");
+        m_dialogs.confirmations << 1;
         p->OnStart();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
         QVERIFY(m_dialogs.last().text.contains("cannot be read"));
+        QCOMPARE(QFileInfo(target + ".iso").size(), 2000 * 2048); // the old image stays
 
         QVERIFY(QFile::rename(m_context.tools.reader, m_context.tools.reader + ".away"));
+        m_dialogs.confirmations << 1;
         p->OnStart();
         QVERIFY(ended.wait(10000));
         QCOMPARE(ended.last().first().toBool(), false);
