@@ -426,7 +426,8 @@ private slots:
             progress.show();
             for (const TsMessage& m : readTs(tsPath(lang))) {
                 const QString& text = m.forms.first();
-                if (m.context != QLatin1String("CommandLine") && text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": "))) {
+                if (m.context != QLatin1String("CommandLine")
+                    && (text.endsWith(QLatin1String("...")) || text.endsWith(QLatin1String(": ")))) {
                     progress.SetText(text);
                     check(&progress, QStringLiteral("progress"), false);
                 }
