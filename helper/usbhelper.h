@@ -43,6 +43,7 @@ private:
     // Whether a stop (or the end of input) arrived while a long operation ran.
     bool stopAsked();
     void answer(const QStringList& fields) const;
+    void answerProgress(qint64 done, qint64 total) const;
 
     QString m_device;
     QString m_name; // "sdb"
