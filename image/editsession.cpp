@@ -121,6 +121,7 @@ void EditSession::open(const QString& image)
     m_extractLog = ArchiveToolLog();
     m_extractLog.SetSubject(image);
     m_ready = false;
+    m_listingEndPending = false;
     m_tableDone = false;
     m_namesMatch = false;
     m_tree = Xorriso::RockRidgeTree();
@@ -224,6 +225,10 @@ void EditSession::becomeReady()
     for (const QString& pseudo : PseudoEntriesToRemove(m_content, m_reader.BootImageNames()))
         queueOrDefer({CFileCopy::Delete, working(pseudo), QString()});
     emit tableReady();
+    if (m_listingEndPending) {
+        m_listingEndPending = false;
+        emit listingEnded(true, QString());
+    }
 }
 
 void EditSession::onListingEnded()
@@ -237,6 +242,12 @@ void EditSession::onListingEnded()
     const QString reason = job->reason();
     if (!complete)
         abandon(reason);
+    // A complete listing is announced once the model can be shown (the
+    // Rock Ridge tree may still be read), so listeners find it filled.
+    if (complete && !m_ready) {
+        m_listingEndPending = true;
+        return;
+    }
     emit listingEnded(complete, reason);
 }
 

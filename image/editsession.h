@@ -146,6 +146,7 @@ private:
     ListingReader m_reader {m_content};
     ImageBootRecord m_boot;
     bool m_ready = false;
+    bool m_listingEndPending = false; // complete, announced once ready
 
     CFileCopy* m_copy = nullptr;
     CFileCopy* m_exportCopy = nullptr; // Stop drops only the export's tasks
