@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Die Disc konnte nicht gebrannt werden.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Kein USB-Laufwerk gefunden – bitte schließen Sie eines an</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Kein CD/DVD-Brenner gefunden</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Abbild (ISO unverändert schreiben)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Schließen Sie einen CD/DVD-Brenner mit einem leeren Rohling an oder wählen Sie stattdessen ein USB-Laufwerk.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Das Brennen wurde abgebrochen. Die Disc ist möglicherweise unbrauchbar.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>Diese Elemente wurden nicht hinzugefügt: ein Ordner, der nicht gelesen werden kann, ein umgekehrter Schrägstrich im Namen, eine Verknüpfung zurück auf einen übergeordneten Ordner oder der Arbeitsordner des Programms selbst:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>Das neue Abbild wird %1 nicht übernehmen. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>The disc could not be copied.</source>
         <translation>Die Disc konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Kein CD/DVD-Brenner gefunden</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Legen Sie die zu kopierende Disc in ein CD/DVD-Laufwerk ein und klicken Sie erneut auf „Start“.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>Kein CD/DVD-Brenner %1 gefunden. quillon list-drives zeigt die Brenner an.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Aufruf: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-        quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Disc erfolgreich gebrannt.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Unbekanntes Dateisystem %1: Verwenden Sie FAT32, NTFS, exFAT oder FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Unbekannter Partitionsstil %1: Verwenden Sie mbr oder gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <translation>Kein CD/DVD-Brenner gefunden.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Unbekannte Seite %1: Verwenden Sie burn, extract, create, edit oder copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help zeigt die Aufrufsyntax an.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>Das neue Abbild wird Folgendes nicht übernehmen: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Aufruf: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Unbekannter Partitionsstil %1: Verwenden Sie mbr, gpt oder image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
 
-Ohne Unterbefehl wird das Fenster gestartet und IMAGE auf der Seite „Extrahieren“ geöffnet (bzw. auf der
-mit --page angegebenen Seite). Die Unterbefehle führen dieselben Vorgänge ohne grafische Oberfläche aus:
+Ohne Unterbefehl startet das Fenster, mit IMAGE geöffnet auf der Seite „Extrahieren“ (oder auf der
+Seite, die --page nennt). Die Unterbefehle führen dieselben Aufgaben ohne Anzeige aus:
 
-  extract IMAGE TARGET [ITEM...]      die Elemente (ohne Angabe alles) nach TARGET extrahieren
+  extract IMAGE TARGET [ITEM...]      extrahiert die Elemente (ohne Angabe alle) nach TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      ein Abbild aus Dateien und Ordnern erstellen
+                                      erstellt ein Abbild aus Dateien und Ordnern
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    eine geänderte Kopie speichern, die wie das Original bootet
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        einen bootfähigen USB-Stick erstellen
-  burn IMAGE --disc RECORDER          das Abbild auf eine CD/DVD brennen
-  copy-disc DRIVE --output IMAGE      eine CD/DVD in ein Abbild einlesen
-  list-drives                         die USB-Datenträger und Brenner, auf die gebrannt werden kann
+       [--rename /PATH=NEWNAME]...    speichert eine geänderte Kopie, die wie das Original startet
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        erstellt einen bootfähigen USB-Stick (image: schreibt ein
+                                      Hybridabbild unverändert; Dateisystem und Bezeichnung entfallen)
+  burn IMAGE --disc RECORDER          schreibt das Abbild auf eine CD/DVD
+  copy-disc DRIVE --output IMAGE      liest eine CD/DVD in ein Abbild ein
+  list-drives                         listet die USB-Datenträger und Brenner auf, auf die gebrannt werden kann
 
 Optionen:
-  --force               eine vorhandene Ausgabedatei ersetzen (extract: vorhandene Dateien)
-  --yes                 ohne Rückfrage auf den USB-Datenträger schreiben
-  --allow-loop-device   ein Loop-Gerät als USB-Datenträger akzeptieren (Tests; nur root)
-  -h, --help            diese Hilfe anzeigen
-  -v, --version         die Version anzeigen
+  --force               ersetzt eine vorhandene Ausgabedatei (extract: vorhandene Dateien)
+  --yes                 schreibt ohne Rückfrage auf den USB-Datenträger
+  --allow-loop-device   akzeptiert ein Loop-Gerät als USB-Datenträger (Tests; nur root)
+  -h, --help            zeigt diese Hilfe an
+  -v, --version         zeigt die Version an
 
-Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Standardausgabe. Der Exit-Status ist nur dann
-0, wenn die eigene Prüfung des Vorgangs bestanden wurde; Ctrl+C bricht den Vorgang ab und entfernt unvollständige Ausgaben.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Unbekannte Seite %1: Verwenden Sie burn, extract, create, edit oder copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help zeigt die Aufrufsyntax an.</translation>
+Der Fortschritt geht an die Standardfehlerausgabe, die Ergebnisse an die Standardausgabe. Der Exit-Status ist nur 0,
+wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe ab und entfernt unvollständige Ausgaben.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <translation>Diese Elemente konnten nicht kopiert werden:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Die komprimierten Dateien (zisofs) konnten nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Diese Verknüpfungen konnten nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>die Booteinrichtung des Originals für Laufwerke (sein MBR- oder GPT-Systembereich)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>symbolische Verknüpfungen und komprimierte Dateien, sofern vorhanden (xorriso ist nicht installiert)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: Das Abbild hat keinen Systembereich, daher werden UDF und Joliet wie bisher geschrieben.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: Das Abbild hat einen UDF-Verzeichnisbaum, den nur genisoimage schreibt.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: Dateien ab 4 GiB benötigen seinen UDF-Verzeichnisbaum.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, das den Systembereich erhält, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: Die Namen, die 7-Zip liest, weichen von den Rock Ridge-Namen des Abbilds ab.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: Es übernimmt die Booteinrichtung und den Systembereich des Abbilds, sodass die Kopie wie das Original von einem Laufwerk startet.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Das gespeicherte Abbild kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>Der Systembereich des gespeicherten Abbilds (%1) weicht von dem des Originals (%2) ab.</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <source>Extracting files...</source>
         <translation>Dateien werden extrahiert...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Die Liste der zu extrahierenden Elemente kann nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
     <message>
         <source>Save File</source>
         <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Die Abbilddatei ist unvollständig: %1 Bytes geschrieben, %2 Bytes erwartet.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1352,22 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <source>%1 is not an image file.</source>
         <translation>%1 ist keine Abbilddatei.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Eine Aufgabe läuft noch. Abbrechen und das Programm schließen?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>&amp;Zuletzt verwendete Abbilder</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Keine zuletzt verwendeten Abbilder</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1235,6 +1376,27 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
 %1</source>
         <translation>Es konnte kein Webbrowser geöffnet werden. Die Adresse lautet:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>eine %1-Bezeichnung darf höchstens %n Zeichen lang sein</numerusform>
+            <numerusform>eine %1-Bezeichnung darf höchstens %n Zeichen lang sein</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 erlaubt diese Zeichen in einer Bezeichnung nicht: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie es ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1467,42 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Das Abbild konnte %1 nicht ersetzen.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 ist keine Verknüpfung mehr</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 verweist auf %2 statt auf %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 ist von anderer Art</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 hat %2 Byte statt %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>Das gespeicherte Abbild enthält nicht, was die Bearbeitung anzeigt:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Das Brennprogramm hat die Suche nach Laufwerken nicht innerhalb von %1 Sekunden abgeschlossen; es wird kein Disc-Laufwerk aufgeführt.</translation>
     </message>
 </context>
 <context>
@@ -1404,10 +1602,6 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <source>Splitting the install image</source>
         <translation>Installationsabbild wird aufgeteilt</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Dateien werden geprüft</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1654,12 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <translation>das Abbild enthält keinen Lader, den ein BIOS von einem USB-Laufwerk starten kann</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>das USB-Laufwerk hat keine Partitionstabelle, die BIOS-Bootcode aufnehmen kann</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS-Bootcode braucht eine MBR-Partitionstabelle</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>die Partition beginnt zu nah am Anfang des Laufwerks für BIOS-Bootcode</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Partitionstabelle wird gelesen</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Partitionstabelle wird gelesen...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk wurde mit dem Status %1 beendet. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>Die Partitionstabelle von %1 enthält %2 nicht.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>USB-Laufwerk wird ausgehängt</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>USB-Laufwerk wird ausgehängt...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Partitionstyp wird gesetzt</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Partitionstyp wird gesetzt...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Partition wird als aktiv markiert</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1672,6 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
     <message>
         <source>Mounting the USB disk...</source>
         <translation>USB-Laufwerk wird eingehängt...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Das neue Dateisystem konnte nicht eingehängt werden (Status %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1696,6 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Restliche Daten werden geschrieben...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Das USB-Laufwerk konnte nicht ausgehängt werden (Status %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1741,152 @@ Fortschrittsmeldungen gehen an die Standardfehlerausgabe, Ergebnisse an die Stan
         <source>The USB disk is installing bootsect...</source>
         <translation>Bootsektor wird auf dem USB-Laufwerk installiert...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 ist eine Partition; wählen Sie das gesamte USB-Laufwerk.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Das Abbild %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>Das Abbild hat keine eigene Partitionstabelle und würde daher unverändert geschrieben nicht starten; wählen Sie stattdessen MBR oder GPT. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Die Volumebezeichnung „%1“ kann nicht verwendet werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 kann diese Namen des Abbilds nicht auseinanderhalten oder lehnt sie ab: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>Das USB-Laufwerk kann entfernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>noch %n min</numerusform>
+            <numerusform>noch %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>noch %n s</numerusform>
+            <numerusform>noch %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>USB-Laufwerk wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Partitionstabelle wird geschrieben</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>Die neue Partition ist nicht erschienen.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>weder das Abbild noch sein EFI-Abbild (El Torito) enthält EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>%1 des EFI-Abbilds (El Torito) kann nicht auf das USB-Laufwerk kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>UEFI-Lader wird gelesen</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>UEFI-Lader wird kopiert</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Das Bootmenü kann nicht auf das USB-Laufwerk geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Abbild wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>USB-Laufwerk wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Die Dateien auf dem USB-Laufwerk weichen von denen des Abbilds ab.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Puffer des USB-Laufwerks werden geleert</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Abbild wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Abbild wird geschrieben</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Abbild wird geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>USB-Laufwerk wird mit dem Abbild verglichen: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>Das USB-Hilfsprogramm konnte nicht gestartet werden: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Die Berechtigung wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>Das USB-Hilfsprogramm wurde unerwartet beendet (Status %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>USB-Hilfsprogramm wird gestartet</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Warten auf Autorisierung...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>Das USB-Hilfsprogramm hat %1 geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>Das USB-Hilfsprogramm läuft nicht.</translation>
     </message>
 </context>
 </TS>

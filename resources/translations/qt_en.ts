@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>The disc could not be burned.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>No USB disk found — plug one in</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>No CD/DVD recorder found</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Image (write the ISO as it is)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>The burn was stopped. The disc may be unusable.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>These items were not added: a folder that cannot be read, a backslash in the name, a link back to a folder that holds it, or the program&apos;s own working folder:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>The new image will not keep %1. Save anyway?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>The disc could not be copied.</source>
         <translation>The disc could not be copied.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>No CD/DVD recorder found</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>No CD/DVD recorder %1 found. quillon list-drives shows the recorders.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Burning disc successfully.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Unknown partition style %1: use mbr or gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <translation>No CD/DVD recorder found.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Unknown page %1: use burn, extract, create, edit or copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help shows the usage.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>The new image will not keep: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Unknown partition style %1: use mbr, gpt or image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -825,8 +878,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -840,14 +894,6 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Unknown page %1: use burn, extract, create, edit or copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help shows the usage.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>These items could not be copied:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>The compressed (zisofs) files could not be unpacked: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>These links could not be made: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>the original&apos;s boot setup for disks (its MBR or GPT system area)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>symbolic links and compressed files, if it has any (xorriso is not installed)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: the image has no system area, so UDF and Joliet are written as before.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: the image has a UDF tree, which only genisoimage writes.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: files of 4 GiB or more need its UDF tree.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, which keeps the system area, is not installed.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>The saved image cannot be read.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Extracting files...</source>
         <translation>Extracting files...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Cannot write the list of items to extract: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Save File</source>
         <translation>Save File</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>The image file is incomplete: %1 bytes written, %2 bytes expected.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1350,22 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>%1 is not an image file.</source>
         <translation>%1 is not an image file.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>A job is still running. Stop it and close the program?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Recent Images(&amp;R)</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>No recent images</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Clear List</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1233,6 +1374,27 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
 %1</source>
         <translation>No web browser could be opened. The address is:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>a %1 label holds at most %n characters</numerusform>
+            <numerusform>a %1 label holds at most %n characters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 does not allow these characters in a label: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1465,42 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>The image could not be put in place of %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 is no longer a link</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 points to %2 instead of %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 is of another kind</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 has %2 bytes instead of %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>The saved image does not hold what the edit shows:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</translation>
     </message>
 </context>
 <context>
@@ -1402,10 +1600,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Splitting the install image</source>
         <translation>Splitting the install image</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Checking the files</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1458,52 +1652,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>the image has no loader a BIOS can start from a USB disk</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>the USB disk has no partition table to hold BIOS boot code</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS boot code needs an MBR partition table</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>the partition starts too close to the disk&apos;s start for BIOS boot code</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Reading the partition table</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Reading the partition table...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk ended with exit status %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>The partition table of %1 does not list %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Unmounting the USB disk</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Unmounting the USB disk...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Setting the partition type</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Setting the partition type...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Marking the partition active</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1516,14 +1670,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Mounting the USB disk...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Cannot create the folder %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>The new file system could not be mounted (exit status %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1548,10 +1694,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Writing the last data to the USB disk...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>The USB disk could not be unmounted (exit status %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1597,12 +1739,152 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The USB disk is installing bootsect...</source>
         <translation>The USB disk is installing bootsect...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 is a partition; choose the whole USB disk.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>The image %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>The USB disk can be removed.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>%n min left</numerusform>
+            <numerusform>%n min left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>%n s left</numerusform>
+            <numerusform>%n s left</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Erasing the USB disk</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Writing the partition table</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>The new partition did not appear.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Cannot copy %1 of the El Torito EFI image to the USB disk.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Reading the UEFI loader</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Copying the UEFI loader</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Cannot write the boot menu to the USB disk.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Reading the image back</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Reading the USB disk back</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>The files on the USB disk differ from the image&apos;s.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Flushing the USB disk</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Writing the image...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Writing the image</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Writing the image: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Comparing the USB disk with the image: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>The USB helper could not be started: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Authorisation was refused.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>The USB helper ended unexpectedly (exit status %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Starting the USB helper</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Waiting for authorisation...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>The USB helper answered %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>The USB helper is not running.</translation>
     </message>
 </context>
 </TS>

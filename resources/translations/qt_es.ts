@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>No se pudo grabar el disco.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>No se encontró ninguna unidad USB: conecte una</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>No se encontró ninguna grabadora de CD/DVD</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Imagen (escribir la ISO tal cual)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Conecte una grabadora de CD/DVD con un disco virgen, o elija una unidad USB.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Se detuvo la grabación. Es posible que el disco no se pueda usar.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>Estos elementos no se añadieron: una carpeta que no se puede leer, una barra invertida en el nombre, un enlace a una carpeta que lo contiene o la propia carpeta de trabajo del programa:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>La nueva imagen no conservará %1. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>The disc could not be copied.</source>
         <translation>No se pudo copiar el disco.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>No se encontró ninguna grabadora de CD/DVD</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Conecte una unidad de CD/DVD con el disco que quiere copiar y pulse Iniciar de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>No se encontró ninguna grabadora de CD/DVD %1. quillon list-drives muestra las grabadoras.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-     quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Disco grabado correctamente.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Sistema de archivos desconocido %1: use FAT32, NTFS, exFAT o FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Estilo de partición desconocido %1: use mbr o gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <translation>No se encontró ninguna grabadora de CD/DVD.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Página desconocida %1: use burn, extract, create, edit o copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help muestra el uso.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>La nueva imagen no conservará: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+     quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Estilo de partición desconocido %1: use mbr, gpt o image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
      quillon --page burn|extract|create|edit|copy-disc [IMAGE]
      quillon SUBCOMMAND ...
 
-Sin subcomando se inicia la ventana, con IMAGE abierta en la página Extraer (o en la página
-que indique --page). Los subcomandos ejecutan las mismas tareas sin interfaz gráfica:
+Sin subcomando se abre la ventana, con IMAGE abierta en la página Extraer (o en la página
+que indique --page). Los subcomandos ejecutan las mismas tareas sin pantalla:
 
-  extract IMAGE TARGET [ITEM...]      extraer los elementos (todos si no se indica ninguno) en TARGET
+  extract IMAGE TARGET [ITEM...]      extrae los elementos (todos, si no se indica ninguno) en TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      crear una imagen a partir de archivos y carpetas
+                                      crea una imagen a partir de archivos y carpetas
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    guardar una copia modificada que arranca como la original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        crear una memoria USB de arranque
-  burn IMAGE --disc RECORDER          grabar la imagen en un CD/DVD
-  copy-disc DRIVE --output IMAGE      leer un CD/DVD en una imagen
-  list-drives                         los discos USB y grabadoras en los que se puede grabar
+       [--rename /PATH=NEWNAME]...    guarda una copia modificada que arranca como la original
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        crea un USB de arranque (image: escribe una imagen híbrida
+                                      tal cual; se ignoran el sistema de archivos y la etiqueta)
+  burn IMAGE --disc RECORDER          escribe la imagen en un CD/DVD
+  copy-disc DRIVE --output IMAGE      lee un CD/DVD en una imagen
+  list-drives                         muestra los discos USB y grabadoras en los que se puede grabar
 
 Opciones:
-  --force               reemplazar un archivo de salida existente (extract: archivos existentes)
-  --yes                 escribir en el disco USB sin preguntar
-  --allow-loop-device   aceptar un dispositivo loop como disco USB (pruebas; solo root)
-  -h, --help            mostrar esta ayuda
-  -v, --version         mostrar la versión
+  --force               reemplaza un archivo de salida existente (extract: los archivos existentes)
+  --yes                 escribe en el disco USB sin preguntar
+  --allow-loop-device   acepta un dispositivo loop como disco USB (pruebas; solo root)
+  -h, --help            muestra esta ayuda
+  -v, --version         muestra la versión
 
-El progreso se envía a la salida de error estándar y los resultados, a la salida estándar. El código de salida es
-0 solo si la comprobación propia de la tarea se ha superado; Ctrl+C detiene la tarea y elimina la salida parcial.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Página desconocida %1: use burn, extract, create, edit o copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help muestra el uso.</translation>
+El progreso va a la salida de error estándar y los resultados a la salida estándar. El estado de salida es 0 solo
+si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y elimina la salida parcial.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <translation>No se pudieron copiar estos elementos:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>No se pudieron descomprimir los archivos comprimidos (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>No se pudieron crear estos enlaces: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>la configuración de arranque de la original para discos (su área de sistema MBR o GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>los enlaces simbólicos y los archivos comprimidos, si los tiene (xorriso no está instalado)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: la imagen no tiene área de sistema, así que UDF y Joliet se escriben como antes.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: la imagen tiene un árbol UDF, que solo escribe genisoimage.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: los archivos de 4 GiB o más necesitan su árbol UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, que conserva el área de sistema, no está instalado.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: los nombres que lee 7-Zip difieren de los nombres Rock Ridge de la imagen.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: reproduce la configuración de arranque y el área de sistema de la imagen, de modo que la copia arranca desde un disco igual que la original.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>No se puede leer la imagen guardada.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>El área de sistema de la imagen guardada (%1) difiere de la de la original (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <source>Extracting files...</source>
         <translation>Extrayendo archivos...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>No se puede escribir la lista de elementos que extraer: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
     <message>
         <source>Save File</source>
         <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>El archivo de imagen está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1352,22 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <source>%1 is not an image file.</source>
         <translation>%1 no es un archivo de imagen.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Todavía hay una tarea en curso. ¿Detenerla y cerrar el programa?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Imágenes &amp;recientes</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>No hay imágenes recientes</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Borrar lista</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1235,6 +1376,27 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
 %1</source>
         <translation>No se pudo abrir ningún navegador web. La dirección es:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>una etiqueta %1 admite como máximo %n caracteres</numerusform>
+            <numerusform>una etiqueta %1 admite como máximo %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 no admite estos caracteres en una etiqueta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1467,42 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>La imagen no pudo reemplazar a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 ya no es un enlace</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 apunta a %2 en lugar de a %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 es de otro tipo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 tiene %2 bytes en lugar de %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>La imagen guardada no contiene lo que muestra la edición:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>El programa de grabación no terminó de buscar unidades en %1 segundos; no se muestra ninguna unidad de disco.</translation>
     </message>
 </context>
 <context>
@@ -1404,10 +1602,6 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <source>Splitting the install image</source>
         <translation>Dividiendo la imagen de instalación</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Comprobando los archivos</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1654,12 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <translation>la imagen no tiene ningún cargador que una BIOS pueda iniciar desde una unidad USB</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>la unidad USB no tiene una tabla de particiones que admita código de arranque BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>el código de arranque BIOS necesita una tabla de particiones MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>la partición empieza demasiado cerca del inicio del disco para el código de arranque BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Leyendo la tabla de particiones</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Leyendo la tabla de particiones...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk terminó con el estado de salida %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>La tabla de particiones de %1 no incluye %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Desmontando la unidad USB</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Desmontando la unidad USB...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Estableciendo el tipo de partición</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Estableciendo el tipo de partición...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Marcando la partición como activa</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1672,6 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Montando la unidad USB...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>No se puede crear la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>No se pudo montar el nuevo sistema de archivos (estado de salida %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1696,6 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Escribiendo los últimos datos en la unidad USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>No se pudo desmontar la unidad USB (estado de salida %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1741,152 @@ El progreso se envía a la salida de error estándar y los resultados, a la sali
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalando el sector de arranque en la unidad USB...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 es una partición; elija la unidad USB completa.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>No se puede leer la imagen %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>La imagen no tiene tabla de particiones propia, por lo que escrita tal cual no arrancaría; elija MBR o GPT. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>No se puede usar la etiqueta de volumen «%1»: %2. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 no puede distinguir estos nombres de la imagen, o los rechaza: %2. No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>Ya puede retirar la unidad USB.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>quedan %n min</numerusform>
+            <numerusform>quedan %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>quedan %n s</numerusform>
+            <numerusform>quedan %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Borrando la unidad USB</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Escribiendo la tabla de particiones</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>No apareció la nueva partición.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>ni la imagen ni su imagen EFI El Torito contienen EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>No se puede copiar %1 de la imagen EFI El Torito en la unidad USB.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Leyendo el cargador UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Copiando el cargador UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>No se puede escribir el menú de arranque en la unidad USB.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Releyendo la imagen</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Releyendo la unidad USB</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Los archivos de la unidad USB difieren de los de la imagen.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Vaciando los búferes de la unidad USB</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Escribiendo la imagen...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Escribiendo la imagen</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Escribiendo la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Comparando la unidad USB con la imagen: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>No se pudo iniciar el asistente USB: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Se denegó la autorización.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>El asistente USB terminó inesperadamente (estado de salida %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Iniciando el asistente USB</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Esperando autorización...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>El asistente USB respondió %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>El asistente USB no se está ejecutando.</translation>
     </message>
 </context>
 </TS>

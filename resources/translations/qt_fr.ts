@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Le disque n’a pas pu être gravé.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Aucune clé USB trouvée — branchez-en une</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Aucun graveur CD/DVD trouvé</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Image (écrire l’ISO telle quelle)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Branchez un graveur CD/DVD contenant un disque vierge, ou choisissez plutôt une clé USB.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>La gravure a été arrêtée. Le disque est peut-être inutilisable.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>Ces éléments n’ont pas été ajoutés : dossier illisible, barre oblique inverse dans le nom, lien vers un dossier qui le contient, ou dossier de travail du programme lui-même :
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>La nouvelle image ne conservera pas %1. Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>The disc could not be copied.</source>
         <translation>Le disque n’a pas pu être copié.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Aucun graveur CD/DVD trouvé</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Branchez un lecteur CD/DVD contenant le disque à copier, puis cliquez à nouveau sur Démarrer.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>Aucun graveur CD/DVD %1 trouvé. quillon list-drives affiche les graveurs.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Utilisation : quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-              quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Disque gravé avec succès.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Système de fichiers inconnu %1 : utilisez FAT32, NTFS, exFAT ou FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Style de partition inconnu %1 : utilisez mbr ou gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <translation>Aucun graveur CD/DVD trouvé.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Page inconnue %1 : utilisez burn, extract, create, edit ou copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help affiche l&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>La nouvelle image ne conservera pas : %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Utilisation : quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+              quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Style de partitionnement inconnu %1 : utilisez mbr, gpt ou image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
               quillon --page burn|extract|create|edit|copy-disc [IMAGE]
               quillon SUBCOMMAND ...
 
-Sans sous-commande, la fenêtre s&apos;ouvre avec IMAGE sur la page Extraire (ou sur la page
-indiquée par --page). Les sous-commandes exécutent les mêmes tâches sans interface graphique :
+Sans sous-commande, la fenêtre s’ouvre avec IMAGE chargée dans la page Extraire (ou dans la page
+indiquée par --page). Les sous-commandes exécutent les mêmes tâches sans affichage :
 
-  extract IMAGE TARGET [ITEM...]      extraire les éléments (tout si aucun) dans TARGET
+  extract IMAGE TARGET [ITEM...]      extrait les éléments (tout, si aucun n’est indiqué) dans TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      créer une image à partir de fichiers et de dossiers
+                                      crée une image à partir de fichiers et de dossiers
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    enregistrer une copie modifiée qui démarre comme l&apos;original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        créer une clé USB amorçable
-  burn IMAGE --disc RECORDER          graver l&apos;image sur un CD/DVD
-  copy-disc DRIVE --output IMAGE      lire un CD/DVD dans une image
-  list-drives                         les disques USB et graveurs sur lesquels graver
+       [--rename /PATH=NEWNAME]...    enregistre une copie modifiée qui démarre comme l’originale
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        crée une clé USB amorçable (image : écrit une image hybride
+                                      telle quelle ; système de fichiers et nom de volume ignorés)
+  burn IMAGE --disc RECORDER          écrit l’image sur un CD/DVD
+  copy-disc DRIVE --output IMAGE      lit un CD/DVD dans une image
+  list-drives                         liste les disques USB et graveurs sur lesquels graver
 
 Options :
-  --force               remplacer un fichier de sortie existant (extract : fichiers existants)
-  --yes                 écrire sur le disque USB sans demander de confirmation
-  --allow-loop-device   accepter un périphérique loop comme disque USB (tests ; root uniquement)
-  -h, --help            afficher cette aide
-  -v, --version         afficher la version
+  --force               remplace un fichier de sortie existant (extract : les fichiers existants)
+  --yes                 écrit sur le disque USB sans demander de confirmation
+  --allow-loop-device   accepte un périphérique loop comme disque USB (tests ; root uniquement)
+  -h, --help            affiche cette aide
+  -v, --version         affiche la version
 
-La progression est écrite sur la sortie d&apos;erreur standard, les résultats sur la sortie standard. Le code de sortie
-ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche et supprime la sortie partielle.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Page inconnue %1 : utilisez burn, extract, create, edit ou copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help affiche l&apos;utilisation.</translation>
+La progression va sur la sortie d’erreur standard, les résultats sur la sortie standard. Le code de sortie ne vaut 0
+que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche et supprime la sortie partielle.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <translation>Ces éléments n’ont pas pu être copiés :
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Les fichiers compressés (zisofs) n’ont pas pu être décompressés : %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Ces liens n’ont pas pu être créés : %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>la configuration d’amorçage de l’originale pour les disques (sa zone système MBR ou GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>les liens symboliques et les fichiers compressés, s’il y en a (xorriso n’est pas installé)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage : l’image n’a pas de zone système, donc UDF et Joliet sont écrits comme avant.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage : l’image a une arborescence UDF, que seul genisoimage écrit.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage : les fichiers de 4 GiB ou plus ont besoin de son arborescence UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage : xorriso, qui conserve la zone système, n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage : les noms lus par 7-Zip diffèrent des noms Rock Ridge de l’image.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso : il reproduit la configuration d’amorçage et la zone système de l’image, pour que la copie démarre depuis un disque comme l’originale.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>L’image enregistrée est illisible.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>La zone système de l’image enregistrée (%1) diffère de celle de l’originale (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <source>Extracting files...</source>
         <translation>Extraction des fichiers...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Impossible d’écrire la liste des éléments à extraire : %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
     <message>
         <source>Save File</source>
         <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Le fichier image est incomplet : %1 octets écrits, %2 octets attendus.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>temps restant : %1</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1352,22 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <source>%1 is not an image file.</source>
         <translation>%1 n’est pas un fichier image.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Une tâche est encore en cours. L’arrêter et fermer le programme ?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Images &amp;récentes</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Aucune image récente</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Effacer la liste</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1235,6 +1376,27 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
 %1</source>
         <translation>Aucun navigateur web n’a pu être ouvert. L’adresse est :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>un nom de volume %1 comporte au plus %n caractères</numerusform>
+            <numerusform>un nom de volume %1 comporte au plus %n caractères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 n’autorise pas ces caractères dans un nom de volume : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1467,42 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>L’image n’a pas pu remplacer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est manquant</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 n’est plus un lien</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 pointe vers %2 au lieu de %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 est d’un autre type</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 fait %2 octets au lieu de %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>L’image enregistrée ne contient pas ce qu’affiche la modification :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Le programme de gravure n’a pas fini de rechercher les lecteurs en %1 secondes ; aucun lecteur de disque n’est listé.</translation>
     </message>
 </context>
 <context>
@@ -1404,10 +1602,6 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <source>Splitting the install image</source>
         <translation>Découpage de l’image d’installation</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Vérification des fichiers</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1654,12 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <translation>l’image ne contient aucun chargeur qu’un BIOS puisse lancer depuis une clé USB</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>la clé USB n’a pas de table de partitions pouvant recevoir le code d’amorçage BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>le code d’amorçage BIOS exige une table de partitions MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>la partition commence trop près du début du disque pour le code d’amorçage BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Lecture de la table de partitions</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Lecture de la table de partitions...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk s’est terminé avec le code %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>La table de partitions de %1 ne contient pas %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Démontage de la clé USB</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Démontage de la clé USB...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Définition du type de partition</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Définition du type de partition...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Activation de la partition</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1672,6 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Montage de la clé USB...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Impossible de créer le dossier %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Le nouveau système de fichiers n’a pas pu être monté (code %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1696,6 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Écriture des dernières données sur la clé USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>La clé USB n’a pas pu être démontée (code %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1741,152 @@ ne vaut 0 que si la vérification propre à la tâche a réussi ; Ctrl+C arrête
         <source>The USB disk is installing bootsect...</source>
         <translation>Installation du secteur d’amorçage sur la clé USB...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 est une partition ; choisissez la clé USB entière.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Impossible de lire l&apos;image %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>L’image n’a pas de table de partitions propre : écrite telle quelle, elle ne démarrerait pas ; choisissez plutôt MBR ou GPT. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Le nom de volume « %1 » ne peut pas être utilisé : %2. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 ne peut pas distinguer ces noms de l’image, ou les refuse : %2. Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>La clé USB peut être retirée.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>%n min restantes</numerusform>
+            <numerusform>%n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>%n s restantes</numerusform>
+            <numerusform>%n s restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Effacement de la clé USB</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Écriture de la table de partitions</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>La nouvelle partition n’est pas apparue.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>ni l’image ni son image EFI El Torito ne contient EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Impossible de copier %1 de l’image EFI El Torito sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Lecture du chargeur UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Copie du chargeur UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Impossible d’écrire le menu d’amorçage sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Relecture de l’image</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Relecture de la clé USB</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Les fichiers de la clé USB diffèrent de ceux de l’image.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Vidage des tampons de la clé USB</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Écriture de l’image...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Écriture de l’image</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Écriture de l’image : %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Comparaison de la clé USB avec l’image : %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>L’assistant USB n’a pas pu être démarré : %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>L’autorisation a été refusée.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>L’assistant USB s’est arrêté de manière inattendue (code %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Démarrage de l’assistant USB</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>En attente d’autorisation...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>L’assistant USB a répondu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>L’assistant USB n’est pas en cours d’exécution.</translation>
     </message>
 </context>
 </TS>

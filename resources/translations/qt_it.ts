@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Impossibile masterizzare il disco.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Nessuna chiavetta USB trovata — collegane una</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nessun masterizzatore CD/DVD trovato</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Immagine (scrivi l’ISO così com’è)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Collega un masterizzatore CD/DVD con un disco vuoto, oppure scegli una chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>La masterizzazione è stata interrotta. Il disco potrebbe essere inutilizzabile.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Questi elementi non sono stati aggiunti: una cartella illeggibile, una barra rovesciata nel nome, un collegamento a una cartella che lo contiene o la cartella di lavoro del programma stesso:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Vuoi sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>La nuova immagine non manterrà %1. Salvare comunque?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>The disc could not be copied.</source>
         <translation>Impossibile copiare il disco.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nessun masterizzatore CD/DVD trovato</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Collega un’unità CD/DVD con il disco da copiare, poi premi di nuovo Avvia.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Nessun masterizzatore CD/DVD %1 trovato. quillon list-drives mostra i masterizzatori.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-     quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Disco masterizzato correttamente.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>File system sconosciuto %1: usare FAT32, NTFS, exFAT o FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Stile di partizione sconosciuto %1: usare mbr o gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <translation>Nessun masterizzatore CD/DVD trovato.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Pagina sconosciuta %1: usare burn, extract, create, edit o copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help mostra l&apos;utilizzo.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>La nuova immagine non manterrà: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Uso: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+     quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Stile di partizione sconosciuto %1: usa mbr, gpt o image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
      quillon --page burn|extract|create|edit|copy-disc [IMAGE]
      quillon SUBCOMMAND ...
 
-Senza sottocomando si avvia la finestra, con IMAGE aperta nella pagina Estrai (o nella pagina
+Senza sottocomando si apre la finestra, con IMAGE aperta nella pagina Estrai (o nella pagina
 indicata da --page). I sottocomandi eseguono le stesse operazioni senza interfaccia grafica:
 
-  extract IMAGE TARGET [ITEM...]      estrae gli elementi (tutto se non ne è indicato nessuno) in TARGET
+  extract IMAGE TARGET [ITEM...]      estrae gli elementi (tutto, se non se ne indica nessuno) in TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      crea un&apos;immagine da file e cartelle
+                                      crea un’immagine da file e cartelle
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    salva una copia modificata avviabile come l&apos;originale
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        crea una chiavetta USB avviabile
-  burn IMAGE --disc RECORDER          masterizza l&apos;immagine su un CD/DVD
-  copy-disc DRIVE --output IMAGE      legge un CD/DVD in un&apos;immagine
-  list-drives                         i dischi USB e i masterizzatori su cui è possibile scrivere
+       [--rename /PATH=NEWNAME]...    salva una copia modificata che si avvia come l’originale
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        crea una chiavetta USB avviabile (image: scrive un’immagine
+                                      ibrida così com’è; file system ed etichetta ignorati)
+  burn IMAGE --disc RECORDER          scrive l’immagine su un CD/DVD
+  copy-disc DRIVE --output IMAGE      legge un CD/DVD in un’immagine
+  list-drives                         elenca i dischi USB e i masterizzatori su cui masterizzare
 
 Opzioni:
   --force               sostituisce un file di output esistente (extract: i file esistenti)
   --yes                 scrive sul disco USB senza chiedere conferma
   --allow-loop-device   accetta un dispositivo loop come disco USB (test; solo root)
-  -h, --help            mostra questo aiuto
+  -h, --help            mostra questa guida
   -v, --version         mostra la versione
 
-L&apos;avanzamento viene scritto sullo standard error, i risultati sullo standard output. Lo stato di uscita è 0 solo
-se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&apos;operazione e rimuove l&apos;output parziale.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Pagina sconosciuta %1: usare burn, extract, create, edit o copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help mostra l&apos;utilizzo.</translation>
+L’avanzamento va sullo standard error, i risultati sullo standard output. Lo stato di uscita è 0 solo
+se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’operazione e rimuove l’output parziale.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <translation>Impossibile copiare questi elementi:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Impossibile decomprimere i file compressi (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Impossibile creare questi collegamenti: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>la configurazione di avvio dell’originale per i dischi (la sua area di sistema MBR o GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>i collegamenti simbolici e i file compressi, se presenti (xorriso non è installato)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: l’immagine non ha un’area di sistema, quindi UDF e Joliet vengono scritti come prima.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: l’immagine ha un albero UDF, che solo genisoimage scrive.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: i file da 4 GiB o più richiedono il suo albero UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, che mantiene l’area di sistema, non è installato.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: i nomi letti da 7-Zip differiscono dai nomi Rock Ridge dell’immagine.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: riproduce la configurazione di avvio e l’area di sistema dell’immagine, così la copia si avvia da un disco come l’originale.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Impossibile leggere l’immagine salvata.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>L’area di sistema dell’immagine salvata (%1) differisce da quella dell’originale (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <source>Extracting files...</source>
         <translation>Estrazione dei file...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Impossibile scrivere l’elenco degli elementi da estrarre: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
     <message>
         <source>Save File</source>
         <translation>Salva file</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Il file immagine è incompleto: %1 byte scritti, %2 byte previsti.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>mancano %1</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1350,22 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <source>%1 is not an image file.</source>
         <translation>%1 non è un file immagine.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Un’operazione è ancora in corso. Interromperla e chiudere il programma?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Immagini &amp;recenti</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Nessuna immagine recente</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Cancella elenco</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1233,6 +1374,27 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
 %1</source>
         <translation>Impossibile aprire un browser web. L’indirizzo è:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>un’etichetta %1 contiene al massimo %n caratteri</numerusform>
+            <numerusform>un’etichetta %1 contiene al massimo %n caratteri</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 non consente questi caratteri in un’etichetta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 esiste già. Vuoi sostituirlo?</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1465,42 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Impossibile sostituire %1 con l’immagine.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manca</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 non è più un collegamento</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 punta a %2 invece che a %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 è di un altro tipo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 ha %2 byte invece di %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>L’immagine salvata non contiene ciò che mostra la modifica:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Il programma di masterizzazione non ha terminato la ricerca delle unità entro %1 secondi; nessuna unità disco è elencata.</translation>
     </message>
 </context>
 <context>
@@ -1402,10 +1600,6 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <source>Splitting the install image</source>
         <translation>Suddivisione dell’immagine di installazione</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Verifica dei file</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1458,52 +1652,12 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <translation>l’immagine non ha un caricatore che un BIOS possa avviare da una chiavetta USB</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>la chiavetta USB non ha una tabella delle partizioni che possa contenere il codice di avvio BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>il codice di avvio BIOS richiede una tabella delle partizioni MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>la partizione inizia troppo vicino all’inizio del disco per il codice di avvio BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Lettura della tabella delle partizioni</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Lettura della tabella delle partizioni...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk è terminato con lo stato di uscita %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>La tabella delle partizioni di %1 non contiene %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Smontaggio della chiavetta USB</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Smontaggio della chiavetta USB...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Impostazione del tipo di partizione</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Impostazione del tipo di partizione...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Attivazione della partizione</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1516,14 +1670,6 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Montaggio della chiavetta USB...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Impossibile creare la cartella %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Impossibile montare il nuovo file system (stato di uscita %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1548,10 +1694,6 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Scrittura degli ultimi dati sulla chiavetta USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Impossibile smontare la chiavetta USB (stato di uscita %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1597,12 +1739,152 @@ se il controllo proprio dell&apos;operazione è riuscito; Ctrl+C interrompe l&ap
         <source>The USB disk is installing bootsect...</source>
         <translation>Installazione del settore di avvio...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 è una partizione; scegli l’intera chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Impossibile leggere l&apos;immagine %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>L’immagine non ha una propria tabella delle partizioni, quindi scritta così com’è non si avvierebbe; scegli invece MBR o GPT. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>L’etichetta del volume «%1» non può essere usata: %2. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 non riesce a distinguere questi nomi dell’immagine, o li rifiuta: %2. Non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>La chiavetta USB può essere rimossa.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>mancano %n min</numerusform>
+            <numerusform>mancano %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>mancano %n s</numerusform>
+            <numerusform>mancano %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Cancellazione della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Scrittura della tabella delle partizioni</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>La nuova partizione non è comparsa.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>né l’immagine né la sua immagine EFI El Torito contiene EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Impossibile copiare %1 dell’immagine EFI El Torito sulla chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Lettura del caricatore UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Copia del caricatore UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Impossibile scrivere il menu di avvio sulla chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Rilettura dell’immagine</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Rilettura della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>I file sulla chiavetta USB differiscono da quelli dell’immagine.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Svuotamento dei buffer della chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Scrittura dell’immagine...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Scrittura dell’immagine</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Scrittura dell’immagine: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Confronto della chiavetta USB con l’immagine: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>Impossibile avviare l’helper USB: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Autorizzazione negata.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>L’helper USB è terminato in modo imprevisto (stato di uscita %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Avvio dell’helper USB</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>In attesa di autorizzazione...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>L’helper USB ha risposto %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>L’helper USB non è in esecuzione.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>ディスクに書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>USB ディスクが見つかりません — 接続してください</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>CD/DVD ライターが見つかりません</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>イメージ (ISO をそのまま書き込む)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>空のディスクを入れた CD/DVD ライターを接続するか、代わりに USB ディスクを選んでください。</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>書き込みを中止しました。ディスクは使用できない可能性があります。</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -494,6 +514,18 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>次の項目は追加されませんでした (読み取れないフォルダー、名前に含まれるバックスラッシュ、自身を含むフォルダーへのリンク、またはプログラム自身の作業フォルダー):
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>新しいイメージには %1 が保持されません。保存しますか?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> と </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -560,6 +592,14 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>The disc could not be copied.</source>
         <translation>ディスクをコピーできませんでした。</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>CD/DVD ライターが見つかりません</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>コピーするディスクを CD/DVD ドライブに入れてから、もう一度「開始」を押してください。</translation>
     </message>
 </context>
 <context>
@@ -719,12 +759,6 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>CD/DVD ライター %1 が見つかりません。quillon list-drives でライターを一覧表示できます。</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>使い方: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-        quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>ディスクへの書き込みが完了しました。</translation>
     </message>
@@ -747,10 +781,6 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>不明なファイルシステム %1 です。FAT32、NTFS、exFAT、FAT のいずれかを指定してください。</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>不明なパーティション形式 %1 です。mbr または gpt を指定してください。</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -785,6 +815,28 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <translation>CD/DVD ライターが見つかりません。</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>不明なページ %1 です。burn、extract、create、edit、copy-disc のいずれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>使い方は quillon --help で表示できます。</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>新しいイメージには次のものが保持されません: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>使い方: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>不明なパーティション形式です: %1。mbr、gpt、image のいずれかを指定してください。</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -797,8 +849,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -816,19 +869,20 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
 
-サブコマンドを指定しない場合はウィンドウが起動し、IMAGE が「抽出」ページ (または --page で
-指定したページ) で開かれます。サブコマンドは同じ処理を画面表示なしで実行します:
+サブコマンドを指定しない場合はウィンドウが開き、IMAGE が「抽出」ページ (または --page で指定した
+ページ) で開かれます。サブコマンドは同じジョブを画面なしで実行します:
 
-  extract IMAGE TARGET [ITEM...]      項目 (指定がなければすべて) を TARGET に展開
+  extract IMAGE TARGET [ITEM...]      項目 (指定がなければすべて) を TARGET に抽出
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
                                       ファイルとフォルダーからイメージを作成
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    元と同じように起動できる変更済みのコピーを保存
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        起動可能な USB メモリを作成
-  burn IMAGE --disc RECORDER          イメージを CD/DVD に書き込み
-  copy-disc DRIVE --output IMAGE      CD/DVD をイメージに読み込み
-  list-drives                         書き込み先にできる USB ディスクとライターを一覧表示
+       [--rename /PATH=NEWNAME]...    元のイメージと同様に起動する変更済みコピーを保存
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        起動可能な USB メモリーを作成 (image: ハイブリッド
+                                      イメージをそのまま書き込み、ファイルシステムとラベルは無視)
+  burn IMAGE --disc RECORDER          イメージを CD/DVD に書き込む
+  copy-disc DRIVE --output IMAGE      CD/DVD を読み取ってイメージにする
+  list-drives                         書き込み先として使える USB ディスクとライターを表示
 
 オプション:
   --force               既存の出力ファイルを置き換える (extract: 既存のファイル)
@@ -837,16 +891,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   -h, --help            このヘルプを表示
   -v, --version         バージョンを表示
 
-進行状況は標準エラー出力に、結果は標準出力に出力されます。終了ステータスが 0 になるのは
-処理自体のチェックに合格した場合のみです。Ctrl+C で処理を停止し、途中までの出力を削除します。</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>不明なページ %1 です。burn、extract、create、edit、copy-disc のいずれかを指定してください。</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>使い方は quillon --help で表示できます。</translation>
+進行状況は標準エラー出力に、結果は標準出力に出力されます。終了ステータスが 0 になるのは、
+ジョブ自身の検査に合格した場合だけです。Ctrl+C でジョブを停止し、不完全な出力を削除します。</translation>
     </message>
 </context>
 <context>
@@ -947,6 +993,54 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>次の項目をコピーできませんでした:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>圧縮 (zisofs) ファイルを展開できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>次のリンクを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>元のイメージのディスク用ブート設定 (MBR または GPT のシステム領域)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>シンボリックリンクと圧縮ファイル (ある場合。xorriso がインストールされていません)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: イメージにシステム領域がないため、UDF と Joliet は元のとおり書き込まれます。</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: イメージに UDF ツリーがあり、これを書き込めるのは genisoimage だけです。</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: 4 GiB 以上のファイルには UDF ツリーが必要です。</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: システム領域を保持できる xorriso がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: 7-Zip が読み取る名前がイメージの Rock Ridge 名と異なります。</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: イメージのブート設定とシステム領域を再現するため、コピーは元のイメージと同様にディスクから起動します。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>保存したイメージを読み取れません。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>保存したイメージのシステム領域 (%1) が元のイメージのもの (%2) と異なります。</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1002,6 +1096,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Extracting files...</source>
         <translation>ファイルを抽出しています...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>抽出する項目の一覧を書き込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1020,6 +1118,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Save File</source>
         <translation>ファイルの保存</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1156,29 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>イメージファイルが不完全です: %1 バイト書き込まれましたが、%2 バイト必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1349,22 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>%1 is not an image file.</source>
         <translation>%1 はイメージファイルではありません。</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>ジョブがまだ実行中です。停止してプログラムを終了しますか?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>最近使ったイメージ(&amp;R)</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>最近使ったイメージはありません</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>一覧を消去</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1232,6 +1373,26 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
 %1</source>
         <translation>Web ブラウザーを開けませんでした。アドレス:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>%1 のラベルは最大 %n 文字です</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 ではラベルに次の文字を使用できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか?</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1463,42 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>イメージで %1 を置き換えられませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 はリンクではなくなっています</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 は %3 ではなく %2 を指しています</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 の種類が異なります</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 は %3 バイトではなく %2 バイトです</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>保存したイメージの内容が編集内容と一致しません:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>ディスクライターが %1 秒以内にドライブの検索を完了しなかったため、ディスクドライブは表示されません。</translation>
     </message>
 </context>
 <context>
@@ -1401,10 +1598,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Splitting the install image</source>
         <translation>インストールイメージを分割しています</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>ファイルを確認しています</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1456,52 +1649,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>イメージに BIOS が USB ディスクから起動できるローダーがありません</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>USB ディスクに BIOS ブートコードを置けるパーティションテーブルがありません</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS ブートコードには MBR パーティションテーブルが必要です</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>パーティションの開始位置がディスクの先頭に近すぎて BIOS ブートコードを置けません</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>パーティションテーブルを読み取っています</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>パーティションテーブルを読み取っています...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk が終了ステータス %1 で終了しました。%2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>%1 のパーティションテーブルに %2 がありません。</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>USB ディスクをアンマウントしています</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>USB ディスクをアンマウントしています...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>パーティションの種類を設定しています</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>パーティションの種類を設定しています...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>パーティションをアクティブにしています</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1514,14 +1667,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Mounting the USB disk...</source>
         <translation>USB ディスクをマウントしています...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>フォルダー %1 を作成できません。</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>新しいファイルシステムをマウントできませんでした (終了ステータス %1)。%2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1546,10 +1691,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>残りのデータを USB ディスクに書き込んでいます...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>USB ディスクをアンマウントできませんでした (終了ステータス %1)。</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1595,12 +1736,150 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The USB disk is installing bootsect...</source>
         <translation>ブートセクターをインストールしています...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 はパーティションです。USB ディスク全体を選んでください。</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>イメージ %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>イメージに独自のパーティションテーブルがないため、そのまま書き込んでも起動しません。代わりに MBR または GPT を選んでください。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>ボリュームラベル &quot;%1&quot; は使用できません: %2。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 ではイメージの次の名前を区別できないか、使用できません: %2。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>USB ディスクを取り外せます。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>残り %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>残り %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>USB ディスクを消去しています</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>パーティションテーブルを書き込んでいます</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>新しいパーティションが現れませんでした。</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>イメージにもその El Torito EFI イメージにも EFI/BOOT/BOOTX64.EFI がありません</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>El Torito EFI イメージの %1 を USB ディスクにコピーできません。</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>UEFI ローダーを読み取っています</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>UEFI ローダーをコピーしています</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>ブートメニューを USB ディスクに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>イメージを読み戻しています</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>USB ディスクを読み戻しています</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>USB ディスク上のファイルがイメージのファイルと異なります。</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>USB ディスクにデータを書き出しています</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>イメージを書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>イメージを書き込んでいます</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>イメージを書き込んでいます: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>USB ディスクをイメージと比較しています: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>USB ヘルパーを起動できませんでした: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>認証が拒否されました。</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>USB ヘルパーが予期せず終了しました (終了ステータス %1)。%2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>USB ヘルパーを起動しています</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>認証を待っています...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>USB ヘルパーの応答: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>USB ヘルパーが実行されていません。</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>De schijf kon niet worden gebrand.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Geen USB-station gevonden — sluit er een aan</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Geen CD/DVD-brander gevonden</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Image (de ISO ongewijzigd schrijven)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Sluit een CD/DVD-brander met een lege schijf aan, of kies in plaats daarvan een USB-station.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Het branden is gestopt. De schijf is mogelijk onbruikbaar.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>Deze items zijn niet toegevoegd: een map die niet kan worden gelezen, een backslash in de naam, een koppeling naar een map die het item zelf bevat, of de eigen werkmap van het programma:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 bestaat al. Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>De nieuwe image behoudt %1 niet. Toch opslaan?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>The disc could not be copied.</source>
         <translation>De schijf kon niet worden gekopieerd.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Geen CD/DVD-brander gevonden</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Sluit een cd/dvd-station aan met de te kopiëren schijf erin en klik daarna opnieuw op Starten.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>Geen CD/DVD-brander %1 gevonden. quillon list-drives toont de branders.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Gebruik: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-         quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Schijf is gebrand.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Onbekend bestandssysteem %1: gebruik FAT32, NTFS, exFAT of FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Onbekende partitiestijl %1: gebruik mbr of gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <translation>Geen CD/DVD-brander gevonden.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Onbekende pagina %1: gebruik burn, extract, create, edit of copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help toont het gebruik.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>De nieuwe image behoudt het volgende niet: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Gebruik: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+         quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Onbekende partitiestijl %1: gebruik mbr, gpt of image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -818,36 +871,29 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
          quillon SUBCOMMAND ...
 
 Zonder subopdracht start het venster, met IMAGE geopend op de pagina Uitpakken (of op de pagina
-die --page opgeeft). De subopdrachten voeren dezelfde taken uit zonder grafische interface:
+die --page noemt). De subopdrachten voeren dezelfde taken uit zonder scherm:
 
-  extract IMAGE TARGET [ITEM...]      de items (alles als er geen zijn opgegeven) uitpakken naar TARGET
+  extract IMAGE TARGET [ITEM...]      pakt de items (alles als er geen zijn opgegeven) uit naar TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      een image maken van bestanden en mappen
+                                      maakt een image van bestanden en mappen
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    een gewijzigde kopie opslaan die opstart zoals het origineel
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        een opstartbare USB-stick maken
-  burn IMAGE --disc RECORDER          het image op een CD/DVD branden
-  copy-disc DRIVE --output IMAGE      een CD/DVD inlezen naar een image
-  list-drives                         de USB-schijven en branders waarop kan worden gebrand
+       [--rename /PATH=NEWNAME]...    slaat een gewijzigde kopie op die opstart zoals het origineel
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        maakt een opstartbare USB-stick (image: schrijft een hybride
+                                      image ongewijzigd; bestandssysteem en naam worden genegeerd)
+  burn IMAGE --disc RECORDER          schrijft de image naar een cd/dvd
+  copy-disc DRIVE --output IMAGE      leest een cd/dvd in een image
+  list-drives                         de USB-stations en branders waarop gebrand kan worden
 
 Opties:
-  --force               een bestaand uitvoerbestand vervangen (extract: bestaande bestanden)
-  --yes                 zonder te vragen naar de USB-schijf schrijven
-  --allow-loop-device   een loop-apparaat als USB-schijf accepteren (tests; alleen root)
-  -h, --help            deze hulp tonen
-  -v, --version         de versie tonen
+  --force               vervangt een bestaand uitvoerbestand (extract: bestaande bestanden)
+  --yes                 schrijft zonder te vragen naar het USB-station
+  --allow-loop-device   accepteert een loop-apparaat als USB-station (tests; alleen root)
+  -h, --help            toont deze hulp
+  -v, --version         toont de versie
 
-Voortgang gaat naar standaardfout, resultaten naar standaarduitvoer. De afsluitstatus is alleen 0 als
-de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert gedeeltelijke uitvoer.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Onbekende pagina %1: gebruik burn, extract, create, edit of copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help toont het gebruik.</translation>
+De voortgang gaat naar standaardfout, de resultaten naar standaarduitvoer. De afsluitstatus is alleen 0
+als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert onvolledige uitvoer.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <translation>Deze items konden niet worden gekopieerd:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>De gecomprimeerde (zisofs) bestanden konden niet worden uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Deze koppelingen konden niet worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>de opstartinstellingen van het origineel voor schijven (het MBR- of GPT-systeemgebied)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>symbolische koppelingen en gecomprimeerde bestanden, als die er zijn (xorriso is niet geïnstalleerd)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: de image heeft geen systeemgebied, dus UDF en Joliet worden geschreven zoals voorheen.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: de image heeft een UDF-structuur, die alleen genisoimage schrijft.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: bestanden van 4 GiB of groter hebben de UDF-structuur nodig.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, dat het systeemgebied behoudt, is niet geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: de namen die 7-Zip leest, verschillen van de Rock Ridge-namen van de image.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: het herhaalt de opstartinstellingen en het systeemgebied van de image, zodat de kopie net als het origineel van een schijf opstart.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>De opgeslagen image kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>Het systeemgebied van de opgeslagen image (%1) verschilt van dat van het origineel (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <source>Extracting files...</source>
         <translation>Bestanden uitpakken...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>De lijst met uit te pakken items kan niet worden geschreven: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
     <message>
         <source>Save File</source>
         <translation>Bestand opslaan</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Het imagebestand is onvolledig: %1 bytes geschreven, %2 bytes verwacht.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>nog %1</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1350,22 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <source>%1 is not an image file.</source>
         <translation>%1 is geen imagebestand.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Er loopt nog een taak. Deze stoppen en het programma sluiten?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>&amp;Recente images</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Geen recente images</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Lijst wissen</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1233,6 +1374,27 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
 %1</source>
         <translation>Er kon geen webbrowser worden geopend. Het adres is:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>een %1-naam bevat hoogstens %n tekens</numerusform>
+            <numerusform>een %1-naam bevat hoogstens %n tekens</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 staat deze tekens in een naam niet toe: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 bestaat al. Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1465,42 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>De image kon %1 niet vervangen.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 ontbreekt</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 is geen koppeling meer</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 verwijst naar %2 in plaats van %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 is van een ander soort</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 heeft %2 bytes in plaats van %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>De opgeslagen image bevat niet wat de bewerking toont:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Het brandprogramma heeft het zoeken naar stations niet binnen %1 seconden voltooid; er wordt geen schijfstation weergegeven.</translation>
     </message>
 </context>
 <context>
@@ -1402,10 +1600,6 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <source>Splitting the install image</source>
         <translation>Installatie-image splitsen</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Bestanden controleren</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1458,52 +1652,12 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <translation>de image heeft geen lader die een BIOS vanaf een USB-station kan starten</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>het USB-station heeft geen partitietabel voor BIOS-opstartcode</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS-opstartcode vereist een MBR-partitietabel</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>de partitie begint te dicht bij het begin van de schijf voor BIOS-opstartcode</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Partitietabel lezen</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Partitietabel lezen...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk is beëindigd met afsluitstatus %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>De partitietabel van %1 bevat %2 niet.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>USB-station ontkoppelen</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>USB-station ontkoppelen...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Partitietype instellen</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Partitietype instellen...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Partitie als actief markeren</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1516,14 +1670,6 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
     <message>
         <source>Mounting the USB disk...</source>
         <translation>USB-station aankoppelen...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Kan de map %1 niet maken.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Het nieuwe bestandssysteem kon niet worden aangekoppeld (afsluitstatus %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1548,10 +1694,6 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Laatste gegevens naar het USB-station schrijven...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Het USB-station kon niet worden ontkoppeld (afsluitstatus %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1597,12 +1739,152 @@ de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert ge
         <source>The USB disk is installing bootsect...</source>
         <translation>Opstartsector op het USB-station installeren...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 is een partitie; kies het hele USB-station.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Het image %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>De image heeft geen eigen partitietabel, dus ongewijzigd geschreven zou hij niet opstarten; kies MBR of GPT. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>De volumenaam &quot;%1&quot; kan niet worden gebruikt: %2. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 kan deze namen van de image niet van elkaar onderscheiden, of weigert ze: %2. Er is niets geschreven.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>Het USB-station kan worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>nog %n min</numerusform>
+            <numerusform>nog %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>nog %n s</numerusform>
+            <numerusform>nog %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>USB-station wissen</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Partitietabel schrijven</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>De nieuwe partitie is niet verschenen.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>noch de image, noch de El Torito-EFI-image bevat EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>%1 van de El Torito-EFI-image kan niet naar het USB-station worden gekopieerd.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>UEFI-lader lezen</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>UEFI-lader kopiëren</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Het opstartmenu kan niet naar het USB-station worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Image teruglezen</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>USB-station teruglezen</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>De bestanden op het USB-station verschillen van die van de image.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Buffers naar USB-station wegschrijven</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Image schrijven...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Image schrijven</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Image schrijven: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>USB-station vergelijken met de image: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>De USB-helper kon niet worden gestart: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Autorisatie geweigerd.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>De USB-helper is onverwacht beëindigd (afsluitstatus %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>USB-helper starten</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Wachten op autorisatie...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>De USB-helper antwoordde %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>De USB-helper is niet actief.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Nie udało się nagrać płyty.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Nie znaleziono dysku USB — podłącz dysk</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nie znaleziono nagrywarki CD/DVD</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Obraz (zapisz ISO bez zmian)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Podłącz nagrywarkę CD/DVD z czystą płytą albo wybierz dysk USB.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Nagrywanie zostało przerwane. Płyta może nie nadawać się do użytku.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -496,6 +516,18 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>Te elementy nie zostały dodane: folder, którego nie można odczytać, ukośnik wsteczny w nazwie, dowiązanie do folderu nadrzędnego lub folder roboczy samego programu:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 już istnieje. Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>Nowy obraz nie zachowa: %1. Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -562,6 +594,14 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>The disc could not be copied.</source>
         <translation>Nie udało się skopiować płyty.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nie znaleziono nagrywarki CD/DVD</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Podłącz napęd CD/DVD z płytą do skopiowania, a następnie ponownie kliknij Rozpocznij.</translation>
     </message>
 </context>
 <context>
@@ -721,12 +761,6 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>Nie znaleziono nagrywarki CD/DVD %1. Polecenie quillon list-drives wyświetla nagrywarki.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Użycie: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-        quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Płyta została nagrana.</translation>
     </message>
@@ -749,10 +783,6 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Nieznany system plików %1: użyj FAT32, NTFS, exFAT lub FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Nieznany styl partycjonowania %1: użyj mbr lub gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -787,6 +817,28 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <translation>Nie znaleziono nagrywarki CD/DVD.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Nieznana strona %1: użyj burn, extract, create, edit lub copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>Polecenie quillon --help wyświetla sposób użycia.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>Nowy obraz nie zachowa: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Użycie: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+        quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Nieznany schemat partycji %1: użyj mbr, gpt lub image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -799,8 +851,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -818,37 +871,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
 
-Bez podpolecenia uruchamiane jest okno z obrazem IMAGE otwartym na stronie Wyodrębnij (lub na
-stronie podanej w --page). Podpolecenia wykonują te same zadania bez interfejsu graficznego:
+Bez podpolecenia uruchamia się okno z IMAGE otwartym na stronie Wypakuj (lub na stronie wskazanej
+przez --page). Podpolecenia wykonują te same zadania bez interfejsu graficznego:
 
-  extract IMAGE TARGET [ITEM...]      wyodrębnij elementy (wszystkie, jeśli nie podano) do TARGET
+  extract IMAGE TARGET [ITEM...]      wypakowuje elementy (wszystkie, jeśli nie podano) do TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      utwórz obraz z plików i folderów
+                                      tworzy obraz z plików i folderów
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    zapisz zmienioną kopię, która uruchamia się jak oryginał
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        utwórz rozruchowy pendrive USB
-  burn IMAGE --disc RECORDER          nagraj obraz na płytę CD/DVD
-  copy-disc DRIVE --output IMAGE      odczytaj płytę CD/DVD do obrazu
+       [--rename /PATH=NEWNAME]...    zapisuje zmienioną kopię, która uruchamia się jak oryginał
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        tworzy rozruchowy dysk USB (image: zapisuje obraz hybrydowy
+                                      bez zmian; system plików i etykieta są pomijane)
+  burn IMAGE --disc RECORDER          zapisuje obraz na płycie CD/DVD
+  copy-disc DRIVE --output IMAGE      odczytuje płytę CD/DVD do obrazu
   list-drives                         dyski USB i nagrywarki, na które można nagrywać
 
 Opcje:
-  --force               zastąp istniejący plik wyjściowy (extract: istniejące pliki)
-  --yes                 zapisz na dysku USB bez pytania
-  --allow-loop-device   akceptuj urządzenie loop jako dysk USB (testy; tylko root)
-  -h, --help            wyświetl tę pomoc
-  -v, --version         wyświetl wersję
+  --force               zastępuje istniejący plik wyjściowy (extract: istniejące pliki)
+  --yes                 zapisuje na dysk USB bez pytania
+  --allow-loop-device   akceptuje urządzenie loop jako dysk USB (testy; tylko root)
+  -h, --help            wyświetla tę pomoc
+  -v, --version         wyświetla wersję
 
-Postęp trafia na standardowe wyjście błędów, a wyniki na standardowe wyjście. Kod wyjścia wynosi 0 tylko wtedy,
-gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje zadanie i usuwa częściowe dane wyjściowe.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Nieznana strona %1: użyj burn, extract, create, edit lub copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>Polecenie quillon --help wyświetla sposób użycia.</translation>
+Postęp trafia na standardowe wyjście błędów, wyniki na standardowe wyjście. Kod wyjścia wynosi 0 tylko wtedy,
+gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa niepełne dane wyjściowe.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +995,54 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <translation>Nie udało się skopiować tych elementów:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Nie udało się rozpakować skompresowanych plików (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Nie udało się utworzyć tych dowiązań: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>konfigurację rozruchu oryginału dla dysków (jego obszar systemowy MBR lub GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>dowiązania symboliczne i skompresowane pliki, jeśli są (xorriso nie jest zainstalowany)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: obraz nie ma obszaru systemowego, więc UDF i Joliet są zapisywane jak dotąd.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: obraz ma drzewo UDF, które zapisuje tylko genisoimage.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: pliki o rozmiarze 4 GiB lub większym wymagają jego drzewa UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, który zachowuje obszar systemowy, nie jest zainstalowany.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: nazwy odczytywane przez 7-Zip różnią się od nazw Rock Ridge w obrazie.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: odtwarza konfigurację rozruchu i obszar systemowy obrazu, więc kopia uruchamia się z dysku tak jak oryginał.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Nie można odczytać zapisanego obrazu.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>Obszar systemowy zapisanego obrazu (%1) różni się od obszaru oryginału (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1004,6 +1098,10 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <source>Extracting files...</source>
         <translation>Wypakowywanie plików...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Nie można zapisać listy elementów do wypakowania: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1022,6 +1120,10 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
     <message>
         <source>Save File</source>
         <translation>Zapisz plik</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1158,29 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Plik obrazu jest niekompletny: zapisano %1 B, oczekiwano %2 B.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>pozostało %1</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1351,22 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <source>%1 is not an image file.</source>
         <translation>%1 nie jest plikiem obrazu.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Zadanie nadal trwa. Zatrzymać je i zamknąć program?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Os&amp;tatnie obrazy</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Brak ostatnich obrazów</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Wyczyść listę</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1234,6 +1375,28 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
 %1</source>
         <translation>Nie udało się otworzyć przeglądarki internetowej. Adres to:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>etykieta %1 może mieć najwyżej %n znaków</numerusform>
+            <numerusform>etykieta %1 może mieć najwyżej %n znaków</numerusform>
+            <numerusform>etykieta %1 może mieć najwyżej %n znaków</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 nie dopuszcza w etykiecie tych znaków: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 już istnieje. Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1467,42 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Nie udało się zastąpić %1 obrazem.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>Brak %1</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 nie jest już dowiązaniem</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 wskazuje na %2 zamiast na %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 jest innego rodzaju</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 ma %2 bajtów zamiast %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>Zapisany obraz nie zawiera tego, co pokazuje edycja:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Program nagrywający nie zakończył wyszukiwania napędów w ciągu %1 sekund; nie wyświetlono żadnego napędu.</translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1602,6 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <source>Splitting the install image</source>
         <translation>Dzielenie obrazu instalacyjnego</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Sprawdzanie plików</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1655,12 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <translation>obraz nie ma programu ładującego, który BIOS mógłby uruchomić z dysku USB</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>dysk USB nie ma tablicy partycji, która mogłaby pomieścić kod rozruchowy BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>kod rozruchowy BIOS wymaga tablicy partycji MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>partycja zaczyna się zbyt blisko początku dysku, by zmieścić kod rozruchowy BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Odczyt tablicy partycji</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Odczyt tablicy partycji...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk zakończył działanie ze statusem %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>Tablica partycji %1 nie zawiera %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Odmontowywanie dysku USB</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Odmontowywanie dysku USB...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Ustawianie typu partycji</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Ustawianie typu partycji...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Oznaczanie partycji jako aktywnej</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1673,6 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Montowanie dysku USB...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Nie można utworzyć folderu %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Nie udało się zamontować nowego systemu plików (status %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1697,6 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Zapisywanie ostatnich danych na dysku USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Nie udało się odmontować dysku USB (status %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1742,154 @@ gdy własna kontrola zadania zakończyła się powodzeniem; Ctrl+C zatrzymuje za
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalowanie sektora rozruchowego na dysku USB...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 to partycja; wybierz cały dysk USB.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Nie można odczytać obrazu %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>Obraz nie ma własnej tablicy partycji, więc zapisany bez zmian nie uruchomi się; wybierz MBR lub GPT. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Nie można użyć etykiety woluminu „%1”: %2. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 nie rozróżnia tych nazw z obrazu lub ich nie akceptuje: %2. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>Dysk USB można odłączyć.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>pozostało %n min</numerusform>
+            <numerusform>pozostało %n min</numerusform>
+            <numerusform>pozostało %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>pozostało %n s</numerusform>
+            <numerusform>pozostało %n s</numerusform>
+            <numerusform>pozostało %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Czyszczenie dysku USB</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Zapisywanie tablicy partycji</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>Nowa partycja się nie pojawiła.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>ani obraz, ani jego obraz EFI El Torito nie zawiera EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Nie można skopiować %1 z obrazu EFI El Torito na dysk USB.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Odczytywanie programu ładującego UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Kopiowanie programu ładującego UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Nie można zapisać menu rozruchu na dysku USB.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Ponowne odczytywanie obrazu</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Ponowne odczytywanie dysku USB</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Pliki na dysku USB różnią się od plików obrazu.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Opróżnianie buforów dysku USB</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Zapisywanie obrazu...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Zapisywanie obrazu</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Zapisywanie obrazu: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Porównywanie dysku USB z obrazem: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>Nie udało się uruchomić pomocnika USB: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Odmówiono autoryzacji.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>Pomocnik USB nieoczekiwanie zakończył działanie (kod wyjścia %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Uruchamianie pomocnika USB</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Oczekiwanie na autoryzację...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>Pomocnik USB odpowiedział: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>Pomocnik USB nie jest uruchomiony.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Não foi possível gravar o disco.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Nenhuma unidade USB encontrada — ligue uma</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nenhum gravador de CD/DVD encontrado</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Imagem (gravar a ISO tal como está)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Ligue um gravador de CD/DVD com um disco virgem, ou escolha antes uma unidade USB.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>A gravação foi interrompida. O disco pode ter ficado inutilizável.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>Estes itens não foram adicionados: uma pasta que não pode ser lida, uma barra invertida no nome, um link para uma pasta que o contém ou a própria pasta de trabalho do programa:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>A nova imagem não irá manter %1. Guardar mesmo assim?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>The disc could not be copied.</source>
         <translation>Não foi possível copiar o disco.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Nenhum gravador de CD/DVD encontrado</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Ligue uma unidade de CD/DVD com o disco a copiar e prima Iniciar novamente.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>Nenhum gravador de CD/DVD %1 encontrado. quillon list-drives mostra os gravadores.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Utilização: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-            quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Disco gravado com sucesso.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Sistema de ficheiros desconhecido %1: utilize FAT32, NTFS, exFAT ou FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Estilo de partição desconhecido %1: utilize mbr ou gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <translation>Nenhum gravador de CD/DVD encontrado.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Página desconhecida %1: utilize burn, extract, create, edit ou copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help mostra a utilização.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>A nova imagem não irá manter: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Utilização: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+            quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Estilo de partição desconhecido %1: use mbr, gpt ou image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
             quillon --page burn|extract|create|edit|copy-disc [IMAGE]
             quillon SUBCOMMAND ...
 
-Sem subcomando, a janela é iniciada com IMAGE aberta na página Extrair (ou na página
-indicada por --page). Os subcomandos executam as mesmas tarefas sem interface gráfica:
+Sem subcomando, abre-se a janela, com IMAGE aberta na página Extrair (ou na página
+indicada por --page). Os subcomandos executam as mesmas tarefas sem ecrã:
 
-  extract IMAGE TARGET [ITEM...]      extrair os itens (todos, se nenhum for indicado) para TARGET
+  extract IMAGE TARGET [ITEM...]      extrai os itens (todos, se não for indicado nenhum) para TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      criar uma imagem a partir de ficheiros e pastas
+                                      cria uma imagem a partir de ficheiros e pastas
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    guardar uma cópia alterada que arranca como o original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        criar uma pen USB de arranque
-  burn IMAGE --disc RECORDER          gravar a imagem num CD/DVD
-  copy-disc DRIVE --output IMAGE      ler um CD/DVD para uma imagem
-  list-drives                         os discos USB e gravadores nos quais é possível gravar
+       [--rename /PATH=NEWNAME]...    guarda uma cópia alterada que arranca como a original
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        cria uma pen USB de arranque (image: grava uma imagem híbrida
+                                      tal como está; sistema de ficheiros e rótulo ignorados)
+  burn IMAGE --disc RECORDER          grava a imagem num CD/DVD
+  copy-disc DRIVE --output IMAGE      lê um CD/DVD para uma imagem
+  list-drives                         lista os discos USB e gravadores onde se pode gravar
 
 Opções:
-  --force               substituir um ficheiro de saída existente (extract: ficheiros existentes)
-  --yes                 escrever no disco USB sem perguntar
-  --allow-loop-device   aceitar um dispositivo loop como disco USB (testes; apenas root)
-  -h, --help            mostrar esta ajuda
-  -v, --version         mostrar a versão
+  --force               substitui um ficheiro de saída existente (extract: os ficheiros existentes)
+  --yes                 grava no disco USB sem perguntar
+  --allow-loop-device   aceita um dispositivo loop como disco USB (testes; só root)
+  -h, --help            mostra esta ajuda
+  -v, --version         mostra a versão
 
-O progresso é enviado para a saída de erro padrão e os resultados para a saída padrão. O código de saída só é 0
-se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe a tarefa e remove a saída parcial.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Página desconhecida %1: utilize burn, extract, create, edit ou copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help mostra a utilização.</translation>
+O progresso vai para a saída de erro padrão e os resultados para a saída padrão. O estado de saída só é 0
+quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a tarefa e remove a saída parcial.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <translation>Estes itens não puderam ser copiados:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Não foi possível descomprimir os ficheiros comprimidos (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Não foi possível criar estas ligações: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>a configuração de arranque da original para discos (a sua área de sistema MBR ou GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>as ligações simbólicas e os ficheiros comprimidos, se existirem (o xorriso não está instalado)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: a imagem não tem área de sistema, pelo que UDF e Joliet são gravados como antes.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: a imagem tem uma árvore UDF, que só o genisoimage grava.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: os ficheiros com 4 GiB ou mais precisam da sua árvore UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: o xorriso, que mantém a área de sistema, não está instalado.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: os nomes que o 7-Zip lê diferem dos nomes Rock Ridge da imagem.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: reproduz a configuração de arranque e a área de sistema da imagem, para que a cópia arranque a partir de um disco tal como a original.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Não é possível ler a imagem salva.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>A área de sistema da imagem guardada (%1) difere da original (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <source>Extracting files...</source>
         <translation>Extraindo arquivos...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Não é possível gravar a lista de itens a extrair: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
     <message>
         <source>Save File</source>
         <translation>Salvar arquivo</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os ficheiros (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>O ficheiro de imagem está incompleto: %1 bytes escritos, %2 bytes esperados.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>faltam %1</translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1352,22 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <source>%1 is not an image file.</source>
         <translation>%1 não é um arquivo de imagem.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Ainda está uma tarefa em curso. Pará-la e fechar o programa?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Imagens &amp;recentes</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Sem imagens recentes</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Limpar lista</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1235,6 +1376,27 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
 %1</source>
         <translation>Não foi possível abrir um navegador. O endereço é:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>um rótulo %1 tem no máximo %n caracteres</numerusform>
+            <numerusform>um rótulo %1 tem no máximo %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 não permite estes caracteres num rótulo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Pretende substituí-lo?</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1467,42 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>A imagem não pôde substituir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 está em falta</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 já não é uma ligação</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 aponta para %2 em vez de %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 é de outro tipo</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 tem %2 bytes em vez de %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>A imagem guardada não contém o que a edição mostra:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>O programa de gravação não terminou a procura de unidades em %1 segundos; nenhuma unidade de disco é apresentada.</translation>
     </message>
 </context>
 <context>
@@ -1404,10 +1602,6 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <source>Splitting the install image</source>
         <translation>Dividindo a imagem de instalação</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Verificando os arquivos</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1654,12 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <translation>a imagem não tem um carregador que um BIOS possa iniciar a partir de uma unidade USB</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>a unidade USB não tem tabela de partições para o código de inicialização do BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>o código de inicialização do BIOS precisa de uma tabela de partições MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>a partição começa perto demais do início do disco para o código de inicialização do BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Lendo a tabela de partições</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Lendo a tabela de partições...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>O sfdisk terminou com o status de saída %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>A tabela de partições de %1 não inclui %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Desmontando a unidade USB</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Desmontando a unidade USB...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Definindo o tipo de partição</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Definindo o tipo de partição...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Marcando a partição como ativa</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1672,6 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Montando a unidade USB...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Não é possível criar a pasta %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Não foi possível montar o novo sistema de arquivos (status de saída %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1696,6 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Gravando os últimos dados na unidade USB...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Não foi possível desmontar a unidade USB (status de saída %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1741,152 @@ se a verificação própria da tarefa tiver sido bem-sucedida; Ctrl+C interrompe
         <source>The USB disk is installing bootsect...</source>
         <translation>Instalando o setor de inicialização...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 é uma partição; escolha a unidade USB inteira.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Não é possível ler a imagem %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>A imagem não tem tabela de partições própria, pelo que, gravada tal como está, não arrancaria; escolha antes MBR ou GPT. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Não é possível usar o rótulo de volume &quot;%1&quot;: %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 não consegue distinguir estes nomes da imagem, ou recusa-os: %2. Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>A unidade USB pode ser removida.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>faltam %n min</numerusform>
+            <numerusform>faltam %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>faltam %n s</numerusform>
+            <numerusform>faltam %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>A apagar a unidade USB</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>A gravar a tabela de partições</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>A nova partição não apareceu.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>nem a imagem nem a sua imagem EFI El Torito contém EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Não é possível copiar %1 da imagem EFI El Torito para a unidade USB.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>A ler o carregador UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>A copiar o carregador UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Não é possível gravar o menu de arranque na unidade USB.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>A reler a imagem</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>A reler a unidade USB</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Os ficheiros na unidade USB diferem dos da imagem.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>A esvaziar os buffers da unidade USB</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>A gravar a imagem...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>A gravar a imagem</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>A gravar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>A comparar a unidade USB com a imagem: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>Não foi possível iniciar o assistente USB: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>A autorização foi recusada.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>O assistente USB terminou inesperadamente (estado de saída %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>A iniciar o assistente USB</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>A aguardar autorização...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>O assistente USB respondeu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>O assistente USB não está em execução.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Не удалось записать диск.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Флешка не найдена — подключите её</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Записывающий привод CD/DVD не найден</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Образ (записать ISO как есть)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Подключите записывающий привод CD/DVD с чистым диском или выберите флешку.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Запись остановлена. Диск может оказаться непригодным.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -496,6 +516,18 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Эти элементы не добавлены: папка, которую не удаётся прочитать, обратная косая черта в имени, ссылка на содержащую её папку или рабочая папка самой программы:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>Новый образ не сохранит %1. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> и </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -562,6 +594,14 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>The disc could not be copied.</source>
         <translation>Не удалось скопировать диск.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Записывающий привод CD/DVD не найден</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Подключите привод CD/DVD с копируемым диском и снова нажмите «Начать».</translation>
     </message>
 </context>
 <context>
@@ -721,12 +761,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Записывающий привод CD/DVD %1 не найден. Список приводов выводит quillon list-drives.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Использование: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-               quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Диск успешно записан.</translation>
     </message>
@@ -749,10 +783,6 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Неизвестная файловая система %1: используйте FAT32, NTFS, exFAT или FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Неизвестная схема разделов %1: используйте mbr или gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -787,6 +817,28 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <translation>Записывающий привод CD/DVD не найден.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Неизвестная страница %1: используйте burn, extract, create, edit или copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>Справку по использованию выводит quillon --help.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>Новый образ не сохранит: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Использование: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+               quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Неизвестная схема разделов %1: укажите mbr, gpt или image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -799,8 +851,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -818,19 +871,20 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
                quillon --page burn|extract|create|edit|copy-disc [IMAGE]
                quillon SUBCOMMAND ...
 
-Без подкоманды запускается окно, в котором IMAGE открыт на странице «Извлечь» (или на
-странице, заданной --page). Подкоманды выполняют те же задания без графического интерфейса:
+Без подкоманды открывается окно, а IMAGE — на странице «Извлечь» (или на странице, которую
+указывает --page). Подкоманды выполняют те же задания без графического интерфейса:
 
   extract IMAGE TARGET [ITEM...]      извлечь элементы (все, если не указаны) в TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
                                       создать образ из файлов и папок
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    сохранить изменённую копию, загружающуюся как оригинал
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        создать загрузочную USB-флешку
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        создать загрузочную флешку (image: записать гибридный
+                                      образ как есть; файловая система и метка игнорируются)
   burn IMAGE --disc RECORDER          записать образ на CD/DVD
   copy-disc DRIVE --output IMAGE      считать CD/DVD в образ
-  list-drives                         USB-диски и приводы, на которые можно записывать
+  list-drives                         USB-диски и записывающие приводы, доступные для записи
 
 Параметры:
   --force               заменить существующий выходной файл (extract: существующие файлы)
@@ -839,16 +893,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   -h, --help            показать эту справку
   -v, --version         показать версию
 
-Ход выполнения выводится в стандартный поток ошибок, результаты — в стандартный вывод. Код выхода равен 0, только
-если собственная проверка задания пройдена; Ctrl+C останавливает задание и удаляет неполные выходные данные.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Неизвестная страница %1: используйте burn, extract, create, edit или copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>Справку по использованию выводит quillon --help.</translation>
+Ход выполнения выводится в стандартный поток ошибок, результаты — в стандартный вывод. Код возврата равен 0,
+только если собственная проверка задания прошла; Ctrl+C останавливает задание и удаляет неполный вывод.</translation>
     </message>
 </context>
 <context>
@@ -949,6 +995,54 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>Не удалось скопировать эти элементы:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Не удалось распаковать сжатые (zisofs) файлы: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Не удалось создать эти ссылки: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>загрузочную конфигурацию оригинала для дисков (его системную область MBR или GPT)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>символьные ссылки и сжатые файлы, если они есть (xorriso не установлен)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: в образе нет системной области, поэтому UDF и Joliet записываются как прежде.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: в образе есть дерево UDF, которое записывает только genisoimage.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: файлам размером 4 GiB и более нужно его дерево UDF.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, сохраняющий системную область, не установлен.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: имена, которые читает 7-Zip, отличаются от имён Rock Ridge в образе.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: воспроизводит загрузочную конфигурацию и системную область образа, поэтому копия загружается с диска так же, как оригинал.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Не удаётся прочитать сохранённый образ.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>Системная область сохранённого образа (%1) отличается от системной области оригинала (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1004,6 +1098,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Extracting files...</source>
         <translation>Извлечение файлов...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Не удаётся записать список извлекаемых элементов: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1022,6 +1120,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Save File</source>
         <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1158,29 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Файл образа неполон: записано %1 байт, ожидалось %2 байт.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>осталось %1</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1351,22 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>%1 is not an image file.</source>
         <translation>%1 не является файлом образа.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Задание ещё выполняется. Остановить его и закрыть программу?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>&amp;Недавние образы</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Нет недавних образов</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Очистить список</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1234,6 +1375,28 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
 %1</source>
         <translation>Не удалось открыть веб-браузер. Адрес:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>метка %1 содержит не более %n символов</numerusform>
+            <numerusform>метка %1 содержит не более %n символов</numerusform>
+            <numerusform>метка %1 содержит не более %n символов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 не допускает в метке эти символы: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 уже существует. Заменить?</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1467,42 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Не удалось заменить %1 образом.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 отсутствует</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 больше не является ссылкой</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 указывает на %2 вместо %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 другого типа</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 имеет размер %2 байт вместо %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>Сохранённый образ не содержит того, что показывает редактор:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Программа записи дисков не завершила поиск приводов за %1 с; приводы дисков не показаны.</translation>
     </message>
 </context>
 <context>
@@ -1403,10 +1602,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>Splitting the install image</source>
         <translation>Разделение установочного образа</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Проверка файлов</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1460,52 +1655,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>в образе нет загрузчика, который BIOS может запустить с флешки</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>на флешке нет таблицы разделов для загрузочного кода BIOS</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>загрузочному коду BIOS нужна таблица разделов MBR</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>раздел начинается слишком близко к началу диска для загрузочного кода BIOS</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Чтение таблицы разделов</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Чтение таблицы разделов...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk завершился с кодом %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>В таблице разделов %1 нет %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Отключение флешки</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Отключение флешки...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Установка типа раздела</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Установка типа раздела...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Пометка раздела как активного</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1518,14 +1673,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Монтирование флешки...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Не удаётся создать папку %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Не удалось смонтировать новую файловую систему (код %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1550,10 +1697,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Запись последних данных на флешку...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>Не удалось отключить флешку (код %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1599,12 +1742,154 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The USB disk is installing bootsect...</source>
         <translation>Установка загрузочного сектора на флешку...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 — это раздел; выберите флешку целиком.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Не удаётся прочитать образ %1.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>В образе нет собственной таблицы разделов, поэтому записанный как есть он не загрузится; выберите MBR или GPT. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Метку тома «%1» использовать нельзя: %2. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 не различает эти имена из образа или не принимает их: %2. Ничего не записано.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>Флешку можно извлечь.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>осталось %n min</numerusform>
+            <numerusform>осталось %n min</numerusform>
+            <numerusform>осталось %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>осталось %n s</numerusform>
+            <numerusform>осталось %n s</numerusform>
+            <numerusform>осталось %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Очистка флешки</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Запись таблицы разделов</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>Новый раздел не появился.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>ни в образе, ни в его EFI-образе El Torito нет EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Не удаётся скопировать %1 из EFI-образа El Torito на флешку.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Чтение загрузчика UEFI</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Копирование загрузчика UEFI</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Не удаётся записать меню загрузки на флешку.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Повторное чтение образа</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Повторное чтение флешки</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Файлы на флешке отличаются от файлов образа.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Сброс буферов на флешку</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Запись образа...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Запись образа</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Запись образа: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Сравнение флешки с образом: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>Не удалось запустить USB-помощник: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>В авторизации отказано.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>USB-помощник неожиданно завершился (код %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Запуск USB-помощника</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Ожидание авторизации...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>USB-помощник ответил: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>USB-помощник не запущен.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>Skivan kunde inte brännas.</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>Ingen USB-enhet hittades — anslut en</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Ingen CD/DVD-brännare hittades</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>Avbildning (skriv ISO-filen som den är)</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>Anslut en CD/DVD-brännare med en tom skiva i, eller välj en USB-enhet i stället.</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>Bränningen stoppades. Skivan kan vara oanvändbar.</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -495,6 +515,18 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>Dessa objekt lades inte till: en mapp som inte kan läsas, ett omvänt snedstreck i namnet, en länk tillbaka till en mapp som innehåller den eller programmets egen arbetsmapp:
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 finns redan. Vill du ersätta den?</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>Den nya avbildningen behåller inte %1. Spara ändå?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> och </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -561,6 +593,14 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>The disc could not be copied.</source>
         <translation>Skivan kunde inte kopieras.</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>Ingen CD/DVD-brännare hittades</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>Anslut en cd/dvd-enhet med skivan som ska kopieras i och klicka sedan på Starta igen.</translation>
     </message>
 </context>
 <context>
@@ -720,12 +760,6 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>Ingen CD/DVD-brännare %1 hittades. quillon list-drives visar brännarna.</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>Användning: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-            quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>Skivan har bränts.</translation>
     </message>
@@ -748,10 +782,6 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>Okänt filsystem %1: använd FAT32, NTFS, exFAT eller FAT.</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>Okänd partitionsstil %1: använd mbr eller gpt.</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -786,6 +816,28 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <translation>Ingen CD/DVD-brännare hittades.</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>Okänd sida %1: använd burn, extract, create, edit eller copy-disc.</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help visar användningen.</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>Den nya avbildningen behåller inte: %1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>Användning: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+            quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>Okänd partitionsstil %1: använd mbr, gpt eller image.</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -798,8 +850,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -817,37 +870,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
             quillon --page burn|extract|create|edit|copy-disc [IMAGE]
             quillon SUBCOMMAND ...
 
-Utan underkommando startar fönstret med IMAGE öppen på sidan Extrahera (eller på
-sidan som --page anger). Underkommandona kör samma jobb utan grafiskt gränssnitt:
+Utan underkommando startar fönstret, med IMAGE öppen på sidan Extrahera (eller på sidan som
+--page anger). Underkommandona kör samma jobb utan skärm:
 
-  extract IMAGE TARGET [ITEM...]      extrahera objekten (allt om inga anges) till TARGET
+  extract IMAGE TARGET [ITEM...]      extraherar objekten (alla om inga anges) till TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      skapa en avbild av filer och mappar
+                                      skapar en avbildning från filer och mappar
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    spara en ändrad kopia som startar som originalet
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        skapa ett startbart USB-minne
-  burn IMAGE --disc RECORDER          bränn avbilden till en CD/DVD
-  copy-disc DRIVE --output IMAGE      läs in en CD/DVD till en avbild
-  list-drives                         USB-diskarna och brännarna som går att bränna till
+       [--rename /PATH=NEWNAME]...    sparar en ändrad kopia som startar som originalet
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        skapar ett startbart USB-minne (image: skriver en hybrid-
+                                      avbildning som den är; filsystem och etikett ignoreras)
+  burn IMAGE --disc RECORDER          skriver avbildningen till en cd/dvd
+  copy-disc DRIVE --output IMAGE      läser in en cd/dvd till en avbildning
+  list-drives                         USB-enheterna och brännarna som går att bränna till
 
 Alternativ:
-  --force               ersätt en befintlig utdatafil (extract: befintliga filer)
-  --yes                 skriv till USB-disken utan att fråga
-  --allow-loop-device   godta en loop-enhet som USB-disk (tester; endast root)
-  -h, --help            visa denna hjälp
-  -v, --version         visa versionen
+  --force               ersätter en befintlig utdatafil (extract: befintliga filer)
+  --yes                 skriver till USB-enheten utan att fråga
+  --allow-loop-device   accepterar en loop-enhet som USB-enhet (tester; endast root)
+  -h, --help            visar den här hjälpen
+  -v, --version         visar versionen
 
-Förlopp skrivs till standardfel, resultat till standard ut. Slutstatus är 0 endast när
-jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständig utdata.</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>Okänd sida %1: använd burn, extract, create, edit eller copy-disc.</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help visar användningen.</translation>
+Förloppet skrivs till standard fel, resultaten till standard ut. Slutstatusen är 0 endast
+när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständig utdata.</translation>
     </message>
 </context>
 <context>
@@ -948,6 +994,54 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <translation>Dessa objekt kunde inte kopieras:
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>De komprimerade (zisofs) filerna kunde inte packas upp: %1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>Dessa länkar kunde inte skapas: %1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>originalets startinställningar för diskar (dess MBR- eller GPT-systemområde)</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>symboliska länkar och komprimerade filer, om det finns några (xorriso är inte installerat)</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage: avbildningen har inget systemområde, så UDF och Joliet skrivs som tidigare.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage: avbildningen har ett UDF-träd, som bara genisoimage skriver.</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage: filer på 4 GiB eller mer behöver dess UDF-träd.</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage: xorriso, som behåller systemområdet, är inte installerat.</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage: namnen som 7-Zip läser skiljer sig från avbildningens Rock Ridge-namn.</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso: det återskapar avbildningens startinställningar och systemområde, så kopian startar från en disk precis som originalet.</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>Den sparade avbildningen kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>Den sparade avbildningens systemområde (%1) skiljer sig från originalets (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1003,6 +1097,10 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <source>Extracting files...</source>
         <translation>Extraherar filer...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>Listan över objekt att extrahera kan inte skrivas: %1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1021,6 +1119,10 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
     <message>
         <source>Save File</source>
         <translation>Spara fil</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alla filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1055,6 +1157,29 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>Avbildsfilen är ofullständig: %1 byte skrivna, %2 byte förväntade.</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 kvar</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1350,22 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <source>%1 is not an image file.</source>
         <translation>%1 är ingen avbildningsfil.</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>Ett jobb körs fortfarande. Vill du stoppa det och stänga programmet?</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>Senaste a&amp;vbildningar</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>Inga senaste avbildningar</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Rensa listan</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1233,6 +1374,27 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
 %1</source>
         <translation>Ingen webbläsare kunde öppnas. Adressen är:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>en %1-etikett rymmer högst %n tecken</numerusform>
+            <numerusform>en %1-etikett rymmer högst %n tecken</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 tillåter inte dessa tecken i en etikett: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 finns redan. Vill du ersätta den?</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1465,42 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>Avbildningen kunde inte ersätta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 saknas</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 är inte längre en länk</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 pekar på %2 i stället för %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 är av en annan typ</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 har %2 byte i stället för %3</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>Den sparade avbildningen innehåller inte det som redigeringen visar:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>Skivbrännaren slutförde inte sökningen efter enheter inom %1 sekunder; ingen skivenhet visas.</translation>
     </message>
 </context>
 <context>
@@ -1402,10 +1600,6 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <source>Splitting the install image</source>
         <translation>Delar upp installationsavbildningen</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>Kontrollerar filerna</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1458,52 +1652,12 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <translation>avbildningen saknar en startladdare som ett BIOS kan starta från en USB-enhet</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>USB-enheten saknar en partitionstabell som kan rymma BIOS-startkod</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS-startkod kräver en MBR-partitionstabell</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>partitionen börjar för nära diskens början för BIOS-startkod</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>Läser partitionstabellen</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>Läser partitionstabellen...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk avslutades med slutstatus %1. %2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>Partitionstabellen för %1 innehåller inte %2.</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>Avmonterar USB-enheten</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>Avmonterar USB-enheten...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>Anger partitionstyp</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>Anger partitionstyp...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>Markerar partitionen som aktiv</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1516,14 +1670,6 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
     <message>
         <source>Mounting the USB disk...</source>
         <translation>Monterar USB-enheten...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>Det går inte att skapa mappen %1.</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>Det nya filsystemet kunde inte monteras (slutstatus %1). %2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1548,10 +1694,6 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>Skriver de sista data till USB-enheten...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>USB-enheten kunde inte avmonteras (slutstatus %1).</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1597,12 +1739,152 @@ jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständ
         <source>The USB disk is installing bootsect...</source>
         <translation>Installerar startsektorn på USB-enheten...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 är en partition; välj hela USB-enheten.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Avbilden %1 kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>Avbildningen har ingen egen partitionstabell, så skriven som den är skulle den inte starta; välj MBR eller GPT i stället. Ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>Volymetiketten &quot;%1&quot; kan inte användas: %2. Ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 kan inte hålla isär dessa namn i avbildningen, eller vägrar dem: %2. Ingenting skrevs.</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>USB-enheten kan tas bort.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 av %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>%n min kvar</numerusform>
+            <numerusform>%n min kvar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>%n s kvar</numerusform>
+            <numerusform>%n s kvar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>Raderar USB-enheten</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>Skriver partitionstabellen</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>Den nya partitionen dök inte upp.</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>varken avbildningen eller dess El Torito EFI-avbildning har EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>Kan inte kopiera %1 från El Torito EFI-avbildningen till USB-enheten.</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>Läser UEFI-laddaren</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>Kopierar UEFI-laddaren</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>Kan inte skriva startmenyn till USB-enheten.</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>Läser tillbaka avbildningen</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>Läser tillbaka USB-enheten</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>Filerna på USB-enheten skiljer sig från avbildningens.</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>Tömmer skrivbufferten till USB-enheten</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>Skriver avbildningen...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>Skriver avbildningen</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>Skriver avbildningen: %1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>Jämför USB-enheten med avbildningen: %1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>USB-hjälparen kunde inte startas: %1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>Auktoriseringen nekades.</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>USB-hjälparen avslutades oväntat (slutstatus %1). %2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>Startar USB-hjälparen</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>Väntar på behörighet...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>USB-hjälparen svarade %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>USB-hjälparen körs inte.</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,26 @@
         <source>The disc could not be burned.</source>
         <translation>无法刻录光盘。</translation>
     </message>
+    <message>
+        <source>No USB disk found — plug one in</source>
+        <translation>未找到 U 盘——请插入一个</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>未找到 CD/DVD 刻录机</translation>
+    </message>
+    <message>
+        <source>Image (write the ISO as it is)</source>
+        <translation>镜像（按原样写入 ISO）</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD recorder with a blank disc in it, or choose a USB disk instead.</source>
+        <translation>请连接已放入空白光盘的 CD/DVD 刻录机，或改为选择 U 盘。</translation>
+    </message>
+    <message>
+        <source>The burn was stopped. The disc may be unusable.</source>
+        <translation>刻录已停止。光盘可能无法使用。</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -494,6 +514,18 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>以下项目未添加：无法读取的文件夹、名称中含有反斜杠、指向其上级文件夹的链接，或程序自身的工作文件夹：
 %1</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。是否替换？</translation>
+    </message>
+    <message>
+        <source>The new image will not keep %1. Save anyway?</source>
+        <translation>新镜像将不会保留 %1。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> 和 </translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -560,6 +592,14 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>The disc could not be copied.</source>
         <translation>无法复制光盘。</translation>
+    </message>
+    <message>
+        <source>No CD/DVD recorder found</source>
+        <translation>未找到 CD/DVD 刻录机</translation>
+    </message>
+    <message>
+        <source>Connect a CD/DVD drive with the disc to copy in it, then press Start again.</source>
+        <translation>请连接放有要复制光盘的 CD/DVD 驱动器，然后再次点击“开始”。</translation>
     </message>
 </context>
 <context>
@@ -719,12 +759,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>未找到 CD/DVD 刻录机 %1。quillon list-drives 可列出刻录机。</translation>
     </message>
     <message>
-        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-       quillon burn IMAGE --disc RECORDER</source>
-        <translation>用法：quillon burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
-      quillon burn IMAGE --disc RECORDER</translation>
-    </message>
-    <message>
         <source>Burning disc successfully.</source>
         <translation>光盘刻录成功。</translation>
     </message>
@@ -747,10 +781,6 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
     <message>
         <source>Unknown file system %1: use FAT32, NTFS, exFAT or FAT.</source>
         <translation>未知的文件系统 %1：请使用 FAT32、NTFS、exFAT 或 FAT。</translation>
-    </message>
-    <message>
-        <source>Unknown partition style %1: use mbr or gpt.</source>
-        <translation>未知的分区样式 %1：请使用 mbr 或 gpt。</translation>
     </message>
     <message>
         <source>All data on %1 will be deleted. Continue?</source>
@@ -785,6 +815,28 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <translation>未找到 CD/DVD 刻录机。</translation>
     </message>
     <message>
+        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
+        <translation>未知页面 %1：请使用 burn、extract、create、edit 或 copy-disc。</translation>
+    </message>
+    <message>
+        <source>quillon --help shows the usage.</source>
+        <translation>quillon --help 可显示用法。</translation>
+    </message>
+    <message>
+        <source>The new image will not keep: %1</source>
+        <translation>新镜像将不会保留：%1</translation>
+    </message>
+    <message>
+        <source>Usage: quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+       quillon burn IMAGE --disc RECORDER</source>
+        <translation>用法： quillon burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT] [--label LABEL] [--yes]
+      quillon burn IMAGE --disc RECORDER</translation>
+    </message>
+    <message>
+        <source>Unknown partition style %1: use mbr, gpt or image.</source>
+        <translation>未知的分区类型 %1：请使用 mbr、gpt 或 image。</translation>
+    </message>
+    <message>
         <source>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -797,8 +849,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
                                       build an image from files and folders
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
        [--rename /PATH=NEWNAME]...    save a changed copy that boots as the original
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        make a bootable USB stick
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        make a bootable USB stick (image: write a hybrid
+                                      image as it is; file system and label ignored)
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
@@ -812,41 +865,34 @@ Options:
 
 Progress goes to standard error, results to standard output. The exit status is 0 only
 when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
-        <translation>用法：quillon [IMAGE]
+        <translation>用法： quillon [IMAGE]
       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
       quillon SUBCOMMAND ...
 
-不带子命令时将启动窗口，并在“提取”页面（或 --page 指定的页面）打开 IMAGE。
-子命令在不显示窗口的情况下执行相同的任务：
+不带子命令时启动窗口，并在“提取”页面（或 --page 指定的页面）打开 IMAGE。
+子命令无需图形界面即可执行相同的任务：
 
   extract IMAGE TARGET [ITEM...]      将项目（未指定时为全部）提取到 TARGET
   create --output IMAGE [--label LABEL] [--type joliet|iso9660|udf] SOURCE...
-                                      从文件和文件夹创建镜像
+                                      用文件和文件夹创建镜像
   edit IMAGE --output NEW [--add SOURCE=/PATH/IN/IMAGE]... [--remove /PATH]...
-       [--rename /PATH=NEWNAME]...    保存修改后的副本，可像原镜像一样启动
-  burn IMAGE --usb DEVICE [--style mbr|gpt] [--file-system FAT32|NTFS|exFAT|FAT]
-       [--label LABEL] [--yes]        制作可启动的 USB 闪存盘
-  burn IMAGE --disc RECORDER          将镜像刻录到 CD/DVD
+       [--rename /PATH=NEWNAME]...    保存一份修改后的副本，其启动方式与原镜像相同
+  burn IMAGE --usb DEVICE [--style mbr|gpt|image] [--file-system FAT32|NTFS|exFAT|FAT]
+       [--label LABEL] [--yes]        制作可启动 U 盘（image：按原样写入混合
+                                      镜像；忽略文件系统和卷标）
+  burn IMAGE --disc RECORDER          将镜像写入 CD/DVD
   copy-disc DRIVE --output IMAGE      将 CD/DVD 读取为镜像
-  list-drives                         列出可刻录的 USB 磁盘和刻录机
+  list-drives                         列出可刻录的 U 盘和刻录机
 
 选项：
-  --force               替换已有的输出文件（extract：替换已有的文件）
-  --yes                 不经询问直接写入 USB 磁盘
-  --allow-loop-device   将 loop 设备视为 USB 磁盘（用于测试；仅限 root）
+  --force               替换已存在的输出文件（extract：已存在的文件）
+  --yes                 不经询问直接写入 U 盘
+  --allow-loop-device   接受回环设备作为 U 盘（用于测试；仅限 root）
   -h, --help            显示此帮助
   -v, --version         显示版本
 
-进度输出到标准错误，结果输出到标准输出。仅当任务自身的检查通过时，退出状态才为 0；
-Ctrl+C 会停止任务并删除不完整的输出。</translation>
-    </message>
-    <message>
-        <source>Unknown page %1: use burn, extract, create, edit or copy-disc.</source>
-        <translation>未知页面 %1：请使用 burn、extract、create、edit 或 copy-disc。</translation>
-    </message>
-    <message>
-        <source>quillon --help shows the usage.</source>
-        <translation>quillon --help 可显示用法。</translation>
+进度输出到标准错误，结果输出到标准输出。仅当任务自身的检查通过时，
+退出状态才为 0；按 Ctrl+C 可停止任务并删除不完整的输出。</translation>
     </message>
 </context>
 <context>
@@ -947,6 +993,54 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <translation>以下项目无法复制：
 %1</translation>
     </message>
+    <message>
+        <source>The compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>无法解压压缩（zisofs）文件：%1</translation>
+    </message>
+    <message>
+        <source>These links could not be made: %1</source>
+        <translation>无法创建以下链接：%1</translation>
+    </message>
+    <message>
+        <source>the original&apos;s boot setup for disks (its MBR or GPT system area)</source>
+        <translation>原镜像用于磁盘的引导设置（其 MBR 或 GPT 系统区）</translation>
+    </message>
+    <message>
+        <source>symbolic links and compressed files, if it has any (xorriso is not installed)</source>
+        <translation>符号链接和压缩文件（如果有；未安装 xorriso）</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has no system area, so UDF and Joliet are written as before.</source>
+        <translation>genisoimage：镜像没有系统区，因此 UDF 和 Joliet 按原样写入。</translation>
+    </message>
+    <message>
+        <source>genisoimage: the image has a UDF tree, which only genisoimage writes.</source>
+        <translation>genisoimage：镜像含有 UDF 目录树，只有 genisoimage 能写入它。</translation>
+    </message>
+    <message>
+        <source>genisoimage: files of 4 GiB or more need its UDF tree.</source>
+        <translation>genisoimage：4 GiB 及以上的文件需要其 UDF 目录树。</translation>
+    </message>
+    <message>
+        <source>genisoimage: xorriso, which keeps the system area, is not installed.</source>
+        <translation>genisoimage：未安装可保留系统区的 xorriso。</translation>
+    </message>
+    <message>
+        <source>genisoimage: the names 7-Zip reads differ from the image&apos;s Rock Ridge names.</source>
+        <translation>genisoimage：7-Zip 读取的名称与镜像的 Rock Ridge 名称不同。</translation>
+    </message>
+    <message>
+        <source>xorriso: it replays the image&apos;s boot setup and system area, so the copy boots from a disk as the original does.</source>
+        <translation>xorriso：它会重现镜像的引导设置和系统区，因此副本能像原镜像一样从磁盘启动。</translation>
+    </message>
+    <message>
+        <source>The saved image cannot be read.</source>
+        <translation>无法读取保存的镜像。</translation>
+    </message>
+    <message>
+        <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
+        <translation>保存的镜像的系统区（%1）与原镜像的（%2）不同。</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1002,6 +1096,10 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <source>Extracting files...</source>
         <translation>正在提取文件...</translation>
     </message>
+    <message>
+        <source>Cannot write the list of items to extract: %1</source>
+        <translation>无法写入要提取的项目列表：%1</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -1020,6 +1118,10 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
     <message>
         <source>Save File</source>
         <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1156,29 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
     <message>
         <source>The image file is incomplete: %1 bytes written, %2 bytes expected.</source>
         <translation>镜像文件不完整：已写入 %1 字节，预期 %2 字节。</translation>
+    </message>
+</context>
+<context>
+    <name>JobProgress</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1349,22 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <source>%1 is not an image file.</source>
         <translation>%1 不是镜像文件。</translation>
     </message>
+    <message>
+        <source>A job is still running. Stop it and close the program?</source>
+        <translation>仍有任务正在运行。是否停止任务并关闭程序？</translation>
+    </message>
+    <message>
+        <source>Recent Images(&amp;R)</source>
+        <translation>最近的镜像(&amp;R)</translation>
+    </message>
+    <message>
+        <source>No recent images</source>
+        <translation>没有最近的镜像</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>清除列表</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1232,6 +1373,26 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
 %1</source>
         <translation>无法打开网页浏览器。网址：
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mkfs</name>
+    <message numerus="yes">
+        <source>a %1 label holds at most %n characters</source>
+        <translation>
+            <numerusform>%1 卷标最多 %n 个字符</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 does not allow these characters in a label: %2</source>
+        <translation>%1 不允许卷标中包含以下字符：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PageWindow</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。是否替换？</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1463,42 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
     <message>
         <source>The image could not be put in place of %1.</source>
         <translation>无法用镜像替换 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>RockRidge</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 缺失</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a link</source>
+        <translation>%1 不再是链接</translation>
+    </message>
+    <message>
+        <source>%1 points to %2 instead of %3</source>
+        <translation>%1 指向 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>%1 is of another kind</source>
+        <translation>%1 的类型不同</translation>
+    </message>
+    <message>
+        <source>%1 has %2 bytes instead of %3</source>
+        <translation>%1 为 %2 字节，而不是 %3 字节</translation>
+    </message>
+    <message>
+        <source>The saved image does not hold what the edit shows:
+%1</source>
+        <translation>保存的镜像内容与编辑内容不一致：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ScanbusJob</name>
+    <message>
+        <source>The disc recorder did not finish looking for drives within %1 seconds; no disc drive is listed.</source>
+        <translation>光盘刻录程序未在 %1 秒内完成驱动器查找；未列出任何光盘驱动器。</translation>
     </message>
 </context>
 <context>
@@ -1401,10 +1598,6 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <source>Splitting the install image</source>
         <translation>正在拆分安装映像</translation>
     </message>
-    <message>
-        <source>Checking the files</source>
-        <translation>正在检查文件</translation>
-    </message>
     <message numerus="yes">
         <source>%n file(s) of the image are missing or incomplete on the USB disk: %1</source>
         <translation>
@@ -1456,52 +1649,12 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <translation>镜像中没有 BIOS 可从 U 盘启动的引导程序</translation>
     </message>
     <message>
-        <source>the USB disk has no partition table to hold BIOS boot code</source>
-        <translation>U 盘没有可容纳 BIOS 引导代码的分区表</translation>
-    </message>
-    <message>
-        <source>BIOS boot code needs an MBR partition table</source>
-        <translation>BIOS 引导代码需要 MBR 分区表</translation>
-    </message>
-    <message>
-        <source>the partition starts too close to the disk&apos;s start for BIOS boot code</source>
-        <translation>分区起始位置离磁盘开头太近，放不下 BIOS 引导代码</translation>
-    </message>
-    <message>
-        <source>Reading the partition table</source>
-        <translation>正在读取分区表</translation>
-    </message>
-    <message>
-        <source>Reading the partition table...</source>
-        <translation>正在读取分区表...</translation>
-    </message>
-    <message>
-        <source>sfdisk ended with exit status %1. %2</source>
-        <translation>sfdisk 已结束，退出状态为 %1。%2</translation>
-    </message>
-    <message>
-        <source>The partition table of %1 does not list %2.</source>
-        <translation>%1 的分区表中没有 %2。</translation>
-    </message>
-    <message>
         <source>Unmounting the USB disk</source>
         <translation>正在卸载 U 盘</translation>
     </message>
     <message>
         <source>Unmounting the USB disk...</source>
         <translation>正在卸载 U 盘...</translation>
-    </message>
-    <message>
-        <source>Setting the partition type</source>
-        <translation>正在设置分区类型</translation>
-    </message>
-    <message>
-        <source>Setting the partition type...</source>
-        <translation>正在设置分区类型...</translation>
-    </message>
-    <message>
-        <source>Marking the partition active</source>
-        <translation>正在将分区标记为活动分区</translation>
     </message>
     <message>
         <source>Formatting the USB disk</source>
@@ -1514,14 +1667,6 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
     <message>
         <source>Mounting the USB disk...</source>
         <translation>正在挂载 U 盘...</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1.</source>
-        <translation>无法创建文件夹 %1。</translation>
-    </message>
-    <message>
-        <source>The new file system could not be mounted (exit status %1). %2</source>
-        <translation>无法挂载新的文件系统（退出状态 %1）。%2</translation>
     </message>
     <message>
         <source>Preparing the boot code</source>
@@ -1546,10 +1691,6 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
     <message>
         <source>Writing the last data to the USB disk...</source>
         <translation>正在将剩余数据写入 U 盘...</translation>
-    </message>
-    <message>
-        <source>The USB disk could not be unmounted (exit status %1).</source>
-        <translation>无法卸载 U 盘（退出状态 %1）。</translation>
     </message>
     <message>
         <source>Checking the file system</source>
@@ -1595,12 +1736,150 @@ Ctrl+C 会停止任务并删除不完整的输出。</translation>
         <source>The USB disk is installing bootsect...</source>
         <translation>正在向 U 盘安装引导扇区...</translation>
     </message>
+    <message>
+        <source>%1 is a partition; choose the whole USB disk.</source>
+        <translation>%1 是一个分区；请选择整个 U 盘。</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>无法读取镜像 %1。</translation>
+    </message>
+    <message>
+        <source>The image has no partition table of its own, so written as it is it would not start; choose MBR or GPT instead. Nothing was written.</source>
+        <translation>镜像没有自己的分区表，按原样写入将无法启动；请改选 MBR 或 GPT。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The volume label &quot;%1&quot; cannot be used: %2. Nothing was written.</source>
+        <translation>卷标“%1”无法使用：%2。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold these names of the image apart, or refuses them: %2. Nothing was written.</source>
+        <translation>%1 无法区分或拒绝镜像中的以下名称：%2。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The USB disk can be removed.</source>
+        <translation>现在可以移除 U 盘了。</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min left</source>
+        <translation>
+            <numerusform>剩余 %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s left</source>
+        <translation>
+            <numerusform>剩余 %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing the USB disk</source>
+        <translation>正在擦除 U 盘</translation>
+    </message>
+    <message>
+        <source>Writing the partition table</source>
+        <translation>正在写入分区表</translation>
+    </message>
+    <message>
+        <source>The new partition did not appear.</source>
+        <translation>新分区没有出现。</translation>
+    </message>
+    <message>
+        <source>neither the image nor its El Torito EFI image has EFI/BOOT/BOOTX64.EFI</source>
+        <translation>镜像及其 El Torito EFI 镜像中都没有 EFI/BOOT/BOOTX64.EFI</translation>
+    </message>
+    <message>
+        <source>Cannot copy %1 of the El Torito EFI image to the USB disk.</source>
+        <translation>无法将 El Torito EFI 镜像中的 %1 复制到 U 盘。</translation>
+    </message>
+    <message>
+        <source>Reading the UEFI loader</source>
+        <translation>正在读取 UEFI 引导程序</translation>
+    </message>
+    <message>
+        <source>Copying the UEFI loader</source>
+        <translation>正在复制 UEFI 引导程序</translation>
+    </message>
+    <message>
+        <source>Cannot write the boot menu to the USB disk.</source>
+        <translation>无法将引导菜单写入 U 盘。</translation>
+    </message>
+    <message>
+        <source>Reading the image back</source>
+        <translation>正在回读镜像</translation>
+    </message>
+    <message>
+        <source>Reading the USB disk back</source>
+        <translation>正在回读 U 盘</translation>
+    </message>
+    <message>
+        <source>The files on the USB disk differ from the image&apos;s.</source>
+        <translation>U 盘上的文件与镜像中的不一致。</translation>
+    </message>
+    <message>
+        <source>Flushing the USB disk</source>
+        <translation>正在将缓存数据写入 U 盘</translation>
+    </message>
+    <message>
+        <source>Writing the image...</source>
+        <translation>正在写入镜像...</translation>
+    </message>
+    <message>
+        <source>Writing the image</source>
+        <translation>正在写入镜像</translation>
+    </message>
+    <message>
+        <source>Writing the image: %1</source>
+        <translation>正在写入镜像：%1</translation>
+    </message>
+    <message>
+        <source>Comparing the USB disk with the image: %1</source>
+        <translation>正在将 U 盘与镜像比较：%1</translation>
+    </message>
 </context>
 <context>
-    <name>UsbToolStep</name>
+    <name>UsbHelperClient</name>
+    <message>
+        <source>The USB helper could not be started: %1</source>
+        <translation>无法启动 USB 辅助程序：%1</translation>
+    </message>
     <message>
         <source>Authorisation was refused.</source>
         <translation>授权被拒绝。</translation>
+    </message>
+    <message>
+        <source>The USB helper ended unexpectedly (exit status %1). %2</source>
+        <translation>USB 辅助程序意外结束（退出状态 %1）。%2</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStartStep</name>
+    <message>
+        <source>Starting the USB helper</source>
+        <translation>正在启动 USB 辅助程序</translation>
+    </message>
+    <message>
+        <source>Waiting for authorisation...</source>
+        <translation>正在等待授权...</translation>
+    </message>
+    <message>
+        <source>The USB helper answered %1.</source>
+        <translation>USB 辅助程序的应答：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>UsbHelperStep</name>
+    <message>
+        <source>The USB helper is not running.</source>
+        <translation>USB 辅助程序未在运行。</translation>
     </message>
 </context>
 </TS>
