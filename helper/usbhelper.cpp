@@ -344,7 +344,14 @@ QString UsbHelper::check(const QString& fileSystem)
     if (part.isEmpty())
         return QStringLiteral("%1 has no partition to check.").arg(m_device);
     const ToolCommand fsck = Mkfs::CheckCommand(fileSystem, part);
-    return run(fsck.program, fsck.arguments);
+    QString failure = run(fsck.program, fsck.arguments);
+    // A FUSE driver may clear the dirty bit a moment after its unmount
+    // returned: only that finding is asked again, a few times.
+    for (int attempt = 0; attempt < 5 && failure.contains(QLatin1String("dirty bit")); ++attempt) {
+        ::sleep(1);
+        failure = run(fsck.program, fsck.arguments);
+    }
+    return failure;
 }
 
 int UsbHelper::openImageAsCaller(const QString& image, QString& why) const
