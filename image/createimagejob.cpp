@@ -1,6 +1,7 @@
 #include "image/createimagejob.h"
 
 #include "image/filecopy.h"
+#include "image/fileutils.h"
 #include "image/isobuildjob.h"
 #include "image/stagedcontent.h"
 #include "runner/isobuilder.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int RefreshMs = 250;
-constexpr int MaxNamesShown = 8;
 
 } // namespace
 
@@ -84,13 +84,10 @@ CreateImageJob::CreateImageJob(StagedContent* staged, const Request& request, QO
         const QStringList missing = staged->verify();
         if (missing.isEmpty())
             return QString();
-        QStringList shown = missing.mid(0, MaxNamesShown);
-        if (missing.size() > MaxNamesShown)
-            shown << QStringLiteral("...");
         return QCoreApplication::translate("CreateImageJob",
             "These files could not be copied into the working folder, so no image was "
             "created (unreadable files, or a full disk?):\n%1")
-            .arg(shown.join(QLatin1Char('\n')));
+            .arg(ShortNameList(missing));
     });
     check->setName(QCoreApplication::translate("CreateImageJob", "Copy files and folders..."));
     add(check, 0);

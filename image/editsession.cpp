@@ -22,15 +22,6 @@
 namespace {
 
 constexpr int ExtractPollMs = 200;
-constexpr int MaxNamesShown = 8;
-
-QString nameList(const QStringList& names)
-{
-    QStringList shown = names.mid(0, MaxNamesShown);
-    if (names.size() > MaxNamesShown)
-        shown << QStringLiteral("...");
-    return shown.join(QLatin1Char('\n'));
-}
 
 QString folderPrefix(const IsoEntry* folder)
 {
@@ -315,7 +306,7 @@ void EditSession::finishOpenWork()
 {
     const QStringList failed = RestoreLinks(m_linksToRestore, m_workingFolder);
     if (!failed.isEmpty() && m_extractFailure.isEmpty())
-        m_extractFailure = tr("These links could not be made: %1").arg(nameList(failed));
+        m_extractFailure = tr("These links could not be made: %1").arg(ShortNameList(failed));
     m_openWork = false;
     flushDeferred();
     emit extractionEnded(m_extractFailure.isEmpty());
@@ -567,7 +558,7 @@ QString EditSession::prepareSave()
         for (QString& name : missing)
             name = QDir::toNativeSeparators(DisplayName(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'))));
         return tr("These items are missing from the working folder, so the image would lack them:\n%1")
-            .arg(nameList(failed + missing));
+            .arg(ShortNameList(failed + missing));
     }
     if (savePlan().xorriso)
         return QString(); // xorriso takes the boot setup from the original itself
@@ -611,7 +602,7 @@ JobSequence* EditSession::makeExportJob(const QStringList& names, const QString&
     run->add(copyWait(m_exportCopy), 6);
     run->add(new StepJob([this] {
         const QStringList failed = m_exportCopy->TakeFailures();
-        return failed.isEmpty() ? QString() : tr("These items could not be copied:\n%1").arg(nameList(failed));
+        return failed.isEmpty() ? QString() : tr("These items could not be copied:\n%1").arg(ShortNameList(failed));
     }),
         0);
     return run;

@@ -300,3 +300,12 @@ bool ReplaceFile(const QString& from, const QString& to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 #endif
 }
+
+QString ShortNameList(const QStringList& names)
+{
+    constexpr int MaxNamesShown = 8;
+    QStringList shown = names.mid(0, MaxNamesShown);
+    if (names.size() > MaxNamesShown)
+        shown << QStringLiteral("...");
+    return shown.join(QLatin1Char('\n'));
+}

@@ -46,3 +46,6 @@ QString WithDefaultSuffix(const QString& path, const QString& suffix);
 // Puts `from` in place of `to` (replacing a file there) in one step where the
 // platform allows it. False when it could not; `from` then stays.
 bool ReplaceFile(const QString& from, const QString& to);
+
+// Names for a message, one a line: the first eight, then "..." for the rest.
+QString ShortNameList(const QStringList& names);

@@ -33,21 +33,6 @@
 // (one per builder line would slow a build down).
 Q_LOGGING_CATEGORY(lcCreate, "quillon.create", QtInfoMsg)
 
-namespace {
-
-// Names shown in one message before "...".
-constexpr int MaxNamesShown = 8;
-
-QString nameList(const QStringList& names)
-{
-    QStringList shown = names.mid(0, MaxNamesShown);
-    if (names.size() > MaxNamesShown)
-        shown << QStringLiteral("...");
-    return shown.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 CPage3::CPage3(QWidget* parent, const PageContext& context)
     : PageWindow(parent, context)
     , m_staged(new StagedContent(QStringLiteral("create"), this))
@@ -253,7 +238,7 @@ void CPage3::AddPaths(const QStringList& files, const QStringList& folders)
     Dialogs().ShowMessage(tr("These items were not added: an item of the same name is already there, a folder "
                              "that cannot be read, a backslash in the name, a link back to a folder that holds "
                              "it, or the program's own working folder:\n%1")
-                              .arg(nameList(names)),
+                              .arg(ShortNameList(names)),
         this);
 }
 
@@ -322,7 +307,7 @@ bool CPage3::confirmLargeFiles(bool& allowLargeFiles)
                             "The image will also get a UDF file system that holds them; programs that read "
                             "only ISO 9660 or Joliet will see wrong sizes. Choose \"UDF ISO\" to avoid this "
                             "question. Create the image anyway?")
-                             .arg(nameList(large));
+                             .arg(ShortNameList(large));
     return Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"), text, this) == 1;
 }
 

@@ -438,20 +438,6 @@ QList<IsoEntry*> CPage4::checkedEntries() const
     return entries;
 }
 
-namespace {
-
-constexpr int MaxNamesShown = 8;
-
-QString nameList(const QStringList& names)
-{
-    QStringList shown = names.mid(0, MaxNamesShown);
-    if (names.size() > MaxNamesShown)
-        shown << QStringLiteral("...");
-    return shown.join(QLatin1Char('\n'));
-}
-
-} // namespace
-
 QString CPage4::acceptableName(const QString& name, const IsoEntry* self)
 {
     const QString problem = m_session->nameProblem(m_currentFolder, name, self);
@@ -505,12 +491,12 @@ void CPage4::addPaths(const QStringList& paths)
     QApplication::restoreOverrideCursor();
     if (!result.nameTaken.isEmpty())
         Dialogs().ShowMessage(tr("These items were not added: this folder already holds an item of that name:\n%1")
-                                  .arg(nameList(result.nameTaken)),
+                                  .arg(ShortNameList(result.nameTaken)),
             this);
     if (!result.refused.isEmpty())
         Dialogs().ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the name, a "
                                  "link back to a folder that holds it, or the program's own working folder:\n%1")
-                                  .arg(nameList(result.refused)),
+                                  .arg(ShortNameList(result.refused)),
             this);
 }
 

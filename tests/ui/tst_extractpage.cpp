@@ -265,7 +265,7 @@ private slots:
         const auto rowPoint = [table](const QString& name) {
             return table->visualItemRect(table->item(rowOf(table, name), 1)).center();
         };
-        // The page reads the cursor's position, as the spec's click rule has it.
+        // The page reads the cursor's position to tell a click on the box from one on the name.
         const auto click = [table](const QPoint& at) {
             QCursor::setPos(table->viewport()->mapToGlobal(at));
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
