@@ -38,12 +38,14 @@ void OutputSplitter::emitPiece(const char* data, qsizetype size, QStringList& ou
         const bool lineFeed = piece.endsWith(QLatin1Char('\n'));
         if (!(m_lineOpen && (lineFeed || (cut == Cut::EndOfRun && !piece.isEmpty())))) {
             if (endsLine && m_lineOpen && m_lineEnds) {
-                // A reader re-joining lines must hear of the end: on the piece
-                // itself while it is still here, else as an empty piece.
+                // A reader re-joining lines must hear of the end, and of the
+                // blanks that end the line (a name's trailing blanks): on the
+                // piece itself while it is still here, else as a piece of its own.
                 if (!out.isEmpty() && m_lineEnds->size() == out.size()) {
+                    out.last() += piece;
                     m_lineEnds->last() = true;
                 } else {
-                    out.append(QString());
+                    out.append(piece);
                     m_lineEnds->append(true);
                 }
             }

@@ -14,7 +14,7 @@
 // the other. A line longer than MaxPiece, or one the tool pauses in, comes in
 // several pieces; whether a piece ends its line is told beside it (lineEnds),
 // for the readers that re-join lines; a CR LF or CR that ends a line already
-// out comes to them as an empty piece. Blank pieces are dropped, but
+// out comes to them as a piece of its own (empty, or the line's last blanks). Blank pieces are dropped, but
 // blanks cut from the inside of a line are joined to its next piece, and a
 // line feed that ends a line already partly out comes as a piece of its own. Bytes are
 // split before decoding, and one decoder lives for the whole run, so a

@@ -101,6 +101,36 @@ private slots:
         QCOMPARE(out.join(QString()).size(), 5001);
     }
 
+    // A pause cuts a line; re-joined, its pieces must give the line whole,
+    // trailing blanks included (a name may end in them).
+    void pausedLineRejoinsWhole_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("CR LF after blanks") << QByteArray("name") << QByteArray("  \r\n") << "name  ";
+        QTest::newRow("LF after blanks") << QByteArray("name") << QByteArray("  \n") << "name  \n";
+        QTest::newRow("CR LF alone") << QByteArray("name  ") << QByteArray("\r\n") << "name  ";
+        QTest::newRow("blanks inside") << QByteArray("a ") << QByteArray(" b\r\n") << "a  b";
+    }
+
+    void pausedLineRejoinsWhole()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, line);
+        OutputSplitter splitter;
+        QStringList out;
+        QVector<bool> ends;
+        splitter.feed(before, out, &ends);
+        splitter.flush(out, false, &ends);
+        splitter.feed(after, out, &ends);
+        splitter.flush(out, true, &ends);
+        QCOMPARE(out.join(QString()), line);
+        QCOMPARE(ends.count(true), 1);
+        QVERIFY(ends.last());
+    }
+
     void childSeesDecimalPoint()
     {
         const QStringList pieces = piecesOf(QStringLiteral("echo $LC_NUMERIC; locale charmap"));
