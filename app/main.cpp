@@ -68,6 +68,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Scaled windows follow the screen; the pictures have 2x twins for them.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     qCDebug(lcTrace) << "data path" << Util::GetDataPath();
 

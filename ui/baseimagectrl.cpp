@@ -2,6 +2,7 @@
 
 #include "core/trace.h"
 #include "ui/imagedialog.h"
+#include "ui/pictures.h"
 
 #include <QDebug>
 #include <QKeyEvent>
@@ -34,18 +35,18 @@ CBaseImageCtrl::CBaseImageCtrl(QWidget* parent)
 bool CBaseImageCtrl::SetImages(const QString& normal, const QString& hover, const QString& pressed,
     const QString& disabled, const QString& text, const QString& text2, int textStyle)
 {
-    QPixmap base;
-    if (!base.load(normal)) {
+    const QPixmap base = Pictures::Load(normal);
+    if (base.isNull()) {
         qCDebug(lcTrace) << "CBaseImageCtrl: can not load the image file" << normal;
         return false;
     }
     for (const QString& other : {hover, pressed, disabled}) {
         if (other.isEmpty())
             continue;
-        QPixmap pixmap;
         // A further picture that fails to load is kept all the same: it simply
         // draws nothing in its state.
-        if (pixmap.load(other) && pixmap.size() != base.size()) {
+        const QPixmap pixmap = Pictures::Load(other);
+        if (!pixmap.isNull() && Pictures::SizeOf(pixmap) != Pictures::SizeOf(base)) {
             qCDebug(lcTrace) << "CBaseImageCtrl: picture" << other << "differs in size from" << normal;
             return false;
         }
@@ -83,12 +84,12 @@ void CBaseImageCtrl::applyAutoSize()
 {
     if (m_normal.isEmpty())
         return;
-    QPixmap pixmap;
-    if (!pixmap.load(m_normal)) {
+    const QPixmap pixmap = Pictures::Load(m_normal);
+    if (pixmap.isNull()) {
         qCDebug(lcTrace) << "CBaseImageCtrl: can not load the image file" << m_normal;
         return;
     }
-    QSize size = pixmap.size();
+    QSize size = Pictures::SizeOf(pixmap);
     if (m_frameCount >= 2)
         size.setWidth(size.width() / m_frameCount);
     setFixedSize(size);
@@ -125,16 +126,17 @@ void CBaseImageCtrl::SourceFor(Look look, QString* name, QRect* source) const
             *name = m_normal;
             break;
         }
-        QPixmap pixmap;
-        if (!name->isEmpty() && pixmap.load(*name))
-            *source = pixmap.rect();
+        const QPixmap pixmap = name->isEmpty() ? QPixmap() : Pictures::Load(*name);
+        if (!pixmap.isNull())
+            *source = QRect(QPoint(), Pictures::SizeOf(pixmap));
         return;
     }
     *name = m_normal;
-    QPixmap pixmap;
-    if (!pixmap.load(m_normal))
+    const QPixmap pixmap = Pictures::Load(m_normal);
+    if (pixmap.isNull())
         return;
-    const int w = pixmap.width() / m_frameCount;
+    const QSize whole = Pictures::SizeOf(pixmap);
+    const int w = whole.width() / m_frameCount;
     int x = 0;
     switch (look) {
     case Look::Disabled:
@@ -150,7 +152,7 @@ void CBaseImageCtrl::SourceFor(Look look, QString* name, QRect* source) const
         x = 0;
         break;
     }
-    *source = QRect(x, 0, w, pixmap.height());
+    *source = QRect(x, 0, w, whole.height());
 }
 
 void CBaseImageCtrl::paintEvent(QPaintEvent* /*event*/)
@@ -161,10 +163,10 @@ void CBaseImageCtrl::paintEvent(QPaintEvent* /*event*/)
     QRect source;
     SourceFor(look, &name, &source);
     if (!name.isEmpty() && source.isValid()) {
-        QPixmap pixmap;
-        if (pixmap.load(name)) {
+        const QPixmap pixmap = Pictures::Load(name);
+        if (!pixmap.isNull()) {
             const QPoint at((width() - source.width()) / 2, (height() - source.height()) / 2);
-            painter.drawPixmap(at, pixmap, source);
+            painter.drawPixmap(QRectF(at, source.size()), pixmap, Pictures::DeviceRect(pixmap, source));
         }
     }
     drawText(painter, look);

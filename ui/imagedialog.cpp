@@ -2,6 +2,7 @@
 
 #include "core/trace.h"
 #include "ui/compositor.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -44,12 +45,12 @@ bool ImageDialog::SetBackgroundImage(const QString& name)
 {
     if (name.isEmpty())
         return false;
-    QPixmap pixmap;
-    if (!pixmap.load(name)) {
+    const QPixmap pixmap = Pictures::Load(name);
+    if (pixmap.isNull()) {
         qCDebug(lcTrace) << "Can not load the image file " << name;
         return false;
     }
-    setFixedSize(pixmap.size());
+    setFixedSize(Pictures::SizeOf(pixmap));
     m_imageName = name;
     // The body's colour where its top edge turns opaque, below any shadow.
     const QImage image = pixmap.toImage();
@@ -137,16 +138,17 @@ void ImageDialog::slot_minWindow()
 void ImageDialog::paintEvent(QPaintEvent* event)
 {
     if (!m_imageName.isEmpty()) {
-        QPixmap pixmap;
-        if (pixmap.load(m_imageName)) {
+        const QPixmap pixmap = Pictures::Load(m_imageName);
+        if (!pixmap.isNull()) {
             QPainter painter(this);
             if (!testAttribute(Qt::WA_TranslucentBackground) && m_cornerColor.isValid())
                 painter.fillRect(rect(), m_cornerColor);
-            if (pixmap.size() == size()) {
+            const QSize own = Pictures::SizeOf(pixmap);
+            if (own == size()) {
                 painter.drawPixmap(0, 0, pixmap);
             } else {
                 // Grown to its text: corners and shadow edges keep their size.
-                const int m = qMin(48, qMin(pixmap.width(), pixmap.height()) / 3);
+                const int m = qMin(48, qMin(own.width(), own.height()) / 3);
                 qDrawBorderPixmap(&painter, rect(), QMargins(m, m, m, m), pixmap);
             }
         }

@@ -1,5 +1,7 @@
 #include "ui/lineedit.h"
 
+#include "ui/pictures.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,8 +47,8 @@ void CLineEdit::paintEvent(QPaintEvent* event)
     }
     if (name.isEmpty())
         return;
-    QPixmap pixmap;
-    if (!pixmap.load(name))
+    const QPixmap pixmap = Pictures::Load(name);
+    if (pixmap.isNull())
         return;
     QPainter painter(this);
     painter.drawPixmap(IconRect().topLeft(), pixmap);

@@ -9,6 +9,7 @@
 #include "uitestutil.h"
 
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -231,6 +232,36 @@ private slots:
         QVERIFY(!listOpenWhenAnnounced);
         QVERIFY(combo.view()->isVisible());
         combo.hidePopup();
+    }
+
+    // On a scaled screen a control keeps the size of its picture in window
+    // pixels and draws the picture's 2x twin, not the 1x one blown up.
+    void pictureFollowsScreenDensity()
+    {
+        Q_INIT_RESOURCE(pictures);
+        const qreal ratio = qApp->devicePixelRatio();
+        QWidget window;
+        CImageButton button(&window);
+        QVERIFY(button.SetImages(QStringLiteral(":/vud/OK1"), QStringLiteral(":/vud/OK2"), QStringLiteral(":/vud/OK3"),
+            QString(), QString(), QString(), 0));
+        QCOMPARE(button.size(), QImage(QStringLiteral(":/vud/OK1")).size());
+        const QImage shot = button.grab().toImage();
+        QImage own(ratio > 1 ? QStringLiteral(":/vud/OK1@2x") : QStringLiteral(":/vud/OK1"));
+        own.setDevicePixelRatio(1); // compared pixel for pixel
+        QCOMPARE(shot.size(), own.size());
+        // The grab has the window's colour under the picture's soft edges.
+        QImage expected(own.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(button.palette().color(QPalette::Window));
+        QPainter(&expected).drawImage(0, 0, own);
+        int worst = 0;
+        const QImage got = shot.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < got.height(); ++y)
+            for (int x = 0; x < got.width(); ++x) {
+                const QRgb p = got.pixel(x, y), q = expected.pixel(x, y);
+                worst = qMax(worst, qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))));
+                worst = qMax(worst, qAbs(qBlue(p) - qBlue(q)));
+            }
+        QVERIFY2(worst <= 2, qPrintable(QStringLiteral("differs by %1").arg(worst)));
     }
 };
 

@@ -84,6 +84,9 @@ private slots:
         QVERIFY2(!img.isNull(), qPrintable(name + QStringLiteral(" does not load")));
         QCOMPARE(img.size(), expected);
         QVERIFY(img.hasAlphaChannel());
+        // The twin for scaled screens, or those draw the picture blurred.
+        const QImage twin(QStringLiteral(":/vud/") + name + QStringLiteral("@2x"));
+        QCOMPARE(twin.size(), expected * 2);
     }
 
     void stripFramesDiffer()

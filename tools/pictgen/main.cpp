@@ -31,8 +31,11 @@ static bool writeQrc(const QVector<Picture>& set, const QString& qrcPath, const 
     names.sort();
     QTextStream out(&file);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/vud\">\n";
-    for (const QString& n : names)
+    // The 2x twin beside each, as "NAME@2x" (the program picks it on HiDPI screens).
+    for (const QString& n : names) {
         out << "    <file alias=\"" << n << "\">" << rel << "/" << n.toLower() << ".png</file>\n";
+        out << "    <file alias=\"" << n << "@2x\">" << rel << "/" << n.toLower() << "@2x.png</file>\n";
+    }
     out << "</qresource>\n</RCC>\n";
     return out.status() == QTextStream::Ok;
 }
@@ -83,13 +86,16 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QVector<Picture> set = paintAll();
-    for (const Picture& pic : set) {
-        const QString path = QDir(folder).filePath(pic.name.toLower() + QStringLiteral(".png"));
-        // Straight (not premultiplied) alpha keeps the files portable.
-        if (!pic.image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-            err << "cannot write " << path << "\n";
-            return 1;
+    const QVector<Picture> set = paintAll(1);
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        for (const Picture& pic : scale == 1 ? set : paintAll(scale)) {
+            const QString path = QDir(folder).filePath(pic.name.toLower() + suffix);
+            // Straight (not premultiplied) alpha keeps the files portable.
+            if (!pic.image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+                err << "cannot write " << path << "\n";
+                return 1;
+            }
         }
     }
     if (!qrc.isEmpty() && !writeQrc(set, qrc, folder)) {

@@ -12,9 +12,14 @@ namespace {
 
 using Painter = std::function<void(QPainter&, const QSize&)>;
 
+// Device pixels per design pixel of the set being drawn (1, or 2 for HiDPI).
+int g_scale = 1;
+
 QImage paint(int w, int h, const Painter& fn)
 {
-    QImage img = canvas(w, h);
+    // Drawn in design units on a canvas of device pixels: the painter maps them.
+    QImage img = canvas(w * g_scale, h * g_scale);
+    img.setDevicePixelRatio(g_scale);
     QPainter p(&img);
     prepare(p);
     fn(p, QSize(w, h));
@@ -308,8 +313,9 @@ void toolbarButton(
 
 } // namespace
 
-QVector<Picture> paintAll()
+QVector<Picture> paintAll(int scale)
 {
+    g_scale = scale;
     QVector<Picture> out;
     auto add = [&](const QString& name, int w, int h, const Painter& fn) {
         out.push_back({name, paint(w, h, fn)});

@@ -9,8 +9,9 @@ struct Picture {
     QImage image;
 };
 
-// Every picture of the program's resource set, named as the program loads it.
-QVector<Picture> paintAll();
+// Every picture of the program's resource set, named as the program loads it,
+// at `scale` device pixels per pixel of the window.
+QVector<Picture> paintAll(int scale = 1);
 
 // The application icon, size x size pixels.
 QImage paintAppIcon(int size);
