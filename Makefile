@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench boot-check package clean
 
 all: build
 
@@ -28,6 +28,12 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# Sticks written by `quillon burn` booted in QEMU (BIOS and UEFI), as root; a
+# few minutes, so not part of `make test`.
+boot-check: build
+	@./tools/install-deps.sh --boot-check
+	./tools/boot-check.py
 
 # The Debian source and binary packages (with -dbgsym) through dpkg-buildpackage,
 # into $(BUILD)/package; see packaging/build-package.sh.

@@ -2,15 +2,15 @@
 # Installs the Debian packages the build and the tests need (the package's
 # Build-Depends, the tools the program runs, the checkers of the package
 # tests), only those that are missing. xvfb and xauth are for `make run`
-# on a machine without a display. The boot checks by hand in a virtual
-# machine (tools/bootcheck.sh, tools/usb-boot-check.sh) need qemu-system-x86,
-# ovmf and netpbm besides; no test runs them.
+# on a machine without a display. With --boot-check it adds what the boot
+# checks in a virtual machine need (make boot-check; no test runs them).
 set -eu
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5x11extras5-dev
 libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 fdisk dosfstools ntfs-3g exfatprogs exfat-fuse fusefat mtools grub-common grub-pc-bin grub-efi-amd64-bin
 isolinux syslinux-common pkexec
 debhelper devscripts desktop-file-utils appstream libxml2-utils lintian qttranslations5-l10n fonts-droid-fallback"
+[ "${1:-}" = --boot-check ] && PACKAGES="$PACKAGES qemu-system-x86 ovmf netpbm ipxe grub-rescue-pc"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

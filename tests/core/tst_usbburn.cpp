@@ -26,7 +26,7 @@ class TestUsbBurn : public QObject {
     QString treeOf(const QString& name) const { return m_dir.filePath(name); }
 
     // QUILLON_KEEP_STICKS=folder keeps the sticks and images for boot checks
-    // in a virtual machine (tools/usb-boot-check.sh).
+    // in a virtual machine (make boot-check).
     static void keep(const QString& file, const QString& name)
     {
         const QString folder = qEnvironmentVariable("QUILLON_KEEP_STICKS");
