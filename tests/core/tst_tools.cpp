@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(piece->item, QString("a - b.txt"));
         for (const char* other : {"  0%", "100% 6", "- sources/f3.bin\n"})
             QVERIFY2(!ParseExtractProgress(other), other);
+        // A garbled figure never leaves the bar's range.
+        QCOMPARE(ParseExtractProgress("250% 1 - big.bin")->percent, 100);
         QList<int> percents;
         for (const QString& p : recorded("7z/progress-400mb.raw"))
             if (const auto parsed = ParseExtractProgress(p))
@@ -167,6 +169,7 @@ private slots:
         QTest::newRow("no report") << RunFacts {false, false, normal, 0, -1, {}} << qint64(2048) << Outcome::NoReport;
         QTest::newRow("no file") << RunFacts {false, false, normal, 0, 3, {}} << qint64(-1) << Outcome::OutputMissing;
         QTest::newRow("short") << RunFacts {false, false, normal, 0, 3, {}} << qint64(4096) << Outcome::OutputSizeWrong;
+        QTest::newRow("long") << RunFacts {false, false, normal, 0, 3, {}} << qint64(8192) << Outcome::OutputSizeWrong;
     }
 
     void builderVerdict()

@@ -4,7 +4,7 @@
 // QUILLON_STANDIN_OUTPUT    the recorded output to print (tests/data/...)
 // QUILLON_STANDIN_STATUS    exit status, 0 unless given
 // QUILLON_STANDIN_ARGS      file that receives the arguments, one a line
-// QUILLON_STANDIN_SECTORS   sectors the reader announces at "@READ@"
+// QUILLON_STANDIN_SECTORS   sectors the reader announces at "@READ@" (below 0: no "end:")
 // QUILLON_STANDIN_READ      sectors it really writes (all unless given)
 // QUILLON_STANDIN_DELAY_MS  pause after each step of the reading
 #include <algorithm>
@@ -40,7 +40,8 @@ int readDisc(const std::string& output)
         std::printf("readom: %s. Cannot open '%s'.\n", std::strerror(errno), output.c_str());
         return 255;
     }
-    std::printf("end:  %8ld\n", sectors);
+    if (sectors >= 0)
+        std::printf("end:  %8ld\n", sectors);
     std::fflush(stdout);
     std::vector<char> buffer(size_t(step) * 2048, 'Q');
     long address = 0;
@@ -53,7 +54,7 @@ int readDisc(const std::string& output)
             std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
     }
     std::fclose(file);
-    if (read >= sectors) {
+    if (sectors >= 0 && read >= sectors) {
         std::printf("addr: %8ld\n", sectors);
     } else {
         std::printf("\n");
