@@ -6,7 +6,7 @@
 // QUILLON_STANDIN_ARGS      file that receives the arguments, one a line
 // QUILLON_STANDIN_SECTORS   sectors the reader announces at "@READ@" (below 0: no "end:")
 // QUILLON_STANDIN_READ      sectors it really writes (all unless given)
-// QUILLON_STANDIN_DELAY_MS  pause after each step of the reading
+// QUILLON_STANDIN_DELAY_MS  pause after each line of the recording and each step of the reading
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -63,6 +63,20 @@ int readDisc(const std::string& output)
     return 0;
 }
 
+// Prints recorded text a line at a time, pausing after each as a slow tool would.
+void play(const std::string& text)
+{
+    const long delayMs = envNumber("QUILLON_STANDIN_DELAY_MS", 0);
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        std::fwrite(text.data() + start, 1, end - start, stdout);
+        std::fflush(stdout);
+        if (delayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        start = end;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -86,14 +100,12 @@ int main(int argc, char** argv)
     }
     const std::string marker = "@READ@\n";
     const size_t at = recorded.find(marker);
-    std::fwrite(recorded.data(), 1, std::min(at, recorded.size()), stdout);
-    std::fflush(stdout);
+    play(recorded.substr(0, at));
     if (at != std::string::npos) {
         const int status = readDisc(output);
         if (status != 0)
             return status;
-        const std::string tail = recorded.substr(at + marker.size());
-        std::fwrite(tail.data(), 1, tail.size(), stdout);
+        play(recorded.substr(at + marker.size()));
     }
     return int(envNumber("QUILLON_STANDIN_STATUS", 0));
 }
