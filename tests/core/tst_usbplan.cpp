@@ -167,7 +167,8 @@ private slots:
     {
         QCOMPARE(NameClashes(entries({"docs/readme.txt", "Docs/README.TXT", "b.txt", "B.TXT", "c.txt"})),
             (QStringList {"b.txt, B.TXT", "docs/readme.txt, Docs/README.TXT"}));
-        QCOMPARE(NameClashes(entries({"a:b", "c/d?", "ok.txt", "dot."})), (QStringList {"a:b", "c/d?", "dot."}));
+        QCOMPARE(NameClashes(entries({"a:b", "c/d?", "ok.txt", "dot.", "blank "})),
+            (QStringList {"a:b", "c/d?", "dot.", "blank "}));
         QCOMPARE(NameClashes(entries({"Straße.txt", "readme.txt"})), QStringList());
 
         // A hybrid image: an MBR entry or a GPT header; an ISO's zeroed system area is neither.
