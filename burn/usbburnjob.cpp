@@ -11,7 +11,6 @@
 #include "runner/mkfs.h"
 #include "runner/mount.h"
 #include "runner/sevenzip.h"
-#include "runner/sfdisk.h"
 #include "runner/wimsplitter.h"
 
 #include <QCoreApplication>
@@ -23,8 +22,6 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryDir>
-
-#include <limits>
 
 using UsbPlan::BiosLoader;
 using Plan = UsbToolStep::Plan;
@@ -307,16 +304,14 @@ QString UsbBurnJob::plan()
     const QString platform = checkPlatform();
     if (!platform.isEmpty())
         return platform;
-    // Large clusters as the formatters pick them for sticks; slack for the file system itself.
-    qint64 files = UsbPlan::SpaceNeeded(m_entries, 32 * 1024);
+    // Large clusters as the formatters pick them for sticks.
+    QList<UsbPlan::ImageEntry> onStick = m_entries;
     if (!m_efiImage.isEmpty())
-        files += QFileInfo(m_efiImage).size();
-    const qint64 room = m_volume.bytes - Sfdisk::FirstSector * 512;
-    const qint64 slack = room / 50;
-    const qint64 needed = files > std::numeric_limits<qint64>::max() - slack ? files : files + slack;
-    if (needed > room)
+        onStick << UsbPlan::ImageEntry {m_efiImage, QFileInfo(m_efiImage).size(), false};
+    const UsbPlan::SpaceCheck space = UsbPlan::CheckSpace(UsbPlan::SpaceNeeded(onStick, 32 * 1024), m_volume.bytes);
+    if (!space.fits)
         return tr("The image needs %1 on the USB disk, which holds %2; nothing was written.")
-            .arg(FormatSize(needed), FormatSize(m_volume.bytes));
+            .arg(FormatSize(space.needed), FormatSize(m_volume.bytes));
     return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "burn/usbplan.h"
 
+#include "runner/sfdisk.h"
+
 #include <QMap>
 
 #include <algorithm>
@@ -29,6 +31,16 @@ qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes)
         total += clusters * clusterBytes;
     }
     return total;
+}
+
+SpaceCheck CheckSpace(qint64 fileBytes, qint64 diskBytes)
+{
+    const qint64 room = diskBytes - Sfdisk::FirstSector * 512;
+    const qint64 slack = qMax<qint64>(room / 50, 0);
+    SpaceCheck check;
+    check.needed = fileBytes > std::numeric_limits<qint64>::max() - slack ? fileBytes : fileBytes + slack;
+    check.fits = check.needed <= room;
+    return check;
 }
 
 QString EffectiveFileSystem(const QString& chosen, qint64 volumeBytes, bool gpt)

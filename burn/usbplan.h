@@ -32,6 +32,15 @@ inline bool IsLargeInstallImage(qint64 size)
 // does not fit one.
 qint64 SpaceNeeded(const QList<ImageEntry>& entries, qint64 clusterBytes);
 
+// Whether files taking `fileBytes` (SpaceNeeded) fit a stick of `diskBytes`:
+// the partition starts at 1 MiB, and the file system's own tables take up to
+// a fiftieth of it. `needed` counts that share too.
+struct SpaceCheck {
+    qint64 needed = 0;
+    bool fits = false;
+};
+SpaceCheck CheckSpace(qint64 fileBytes, qint64 diskBytes);
+
 // --- File system and format -----------------------------------------------------
 
 // What is really formatted: FAT32 in GPT mode whatever the list shows; FAT

@@ -56,9 +56,11 @@ QStringList xorrisoSaveArgs(const QString& original, const QString& output, cons
             break;
         }
     }
-    // Stop at the first failed change: an image without it is not the one
-    // the user asked for.
-    args << QStringLiteral("-abort_on") << QStringLiteral("FAILURE") << QStringLiteral("-commit");
+    // An image saved without changes is written all the same: xorriso skips
+    // a commit with nothing pending. Stop at the first failed change: an
+    // image without it is not the one the user asked for.
+    args << QStringLiteral("-changes_pending") << QStringLiteral("yes") << QStringLiteral("-abort_on")
+         << QStringLiteral("FAILURE") << QStringLiteral("-commit");
     return args;
 }
 
@@ -196,8 +198,9 @@ void OutputLog::Feed(const QString& piece)
     }
     if (line.startsWith(QLatin1String("Writing to ")) && line.endsWith(QLatin1String("completed successfully.")))
         m_completed = true;
-    else if (line.contains(QLatin1String(" : FAILURE : ")) || line.contains(QLatin1String(" : SORRY : ")))
-        m_problem = line;
+    else if ((line.contains(QLatin1String(" : FAILURE : ")) || line.contains(QLatin1String(" : SORRY : ")))
+        && !m_problem.contains(line))
+        m_problem += (m_problem.isEmpty() ? QString() : QStringLiteral("\n")) + line;
 }
 
 SystemArea ParseSystemArea(const QStringList& lines)

@@ -86,7 +86,8 @@ QString FilterMarker();
 // for other pieces.
 int WriteProgressHundredths(const QString& piece);
 
-// The run's own words on a failure: its last FAILURE or SORRY line.
+// The run's own words on a failure: its FAILURE and SORRY lines, in order
+// (libburn's SORRY names the cause, xorriso's FAILURE the step).
 // Its closing lines: "Written to medium : N sectors at LBA M" (the file
 // then holds N + M sectors) and "Writing to '...' completed successfully.".
 class OutputLog {

@@ -114,6 +114,7 @@ private slots:
         system.disk("sdg", true, 4 * GiB, 96, {{"sdg1", 4 * GiB}}); // swap
         system.disk("sdh", false, 30 * GiB, 112, {{"sdh1", 30 * GiB}}); // a USB disk that says it is fixed
         system.disk("sdi", true, 16 * GiB, 128); // udisks2's system hint
+        system.disk("sdj", true, 16 * GiB, 144, {{"sdj1", 1 * GiB}}); // the system's EFI partition
         for (const char* virt : {"loop0", "zram0", "dm-0", "ram0", "sr0"})
             system.disk(virt, true, 2 * GiB, 7);
         system.write("/sys/block/dm-0/slaves/sdf1", "");
@@ -122,7 +123,7 @@ private slots:
         QVERIFY(QFile::link(system.root() + "/dev/dm-0", system.root() + "/dev/mapper/home"));
         system.write("/proc/mounts",
             "/dev/sdd1 / ext4 rw 0 0\n/dev/mapper/home /home ext4 rw 0 0\n"
-            "/dev/sdb1 /media/stick vfat rw 0 0\nproc /proc proc rw 0 0\n");
+            "/dev/sdb1 /media/stick vfat rw 0 0\n/dev/sdj1 /boot/efi vfat rw 0 0\nproc /proc proc rw 0 0\n");
         system.write("/proc/swaps", "Filename Type Size Used Priority\n/dev/sdg1 partition 4194300 0 -2\n");
         system.write("/sys/block/sdb/device/vendor", "Kingston\n");
         system.write("/sys/block/sdb/device/model", "DataTraveler 3.0\n");
@@ -174,19 +175,27 @@ private slots:
         QVERIFY(!drive.hasAddress && !drive.hasProduct);
     }
 
-    // A drive without an address answers by product name, case and blank
-    // runs aside; a blank identification matches every name.
-    void recordersMatchDrivesByName()
+    // A recorder goes to the drive of its bus, target and LUN; a drive
+    // without an address answers by product name, case and blank runs aside;
+    // a blank identification matches every name.
+    void recordersMatchDrives()
     {
-        // Device, address (none), product.
-        const OpticalDrive byName {"/dev/sr0", false, 0, 0, 0, true, "dvdram  GH24NSD1"};
-        QCOMPARE(GetCDRNoToDriver("2,0,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", {byName}), QStringLiteral("/dev/sr0"));
-        QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {byName}), QString());
+        // Device, has an address, bus, target, LUN, has a product, product.
+        const QList<OpticalDrive> drives {{"/dev/sr0", true, 1, 0, 0, false, {}},
+            {"/dev/sr1", true, 1, 1, 0, false, {}}, {"/dev/sr2", true, 1, 0, 1, false, {}},
+            {"/dev/sr3", false, 0, 0, 0, false, {}}, // answers neither query
+            {"/dev/sr4", false, 0, 0, 0, true, "dvdram  GH24NSD1"}};
+        const struct {
+            const char* address;
+            const char* name;
+            const char* device;
+        } cases[] = {{"1,0,0", "ANY", "/dev/sr0"}, {"1,1,0", "ANY", "/dev/sr1"}, {"1,0,1", "ANY", "/dev/sr2"},
+            {"2,0,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", "/dev/sr4"}, {"1,1,1", "TSSTcorp CDDVDW SH-224DB SB00", ""},
+            {"1,0", "HL-DT-ST DVDRAM GH24NSD1 LG00", ""}};
+        for (const auto& c : cases)
+            QVERIFY2(GetCDRNoToDriver(c.address, c.name, drives) == QLatin1String(c.device), c.address);
         const OpticalDrive blank {"/dev/sr0", false, 0, 0, 0, true, ""};
         QCOMPARE(GetCDRNoToDriver("1,0,0", "TSSTcorp CDDVDW SH-224DB SB00", {blank}), QStringLiteral("/dev/sr0"));
-        const OpticalDrive silent {"/dev/sr2", false, 0, 0, 0, false, {}}; // answers neither query
-        QCOMPARE(GetCDRNoToDriver("1,0,0", "ANY", {silent}), QString());
-        QCOMPARE(GetCDRNoToDriver("1,0", "ANY", {blank}), QString());
     }
 
     // Recorders go to drives by address, not by their order in the list.
@@ -271,6 +280,13 @@ private slots:
         QVERIFY2(run.reason.contains("Writing to the disc failed"), qPrintable(run.reason));
         QVERIFY(run.progress.contains(qMakePair(qint64(10), qint64(100)))); // 71 of 650
 
+        // A status the recorder does not explain is still a failure.
+        playStandIn("cdrskin/burn-ok.raw", 1);
+        DiscBurnJob unexplained(TestUtil::standInTool(), "1,0,0", image);
+        run = runJob(unexplained);
+        QCOMPARE(run.status, Job::Status::Failed);
+        QVERIFY2(run.reason.contains("exit status 1"), qPrintable(run.reason));
+
         // Status 0 does not hide a failure the recorder reported.
         playStandIn("wodim/burn-no-disc.raw", 0);
         DiscBurnJob empty(TestUtil::standInTool(), "1,0,0", image);
@@ -321,31 +337,30 @@ private slots:
         QCOMPARE(run.progress.last(), qMakePair(qint64(300), qint64(300)));
         QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
 
-        // A medium error midway: a failure; the earlier image stays.
-        playStandIn("readom/read-error.txt", 255);
-        qputenv("QUILLON_STANDIN_SECTORS", "1000");
-        qputenv("QUILLON_STANDIN_READ", "400");
-        ReadDiscJob broken(TestUtil::standInTool(), "1,0,0", target);
-        run = runJob(broken);
-        QCOMPARE(run.status, Job::Status::Failed);
-        QVERIFY2(run.reason.contains("cannot be read"), qPrintable(run.reason));
-        QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
-        QVERIFY(leftovers().isEmpty());
-
-        // Less than announced, though the reader says nothing and ends well.
-        playStandIn("readom/read-ok.txt", 0);
-        ReadDiscJob shortRead(TestUtil::standInTool(), "1,0,0", target);
-        run = runJob(shortRead);
-        QCOMPARE(run.status, Job::Status::Failed);
-        QVERIFY2(run.reason.contains("incomplete"), qPrintable(run.reason));
-        QVERIFY(leftovers().isEmpty());
-
-        qunsetenv("QUILLON_STANDIN_READ");
-        playStandIn("readom/read-no-disc.txt", 255);
-        ReadDiscJob empty(TestUtil::standInTool(), "1,0,0", target);
-        run = runJob(empty);
-        QCOMPARE(run.status, Job::Status::Failed);
-        QVERIFY2(run.reason.contains("no readable disc"), qPrintable(run.reason));
+        // Failures keep the earlier image and leave no partial file: a medium
+        // error midway; one sector less than announced, or no size announced,
+        // though the reader says nothing and ends well; an empty drive.
+        const struct {
+            const char* fixture;
+            int status;
+            const char* sectors; // announced; below 0: not at all
+            const char* read; // written; empty: as announced
+            const char* reason;
+        } failures[] = {{"readom/read-error.txt", 255, "1000", "400", "cannot be read"},
+            {"readom/read-ok.txt", 0, "1000", "999", "incomplete"},
+            {"readom/read-ok.txt", 0, "-1", "999", "did not say how large"},
+            {"readom/read-no-disc.txt", 255, "1000", "", "no readable disc"}};
+        for (const auto& f : failures) {
+            playStandIn(f.fixture, f.status);
+            qputenv("QUILLON_STANDIN_SECTORS", f.sectors);
+            qputenv("QUILLON_STANDIN_READ", f.read);
+            ReadDiscJob failed(TestUtil::standInTool(), "1,0,0", target);
+            run = runJob(failed);
+            QCOMPARE(run.status, Job::Status::Failed);
+            QVERIFY2(run.reason.contains(f.reason), qPrintable(run.reason));
+            QCOMPARE(QFileInfo(target).size(), 300 * ReadDiscJob::SectorBytes);
+            QVERIFY(leftovers().isEmpty());
+        }
 
         ReadDiscJob missing(m_dir.path() + "/no-such-reader", "1,0,0", target);
         QCOMPARE(runJob(missing).status, Job::Status::Failed);

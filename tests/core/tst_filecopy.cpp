@@ -2,6 +2,7 @@
 // deleting, measuring) and the copy worker (order, progress per worker,
 // Clear, Stop, failures).
 
+#include "image/createimagejob.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
 #include "platform/fastcopy.h"
@@ -150,6 +151,30 @@ private slots:
         worker.release.release(2);
         QVERIFY(worker.WaitForIdle(5000));
         QCOMPARE(QFileInfo(p("dst/src/b")).size(), qint64(5000));
+    }
+
+    // Create's wait for the staging copies: its bar starts at 0 and rises as
+    // tasks end, until the worker is idle.
+    void waitForCopiesRisesFromZero()
+    {
+        QVERIFY(TestUtil::writeFile(p("a"), QByteArray(64 * 1024, 'a')));
+        QVERIFY(TestUtil::writeFile(p("b"), QByteArray(64 * 1024, 'b')));
+        HeldWorker worker;
+        worker.AddTask(p("a"), p("a.copy"), CFileCopy::Copy);
+        worker.AddTask(p("b"), p("b.copy"), CFileCopy::Copy);
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        CopyWaitJob wait(&worker);
+        QList<QPair<qint64, qint64>> values;
+        connect(&wait, &Job::progress, this, [&](const QString&, qint64 value, qint64 maximum) {
+            values.append({value, maximum});
+        });
+        wait.start();
+        QCOMPARE(values.first(), qMakePair(qint64(0), qint64(127))); // 128 KiB less the byte "copied"
+        worker.release.release();
+        QVERIFY(worker.started.tryAcquire(1, 5000));
+        QTRY_COMPARE_WITH_TIMEOUT(values.last(), qMakePair(qint64(64), qint64(127)), 5000);
+        worker.release.release();
+        QTRY_COMPARE_WITH_TIMEOUT(wait.status(), Job::Status::Succeeded, 5000);
     }
 
     // The running task is not "queued": the first waiting one of that source goes.

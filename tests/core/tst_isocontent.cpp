@@ -221,6 +221,22 @@ private slots:
         QCOMPARE(reader.AddedCount(), 21);
     }
 
+    // Only 7-Zip's boot images (no date) are left out of an image's tree; a
+    // dated file in a real "[BOOT]" folder of the image is content.
+    void bootImagesAreNoContent()
+    {
+        QStringList pieces = TestUtil::fixturePieces("7z/list-sample.txt");
+        pieces.insert(pieces.lastIndexOf(QRegExp("^-{19}.*")), tableLine(".....", "5", "[BOOT]/notes.txt"));
+        IsoContentTree tree;
+        ListingReader reader(tree);
+        reader.SetSkipBootImages(true);
+        feedAll(reader, pieces);
+        QVERIFY(reader.EndOfRun());
+        QCOMPARE(reader.BootImageNames(), QStringList {"[BOOT]\\Boot-NoEmul.img"});
+        QVERIFY(tree.FindEntry("[BOOT]\\notes.txt"));
+        QVERIFY(!tree.FindEntry("[BOOT]\\Boot-NoEmul.img"));
+    }
+
     // Lines at and past the runner's cut length (2047 characters, joined again
     // by the reader) and characters split between reads read the same however
     // reads and pauses cut them. (The recorded listings are the fuzz target's seeds.)

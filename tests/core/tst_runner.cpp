@@ -324,8 +324,10 @@ private slots:
         QSignalSpy done(job, &Job::finished);
         job->start();
         QTRY_VERIFY_WITH_TIMEOUT(pid > 0, 5000);
+        QVERIFY(Job::AnyRunning());
 
         job->stop();
+        QVERIFY(!Job::AnyRunning()); // closing the window would ask in vain
         // The tool itself is gone at once; its own children have been sent
         // SIGKILL and vanish a moment later.
         QTRY_VERIFY_WITH_TIMEOUT(processGone(pid), 2000);
@@ -445,6 +447,7 @@ private slots:
         QCOMPARE(seq.stage(), QStringLiteral("Copying"));
         seq.stop();
         QVERIFY(processGone(pid));
+        QVERIFY(!Job::AnyRunning());
         QCOMPARE(done.count(), 1);
         QCOMPARE(seq.status(), Job::Status::Stopped);
         QCOMPARE(slow->status(), Job::Status::Stopped);

@@ -281,7 +281,10 @@ private slots:
         QCOMPARE(TestUtil::xorrisoFind(r.output),
             (QStringList {QStringLiteral("Docs"), QStringLiteral("Docs/a.txt"), QStringLiteral("Docs/big.bin")}));
 
-        // A staged copy gone missing: the check fails, naming its step, and no builder runs.
+        // A staged copy cut short or gone missing: the check fails, naming
+        // its step, and no builder runs.
+        QVERIFY(QFile::resize(staged.stagedPath(QStringLiteral("Docs\\big.bin")), 1 << 20));
+        QCOMPARE(staged.verify(), QStringList {QDir::toNativeSeparators(dir.filePath("src/Docs/big.bin"))});
         QVERIFY(QFile::remove(staged.stagedPath(QStringLiteral("Docs\\a.txt"))));
         r.output = dir.filePath(QStringLiteral("never.iso"));
         CreateImageJob broken(&staged, r);

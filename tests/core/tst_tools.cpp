@@ -6,6 +6,7 @@
 #include "runner/recorder.h"
 #include "runner/sevenzip.h"
 #include "runner/wimsplitter.h"
+#include "runner/xorriso.h"
 
 #include "testutil.h"
 
@@ -42,6 +43,8 @@ private slots:
         QCOMPARE(piece->item, QString("a - b.txt"));
         for (const char* other : {"  0%", "100% 6", "- sources/f3.bin\n"})
             QVERIFY2(!ParseExtractProgress(other), other);
+        // A garbled figure never leaves the bar's range.
+        QCOMPARE(ParseExtractProgress("250% 1 - big.bin")->percent, 100);
         QList<int> percents;
         for (const QString& p : recorded("7z/progress-400mb.raw"))
             if (const auto parsed = ParseExtractProgress(p))
@@ -167,6 +170,7 @@ private slots:
         QTest::newRow("no report") << RunFacts {false, false, normal, 0, -1, {}} << qint64(2048) << Outcome::NoReport;
         QTest::newRow("no file") << RunFacts {false, false, normal, 0, 3, {}} << qint64(-1) << Outcome::OutputMissing;
         QTest::newRow("short") << RunFacts {false, false, normal, 0, 3, {}} << qint64(4096) << Outcome::OutputSizeWrong;
+        QTest::newRow("long") << RunFacts {false, false, normal, 0, 3, {}} << qint64(8192) << Outcome::OutputSizeWrong;
     }
 
     void builderVerdict()
@@ -180,6 +184,54 @@ private slots:
         const Verdict v = Judge(facts);
         QCOMPARE(v.outcome, outcome);
         QCOMPARE(v.actualBytes, fileSize);
+    }
+
+    // --- xorriso, the builder of edited hybrid images
+
+    void xorrisoSaveRuns_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("completed");
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("ok") << "save-ok.txt" << true << qint64(184 * 2048) << QString();
+        QTest::newRow("unchanged") << "save-unchanged.txt" << true << qint64(185 * 2048) << QString();
+        // Without "-changes_pending yes" nothing is written, and the run still ends well.
+        QTest::newRow("nothing pending") << "save-nothing-pending.txt" << false << qint64(-1) << QString();
+        // libburn's line names the cause, xorriso's the step.
+        QTest::newRow("read-only folder")
+            << "save-read-only.txt" << false << qint64(-1)
+            << "libburn : SORRY : Failed to open device (a pseudo-drive) : Permission denied\n"
+               "xorriso : FAILURE : libburn indicates failure with writing.";
+        QTest::newRow("no folder") << "save-no-folder.txt" << false << qint64(-1)
+                                   << "libburn : SORRY : Neither stdio-path nor its directory exist\n"
+                                      "xorriso : FAILURE : Cannot acquire drive 'missing/out.iso'";
+        QTest::newRow("path not in the image") << "save-missing-path.txt" << false << qint64(-1)
+                                               << "xorriso : FAILURE : Cannot find path '/nothere' in loaded ISO image";
+    }
+
+    void xorrisoSaveRuns()
+    {
+        QFETCH(QString, file);
+        const Xorriso::OutputLog log = fed(Xorriso::OutputLog(), recorded("xorriso/" + file));
+        QTEST(log.Completed(), "completed");
+        QTEST(log.ExpectedBytes(), "bytes");
+        QTEST(log.Problem(), "problem");
+    }
+
+    // An image saved without a change is still written, as long as its sectors.
+    void xorrisoWritesAnUnchangedImage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestUtil::writeFile(dir.filePath("tree/a.txt"), "a"));
+        QVERIFY(TestUtil::makeIso(dir.filePath("tree"), dir.filePath("in.iso")));
+        const QString out = dir.filePath("out.iso");
+        const TestUtil::Result r =
+            TestUtil::run(Tools::xorrisoTool(), Tools::xorrisoSaveArgs(dir.filePath("in.iso"), out, {}));
+        QCOMPARE(r.exitCode, 0);
+        const Xorriso::OutputLog log = fed(Xorriso::OutputLog(), QString::fromUtf8(r.output).split('\n'));
+        QVERIFY2(log.Completed(), r.output.constData());
+        QCOMPARE(QFileInfo(out).size(), log.ExpectedBytes());
     }
 
     // --- The recorder and the reader (their runs end to end are in the disc job test)

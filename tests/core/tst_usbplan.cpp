@@ -70,6 +70,14 @@ private slots:
         const qint64 most = std::numeric_limits<qint64>::max();
         QCOMPARE(SpaceNeeded({{"a", most, false}}, 32768), most);
         QCOMPARE(SpaceNeeded({{"a", most / 2, false}, {"b", most / 2, false}, {"c", most / 2, false}}, 32768), most);
+
+        // 100 MiB behind the table's first MiB: 2 MiB of it go to the file system.
+        constexpr qint64 MiB = 1 << 20;
+        QVERIFY(CheckSpace(98 * MiB, 101 * MiB).fits);
+        QVERIFY(!CheckSpace(98 * MiB + 1, 101 * MiB).fits);
+        QCOMPARE(CheckSpace(98 * MiB + 1, 101 * MiB).needed, 100 * MiB + 1);
+        QVERIFY(!CheckSpace(most, 101 * MiB).fits);
+        QVERIFY(!CheckSpace(0, MiB / 2).fits);
     }
 
     void fileSystemAndFormat()
@@ -159,7 +167,8 @@ private slots:
     {
         QCOMPARE(NameClashes(entries({"docs/readme.txt", "Docs/README.TXT", "b.txt", "B.TXT", "c.txt"})),
             (QStringList {"b.txt, B.TXT", "docs/readme.txt, Docs/README.TXT"}));
-        QCOMPARE(NameClashes(entries({"a:b", "c/d?", "ok.txt", "dot."})), (QStringList {"a:b", "c/d?", "dot."}));
+        QCOMPARE(NameClashes(entries({"a:b", "c/d?", "ok.txt", "dot.", "blank "})),
+            (QStringList {"a:b", "c/d?", "dot.", "blank "}));
         QCOMPARE(NameClashes(entries({"Straße.txt", "readme.txt"})), QStringList());
 
         // A hybrid image: an MBR entry or a GPT header; an ISO's zeroed system area is neither.

@@ -4,9 +4,9 @@
 // QUILLON_STANDIN_OUTPUT    the recorded output to print (tests/data/...)
 // QUILLON_STANDIN_STATUS    exit status, 0 unless given
 // QUILLON_STANDIN_ARGS      file that receives the arguments, one a line
-// QUILLON_STANDIN_SECTORS   sectors the reader announces at "@READ@"
+// QUILLON_STANDIN_SECTORS   sectors the reader announces at "@READ@" (below 0: no "end:")
 // QUILLON_STANDIN_READ      sectors it really writes (all unless given)
-// QUILLON_STANDIN_DELAY_MS  pause after each step of the reading
+// QUILLON_STANDIN_DELAY_MS  pause after each line of the recording and each step of the reading
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -40,7 +40,8 @@ int readDisc(const std::string& output)
         std::printf("readom: %s. Cannot open '%s'.\n", std::strerror(errno), output.c_str());
         return 255;
     }
-    std::printf("end:  %8ld\n", sectors);
+    if (sectors >= 0)
+        std::printf("end:  %8ld\n", sectors);
     std::fflush(stdout);
     std::vector<char> buffer(size_t(step) * 2048, 'Q');
     long address = 0;
@@ -53,13 +54,27 @@ int readDisc(const std::string& output)
             std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
     }
     std::fclose(file);
-    if (read >= sectors) {
+    if (sectors >= 0 && read >= sectors) {
         std::printf("addr: %8ld\n", sectors);
     } else {
         std::printf("\n");
     }
     std::fflush(stdout);
     return 0;
+}
+
+// Prints recorded text a line at a time, pausing after each as a slow tool would.
+void play(const std::string& text)
+{
+    const long delayMs = envNumber("QUILLON_STANDIN_DELAY_MS", 0);
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        std::fwrite(text.data() + start, 1, end - start, stdout);
+        std::fflush(stdout);
+        if (delayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        start = end;
+    }
 }
 
 } // namespace
@@ -85,14 +100,12 @@ int main(int argc, char** argv)
     }
     const std::string marker = "@READ@\n";
     const size_t at = recorded.find(marker);
-    std::fwrite(recorded.data(), 1, std::min(at, recorded.size()), stdout);
-    std::fflush(stdout);
+    play(recorded.substr(0, at));
     if (at != std::string::npos) {
         const int status = readDisc(output);
         if (status != 0)
             return status;
-        const std::string tail = recorded.substr(at + marker.size());
-        std::fwrite(tail.data(), 1, tail.size(), stdout);
+        play(recorded.substr(at + marker.size()));
     }
     return int(envNumber("QUILLON_STANDIN_STATUS", 0));
 }

@@ -298,6 +298,15 @@ private slots:
         QCOMPARE(m_dialogs.last().text, QStringLiteral("Burning disc successfully."));
         QVERIFY(!page.Progress()->isVisible());
 
+        // Stopped halfway: never told as a success.
+        qputenv("QUILLON_STANDIN_DELAY_MS", "200");
+        page.onBurn();
+        QTRY_VERIFY_WITH_TIMEOUT(page.BurnJob() && page.BurnJob()->isRunning(), 5000);
+        page.Progress()->OnBtnCancel();
+        QCOMPARE(ended.last().first().toBool(), false);
+        QCOMPARE(m_dialogs.last().text, QStringLiteral("The burn was stopped. The disc may be unusable."));
+        qunsetenv("QUILLON_STANDIN_DELAY_MS");
+
         TestUtil::playStandIn("wodim/burn-write-error.raw", 255);
         page.onBurn();
         QVERIFY(ended.wait(10000));
