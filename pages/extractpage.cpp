@@ -103,9 +103,10 @@ void CPage2::LoadImage(const QString& image)
     updateHeaderState();
     m_tree->clear();
 
-    m_listJob = new ListingJob(m_reader, Context().tools.archive, image, this);
-    connect(m_listJob, &ListingJob::tableReady, this, &CPage2::OnUnzipFinished);
-    connect(m_listJob, &ListingJob::finished, this, &CPage2::onListingEnded);
+    m_rockRidge.reset();
+    m_listJob = new ImageListingJob(m_reader, m_content, Context().tools.archive, Context().tools.xorriso, image, this);
+    connect(m_listJob, &ImageListingJob::tableReady, this, &CPage2::OnUnzipFinished);
+    connect(m_listJob, &ImageListingJob::finished, this, &CPage2::onListingEnded);
     m_listJob->start();
 }
 
@@ -128,11 +129,12 @@ void CPage2::OnUnzipFinished()
 
 void CPage2::onListingEnded()
 {
-    ListingJob* job = m_listJob;
+    ImageListingJob* job = m_listJob;
     if (!job)
         return;
     m_listJob = nullptr;
     job->deleteLater();
+    m_rockRidge = job->rockRidge();
     restoreCursor();
     setButtonsEnabled(true);
     const bool complete = job->status() == ExtractJob::Status::Succeeded;
@@ -259,14 +261,9 @@ void CPage2::OnExtract()
         m_job->deleteLater();
     }
     ExtractJob::Request request {m_imagePath, m_outputFolder, items, existing, {}, Context().tools.archive};
-    request.expectedSize = [this](const QString& pathInImage) -> qint64 {
-        QString path = pathInImage;
-#ifndef Q_OS_WIN
-        path.replace(QLatin1Char('\\'), NameBackslash);
-#endif
-        const IsoEntry* entry = m_content.FindEntry(path.replace(QLatin1Char('/'), QLatin1Char('\\')));
-        return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
-    };
+    request.xorriso = Context().tools.xorriso;
+    request.rockRidge = m_rockRidge;
+    request.expectedSize = ExpectedSizes(m_content);
     m_job = new ExtractJob(request, this);
     connect(m_job, &ExtractJob::finished, this, &CPage2::OnExtractFinished);
     setEnabled(false);
@@ -306,11 +303,7 @@ void CPage2::OnExtractFinished()
     } else {
         Util::WriteLog(QStringLiteral("Extract files failed : ") + m_outputFolder + QLatin1Char(' ') + m_job->reason());
         // Say what did arrive before what did not: most of a selection may be there.
-        const int arrived = placed.delivered.size() + placed.kept.size();
-        const QString head = arrived == 0
-            ? tr("The files could not be extracted.")
-            : tr("%1 of %2 items were extracted.").arg(arrived).arg(m_job->items().size());
-        Dialogs().ShowMessage(head + QLatin1Char('\n') + m_job->reason(), this);
+        Dialogs().ShowMessage(m_job->summary() + QLatin1Char('\n') + m_job->reason(), this);
     }
     emit sigExtractionEnded(status == ExtractJob::Status::Succeeded);
 }
