@@ -11,6 +11,7 @@
 #include "image/editsession.h"
 #include "image/extractjob.h"
 #include "image/fileutils.h"
+#include "image/imagelisting.h"
 #include "image/isobuild.h"
 #include "image/listingjob.h"
 #include "image/stagedcontent.h"
@@ -229,7 +230,7 @@ int runExtract(const QStringList& positional, const Common& common)
     IsoContentTree content;
     ListingReader reader(content);
     reader.SetSkipBootImages(true);
-    ListingJob listing(reader, common.tools.archive, image);
+    ImageListingJob listing(reader, content, common.tools.archive, common.tools.xorriso, image);
     bool interrupted = false;
     runJob(listing, &interrupted, false);
     if (interrupted)
@@ -263,20 +264,17 @@ int runExtract(const QStringList& positional, const Common& common)
     for (const IsoEntry* entry : entries)
         request.items << ExtractItem::Of(*entry);
     request.existing = Existing::Replace;
-    request.expectedSize = [&content](const QString& pathInImage) -> qint64 {
-        QString path = pathInImage;
-#ifndef Q_OS_WIN
-        path.replace(QLatin1Char('\\'), NameBackslash);
-#endif
-        const IsoEntry* entry = content.FindEntry(path.replace(QLatin1Char('/'), QLatin1Char('\\')));
-        return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
-    };
+    request.expectedSize = ExpectedSizes(content);
     request.program = common.tools.archive;
+    request.xorriso = common.tools.xorriso;
+    request.rockRidge = listing.rockRidge();
     ExtractJob job(request);
     runJob(job, &interrupted);
+    // A partial result is a failure (status 1) that says how much arrived.
+    const bool anyArrived = !job.placed().delivered.isEmpty() || !job.placed().kept.isEmpty();
     return verdict(job, interrupted,
         CommandLine::tr("Extracted %1 items to %2.").arg(job.placed().delivered.size()).arg(native(target)),
-        CommandLine::tr("The items could not be extracted."));
+        anyArrived ? job.summary() : CommandLine::tr("The items could not be extracted."));
 }
 
 int runCreate(const QCommandLineParser& parser, const Common& common)

@@ -1,6 +1,7 @@
 #include "image/extractjob.h"
 
 #include "image/fileutils.h"
+#include "image/rockridge.h"
 #include "platform/leftovers.h"
 #include "runner/sevenzip.h"
 
@@ -10,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -139,20 +141,45 @@ QStringList FilesToReplace(const QList<const IsoEntry*>& items, const QString& o
     return files;
 }
 
+std::function<qint64(const QString&)> ExpectedSizes(const IsoContentTree& content)
+{
+    return [&content](const QString& pathInImage) -> qint64 {
+        QString path = pathInImage;
+#ifndef Q_OS_WIN
+        path.replace(QLatin1Char('\\'), NameBackslash);
+#endif
+        const IsoEntry* entry = content.FindEntry(path.replace(QLatin1Char('/'), QLatin1Char('\\')));
+        return entry && !entry->isDir && !entry->sizeText.isEmpty() ? qint64(entry->size()) : -1;
+    };
+}
+
 // --- Verdict ----------------------------------------------------------------------
 
-ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log, const MoveUpResult& placed)
+ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveToolLog& log, const MoveUpResult& placed,
+    const QStringList& repaired)
 {
     QStringList reasons;
-    const QString toolReason = log.Reason();
-    if (!toolReason.isEmpty())
-        reasons << toolReason;
-    else if (!exitedNormally)
+    const QStringList errors = log.Errors();
+    QStringList remaining;
+    for (const QString& error : errors) {
+        if (!repaired.contains(error))
+            remaining << error;
+    }
+    // 7-Zip's complaints were all about what the job restored afterwards.
+    const bool excused = !errors.isEmpty() && remaining.isEmpty();
+    constexpr int MaxToolLines = 4;
+    if (!remaining.isEmpty()) {
+        QStringList shown = remaining.mid(0, MaxToolLines);
+        if (remaining.size() > MaxToolLines)
+            shown << QStringLiteral("…");
+        reasons << shown.join(QLatin1Char('\n'));
+    } else if (!exitedNormally) {
         reasons << ExtractJob::tr("7-Zip stopped unexpectedly.");
-    else if (exitCode != 0)
+    } else if (exitCode != 0 && !excused) {
         reasons << ExtractJob::tr("7-Zip ended with exit code %1.").arg(exitCode);
-    else if (!log.SawEverythingOk())
+    } else if (!log.SawEverythingOk() && !excused) {
         reasons << ExtractJob::tr("7-Zip did not confirm the extraction.");
+    }
 
     if (!placed.missing.isEmpty())
         reasons << ExtractJob::tr("Not extracted: %1").arg(placed.missing.join(QLatin1String(", ")));
@@ -162,6 +189,7 @@ ExtractVerdict JudgeExtraction(bool exitedNormally, int exitCode, const ArchiveT
     if (!placed.conflicts.isEmpty())
         reasons << ExtractJob::tr("Left as they were in the output folder: %1")
                        .arg(placed.conflicts.join(QLatin1String(", ")));
+    reasons += placed.refused;
 
     ExtractVerdict verdict;
     verdict.ok = reasons.isEmpty();
@@ -180,7 +208,7 @@ QString ExtractStageText(const ExtractProgress& progress)
 }
 
 ExtractJob::ExtractJob(const Request& request, QObject* parent)
-    : ToolJob(parent)
+    : Job(parent)
     , m_request(request)
 {
     setName(QStringLiteral("7-Zip"));
@@ -191,6 +219,15 @@ ExtractJob::~ExtractJob()
     // The staging folder goes with the job; nobody listens any more.
     blockSignals(true);
     stop();
+}
+
+QString ExtractJob::summary() const
+{
+    // The extract page's words: its translations hold them.
+    const int arrived = m_placed.delivered.size() + m_placed.kept.size();
+    if (arrived == 0)
+        return QCoreApplication::translate("CPage2", "The files could not be extracted.");
+    return QCoreApplication::translate("CPage2", "%1 of %2 items were extracted.").arg(arrived).arg(m_items.size());
 }
 
 void ExtractJob::doStart()
@@ -207,6 +244,22 @@ void ExtractJob::doStart()
     m_log.SetSubject(m_request.image);
     m_placed = MoveUpResult();
     m_staging.clear();
+    m_arguments.clear();
+    m_sevenZipNormal = false;
+    m_sevenZipExit = -1;
+    m_scan = RockRidgeScan();
+    m_scanned = false;
+    m_tree = Xorriso::RockRidgeTree();
+    m_haveTree = m_treeRead = m_cutOffDone = false;
+    m_treeProblem.clear();
+    m_links.clear();
+    m_zisofs.clear();
+    m_zisofsProblem.clear();
+    m_repaired.clear();
+    m_refusedPaths.clear();
+    m_refusedLinks.clear();
+    m_refusedZisofs.clear();
+    m_refusedIntoWorking.clear();
 
     const QString output = QDir::toNativeSeparators(m_request.outputFolder);
     if (m_items.isEmpty()) {
@@ -235,7 +288,7 @@ void ExtractJob::doStart()
         length += item.path.size() + 1;
     }
     if (length <= MaxCommandLineEntries) {
-        setCommand(m_request.program, Tools::extractArgs(m_request.image, m_staging, entries));
+        m_arguments = Tools::extractArgs(m_request.image, m_staging, entries);
     } else {
         // A command line has a limit (about 32,000 characters on Windows).
         QStringList listed;
@@ -252,11 +305,44 @@ void ExtractJob::doStart()
         }
         m_listFile->close();
         Leftovers::Note(m_listFile->fileName());
-        setCommand(
-            m_request.program, Tools::extractArgs(m_request.image, m_staging, onCommandLine, m_listFile->fileName()));
+        m_arguments = Tools::extractArgs(m_request.image, m_staging, onCommandLine, m_listFile->fileName());
     }
-    ToolJob::doStart();
+    startSevenZip();
+}
+
+void ExtractJob::startSevenZip()
+{
+    auto* job = new ToolJob(this);
+    job->setName(name());
+    job->setCommand(m_request.program, m_arguments);
+    job->onPiece = [this](const QString& piece) {
+        m_log.Feed(piece);
+        if (const auto parsed = ParseExtractProgress(piece))
+            setProgress(ExtractStageText(*parsed), parsed->percent, 100);
+    };
+    job->verdict = [](int, QProcess::ExitStatus) {
+        return QString(); // judged with what follows
+    };
+    connect(job, &Job::finished, this, &ExtractJob::onSevenZipEnded);
+    m_step = job;
+    job->start();
     setProgress(QCoreApplication::translate("ExtractJob", "Extracting files..."), 0, 100);
+}
+
+void ExtractJob::onSevenZipEnded()
+{
+    ToolJob* job = takeStep(qobject_cast<ToolJob*>(sender()));
+    if (!job)
+        return;
+    if (job->failedToStart()) {
+        removeStaging();
+        fail(tr("7-Zip could not be started (%1): %2")
+                 .arg(QDir::toNativeSeparators(m_request.program), job->startError()));
+        return;
+    }
+    m_sevenZipNormal = job->exitStatus() == QProcess::NormalExit;
+    m_sevenZipExit = job->exitCode();
+    startRockRidge();
 }
 
 Existing ExtractJob::keepingFor(bool complete) const
@@ -266,43 +352,74 @@ Existing ExtractJob::keepingFor(bool complete) const
     return m_request.existing;
 }
 
-void ExtractJob::handlePiece(const QString& piece)
+void ExtractJob::place(bool stopped)
 {
-    m_log.Feed(piece);
-    if (const auto parsed = ParseExtractProgress(piece))
-        setProgress(ExtractStageText(*parsed), parsed->percent, 100);
-}
-
-QString ExtractJob::judge(int exitCode, QProcess::ExitStatus status)
-{
-    const bool exitedNormally = status == QProcess::NormalExit;
-    const bool complete = exitedNormally && exitCode == 0 && m_log.Errors().isEmpty();
+    const bool complete = !stopped && sevenZipComplete();
     if (!complete)
         dropCutOffFiles();
     m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(complete), m_request.image);
     removeStaging();
-    return JudgeExtraction(exitedNormally, exitCode, m_log, m_placed).reason;
+
+    countRefusals();
+    if (stopped)
+        return;
+    const ExtractVerdict verdict = JudgeExtraction(m_sevenZipNormal, m_sevenZipExit, m_log, m_placed, m_repaired);
+    if (verdict.ok)
+        succeed();
+    else
+        fail(verdict.reason);
 }
 
-void ExtractJob::cleanUp()
+ToolJob* ExtractJob::takeStep(ToolJob* ended)
 {
-    if (status() == Status::Stopped && !m_staging.isEmpty()) {
-        // What was extracted so far stays, but never replaces anything of the user's.
+    if (!isRunning() || !ended || ended != m_step)
+        return nullptr;
+    m_step = nullptr;
+    ended->deleteLater();
+    return ended;
+}
+
+void ExtractJob::stopStep()
+{
+    ToolJob* step = m_step;
+    m_step = nullptr;
+    if (!step)
+        return;
+    disconnect(step, nullptr, this, nullptr);
+    step->stop(); // the tool is gone when this returns
+    step->deleteLater();
+}
+
+void ExtractJob::doStop()
+{
+    stopStep();
+    if (!m_staging.isEmpty()) {
+        // What was extracted so far stays, but never replaces anything of the
+        // user's, and nothing still compressed or pointing into the staging folder.
+        if (!m_haveTree && m_request.rockRidge) {
+            m_tree = *m_request.rockRidge;
+            m_haveTree = true;
+        }
+        if (!m_haveTree && !m_scanned) {
+            m_scan = ScanRockRidge(m_request.image);
+            m_scanned = true;
+        }
+        if (m_links.isEmpty())
+            learnLinks();
         dropCutOffFiles();
-        m_placed = MoveUp(m_staging, m_items, m_request.outputFolder, keepingFor(false), m_request.image);
+        if (m_zisofs.isEmpty())
+            learnZisofs();
+        repairInPlace();
+        place(true);
     }
     removeStaging();
 }
 
-QString ExtractJob::startFailure(const QString& error) const
-{
-    return tr("7-Zip could not be started (%1): %2").arg(QDir::toNativeSeparators(program()), error);
-}
-
 void ExtractJob::dropCutOffFiles()
 {
-    if (!m_request.expectedSize || m_staging.isEmpty())
+    if (m_cutOffDone || !m_request.expectedSize || m_staging.isEmpty())
         return;
+    m_cutOffDone = true;
     QDirIterator it(
         m_staging, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
     const QDir staging(m_staging);

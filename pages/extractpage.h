@@ -1,8 +1,8 @@
 #pragma once
 
 #include "image/extractjob.h"
+#include "image/imagelisting.h"
 #include "image/isocontent.h"
-#include "image/listingjob.h"
 #include "pages/pagecontext.h"
 
 #include <QList>
@@ -120,7 +120,8 @@ private:
     QList<IsoEntry*> m_rows; // entry of each table row
     QSet<const IsoEntry*> m_ticked;
     bool m_filling = false; // check boxes set by the page, not the user
-    QPointer<ListingJob> m_listJob;
+    QPointer<ImageListingJob> m_listJob;
+    SharedRockRidgeTree m_rockRidge; // of the loaded image, when it has links or zisofs files
     bool m_busyCursor = false;
 
     // Extraction
