@@ -575,7 +575,7 @@ void CPage4::OnExport()
     QStringList names;
     for (const IsoEntry* entry : entries)
         names << entry->name;
-    JobSequence* run = m_session->makeExportJob(names, folder, this);
+    JobSequence* run = m_session->makeExportJob(names, folder, Existing::Replace, this);
     startRun(run, false);
 }
 
