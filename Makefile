@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench boot-check package clean
 
 all: build
 
@@ -28,6 +28,12 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# An image saved by `quillon edit` booted in QEMU beside the original (CD and
+# disk, SeaBIOS and OVMF); not part of `make test`: it needs qemu-system-x86
+# and ovmf, which the set-up does not install.
+boot-check: build
+	tools/edit-boot-check.sh $(BUILD)
 
 # The Debian source and binary packages (with -dbgsym) through dpkg-buildpackage,
 # into $(BUILD)/package; see packaging/build-package.sh.
