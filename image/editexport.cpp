@@ -48,9 +48,9 @@ struct Planner {
             return;
         }
         if (!entry.linkTarget.isEmpty())
-            plan.places << ExportPlan::Place {ExportPlan::Place::Link, target, entry.linkTarget, false};
+            plan.places << ExportPlan::Place {ExportPlan::Place::Link, target, entry.linkTarget, link};
         else
-            plan.places << ExportPlan::Place {ExportPlan::Place::File, target, sourceOf(entry), false};
+            plan.places << ExportPlan::Place {ExportPlan::Place::File, target, sourceOf(entry), link};
     }
 };
 
@@ -82,10 +82,13 @@ QStringList MakeExportFolders(ExportPlan& plan, const QString& folder)
                 failedFolder = place.target + QLatin1Char('/');
         } else if (place.kind == ExportPlan::Place::Link) {
             const QFileInfo there(place.target);
-            made = (!(there.exists() || there.isSymLink()) || QFile::remove(place.target))
+            made = (!(place.replacesLink || there.exists()) || QFile::remove(place.target))
                 && QFile::link(place.source, place.target);
-        } else {
+        } else if (!place.replacesLink || QFile::remove(place.target)) {
+            // The copy would see the folder a link of the user's points at, and refuse.
             kept << place;
+        } else {
+            made = false;
         }
         if (!made)
             failed << place.target.mid(folder.size() + 1);

@@ -21,7 +21,7 @@ struct ExportPlan {
         Kind kind = File;
         QString target; // absolute path in the chosen folder
         QString source; // File: the file to copy; Link: the link's text
-        bool replacesLink = false; // Folder: the user's link there goes first
+        bool replacesLink = false; // the user's link there goes first
     };
     QList<Place> places; // a folder before what it holds
     QStringList kept; // names (relative, "/") the user chose to keep

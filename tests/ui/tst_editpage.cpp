@@ -266,11 +266,13 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("after"); // of the items the export touches
         const QStringList untouched {"beta.txt: mine", "boot: my boot file", "docs -> elsewhere", "elsewhere/",
-            "elsewhere/keep.txt: elsewhere", "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: my a"};
+            "elsewhere/keep.txt: elsewhere", "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: my a",
+            "plain.txt -> elsewhere"};
         QTest::newRow("replace") << 0
                                  << QStringList {"beta.txt: beta", "boot: my boot file", "docs/",
                                         "docs/readme.txt: read me", "elsewhere/", "elsewhere/keep.txt: elsewhere",
-                                        "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: a"};
+                                        "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: a",
+                                        "plain.txt: plain"};
         QTest::newRow("keep mine") << 1 << untouched;
         QTest::newRow("cancel") << 2 << untouched;
     }
@@ -288,7 +290,8 @@ private slots:
         QVERIFY(TestUtil::writeFile(out.filePath("extra/sub/a.txt"), "my a"));
         QVERIFY(TestUtil::writeFile(out.filePath("elsewhere/keep.txt"), "elsewhere"));
         QVERIFY(QFile::link("elsewhere", out.filePath("docs")));
-        for (const char* name : {"beta.txt", "extra", "docs", "boot"})
+        QVERIFY(QFile::link("elsewhere", out.filePath("plain.txt")));
+        for (const char* name : {"beta.txt", "extra", "docs", "boot", "plain.txt"})
             QVERIFY(check(name));
         m_dialogs.confirmations << answer;
         m_dialogs.answers << out.path();
@@ -300,7 +303,7 @@ private slots:
         const ScriptedDialogs::Said question = m_dialogs.said.first();
         QCOMPARE(question.kind, ScriptedDialogs::Said::Choice);
         QCOMPARE(question.choices, QStringList({"Replace", "Keep Mine", "Cancel"}));
-        for (const char* name : {"beta.txt", "extra/sub/a.txt", "docs"})
+        for (const char* name : {"beta.txt", "extra/sub/a.txt", "docs", "plain.txt"})
             QVERIFY2(question.text.contains(name), qPrintable(question.text));
         QVERIFY(!question.text.contains("boot")); // never replaced, so not asked about
         QCOMPARE(describe(out.path()), after);
