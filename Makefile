@@ -29,11 +29,13 @@ bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
-# Sticks written by `quillon burn` booted in QEMU (BIOS and UEFI), as root; a
-# few minutes, so not part of `make test`.
+# What Quillon writes, booted in QEMU (SeaBIOS and OVMF), as root: sticks from
+# `quillon burn` in every style, and an image saved by `quillon edit` beside
+# the original. Some minutes, so not part of `make test`.
 boot-check: build
 	@./tools/install-deps.sh --boot-check
 	./tools/boot-check.py
+	tools/edit-boot-check.sh $(BUILD)
 
 # The Debian source and binary packages (with -dbgsym) through dpkg-buildpackage,
 # into $(BUILD)/package; see packaging/build-package.sh.

@@ -143,6 +143,13 @@ void MainWindow::onClose()
 
 bool MainWindow::closeProgram()
 {
+    // A page with changes not saved asks first; its Save keeps the program
+    // open until the save has succeeded, then closes it.
+    for (ImageDialog* child : findChildren<ImageDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
+        auto* page = dynamic_cast<PageWindow*>(child);
+        if (page && !page->isHidden() && !page->MayClose([this] { closeProgram(); }))
+            return false;
+    }
     if (Job::AnyRunning()
         && Dialogs().AskQuestion(
                QStringLiteral(":/vud/commdialogbg"), tr("A job is still running. Stop it and close the program?"), this)

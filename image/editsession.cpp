@@ -1,38 +1,25 @@
 #include "image/editsession.h"
 
 #include "core/job.h"
-#include "core/trace.h"
 #include "core/util.h"
-#include "core/waitjob.h"
-#include "image/createimagejob.h"
 #include "image/editsave.h"
 #include "image/filecopy.h"
 #include "image/fileutils.h"
-#include "image/isobuild.h"
-#include "image/isobuildjob.h"
 #include "image/listingjob.h"
 #include "image/rockridge.h"
 #include "runner/tooljob.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
+#include <algorithm>
 
-constexpr int ExtractPollMs = 200;
+namespace {
 
 QString folderPrefix(const IsoEntry* folder)
 {
     return folder->name.isEmpty() ? QString() : folder->name + QLatin1Char('\\');
-}
-
-CopyWaitJob* copyWait(CFileCopy* copy)
-{
-    auto* wait = new CopyWaitJob(copy);
-    wait->setName(QCoreApplication::translate("EditSession", "Copy files and directories..."));
-    return wait;
 }
 
 } // namespace
@@ -97,15 +84,11 @@ void EditSession::stopImageWork()
 
 void EditSession::open(const QString& image)
 {
-    m_imagePath = image;
-    stopImageWork();
     // The old image's work goes; a task under way finishes in its own
     // folder, and the new image is extracted into a fresh one.
-    m_deferred.clear();
-    m_copy->Clear();
+    discard();
+    m_imagePath = image;
     m_copy->ResetProgress();
-    if (!m_workingFolder.isEmpty())
-        m_copy->AddTask(m_workingFolder, QString(), CFileCopy::Delete);
     m_workingFolder = m_area.path() + QStringLiteral("/tree-") + QString::number(++m_generation);
     m_extractFailure.clear();
     m_extractProgress = 0;
@@ -118,8 +101,6 @@ void EditSession::open(const QString& image)
     m_tree = Xorriso::RockRidgeTree();
     m_linksToRestore.clear();
     m_zisofsToRestore.clear();
-    m_edits.clear();
-    m_savedEdits = 0;
     m_reader.SetSkipBootImages(true);
     m_boot = ReadImageBoot(image);
     m_hybrid = HasSystemArea(image);
@@ -147,7 +128,7 @@ void EditSession::open(const QString& image)
     };
     m_extractJob->verdict = [this](int exitCode, QProcess::ExitStatus status) {
         // Exit status 1 is 7-Zip's warning; the save checks every file anyway.
-        if (status == QProcess::NormalExit && exitCode <= 1)
+        if (status == QProcess::NormalExit && (exitCode <= 1 || (exitCode == 2 && onlyLinksToRestore())))
             return QString();
         return m_extractLog.Reason().isEmpty() ? tr("7-Zip ended with exit status %1.").arg(exitCode)
                                                : m_extractLog.Reason();
@@ -156,6 +137,17 @@ void EditSession::open(const QString& image)
     if (m_treeJob)
         m_treeJob->start();
     m_listJob->start();
+}
+
+void EditSession::discard()
+{
+    stopImageWork();
+    m_deferred.clear();
+    m_copy->Clear();
+    if (!m_workingFolder.isEmpty())
+        m_copy->AddTask(m_workingFolder, QString(), CFileCopy::Delete);
+    m_edits.clear();
+    m_savedEdits = 0;
 }
 
 void EditSession::feedListing(const QString& piece)
@@ -250,6 +242,23 @@ void EditSession::abandon(const QString& reason)
     m_reader.Begin(QString());
     m_ready = false;
     Util::WriteLog(QStringLiteral("Open failed: ") + m_imagePath + QLatin1Char(' ') + reason);
+}
+
+bool EditSession::onlyLinksToRestore() const
+{
+    // 7-Zip will not make a link to its own folder or above ("debian -> .")
+    // and says so as an error; the links are made from the Rock Ridge tree
+    // once it has ended.
+    static const QLatin1String refused("Dangerous link path was ignored : ");
+    const QStringList errors = m_extractLog.Errors();
+    for (const QString& error : errors) {
+        const QString name = QLatin1Char('/') + error.mid(refused.size()).section(QLatin1String(" : "), 0, 0);
+        const bool restored = std::any_of(m_linksToRestore.begin(), m_linksToRestore.end(),
+            [&](const QPair<QString, QString>& link) { return IsoPath(link.first) == name; });
+        if (!error.startsWith(refused) || !restored)
+            return false;
+    }
+    return !errors.isEmpty();
 }
 
 void EditSession::onExtractPiece(const QString& piece)
@@ -420,195 +429,4 @@ IsoEntry* EditSession::findPath(const QString& path) const
     QString name = path;
     const QString normalized = IsoContentTree::NormalizeName(name.replace(QLatin1Char('/'), QLatin1Char('\\')));
     return normalized.isEmpty() ? nullptr : m_content.FindEntry(normalized);
-}
-
-// --- Jobs -------------------------------------------------------------------------------
-
-void EditSession::addWaits(JobSequence* run)
-{
-    run->add(new WaitJob(tr("Extracting iso..."), ExtractPollMs,
-                 [this] {
-                     WaitJob::State state;
-                     state.done = !isExtracting();
-                     state.value = m_extractProgress;
-                     state.maximum = 100;
-                     if (state.done && !m_extractFailure.isEmpty())
-                         state.failure = tr("The image was not extracted completely: %1").arg(m_extractFailure);
-                     return state;
-                 }),
-        3);
-    run->add(copyWait(m_copy), 1);
-}
-
-EditSession::SavePlan EditSession::savePlan() const
-{
-    SavePlan plan;
-    const bool haveXorriso = QFileInfo(m_tools.xorriso).isExecutable();
-    const bool large = !IsoBuild::LargeFiles(m_content.root).isEmpty();
-    const QString area = tr("the original's boot setup for disks (its MBR or GPT system area)");
-    if (!haveXorriso)
-        plan.lost << tr("symbolic links and compressed files, if it has any (xorriso is not installed)");
-    if (!m_hybrid) {
-        plan.why = tr("genisoimage: the image has no system area, so UDF and Joliet are written as before.");
-    } else if (m_udf || large) {
-        plan.why = m_udf ? tr("genisoimage: the image has a UDF tree, which only genisoimage writes.")
-                         : tr("genisoimage: files of 4 GiB or more need its UDF tree.");
-        plan.lost << area;
-    } else if (!haveXorriso) {
-        plan.why = tr("genisoimage: xorriso, which keeps the system area, is not installed.");
-        plan.lost << area;
-    } else if (!m_tree.Loaded() || !m_namesMatch) {
-        plan.why = tr("genisoimage: the names 7-Zip reads differ from the image's Rock Ridge names.");
-        plan.lost << area;
-    } else {
-        plan.xorriso = true;
-        plan.why = tr("xorriso: it replays the image's boot setup and system area, so the copy boots from a "
-                      "disk as the original does.");
-    }
-    return plan;
-}
-
-QString EditSession::WithIsoSuffix(const QString& path)
-{
-    if (path.isEmpty() || path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive))
-        return path;
-    return path + QStringLiteral(".iso");
-}
-
-QString EditSession::saveTargetProblem(const QString& output) const
-{
-    if (QFileInfo(output).isDir())
-        return tr("%1 is a folder. Please choose a file name for the image.").arg(QDir::toNativeSeparators(output));
-    // The same file however it is written: through links, "..", another case of nothing.
-    const QFileInfo target(output);
-    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
-    const QString canonical =
-        target.exists() ? target.canonicalFilePath() : folder + QLatin1Char('/') + target.fileName();
-    if (IsoBuild::IsInside(output, m_area.root()) || (!folder.isEmpty() && IsoBuild::IsInside(canonical, m_area.root()))
-        || canonical == QFileInfo(m_imagePath).canonicalFilePath())
-        return tr("Please save the image under another name, outside the program's working folder.");
-    return QString();
-}
-
-JobSequence* EditSession::makeSaveJob(const QString& output, QObject* parent)
-{
-    auto* run = new JobSequence(parent);
-    addWaits(run);
-    run->add(new StepJob([this] { return prepareSave(); }), 0);
-    IsoBuildJob::Request build;
-    build.output = output;
-    build.program = m_tools.builder;
-    const SavePlan plan = savePlan();
-    if (plan.xorriso) {
-        build.program = m_tools.xorriso;
-        build.xorriso = true;
-        build.arguments = [this](const QString& file) {
-            return Tools::xorrisoSaveArgs(m_imagePath, file, m_edits);
-        };
-    } else {
-        build.arguments = [this](const QString& file) {
-            return Tools::saveEditedArgs(m_saveOptions, file, m_workingFolder);
-        };
-    }
-    // The new image must boot as the original did, under its label, and hold
-    // what the model shows.
-    build.check = [this, xorriso = plan.xorriso](const QString& file) {
-        return checkSaved(file, xorriso);
-    };
-    auto* builder = new IsoBuildJob(build);
-    builder->setName(tr("Saving ISO file..."));
-    run->add(builder, 16);
-    const int edits = m_edits.size();
-    run->add(new StepJob([this, edits] {
-        m_savedEdits = edits;
-        return QString();
-    }),
-        0);
-    return run;
-}
-
-QString EditSession::checkSaved(const QString& file, bool xorriso) const
-{
-    QString problem = CompareSavedBoot(m_boot, file);
-    if (!problem.isEmpty() || !QFileInfo(m_tools.xorriso).isExecutable())
-        return problem;
-    Xorriso::RockRidgeTree saved;
-    const auto lines = Xorriso::RunForLines(m_tools.xorriso, Tools::rockRidgeTreeArgs(file));
-    for (const QString& line : lines.value_or(QStringList()))
-        saved.Feed(line);
-    if (!saved.Loaded())
-        return tr("The saved image cannot be read.");
-    problem = CompareSavedTree(m_content.root, saved);
-    if (!problem.isEmpty() || !xorriso || m_systemArea.empty())
-        return problem;
-    const auto report = Xorriso::RunForLines(m_tools.xorriso, Tools::systemAreaReportArgs(file));
-    const Xorriso::SystemArea area = Xorriso::ParseSystemArea(report.value_or(QStringList()));
-    if (area.summary != m_systemArea.summary || area.mbrTypes != m_systemArea.mbrTypes
-        || area.gptEntries != m_systemArea.gptEntries)
-        return tr("The saved image's system area (%1) differs from the original's (%2).")
-            .arg(area.summary.join(QLatin1Char(' ')), m_systemArea.summary.join(QLatin1Char(' ')));
-    return QString();
-}
-
-QString EditSession::prepareSave()
-{
-    const QStringList failed = m_copy->TakeFailures();
-    QStringList missing = MissingFromWorkingFolder(m_content.root, m_workingFolder);
-    if (!failed.isEmpty() || !missing.isEmpty()) {
-        for (QString& name : missing)
-            name = QDir::toNativeSeparators(DisplayName(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/'))));
-        return tr("These items are missing from the working folder, so the image would lack them:\n%1")
-            .arg(ShortNameList(failed + missing));
-    }
-    if (savePlan().xorriso)
-        return QString(); // xorriso takes the boot setup from the original itself
-    const BootRebuildPlan plan =
-        PlanBootRebuild(m_boot, m_content.root, m_workingFolder, m_area.path() + QStringLiteral("/boot"));
-    if (!plan.error.isEmpty())
-        return plan.error;
-    m_saveOptions = plan.options;
-    m_saveOptions.allowLargeFiles = !IsoBuild::LargeFiles(m_content.root).isEmpty();
-    // The builder patches a boot info table into the file itself: our copy,
-    // which the image may have marked read-only.
-    for (const Tools::BootImageArgs& image : qAsConst(m_saveOptions.bootImages)) {
-        if (!image.infoTable)
-            continue;
-        const QString copy = working(image.path);
-        if (QFileInfo(copy).isFile() && IsoBuild::IsInside(copy, m_workingFolder))
-            QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
-    }
-    return QString();
-}
-
-JobSequence* EditSession::makeExportJob(const QStringList& names, const QString& folder, QObject* parent)
-{
-    auto* run = new JobSequence(parent);
-    addWaits(run);
-    run->add(new StepJob([this, names, folder] {
-        for (const QString& name : names) {
-            const IsoEntry* entry = m_content.FindEntry(name);
-            if (!entry)
-                continue;
-            const QString source = entry->localPath.isEmpty() ? working(entry->name) : entry->localPath;
-            // The name the item has now, which a rename may have changed.
-            const QString target =
-                entry->isDir ? folder : folder + QLatin1Char('/') + DisplayName(LastPathComponent(entry->name));
-            m_exportCopy->AddTask(source, target, CFileCopy::Copy);
-        }
-        m_exportCopy->TakeFailures();
-        return QString();
-    }),
-        0);
-    run->add(copyWait(m_exportCopy), 6);
-    run->add(new StepJob([this] {
-        const QStringList failed = m_exportCopy->TakeFailures();
-        return failed.isEmpty() ? QString() : tr("These items could not be copied:\n%1").arg(ShortNameList(failed));
-    }),
-        0);
-    return run;
-}
-
-void EditSession::stopExport()
-{
-    m_exportCopy->Clear();
 }

@@ -3,6 +3,7 @@
 #include "core/tools.h"
 #include "image/bootrebuild.h"
 #include "image/contentcollector.h"
+#include "image/editexport.h"
 #include "image/isocontent.h"
 #include "image/staging.h"
 #include "runner/isobuilder.h"
@@ -52,6 +53,9 @@ public:
     void open(const QString& image);
     // Stops the listing and the extraction; the content stays as far as it came.
     void stopImageWork();
+    // The image is left for good: its work stops, its changes and its
+    // working folder go.
+    void discard();
     // Feeds one piece of listing output as the listing job would.
     void feedListing(const QString& piece);
 
@@ -109,8 +113,10 @@ public:
     // folder against the model, then builds `output` with the original's
     // label and boot entries and checks them in the result.
     JobSequence* makeSaveJob(const QString& output, QObject* parent = nullptr);
-    // Copies the named entries (model paths) into `folder`.
-    JobSequence* makeExportJob(const QStringList& names, const QString& folder, QObject* parent = nullptr);
+    // Copies the named entries (model paths) into `folder`; what is there
+    // already stays unless `existing` is Replace (see PlanExport).
+    JobSequence* makeExportJob(const QStringList& names, const QString& folder, Existing existing = Existing::Replace,
+        QObject* parent = nullptr);
     // Drops the export's queued copies (its Stop).
     void stopExport();
 
@@ -130,6 +136,7 @@ private:
     void record(Tools::XorrisoEdit edit);
     QString checkSaved(const QString& file, bool xorriso) const;
     void onListingEnded();
+    bool onlyLinksToRestore() const;
     void onExtractPiece(const QString& piece);
     void onExtractFinished();
     void abandon(const QString& reason);
@@ -173,4 +180,6 @@ private:
     QList<Tools::XorrisoEdit> m_edits;
     int m_savedEdits = 0;
     bool m_saveWithXorriso = false;
+    ExportPlan m_export; // of the export under way
+    QStringList m_exportFailures;
 };

@@ -1,14 +1,12 @@
 #include "pages/editpage.h"
 
 #include "core/trace.h"
-#include "core/util.h"
+#include "image/contentsearch.h"
 #include "image/editsession.h"
-#include "image/filecopy.h"
-#include "image/fileutils.h"
 #include "pages/contentviews.h"
+#include "pages/searchhits.h"
 #include "ui/checkboxheaderview.h"
 #include "ui/imagebutton.h"
-#include "ui/inputdialog.h"
 #include "ui/jobprogress.h"
 #include "ui/lineedit.h"
 #include "ui/messages.h"
@@ -17,20 +15,15 @@
 #include "ui/settings.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QMenu>
 #include <QTableWidget>
 #include <QTreeWidget>
-
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -94,6 +87,8 @@ void CPage4::createWidgets()
     m_search = new CLineEdit(this);
     m_search->setObjectName(QStringLiteral("search"));
     connect(m_search, &QLineEdit::textChanged, this, &CPage4::OnSearch);
+    m_hits = new SearchHits(m_search, this);
+    connect(m_hits, &SearchHits::chosen, this, &CPage4::onHitChosen);
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("tree"));
@@ -168,6 +163,10 @@ void CPage4::applyLook()
     m_search->setFont(pixelFont(14));
     m_search->setStyleSheet(QStringLiteral("padding-left:28px;"));
     m_search->SetIcons(QStringLiteral(":/vud/zoom"), QStringLiteral(":/vud/zoom"), QStringLiteral(":/vud/zoom"), 4, 5);
+    // The hits open under the search box, over the table's right part.
+    m_hits->setGeometry(487, 44, 360, 0);
+    m_hits->setFont(pixelFont(14));
+    m_hits->setStyleSheet(QLatin1String(ViewStyle));
 
     m_tree->move(11, 58);
     m_tree->setFixedSize(179, 338);
@@ -278,6 +277,8 @@ bool CPage4::IsExtracting() const
 
 void CPage4::OnLoadISO()
 {
+    if (!mayLeave([this] { OnLoadISO(); }))
+        return;
     const QString image = Dialogs().ChooseOpenFile(this, QStringLiteral("ISO Files(*.ISO)"));
     if (image.isEmpty() || !QFileInfo(image).isFile())
         return;
@@ -292,10 +293,7 @@ void CPage4::LoadImage(const QString& image)
             this);
         return;
     }
-    m_currentFolder = nullptr;
-    m_rows.clear();
-    m_list->setRowCount(0);
-    m_tree->clear();
+    clearViews();
     m_loaded = Loaded::Listing;
     if (!m_busyCursor) {
         SetBusyCursor();
@@ -330,12 +328,18 @@ void CPage4::onListingEnded(bool complete, const QString& reason)
     emit sigListingEnded(complete);
 }
 
-void CPage4::abandonImage(const QString& message)
+void CPage4::clearViews()
 {
     m_currentFolder = nullptr;
     m_rows.clear();
     m_list->setRowCount(0);
     m_tree->clear();
+    m_hits->ShowHits({}, false);
+}
+
+void CPage4::abandonImage(const QString& message)
+{
+    clearViews();
     m_loaded = Loaded::Empty;
     restoreCursor();
     setButtonsEnabled(false);
@@ -357,6 +361,9 @@ void CPage4::QueueOrDefer(const Task& task)
 void CPage4::FillFileTable()
 {
     m_rows = ContentView::FillFileTable(m_list, m_currentFolder, m_search->text().trimmed());
+    // The hits point at entries: after a change they are found again.
+    if (!m_hits->isHidden())
+        showHits();
 }
 
 void CPage4::BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem)
@@ -366,7 +373,32 @@ void CPage4::BuildFolderTree(IsoEntry* folder, QTreeWidgetItem* parentItem)
 
 void CPage4::OnSearch()
 {
+    FillFileTable(); // refreshes the hits when they are open
+    if (m_hits->isHidden())
+        showHits();
+}
+
+void CPage4::showHits()
+{
+    const QString text = m_search->text().trimmed();
+    const QList<IsoEntry*> hits =
+        m_currentFolder ? FindByName(m_session->content().root, text, SearchHits::Limit + 1) : QList<IsoEntry*>();
+    m_hits->ShowHits(hits.mid(0, SearchHits::Limit), hits.size() > SearchHits::Limit);
+}
+
+void CPage4::onHitChosen(IsoEntry* entry)
+{
+    // The hit's folder, with the hit selected; the filter keeps it in view.
+    m_currentFolder = entry->parent();
+    RefreshTreeWidget();
     FillFileTable();
+    const int row = m_rows.indexOf(entry);
+    if (row < 0)
+        return;
+    m_list->setCurrentCell(row, 0);
+    m_list->selectRow(row);
+    m_list->scrollToItem(m_list->item(row, 0));
+    m_list->setFocus();
 }
 
 void CPage4::OnTreeCurrentChanged()
@@ -419,264 +451,4 @@ void CPage4::OnListContextMenuRequest(QPoint pos)
 {
     Q_UNUSED(pos);
     m_menu->exec(QCursor::pos());
-}
-
-QList<IsoEntry*> CPage4::checkedEntries() const
-{
-    QList<int> rows = ContentView::CheckedRows(m_list);
-    if (rows.isEmpty()) {
-        // Nothing ticked: the highlighted rows, as Delete or F2 on a row means.
-        for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
-            rows << index.row();
-        std::sort(rows.begin(), rows.end());
-    }
-    QList<IsoEntry*> entries;
-    for (int row : qAsConst(rows)) {
-        if (row < m_rows.size())
-            entries << m_rows.at(row);
-    }
-    return entries;
-}
-
-QString CPage4::acceptableName(const QString& name, const IsoEntry* self)
-{
-    const QString problem = m_session->nameProblem(m_currentFolder, name, self);
-    if (problem.isEmpty())
-        return name;
-    Dialogs().ShowMessage(problem, this);
-    return QString();
-}
-
-void CPage4::OnAdd()
-{
-    if (!m_currentFolder)
-        return;
-    const QStringList paths = Dialogs().ChooseItems(this, true);
-    if (paths.isEmpty())
-        return;
-    addPaths(paths);
-}
-
-bool CPage4::CanTakeDrop(const QStringList& paths) const
-{
-    if (m_run || m_loaded == Loaded::Listing)
-        return false;
-    // With no image open, one image is opened; with one open, items are added.
-    if (!m_currentFolder)
-        return paths.size() == 1 && IsImageFile(paths.first());
-    if (!m_add->isEnabled())
-        return false;
-    for (const QString& path : paths)
-        if (!QFileInfo::exists(path))
-            return false;
-    return true;
-}
-
-void CPage4::TakeDrop(const QStringList& paths)
-{
-    if (!m_currentFolder)
-        LoadImage(paths.first());
-    else
-        addPaths(paths);
-}
-
-void CPage4::addPaths(const QStringList& paths)
-{
-    QTreeWidgetItem* folderItem = ContentView::FindTreeItem(m_tree->topLevelItem(0), m_currentFolder);
-    SetBusyCursor();
-    const EditSession::AddResult result = m_session->addItems(m_currentFolder, paths);
-    for (IsoEntry* added : result.added)
-        ContentView::AddFolderItem(folderItem, added);
-    FillFileTable();
-    QApplication::restoreOverrideCursor();
-    if (!result.nameTaken.isEmpty())
-        Dialogs().ShowMessage(tr("These items were not added: this folder already holds an item of that name:\n%1")
-                                  .arg(ShortNameList(result.nameTaken)),
-            this);
-    if (!result.refused.isEmpty())
-        Dialogs().ShowMessage(tr("These items were not added: a folder that cannot be read, a backslash in the name, a "
-                                 "link back to a folder that holds it, or the program's own working folder:\n%1")
-                                  .arg(ShortNameList(result.refused)),
-            this);
-}
-
-void CPage4::OnDelete()
-{
-    const QList<IsoEntry*> entries = checkedEntries();
-    if (entries.isEmpty()) {
-        Dialogs().ShowMessage(tr("Please select one row in the table list first"), this);
-        return;
-    }
-    for (int i = entries.size() - 1; i >= 0; --i) {
-        const QString name = entries[i]->name;
-        if (entries[i]->isDir)
-            delete ContentView::FindTreeItem(m_tree->topLevelItem(0), entries[i]);
-        m_session->removeEntry(name);
-    }
-    FillFileTable();
-}
-
-void CPage4::OnRename()
-{
-    const QList<IsoEntry*> entries = checkedEntries();
-    if (entries.isEmpty()) {
-        Dialogs().ShowMessage(tr("Please select one row in the table list first"), this);
-        return;
-    }
-    IsoEntry* entry = entries.first();
-    const QString oldName = LastPathComponent(entry->name);
-    CInputDialog dialog(this);
-    dialog.SetText(oldName);
-    if (dialog.exec() != 1 || dialog.GetText() == oldName)
-        return;
-    const QString newName = acceptableName(dialog.GetText(), entry);
-    if (newName.isEmpty())
-        return;
-    if (!m_session->renameEntry(entry->name, newName))
-        return;
-    if (entry->isDir) {
-        if (QTreeWidgetItem* item = ContentView::FindTreeItem(m_tree->topLevelItem(0), entry))
-            item->setText(0, newName);
-    }
-    FillFileTable();
-}
-
-void CPage4::OnNew()
-{
-    if (!m_currentFolder)
-        return;
-    CInputDialog dialog(this);
-    dialog.SetText(tr("New Folder"));
-    if (dialog.exec() != 1)
-        return;
-    const QString name = acceptableName(dialog.GetText(), nullptr);
-    if (name.isEmpty())
-        return;
-    IsoEntry* added = m_session->newFolder(m_currentFolder, name);
-    if (!added)
-        return;
-    ContentView::AddFolderItem(ContentView::FindTreeItem(m_tree->topLevelItem(0), m_currentFolder), added);
-    FillFileTable();
-}
-
-// --- Export and save ------------------------------------------------------------------
-
-void CPage4::OnExport()
-{
-    const QList<IsoEntry*> entries = checkedEntries();
-    if (entries.isEmpty()) {
-        Dialogs().ShowMessage(tr("Please select files or folders in the list first."), this);
-        return;
-    }
-    const QString folder = Dialogs().ChooseFolder(this);
-    if (folder.isEmpty() || m_run)
-        return;
-    m_exportFolder = folder;
-    QStringList names;
-    for (const IsoEntry* entry : entries)
-        names << entry->name;
-    JobSequence* run = m_session->makeExportJob(names, folder, this);
-    startRun(run, false);
-}
-
-void CPage4::OnSave()
-{
-    if (m_session->content().root.childCount() == 0) {
-        Dialogs().ShowMessage(tr("Please add files or folders first!"), this);
-        return;
-    }
-    const QString chosen = Dialogs().ChooseSaveFile(this, QStringLiteral("ISO Files(*.ISO)"));
-    if (chosen.isEmpty() || m_run)
-        return;
-    const QString output = EditSession::WithIsoSuffix(chosen);
-    const QString problem = m_session->saveTargetProblem(output);
-    if (!problem.isEmpty()) {
-        Dialogs().ShowMessage(problem, this);
-        return;
-    }
-    // The dialog asked about the name typed, not about the one with ".iso".
-    if (output != chosen && QFileInfo::exists(output)
-        && Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
-               tr("%1 already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(output)), this)
-            != 1)
-        return;
-    // What the copy will lack is said before anything is written.
-    const EditSession::SavePlan plan = m_session->savePlan();
-    if (!plan.lost.isEmpty()
-        && Dialogs().AskQuestion(QStringLiteral(":/vud/commdialogbg"),
-               tr("The new image will not keep %1. Save anyway?").arg(plan.lost.join(tr(" and "))), this)
-            != 1)
-        return;
-    m_outputPath = output;
-    JobSequence* run = m_session->makeSaveJob(output, this);
-    startRun(run, true);
-}
-
-void CPage4::startRun(JobSequence* run, bool save)
-{
-    m_run = run;
-    m_runIsSave = save;
-    connect(run, &Job::finished, this, [this, run](Job::Status status) {
-        // The failed step's own words (the builder's already say what failed).
-        QString reason;
-        for (Job* step : run->findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (step->status() == Job::Status::Failed)
-                reason = step->reason();
-        }
-        onRunFinished(int(status), reason);
-    });
-    m_progress->SetText(tr("Extracting iso..."));
-    m_binding->attach(run);
-    run->start();
-}
-
-void CPage4::OnCreateFinished()
-{
-    m_progress->hide();
-    if (m_run) {
-        m_run->deleteLater();
-        m_run = nullptr;
-    }
-}
-
-void CPage4::onRunFinished(int status, const QString& reason)
-{
-    const bool save = m_runIsSave;
-    OnCreateFinished();
-    const bool succeeded = Job::Status(status) == Job::Status::Succeeded;
-    if (succeeded && save) {
-        Util::WriteLog(QStringLiteral("Save ISO file successfully: ") + m_outputPath);
-        Dialogs().ShowOpenFolderMessage(
-            tr("Save ISO file successfully!"), QFileInfo(m_outputPath).absolutePath(), this);
-    } else if (succeeded) {
-        qCDebug(lcTrace) << "file copy finished!!!";
-        Dialogs().ShowOpenFolderMessage(tr("Export Successfully !"), m_exportFolder, this);
-    } else if (Job::Status(status) == Job::Status::Failed) {
-        QString text = save ? tr("The ISO file could not be saved.") : tr("The items could not be exported.");
-        // The build job heads its reason for the create page; the save has its own heading.
-        const QString created = QCoreApplication::translate("IsoBuildJob", "The ISO file could not be created.");
-        QString detail = reason.startsWith(created) ? reason.mid(created.size()).trimmed() : reason;
-        if (!detail.isEmpty())
-            text += QLatin1Char('\n') + detail;
-        Util::WriteLog(text);
-        Dialogs().ShowMessage(text, this);
-    }
-    if (save)
-        emit sigSaveEnded(succeeded);
-    else
-        emit sigExportEnded(succeeded);
-}
-
-void CPage4::StopCreate()
-{
-    // Only the run's own work goes: edits still waiting for the working
-    // folder stay queued, and the builder's partial output is removed.
-    m_session->stopExport();
-    if (m_run)
-        m_run->stop();
-}
-
-Job* CPage4::Running() const
-{
-    return m_run;
 }

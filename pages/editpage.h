@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 class CFileCopy;
 class CImageButton;
 class CLineEdit;
@@ -20,6 +22,7 @@ class QTableWidgetItem;
 class QTreeWidget;
 class QTreeWidgetItem;
 class SCheckBoxHeaderView;
+class SearchHits;
 class ToolJob;
 
 // The edit page: open an ISO image (listing, full extraction into a working
@@ -45,6 +48,9 @@ public:
     // and folders are added to the folder shown.
     bool CanTakeDrop(const QStringList& paths) const override;
     void TakeDrop(const QStringList& paths) override;
+    // Changes not saved yet: the user saves (the program closes once the
+    // save has succeeded), discards them or stays.
+    bool MayClose(const std::function<void()>& closeLater) override;
     // While the extraction runs, the task waits; afterwards it goes, after
     // every task that waited, to the copy worker.
     void QueueOrDefer(const Task& task);
@@ -53,6 +59,7 @@ public:
     QTreeWidget* Tree() const { return m_tree; }
     QTableWidget* Table() const { return m_list; }
     CLineEdit* SearchBox() const { return m_search; }
+    SearchHits* Hits() const { return m_hits; }
     QMenu* ContextMenu() const { return m_menu; }
     CProgressDialog* Progress() const { return m_progress; }
     IsoEntry* CurrentFolder() const { return m_currentFolder; }
@@ -98,6 +105,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* qe) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Loaded { Empty, Listing, Ready };
@@ -109,11 +117,22 @@ private:
     void openParentFolder();
     void addPaths(const QStringList& paths);
     void onListingEnded(bool complete, const QString& reason);
+    void clearViews();
     void abandonImage(const QString& message);
     QList<IsoEntry*> checkedEntries() const;
     // A name the user typed for an item of the current folder; empty after a
     // message when it cannot be used (`self` is the entry being renamed).
     QString acceptableName(const QString& name, const IsoEntry* self);
+    void showHits();
+    void onHitChosen(IsoEntry* entry);
+    // False after the user cancelled; `existing` says what happens to the
+    // user's files of the same names.
+    bool askAboutExisting(const QList<IsoEntry*>& entries, const QString& folder, Existing& existing);
+    // True when the save has started (after its questions).
+    bool startSave();
+    // Before the image's changes would go: true when they may; Save starts
+    // a save that runs `then` once it has succeeded.
+    bool mayLeave(const std::function<void()>& then);
     void startRun(JobSequence* run, bool save);
     void onRunFinished(int status, const QString& reason);
 
@@ -127,6 +146,7 @@ private:
     CImageButton* m_back = nullptr;
     CImageButton* m_save = nullptr;
     CLineEdit* m_search = nullptr;
+    SearchHits* m_hits = nullptr;
     QTreeWidget* m_tree = nullptr;
     QTableWidget* m_list = nullptr;
     SCheckBoxHeaderView* m_header = nullptr;
@@ -147,4 +167,5 @@ private:
     bool m_runIsSave = false;
     QString m_outputPath;
     QString m_exportFolder;
+    std::function<void()> m_afterSave; // what the save was started for
 };

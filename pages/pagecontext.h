@@ -80,6 +80,14 @@ public:
         return false;
     }
     virtual void TakeDrop(const QStringList& paths) { Q_UNUSED(paths); }
+    // Asked before the program closes: true when it may close now. False
+    // keeps it open: the user stayed, or the window started work (a save)
+    // that calls `closeLater` once it has succeeded.
+    virtual bool MayClose(const std::function<void()>& closeLater)
+    {
+        Q_UNUSED(closeLater);
+        return true;
+    }
     // The local files of a drag, or none when it carries anything else.
     static QStringList DroppedPaths(const QMimeData* data);
     static bool IsImageFile(const QString& path);

@@ -220,6 +220,12 @@ SystemArea ParseSystemArea(const QStringList& lines)
                 area.mbrTypes << f[2];
         } else if (line.startsWith(QLatin1String("GPT start and size :"))) {
             ++area.gptEntries;
+        } else if (line.startsWith(QLatin1String("GPT partname local :"))) {
+            // Gap fillers cover the data between partitions: a new layout
+            // may need fewer of them, and nothing boots from them.
+            static const QRegularExpression gap(QStringLiteral("^\\d+\\s+Gap\\d+$"));
+            if (gap.match(line.mid(20).trimmed()).hasMatch())
+                --area.gptEntries;
         } else if (line.startsWith(QLatin1String("MBR partition path :"))
             || line.startsWith(QLatin1String("GPT partition path :"))) {
             const QStringList f = line.mid(20).split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -110,7 +110,7 @@ private:
 struct SystemArea {
     QStringList summary; // "No System Area" gives an empty list
     QStringList mbrTypes; // "0x00", "0xef", in partition order
-    int gptEntries = 0;
+    int gptEntries = 0; // without the gap fillers ("Gap0", ...)
     QStringList partitionPaths; // files of the tree that partitions point at
     bool operator==(const SystemArea& o) const
     {

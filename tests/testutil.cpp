@@ -1,6 +1,8 @@
 #include "testutil.h"
 
 #include "core/job.h"
+#include "image/editsession.h"
+#include "image/filecopy.h"
 #include "image/isocontent.h"
 #include "runner/outputsplitter.h"
 
@@ -126,6 +128,47 @@ bool finish(Job& job, int timeoutMs)
     if (!ended)
         loop.exec();
     return ended;
+}
+
+Job::Status finishSequence(JobSequence& job, QString* reason)
+{
+    finish(job);
+    for (Job* step : job.findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (reason && step->status() == Job::Status::Failed)
+            *reason = step->reason();
+    }
+    return job.status();
+}
+
+std::unique_ptr<EditSession> openEditSession(const QString& image, const ToolSet& tools)
+{
+    auto session = std::make_unique<EditSession>(tools);
+    bool listed = false, extracted = false;
+    QEventLoop loop;
+    QObject::connect(session.get(), &EditSession::listingEnded, &loop, [&](bool complete) {
+        listed = complete;
+        if (!complete)
+            loop.quit();
+    });
+    QObject::connect(session.get(), &EditSession::extractionEnded, &loop, [&](bool succeeded) {
+        extracted = succeeded;
+        loop.quit();
+    });
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    session->open(image);
+    loop.exec();
+    QObject::disconnect(session.get(), nullptr, &loop, nullptr);
+    if (!listed || !extracted || !session->copier()->WaitForIdle(30000))
+        return nullptr;
+    return session;
+}
+
+Job::Status saveEditSession(EditSession& session, const QString& output, QString* reason)
+{
+    std::unique_ptr<JobSequence> job(session.makeSaveJob(output));
+    if (reason)
+        reason->clear();
+    return finishSequence(*job, reason);
 }
 
 bool makeIso(const QString& sourceFolder, const QString& image, const QStringList& extra)

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "core/job.h"
+#include "core/tools.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class Job;
+#include <memory>
+
+class EditSession;
 struct IsoEntry;
 
 // Helpers shared by the tests: run real tools, make files and images.
@@ -53,6 +58,16 @@ void playStandIn(const QString& recorded, int status = 0);
 
 // Starts a job and waits for its end; false when it did not end in time.
 bool finish(Job& job, int timeoutMs = 120000);
+
+// Runs a sequence to its end; the reason of the step that failed, if any,
+// in `reason`.
+Job::Status finishSequence(JobSequence& job, QString* reason = nullptr);
+
+// An image opened for editing as the edit page opens it: listed, extracted
+// and its queued work done; null when any of it failed.
+std::unique_ptr<EditSession> openEditSession(const QString& image, const ToolSet& tools = ToolSet::Installed());
+// Runs the session's save job to its end; `reason` as for finishSequence.
+Job::Status saveEditSession(EditSession& session, const QString& output, QString* reason = nullptr);
 
 // A log (any class with Feed) fed the pieces in order.
 template <class Log> Log fed(Log log, const QStringList& pieces)

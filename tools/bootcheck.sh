@@ -1,23 +1,34 @@
 #!/bin/sh
-# Boots an ISO image in QEMU without KVM (SeaBIOS, or OVMF with --uefi),
-# waits, and saves the screen as a PNG file.
-# Usage: tools/bootcheck.sh [--uefi] IMAGE OUTPUT.png [SECONDS]
+# Boots an ISO image in QEMU without KVM (SeaBIOS, or OVMF with --uefi) from
+# a CD drive, or with --disk as a hard disk (what a stick written with the
+# image is), waits, and saves the screen as a PNG file.
+# Usage: tools/bootcheck.sh [--uefi] [--disk] IMAGE OUTPUT.png [SECONDS]
 set -eu
+usage="usage: $0 [--uefi] [--disk] IMAGE OUTPUT.png [SECONDS]"
 firmware=""
-if [ "${1:-}" = "--uefi" ]; then
-  firmware="-bios /usr/share/ovmf/OVMF.fd"
-  shift
-fi
-image=${1:?usage: $0 [--uefi] IMAGE OUTPUT.png [SECONDS]}
-png=${2:?usage: $0 [--uefi] IMAGE OUTPUT.png [SECONDS]}
+disk=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --uefi) firmware="-bios /usr/share/ovmf/OVMF.fd"; shift ;;
+    --disk) disk=1; shift ;;
+    *) break ;;
+  esac
+done
+image=${1:?$usage}
+png=${2:?$usage}
 wait=${3:-20}
+if [ -n "$disk" ]; then
+  set -- -boot c -drive "file=$image,format=raw,snapshot=on"
+else
+  set -- -boot d -cdrom "$image"
+fi
 tmp=$(mktemp -d)
 sock="$tmp/monitor"
 # shellcheck disable=SC2086
-qemu-system-x86_64 -m 256 -display none -no-reboot -boot d $firmware -cdrom "$image" \
+qemu-system-x86_64 -m 256 -display none -no-reboot $firmware "$@" \
   -monitor "unix:$sock,server,nowait" &
 qemu=$!
-trap 'kill $qemu 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'kill $qemu 2>/dev/null || true; rm -rf "$tmp"' EXIT
 sleep "$wait"
 python3 - "$sock" "$tmp/screen.ppm" "$png" <<'PY'
 import socket, struct, sys, time, zlib

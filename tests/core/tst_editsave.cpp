@@ -45,33 +45,9 @@ class TestEditSave : public QObject {
         return tree;
     }
 
-    // Opens the image the way the edit page does: listed, extracted, the
-    // boot images' pseudo entries gone.
-    static std::unique_ptr<EditSession> open(const QString& image, const ToolSet& tools = ToolSet::Installed())
-    {
-        auto session = std::make_unique<EditSession>(tools);
-        QSignalSpy listed(session.get(), &EditSession::listingEnded);
-        QSignalSpy extracted(session.get(), &EditSession::extractionEnded);
-        session->open(image);
-        for (int waited = 0; extracted.isEmpty() && waited < 120000; waited += 20)
-            QTest::qWait(20);
-        if (listed.isEmpty() || !listed.first().first().toBool() || extracted.isEmpty()
-            || !extracted.first().first().toBool() || !session->copier()->WaitForIdle(30000))
-            return nullptr;
-        return session;
-    }
-
-    // Runs the session's save job; its status comes back, its reason in m_reason.
     Job::Status save(EditSession& session, const QString& output)
     {
-        std::unique_ptr<JobSequence> job(session.makeSaveJob(output));
-        TestUtil::finish(*job);
-        m_reason.clear();
-        for (Job* step : job->findChildren<Job*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (step->status() == Job::Status::Failed)
-                m_reason = step->reason();
-        }
-        return job->status();
+        return TestUtil::saveEditSession(session, output, &m_reason);
     }
 
 private slots:
@@ -106,7 +82,7 @@ private slots:
         const QString original = path("original" + tag + ".iso");
         QVERIFY(TestUtil::makeIso(makeTree("tree" + tag), original, args));
 
-        const auto first = open(original);
+        const auto first = TestUtil::openEditSession(original);
         QVERIFY(first);
         QVERIFY(!first->content().FindEntry("[BOOT]"));
         QVERIFY(!QFileInfo::exists(first->workingFolder() + "/[BOOT]"));
@@ -127,7 +103,7 @@ private slots:
         QCOMPARE(ReadImageBoot(saved).volumeLabel, first->boot().volumeLabel);
 
         // 7-Zip reads the same content back, and no [BOOT] folder.
-        const auto second = open(saved);
+        const auto second = TestUtil::openEditSession(saved);
         QVERIFY(second);
         QCOMPARE(TestUtil::modelPaths(second->content().root), TestUtil::modelPaths(first->content().root));
         const QString again = path("again" + tag + ".iso");
@@ -145,7 +121,7 @@ private slots:
         QVERIFY(TestUtil::makeIso(makeTree("gone"), original,
             {"-b", "isolinux/isolinux.bin", "-no-emul-boot", "-boot-load-size", "4", "-boot-info-table",
                 "-eltorito-alt-boot", "-e", "boot/efi.img", "-no-emul-boot"}));
-        const auto o = open(original);
+        const auto o = TestUtil::openEditSession(original);
         QVERIFY(o);
         QVERIFY(o->boot().images[0].infoTable);
         QVERIFY(!o->boot().images[1].infoTable);
@@ -189,7 +165,7 @@ private slots:
         const QString original = path("fail.iso");
         QVERIFY(TestUtil::makeIso(
             makeTree("fail"), original, {"-b", "boot/loader.bin", "-no-emul-boot", "-boot-load-size", "4"}));
-        const auto o = open(original);
+        const auto o = TestUtil::openEditSession(original);
         QVERIFY(o);
         QCOMPARE(save(*o, path("no-such-folder/out.iso")), Job::Status::Failed);
         QVERIFY(!m_reason.isEmpty());
@@ -200,7 +176,7 @@ private slots:
         QVERIFY(TestUtil::writeFile(target, "older image"));
         ToolSet broken = ToolSet::Installed();
         broken.builder = path("no-such-builder");
-        const auto b = open(original, broken);
+        const auto b = TestUtil::openEditSession(original, broken);
         QVERIFY(b);
         QCOMPARE(save(*b, target), Job::Status::Failed);
         QVERIFY2(m_reason.contains("no-such-builder"), qPrintable(m_reason));

@@ -2,6 +2,7 @@
 // `7z l` output and against xorriso's view of the same images.
 
 #include "core/tools.h"
+#include "image/contentsearch.h"
 #include "image/isocontent.h"
 #include "runner/runcommandthread.h"
 #include "runner/sevenzip.h"
@@ -331,6 +332,35 @@ private slots:
         QCOMPARE(DisplayName(LastPathComponent(file->name)), QStringLiteral("a\\b.txt"));
         QCOMPARE(Tools::imagePathForTool(file->name), QStringLiteral("dir/a\\b.txt"));
         QVERIFY(!tree.FindEntry(QStringLiteral("c"))); // no folder made of the name's first part
+    }
+
+    // The whole image's search: names only (not the folders above them), any
+    // case, a folder before what it holds, ending at the limit.
+    void findByName_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QStringList>("hits"); // "name in folder"
+        QTest::newRow("any case, every depth")
+            << "READ" << 10 << QStringList {"readme.txt in /", "Readers in /docs", "read.me in /docs/Readers"};
+        QTest::newRow("own name only") << "docs" << 10 << QStringList {"docs in /"};
+        QTest::newRow("limit") << "read" << 2 << QStringList {"readme.txt in /", "Readers in /docs"};
+        QTest::newRow("nothing") << "zzz" << 10 << QStringList {};
+        QTest::newRow("empty text") << "" << 10 << QStringList {};
+    }
+
+    void findByName()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QStringList, hits);
+        IsoContentTree tree;
+        for (const char* name : {"readme.txt", "docs\\Readers\\read.me", "docs\\other.txt", "boot\\grub\\x"})
+            tree.AddEntry(TestUtil::entry(name));
+        QStringList found;
+        for (const IsoEntry* entry : FindByName(tree.root, text, limit))
+            found << DisplayName(LastPathComponent(entry->name)) + " in " + FolderPathOf(*entry);
+        QCOMPARE(found, hits);
     }
 
     // The model built from the real tool's listing holds exactly the paths

@@ -1,10 +1,12 @@
 // The edit page end to end, headless: images made by genisoimage, opened with
 // the real 7-Zip (held back a little before extracting, so edits meet a
 // running extraction), saved by genisoimage and read back with xorriso.
+#include "app/mainwindow.h"
 #include "image/extractjob.h"
 #include "image/filecopy.h"
 #include "pages/contentviews.h"
 #include "pages/editpage.h"
+#include "pages/searchhits.h"
 #include "ui/inputdialog.h"
 #include "ui/lineedit.h"
 #include "ui/progressdialog.h"
@@ -64,12 +66,13 @@ class TestPage4 : public QObject {
         return !m_page->IsExtracting() || ended.wait(30000);
     }
 
-    bool check(const QString& name, bool on = true)
+    bool check(const QString& name, bool on = true, CPage4* page = nullptr)
     {
-        const int row = rowOf(m_page->Table(), name);
+        QTableWidget* table = (page ? page : m_page.get())->Table();
+        const int row = rowOf(table, name);
         if (row < 0)
             return false;
-        m_page->Table()->item(row, 0)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        table->item(row, 0)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
         return true;
     }
 
@@ -86,6 +89,36 @@ class TestPage4 : public QObject {
         if (succeeded)
             *succeeded = spy.first().first().toBool();
         return true;
+    }
+
+    // An edit page of `window` with its image open and one change made.
+    CPage4* openChanged(MainWindow& window)
+    {
+        window.show();
+        window.OpenStartPage("edit", m_images["plain"]);
+        auto* page = qobject_cast<CPage4*>(window.CurrentPage());
+        QSignalSpy listed(page, &CPage4::sigListingEnded);
+        if (!page || !listed.wait(20000) || page->Session()->hasUnsavedChanges() || !check("beta.txt", true, page))
+            return nullptr;
+        page->OnDelete();
+        return page->Session()->hasUnsavedChanges() ? page : nullptr;
+    }
+
+    // Every item below a folder: "name/" for a folder, "name -> target" for
+    // a link, "name: content" for a file.
+    static QStringList describe(const QString& folder)
+    {
+        QStringList items;
+        for (const QString& name : TestUtil::listTree(folder)) {
+            const QFileInfo info(folder + "/" + name);
+            if (info.isSymLink())
+                items << name + " -> " + info.symLinkTarget().section('/', -1);
+            else if (info.isDir())
+                items << name + "/";
+            else
+                items << name + ": " + QString::fromUtf8(TestUtil::readFile(info.filePath()));
+        }
+        return items;
     }
 
     bool save(const QString& output)
@@ -224,6 +257,146 @@ private slots:
         QCOMPARE(TestUtil::readFile(out.path() + "/file.txt"), QByteArray("added file"));
     }
 
+    // Export into a folder that holds items of the same names asks first;
+    // nothing of the user's goes without that choice, a folder of theirs is
+    // merged into, their link is replaced (never followed), and a file never
+    // takes a folder's place or the other way round.
+    void exportAsksAboutExisting_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("after"); // of the items the export touches
+        const QStringList untouched {"beta.txt: mine", "boot: my boot file", "docs -> elsewhere", "elsewhere/",
+            "elsewhere/keep.txt: elsewhere", "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: my a",
+            "plain.txt -> elsewhere"};
+        QTest::newRow("replace") << 0
+                                 << QStringList {"beta.txt: beta", "boot: my boot file", "docs/",
+                                        "docs/readme.txt: read me", "elsewhere/", "elsewhere/keep.txt: elsewhere",
+                                        "extra/", "extra/mine.txt: my own", "extra/sub/", "extra/sub/a.txt: a",
+                                        "plain.txt: plain"};
+        QTest::newRow("keep mine") << 1 << untouched;
+        QTest::newRow("cancel") << 2 << untouched;
+    }
+
+    void exportAsksAboutExisting()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, after);
+        CPage4& page = *m_page;
+        QVERIFY(load(m_images["plain"]));
+        QTemporaryDir out;
+        QVERIFY(TestUtil::writeFile(out.filePath("beta.txt"), "mine"));
+        QVERIFY(TestUtil::writeFile(out.filePath("boot"), "my boot file"));
+        QVERIFY(TestUtil::writeFile(out.filePath("extra/mine.txt"), "my own"));
+        QVERIFY(TestUtil::writeFile(out.filePath("extra/sub/a.txt"), "my a"));
+        QVERIFY(TestUtil::writeFile(out.filePath("elsewhere/keep.txt"), "elsewhere"));
+        QVERIFY(QFile::link("elsewhere", out.filePath("docs")));
+        QVERIFY(QFile::link("elsewhere", out.filePath("plain.txt")));
+        for (const char* name : {"beta.txt", "extra", "docs", "boot", "plain.txt"})
+            QVERIFY(check(name));
+        m_dialogs.confirmations << answer;
+        m_dialogs.answers << out.path();
+        QSignalSpy exported(&page, &CPage4::sigExportEnded);
+        page.OnExport();
+        QCOMPARE(bool(page.Running()), answer != 2);
+        QVERIFY(!page.Running() || exported.wait(60000));
+        QVERIFY(!m_dialogs.said.isEmpty());
+        const ScriptedDialogs::Said question = m_dialogs.said.first();
+        QCOMPARE(question.kind, ScriptedDialogs::Said::Choice);
+        QCOMPARE(question.choices, QStringList({"Replace", "Keep Mine", "Cancel"}));
+        for (const char* name : {"beta.txt", "extra/sub/a.txt", "docs", "plain.txt"})
+            QVERIFY2(question.text.contains(name), qPrintable(question.text));
+        QVERIFY(!question.text.contains("boot")); // never replaced, so not asked about
+        QCOMPARE(describe(out.path()), after);
+        if (answer != 2) {
+            // The file where a folder would go is named; no success is claimed.
+            QVERIFY(!exported.first().first().toBool());
+            QVERIFY2(m_dialogs.last().text.contains("boot"), qPrintable(m_dialogs.last().text));
+        }
+    }
+
+    // Back, Load ISO and closing the program with changes not saved ask
+    // Save / Discard / Cancel; Save leaves only after the save succeeded,
+    // Cancel keeps everything.
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<int>("answer");
+        for (const char* leave : {"back", "load", "close"}) {
+            QTest::newRow(qPrintable(QString(leave) + " save")) << QString(leave) << 0;
+            QTest::newRow(qPrintable(QString(leave) + " discard")) << QString(leave) << 1;
+            QTest::newRow(qPrintable(QString(leave) + " cancel")) << QString(leave) << 2;
+        }
+    }
+
+    void unsavedChanges()
+    {
+        QFETCH(QString, leave);
+        QFETCH(int, answer);
+        MainWindow window(nullptr, m_context);
+        CPage4* page = openChanged(window);
+        QVERIFY(page);
+        const int rows = page->Table()->rowCount(); // with the change
+
+        const QString saved = path("unsaved-" + leave + ".iso");
+        m_dialogs.confirmations << answer;
+        if (answer == 0)
+            m_dialogs.answers << saved;
+        m_dialogs.answers << m_images["table"]; // for Load ISO
+        QSignalSpy saveEnded(page, &CPage4::sigSaveEnded);
+        bool mayClose = false;
+        int closeCalls = 0;
+        if (leave == "back")
+            page->close();
+        else if (leave == "load")
+            page->OnLoadISO();
+        else
+            mayClose = page->MayClose([&] { ++closeCalls; });
+        QVERIFY(!m_dialogs.said.isEmpty());
+        QCOMPARE(m_dialogs.said.first().choices, QStringList({"Save", "Discard", "Cancel"}));
+        QVERIFY(m_dialogs.said.first().text.contains("plain.iso"));
+        if (answer == 0) {
+            QVERIFY(saveEnded.wait(60000));
+            QVERIFY(saveEnded.first().first().toBool());
+            QVERIFY(!TestUtil::xorrisoFind(saved).contains("beta.txt"));
+        }
+        QTest::qWait(50); // what waited for the save goes on
+        const bool left = answer != 2;
+        QCOMPARE(page->isHidden(), left && leave == "back");
+        QCOMPARE(page->ImagePath(), left && leave == "load" ? m_images["table"] : m_images["plain"]);
+        QCOMPARE(mayClose, answer == 1 && leave == "close");
+        QCOMPARE(closeCalls, answer == 0 && leave == "close" ? 1 : 0);
+        if (!left) {
+            QVERIFY(page->Session()->hasUnsavedChanges());
+            QCOMPARE(page->Table()->rowCount(), rows);
+            QVERIFY(!m_dialogs.requests.contains("ChooseOpenFile:ISO Files(*.ISO)"));
+        }
+    }
+
+    // The search finds names anywhere in the image and shows their folders;
+    // choosing a hit opens its folder with the hit selected.
+    void searchWholeImage()
+    {
+        CPage4& page = *m_page;
+        QVERIFY(load(m_images["plain"]));
+        page.SearchBox()->setText("A.TXT");
+        SearchHits* hits = page.Hits();
+        QVERIFY(!hits->isHidden());
+        QStringList shown;
+        for (int i = 0; i < hits->topLevelItemCount(); ++i)
+            shown << hits->topLevelItem(i)->text(0) + " " + hits->topLevelItem(i)->text(1);
+        QCOMPARE(shown, QStringList({"beta.txt /", "a.txt /extra/sub"}));
+        QTest::keyClick(page.SearchBox(), Qt::Key_Down);
+        QTest::keyClick(hits, Qt::Key_Down);
+        QTest::keyClick(hits, Qt::Key_Return);
+        QVERIFY(hits->isHidden());
+        QCOMPARE(page.CurrentFolder()->name, QString("extra\\sub"));
+        QCOMPARE(page.Table()->currentRow(), rowOf(page.Table(), "a.txt"));
+        QVERIFY(page.Table()->item(page.Table()->currentRow(), 0)->isSelected());
+        QCOMPARE(ContentView::EntryOfItem(page.Tree()->currentItem()), page.CurrentFolder());
+        page.SearchBox()->setText("no such name");
+        QVERIFY(hits->isHidden());
+    }
+
     // Stop while the save waits for the extraction: no build, no message,
     // the edits stay; a later save works.
     void stopWhileWaiting()
@@ -303,6 +476,35 @@ private slots:
         QVERIFY(!load(junk));
         QVERIFY(m_dialogs.last().text.contains("could not be read"));
         QVERIFY(page.findChild<QWidget*>("loadiso")->isEnabled());
+    }
+
+    // Last: once the program has closed, no tool starts any more in this process.
+    // Closing the window with changes asks first; after Save it closes once
+    // the save has succeeded.
+    void closingTheProgram()
+    {
+        int exitCode = -1;
+        PageContext context = m_context;
+        context.exit = [&](int code) {
+            exitCode = code;
+        };
+        MainWindow window(nullptr, context);
+        CPage4* page = openChanged(window);
+        QVERIFY(page);
+        m_dialogs.confirmations << 2;
+        window.close();
+        QCOMPARE(m_dialogs.last().kind, ScriptedDialogs::Said::Choice);
+        QCOMPARE(exitCode, -1);
+        QVERIFY(window.isVisible());
+
+        QSignalSpy saveEnded(page, &CPage4::sigSaveEnded);
+        m_dialogs.confirmations << 0;
+        m_dialogs.answers << path("closing.iso");
+        window.close();
+        QCOMPARE(exitCode, -1);
+        QVERIFY(saveEnded.wait(60000));
+        QTRY_COMPARE(exitCode, 0);
+        QVERIFY(!TestUtil::xorrisoFind(path("closing.iso")).contains("beta.txt"));
     }
 };
 
