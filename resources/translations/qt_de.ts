@@ -527,6 +527,34 @@ ISO 9660 und Joliet können solche Größen nicht speichern. Das Abbild erhält 
         <source> and </source>
         <translation> und </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 enthält bereits Elemente mit diesen Namen:
+%2
+Sollen sie durch die exportierten ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Die Änderungen an %1 wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe 
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>Der Systembereich des gespeicherten Abbilds (%1) weicht von dem des Originals (%2) ab.</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Diese Elemente wurden nicht exportiert: Der Ordner enthält einen Ordner, wo eine Datei hingehört, eine Datei, wo ein Ordner hingehört, oder das gerade bearbeitete Abbild:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe 
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Die Liste der zu extrahierenden Elemente kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Dieses Abbild enthält symbolische Links oder komprimierte (zisofs-)Dateien, die nur xorriso wiederherstellt, und xorriso ist nicht installiert (Paket xorriso); Links sind möglicherweise als leere Dateien angekommen.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Links und komprimierte Dateien werden wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso konnte den Rock-Ridge-Baum des Abbilds nicht lesen, daher konnten seine Links und komprimierten (zisofs-)Dateien nicht wiederhergestellt werden: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Diese symbolischen Links konnten nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Diese Links würden in den Arbeitsordner von Quillon zeigen und wurden ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Diese komprimierten (zisofs-)Dateien konnten nicht entpackt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,34 @@ ISO 9660 and Joliet cannot record such sizes. The image will also get a UDF file
         <source> and </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Keep Mine</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>The changes to %1 have not been saved.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Cannot write the list of items to extract: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Restoring links and compressed files...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso could not read the image's Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>These symbolic links could not be made: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>These links would point into Quillon's working folder and were left out: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>These compressed (zisofs) files could not be unpacked: %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,34 @@ ISO 9660 y Joliet no pueden registrar esos tamaños. Por eso la imagen tendrá t
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 ya contiene elementos con estos nombres:
+%2
+¿Reemplazarlos por los exportados?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Los cambios en %1 no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y el
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>El área de sistema de la imagen guardada (%1) difiere de la de la original (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Estos elementos no se exportaron: la carpeta contiene una carpeta donde iría un archivo, un archivo donde iría una carpeta o la imagen que se está editando:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y el
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>No se puede escribir la lista de elementos que extraer: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Esta imagen contiene enlaces simbólicos o archivos comprimidos (zisofs), que solo xorriso restaura, y xorriso no está instalado (paquete xorriso); puede que los enlaces hayan llegado como archivos vacíos.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Restaurando enlaces y archivos comprimidos...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso no pudo leer el árbol Rock Ridge de la imagen, así que no se pudieron restaurar sus enlaces ni sus archivos comprimidos (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>No se pudieron crear estos enlaces simbólicos: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Estos enlaces apuntarían a la carpeta de trabajo de Quillon y se omitieron: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>No se pudieron descomprimir estos archivos comprimidos (zisofs): %1</translation>
     </message>
 </context>
 <context>

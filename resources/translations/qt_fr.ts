@@ -527,6 +527,34 @@ ISO 9660 et Joliet ne peuvent pas enregistrer de telles tailles. L’image recev
         <source> and </source>
         <translation> et </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 contient déjà des éléments portant ces noms :
+%2
+Les remplacer par ceux exportés ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Garder le mien</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Les modifications de %1 n'ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>La zone système de l’image enregistrée (%1) diffère de celle de l’originale (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Ces éléments n'ont pas été exportés : le dossier contient un dossier là où irait un fichier, un fichier là où irait un dossier, ou l'image en cours de modification :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Impossible d’écrire la liste des éléments à extraire : %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Cette image contient des liens symboliques ou des fichiers compressés (zisofs), que seul xorriso restaure, et xorriso n'est pas installé (paquet xorriso) ; les liens sont peut-être arrivés sous forme de fichiers vides.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Restauration des liens et des fichiers compressés...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso n'a pas pu lire l'arborescence Rock Ridge de l'image ; ses liens et ses fichiers compressés (zisofs) n'ont donc pas pu être restaurés : %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Ces liens symboliques n'ont pas pu être créés : %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Ces liens pointeraient vers le dossier de travail de Quillon et ont été ignorés : %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Ces fichiers compressés (zisofs) n'ont pas pu être décompressés : %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,34 @@ ISO 9660 e Joliet non possono registrare dimensioni simili. L’immagine avrà q
         <source> and </source>
         <translation> e </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 contiene già elementi con questi nomi:
+%2
+Sostituirli con quelli esportati?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Mantieni i miei</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Le modifiche a %1 non sono state salvate.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Scarta</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>L’area di sistema dell’immagine salvata (%1) differisce da quella dell’originale (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Questi elementi non sono stati esportati: la cartella contiene una cartella dove andrebbe un file, un file dove andrebbe una cartella, oppure l'immagine in modifica:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Impossibile scrivere l’elenco degli elementi da estrarre: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Questa immagine contiene collegamenti simbolici o file compressi (zisofs), che solo xorriso ripristina, e xorriso non è installato (pacchetto xorriso); i collegamenti potrebbero essere arrivati come file vuoti.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Ripristino di collegamenti e file compressi...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso non è riuscito a leggere l'albero Rock Ridge dell'immagine, quindi i suoi collegamenti e file compressi (zisofs) non sono stati ripristinati: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Non è stato possibile creare questi collegamenti simbolici: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Questi collegamenti punterebbero alla cartella di lavoro di Quillon e sono stati esclusi: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Non è stato possibile decomprimere questi file compressi (zisofs): %1</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,34 @@ ISO 9660 と Joliet ではこのサイズを記録できません。そのため
         <source> and </source>
         <translation> と </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 には次の名前の項目が既にあります:
+%2
+エクスポートする項目で置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>自分のを残す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>%1 への変更は保存されていません。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1041,6 +1069,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>保存したイメージのシステム領域 (%1) が元のイメージのもの (%2) と異なります。</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>次の項目はエクスポートされませんでした。フォルダーに、ファイルを置く場所にフォルダーが、フォルダーを置く場所にファイルが、または編集中のイメージがあります:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1099,6 +1133,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>抽出する項目の一覧を書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>このイメージにはシンボリックリンクまたは圧縮 (zisofs) ファイルがあり、これらを復元できるのは xorriso だけですが、xorriso がインストールされていません (パッケージ xorriso)。リンクは空のファイルとして展開された可能性があります。</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>リンクと圧縮ファイルを復元しています...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso がイメージの Rock Ridge ツリーを読み取れなかったため、リンクと圧縮 (zisofs) ファイルを復元できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>次のシンボリックリンクを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>次のリンクは Quillon の作業フォルダーを指すため、除外しました: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>次の圧縮 (zisofs) ファイルを展開できませんでした: %1</translation>
     </message>
 </context>
 <context>

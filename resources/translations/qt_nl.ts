@@ -527,6 +527,34 @@ ISO 9660 en Joliet kunnen zulke groottes niet vastleggen. De image krijgt daarom
         <source> and </source>
         <translation> en </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 bevat al items met deze namen:
+%2
+Vervangen door de geëxporteerde?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behouden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>De wijzigingen in %1 zijn niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Weggooien</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijder
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>Het systeemgebied van de opgeslagen image (%1) verschilt van dat van het origineel (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Deze items zijn niet geëxporteerd: de map bevat een map waar een bestand zou komen, een bestand waar een map zou komen, of de image die wordt bewerkt:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijder
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>De lijst met uit te pakken items kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Deze image bevat symbolische koppelingen of gecomprimeerde (zisofs-)bestanden, die alleen xorriso herstelt, en xorriso is niet geïnstalleerd (pakket xorriso); koppelingen zijn mogelijk als lege bestanden aangekomen.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Koppelingen en gecomprimeerde bestanden worden hersteld...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso kon de Rock Ridge-boom van de image niet lezen, dus de koppelingen en gecomprimeerde (zisofs-)bestanden konden niet worden hersteld: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Deze symbolische koppelingen konden niet worden gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Deze koppelingen zouden naar de werkmap van Quillon wijzen en zijn weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Deze gecomprimeerde (zisofs-)bestanden konden niet worden uitgepakt: %1</translation>
     </message>
 </context>
 <context>

@@ -528,6 +528,34 @@ ISO 9660 i Joliet nie mogą zapisać takich rozmiarów. Obraz otrzyma więc tak�
         <source> and </source>
         <translation> i </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 zawiera już elementy o tych nazwach:
+%2
+Zastąpić je eksportowanymi?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Zastąp</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Zachowaj moje</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Zmiany w %1 nie zostały zapisane.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Odrzuć</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1043,6 +1071,12 @@ gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa n
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>Obszar systemowy zapisanego obrazu (%1) różni się od obszaru oryginału (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Te elementy nie zostały wyeksportowane: folder zawiera folder tam, gdzie miałby trafić plik, plik tam, gdzie miałby trafić folder, albo edytowany obraz:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1101,6 +1135,30 @@ gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa n
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Nie można zapisać listy elementów do wypakowania: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Ten obraz zawiera dowiązania symboliczne lub pliki skompresowane (zisofs), które przywraca tylko xorriso, a xorriso nie jest zainstalowany (pakiet xorriso); dowiązania mogły trafić jako puste pliki.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Przywracanie dowiązań i plików skompresowanych...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso nie mógł odczytać drzewa Rock Ridge obrazu, więc nie udało się przywrócić jego dowiązań i plików skompresowanych (zisofs): %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Nie udało się utworzyć tych dowiązań symbolicznych: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Te dowiązania wskazywałyby na folder roboczy Quillon i zostały pominięte: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Nie udało się rozpakować tych plików skompresowanych (zisofs): %1</translation>
     </message>
 </context>
 <context>

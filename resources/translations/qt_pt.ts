@@ -527,6 +527,34 @@ ISO 9660 e Joliet não conseguem registrar esses tamanhos. Por isso a imagem ter
         <source> and </source>
         <translation> e </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 já contém itens com estes nomes:
+%2
+Substituí-los pelos exportados?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Manter o meu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>As alterações a %1 não foram guardadas.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a 
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>A área de sistema da imagem guardada (%1) difere da original (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Estes itens não foram exportados: a pasta contém uma pasta onde iria um ficheiro, um ficheiro onde iria uma pasta, ou a imagem que está a ser editada:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a 
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Não é possível gravar a lista de itens a extrair: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Esta imagem contém ligações simbólicas ou ficheiros comprimidos (zisofs), que só o xorriso restaura, e o xorriso não está instalado (pacote xorriso); as ligações podem ter chegado como ficheiros vazios.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>A restaurar ligações e ficheiros comprimidos...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>O xorriso não conseguiu ler a árvore Rock Ridge da imagem, pelo que as suas ligações e ficheiros comprimidos (zisofs) não puderam ser restaurados: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Não foi possível criar estas ligações simbólicas: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Estas ligações apontariam para a pasta de trabalho do Quillon e foram omitidas: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Não foi possível descomprimir estes ficheiros comprimidos (zisofs): %1</translation>
     </message>
 </context>
 <context>

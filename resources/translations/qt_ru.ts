@@ -528,6 +528,34 @@ ISO 9660 и Joliet не могут хранить такие размеры. П�
         <source> and </source>
         <translation> и </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>В %1 уже есть элементы с такими именами:
+%2
+Заменить их экспортируемыми?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Оставить мои</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Изменения в %1 не сохранены.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Не сохранять</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1043,6 +1071,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>Системная область сохранённого образа (%1) отличается от системной области оригинала (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Эти элементы не экспортированы: в папке есть папка там, где должен быть файл, файл там, где должна быть папка, или редактируемый образ:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1101,6 +1135,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Не удаётся записать список извлекаемых элементов: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Этот образ содержит символические ссылки или сжатые (zisofs) файлы, которые восстанавливает только xorriso, а xorriso не установлен (пакет xorriso); ссылки могли оказаться пустыми файлами.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Восстановление ссылок и сжатых файлов...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso не смог прочитать дерево Rock Ridge образа, поэтому его ссылки и сжатые (zisofs) файлы не восстановлены: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Не удалось создать эти символические ссылки: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Эти ссылки указывали бы в рабочую папку Quillon и были пропущены: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Не удалось распаковать эти сжатые (zisofs) файлы: %1</translation>
     </message>
 </context>
 <context>

@@ -527,6 +527,34 @@ ISO 9660 och Joliet kan inte lagra sådana storlekar. Avbildningen får därför
         <source> and </source>
         <translation> och </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 innehåller redan objekt med dessa namn:
+%2
+Ersätta dem med de exporterade?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersätt</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>Behåll mina</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>Ändringarna i %1 har inte sparats.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Förkasta</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1042,6 +1070,12 @@ när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofulls
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>Den sparade avbildningens systemområde (%1) skiljer sig från originalets (%2).</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>Dessa objekt exporterades inte: mappen innehåller en mapp där en fil skulle hamna, en fil där en mapp skulle hamna, eller avbildningen som redigeras:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1100,6 +1134,30 @@ när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofulls
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>Listan över objekt att extrahera kan inte skrivas: %1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>Den här avbildningen innehåller symboliska länkar eller komprimerade (zisofs-)filer, som bara xorriso återställer, och xorriso är inte installerat (paketet xorriso); länkar kan ha kommit fram som tomma filer.</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>Återställer länkar och komprimerade filer...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso kunde inte läsa avbildningens Rock Ridge-träd, så dess länkar och komprimerade (zisofs-)filer kunde inte återställas: %1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>Dessa symboliska länkar kunde inte skapas: %1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>Dessa länkar skulle peka in i Quillons arbetsmapp och utelämnades: %1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>Dessa komprimerade (zisofs-)filer kunde inte packas upp: %1</translation>
     </message>
 </context>
 <context>

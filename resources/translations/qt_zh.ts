@@ -526,6 +526,34 @@ ISO 9660 和 Joliet 无法记录这样的大小。因此镜像还会包含一个
         <source> and </source>
         <translation> 和 </translation>
     </message>
+    <message>
+        <source>%1 already holds items of these names:
+%2
+Replace them with the exported ones?</source>
+        <translation>%1 中已有以下名称的项目：
+%2
+要用导出的项目替换它们吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Keep Mine</source>
+        <translation>保留我的</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The changes to %1 have not been saved.</source>
+        <translation>对 %1 的更改尚未保存。</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
 </context>
 <context>
     <name>CPage5</name>
@@ -1041,6 +1069,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <source>The saved image&apos;s system area (%1) differs from the original&apos;s (%2).</source>
         <translation>保存的镜像的系统区（%1）与原镜像的（%2）不同。</translation>
     </message>
+    <message>
+        <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
+%1</source>
+        <translation>以下项目未导出：该文件夹中，应放文件处已有文件夹，应放文件夹处已有文件，或者是正在编辑的映像：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ExtractJob</name>
@@ -1099,6 +1133,30 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>Cannot write the list of items to extract: %1</source>
         <translation>无法写入要提取的项目列表：%1</translation>
+    </message>
+    <message>
+        <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
+        <translation>此映像包含符号链接或压缩（zisofs）文件，只有 xorriso 能还原它们，但未安装 xorriso（软件包 xorriso）；链接可能已被提取为空文件。</translation>
+    </message>
+    <message>
+        <source>Restoring links and compressed files...</source>
+        <translation>正在还原链接和压缩文件...</translation>
+    </message>
+    <message>
+        <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
+        <translation>xorriso 无法读取映像的 Rock Ridge 目录树，因此无法还原其中的链接和压缩（zisofs）文件：%1</translation>
+    </message>
+    <message>
+        <source>These symbolic links could not be made: %1</source>
+        <translation>无法创建以下符号链接：%1</translation>
+    </message>
+    <message>
+        <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
+        <translation>以下链接会指向 Quillon 的工作文件夹，已略过：%1</translation>
+    </message>
+    <message>
+        <source>These compressed (zisofs) files could not be unpacked: %1</source>
+        <translation>无法解压以下压缩（zisofs）文件：%1</translation>
     </message>
 </context>
 <context>
