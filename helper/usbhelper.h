@@ -45,6 +45,13 @@ private:
     void answer(const QStringList& fields) const;
     void answerProgress(qint64 done, qint64 total) const;
 
+    static QString systemProgram(const QString& tool); // empty when it is not installed
+    static QString lastLines(const QByteArray& output);
+    static QString readText(const QString& path); // a sysfs or proc file, trimmed
+    static QString errnoText();
+    // The uid of the user pkexec started us for; -1 when root started us itself.
+    static int callerUid();
+
     QString m_device;
     QString m_name; // "sdb"
     QString m_refusal;

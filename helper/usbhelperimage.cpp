@@ -1,0 +1,223 @@
+// The helper's raw operations on the whole stick: the image written as it
+// is, read back and compared, and the final flush.
+#include "helper/usbhelper.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 ChunkBytes = 4 * 1024 * 1024;
+constexpr int ProgressEveryMs = 200;
+
+// Reads until the buffer is full or the file ends.
+qint64 readFull(int fd, char* buffer, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer + done, size_t(size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+struct AlignedBuffer {
+    char* data = nullptr;
+    explicit AlignedBuffer(qint64 size)
+    {
+        void* p = nullptr;
+        if (::posix_memalign(&p, 4096, size_t(size)) == 0)
+            data = static_cast<char*>(p);
+    }
+    ~AlignedBuffer() { std::free(data); }
+};
+
+} // namespace
+
+int UsbHelper::openImageAsCaller(const QString& image, QString& why) const
+{
+    const int uid = callerUid();
+    if (uid >= 0 && ::seteuid(uid_t(uid)) != 0) {
+        why = errnoText();
+        return -1;
+    }
+    const int fd = ::open(QFile::encodeName(image).constData(), O_RDONLY | O_CLOEXEC);
+    why = fd < 0 ? QStringLiteral("Cannot read %1: %2").arg(image, errnoText()) : QString();
+    if (uid >= 0 && ::seteuid(0) != 0) {
+        ::close(fd);
+        why = errnoText();
+        return -1;
+    }
+    return fd;
+}
+
+QString UsbHelper::writeImage(const QString& image)
+{
+    QString why;
+    const int in = openImageAsCaller(image, why);
+    if (in < 0)
+        return why;
+    struct stat st = {};
+    ::fstat(in, &st);
+    const qint64 total = st.st_size;
+    if (total > m_size) {
+        ::close(in);
+        return QStringLiteral("The image (%1 bytes) is larger than %2 (%3 bytes).")
+            .arg(total)
+            .arg(m_device)
+            .arg(m_size);
+    }
+    // O_EXCL: the kernel refuses while anything has the disk or a partition open or mounted.
+    const int out = ::open(QFile::encodeName(m_device).constData(), O_WRONLY | O_DIRECT | O_EXCL | O_CLOEXEC);
+    if (out < 0) {
+        ::close(in);
+        return QStringLiteral("Cannot open %1 for writing: %2").arg(m_device, errnoText());
+    }
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+    AlignedBuffer buffer(ChunkBytes);
+    QElapsedTimer shown;
+    shown.start();
+    qint64 done = 0;
+    QString failure;
+    while (done < total && buffer.data) {
+        if (stopAsked()) {
+            failure = QStringLiteral("stopped");
+            break;
+        }
+        const qint64 got = readFull(in, buffer.data, ChunkBytes);
+        if (got <= 0) {
+            failure = QStringLiteral("Cannot read %1: %2")
+                          .arg(image, got < 0 ? errnoText() : QStringLiteral("it ended early"));
+            break;
+        }
+        // Direct writes go in whole sectors; an image ending mid-sector gets zeros.
+        const qint64 padded = (got + 511) / 512 * 512;
+        std::memset(buffer.data + got, 0, size_t(padded - got));
+        qint64 written = 0;
+        QString why = QStringLiteral("the disk ended there; was it removed?");
+        while (written < padded) {
+            const ssize_t n = ::pwrite(out, buffer.data + written, size_t(padded - written), done + written);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                why = errnoText();
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        if (written < padded) {
+            failure = QStringLiteral("Writing to %1 failed at byte %2: %3").arg(m_device).arg(done + written).arg(why);
+            break;
+        }
+        done += got;
+        if (shown.elapsed() >= ProgressEveryMs || done == total) {
+            answerProgress(done, total);
+            shown.restart();
+        }
+    }
+    if (!buffer.data)
+        failure = QStringLiteral("Out of memory.");
+    if (failure.isEmpty() && ::fsync(out) != 0)
+        failure = QStringLiteral("Flushing %1 failed: %2").arg(m_device, errnoText());
+    ::close(out);
+    ::close(in);
+    return failure;
+}
+
+QString UsbHelper::verifyImage(const QString& image)
+{
+    QString why;
+    const int in = openImageAsCaller(image, why);
+    if (in < 0)
+        return why;
+    struct stat st = {};
+    ::fstat(in, &st);
+    const qint64 total = st.st_size;
+    // Past the page cache: what the stick really holds.
+    const int dev = ::open(QFile::encodeName(m_device).constData(), O_RDONLY | O_DIRECT | O_CLOEXEC);
+    if (dev < 0) {
+        ::close(in);
+        return QStringLiteral("Cannot open %1 for reading: %2").arg(m_device, errnoText());
+    }
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+    AlignedBuffer mine(ChunkBytes), theirs(ChunkBytes);
+    QElapsedTimer shown;
+    shown.start();
+    qint64 done = 0;
+    QString failure;
+    while (done < total && mine.data && theirs.data) {
+        if (stopAsked()) {
+            failure = QStringLiteral("stopped");
+            break;
+        }
+        const qint64 got = readFull(in, mine.data, std::min(ChunkBytes, total - done));
+        const qint64 padded = (got + 511) / 512 * 512;
+        qint64 read = 0;
+        QString why = QStringLiteral("the disk ended there; was it removed?");
+        while (got > 0 && read < padded) {
+            const ssize_t n = ::pread(dev, theirs.data + read, size_t(padded - read), done + read);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                why = errnoText();
+            if (n <= 0)
+                break;
+            read += n;
+        }
+        if (got <= 0) {
+            failure = QStringLiteral("Cannot read %1 again.").arg(image);
+            break;
+        }
+        if (read < got) {
+            failure = QStringLiteral("Reading %1 back failed at byte %2: %3").arg(m_device).arg(done + read).arg(why);
+            break;
+        }
+        if (std::memcmp(mine.data, theirs.data, size_t(got)) != 0) {
+            qint64 at = 0;
+            while (mine.data[at] == theirs.data[at])
+                ++at;
+            failure = QStringLiteral("%1 differs from the image at byte %2.").arg(m_device).arg(done + at);
+            break;
+        }
+        done += got;
+        if (shown.elapsed() >= ProgressEveryMs || done == total) {
+            answerProgress(done, total);
+            shown.restart();
+        }
+    }
+    if (!mine.data || !theirs.data)
+        failure = QStringLiteral("Out of memory.");
+    ::close(dev);
+    ::close(in);
+    return failure;
+}
+
+QString UsbHelper::flush()
+{
+    const int fd = ::open(QFile::encodeName(m_device).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return QStringLiteral("Cannot open %1: %2").arg(m_device, errnoText());
+    QString failure;
+    if (::fsync(fd) != 0 || ::ioctl(fd, BLKFLSBUF, 0) != 0)
+        failure = QStringLiteral("Flushing %1 failed: %2").arg(m_device, errnoText());
+    // The system sees the partitions a written image brought (busy is no failure).
+    ::ioctl(fd, BLKRRPART, 0);
+    ::close(fd);
+    return failure;
+}
