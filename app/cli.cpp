@@ -12,7 +12,7 @@ using namespace Cli;
 
 namespace {
 
-const char* const Subcommands[] = {"extract", "create", "edit", "burn", "copy-disc", "list-drives"};
+const char* const Subcommands[] = {"extract", "create", "edit", "burn", "copy-disc", "list-drives", "checksum"};
 const char* const Pages[] = {"burn", "extract", "create", "edit", "copy-disc"};
 
 QString subcommandOf(const QStringList& arguments)
@@ -53,6 +53,9 @@ QString CommandLineHelp()
         "  burn IMAGE --disc RECORDER          write the image to a CD/DVD\n"
         "  copy-disc DRIVE --output IMAGE      read a CD/DVD into an image\n"
         "  list-drives                         the USB disks and recorders one can burn to\n"
+        "  checksum IMAGE [--sha256|--sha1|--md5]\n"
+        "                                      the image's checksum (SHA-256 unless named), compared\n"
+        "                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it\n"
         "\n"
         "Options:\n"
         "  --force               replace an existing output file (extract: existing files)\n"
@@ -61,8 +64,10 @@ QString CommandLineHelp()
         "  -h, --help            show this help\n"
         "  -v, --version         show the version\n"
         "\n"
-        "Progress goes to standard error, results to standard output. The exit status is 0 only\n"
-        "when the job's own check passed; Ctrl+C stops the job and removes partial output.");
+        "Progress goes to standard error, results to standard output (checksum: the sum as sha256sum\n"
+        "prints it, the comparison on standard error). The exit status is 0 only when the job's own\n"
+        "check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops\n"
+        "the job and removes partial output.");
 }
 
 bool IsCommandLineRun(const QStringList& arguments)
@@ -140,6 +145,10 @@ int RunCommandLine(const QStringList& arguments)
         parser.addOption({QStringLiteral("yes"), QString()});
         parser.addOption({QStringLiteral("allow-loop-device"), QString()});
     }
+    if (subcommand == QLatin1String("checksum")) {
+        for (const char* kind : {"sha256", "sha1", "md5"})
+            parser.addOption({QLatin1String(kind), QString()});
+    }
     if (!parser.parse(rest))
         return fail(
             parser.errorText() + QLatin1Char('\n') + CommandLine::tr("quillon --help shows the usage."), ExitUsage);
@@ -166,5 +175,7 @@ int RunCommandLine(const QStringList& arguments)
         return runCopyDisc(parser, common);
     if (subcommand == QLatin1String("list-drives"))
         return runListDrives(common);
+    if (subcommand == QLatin1String("checksum"))
+        return runChecksum(parser);
     return fail(CommandLine::tr("quillon --help shows the usage."), ExitUsage);
 }

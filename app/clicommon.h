@@ -45,12 +45,13 @@ QString outputProblem(const QString& output, bool force);
 // Why an image cannot be read; empty when it can.
 QString imageProblem(const QString& image);
 
-// The subcommands (cliimage.cpp, cliburn.cpp).
+// The subcommands (cliimage.cpp, cliburn.cpp, clichecksum.cpp).
 int runExtract(const QStringList& positional, const Common& common);
 int runCreate(const QCommandLineParser& parser, const Common& common);
 int runEdit(const QCommandLineParser& parser, const Common& common);
 int runBurn(const QCommandLineParser& parser, const Common& common);
 int runCopyDisc(const QCommandLineParser& parser, const Common& common);
 int runListDrives(const Common& common);
+int runChecksum(const QCommandLineParser& parser);
 
 } // namespace Cli
