@@ -442,6 +442,7 @@ void CBurnDialog::StartUsbBurn(const UsbBurnRequest& request)
     // A disc burn before may have disabled it; the USB burn stops during the copy and the split.
     m_progress->StopButton()->setEnabled(true);
     m_usbProgress->attach(m_usbJob);
+    connect(m_usbJob, &UsbBurnJob::bytesMoved, m_usbProgress, &JobProgress::showBytes);
     // After the binding: the dialog is hidden before the message comes.
     connect(m_usbJob, &Job::finished, this, &CBurnDialog::onUsbBurnFinished);
     m_usbJob->start();
