@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 namespace {
@@ -146,6 +147,9 @@ void CBurnDialog::createWidgets()
     m_volumeLabel = label(this, "volumelabel", QRect(489, 326, 241, 20), 13, Grey);
     m_volumeLab = fixed<QLineEdit>(this, "volumelab", 489, 351, 208, 23);
 
+    for (QLabel* caption : {m_bootDvd, m_selectDvd, m_bootUsb, m_selectUsb})
+        caption->installEventFilter(this);
+
     m_back = placed<CImageButton>(this, "back", QRect(339, 405, 108, 30));
     m_burn = placed<CImageButton>(this, "burn", QRect(473, 405, 108, 30));
     m_progress = new CProgressDialog(this);
@@ -212,6 +216,26 @@ void CBurnDialog::changeEvent(QEvent* qe)
         retranslate();
     }
     ImageDialog::changeEvent(qe);
+}
+
+bool CBurnDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    QRadioButton* radio = watched == m_bootDvd || watched == m_selectDvd ? m_rdvd
+        : watched == m_bootUsb || watched == m_selectUsb                 ? m_rusb
+                                                                         : nullptr;
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (radio && (press || event->type() == QEvent::MouseButtonRelease)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !radio->isEnabled())
+            return false;
+        // The press is taken, so that it does not move the window; the release inside clicks.
+        if (!press && static_cast<QWidget*>(watched)->rect().contains(mouse->pos())) {
+            radio->setFocus(Qt::MouseFocusReason);
+            radio->click();
+        }
+        return true;
+    }
+    return PageWindow::eventFilter(watched, event);
 }
 
 void CBurnDialog::onBack()

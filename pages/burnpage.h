@@ -76,6 +76,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent* qe) override;
+    // A click on an option's caption chooses the option.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWidgets();

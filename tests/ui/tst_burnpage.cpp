@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -184,6 +185,17 @@ private slots:
         page.ImageField()->setText(m_dir.path() + "/none.iso");
         QCOMPARE(page.PartitionList()->count(), 2);
         QVERIFY(page.FileSystemList()->isEnabled() && page.LabelField()->isEnabled());
+    }
+
+    // A caption chooses its option as its radio button does.
+    void captionsChooseTheirOption()
+    {
+        CBurnDialog page(nullptr, m_context);
+        for (const char* caption : {"bootUSB", "selectDVD", "selectUSB", "bootDVD"}) {
+            QTest::mouseClick(page.findChild<QLabel*>(caption), Qt::LeftButton);
+            QCOMPARE(page.UsbRadio()->isChecked(), QByteArray(caption).endsWith("USB"));
+            QCOMPARE(page.UsbList()->isEnabled(), page.UsbRadio()->isChecked());
+        }
     }
 
     void imageCheck()
