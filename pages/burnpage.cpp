@@ -27,6 +27,7 @@ const char* const RadioStyle = "QRadioButton::indicator:checked {\n    image: ur
 const char* const GptText = "GPT(required for UEFI boot)";
 const QColor Grey(83, 81, 81);
 const QColor Green(98, 187, 151);
+const QColor Red(200, 40, 40);
 
 template <class Widget> Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fontPx = 0)
 {
@@ -82,7 +83,8 @@ CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
     m_ptList->addItems({QStringLiteral("MBR(for legacy BIOS/CSM boot)"), QLatin1String(GptText)});
     m_ptList->setCurrentIndex(0);
     connect(m_ptList, qOverload<int>(&QComboBox::currentIndexChanged), this, &CBurnDialog::OnMBRSelect);
-    connect(m_isoFile, &QLineEdit::textChanged, this, &CBurnDialog::offerImageMode);
+    connect(m_isoFile, &QLineEdit::textChanged, this, &CBurnDialog::onImageChanged);
+    connect(m_checksumLink, &QLabel::linkActivated, this, &CBurnDialog::onChecksum);
     m_sysFileList->addItems(
         {QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")});
     m_sysFileList->setCurrentIndex(0);
@@ -150,6 +152,15 @@ void CBurnDialog::createWidgets()
     for (QLabel* caption : {m_bootDvd, m_selectDvd, m_bootUsb, m_selectUsb})
         caption->installEventFilter(this);
 
+    // The image's checksum: a link beside Browse, its result below the image.
+    m_checksumLink = label(this, "checksum", QRect(645, 28, 205, 20), 13, Grey);
+    m_checksumLink->setTextFormat(Qt::RichText);
+    m_checksumLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_checksumLink->hide();
+    m_checksumResult = label(this, "checksumresult", QRect(219, 50, 631, 31), 12, Grey);
+    m_checksumResult->setTextFormat(Qt::PlainText);
+    m_checksumResult->setTextInteractionFlags(Qt::TextSelectableByMouse); // the sum can be copied
+
     m_back = placed<CImageButton>(this, "back", QRect(339, 405, 108, 30));
     m_burn = placed<CImageButton>(this, "burn", QRect(473, 405, 108, 30));
     m_progress = new CProgressDialog(this);
@@ -179,6 +190,8 @@ void CBurnDialog::retranslate()
     m_volumeLabel->setText(tr("Volume Label"));
     SetEmptyListText(m_usbList, NoUsbText());
     SetEmptyListText(m_dvdList, NoRecorderText());
+    m_checksumLink->setText(QStringLiteral("<a href=\"checksum\">%1</a>").arg(tr("Checksum...").toHtmlEscaped()));
+    showChecksum();
 }
 
 // The stick's partition style and file system of the last USB burn are
@@ -271,6 +284,13 @@ void CBurnDialog::OnMBRSelect()
     }
     // The image brings its own file systems and labels.
     m_volumeLab->setEnabled(m_rusb->isChecked() && !imageMode);
+}
+
+void CBurnDialog::onImageChanged()
+{
+    offerImageMode();
+    m_checksumLink->setVisible(!m_isoFile->text().trimmed().isEmpty());
+    showChecksum(); // a sum of another image is not shown
 }
 
 void CBurnDialog::offerImageMode()
@@ -478,4 +498,49 @@ void CBurnDialog::onUsbBurnFinished()
     if (m_usbJob)
         Dialogs().ShowMessage(m_usbJob->resultMessage(), this);
     emit sigBurnEnded(succeeded);
+}
+
+void CBurnDialog::onChecksum()
+{
+    const QString image = m_isoFile->text().trimmed();
+    if (!QFileInfo(image).isFile()) {
+        showBurnFailed(QStringLiteral(":/vud/burn-fails"), tr("The image %1 cannot be read.").arg(image));
+        return;
+    }
+    if (m_checksumJob)
+        m_checksumJob->deleteLater();
+    // The kind a file beside the image publishes, so that there is something to compare with.
+    m_checksumJob = new ChecksumJob(image, Checksum::KindToCompare(image), this);
+    m_progress->StopButton()->setEnabled(true);
+    m_burnProgress->attach(m_checksumJob, QFileInfo(image).size());
+    connect(m_checksumJob, &Job::finished, this, &CBurnDialog::onChecksumFinished);
+    m_checksumJob->start();
+}
+
+void CBurnDialog::onChecksumFinished()
+{
+    if (m_checksumJob && m_checksumJob->status() == Job::Status::Failed)
+        Dialogs().ShowMessage(m_checksumJob->reason(), this);
+    showChecksum();
+}
+
+void CBurnDialog::showChecksum()
+{
+    const ChecksumJob* job = m_checksumJob;
+    if (!job || job->status() != Job::Status::Succeeded || job->image() != m_isoFile->text().trimmed()) {
+        m_checksumResult->clear();
+        m_checksumResult->setToolTip(QString());
+        return;
+    }
+    const QString sum = Checksum::KindName(job->kind()) + QStringLiteral(": ") + job->hex();
+    const QString verdict = job->verdictText();
+    const QString shown =
+        m_checksumResult->fontMetrics().elidedText(verdict, Qt::ElideRight, m_checksumResult->width());
+    m_checksumResult->setText(sum + QLatin1Char('\n') + shown);
+    m_checksumResult->setToolTip(sum + QLatin1Char('\n') + verdict);
+    const ChecksumJob::Comparison comparison = job->comparison();
+    SetTextColour(m_checksumResult,
+        comparison == ChecksumJob::Comparison::Differs       ? Red
+            : comparison == ChecksumJob::Comparison::Matches ? Green
+                                                             : Grey);
 }

@@ -198,6 +198,26 @@ private slots:
         }
     }
 
+    // The link beside the image: its sum and the comparison, for this image only.
+    void checksumOfTheImage()
+    {
+        CBurnDialog page(nullptr, m_context);
+        QVERIFY(!page.ChecksumLink()->isVisibleTo(&page));
+        const QString image = m_dir.path() + "/summed/image.iso";
+        QVERIFY(TestUtil::writeFile(image, "test"));
+        const QString md5 = "098f6bcd4621d373cade4e832627b4f6";
+        QVERIFY(TestUtil::writeFile(m_dir.path() + "/summed/MD5SUMS", md5.toUtf8() + "  image.iso\n"));
+        page.ImageField()->setText(image);
+        QVERIFY(page.ChecksumLink()->isVisibleTo(&page));
+        emit page.ChecksumLink()->linkActivated(QStringLiteral("checksum"));
+        QVERIFY(page.SumJob());
+        QTRY_COMPARE(page.SumJob()->status(), Job::Status::Succeeded);
+        QCOMPARE(page.ChecksumResult()->text(), "MD5: " + md5 + "\nThe MD5 checksum matches MD5SUMS.");
+        QVERIFY(!page.Progress()->isVisible());
+        page.ImageField()->setText(m_dir.path() + "/other.iso");
+        QCOMPARE(page.ChecksumResult()->text(), QString());
+    }
+
     void imageCheck()
     {
         CBurnDialog page(nullptr, m_context);
