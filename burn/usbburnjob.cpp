@@ -146,13 +146,10 @@ UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QO
             emit bytesMoved(0, 0);
         }
     });
-#ifndef Q_OS_WIN
-    if (m_request.style == UsbStyle::Image) {
+    if (m_request.style == UsbStyle::Image)
         buildImageMode();
-        return;
-    }
-#endif
-    build();
+    else
+        build();
 }
 
 UsbBurnJob::~UsbBurnJob()

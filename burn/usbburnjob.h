@@ -106,8 +106,8 @@ signals:
 
 private:
     void build();
-    void buildImageMode();
     // Stages of this platform (usbburnlinux.cpp, usbburnwin.cpp).
+    void buildImageMode();
     void addDeviceStages();
     void addFinalStages();
     UsbToolStep* tool(
