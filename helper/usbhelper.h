@@ -36,8 +36,16 @@ private:
 
     // Runs a tool found in the system's folders; its last lines on failure.
     QString run(const QString& tool, const QStringList& arguments, const QByteArray& input = {});
+    // Starts a FUSE driver that stays in the foreground, our child, until
+    // its file system shows at `mountPoint` (or it ends, having failed).
+    QString startDriver(
+        const QString& tool, const QStringList& arguments, const QString& mountPoint, const QString& device);
+    // Waits for the drivers we started to end: their last data is written then.
+    void waitForDrivers();
     QStringList partitionNodes(bool makeNodes) const;
     QString firstPartition() const;
+    // How much one raw write or read moves.
+    qint64 chunkBytes() const;
     // Opens the user's image with the user's rights, not root's.
     int openImageAsCaller(const QString& image, QString& why) const;
     // Whether a stop (or the end of input) arrived while a long operation ran.
@@ -60,4 +68,5 @@ private:
     QByteArray m_pending; // read but not yet handled
     bool m_stopped = false;
     bool m_eof = false;
+    QList<qint64> m_drivers; // FUSE drivers we started, by process id
 };

@@ -12,15 +12,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include <algorithm>
-#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 QStringList UsbHelper::partitionNodes(bool makeNodes) const
 {
@@ -62,6 +69,44 @@ QString UsbHelper::firstPartition() const
     return nodes.isEmpty() ? QString() : nodes.first();
 }
 
+namespace {
+
+// Whether a process has one of these device nodes open. Only the links in
+// /proc are read, never what they point at: a hung FUSE mount elsewhere
+// cannot block us.
+bool heldOpen(const QStringList& devices)
+{
+    QList<QByteArray> names;
+    for (const QString& device : devices)
+        names << QFile::encodeName(device);
+    DIR* proc = ::opendir("/proc");
+    if (!proc)
+        return false;
+    bool held = false;
+    while (const dirent* process = ::readdir(proc)) {
+        if (held || process->d_name[0] < '1' || process->d_name[0] > '9')
+            continue;
+        const QByteArray folder = QByteArray("/proc/") + process->d_name + "/fd";
+        DIR* fds = ::opendir(folder.constData());
+        if (!fds)
+            continue; // gone meanwhile
+        while (const dirent* fd = ::readdir(fds)) {
+            char target[256];
+            const QByteArray link = folder + '/' + fd->d_name;
+            const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+            if (n > 0 && names.contains(QByteArray(target, int(n)))) {
+                held = true;
+                break;
+            }
+        }
+        ::closedir(fds);
+    }
+    ::closedir(proc);
+    return held;
+}
+
+} // namespace
+
 QString UsbHelper::unmountAll()
 {
     QStringList devices {m_device};
@@ -79,21 +124,12 @@ QString UsbHelper::unmountAll()
     if (!left.isEmpty())
         return QStringLiteral("%1 is still mounted at %2. %3").arg(m_device, left.join(QStringLiteral(", ")), failed);
     // A FUSE driver may still be writing its last data after umount returns:
-    // the disk is ours again once nothing holds it open (O_EXCL).
+    // the disk is ours again once no process holds one of its nodes open.
+    waitForDrivers();
     QElapsedTimer waited;
     waited.start();
-    for (const QString& device : qAsConst(devices)) {
-        for (;;) {
-            const int fd = ::open(QFile::encodeName(device).constData(), O_RDONLY | O_EXCL | O_CLOEXEC);
-            if (fd >= 0) {
-                ::close(fd);
-                break;
-            }
-            if (errno != EBUSY || waited.elapsed() > 30000)
-                break;
-            QThread::msleep(50);
-        }
-    }
+    while (heldOpen(devices) && waited.elapsed() < 30000)
+        QThread::msleep(10);
     return QString();
 }
 
@@ -124,7 +160,7 @@ QString UsbHelper::partition(const QString& style, const QString& fileSystem, QS
         if (!node.isEmpty() && readText(part + QStringLiteral("/start")).toLongLong() == Sfdisk::FirstSector)
             break;
         node.clear();
-        QThread::msleep(100);
+        QThread::msleep(10);
     }
     if (node.isEmpty())
         return QStringLiteral("The new partition of %1 did not appear. %2").arg(m_device, failed);
@@ -164,10 +200,85 @@ QString UsbHelper::mount(const QString& fileSystem, const QString& folder)
         Mount::MountCommand(fileSystem, part, canonical, readText(QStringLiteral("/proc/filesystems")), owner);
     if (mount.program.isEmpty())
         return QStringLiteral("Unknown file system %1.").arg(fileSystem);
+    // fusefat can stay in the foreground without printing a line per call:
+    // as our child it shares our scheduling (a driver in a session of its own
+    // copied 1.4 times slower on a busy machine) and its end is known.
+    if (mount.program == QLatin1String("fusefat"))
+        return startDriver(mount.program, QStringList {QStringLiteral("-f")} + mount.arguments, canonical, part);
     const QString failed = run(mount.program, mount.arguments);
     if (!Mount::IsMountedFrom(Platform::mountTable(), canonical, part))
         return QStringLiteral("%1 could not be mounted. %2").arg(part, failed);
     return QString();
+}
+
+QString UsbHelper::startDriver(
+    const QString& tool, const QStringList& arguments, const QString& mountPoint, const QString& device)
+{
+    const QString program = systemProgram(tool);
+    if (program.isEmpty())
+        return QStringLiteral("%1 is not installed.").arg(tool);
+    QTemporaryFile log;
+    if (!log.open())
+        return QStringLiteral("Cannot start %1: no room for its output.").arg(tool);
+    QList<QByteArray> words {QFile::encodeName(program)};
+    for (const QString& argument : arguments)
+        words << argument.toLocal8Bit();
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    QByteArray locale("LC_ALL=C.UTF-8");
+    std::vector<char*> envp {locale.data()};
+    for (char** e = environ; *e; ++e) {
+        if (std::strncmp(*e, "LC_ALL=", 7) != 0)
+            envp.push_back(*e);
+    }
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, log.handle(), 1);
+    posix_spawn_file_actions_adddup2(&actions, log.handle(), 2);
+    // A group of its own: a signal meant for us leaves the mounted driver alone.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawn(&pid, argv.front(), &actions, &attributes, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    if (failed != 0)
+        return QStringLiteral("%1 did not start: %2").arg(tool, QString::fromLocal8Bit(std::strerror(failed)));
+    QElapsedTimer waited;
+    waited.start();
+    int status = 0;
+    while (!Mount::IsMountedFrom(Platform::mountTable(), mountPoint, device)) {
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            log.seek(0); // the driver wrote through its own copy of the descriptor
+            return QStringLiteral("%1 could not be mounted. %2 ended: %3").arg(device, tool, lastLines(log.readAll()));
+        }
+        if (waited.elapsed() > 30000) {
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, &status, 0);
+            return QStringLiteral("%1 could not be mounted: %2 did not mount it within 30 seconds.").arg(device, tool);
+        }
+        QThread::msleep(2);
+    }
+    m_drivers << pid;
+    return QString();
+}
+
+void UsbHelper::waitForDrivers()
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (const qint64 pid : qAsConst(m_drivers)) {
+        int status = 0;
+        while (::waitpid(pid_t(pid), &status, WNOHANG) == 0 && waited.elapsed() < 30000)
+            QThread::msleep(2);
+    }
+    m_drivers.clear();
 }
 
 QString UsbHelper::biosBoot(const QString& folder)
@@ -197,9 +308,9 @@ QString UsbHelper::check(const QString& fileSystem)
     const ToolCommand fsck = Mkfs::CheckCommand(fileSystem, part);
     QString failure = run(fsck.program, fsck.arguments);
     // A FUSE driver may clear the dirty bit a moment after its unmount
-    // returned: only that finding is asked again, a few times.
-    for (int attempt = 0; attempt < 5 && failure.contains(QLatin1String("dirty bit")); ++attempt) {
-        ::sleep(1);
+    // returned: only that finding is asked again, for five seconds at most.
+    for (int attempt = 0; attempt < 25 && failure.contains(QLatin1String("dirty bit")); ++attempt) {
+        QThread::msleep(200);
         failure = run(fsck.program, fsck.arguments);
     }
     return failure;
