@@ -46,6 +46,16 @@ private:
     QString firstPartition() const;
     // How much one raw write or read moves.
     qint64 chunkBytes() const;
+    // What a raw pass does with each piece of the image (zeros to a whole
+    // sector after `got` bytes) at offset `at` of the disk `dev`; `spare` is
+    // a buffer as large. Returns the reason of a failure, or empty.
+    using PieceStep = std::function<QString(int dev, char* piece, qint64 got, qint64 padded, qint64 at, char* spare)>;
+    // One pass over the image in pieces, with Stop and progress, the disk
+    // opened directly (for writing: exclusively, and flushed at the end).
+    QString passOverImage(const QString& image, bool writing, const PieceStep& step);
+    // Moves `length` bytes between `data` and the disk at `at`: fewer when
+    // the disk ends or fails, with `why`.
+    static qint64 transfer(bool writing, int dev, char* data, qint64 length, qint64 at, QString& why);
     // Opens the user's image with the user's rights, not root's.
     int openImageAsCaller(const QString& image, QString& why) const;
     // Whether a stop (or the end of input) arrived while a long operation ran.

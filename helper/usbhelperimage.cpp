@@ -76,7 +76,7 @@ int UsbHelper::openImageAsCaller(const QString& image, QString& why) const
     return fd;
 }
 
-QString UsbHelper::writeImage(const QString& image)
+QString UsbHelper::passOverImage(const QString& image, bool writing, const PieceStep& step)
 {
     QString why;
     const int in = openImageAsCaller(image, why);
@@ -92,134 +92,99 @@ QString UsbHelper::writeImage(const QString& image)
             .arg(m_device)
             .arg(m_size);
     }
-    // O_EXCL: the kernel refuses while anything has the disk or a partition open or mounted.
-    const int out = ::open(QFile::encodeName(m_device).constData(), O_WRONLY | O_DIRECT | O_EXCL | O_CLOEXEC);
-    if (out < 0) {
+    // Past the page cache: what the stick really holds. O_EXCL for writing:
+    // the kernel refuses while anything has the disk or a partition open or mounted.
+    const int dev = ::open(
+        QFile::encodeName(m_device).constData(), (writing ? O_WRONLY | O_EXCL : O_RDONLY) | O_DIRECT | O_CLOEXEC);
+    if (dev < 0) {
         ::close(in);
-        return QStringLiteral("Cannot open %1 for writing: %2").arg(m_device, errnoText());
+        return QStringLiteral("Cannot open %1 for %2: %3")
+            .arg(m_device, writing ? QStringLiteral("writing") : QStringLiteral("reading"), errnoText());
     }
     ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
     const qint64 chunk = chunkBytes();
-    AlignedBuffer buffer(chunk);
+    AlignedBuffer piece(chunk), spare(chunk);
     QElapsedTimer shown;
     shown.start();
     qint64 done = 0;
     QString failure;
-    while (done < total && buffer.data) {
+    while (done < total && piece.data && spare.data) {
         if (stopAsked()) {
             failure = QStringLiteral("stopped");
             break;
         }
-        const qint64 got = readFull(in, buffer.data, chunk);
-        // The system reads the next piece of the image while this one is written.
+        const qint64 got = readFull(in, piece.data, std::min(chunk, total - done));
+        // The system reads the next piece of the image while this one goes to the disk.
         ::posix_fadvise(in, done + got, chunk, POSIX_FADV_WILLNEED);
         if (got <= 0) {
             failure = QStringLiteral("Cannot read %1: %2")
                           .arg(image, got < 0 ? errnoText() : QStringLiteral("it ended early"));
             break;
         }
-        // Direct writes go in whole sectors; an image ending mid-sector gets zeros.
+        // Direct transfers go in whole sectors; an image ending mid-sector gets zeros.
         const qint64 padded = (got + 511) / 512 * 512;
-        std::memset(buffer.data + got, 0, size_t(padded - got));
-        qint64 written = 0;
-        QString why = QStringLiteral("the disk ended there; was it removed?");
-        while (written < padded) {
-            const ssize_t n = ::pwrite(out, buffer.data + written, size_t(padded - written), done + written);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                why = errnoText();
-            if (n <= 0)
-                break;
-            written += n;
-        }
-        if (written < padded) {
-            failure = QStringLiteral("Writing to %1 failed at byte %2: %3").arg(m_device).arg(done + written).arg(why);
+        std::memset(piece.data + got, 0, size_t(padded - got));
+        failure = step(dev, piece.data, got, padded, done, spare.data);
+        if (!failure.isEmpty())
             break;
-        }
         done += got;
         if (shown.elapsed() >= ProgressEveryMs || done == total) {
             answerProgress(done, total);
             shown.restart();
         }
     }
-    if (!buffer.data)
+    if (!piece.data || !spare.data)
         failure = QStringLiteral("Out of memory.");
-    if (failure.isEmpty() && ::fsync(out) != 0)
+    if (failure.isEmpty() && writing && ::fsync(dev) != 0)
         failure = QStringLiteral("Flushing %1 failed: %2").arg(m_device, errnoText());
-    ::close(out);
+    ::close(dev);
     ::close(in);
     return failure;
 }
 
+qint64 UsbHelper::transfer(bool writing, int dev, char* data, qint64 length, qint64 at, QString& why)
+{
+    qint64 moved = 0;
+    why = QStringLiteral("the disk ended there; was it removed?");
+    while (moved < length) {
+        const ssize_t n = writing ? ::pwrite(dev, data + moved, size_t(length - moved), at + moved)
+                                  : ::pread(dev, data + moved, size_t(length - moved), at + moved);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            why = errnoText();
+        if (n <= 0)
+            break;
+        moved += n;
+    }
+    return moved;
+}
+
+QString UsbHelper::writeImage(const QString& image)
+{
+    return passOverImage(image, true, [this](int dev, char* piece, qint64, qint64 padded, qint64 at, char*) {
+        QString why;
+        const qint64 written = transfer(true, dev, piece, padded, at, why);
+        return written < padded
+            ? QStringLiteral("Writing to %1 failed at byte %2: %3").arg(m_device).arg(at + written).arg(why)
+            : QString();
+    });
+}
+
 QString UsbHelper::verifyImage(const QString& image)
 {
-    QString why;
-    const int in = openImageAsCaller(image, why);
-    if (in < 0)
-        return why;
-    struct stat st = {};
-    ::fstat(in, &st);
-    const qint64 total = st.st_size;
-    // Past the page cache: what the stick really holds.
-    const int dev = ::open(QFile::encodeName(m_device).constData(), O_RDONLY | O_DIRECT | O_CLOEXEC);
-    if (dev < 0) {
-        ::close(in);
-        return QStringLiteral("Cannot open %1 for reading: %2").arg(m_device, errnoText());
-    }
-    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
-    const qint64 chunk = chunkBytes();
-    AlignedBuffer mine(chunk), theirs(chunk);
-    QElapsedTimer shown;
-    shown.start();
-    qint64 done = 0;
-    QString failure;
-    while (done < total && mine.data && theirs.data) {
-        if (stopAsked()) {
-            failure = QStringLiteral("stopped");
-            break;
-        }
-        const qint64 got = readFull(in, mine.data, std::min(chunk, total - done));
-        ::posix_fadvise(in, done + got, chunk, POSIX_FADV_WILLNEED);
-        const qint64 padded = (got + 511) / 512 * 512;
-        qint64 read = 0;
-        QString why = QStringLiteral("the disk ended there; was it removed?");
-        while (got > 0 && read < padded) {
-            const ssize_t n = ::pread(dev, theirs.data + read, size_t(padded - read), done + read);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                why = errnoText();
-            if (n <= 0)
-                break;
-            read += n;
-        }
-        if (got <= 0) {
-            failure = QStringLiteral("Cannot read %1 again.").arg(image);
-            break;
-        }
-        if (read < got) {
-            failure = QStringLiteral("Reading %1 back failed at byte %2: %3").arg(m_device).arg(done + read).arg(why);
-            break;
-        }
-        if (std::memcmp(mine.data, theirs.data, size_t(got)) != 0) {
-            qint64 at = 0;
-            while (mine.data[at] == theirs.data[at])
-                ++at;
-            failure = QStringLiteral("%1 differs from the image at byte %2.").arg(m_device).arg(done + at);
-            break;
-        }
-        done += got;
-        if (shown.elapsed() >= ProgressEveryMs || done == total) {
-            answerProgress(done, total);
-            shown.restart();
-        }
-    }
-    if (!mine.data || !theirs.data)
-        failure = QStringLiteral("Out of memory.");
-    ::close(dev);
-    ::close(in);
-    return failure;
+    return passOverImage(image, false, [this](int dev, char* piece, qint64 got, qint64 padded, qint64 at, char* read) {
+        QString why;
+        const qint64 back = transfer(false, dev, read, padded, at, why);
+        if (back < got)
+            return QStringLiteral("Reading %1 back failed at byte %2: %3").arg(m_device).arg(at + back).arg(why);
+        if (std::memcmp(piece, read, size_t(got)) == 0)
+            return QString();
+        qint64 differs = 0;
+        while (piece[differs] == read[differs])
+            ++differs;
+        return QStringLiteral("%1 differs from the image at byte %2.").arg(m_device).arg(at + differs);
+    });
 }
 
 QString UsbHelper::flush()

@@ -4,9 +4,12 @@
 #include "testutil.h"
 #include "usbstick.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using UsbTest::StartState;
 
@@ -203,6 +206,36 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(job.mountPoint()));
         keep(stick.file(), QString(QTest::currentDataTag()).replace(QRegularExpression("[^A-Za-z0-9]+"), "-") + ".img");
+    }
+
+    // The read-back finds one byte that differs, and where.
+    void readBackFindsADifference()
+    {
+        UsbTest::LoopStick stick(m_dir.filePath("stick.img"), 64, StartState::Blank);
+        QVERIFY2(stick.error().isEmpty(), qPrintable(stick.error()));
+        const QString image = isoOf("hybrid");
+        const qint64 at = QFileInfo(image).size() - 5;
+        QCOMPARE(
+            TestUtil::run("dd", {"if=" + image, "of=" + stick.disk(), "bs=1M", "conv=fsync", "status=none"}).exitCode,
+            0);
+        QFile disk(stick.disk());
+        QVERIFY(disk.open(QIODevice::ReadWrite) && disk.seek(at));
+        const char flipped = char(~TestUtil::readAt(image, at, 1).at(0));
+        QVERIFY(disk.write(&flipped, 1) == 1 && disk.flush());
+        ::fsync(disk.handle());
+        disk.close();
+        QProcess helper;
+        helper.start(helperProgram(), {stick.disk(), UsbHelperProtocol::AllowLoopOption});
+        // The end of its input would stop it: quit only once it answered.
+        helper.write(UsbHelperProtocol::encode({"verify", image}));
+        QByteArray said;
+        while (!said.contains("error\t") && !said.contains("ok\n") && helper.waitForReadyRead(60000))
+            said += helper.readAllStandardOutput();
+        helper.write(UsbHelperProtocol::encode({"quit"}));
+        QVERIFY(helper.waitForFinished(60000));
+        QVERIFY2(said.endsWith(UsbHelperProtocol::encode(
+                     {"error", QString("%1 differs from the image at byte %2.").arg(stick.disk()).arg(at)})),
+            said.constData());
     }
 
     void helperRefusesWhatDiscoveryWouldNotList()
