@@ -251,7 +251,6 @@ ChecksumJob::ChecksumJob(const QString& image, HashKind kind, QObject* parent)
     , m_kind(kind)
     , m_poll(new QTimer(this))
 {
-    setName(tr("Computing the checksum"));
     m_poll->setInterval(ProgressEveryMs);
     connect(m_poll, &QTimer::timeout, this, [this] {
         if (m_shared)

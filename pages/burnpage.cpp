@@ -502,11 +502,8 @@ void CBurnDialog::onUsbBurnFinished()
 
 void CBurnDialog::onChecksum()
 {
+    // An image that cannot be read fails the job, which says so.
     const QString image = m_isoFile->text().trimmed();
-    if (!QFileInfo(image).isFile()) {
-        showBurnFailed(QStringLiteral(":/vud/burn-fails"), tr("The image %1 cannot be read.").arg(image));
-        return;
-    }
     if (m_checksumJob)
         m_checksumJob->deleteLater();
     // The kind a file beside the image publishes, so that there is something to compare with.

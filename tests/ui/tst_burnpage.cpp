@@ -216,6 +216,9 @@ private slots:
         QVERIFY(!page.Progress()->isVisible());
         page.ImageField()->setText(m_dir.path() + "/other.iso");
         QCOMPARE(page.ChecksumResult()->text(), QString());
+        emit page.ChecksumLink()->linkActivated(QStringLiteral("checksum")); // no such image: the job says so
+        QVERIFY2(m_dialogs.last().text.contains("other.iso cannot be read"), qPrintable(m_dialogs.last().text));
+        QVERIFY(!page.Progress()->isVisible());
     }
 
     void imageCheck()
