@@ -136,13 +136,17 @@ UsbBurnJob::UsbBurnJob(const UsbBurnRequest& request, const Options& options, QO
     setName(tr("USB burn"));
     // Connected first, so the stick is unmounted before anyone else hears the end.
     connect(this, &Job::finished, this, [this](Job::Status status) { onEnded(status); });
-#ifndef Q_OS_WIN
-    if (m_request.style == UsbStyle::Image) {
+    // Every step announces itself here first: the figures of one that moves bytes end with it.
+    connect(this, &Job::progress, this, [this] {
+        if (m_bytesShown && !m_byteSteps.contains(current())) {
+            m_bytesShown = false;
+            emit bytesMoved(0, 0);
+        }
+    });
+    if (m_request.style == UsbStyle::Image)
         buildImageMode();
-        return;
-    }
-#endif
-    build();
+    else
+        build();
 }
 
 UsbBurnJob::~UsbBurnJob()
@@ -202,6 +206,19 @@ StepJob* UsbBurnJob::step(const QString& name, std::function<QString()> work, in
     job->setName(name);
     add(job, weight);
     return job;
+}
+
+void UsbBurnJob::countBytes(Job* step, std::function<qint64()> total)
+{
+    m_byteSteps.insert(step);
+    connect(step, &Job::progress, this, [this, total](const QString&, qint64 value, qint64 maximum) {
+        const qint64 bytes = total ? total() : maximum;
+        if (maximum <= 0 || bytes <= 0)
+            return;
+        const double share = double(qBound<qint64>(0, value, maximum)) / double(maximum);
+        m_bytesShown = true;
+        emit bytesMoved(total ? qint64(double(bytes) * share) : value, bytes);
+    });
 }
 
 Plan UsbBurnJob::systemTool(const QString& tool, const QStringList& arguments) const
@@ -276,6 +293,11 @@ QString UsbBurnJob::plan()
     m_installImage = UsbPlan::InstallImage(m_entries);
     if (m_installImage && !UsbPlan::IsLargeInstallImage(m_installImage->size))
         m_installImage.reset();
+    m_copyBytes = 0;
+    for (const UsbPlan::ImageEntry& entry : qAsConst(m_entries)) {
+        if (!entry.folder && !(m_installImage && entry.path == m_installImage->path))
+            m_copyBytes += entry.size;
+    }
     m_loader = UsbPlan::ChooseBiosLoader(m_entries);
     m_noBiosReason.clear();
     if (!m_request.gpt() && m_loader.kind == BiosLoader::None)
@@ -347,6 +369,7 @@ void UsbBurnJob::build()
             return p->percent;
         return std::nullopt;
     };
+    countBytes(copy, [this] { return m_copyBytes; });
     copy->verdict = [this, copy](int exitCode, QProcess::ExitStatus status) {
         const QString output = copy->output();
 #ifndef Q_OS_WIN
@@ -407,6 +430,7 @@ void UsbBurnJob::build()
         },
         15);
     split->percent = &ParseSplitProgress;
+    countBytes(split, [this] { return m_installImage ? m_installImage->size : 0; });
     connect(split, &Job::finished, this, [this] { QFile::remove(m_tempFolder + QStringLiteral("/install.wim")); });
 
 #ifndef Q_OS_WIN

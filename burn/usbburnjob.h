@@ -7,6 +7,7 @@
 #include "platform/blockvolume.h"
 #include "runner/tooljob.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -97,16 +98,24 @@ public:
     bool touched() const { return m_touched; }
     QString mountPoint() const { return m_mountPoint; }
 
+signals:
+    // The bytes of the stage under way when it moves data (the files copied,
+    // the image written and read back): done of total; 0 of 0 once a stage
+    // that moves none follows.
+    void bytesMoved(qint64 done, qint64 total);
+
 private:
     void build();
-    void buildImageMode();
     // Stages of this platform (usbburnlinux.cpp, usbburnwin.cpp).
+    void buildImageMode();
     void addDeviceStages();
     void addFinalStages();
     UsbToolStep* tool(
         const QString& name, const QString& stageText, std::function<UsbToolStep::Plan()> prepare, int weight);
     StepJob* step(const QString& name, std::function<QString()> work, int weight);
     UsbToolStep::Plan systemTool(const QString& tool, const QStringList& arguments) const;
+    // The step's progress counts bytes: its own figures, or a share of total().
+    void countBytes(Job* step, std::function<qint64()> total = {});
     void onEnded(Job::Status status);
     void cleanUpStick();
 
@@ -135,6 +144,9 @@ private:
     QString m_partition; // its new first partition
     QString m_fileSystem;
     QList<UsbPlan::ImageEntry> m_entries;
+    qint64 m_copyBytes = 0; // what the copy moves
+    QSet<Job*> m_byteSteps;
+    bool m_bytesShown = false;
     std::optional<UsbPlan::ImageEntry> m_installImage; // only when it must be split
     UsbPlan::LoaderChoice m_loader;
     QString m_efiImage; // the El Torito EFI image, taken out when the tree lacks a loader

@@ -6,7 +6,6 @@
 #ifndef Q_OS_WIN
 
 #include "burn/usbhelperclient.h"
-#include "image/fileutils.h"
 #include "runner/mount.h"
 #include "runner/mtools.h"
 #include "runner/sevenziphash.h"
@@ -36,22 +35,6 @@ QString readText(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// "1.2 GB of 3.9 GB, 25.3 MB/s, 2 min left"
-QString rateText(qint64 done, qint64 total, qint64 elapsedMs)
-{
-    QString text = UsbBurnJob::tr("%1 of %2").arg(FormatSize(done), FormatSize(total));
-    if (elapsedMs <= 0 || done <= 0)
-        return text;
-    const double perSecond = double(done) * 1000.0 / double(elapsedMs);
-    const qint64 left = qint64(double(total - done) / perSecond);
-    text += QStringLiteral(", ") + UsbBurnJob::tr("%1/s").arg(FormatSize(qint64(perSecond)));
-    if (left >= 60)
-        text += QStringLiteral(", ") + UsbBurnJob::tr("%n min left", nullptr, int((left + 59) / 60));
-    else
-        text += QStringLiteral(", ") + UsbBurnJob::tr("%n s left", nullptr, int(left));
-    return text;
 }
 
 // Makes the folder (relative to root) and its missing parents; the ones it
@@ -390,18 +373,14 @@ void UsbBurnJob::buildImageMode()
             return QStringList {QStringLiteral("write"), m_request.image};
         },
         60);
-    write->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
-        return tr("Writing the image: %1").arg(rateText(done, total, elapsedMs));
-    };
+    countBytes(write);
     UsbHelperStep* verify = helper(
         tr("Reading the image back"), tr("Checking the USB disk..."),
         [this] {
             return QStringList {QStringLiteral("verify"), m_request.image};
         },
         40, false);
-    verify->describe = [](qint64 done, qint64 total, qint64 elapsedMs) {
-        return tr("Comparing the USB disk with the image: %1").arg(rateText(done, total, elapsedMs));
-    };
+    countBytes(verify);
     UsbHelperStep* flush = helper(
         tr("Flushing the USB disk"), tr("Writing the last data to the USB disk..."),
         [] { return QStringList {QStringLiteral("flush")}; }, 1, false);

@@ -29,6 +29,11 @@ void UsbBurnJob::addDeviceStages()
     step(
         tr("Checking the label"),
         [this] {
+            // The loader inside the El Torito EFI image is copied by the Linux stages only.
+            if (!m_efiImage.isEmpty()) {
+                m_uefi = false;
+                m_noUefiReason = tr("the image has no EFI/BOOT/BOOTX64.EFI");
+            }
             const QString unsafe = UsbPlan::UnsafeLabelCharacters(m_request.label);
             return unsafe.isEmpty() ? QString() : tr("The volume label cannot contain %1.").arg(unsafe);
         },
@@ -61,6 +66,14 @@ void UsbBurnJob::addDeviceStages()
                 false, QString()};
         },
         1);
+}
+
+void UsbBurnJob::buildImageMode()
+{
+    // No raw writer here yet: refused before anything is touched.
+    step(
+        tr("Checking the request"),
+        [] { return tr("Writing the image as it is is not available on this system; choose MBR or GPT."); }, 1);
 }
 
 void UsbBurnJob::addFinalStages()

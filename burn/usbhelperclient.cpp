@@ -2,7 +2,6 @@
 
 #include "burn/usbhelperprotocol.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 
 // --- UsbHelperClient ----------------------------------------------------------------
@@ -143,7 +142,6 @@ void UsbHelperStep::doStart()
         return;
     }
     setProgress(m_stageText, 0, 0);
-    m_started = QDateTime::currentMSecsSinceEpoch();
     m_answers = connect(m_helper, &UsbHelperClient::answered, this, &UsbHelperStep::onAnswer);
     m_ends = connect(m_helper, &UsbHelperClient::ended, this, [this](const QString& why) {
         detach();
@@ -158,8 +156,8 @@ void UsbHelperStep::onAnswer(const QStringList& fields)
     if (kind == QLatin1String("progress")) {
         const qint64 done = fields.value(1).toLongLong();
         const qint64 total = fields.value(2).toLongLong();
-        const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - m_started;
-        setProgress(describe ? describe(done, total, elapsed) : m_stageText, done, total);
+        // Bytes: the burn shows them with speed and time left.
+        setProgress(m_stageText, done, total);
         return;
     }
     detach();

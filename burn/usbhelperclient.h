@@ -62,8 +62,6 @@ public:
     UsbHelperStep(const QString& name, const QString& stageText, UsbHelperClient* helper,
         std::function<Request()> prepare, QObject* parent = nullptr);
 
-    // The stage text for a progress answer (bytes, speed, time left).
-    std::function<QString(qint64 done, qint64 total, qint64 elapsedMs)> describe;
     // Takes the value of an "ok"; returns the reason of a failure, or empty.
     std::function<QString(const QString& value)> accept;
     // Turns the helper's reason into the user's message.
@@ -82,7 +80,6 @@ private:
     std::function<Request()> m_prepare;
     QMetaObject::Connection m_answers;
     QMetaObject::Connection m_ends;
-    qint64 m_started = 0;
 };
 
 // Starts the helper for the burn's device: ends when it is ready, refused, or

@@ -36,14 +36,39 @@ private:
 
     // Runs a tool found in the system's folders; its last lines on failure.
     QString run(const QString& tool, const QStringList& arguments, const QByteArray& input = {});
+    // Starts a FUSE driver that stays in the foreground, our child, until
+    // its file system shows at `mountPoint` (or it ends, having failed).
+    QString startDriver(
+        const QString& tool, const QStringList& arguments, const QString& mountPoint, const QString& device);
+    // Waits for the drivers we started to end: their last data is written then.
+    void waitForDrivers();
     QStringList partitionNodes(bool makeNodes) const;
     QString firstPartition() const;
+    // How much one raw write or read moves.
+    qint64 chunkBytes() const;
+    // What a raw pass does with each piece of the image (zeros to a whole
+    // sector after `got` bytes) at offset `at` of the disk `dev`; `spare` is
+    // a buffer as large. Returns the reason of a failure, or empty.
+    using PieceStep = std::function<QString(int dev, char* piece, qint64 got, qint64 padded, qint64 at, char* spare)>;
+    // One pass over the image in pieces, with Stop and progress, the disk
+    // opened directly (for writing: exclusively, and flushed at the end).
+    QString passOverImage(const QString& image, bool writing, const PieceStep& step);
+    // Moves `length` bytes between `data` and the disk at `at`: fewer when
+    // the disk ends or fails, with `why`.
+    static qint64 transfer(bool writing, int dev, char* data, qint64 length, qint64 at, QString& why);
     // Opens the user's image with the user's rights, not root's.
     int openImageAsCaller(const QString& image, QString& why) const;
     // Whether a stop (or the end of input) arrived while a long operation ran.
     bool stopAsked();
     void answer(const QStringList& fields) const;
     void answerProgress(qint64 done, qint64 total) const;
+
+    static QString systemProgram(const QString& tool); // empty when it is not installed
+    static QString lastLines(const QByteArray& output);
+    static QString readText(const QString& path); // a sysfs or proc file, trimmed
+    static QString errnoText();
+    // The uid of the user pkexec started us for; -1 when root started us itself.
+    static int callerUid();
 
     QString m_device;
     QString m_name; // "sdb"
@@ -53,4 +78,5 @@ private:
     QByteArray m_pending; // read but not yet handled
     bool m_stopped = false;
     bool m_eof = false;
+    QList<qint64> m_drivers; // FUSE drivers we started, by process id
 };

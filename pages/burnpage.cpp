@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 
 namespace {
@@ -26,6 +27,7 @@ const char* const RadioStyle = "QRadioButton::indicator:checked {\n    image: ur
 const char* const GptText = "GPT(required for UEFI boot)";
 const QColor Grey(83, 81, 81);
 const QColor Green(98, 187, 151);
+const QColor Red(200, 40, 40);
 
 template <class Widget> Widget* placed(QWidget* parent, const char* name, const QRect& geometry, int fontPx = 0)
 {
@@ -81,7 +83,8 @@ CBurnDialog::CBurnDialog(QWidget* parent, const PageContext& context)
     m_ptList->addItems({QStringLiteral("MBR(for legacy BIOS/CSM boot)"), QLatin1String(GptText)});
     m_ptList->setCurrentIndex(0);
     connect(m_ptList, qOverload<int>(&QComboBox::currentIndexChanged), this, &CBurnDialog::OnMBRSelect);
-    connect(m_isoFile, &QLineEdit::textChanged, this, &CBurnDialog::offerImageMode);
+    connect(m_isoFile, &QLineEdit::textChanged, this, &CBurnDialog::onImageChanged);
+    connect(m_checksumLink, &QLabel::linkActivated, this, &CBurnDialog::onChecksum);
     m_sysFileList->addItems(
         {QStringLiteral("FAT32"), QStringLiteral("NTFS"), QStringLiteral("exFAT"), QStringLiteral("FAT")});
     m_sysFileList->setCurrentIndex(0);
@@ -146,6 +149,18 @@ void CBurnDialog::createWidgets()
     m_volumeLabel = label(this, "volumelabel", QRect(489, 326, 241, 20), 13, Grey);
     m_volumeLab = fixed<QLineEdit>(this, "volumelab", 489, 351, 208, 23);
 
+    for (QLabel* caption : {m_bootDvd, m_selectDvd, m_bootUsb, m_selectUsb})
+        caption->installEventFilter(this);
+
+    // The image's checksum: a link beside Browse, its result below the image.
+    m_checksumLink = label(this, "checksum", QRect(645, 28, 205, 20), 13, Grey);
+    m_checksumLink->setTextFormat(Qt::RichText);
+    m_checksumLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_checksumLink->hide();
+    m_checksumResult = label(this, "checksumresult", QRect(219, 50, 631, 31), 12, Grey);
+    m_checksumResult->setTextFormat(Qt::PlainText);
+    m_checksumResult->setTextInteractionFlags(Qt::TextSelectableByMouse); // the sum can be copied
+
     m_back = placed<CImageButton>(this, "back", QRect(339, 405, 108, 30));
     m_burn = placed<CImageButton>(this, "burn", QRect(473, 405, 108, 30));
     m_progress = new CProgressDialog(this);
@@ -175,6 +190,8 @@ void CBurnDialog::retranslate()
     m_volumeLabel->setText(tr("Volume Label"));
     SetEmptyListText(m_usbList, NoUsbText());
     SetEmptyListText(m_dvdList, NoRecorderText());
+    m_checksumLink->setText(QStringLiteral("<a href=\"checksum\">%1</a>").arg(tr("Checksum...").toHtmlEscaped()));
+    showChecksum();
 }
 
 // The stick's partition style and file system of the last USB burn are
@@ -214,6 +231,26 @@ void CBurnDialog::changeEvent(QEvent* qe)
     ImageDialog::changeEvent(qe);
 }
 
+bool CBurnDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    QRadioButton* radio = watched == m_bootDvd || watched == m_selectDvd ? m_rdvd
+        : watched == m_bootUsb || watched == m_selectUsb                 ? m_rusb
+                                                                         : nullptr;
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (radio && (press || event->type() == QEvent::MouseButtonRelease)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || !radio->isEnabled())
+            return false;
+        // The press is taken, so that it does not move the window; the release inside clicks.
+        if (!press && static_cast<QWidget*>(watched)->rect().contains(mouse->pos())) {
+            radio->setFocus(Qt::MouseFocusReason);
+            radio->click();
+        }
+        return true;
+    }
+    return PageWindow::eventFilter(watched, event);
+}
+
 void CBurnDialog::onBack()
 {
     close();
@@ -247,6 +284,13 @@ void CBurnDialog::OnMBRSelect()
     }
     // The image brings its own file systems and labels.
     m_volumeLab->setEnabled(m_rusb->isChecked() && !imageMode);
+}
+
+void CBurnDialog::onImageChanged()
+{
+    offerImageMode();
+    m_checksumLink->setVisible(!m_isoFile->text().trimmed().isEmpty());
+    showChecksum(); // a sum of another image is not shown
 }
 
 void CBurnDialog::offerImageMode()
@@ -442,6 +486,7 @@ void CBurnDialog::StartUsbBurn(const UsbBurnRequest& request)
     // A disc burn before may have disabled it; the USB burn stops during the copy and the split.
     m_progress->StopButton()->setEnabled(true);
     m_usbProgress->attach(m_usbJob);
+    connect(m_usbJob, &UsbBurnJob::bytesMoved, m_usbProgress, &JobProgress::showBytes);
     // After the binding: the dialog is hidden before the message comes.
     connect(m_usbJob, &Job::finished, this, &CBurnDialog::onUsbBurnFinished);
     m_usbJob->start();
@@ -453,4 +498,46 @@ void CBurnDialog::onUsbBurnFinished()
     if (m_usbJob)
         Dialogs().ShowMessage(m_usbJob->resultMessage(), this);
     emit sigBurnEnded(succeeded);
+}
+
+void CBurnDialog::onChecksum()
+{
+    // An image that cannot be read fails the job, which says so.
+    const QString image = m_isoFile->text().trimmed();
+    if (m_checksumJob)
+        m_checksumJob->deleteLater();
+    // The kind a file beside the image publishes, so that there is something to compare with.
+    m_checksumJob = new ChecksumJob(image, Checksum::KindToCompare(image), this);
+    m_progress->StopButton()->setEnabled(true);
+    m_burnProgress->attach(m_checksumJob, QFileInfo(image).size());
+    connect(m_checksumJob, &Job::finished, this, &CBurnDialog::onChecksumFinished);
+    m_checksumJob->start();
+}
+
+void CBurnDialog::onChecksumFinished()
+{
+    if (m_checksumJob && m_checksumJob->status() == Job::Status::Failed)
+        Dialogs().ShowMessage(m_checksumJob->reason(), this);
+    showChecksum();
+}
+
+void CBurnDialog::showChecksum()
+{
+    const ChecksumJob* job = m_checksumJob;
+    if (!job || job->status() != Job::Status::Succeeded || job->image() != m_isoFile->text().trimmed()) {
+        m_checksumResult->clear();
+        m_checksumResult->setToolTip(QString());
+        return;
+    }
+    const QString sum = Checksum::KindName(job->kind()) + QStringLiteral(": ") + job->hex();
+    const QString verdict = job->verdictText();
+    const QString shown =
+        m_checksumResult->fontMetrics().elidedText(verdict, Qt::ElideRight, m_checksumResult->width());
+    m_checksumResult->setText(sum + QLatin1Char('\n') + shown);
+    m_checksumResult->setToolTip(sum + QLatin1Char('\n') + verdict);
+    const ChecksumJob::Comparison comparison = job->comparison();
+    SetTextColour(m_checksumResult,
+        comparison == ChecksumJob::Comparison::Differs       ? Red
+            : comparison == ChecksumJob::Comparison::Matches ? Green
+                                                             : Grey);
 }

@@ -4,13 +4,13 @@
 #include "burn/drivediscovery.h"
 #include "burn/usbburnjob.h"
 #include "burn/usbplan.h"
+#include "image/imagechecksum.h"
 #include "pages/pagecontext.h"
 
 #include <QPointer>
 #include <QString>
 
 class CImageButton;
-class JobProgress;
 class CMyComboBox;
 class CProgressDialog;
 class JobProgress;
@@ -55,6 +55,9 @@ public:
     CProgressDialog* Progress() const { return m_progress; }
     DiscBurnJob* BurnJob() const { return m_burnJob; }
     UsbBurnJob* UsbJob() const { return m_usbJob; }
+    ChecksumJob* SumJob() const { return m_checksumJob; }
+    QLabel* ChecksumLink() const { return m_checksumLink; }
+    QLabel* ChecksumResult() const { return m_checksumResult; }
     int ScansRun() const { return m_scansRun; }
 
 signals:
@@ -72,10 +75,13 @@ public slots:
     void offerImageMode();
     void onLineOutput(QString text, QString address);
     void onDVDBurnFinished();
+    void onChecksum();
     void updateUI();
 
 protected:
     void changeEvent(QEvent* qe) override;
+    // A click on an option's caption chooses the option.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWidgets();
@@ -89,6 +95,9 @@ private:
     // The USB pipeline.
     void StartUsbBurn(const UsbBurnRequest& request);
     void onUsbBurnFinished();
+    void onChecksumFinished();
+    void onImageChanged();
+    void showChecksum();
     void showBurnFailed(const QString& picture, const QString& text);
 
     QLabel* m_isoPath = nullptr;
@@ -108,6 +117,8 @@ private:
     QComboBox* m_sysFileList = nullptr;
     QLabel* m_volumeLabel = nullptr;
     QLineEdit* m_volumeLab = nullptr;
+    QLabel* m_checksumLink = nullptr;
+    QLabel* m_checksumResult = nullptr;
     CImageButton* m_back = nullptr;
     CImageButton* m_burn = nullptr;
     CProgressDialog* m_progress = nullptr;
@@ -122,5 +133,6 @@ private:
 
     QPointer<DiscBurnJob> m_burnJob;
     QPointer<UsbBurnJob> m_usbJob;
+    QPointer<ChecksumJob> m_checksumJob;
     JobProgress* m_usbProgress = nullptr;
 };

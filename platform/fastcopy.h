@@ -13,6 +13,10 @@ enum : qint64 { CopyUnsupported = -2, CopyFailed = -1 };
 // caller then copies through a buffer.
 qint64 copyRange(int fromFd, int toFd, qint64 length);
 
+// Tells the system that `fd` will be read from start to end once, so it
+// reads ahead further (a no-op where there is no such hint).
+void adviseSequential(int fd);
+
 } // namespace Platform
 
 class QDateTime;

@@ -6,7 +6,7 @@
 # checks in a virtual machine need (make boot-check; no test runs them).
 set -eu
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5x11extras5-dev
-libudev-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
+libudev-dev libssl-dev libbenchmark-dev p7zip-full genisoimage cdrskin wodim wimtools xorriso xvfb xauth
 fdisk dosfstools ntfs-3g exfatprogs exfat-fuse fusefat mtools grub-common grub-pc-bin grub-efi-amd64-bin
 isolinux syslinux-common pkexec
 debhelper devscripts desktop-file-utils appstream libxml2-utils lintian qttranslations5-l10n fonts-droid-fallback"

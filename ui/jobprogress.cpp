@@ -53,12 +53,16 @@ QString RateEstimate::DurationText(qint64 seconds)
     return QCoreApplication::translate("JobProgress", "%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
 }
 
+QString RateEstimate::SizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
 QString RateEstimate::Text(double bytesPerSecond, qint64 secondsLeft)
 {
     QStringList parts;
     if (bytesPerSecond > 0)
-        parts << QCoreApplication::translate("JobProgress", "%1/s")
-                     .arg(QLocale().formattedDataSize(qint64(bytesPerSecond), 1, QLocale::DataSizeTraditionalFormat));
+        parts << QCoreApplication::translate("JobProgress", "%1/s").arg(SizeText(qint64(bytesPerSecond)));
     if (secondsLeft >= 0)
         parts << QCoreApplication::translate("JobProgress", "%1 left").arg(DurationText(secondsLeft));
     return parts.join(QStringLiteral(", "));
@@ -81,6 +85,7 @@ void JobProgress::attach(Job* job, qint64 totalBytes)
     detach();
     m_job = job;
     m_totalBytes = totalBytes;
+    m_stageDone = m_stageTotal = 0;
     m_rate.reset();
     m_started.start();
     m_dialog->SetDetail(QString());
@@ -143,6 +148,26 @@ void JobProgress::show(qint64 value, qint64 maximum)
         m_rate.add(m_started.elapsed(), done);
         m_dialog->SetDetail(RateEstimate::Text(m_rate.speed(), m_rate.secondsLeft(m_totalBytes)));
     }
+}
+
+void JobProgress::showBytes(qint64 done, qint64 total)
+{
+    if (total <= 0) {
+        if (m_stageTotal > 0)
+            m_dialog->SetDetail(QString());
+        m_stageTotal = 0;
+        return;
+    }
+    if (total != m_stageTotal || done < m_stageDone) {
+        m_rate.reset();
+        m_started.start();
+        m_stageTotal = total;
+    }
+    m_stageDone = done;
+    m_rate.add(m_started.elapsed(), done);
+    const QString moved = tr("%1 of %2").arg(RateEstimate::SizeText(done), RateEstimate::SizeText(total));
+    const QString rate = RateEstimate::Text(m_rate.speed(), m_rate.secondsLeft(total));
+    m_dialog->SetDetail(rate.isEmpty() ? moved : moved + QStringLiteral(", ") + rate);
 }
 
 void JobProgress::onFinished()

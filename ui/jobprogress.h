@@ -26,6 +26,7 @@ public:
 
     // "12.5 MB/s, 1 min 20 s left" (either part may be missing).
     static QString Text(double bytesPerSecond, qint64 secondsLeft);
+    static QString SizeText(qint64 bytes); // "12.5 MB"
     static QString DurationText(qint64 seconds);
 
 private:
@@ -58,6 +59,11 @@ public:
     void attach(Job* job, qint64 totalBytes = 0);
     // For a job that learns its size on the way (sectors of a disc).
     void setTotalBytes(qint64 totalBytes) { m_totalBytes = totalBytes; }
+    // For a job whose stages each move bytes of their own (a burn writes the
+    // image, then reads it back): "1.2 GB of 3.9 GB" with speed and time
+    // left below the bar. A new total, or fewer bytes than before, starts a
+    // new estimate; a total of 0 (a stage that moves none) clears the line.
+    void showBytes(qint64 done, qint64 total);
     // Lets go of the job without hiding the dialog or stopping the job.
     void detach();
     Job* job() const { return m_job; }
@@ -78,6 +84,8 @@ private:
     qint64 m_maximum = 0;
     qint64 m_shownMaximum = -1;
     qint64 m_totalBytes = 0;
+    qint64 m_stageDone = 0; // showBytes()
+    qint64 m_stageTotal = 0;
     QElapsedTimer m_started;
     RateEstimate m_rate;
 };

@@ -25,6 +25,11 @@ qint64 copyRange(int fromFd, int toFd, qint64 length)
     }
 }
 
+void adviseSequential(int fd)
+{
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+}
+
 } // namespace Platform
 
 namespace Platform {

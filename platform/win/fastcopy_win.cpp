@@ -16,6 +16,10 @@ qint64 copyRange(int, int, qint64)
     return CopyUnsupported;
 }
 
+void adviseSequential(int)
+{
+}
+
 bool setModificationTime(const QString& path, const QDateTime& time)
 {
     // Folders open only with backup semantics.

@@ -213,6 +213,30 @@ private slots:
         QVERIFY2(missing.err.contains("does not exist"), qPrintable(missing.err));
     }
 
+    // The sum line is sha256sum's; the sums file beside the image decides the status.
+    void checksum()
+    {
+        const TestUtil::Result theirs = TestUtil::run("sha256sum", {m_boot});
+        const Run unchecked = quillon({"checksum", m_boot});
+        QCOMPARE(unchecked.status, 0);
+        QCOMPARE(unchecked.out.toUtf8(), theirs.output);
+        const QString sums = path("SHA256SUMS");
+        for (const bool same : {true, false}) {
+            QByteArray line = theirs.output;
+            line.replace(m_dir.path().toUtf8() + "/", same ? "" : "./");
+            if (!same)
+                line[0] = line[0] == '0' ? '1' : '0';
+            QVERIFY(TestUtil::writeFile(sums, line));
+            const Run run = quillon({"checksum", "--sha256", m_boot});
+            QCOMPARE(run.status, same ? 0 : 1);
+            QVERIFY2(run.err.contains(same ? "matches SHA256SUMS" : "does not match SHA256SUMS"), qPrintable(run.err));
+        }
+        QFile::remove(sums);
+        QCOMPARE(quillon({"checksum", m_boot, "--md5", "--sha1"}).status, 2);
+        QCOMPARE(quillon({"checksum"}).status, 2);
+        QCOMPARE(quillon({"checksum", path("missing.iso")}).status, 1);
+    }
+
     // Refusals that must never write anything; the loop stick end to end where root and FUSE allow.
     void burnUsb()
     {

@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         const QString man = manPageText();
         QCOMPARE(optionsIn(man), inHelp);
-        for (const QString command : {"extract", "create", "edit", "burn", "copy-disc", "list-drives"}) {
+        for (const QString command : {"extract", "create", "edit", "burn", "copy-disc", "list-drives", "checksum"}) {
             QVERIFY2(man.contains("quillon " + command), qPrintable(command));
             // The help lists the subcommands under "quillon SUBCOMMAND", one a line.
             QVERIFY2(help.output.contains(("\n  " + command + " ").toUtf8()), qPrintable(command));

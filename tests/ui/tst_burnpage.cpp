@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -184,6 +185,40 @@ private slots:
         page.ImageField()->setText(m_dir.path() + "/none.iso");
         QCOMPARE(page.PartitionList()->count(), 2);
         QVERIFY(page.FileSystemList()->isEnabled() && page.LabelField()->isEnabled());
+    }
+
+    // A caption chooses its option as its radio button does.
+    void captionsChooseTheirOption()
+    {
+        CBurnDialog page(nullptr, m_context);
+        for (const char* caption : {"bootUSB", "selectDVD", "selectUSB", "bootDVD"}) {
+            QTest::mouseClick(page.findChild<QLabel*>(caption), Qt::LeftButton);
+            QCOMPARE(page.UsbRadio()->isChecked(), QByteArray(caption).endsWith("USB"));
+            QCOMPARE(page.UsbList()->isEnabled(), page.UsbRadio()->isChecked());
+        }
+    }
+
+    // The link beside the image: its sum and the comparison, for this image only.
+    void checksumOfTheImage()
+    {
+        CBurnDialog page(nullptr, m_context);
+        QVERIFY(!page.ChecksumLink()->isVisibleTo(&page));
+        const QString image = m_dir.path() + "/summed/image.iso";
+        QVERIFY(TestUtil::writeFile(image, "test"));
+        const QString md5 = "098f6bcd4621d373cade4e832627b4f6";
+        QVERIFY(TestUtil::writeFile(m_dir.path() + "/summed/MD5SUMS", md5.toUtf8() + "  image.iso\n"));
+        page.ImageField()->setText(image);
+        QVERIFY(page.ChecksumLink()->isVisibleTo(&page));
+        emit page.ChecksumLink()->linkActivated(QStringLiteral("checksum"));
+        QVERIFY(page.SumJob());
+        QTRY_COMPARE(page.SumJob()->status(), Job::Status::Succeeded);
+        QCOMPARE(page.ChecksumResult()->text(), "MD5: " + md5 + "\nThe MD5 checksum matches MD5SUMS.");
+        QVERIFY(!page.Progress()->isVisible());
+        page.ImageField()->setText(m_dir.path() + "/other.iso");
+        QCOMPARE(page.ChecksumResult()->text(), QString());
+        emit page.ChecksumLink()->linkActivated(QStringLiteral("checksum")); // no such image: the job says so
+        QVERIFY2(m_dialogs.last().text.contains("other.iso cannot be read"), qPrintable(m_dialogs.last().text));
+        QVERIFY(!page.Progress()->isVisible());
     }
 
     void imageCheck()

@@ -71,6 +71,26 @@ private slots:
         QTRY_VERIFY(dialog.DetailLabel()->text().contains(QStringLiteral("left")));
         job.end(true);
 
+        // Stages with bytes of their own (written, then read back): each
+        // estimated afresh; a stage without bytes clears the line.
+        HandJob staged;
+        binding.attach(&staged);
+        staged.start();
+        const qint64 image = 400'000'000;
+        binding.showBytes(image / 4, image);
+        QCOMPARE(dialog.DetailLabel()->text(), QStringLiteral("95.4 MB of 381.5 MB"));
+        for (int i = 1; i <= 4; ++i) {
+            QTest::qWait(RateEstimate::SampleMs + 20);
+            binding.showBytes(image / 4 + i * 10'000'000, image);
+        }
+        QVERIFY2(
+            dialog.DetailLabel()->text().contains(QStringLiteral("/s, ")), qPrintable(dialog.DetailLabel()->text()));
+        binding.showBytes(1'000'000, image); // the read-back begins
+        QCOMPARE(dialog.DetailLabel()->text(), QStringLiteral("976.6 kB of 381.5 MB"));
+        binding.showBytes(0, 0);
+        QCOMPARE(dialog.DetailLabel()->text(), QString());
+        staged.end(true);
+
         HandJob unsized; // no byte count: no figures
         binding.attach(&unsized);
         unsized.start();
