@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Das Brennen wurde abgebrochen. Die Disc ist möglicherweise unbrauchbar.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Prüfsumme...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Sollen sie durch die exportierten ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>Die %1-Prüfsumme stimmt mit %2 überein.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>Die %1-Prüfsumme stimmt nicht mit %2 überein: Das Abbild ist beschädigt oder nicht das veröffentlichte.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Neben diesem Abbild liegt keine %1-Prüfsumme zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Das Abbild %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Das Lesen von %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Die %1-Prüfsumme wird berechnet...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Aufruf: quillon [IMAGE]
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ Seite, die --page nennt). Die Unterbefehle führen dieselben Aufgaben ohne Anzei
   burn IMAGE --disc RECORDER          schreibt das Abbild auf eine CD/DVD
   copy-disc DRIVE --output IMAGE      liest eine CD/DVD in ein Abbild ein
   list-drives                         listet die USB-Datenträger und Brenner auf, auf die gebrannt werden kann
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      die Prüfsumme des Abbilds (SHA-256, wenn nicht anders genannt), verglichen
+                                      mit SHA256SUMS oder IMAGE.sha256 (und ähnlichen) daneben
 
 Optionen:
   --force               ersetzt eine vorhandene Ausgabedatei (extract: vorhandene Dateien)
@@ -920,8 +959,14 @@ Optionen:
   -h, --help            zeigt diese Hilfe an
   -v, --version         zeigt die Version an
 
-Der Fortschritt geht an die Standardfehlerausgabe, die Ergebnisse an die Standardausgabe. Der Exit-Status ist nur 0,
-wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe ab und entfernt unvollständige Ausgaben.</translation>
+Der Fortschritt geht an die Standardfehlerausgabe, die Ergebnisse an die Standardausgabe (checksum: die Summe, wie sha256sum
+sie ausgibt, der Vergleich auf der Standardfehlerausgabe). Der Exit-Status ist nur 0, wenn die eigene Prüfung der Aufgabe
+bestanden wurde (checksum: 1, wenn die Summe von der danebenliegenden abweicht); Strg+C bricht die Aufgabe ab und entfernt
+unvollständige Ausgaben.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Aufruf: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1283,10 @@ wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe 
     <message>
         <source>%1 left</source>
         <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1824,28 +1873,6 @@ wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe 
         <translation>Das USB-Laufwerk kann entfernt werden.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>noch %n min</numerusform>
-            <numerusform>noch %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>noch %n s</numerusform>
-            <numerusform>noch %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>USB-Laufwerk wird gelöscht</translation>
     </message>
@@ -1902,12 +1929,8 @@ wenn die eigene Prüfung der Aufgabe bestanden wurde; Strg+C bricht die Aufgabe 
         <translation>Abbild wird geschrieben</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Abbild wird geschrieben: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>USB-Laufwerk wird mit dem Abbild verglichen: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Das unveränderte Schreiben des Abbilds ist auf diesem System nicht verfügbar; wählen Sie MBR oder GPT.</translation>
     </message>
 </context>
 <context>

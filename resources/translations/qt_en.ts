@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>The burn was stopped. The disc may be unusable.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Checksum...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Replace them with the exported ones?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>The %1 checksum matches %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>The %1 checksum does not match %2: the image is damaged or not the one published.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>No %1 checksum of this image lies beside it to compare with.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>The image %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Reading %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Computing the %1 checksum...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Usage: quillon [IMAGE]
        quillon --page burn|extract|create|edit|copy-disc [IMAGE]
        quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image's checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -920,8 +959,14 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</translation>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job's own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1145,7 +1190,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
-        <translation>xorriso could not read the image's Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</translation>
+        <translation>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</translation>
     </message>
     <message>
         <source>These symbolic links could not be made: %1</source>
@@ -1153,7 +1198,7 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     </message>
     <message>
         <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
-        <translation>These links would point into Quillon's working folder and were left out: %1</translation>
+        <translation>These links would point into Quillon&apos;s working folder and were left out: %1</translation>
     </message>
     <message>
         <source>These compressed (zisofs) files could not be unpacked: %1</source>
@@ -1238,6 +1283,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>%1 left</source>
         <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1822,28 +1871,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>The USB disk can be removed.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 of %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>%n min left</numerusform>
-            <numerusform>%n min left</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>%n s left</numerusform>
-            <numerusform>%n s left</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Erasing the USB disk</translation>
     </message>
@@ -1900,12 +1927,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>Writing the image</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Writing the image: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Comparing the USB disk with the image: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Writing the image as it is is not available on this system; choose MBR or GPT.</translation>
     </message>
 </context>
 <context>

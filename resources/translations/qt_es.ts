@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Se detuvo la grabación. Es posible que el disco no se pueda usar.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Suma de comprobación...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Replace them with the exported ones?</source>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>La suma de comprobación %1 coincide con %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>La suma de comprobación %1 no coincide con %2: la imagen está dañada o no es la publicada.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Junto a esta imagen no hay ninguna suma de comprobación %1 con la que compararla.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>No se puede leer la imagen %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Falló la lectura de %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Calculando la suma de comprobación %1...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Uso: quillon [IMAGE]
      quillon --page burn|extract|create|edit|copy-disc [IMAGE]
      quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ que indique --page). Los subcomandos ejecutan las mismas tareas sin pantalla:
   burn IMAGE --disc RECORDER          escribe la imagen en un CD/DVD
   copy-disc DRIVE --output IMAGE      lee un CD/DVD en una imagen
   list-drives                         muestra los discos USB y grabadoras en los que se puede grabar
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      la suma de comprobación de la imagen (SHA-256 si no se indica otra), comparada
+                                      con SHA256SUMS o IMAGE.sha256 (y similares) junto a ella
 
 Opciones:
   --force               reemplaza un archivo de salida existente (extract: los archivos existentes)
@@ -920,8 +959,14 @@ Opciones:
   -h, --help            muestra esta ayuda
   -v, --version         muestra la versión
 
-El progreso va a la salida de error estándar y los resultados a la salida estándar. El estado de salida es 0 solo
-si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y elimina la salida parcial.</translation>
+El progreso va a la salida de error estándar y los resultados a la salida estándar (checksum: la suma tal como la
+muestra sha256sum, la comparación en la salida de error). El estado de salida es 0 solo si se superó la comprobación
+propia de la tarea (checksum: 1 si la suma difiere de la que hay junto a la imagen); Ctrl+C detiene la tarea y
+elimina la salida parcial.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Uso: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1283,10 @@ si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y el
     <message>
         <source>%1 left</source>
         <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1824,28 +1873,6 @@ si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y el
         <translation>Ya puede retirar la unidad USB.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>quedan %n min</numerusform>
-            <numerusform>quedan %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>quedan %n s</numerusform>
-            <numerusform>quedan %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Borrando la unidad USB</translation>
     </message>
@@ -1902,12 +1929,8 @@ si la comprobación propia de la tarea es correcta; Ctrl+C detiene la tarea y el
         <translation>Escribiendo la imagen</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Escribiendo la imagen: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Comparando la unidad USB con la imagen: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Escribir la imagen tal cual no está disponible en este sistema; elija MBR o GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>La gravure a été arrêtée. Le disque est peut-être inutilisable.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Somme de contrôle...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -549,7 +553,7 @@ Les remplacer par ceux exportés ?</translation>
     </message>
     <message>
         <source>The changes to %1 have not been saved.</source>
-        <translation>Les modifications de %1 n'ont pas été enregistrées.</translation>
+        <translation>Les modifications de %1 n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Discard</source>
@@ -636,6 +640,33 @@ Les remplacer par ceux exportés ?</translation>
     <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>La somme de contrôle %1 correspond à %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>La somme de contrôle %1 ne correspond pas à %2 : l'image est endommagée ou n'est pas celle publiée.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Aucune somme de contrôle %1 de cette image ne se trouve à côté d'elle pour la comparer.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Impossible de lire l'image %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>La lecture de %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Calcul de la somme de contrôle %1...</translation>
     </message>
 </context>
 <context>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Utilisation : quillon [IMAGE]
               quillon --page burn|extract|create|edit|copy-disc [IMAGE]
               quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ indiquée par --page). Les sous-commandes exécutent les mêmes tâches sans aff
   burn IMAGE --disc RECORDER          écrit l’image sur un CD/DVD
   copy-disc DRIVE --output IMAGE      lit un CD/DVD dans une image
   list-drives                         liste les disques USB et graveurs sur lesquels graver
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      la somme de contrôle de l'image (SHA-256 sauf mention contraire), comparée
+                                      à SHA256SUMS ou IMAGE.sha256 (et semblables) à côté d'elle
 
 Options :
   --force               remplace un fichier de sortie existant (extract : les fichiers existants)
@@ -920,8 +959,14 @@ Options :
   -h, --help            affiche cette aide
   -v, --version         affiche la version
 
-La progression va sur la sortie d’erreur standard, les résultats sur la sortie standard. Le code de sortie ne vaut 0
-que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche et supprime la sortie partielle.</translation>
+La progression va sur la sortie d'erreur standard, les résultats sur la sortie standard (checksum : la somme telle
+que sha256sum l'affiche, la comparaison sur la sortie d'erreur). Le code de sortie n'est 0 que si la vérification
+propre à la tâche a réussi (checksum : 1 si la somme diffère de celle à côté de l'image) ; Ctrl+C arrête la tâche
+et supprime la sortie partielle.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Utilisation : quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1073,7 +1118,7 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     <message>
         <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
 %1</source>
-        <translation>Ces éléments n'ont pas été exportés : le dossier contient un dossier là où irait un fichier, un fichier là où irait un dossier, ou l'image en cours de modification :
+        <translation>Ces éléments n&apos;ont pas été exportés : le dossier contient un dossier là où irait un fichier, un fichier là où irait un dossier, ou l&apos;image en cours de modification :
 %1</translation>
     </message>
 </context>
@@ -1137,7 +1182,7 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     </message>
     <message>
         <source>This image holds symbolic links or compressed (zisofs) files, which only xorriso restores, and xorriso is not installed (package xorriso); links may have arrived as empty files.</source>
-        <translation>Cette image contient des liens symboliques ou des fichiers compressés (zisofs), que seul xorriso restaure, et xorriso n'est pas installé (paquet xorriso) ; les liens sont peut-être arrivés sous forme de fichiers vides.</translation>
+        <translation>Cette image contient des liens symboliques ou des fichiers compressés (zisofs), que seul xorriso restaure, et xorriso n&apos;est pas installé (paquet xorriso) ; les liens sont peut-être arrivés sous forme de fichiers vides.</translation>
     </message>
     <message>
         <source>Restoring links and compressed files...</source>
@@ -1145,11 +1190,11 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     </message>
     <message>
         <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
-        <translation>xorriso n'a pas pu lire l'arborescence Rock Ridge de l'image ; ses liens et ses fichiers compressés (zisofs) n'ont donc pas pu être restaurés : %1</translation>
+        <translation>xorriso n&apos;a pas pu lire l&apos;arborescence Rock Ridge de l&apos;image ; ses liens et ses fichiers compressés (zisofs) n&apos;ont donc pas pu être restaurés : %1</translation>
     </message>
     <message>
         <source>These symbolic links could not be made: %1</source>
-        <translation>Ces liens symboliques n'ont pas pu être créés : %1</translation>
+        <translation>Ces liens symboliques n&apos;ont pas pu être créés : %1</translation>
     </message>
     <message>
         <source>These links would point into Quillon&apos;s working folder and were left out: %1</source>
@@ -1157,7 +1202,7 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     </message>
     <message>
         <source>These compressed (zisofs) files could not be unpacked: %1</source>
-        <translation>Ces fichiers compressés (zisofs) n'ont pas pu être décompressés : %1</translation>
+        <translation>Ces fichiers compressés (zisofs) n&apos;ont pas pu être décompressés : %1</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1283,10 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
     <message>
         <source>%1 left</source>
         <translation>temps restant : %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1824,28 +1873,6 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
         <translation>La clé USB peut être retirée.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>%n min restantes</numerusform>
-            <numerusform>%n min restantes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>%n s restantes</numerusform>
-            <numerusform>%n s restantes</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Effacement de la clé USB</translation>
     </message>
@@ -1902,12 +1929,8 @@ que si la vérification propre à la tâche a réussi ; Ctrl+C arrête la tâche
         <translation>Écriture de l’image</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Écriture de l’image : %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Comparaison de la clé USB avec l’image : %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>L'écriture de l'image telle quelle n'est pas disponible sur ce système ; choisissez MBR ou GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>La masterizzazione è stata interrotta. Il disco potrebbe essere inutilizzabile.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Checksum...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Sostituirli con quelli esportati?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>Il checksum %1 corrisponde a %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>Il checksum %1 non corrisponde a %2: l'immagine è danneggiata o non è quella pubblicata.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Accanto a questa immagine non c'è alcun checksum %1 con cui confrontarla.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Impossibile leggere l'immagine %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Lettura di %1 non riuscita: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Calcolo del checksum %1...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Uso: quillon [IMAGE]
      quillon --page burn|extract|create|edit|copy-disc [IMAGE]
      quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ indicata da --page). I sottocomandi eseguono le stesse operazioni senza interfac
   burn IMAGE --disc RECORDER          scrive l’immagine su un CD/DVD
   copy-disc DRIVE --output IMAGE      legge un CD/DVD in un’immagine
   list-drives                         elenca i dischi USB e i masterizzatori su cui masterizzare
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      il checksum dell'immagine (SHA-256 se non indicato), confrontato
+                                      con SHA256SUMS o IMAGE.sha256 (e simili) accanto a essa
 
 Opzioni:
   --force               sostituisce un file di output esistente (extract: i file esistenti)
@@ -920,8 +959,14 @@ Opzioni:
   -h, --help            mostra questa guida
   -v, --version         mostra la versione
 
-L’avanzamento va sullo standard error, i risultati sullo standard output. Lo stato di uscita è 0 solo
-se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’operazione e rimuove l’output parziale.</translation>
+L'avanzamento va sullo standard error, i risultati sullo standard output (checksum: la somma come la stampa
+sha256sum, il confronto sullo standard error). Lo stato di uscita è 0 solo se il controllo proprio dell'attività
+è riuscito (checksum: 1 se la somma differisce da quella accanto all'immagine); Ctrl+C ferma l'attività e rimuove
+l'output parziale.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Uso: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1073,7 +1118,7 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
     <message>
         <source>These items were not exported: the folder holds a folder where a file would go, a file where a folder would go, or the image being edited:
 %1</source>
-        <translation>Questi elementi non sono stati esportati: la cartella contiene una cartella dove andrebbe un file, un file dove andrebbe una cartella, oppure l'immagine in modifica:
+        <translation>Questi elementi non sono stati esportati: la cartella contiene una cartella dove andrebbe un file, un file dove andrebbe una cartella, oppure l&apos;immagine in modifica:
 %1</translation>
     </message>
 </context>
@@ -1145,7 +1190,7 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
     </message>
     <message>
         <source>xorriso could not read the image&apos;s Rock Ridge tree, so its links and compressed (zisofs) files could not be restored: %1</source>
-        <translation>xorriso non è riuscito a leggere l'albero Rock Ridge dell'immagine, quindi i suoi collegamenti e file compressi (zisofs) non sono stati ripristinati: %1</translation>
+        <translation>xorriso non è riuscito a leggere l&apos;albero Rock Ridge dell&apos;immagine, quindi i suoi collegamenti e file compressi (zisofs) non sono stati ripristinati: %1</translation>
     </message>
     <message>
         <source>These symbolic links could not be made: %1</source>
@@ -1238,6 +1283,10 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
     <message>
         <source>%1 left</source>
         <translation>mancano %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>
@@ -1822,28 +1871,6 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
         <translation>La chiavetta USB può essere rimossa.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 di %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>mancano %n min</numerusform>
-            <numerusform>mancano %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>mancano %n s</numerusform>
-            <numerusform>mancano %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Cancellazione della chiavetta USB</translation>
     </message>
@@ -1900,12 +1927,8 @@ se il controllo proprio dell’operazione è riuscito; Ctrl+C interrompe l’ope
         <translation>Scrittura dell’immagine</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Scrittura dell’immagine: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Confronto della chiavetta USB con l’immagine: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>La scrittura dell'immagine così com'è non è disponibile su questo sistema; scegliere MBR o GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>書き込みを中止しました。ディスクは使用できない可能性があります。</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>チェックサム...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -638,6 +642,33 @@ Replace them with the exported ones?</source>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>%1 チェックサムは %2 と一致します。</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>%1 チェックサムが %2 と一致しません。イメージが破損しているか、公開されたものではありません。</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>このイメージの横に比較用の %1 チェックサムがありません。</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>イメージ %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>%1 の読み取りに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>%1 チェックサムを計算しています...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -883,6 +914,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -891,8 +925,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>使い方: quillon [IMAGE]
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
@@ -911,6 +947,9 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   burn IMAGE --disc RECORDER          イメージを CD/DVD に書き込む
   copy-disc DRIVE --output IMAGE      CD/DVD を読み取ってイメージにする
   list-drives                         書き込み先として使える USB ディスクとライターを表示
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      イメージのチェックサム (指定がなければ SHA-256)。横にある
+                                      SHA256SUMS や IMAGE.sha256 (など) と比較します
 
 オプション:
   --force               既存の出力ファイルを置き換える (extract: 既存のファイル)
@@ -919,8 +958,13 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   -h, --help            このヘルプを表示
   -v, --version         バージョンを表示
 
-進行状況は標準エラー出力に、結果は標準出力に出力されます。終了ステータスが 0 になるのは、
-ジョブ自身の検査に合格した場合だけです。Ctrl+C でジョブを停止し、不完全な出力を削除します。</translation>
+進行状況は標準エラー出力に、結果は標準出力に出ます (checksum: sha256sum と同じ形式の合計値、比較は標準エラー出力)。
+終了ステータスはジョブ自身の確認に合格したときだけ 0 です (checksum: 合計値がイメージの横のものと異なるときは 1)。
+Ctrl+C でジョブを停止し、途中までの出力を削除します。</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>使い方: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1281,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>%1 left</source>
         <translation>残り %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -1819,26 +1867,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>USB ディスクを取り外せます。</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>残り %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>残り %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>USB ディスクを消去しています</translation>
     </message>
@@ -1895,12 +1923,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>イメージを書き込んでいます</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>イメージを書き込んでいます: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>USB ディスクをイメージと比較しています: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>このシステムではイメージをそのまま書き込むことはできません。MBR または GPT を選択してください。</translation>
     </message>
 </context>
 <context>

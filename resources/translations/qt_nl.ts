@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Het branden is gestopt. De schijf is mogelijk onbruikbaar.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Controlegetal...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Vervangen door de geëxporteerde?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>Het %1-controlegetal komt overeen met %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>Het %1-controlegetal komt niet overeen met %2: de image is beschadigd of niet de gepubliceerde.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Naast deze image staat geen %1-controlegetal om mee te vergelijken.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Het image %1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Lezen van %1 is mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Het %1-controlegetal wordt berekend...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Gebruik: quillon [IMAGE]
          quillon --page burn|extract|create|edit|copy-disc [IMAGE]
          quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ die --page noemt). De subopdrachten voeren dezelfde taken uit zonder scherm:
   burn IMAGE --disc RECORDER          schrijft de image naar een cd/dvd
   copy-disc DRIVE --output IMAGE      leest een cd/dvd in een image
   list-drives                         de USB-stations en branders waarop gebrand kan worden
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      het controlegetal van de image (SHA-256 tenzij anders genoemd), vergeleken
+                                      met SHA256SUMS of IMAGE.sha256 (en dergelijke) ernaast
 
 Opties:
   --force               vervangt een bestaand uitvoerbestand (extract: bestaande bestanden)
@@ -920,8 +959,13 @@ Opties:
   -h, --help            toont deze hulp
   -v, --version         toont de versie
 
-De voortgang gaat naar standaardfout, de resultaten naar standaarduitvoer. De afsluitstatus is alleen 0
-als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijdert onvolledige uitvoer.</translation>
+De voortgang gaat naar standaardfout, de resultaten naar standaarduitvoer (checksum: de som zoals sha256sum die
+toont, de vergelijking op standaardfout). De afsluitstatus is alleen 0 als de eigen controle van de taak slaagde
+(checksum: 1 als de som afwijkt van die naast de image); Ctrl+C stopt de taak en verwijdert gedeeltelijke uitvoer.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Gebruik: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1282,10 @@ als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijder
     <message>
         <source>%1 left</source>
         <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
     </message>
 </context>
 <context>
@@ -1822,28 +1870,6 @@ als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijder
         <translation>Het USB-station kan worden verwijderd.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 van %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>nog %n min</numerusform>
-            <numerusform>nog %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>nog %n s</numerusform>
-            <numerusform>nog %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>USB-station wissen</translation>
     </message>
@@ -1900,12 +1926,8 @@ als de eigen controle van de taak is geslaagd; Ctrl+C stopt de taak en verwijder
         <translation>Image schrijven</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Image schrijven: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>USB-station vergelijken met de image: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>De image ongewijzigd schrijven is op dit systeem niet beschikbaar; kies MBR of GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Nagrywanie zostało przerwane. Płyta może nie nadawać się do użytku.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Suma kontrolna...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -640,6 +644,33 @@ Zastąpić je eksportowanymi?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>Suma kontrolna %1 zgadza się z %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>Suma kontrolna %1 nie zgadza się z %2: obraz jest uszkodzony lub nie jest tym opublikowanym.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Obok tego obrazu nie ma sumy kontrolnej %1 do porównania.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Nie można odczytać obrazu %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Odczyt %1 nie powiódł się: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Obliczanie sumy kontrolnej %1...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -885,6 +916,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -893,8 +927,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Użycie: quillon [IMAGE]
         quillon --page burn|extract|create|edit|copy-disc [IMAGE]
         quillon SUBCOMMAND ...
@@ -913,6 +949,9 @@ przez --page). Podpolecenia wykonują te same zadania bez interfejsu graficznego
   burn IMAGE --disc RECORDER          zapisuje obraz na płycie CD/DVD
   copy-disc DRIVE --output IMAGE      odczytuje płytę CD/DVD do obrazu
   list-drives                         dyski USB i nagrywarki, na które można nagrywać
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      suma kontrolna obrazu (SHA-256, jeśli nie podano innej), porównana
+                                      z SHA256SUMS lub IMAGE.sha256 (i podobnymi) obok niego
 
 Opcje:
   --force               zastępuje istniejący plik wyjściowy (extract: istniejące pliki)
@@ -921,8 +960,13 @@ Opcje:
   -h, --help            wyświetla tę pomoc
   -v, --version         wyświetla wersję
 
-Postęp trafia na standardowe wyjście błędów, wyniki na standardowe wyjście. Kod wyjścia wynosi 0 tylko wtedy,
-gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa niepełne dane wyjściowe.</translation>
+Postęp trafia na standardowe wyjście błędów, wyniki na standardowe wyjście (checksum: suma tak, jak wypisuje ją
+sha256sum, porównanie na wyjściu błędów). Kod wyjścia wynosi 0 tylko wtedy, gdy własna kontrola zadania się
+powiodła (checksum: 1, gdy suma różni się od tej obok obrazu); Ctrl+C zatrzymuje zadanie i usuwa częściowe wyniki.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Użycie: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1283,10 @@ gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa n
     <message>
         <source>%1 left</source>
         <translation>pozostało %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
     </message>
 </context>
 <context>
@@ -1825,30 +1873,6 @@ gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa n
         <translation>Dysk USB można odłączyć.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 z %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>pozostało %n min</numerusform>
-            <numerusform>pozostało %n min</numerusform>
-            <numerusform>pozostało %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>pozostało %n s</numerusform>
-            <numerusform>pozostało %n s</numerusform>
-            <numerusform>pozostało %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Czyszczenie dysku USB</translation>
     </message>
@@ -1905,12 +1929,8 @@ gdy własna kontrola zadania się powiodła; Ctrl+C zatrzymuje zadanie i usuwa n
         <translation>Zapisywanie obrazu</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Zapisywanie obrazu: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Porównywanie dysku USB z obrazem: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Zapis obrazu bez zmian nie jest dostępny w tym systemie; wybierz MBR lub GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>A gravação foi interrompida. O disco pode ter ficado inutilizável.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Soma de verificação...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Substituí-los pelos exportados?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>A soma de verificação %1 corresponde a %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>A soma de verificação %1 não corresponde a %2: a imagem está danificada ou não é a publicada.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Não existe junto a esta imagem nenhuma soma de verificação %1 para comparar.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Não é possível ler a imagem %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>A leitura de %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>A calcular a soma de verificação %1...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Utilização: quillon [IMAGE]
             quillon --page burn|extract|create|edit|copy-disc [IMAGE]
             quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ indicada por --page). Os subcomandos executam as mesmas tarefas sem ecrã:
   burn IMAGE --disc RECORDER          grava a imagem num CD/DVD
   copy-disc DRIVE --output IMAGE      lê um CD/DVD para uma imagem
   list-drives                         lista os discos USB e gravadores onde se pode gravar
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      a soma de verificação da imagem (SHA-256 se nada for indicado), comparada
+                                      com SHA256SUMS ou IMAGE.sha256 (e semelhantes) junto dela
 
 Opções:
   --force               substitui um ficheiro de saída existente (extract: os ficheiros existentes)
@@ -920,8 +959,14 @@ Opções:
   -h, --help            mostra esta ajuda
   -v, --version         mostra a versão
 
-O progresso vai para a saída de erro padrão e os resultados para a saída padrão. O estado de saída só é 0
-quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a tarefa e remove a saída parcial.</translation>
+O progresso vai para a saída de erro padrão e os resultados para a saída padrão (checksum: a soma tal como o
+sha256sum a mostra, a comparação na saída de erro). O estado de saída só é 0 quando a verificação própria da
+tarefa passou (checksum: 1 quando a soma difere da que está junto à imagem); Ctrl+C para a tarefa e remove a
+saída parcial.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Utilização: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1283,10 @@ quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a 
     <message>
         <source>%1 left</source>
         <translation>faltam %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1824,28 +1873,6 @@ quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a 
         <translation>A unidade USB pode ser removida.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>faltam %n min</numerusform>
-            <numerusform>faltam %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>faltam %n s</numerusform>
-            <numerusform>faltam %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>A apagar a unidade USB</translation>
     </message>
@@ -1902,12 +1929,8 @@ quando a verificação própria da tarefa foi bem-sucedida; Ctrl+C interrompe a 
         <translation>A gravar a imagem</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>A gravar a imagem: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>A comparar a unidade USB com a imagem: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Escrever a imagem tal como está não está disponível neste sistema; escolha MBR ou GPT.</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Запись остановлена. Диск может оказаться непригодным.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Контрольная сумма...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -640,6 +644,33 @@ Replace them with the exported ones?</source>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>Контрольная сумма %1 совпадает с %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>Контрольная сумма %1 не совпадает с %2: образ повреждён или это не опубликованный образ.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Рядом с этим образом нет контрольной суммы %1 для сравнения.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Не удаётся прочитать образ %1.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Вычисление контрольной суммы %1...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -885,6 +916,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -893,8 +927,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Использование: quillon [IMAGE]
                quillon --page burn|extract|create|edit|copy-disc [IMAGE]
                quillon SUBCOMMAND ...
@@ -913,6 +949,9 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   burn IMAGE --disc RECORDER          записать образ на CD/DVD
   copy-disc DRIVE --output IMAGE      считать CD/DVD в образ
   list-drives                         USB-диски и записывающие приводы, доступные для записи
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      контрольная сумма образа (SHA-256, если не указано иное), сравнивается
+                                      с SHA256SUMS или IMAGE.sha256 (и подобными) рядом с ним
 
 Параметры:
   --force               заменить существующий выходной файл (extract: существующие файлы)
@@ -921,8 +960,14 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   -h, --help            показать эту справку
   -v, --version         показать версию
 
-Ход выполнения выводится в стандартный поток ошибок, результаты — в стандартный вывод. Код возврата равен 0,
-только если собственная проверка задания прошла; Ctrl+C останавливает задание и удаляет неполный вывод.</translation>
+Ход выполнения выводится в стандартный поток ошибок, результаты — в стандартный вывод (checksum: сумма в виде,
+как её печатает sha256sum, сравнение — в поток ошибок). Код выхода равен 0, только если собственная проверка
+задания пройдена (checksum: 1, если сумма отличается от лежащей рядом с образом); Ctrl+C останавливает задание
+и удаляет неполный результат.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Использование: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1284,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>%1 left</source>
         <translation>осталось %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
     </message>
 </context>
 <context>
@@ -1825,30 +1874,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>Флешку можно извлечь.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 из %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>осталось %n min</numerusform>
-            <numerusform>осталось %n min</numerusform>
-            <numerusform>осталось %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>осталось %n s</numerusform>
-            <numerusform>осталось %n s</numerusform>
-            <numerusform>осталось %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Очистка флешки</translation>
     </message>
@@ -1905,12 +1930,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>Запись образа</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Запись образа: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Сравнение флешки с образом: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Запись образа как есть недоступна в этой системе; выберите MBR или GPT.</translation>
     </message>
 </context>
 <context>

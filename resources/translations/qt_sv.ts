@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>Bränningen stoppades. Skivan kan vara oanvändbar.</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>Kontrollsumma...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -639,6 +643,33 @@ Ersätta dem med de exporterade?</translation>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>%1-kontrollsumman stämmer med %2.</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>%1-kontrollsumman stämmer inte med %2: avbildningen är skadad eller inte den publicerade.</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>Bredvid avbildningen finns ingen %1-kontrollsumma att jämföra med.</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>Avbilden %1 kan inte läsas.</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>Läsningen av %1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>Beräknar %1-kontrollsumman...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -884,6 +915,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -892,8 +926,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>Användning: quillon [IMAGE]
             quillon --page burn|extract|create|edit|copy-disc [IMAGE]
             quillon SUBCOMMAND ...
@@ -912,6 +948,9 @@ Utan underkommando startar fönstret, med IMAGE öppen på sidan Extrahera (elle
   burn IMAGE --disc RECORDER          skriver avbildningen till en cd/dvd
   copy-disc DRIVE --output IMAGE      läser in en cd/dvd till en avbildning
   list-drives                         USB-enheterna och brännarna som går att bränna till
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      avbildningens kontrollsumma (SHA-256 om inget annat anges), jämförd
+                                      med SHA256SUMS eller IMAGE.sha256 (och liknande) bredvid
 
 Alternativ:
   --force               ersätter en befintlig utdatafil (extract: befintliga filer)
@@ -920,8 +959,13 @@ Alternativ:
   -h, --help            visar den här hjälpen
   -v, --version         visar versionen
 
-Förloppet skrivs till standard fel, resultaten till standard ut. Slutstatusen är 0 endast
-när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofullständig utdata.</translation>
+Förloppet skrivs till standardfel, resultaten till standard ut (checksum: summan som sha256sum skriver den,
+jämförelsen på standardfel). Slutstatus är 0 bara när jobbets egen kontroll godkändes (checksum: 1 när summan
+skiljer sig från den bredvid avbildningen); Ctrl+C stoppar jobbet och tar bort ofullständiga utdata.</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>Användning: quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1282,10 @@ när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofulls
     <message>
         <source>%1 left</source>
         <translation>%1 kvar</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 av %2</translation>
     </message>
 </context>
 <context>
@@ -1822,28 +1870,6 @@ när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofulls
         <translation>USB-enheten kan tas bort.</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 av %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>%n min kvar</numerusform>
-            <numerusform>%n min kvar</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>%n s kvar</numerusform>
-            <numerusform>%n s kvar</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>Raderar USB-enheten</translation>
     </message>
@@ -1900,12 +1926,8 @@ när jobbets egen kontroll godkändes; Ctrl+C stoppar jobbet och tar bort ofulls
         <translation>Skriver avbildningen</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>Skriver avbildningen: %1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>Jämför USB-enheten med avbildningen: %1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>Att skriva avbildningen som den är går inte på det här systemet; välj MBR eller GPT.</translation>
     </message>
 </context>
 <context>

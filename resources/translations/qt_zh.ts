@@ -157,6 +157,10 @@
         <source>The burn was stopped. The disc may be unusable.</source>
         <translation>刻录已停止。光盘可能无法使用。</translation>
     </message>
+    <message>
+        <source>Checksum...</source>
+        <translation>校验和...</translation>
+    </message>
 </context>
 <context>
     <name>CPage2</name>
@@ -638,6 +642,33 @@ Replace them with the exported ones?</source>
     </message>
 </context>
 <context>
+    <name>ChecksumJob</name>
+    <message>
+        <source>The %1 checksum matches %2.</source>
+        <translation>%1 校验和与 %2 一致。</translation>
+    </message>
+    <message>
+        <source>The %1 checksum does not match %2: the image is damaged or not the one published.</source>
+        <translation>%1 校验和与 %2 不一致：映像已损坏，或不是发布的那个映像。</translation>
+    </message>
+    <message>
+        <source>No %1 checksum of this image lies beside it to compare with.</source>
+        <translation>此映像旁没有可供比较的 %1 校验和。</translation>
+    </message>
+    <message>
+        <source>The image %1 cannot be read.</source>
+        <translation>无法读取镜像 %1。</translation>
+    </message>
+    <message>
+        <source>Reading %1 failed: %2</source>
+        <translation>读取 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>Computing the %1 checksum...</source>
+        <translation>正在计算 %1 校验和...</translation>
+    </message>
+</context>
+<context>
     <name>CommDialog</name>
     <message>
         <source>OK</source>
@@ -883,6 +914,9 @@ Without a subcommand the window starts, with IMAGE open on the Extract page (or 
   burn IMAGE --disc RECORDER          write the image to a CD/DVD
   copy-disc DRIVE --output IMAGE      read a CD/DVD into an image
   list-drives                         the USB disks and recorders one can burn to
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      the image&apos;s checksum (SHA-256 unless named), compared
+                                      with SHA256SUMS or IMAGE.sha256 (and the like) beside it
 
 Options:
   --force               replace an existing output file (extract: existing files)
@@ -891,8 +925,10 @@ Options:
   -h, --help            show this help
   -v, --version         show the version
 
-Progress goes to standard error, results to standard output. The exit status is 0 only
-when the job&apos;s own check passed; Ctrl+C stops the job and removes partial output.</source>
+Progress goes to standard error, results to standard output (checksum: the sum as sha256sum
+prints it, the comparison on standard error). The exit status is 0 only when the job&apos;s own
+check passed (checksum: 1 when the sum differs from the one beside the image); Ctrl+C stops
+the job and removes partial output.</source>
         <translation>用法： quillon [IMAGE]
       quillon --page burn|extract|create|edit|copy-disc [IMAGE]
       quillon SUBCOMMAND ...
@@ -911,6 +947,9 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   burn IMAGE --disc RECORDER          将镜像写入 CD/DVD
   copy-disc DRIVE --output IMAGE      将 CD/DVD 读取为镜像
   list-drives                         列出可刻录的 U 盘和刻录机
+  checksum IMAGE [--sha256|--sha1|--md5]
+                                      映像的校验和（未指定时为 SHA-256），并与其旁边的
+                                      SHA256SUMS 或 IMAGE.sha256（等）进行比较
 
 选项：
   --force               替换已存在的输出文件（extract：已存在的文件）
@@ -919,8 +958,12 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
   -h, --help            显示此帮助
   -v, --version         显示版本
 
-进度输出到标准错误，结果输出到标准输出。仅当任务自身的检查通过时，
-退出状态才为 0；按 Ctrl+C 可停止任务并删除不完整的输出。</translation>
+进度输出到标准错误，结果输出到标准输出（checksum：与 sha256sum 相同格式的校验和，比较结果输出到标准错误）。
+只有任务自身的检查通过时退出状态才为 0（checksum：校验和与映像旁的不一致时为 1）；Ctrl+C 停止任务并删除不完整的输出。</translation>
+    </message>
+    <message>
+        <source>Usage: quillon checksum IMAGE [--sha256|--sha1|--md5]</source>
+        <translation>用法：quillon checksum IMAGE [--sha256|--sha1|--md5]</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1280,10 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
     <message>
         <source>%1 left</source>
         <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -1819,26 +1866,6 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>现在可以移除 U 盘了。</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
-    </message>
-    <message>
-        <source>%1/s</source>
-        <translation>%1/s</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n min left</source>
-        <translation>
-            <numerusform>剩余 %n min</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n s left</source>
-        <translation>
-            <numerusform>剩余 %n s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Erasing the USB disk</source>
         <translation>正在擦除 U 盘</translation>
     </message>
@@ -1895,12 +1922,8 @@ when the job&apos;s own check passed; Ctrl+C stops the job and removes partial o
         <translation>正在写入镜像</translation>
     </message>
     <message>
-        <source>Writing the image: %1</source>
-        <translation>正在写入镜像：%1</translation>
-    </message>
-    <message>
-        <source>Comparing the USB disk with the image: %1</source>
-        <translation>正在将 U 盘与镜像比较：%1</translation>
+        <source>Writing the image as it is is not available on this system; choose MBR or GPT.</source>
+        <translation>此系统不支持按原样写入映像；请选择 MBR 或 GPT。</translation>
     </message>
 </context>
 <context>
