@@ -35,6 +35,18 @@ bool isRealDir(const QFileInfo& info)
     return info.isDir() && !info.isSymLink();
 }
 
+// An existing file or link in the way: kept, asked about, or replaced as the user chose.
+MoveState replaceItem(const QString& source, const QString& target, Existing existing)
+{
+    if (existing == Existing::KeepChosen)
+        return MoveState::Kept;
+    if (existing == Existing::KeepUnsure)
+        return MoveState::Conflict;
+    if (!QFile::remove(target))
+        return MoveState::Failed;
+    return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+}
+
 MoveState moveItem(const QString& source, const QString& target, Existing existing, const QString& keep)
 {
     const QFileInfo from(source);
@@ -45,13 +57,7 @@ MoveState moveItem(const QString& source, const QString& target, Existing existi
     if (to.isSymLink()) {
         // The user's link is asked about as a file is; replacing it removes
         // the link, never what it points to.
-        if (existing == Existing::KeepChosen)
-            return MoveState::Kept;
-        if (existing == Existing::KeepUnsure)
-            return MoveState::Conflict;
-        if (!QFile::remove(target))
-            return MoveState::Failed;
-        return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+        return replaceItem(source, target, existing);
     }
     if (isRealDir(from) && isRealDir(to)) {
         // Merge: the user's folder stays, with everything else it holds.
@@ -67,13 +73,7 @@ MoveState moveItem(const QString& source, const QString& target, Existing existi
         return MoveState::Conflict; // never a file for a folder or the other way round
     if (!keep.isEmpty() && to.canonicalFilePath() == keep)
         return MoveState::Conflict; // the image being read
-    if (existing == Existing::KeepChosen)
-        return MoveState::Kept;
-    if (existing == Existing::KeepUnsure)
-        return MoveState::Conflict;
-    if (!QFile::remove(target))
-        return MoveState::Failed;
-    return QDir().rename(source, target) ? MoveState::Moved : MoveState::Failed;
+    return replaceItem(source, target, existing);
 }
 
 void filesToReplace(const IsoEntry& entry, const QString& target, const QString& relative, QStringList& out, int limit)
